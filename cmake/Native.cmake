@@ -1,0 +1,27 @@
+# Native build: the core with in-memory fakes, unit tests and benchmarks.
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+find_package(Threads REQUIRED)
+
+file(GLOB TIKORA_FAKE_SOURCES CONFIGURE_DEPENDS platform/fake/*.cpp)
+if(TIKORA_FAKE_SOURCES)
+  add_library(tikora_platform_fake STATIC ${TIKORA_FAKE_SOURCES})
+  target_link_libraries(tikora_platform_fake PUBLIC tikora_core)
+else()
+  add_library(tikora_platform_fake INTERFACE)
+  target_link_libraries(tikora_platform_fake INTERFACE tikora_core)
+endif()
+
+file(GLOB TIKORA_UNIT_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${TIKORA_UNIT_SOURCES})
+target_link_libraries(unit_tests PRIVATE tikora_platform_fake GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
+target_compile_definitions(unit_tests PRIVATE TIKORA_MEDIA_DIR="${TIKORA_MEDIA_DIR}")
+add_dependencies(unit_tests media)
+add_test(NAME unit_tests
+  COMMAND unit_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/unit_tests.xml)
+
+file(GLOB TIKORA_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+if(TIKORA_BENCH_SOURCES)
+  add_executable(tikora_bench ${TIKORA_BENCH_SOURCES})
+  target_link_libraries(tikora_bench PRIVATE tikora_platform_fake benchmark::benchmark_main)
+endif()

@@ -1,0 +1,54 @@
+# Windows build: tikora.exe, the Win32 platform layer, its tests and the end-to-end driver.
+# Everything links statically so the programs need only DLLs that ship with Windows.
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+set(TIKORA_WIN32_LIBS user32 gdi32 msimg32 advapi32 shell32 shlwapi comctl32 comdlg32 ole32
+    oleaut32 uuid winmm powrprof wininet version)
+
+file(GLOB TIKORA_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+if(TIKORA_WIN32_SOURCES)
+  add_library(tikora_platform_win32 STATIC ${TIKORA_WIN32_SOURCES})
+  target_link_libraries(tikora_platform_win32 PUBLIC tikora_core ${TIKORA_WIN32_LIBS})
+else()
+  add_library(tikora_platform_win32 INTERFACE)
+  target_link_libraries(tikora_platform_win32 INTERFACE tikora_core ${TIKORA_WIN32_LIBS})
+endif()
+
+# The program. The .rc pulls the generated media from TIKORA_MEDIA_DIR by file name.
+file(GLOB TIKORA_UI_SOURCES CONFIGURE_DEPENDS ui/win32/*.cpp)
+configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+add_executable(tikora WIN32 ${TIKORA_UI_SOURCES} resources/tikora.rc)
+target_link_libraries(tikora PRIVATE tikora_platform_win32)
+target_link_options(tikora PRIVATE -municode)
+target_include_directories(tikora PRIVATE ${CMAKE_BINARY_DIR}/generated)
+set_source_files_properties(resources/tikora.rc PROPERTIES OBJECT_DEPENDS "${TIKORA_MEDIA_STAMPS};${CMAKE_SOURCE_DIR}/resources/tikora.manifest")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TIKORA_MEDIA_DIR} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
+add_dependencies(tikora media)
+set_target_properties(tikora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# GoogleTest compiled from Debian's sources.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+file(GLOB TIKORA_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(TIKORA_WIN32_TEST_SOURCES)
+  add_executable(win32_tests ${TIKORA_WIN32_TEST_SOURCES})
+  target_link_libraries(win32_tests PRIVATE tikora_platform_win32 gtest gmock gtest_main)
+  target_compile_definitions(win32_tests PRIVATE
+    TIKORA_EXE_NAME=L"tikora.exe")
+  add_dependencies(win32_tests tikora)
+  add_test(NAME win32_tests
+    COMMAND win32_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/win32_tests.xml
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+# End-to-end driver used by tests/e2e.
+file(GLOB TIKORA_DRIVER_SOURCES CONFIGURE_DEPENDS tools/driver/*.cpp)
+if(TIKORA_DRIVER_SOURCES)
+  add_executable(tikodrv ${TIKORA_DRIVER_SOURCES})
+  target_link_libraries(tikodrv PRIVATE ${TIKORA_WIN32_LIBS})
+  target_link_options(tikodrv PRIVATE -municode)
+  set_target_properties(tikodrv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
