@@ -36,8 +36,13 @@ file(GLOB TIKORA_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(TIKORA_WIN32_TEST_SOURCES)
   add_executable(win32_tests ${TIKORA_WIN32_TEST_SOURCES})
   target_link_libraries(win32_tests PRIVATE tikora_platform_win32 gtest gmock gtest_main)
-  target_compile_definitions(win32_tests PRIVATE
-    TIKORA_EXE_NAME=L"tikora.exe")
+  target_compile_definitions(win32_tests PRIVATE TIKORA_EXE_NAME=L"tikora.exe")
+  # The list of required resource names, compiled into the resource test.
+  file(READ ${CMAKE_SOURCE_DIR}/resources/resource_names.txt TIKORA_RESOURCE_NAMES)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/resource_names.txt)
+  file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/resource_names.h
+    CONTENT "#pragma once\ninline constexpr char kResourceNames[] = R\"names(@TIKORA_RESOURCE_NAMES@)names\";\n" @ONLY)
+  target_include_directories(win32_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
   add_dependencies(win32_tests tikora)
   add_test(NAME win32_tests
     COMMAND win32_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/win32_tests.xml

@@ -43,7 +43,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   g_face = static_cast<HBITMAP>(
       LoadImageW(instance, L"frame1", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 
-  WNDCLASSEXW wc{sizeof wc};
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
   wc.lpfnWndProc = clockProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
