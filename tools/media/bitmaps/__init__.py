@@ -1,0 +1,1 @@
+"""Deterministic generators for Tikora's bitmap resources (frames, hands, strip, icons)."""
