@@ -3,21 +3,12 @@
 #pragma once
 #include <cstdint>
 
+#include "core/datetime.h"
+
 namespace tikora {
 
 // The local wall-clock time, field by field as the system gives it.
-struct LocalTime {
-  int year = 1970;
-  int month = 1;      // 1..12
-  int day = 1;        // 1..31
-  int dayOfWeek = 4;  // 0 = Sunday .. 6 = Saturday
-  int hour = 0;       // 0..23
-  int minute = 0;
-  int second = 0;
-  int millisecond = 0;
-
-  friend bool operator==(const LocalTime&, const LocalTime&) = default;
-};
+using LocalTime = CivilTime;
 
 class Clock {
  public:
