@@ -45,7 +45,7 @@ if(TIKORA_WIN32_TEST_SOURCES)
   target_include_directories(win32_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
   add_dependencies(win32_tests tikora)
   add_test(NAME win32_tests
-    COMMAND win32_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/win32_tests.xml
+    COMMAND win32_tests --gtest_output=xml:results/win32_tests.xml
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
 

@@ -7,7 +7,7 @@ TIKORA_PACKAGES=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64
   xvfb xauth x11-utils x11-xserver-utils imagemagick
-  flite
+  flite fonts-wine fonts-liberation
   python3 python3-pil python3-numpy python3-pytest
 )
 
