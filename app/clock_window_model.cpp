@@ -1,0 +1,195 @@
+// The clock window's model; see clock_window_model.h.
+#include "app/clock_window_model.h"
+
+#include <algorithm>
+
+namespace tikora {
+namespace {
+
+constexpr std::array<std::wstring_view, kClockComponentCount> kNames = {
+    L"Image1", L"Label3",  L"Label4",  L"Label6",  L"Label5", L"Label7", L"cyfra1", L"cyfra2",
+    L"cyfra3", L"cyfra4",  L"cyfra5",  L"cyfra6",  L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10",
+    L"cyfra11", L"cyfra12", L"Label1", L"Image2", L"Image3", L"Image6", L"Image4", L"Image5"};
+
+// Tops of the text overlays before their texts are laid out; their width comes with the text.
+struct LabelStart {
+  ClockComponent component;
+  int top;
+  bool visible;
+};
+constexpr LabelStart kLabelStarts[] = {
+    {ClockComponent::Label3, 113, true},  {ClockComponent::Label4, 113, true},
+    {ClockComponent::Label6, 154, false}, {ClockComponent::Label5, 170, false},
+    {ClockComponent::Label7, 138, false}, {ClockComponent::Label1, 72, true},
+};
+
+bool dragsWindow(ClockComponent c) {
+  return c == ClockComponent::Image1 || c == ClockComponent::Image3 || c == ClockComponent::Image4;
+}
+
+}  // namespace
+
+std::wstring_view componentName(ClockComponent component) {
+  return kNames[static_cast<std::size_t>(component)];
+}
+
+ClockComponent digitComponent(int n) {
+  return static_cast<ClockComponent>(static_cast<int>(ClockComponent::cyfra1) + std::clamp(n, 1, 12) - 1);
+}
+
+ClockWindowModel::ClockWindowModel() {
+  const LayerBounds whole{0, 0, kClockWindowSize, kClockWindowSize};
+  for (int i = 0; i < kClockComponentCount; ++i) {
+    ClockLayer& layer = layers_[std::size_t(i)];
+    layer.component = static_cast<ClockComponent>(i);
+    layer.kind = LayerKind::Text;
+    order_.push_back(layer.component);
+  }
+  for (const auto c : {ClockComponent::Image1, ClockComponent::Image2, ClockComponent::Image3,
+                       ClockComponent::Image4}) {
+    at(c).kind = c == ClockComponent::Image1 ? LayerKind::Picture : LayerKind::TransparentPicture;
+    at(c).bounds = whole;
+  }
+  at(ClockComponent::Image6).kind = LayerKind::Picture;
+  at(ClockComponent::Image6).bounds = {kStripePosition.x, kStripePosition.y, kStripeWidth, kStripeHeight};
+  at(ClockComponent::Image6).visible = false;
+  // The strip shows only while the pointer is over the clock; the first face tick decides.
+  at(ClockComponent::Image5).kind = LayerKind::Picture;
+  at(ClockComponent::Image5).bounds = {kStripPosition.x, kStripPosition.y, kStripWidth, kStripHeight};
+  at(ClockComponent::Image5).visible = false;
+  for (const LabelStart& start : kLabelStarts) {
+    at(start.component).bounds.top = start.top;
+    at(start.component).visible = start.visible;
+  }
+}
+
+void ClockWindowModel::setPosition(ClockComponent component, int left, int top) {
+  at(component).bounds.left = left;
+  at(component).bounds.top = top;
+}
+
+void ClockWindowModel::autoSize(ClockComponent component, const TextMetrics& metrics) {
+  ClockLayer& label = at(component);
+  const TextSize size = metrics.measure(label.text, label.font);
+  label.bounds.width = size.width;
+  label.bounds.height = size.height;
+}
+
+void ClockWindowModel::moveInOrder(ClockComponent component, bool toTop) {
+  const auto found = std::find(order_.begin(), order_.end(), component);
+  if (found == order_.end()) return;
+  if (toTop)
+    std::rotate(found, found + 1, order_.end());
+  else
+    std::rotate(order_.begin(), found, found + 1);
+}
+
+void ClockWindowModel::bringToFront(ClockComponent component) { moveInOrder(component, true); }
+
+void ClockWindowModel::sendToBack(ClockComponent component) { moveInOrder(component, false); }
+
+void ClockWindowModel::setInFrontOfHands(ClockComponent label, bool inFront) {
+  if (inFront) {
+    bringToFront(label);
+    return;
+  }
+  sendToBack(label);
+  sendToBack(ClockComponent::Image1);
+}
+
+std::optional<ClockComponent> ClockWindowModel::componentAt(Point client) const {
+  for (auto it = order_.rbegin(); it != order_.rend(); ++it) {
+    const ClockLayer& candidate = layer(*it);
+    if (candidate.visible && candidate.bounds.contains(client)) return *it;
+  }
+  return std::nullopt;
+}
+
+ClockActions ClockWindowModel::mouseDown(MouseButton button, Point client) const {
+  if (button != MouseButton::Left) return {};
+  const auto target = componentAt(client);
+  if (target && dragsWindow(*target)) return {ClockAction::StartDrag};
+  return {};
+}
+
+ClockActions ClockWindowModel::click(Point client, Point screenPointer) const {
+  if (componentAt(client) != ClockComponent::Image5) return {};
+  return Image5Click(screenPointer);
+}
+
+StripPlace ClockWindowModel::stripPlace() const {
+  const LayerBounds& strip = layer(ClockComponent::Image5).bounds;
+  return {strip.left, strip.top, strip.height};
+}
+
+void ClockWindowModel::refreshStrip(Point screenPointer) {
+  const StripUpdate update = updateStrip(screenPointer, windowRect(), stripPlace());
+  setVisible(ClockComponent::Image5, update.visible);
+  if (update.hint) stripHint_ = std::wstring(*update.hint);
+}
+
+ClockActions ClockWindowModel::Image5Click(Point screenPointer) const {
+  switch (stripClick(screenPointer, windowRect(), stripPlace())) {
+    case StripClick::ShowControlPanel:
+      return {ClockAction::ShowControlPanel};
+    case StripClick::EndProgram:
+      return {ClockAction::EndProgram};
+    case StripClick::Nothing:
+      break;
+  }
+  return {};
+}
+
+ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
+  switch (mouseEvent) {
+    case kTrayLeftButtonDown:
+      return {ClockAction::ShowTodaysDate};
+    case kTrayRightButtonDown:
+      // The menu must belong to the foreground window, or it stays open when the user clicks
+      // elsewhere; the empty message afterwards lets it close properly.
+      return {ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer,
+              ClockAction::PostNullMessage};
+    default:
+      return {};
+  }
+}
+
+std::vector<MenuItemState> ClockWindowModel::PopupMenu1() const {
+  return {
+      {ClockMenuItem::ControlPanel1, L"ControlPanel1", L"Control Panel", 3, false, false},
+      {ClockMenuItem::HideClock1, L"HideClock1", hideClockShowsShow_ ? L"Show Clock" : L"Hide Clock",
+       hideClockShowsShow_ ? 6 : 5, false, false},
+      {ClockMenuItem::DailyPlanner1, L"DailyPlanner1", L"Daily Planner", 4, false, false},
+      {ClockMenuItem::odaysDate1, L"odaysDate1", L"Today's Date", 7, false, false},
+      {ClockMenuItem::N1, L"N1", L"-", kNoImage, true, false},
+      {ClockMenuItem::Exit1, L"Exit1", L"Exit", 2, false, true},
+  };
+}
+
+ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowing) {
+  switch (item) {
+    case ClockMenuItem::ControlPanel1:
+      return ControlPanel1Click();
+    case ClockMenuItem::HideClock1:
+      return HideClock1Click(clockShowing);
+    case ClockMenuItem::DailyPlanner1:
+      return DailyPlanner1Click();
+    case ClockMenuItem::odaysDate1:
+      return odaysDate1Click();
+    case ClockMenuItem::Exit1:
+      return Exit1Click();
+    case ClockMenuItem::N1:
+      break;
+  }
+  return {};
+}
+
+ClockActions ClockWindowModel::HideClock1Click(bool clockShowing) {
+  // Decided by the window's real state, so the item stays right whatever hid or showed it.
+  hideClockShowsShow_ = clockShowing;
+  tray_.image = clockShowing ? 1 : 0;
+  return {clockShowing ? ClockAction::HideClockWindow : ClockAction::ShowClockWindow,
+          ClockAction::UpdateTrayIcon};
+}
+
+}  // namespace tikora

@@ -1,0 +1,213 @@
+// The clock window (`TForm1`) as a model: its child components in their layer order with kind,
+// bounds, visibility, text, colour and font; the z-order moves of the "In Front of Clock Hands"
+// switches; which component a press lands on and whether it drags the window; the tray icon and
+// its popup menu; and the two-button strip.
+//
+// Handlers return the things the Win32 layer has to do (show a window, pop up the menu, start
+// the system's move loop), in the order it has to do them. The model itself never touches a
+// window, so every rule runs in a unit test.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/colour.h"
+#include "core/painter.h"
+#include "face/strip.h"
+#include "platform/text_metrics.h"
+
+namespace tikora {
+
+inline constexpr int kClockWindowSize = 240;
+
+// The child components, named as in the window's layout. The order of this list is the layer
+// order at creation, bottom to top.
+enum class ClockComponent {
+  Image1,  // face layer
+  Label3,  // weekday
+  Label4,  // date
+  Label6,  // system work time
+  Label5,  // time to turn off
+  Label7,  // countdown
+  cyfra1, cyfra2, cyfra3, cyfra4, cyfra5, cyfra6, cyfra7, cyfra8, cyfra9, cyfra10, cyfra11, cyfra12,
+  Label1,  // digital time
+  Image2,  // hour hand
+  Image3,  // minute hand
+  Image6,  // decorative stripe, hidden
+  Image4,  // second hand
+  Image5,  // two-button strip
+};
+inline constexpr int kClockComponentCount = 24;
+
+std::wstring_view componentName(ClockComponent component);
+// cyfra1 to cyfra12 for n = 1 to 12.
+ClockComponent digitComponent(int n);
+
+enum class LayerKind {
+  Picture,             // covers its whole box
+  TransparentPicture,  // a hand layer: drawn leaving out the background colour, covers its box
+  Text,                // a label: covers the box of its text
+};
+
+struct LayerBounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  bool contains(Point p) const {
+    return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height;
+  }
+  friend bool operator==(const LayerBounds&, const LayerBounds&) = default;
+};
+
+struct ClockLayer {
+  ClockComponent component = ClockComponent::Image1;
+  LayerKind kind = LayerKind::Picture;
+  LayerBounds bounds;
+  bool visible = true;
+  // Labels only.
+  std::wstring text;
+  Colour colour = 0x000000;
+  FontSpec font;
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+// What the Win32 layer does for a handler, in the order given.
+enum class ClockAction {
+  StartDrag,             // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
+  BringClockToFront,     // the clock window to the foreground
+  PopUpMenuAtPointer,    // PopupMenu1 at the pointer's screen position
+  PostNullMessage,       // WM_NULL to the clock window, so the menu closes on a click elsewhere
+  ShowTodaysDate,        // show the today's date window, its stay-on-top style untouched
+  ShowTodaysDateOnTop,   // show the today's date window and make it stay on top
+  ShowControlPanel,
+  OpenDailyPlanner,      // planner at today's date and the current time cut to whole minutes
+  HideClockWindow,
+  ShowClockWindow,
+  UpdateTrayIcon,        // tray modify with trayIcon()
+  EndProgram,            // end request: the message loop finishes
+};
+using ClockActions = std::vector<ClockAction>;
+
+// Tray icon callback message (the first user message plus one) and the mouse events it handles.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x0401;
+inline constexpr std::uint32_t kTrayLeftButtonDown = 0x0201;
+inline constexpr std::uint32_t kTrayRightButtonDown = 0x0204;
+
+// The notification-area icon as it is registered and modified.
+struct TrayIconRecord {
+  std::uint32_t id = 0;
+  std::uint32_t flags = 7;  // message + icon + tip
+  std::uint32_t callbackMessage = kTrayCallbackMessage;
+  std::wstring tip = L"Tikora";
+  int image = 0;  // ImageList1: 0 while the clock shows, 1 while it is hidden
+  friend bool operator==(const TrayIconRecord&, const TrayIconRecord&) = default;
+};
+
+// ImageList1 (16 x 16 pictures side by side): tray shown, tray hidden, then the menu pictures.
+inline constexpr std::wstring_view kClockImagesResource = L"clock_images";
+inline constexpr int kNoImage = -1;
+
+enum class ClockMenuItem { ControlPanel1, HideClock1, DailyPlanner1, odaysDate1, N1, Exit1 };
+
+struct MenuItemState {
+  ClockMenuItem item = ClockMenuItem::ControlPanel1;
+  std::wstring_view name;  // component name
+  std::wstring caption;    // "-" for the separator
+  int image = kNoImage;    // ImageList1 index
+  bool separator = false;
+  bool isDefault = false;  // shown bold
+  friend bool operator==(const MenuItemState&, const MenuItemState&) = default;
+};
+
+inline constexpr Point kStripPosition{188, 221};
+inline constexpr int kStripWidth = 51;
+inline constexpr int kStripHeight = 17;
+inline constexpr Point kStripePosition{8, 258};
+inline constexpr int kStripeWidth = 120;
+inline constexpr int kStripeHeight = 6;
+
+class ClockWindowModel {
+ public:
+  ClockWindowModel();
+
+  // ---- Components ----
+  const ClockLayer& layer(ClockComponent component) const { return layers_[index(component)]; }
+  void setVisible(ClockComponent component, bool visible) { at(component).visible = visible; }
+  void setBounds(ClockComponent component, const LayerBounds& bounds) { at(component).bounds = bounds; }
+  void setPosition(ClockComponent component, int left, int top);
+  void setText(ClockComponent component, std::wstring text) { at(component).text = std::move(text); }
+  void setColour(ClockComponent component, Colour colour) { at(component).colour = colour; }
+  void setFont(ClockComponent component, FontSpec font) { at(component).font = std::move(font); }
+  // A label's box made the measured size of its text in its font, its left and top kept.
+  void autoSize(ClockComponent component, const TextMetrics& metrics);
+
+  // ---- Layer order ----
+  // Bottom to top.
+  const std::vector<ClockComponent>& layerOrder() const { return order_; }
+  void bringToFront(ClockComponent component);
+  void sendToBack(ClockComponent component);
+  // "In Front of Clock Hands": ticked, the label goes to the top of all layers; unticked, it
+  // goes to the bottom and the face layer below it, so it lies right on the face.
+  void setInFrontOfHands(ClockComponent label, bool inFront);
+
+  // ---- Mouse ----
+  // The topmost shown component under a point of the window.
+  std::optional<ClockComponent> componentAt(Point client) const;
+  // A press: the left button on the face, minute hand or second hand layer drags the window.
+  ClockActions mouseDown(MouseButton button, Point client) const;
+  // A left-button click; only the strip reacts, by the pointer's screen position.
+  ClockActions click(Point client, Point screenPointer) const;
+
+  // ---- Window on the screen ----
+  void setWindowPosition(int left, int top) {
+    windowLeft_ = left;
+    windowTop_ = top;
+  }
+  int windowLeft() const { return windowLeft_; }
+  int windowTop() const { return windowTop_; }
+  WindowRect windowRect() const { return {windowLeft_, windowTop_, kClockWindowSize, kClockWindowSize}; }
+
+  // ---- Two-button strip ----
+  // The face tick's strip step: shows the strip while the pointer is over the window rectangle
+  // and sets its hint over a button.
+  void refreshStrip(Point screenPointer);
+  const std::wstring& stripHint() const { return stripHint_; }
+  ClockActions Image5Click(Point screenPointer) const;
+
+  // ---- Tray icon and menu ----
+  const TrayIconRecord& trayIcon() const { return tray_; }
+  // The tray callback with the mouse event from the message's second parameter.
+  ClockActions trayMessage(std::uint32_t mouseEvent) const;
+
+  // PopupMenu1 in order, with the current caption and picture of "Hide Clock".
+  std::vector<MenuItemState> PopupMenu1() const;
+  // A menu item chosen; `clockShowing` is whether the clock window is actually showing now.
+  ClockActions menuItemClick(ClockMenuItem item, bool clockShowing);
+  ClockActions ControlPanel1Click() const { return {ClockAction::ShowControlPanel}; }
+  ClockActions HideClock1Click(bool clockShowing);
+  ClockActions DailyPlanner1Click() const { return {ClockAction::OpenDailyPlanner}; }
+  ClockActions odaysDate1Click() const { return {ClockAction::ShowTodaysDateOnTop}; }
+  ClockActions Exit1Click() const { return {ClockAction::EndProgram}; }
+
+ private:
+  static std::size_t index(ClockComponent c) { return static_cast<std::size_t>(c); }
+  ClockLayer& at(ClockComponent c) { return layers_[index(c)]; }
+  void moveInOrder(ClockComponent component, bool toTop);
+  StripPlace stripPlace() const;
+
+  std::array<ClockLayer, kClockComponentCount> layers_;
+  std::vector<ClockComponent> order_;
+  int windowLeft_ = 0;
+  int windowTop_ = 0;
+  std::wstring stripHint_;
+  TrayIconRecord tray_;
+  bool hideClockShowsShow_ = false;  // "Hide Clock" item reads "Show Clock"
+};
+
+}  // namespace tikora

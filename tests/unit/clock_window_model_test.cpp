@@ -1,0 +1,244 @@
+// The clock window's model: layer order and the "In Front of Clock Hands" moves, which component
+// a press lands on and whether it drags, the tray icon, the popup menu and the button strip.
+#include "app/clock_window_model.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/fake/fake_text_metrics.h"
+
+namespace tikora {
+namespace {
+
+using C = ClockComponent;
+
+std::vector<std::wstring> names(const std::vector<ClockComponent>& order) {
+  std::vector<std::wstring> out;
+  for (const auto c : order) out.emplace_back(componentName(c));
+  return out;
+}
+
+const std::vector<std::wstring> kCreationOrder = {
+    L"Image1",  L"Label3",  L"Label4",  L"Label6",  L"Label5", L"Label7", L"cyfra1", L"cyfra2",
+    L"cyfra3",  L"cyfra4",  L"cyfra5",  L"cyfra6",  L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10",
+    L"cyfra11", L"cyfra12", L"Label1",  L"Image2",  L"Image3", L"Image6", L"Image4", L"Image5"};
+
+TEST(ClockWindowModelTest, ComponentsAtCreation) {
+  ClockWindowModel m;
+  EXPECT_EQ(names(m.layerOrder()), kCreationOrder);
+
+  for (const auto c : {C::Image1, C::Image2, C::Image3, C::Image4})
+    EXPECT_EQ(m.layer(c).bounds, (LayerBounds{0, 0, 240, 240})) << static_cast<int>(c);
+  EXPECT_EQ(m.layer(C::Image1).kind, LayerKind::Picture);
+  EXPECT_EQ(m.layer(C::Image3).kind, LayerKind::TransparentPicture);
+  EXPECT_EQ(m.layer(C::Label1).kind, LayerKind::Text);
+  EXPECT_EQ(m.layer(C::cyfra12).kind, LayerKind::Text);
+  EXPECT_EQ(m.layer(C::Image5).bounds, (LayerBounds{188, 221, 51, 17}));
+  EXPECT_EQ(m.layer(C::Image6).bounds, (LayerBounds{8, 258, 120, 6}));
+  EXPECT_FALSE(m.layer(C::Image6).visible);
+  for (const auto c : {C::Label5, C::Label6, C::Label7}) EXPECT_FALSE(m.layer(c).visible);
+  for (const auto c : {C::Label1, C::Label3, C::Label4, C::cyfra1, C::Image2}) EXPECT_TRUE(m.layer(c).visible);
+  EXPECT_EQ(digitComponent(1), C::cyfra1);
+  EXPECT_EQ(digitComponent(12), C::cyfra12);
+}
+
+TEST(ClockWindowModelTest, InFrontOfClockHandsMovesTheLabel) {
+  ClockWindowModel m;
+  m.setInFrontOfHands(C::Label4, true);
+  EXPECT_EQ(m.layerOrder().back(), C::Label4) << "above the hands and the strip";
+
+  m.setInFrontOfHands(C::Label4, false);
+  std::vector<std::wstring> expected = kCreationOrder;
+  expected.erase(expected.begin() + 2);  // Label4 back right on the face
+  expected.insert(expected.begin() + 1, L"Label4");
+  EXPECT_EQ(names(m.layerOrder()), expected);
+
+  // Unticking a label that was never in front puts it straight on the face, under the others.
+  m.setInFrontOfHands(C::Label1, false);
+  EXPECT_EQ(names(m.layerOrder())[0], L"Image1");
+  EXPECT_EQ(names(m.layerOrder())[1], L"Label1");
+  EXPECT_EQ(names(m.layerOrder())[2], L"Label4");
+  EXPECT_EQ(m.layerOrder().size(), 24u);
+}
+
+class ClockPressTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Weekday label "Monday" at (40, 113): 6 characters of 5 pixels, 13 high at 8 points.
+    m.setText(C::Label3, L"Monday");
+    m.setFont(C::Label3, FontSpec{L"Arial", 8});
+    m.setPosition(C::Label3, 40, 113);
+    m.autoSize(C::Label3, metrics);
+  }
+  bool drags(Point p) const {
+    return m.mouseDown(MouseButton::Left, p) == ClockActions{ClockAction::StartDrag};
+  }
+  ClockWindowModel m;
+  FakeTextMetrics metrics;
+};
+
+TEST_F(ClockPressTest, HandLayersCoverTheWholeWindowAndDrag) {
+  EXPECT_EQ(m.layer(C::Label3).bounds, (LayerBounds{40, 113, 30, 13}));
+  EXPECT_EQ(m.componentAt({45, 115}), C::Image4);
+  EXPECT_TRUE(drags({45, 115})) << "a press on a label under the hands still drags";
+  EXPECT_TRUE(drags({0, 0}));
+  EXPECT_TRUE(drags({239, 239}));
+  EXPECT_EQ(m.componentAt({240, 10}), std::nullopt);
+  EXPECT_TRUE(m.mouseDown(MouseButton::Right, {45, 115}).empty());
+  EXPECT_TRUE(m.mouseDown(MouseButton::Middle, {45, 115}).empty());
+
+  m.setVisible(C::Image4, false);  // "Second Hand OFF": the minute hand layer drags
+  EXPECT_EQ(m.componentAt({45, 115}), C::Image3);
+  EXPECT_TRUE(drags({45, 115}));
+}
+
+TEST_F(ClockPressTest, AllHandsOffLetsLabelsTakeThePress) {
+  for (const auto c : {C::Image2, C::Image3, C::Image4}) m.setVisible(c, false);
+
+  EXPECT_EQ(m.componentAt({40, 113}), C::Label3);
+  EXPECT_EQ(m.componentAt({69, 125}), C::Label3);
+  EXPECT_FALSE(drags({40, 113})) << "labels have no mouse action";
+  EXPECT_EQ(m.componentAt({70, 113}), C::Image1) << "just right of the text";
+  EXPECT_TRUE(drags({70, 113}));
+  EXPECT_TRUE(drags({39, 113}));
+
+  m.setVisible(C::Label3, false);
+  EXPECT_TRUE(drags({45, 115}));
+
+  m.setVisible(C::Image1, false);  // nothing shown there: the press goes nowhere
+  EXPECT_EQ(m.componentAt({45, 115}), std::nullopt);
+  EXPECT_TRUE(m.mouseDown(MouseButton::Left, {45, 115}).empty());
+}
+
+TEST_F(ClockPressTest, LabelInFrontOfTheHandsTakesThePressOverItsText) {
+  m.setInFrontOfHands(C::Label3, true);
+  EXPECT_EQ(m.componentAt({45, 115}), C::Label3);
+  EXPECT_FALSE(drags({45, 115}));
+  EXPECT_TRUE(drags({45, 130})) << "below the text the second hand layer is on top";
+
+  // An empty label covers nothing.
+  m.setText(C::Label3, L"");
+  m.autoSize(C::Label3, metrics);
+  EXPECT_EQ(m.componentAt({45, 115}), C::Image4);
+}
+
+TEST_F(ClockPressTest, StripIsTopmostWhileShownAndNeverDrags) {
+  EXPECT_EQ(m.componentAt({190, 225}), C::Image4) << "hidden at start";
+  m.setVisible(C::Image5, true);
+  EXPECT_EQ(m.componentAt({190, 225}), C::Image5);
+  EXPECT_EQ(m.componentAt({238, 237}), C::Image5);
+  EXPECT_FALSE(drags({190, 225}));
+
+  // A label brought in front lies over the strip too.
+  m.setPosition(C::Label3, 185, 222);
+  m.setInFrontOfHands(C::Label3, true);
+  EXPECT_EQ(m.componentAt({190, 225}), C::Label3);
+}
+
+TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
+  ClockWindowModel m;
+  EXPECT_EQ(m.trayMessage(0x0201), ClockActions{ClockAction::ShowTodaysDate});
+  EXPECT_EQ(m.trayMessage(0x0204), (ClockActions{ClockAction::BringClockToFront,
+                                                 ClockAction::PopUpMenuAtPointer,
+                                                 ClockAction::PostNullMessage}));
+  for (const std::uint32_t other : {0x0200u, 0x0202u, 0x0203u, 0x0205u, 0x0206u, 0x0207u, 0x0400u})
+    EXPECT_TRUE(m.trayMessage(other).empty()) << other;
+
+  const TrayIconRecord& tray = m.trayIcon();
+  EXPECT_EQ(tray.id, 0u);
+  EXPECT_EQ(tray.flags, 7u);
+  EXPECT_EQ(tray.callbackMessage, 0x0401u);
+  EXPECT_EQ(tray.tip, L"Tikora");
+  EXPECT_EQ(tray.image, 0);
+}
+
+TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
+  ClockWindowModel m;
+  const std::vector<MenuItemState> expected = {
+      {ClockMenuItem::ControlPanel1, L"ControlPanel1", L"Control Panel", 3, false, false},
+      {ClockMenuItem::HideClock1, L"HideClock1", L"Hide Clock", 5, false, false},
+      {ClockMenuItem::DailyPlanner1, L"DailyPlanner1", L"Daily Planner", 4, false, false},
+      {ClockMenuItem::odaysDate1, L"odaysDate1", L"Today's Date", 7, false, false},
+      {ClockMenuItem::N1, L"N1", L"-", kNoImage, true, false},
+      {ClockMenuItem::Exit1, L"Exit1", L"Exit", 2, false, true},
+  };
+  EXPECT_EQ(m.PopupMenu1(), expected);
+
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::ControlPanel1, true), ClockActions{ClockAction::ShowControlPanel});
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::DailyPlanner1, true), ClockActions{ClockAction::OpenDailyPlanner});
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::odaysDate1, true), ClockActions{ClockAction::ShowTodaysDateOnTop});
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::Exit1, true), ClockActions{ClockAction::EndProgram});
+  EXPECT_TRUE(m.menuItemClick(ClockMenuItem::N1, true).empty());
+}
+
+TEST(ClockWindowModelTest, HideClockFollowsTheWindowsRealState) {
+  ClockWindowModel m;
+  const auto item = [&] { return m.PopupMenu1()[1]; };
+
+  EXPECT_EQ(m.HideClock1Click(true), (ClockActions{ClockAction::HideClockWindow, ClockAction::UpdateTrayIcon}));
+  EXPECT_EQ(item().caption, L"Show Clock");
+  EXPECT_EQ(item().image, 6);
+  EXPECT_EQ(m.trayIcon().image, 1);
+
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::HideClock1, false),
+            (ClockActions{ClockAction::ShowClockWindow, ClockAction::UpdateTrayIcon}));
+  EXPECT_EQ(item().caption, L"Hide Clock");
+  EXPECT_EQ(item().image, 5);
+  EXPECT_EQ(m.trayIcon().image, 0);
+
+  // Something else hid the window while the item still says "Hide Clock": it shows it.
+  EXPECT_EQ(m.HideClock1Click(false)[0], ClockAction::ShowClockWindow);
+  EXPECT_EQ(item().caption, L"Hide Clock");
+  // And after "Show Clock" with the window shown by something else, it hides it.
+  (void)m.HideClock1Click(true);
+  EXPECT_EQ(m.HideClock1Click(true)[0], ClockAction::HideClockWindow);
+  EXPECT_EQ(item().caption, L"Show Clock");
+  EXPECT_EQ(m.trayIcon().image, 1);
+}
+
+TEST(ClockWindowModelTest, StripShowsWhilePointerIsOverTheWindowWithButtonHints) {
+  ClockWindowModel m;
+  m.setWindowPosition(1000, 500);
+  const int sx = 1000 + 188, sy = 500 + 221;
+
+  m.refreshStrip({sx, sy});
+  EXPECT_TRUE(m.layer(C::Image5).visible);
+  EXPECT_EQ(m.stripHint(), L"Clock Control Panel");
+  m.refreshStrip({sx + 34, sy + 17});
+  EXPECT_EQ(m.stripHint(), L"Clock Control Panel") << "the gap keeps the last hint";
+  m.refreshStrip({sx + 35, sy + 17});
+  EXPECT_EQ(m.stripHint(), L"Close the Program");
+  m.refreshStrip({1010, 510});
+  EXPECT_TRUE(m.layer(C::Image5).visible);
+  EXPECT_EQ(m.stripHint(), L"Close the Program");
+  m.refreshStrip({999, 510});
+  EXPECT_FALSE(m.layer(C::Image5).visible);
+  m.refreshStrip({1240, 740});
+  EXPECT_TRUE(m.layer(C::Image5).visible) << "the right and bottom edges count as inside";
+  m.refreshStrip({1241, 740});
+  EXPECT_FALSE(m.layer(C::Image5).visible);
+}
+
+TEST(ClockWindowModelTest, StripClickByColumn) {
+  ClockWindowModel m;
+  m.setWindowPosition(300, 200);
+  m.refreshStrip({300 + 190, 200 + 225});
+  const auto clickAt = [&](int column, int row) {
+    const Point client{188 + column, 221 + row};
+    return m.click(client, {300 + client.x, 200 + client.y});
+  };
+  EXPECT_EQ(clickAt(0, 0), ClockActions{ClockAction::ShowControlPanel});
+  EXPECT_EQ(clickAt(33, 16), ClockActions{ClockAction::ShowControlPanel});
+  EXPECT_TRUE(clickAt(34, 5).empty()) << "the white column between the buttons";
+  EXPECT_EQ(clickAt(35, 5), ClockActions{ClockAction::EndProgram});
+  EXPECT_EQ(clickAt(49, 5), ClockActions{ClockAction::EndProgram});
+  EXPECT_TRUE(clickAt(50, 5).empty());
+  EXPECT_TRUE(m.click({100, 100}, {400, 300}).empty()) << "a click on the face does nothing";
+
+  m.setWindowPosition(0, 0);  // moved by a drag: the buttons go with it
+  EXPECT_EQ(m.click({188, 221}, {188, 221}), ClockActions{ClockAction::ShowControlPanel});
+}
+
+}  // namespace
+}  // namespace tikora
