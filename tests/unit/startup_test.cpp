@@ -150,10 +150,10 @@ TEST_F(StartupTest, SecondStartShowsTheMessageUnderTheDefaultTitleAndTouchesNoth
 
 TEST_F(StartupTest, SecondStartCaptionFollowsTheProgramFileName) {
   instances.addWindow(L"Tikora");
-  shell.program = L"C:\\Apps\\tikora.exe";
+  shell.program = L"C:\\Apps\\ZEGAR.exe";
   EXPECT_EQ(run(), StartupResult::AlreadyRunning);
   ASSERT_EQ(boxes.shown().size(), 1u);
-  EXPECT_EQ(boxes.shown()[0].caption, L"tikora");
+  EXPECT_EQ(boxes.shown()[0].caption, L"Zegar");
 }
 
 TEST(DefaultTitleTest, FileNameWithoutExtensionCapitalisedThenLowerCase) {
