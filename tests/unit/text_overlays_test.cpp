@@ -1,0 +1,490 @@
+// The face's text overlays: digital time in every format, weekday and date texts with their
+// switches, centring by the fake metrics (8 pt: 5 px a character, 13 px high; 12 pt: 7 px, 18 px;
+// bold one more per character), colours with the pure-white rule, layering, the face font on
+// labels and digits, the information lines and the date change at midnight.
+#include "face/text_overlays.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/fake/fake_locale.h"
+#include "platform/fake/fake_text_metrics.h"
+
+namespace tikora {
+
+// Readable failures; file-local, found by argument-dependent lookup.
+[[maybe_unused]] static void PrintTo(const LayerBounds& b, std::ostream* os) {
+  *os << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
+}
+
+namespace {
+
+CivilTime at(int year, int month, int day, int hour, int minute, int second) {
+  return CivilTime{year, month, day, dayOfWeek(year, month, day), hour, minute, second, 0};
+}
+
+// Monday 3 January 2000.
+CivilTime monday(int hour, int minute, int second) { return at(2000, 1, 3, hour, minute, second); }
+
+class TextOverlaysTest : public ::testing::Test {
+ protected:
+  TextOverlayHooks hooks() {
+    return {[this](Colour c) { dayColours.push_back(c); },
+            [this](Colour c) { dateColours.push_back(c); }};
+  }
+  const ClockLayer& layer(ClockComponent c) const { return clock.layer(c); }
+  int left(ClockComponent c) const { return layer(c).bounds.left; }
+  int top(ClockComponent c) const { return layer(c).bounds.top; }
+  // Weekday and date shown (their "OFF" boxes unticked), as most cases want them.
+  void showWeekdayAndDate() {
+    settings.chk_dw = false;
+    settings.chk_dy = false;
+  }
+
+  // The face font at 8 points, "Normal": 5 px a character, 13 px high.
+  void useArialEightNormal() {
+    settings.com_fo = L"Arial";
+    settings.com_si = 0;
+    settings.com_st = 0;
+    overlays.applyFaceFont();
+  }
+
+  ClockWindowModel clock;
+  Settings settings;
+  FakeTextMetrics metrics;
+  FakeLocale locale;
+  std::vector<Colour> dayColours;
+  std::vector<Colour> dateColours;
+  TextOverlays overlays{clock, settings, metrics, locale, hooks()};
+};
+
+// ---- Digital time ----
+
+struct DigitalCase {
+  DigitalTimeFormat format;
+  const wchar_t* at0005;
+  const wchar_t* at0905;
+  const wchar_t* at130709;
+  const wchar_t* at2205;
+};
+
+TEST(DigitalTimeText, EachFormatAtTheFourTestTimes) {
+  const LocaleNames names = englishLocaleNames();
+  const DigitalCase cases[] = {
+      {{true, false, false}, L"12:05:00 AM ", L"9:05:00 AM ", L"1:07:09 PM ", L"10:05:00 PM "},
+      {{true, false, true}, L"12:05 AM ", L"9:05 AM ", L"1:07 PM ", L"10:05 PM "},
+      {{true, true, false}, L"12:05:00", L"9:05:00", L"1:07:09", L"10:05:00"},
+      {{true, true, true}, L"12:05", L"9:05", L"1:07", L"10:05"},
+      {{false, false, false}, L"00:05:00", L"09:05:00", L"13:07:09", L"22:05:00"},
+      {{false, false, true}, L"00:05", L"09:05", L"13:07", L"22:05"},
+      // In 24 h format "AM/PM OFF" is hidden and changes nothing.
+      {{false, true, false}, L"00:05:00", L"09:05:00", L"13:07:09", L"22:05:00"},
+      {{false, true, true}, L"00:05", L"09:05", L"13:07", L"22:05"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.format.twelveHour << c.format.amPmOff << c.format.secondsOff);
+    EXPECT_EQ(digitalTimeText(monday(0, 5, 0), c.format, names), c.at0005);
+    EXPECT_EQ(digitalTimeText(monday(9, 5, 0), c.format, names), c.at0905);
+    EXPECT_EQ(digitalTimeText(monday(13, 7, 9), c.format, names), c.at130709);
+    EXPECT_EQ(digitalTimeText(monday(22, 5, 0), c.format, names), c.at2205);
+  }
+}
+
+TEST(DigitalTimeText, TwelveHourCutsAtEveryHourOfTheDay) {
+  const LocaleNames names = englishLocaleNames();
+  const wchar_t* expected[24] = {L"12:30", L"1:30", L"2:30",  L"3:30", L"4:30",  L"5:30",
+                                 L"6:30",  L"7:30", L"8:30",  L"9:30", L"10:30", L"11:30",
+                                 L"12:30", L"1:30", L"2:30",  L"3:30", L"4:30",  L"5:30",
+                                 L"6:30",  L"7:30", L"8:30",  L"9:30", L"10:30", L"11:30"};
+  for (int hour = 0; hour < 24; ++hour) {
+    EXPECT_EQ(digitalTimeText(monday(hour, 30, 59), {true, true, true}, names), expected[hour])
+        << hour;
+    EXPECT_EQ(digitalTimeText(monday(hour, 30, 59), {true, true, false}, names),
+              std::wstring(expected[hour]) + L":59") << hour;
+  }
+}
+
+TEST(DigitalTimeText, MarkersAreUpperCaseAmPmWhateverTheLocaleSays) {
+  LocaleNames names = englishLocaleNames();
+  names.amMarker = L"vorm.";
+  names.pmMarker = L"nachm.";
+  EXPECT_EQ(digitalTimeText(monday(13, 7, 9), {true, false, false}, names), L"1:07:09 PM ");
+  EXPECT_EQ(digitalTimeText(monday(0, 7, 9), {true, false, true}, names), L"12:07 AM ");
+}
+
+TEST(DigitalTimeFormat, FollowsTheSettings) {
+  Settings s;
+  EXPECT_EQ(digitalTimeFormat(s).twelveHour, true);  // " 12 h Format" by default
+  s.chk_dam = true;
+  s.chk_sec = true;
+  selectRadioButton(s, L"se_4fh");
+  const DigitalTimeFormat f = digitalTimeFormat(s);
+  EXPECT_FALSE(f.twelveHour);
+  EXPECT_TRUE(f.amPmOff);
+  EXPECT_TRUE(f.secondsOff);
+}
+
+TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
+  settings.cti_of = false;
+  settings.col_ti = 0x00123456;
+  settings.chk_dam = true;
+  settings.chk_sec = true;
+  overlays.refreshDigitalTime(monday(0, 5, 0));
+  const ClockLayer& label = layer(ClockComponent::Label1);
+  EXPECT_TRUE(label.visible);
+  EXPECT_EQ(label.text, L"12:05");
+  EXPECT_EQ(label.colour, 0x00123456u);
+  EXPECT_EQ(label.bounds, (LayerBounds{108, 72, 25, 13}));  // 120 - 25 div 2
+
+  settings.chk_dam = false;
+  settings.chk_sec = false;
+  overlays.refreshDigitalTime(monday(13, 7, 9));
+  EXPECT_EQ(label.text, L"1:07:09 PM ");
+  EXPECT_EQ(label.bounds, (LayerBounds{93, 72, 55, 13}));  // 11 characters: 120 - 27
+
+  // The colour is taken at every refresh; the chooser itself only applies the pure-white rule.
+  settings.col_ti = kPureWhite;
+  overlays.ColorBox6Change();
+  EXPECT_EQ(settings.col_ti, 0x02FEFFFFu);
+  EXPECT_EQ(label.colour, 0x00123456u);
+  overlays.refreshDigitalTime(monday(13, 7, 10));
+  EXPECT_EQ(label.colour, 0x02FEFFFFu);
+}
+
+TEST_F(TextOverlaysTest, DigitalTimeOffHidesTheLabelAndLeavesItsText) {
+  settings.cti_of = false;
+  overlays.refreshDigitalTime(monday(9, 5, 0));
+  const std::wstring shown = layer(ClockComponent::Label1).text;
+  settings.cti_of = true;  // the default
+  overlays.refreshDigitalTime(monday(9, 5, 1));
+  EXPECT_FALSE(layer(ClockComponent::Label1).visible);
+  EXPECT_EQ(layer(ClockComponent::Label1).text, shown);
+}
+
+// ---- Weekday and date ----
+
+TEST(DateLabelTexts, FiveFormsOfToday) {
+  EXPECT_EQ(makeDateLabelTexts(monday(12, 0, 0), englishLocaleNames()),
+            (DateLabelTexts{L"Monday", L"Mon", L"03.01.2000", L"January 3", L"Jan 3"}));
+  EXPECT_EQ(makeDateLabelTexts(at(2011, 12, 8, 15, 0, 0), englishLocaleNames()),
+            (DateLabelTexts{L"Thursday", L"Thu", L"08.12.2011", L"December 8", L"Dec 8"}));
+}
+
+TEST_F(TextOverlaysTest, StartSetsTextsColoursTopsAndCentres) {
+  showWeekdayAndDate();
+  settings.col_dw = 0x00010203;
+  settings.col_dy = 0x00040506;
+  settings.col_tt = 0x00070809;
+  overlays.prepareAtStart(monday(8, 0, 0));
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{55, 113, 30, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label3).colour, 0x00010203u);
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{145, 113, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label4).colour, 0x00040506u);
+  EXPECT_EQ(layer(ClockComponent::Label5).colour, 0x00070809u);
+  EXPECT_TRUE(layer(ClockComponent::Label3).visible);
+  EXPECT_TRUE(layer(ClockComponent::Label4).visible);
+  EXPECT_EQ(top(ClockComponent::Label5), 170);
+  EXPECT_EQ(top(ClockComponent::Label6), 154);
+  EXPECT_EQ(top(ClockComponent::Label7), 138);
+  EXPECT_EQ(top(ClockComponent::Label1), 72);
+  EXPECT_EQ(overlays.dateTexts().day, L"03.01.2000");
+}
+
+TEST_F(TextOverlaysTest, StartHidesWhatIsSwitchedOffAndUsesTheShortForms) {
+  settings.chk_dw = true;  // weekday OFF (the default)
+  settings.chk_dy = false;
+  settings.chk_ds = true;
+  settings.chk_dff = true;
+  selectRadioButton(settings, L"dt_tb");
+  overlays.prepareAtStart(monday(8, 0, 0));
+  EXPECT_FALSE(layer(ClockComponent::Label3).visible);
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
+  EXPECT_EQ(left(ClockComponent::Label3), 63);  // 70 - 15 div 2
+  EXPECT_TRUE(layer(ClockComponent::Label4).visible);
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"Jan 3");
+  EXPECT_EQ(left(ClockComponent::Label4), 158);  // 170 - 25 div 2
+}
+
+TEST_F(TextOverlaysTest, ShortNameAndShortDateSwitchesRecentre) {
+  showWeekdayAndDate();
+  overlays.prepareAtStart(monday(8, 0, 0));
+
+  settings.chk_ds = true;
+  overlays.CheckBox2Click();
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
+  EXPECT_EQ(left(ClockComponent::Label3), 63);
+  settings.chk_ds = false;
+  overlays.CheckBox2Click();
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
+  EXPECT_EQ(left(ClockComponent::Label3), 55);
+
+  EXPECT_FALSE(overlays.monthNameButtonsEnabled());
+  settings.chk_dff = true;
+  overlays.CheckBox4Click();
+  EXPECT_TRUE(overlays.monthNameButtonsEnabled());
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
+  EXPECT_EQ(left(ClockComponent::Label4), 148);  // 170 - 45 div 2
+
+  selectRadioButton(settings, L"dt_tb");
+  overlays.RadioButton58Click();
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"Jan 3");
+  EXPECT_EQ(left(ClockComponent::Label4), 158);
+  selectRadioButton(settings, L"dt_ta");
+  overlays.RadioButton57Click();
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
+
+  settings.chk_dff = false;
+  overlays.CheckBox4Click();
+  EXPECT_FALSE(overlays.monthNameButtonsEnabled());
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
+  EXPECT_EQ(left(ClockComponent::Label4), 145);
+
+  // Without "Short Date" a month-name button leaves the full date alone.
+  selectRadioButton(settings, L"dt_tb");
+  overlays.RadioButton58Click();
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
+}
+
+TEST_F(TextOverlaysTest, ShortDateWithNoMonthButtonSelectedShowsTheLongName) {
+  settings.dt_ta = false;
+  settings.dt_tb = false;
+  settings.chk_dff = true;
+  overlays.prepareAtStart(monday(8, 0, 0));
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
+}
+
+TEST_F(TextOverlaysTest, WeekdayAndDateOffSwapWithDigitsNineAndThree) {
+  showWeekdayAndDate();
+  overlays.prepareAtStart(monday(8, 0, 0));
+  settings.chk_dw = true;
+  overlays.CheckBox1Click();
+  EXPECT_FALSE(layer(ClockComponent::Label3).visible);
+  EXPECT_TRUE(layer(ClockComponent::cyfra9).visible);
+  settings.chk_dw = false;
+  overlays.CheckBox1Click();
+  EXPECT_TRUE(layer(ClockComponent::Label3).visible);
+  EXPECT_FALSE(layer(ClockComponent::cyfra9).visible);
+  EXPECT_EQ(left(ClockComponent::Label3), 55);
+
+  settings.chk_dy = true;
+  overlays.CheckBox3Click();
+  EXPECT_FALSE(layer(ClockComponent::Label4).visible);
+  EXPECT_TRUE(layer(ClockComponent::cyfra3).visible);
+  settings.chk_dy = false;
+  overlays.CheckBox3Click();
+  EXPECT_TRUE(layer(ClockComponent::Label4).visible);
+  EXPECT_FALSE(layer(ClockComponent::cyfra3).visible);
+
+  // With the digits off neither digit comes back.
+  settings.cfr_of = true;
+  clock.setVisible(ClockComponent::cyfra9, false);
+  clock.setVisible(ClockComponent::cyfra3, false);
+  settings.chk_dw = true;
+  overlays.CheckBox1Click();
+  settings.chk_dy = true;
+  overlays.CheckBox3Click();
+  EXPECT_FALSE(layer(ClockComponent::cyfra9).visible);
+  EXPECT_FALSE(layer(ClockComponent::cyfra3).visible);
+}
+
+TEST_F(TextOverlaysTest, DateChangesAtMidnightAndBothStayCentred) {
+  showWeekdayAndDate();
+  overlays.prepareAtStart(monday(23, 59, 58));
+  EXPECT_FALSE(overlays.refreshDateTexts(monday(23, 59, 59)));
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
+
+  EXPECT_TRUE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 0)));
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Tuesday");
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{53, 113, 35, 13}));  // 70 - 17
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{145, 113, 50, 13}));
+  EXPECT_EQ(overlays.dateTexts().longWeekday, L"Tuesday");
+  EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));
+
+  // A locale change shows only at the next date change.
+  LocaleNames german = englishLocaleNames();
+  german.longDayNames[3] = L"Mittwoch";
+  locale.setNames(german);
+  EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 12, 0, 0)));
+  EXPECT_TRUE(overlays.refreshDateTexts(at(2000, 1, 5, 0, 0, 0)));
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mittwoch");
+}
+
+TEST_F(TextOverlaysTest, FirstRefreshWithoutAStartSetsBothLabels) {
+  settings.chk_ds = true;
+  EXPECT_TRUE(overlays.refreshDateTexts(monday(0, 0, 0)));
+  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
+}
+
+TEST_F(TextOverlaysTest, DateChangeFoundByTheCallerSetsBothLabels) {
+  showWeekdayAndDate();
+  overlays.prepareAtStart(monday(23, 59, 59));
+  overlays.showDateTexts(makeDateLabelTexts(at(2000, 1, 4, 0, 0, 0), englishLocaleNames()));
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{53, 113, 35, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
+  EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));
+}
+
+// ---- Colours and layering ----
+
+TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
+  settings.col_dw = kPureWhite;
+  overlays.ColorBox4Change();
+  EXPECT_EQ(settings.col_dw, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Label3).colour, 0x02FEFFFFu);
+  settings.col_dy = 0x00FF8000;
+  overlays.ColorBox5Change();
+  EXPECT_EQ(settings.col_dy, 0x00FF8000u);
+  EXPECT_EQ(layer(ClockComponent::Label4).colour, 0x00FF8000u);
+  EXPECT_EQ(dayColours, (std::vector<Colour>{0x02FEFFFF}));
+  EXPECT_EQ(dateColours, (std::vector<Colour>{0x00FF8000}));
+
+  settings.col_tt = kPureWhite;
+  settings.col_tw = kPureWhite;
+  settings.col_ft = 0x00FFFFFE;  // near white stays
+  overlays.ColorBox10Change();
+  overlays.ColorBox12Change();
+  overlays.ColorBox14Change();
+  EXPECT_EQ(settings.col_tt, 0x02FEFFFFu);
+  EXPECT_EQ(settings.col_tw, 0x02FEFFFFu);
+  EXPECT_EQ(settings.col_ft, 0x00FFFFFEu);
+  EXPECT_EQ(layer(ClockComponent::Label5).colour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Label6).colour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Label7).colour, 0x00FFFFFEu);
+}
+
+TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
+  const auto topmost = [this] { return clock.layerOrder().back(); };
+  const auto lowest = [this] {
+    return std::vector(clock.layerOrder().begin(), clock.layerOrder().begin() + 2);
+  };
+  struct Case {
+    bool Settings::*field;
+    void (TextOverlays::*click)();
+    ClockComponent label;
+  };
+  const Case cases[] = {
+      {&Settings::chc_co, &TextOverlays::CheckBox15Click, ClockComponent::Label7},
+      {&Settings::chc_sw, &TextOverlays::CheckBox16Click, ClockComponent::Label6},
+      {&Settings::chc_to, &TextOverlays::CheckBox17Click, ClockComponent::Label5},
+      {&Settings::chc_dw, &TextOverlays::CheckBox18Click, ClockComponent::Label3},
+      {&Settings::chc_dc, &TextOverlays::CheckBox19Click, ClockComponent::Label4},
+      {&Settings::cti_fr, &TextOverlays::CheckBox26Click, ClockComponent::Label1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(componentName(c.label).data());
+    settings.*c.field = true;
+    (overlays.*c.click)();
+    EXPECT_EQ(topmost(), c.label);
+    settings.*c.field = false;
+    (overlays.*c.click)();
+    EXPECT_EQ(lowest(), (std::vector<ClockComponent>{ClockComponent::Image1, c.label}));
+  }
+}
+
+TEST_F(TextOverlaysTest, HourFormatButtonsShowAndHideAmPmOff) {
+  EXPECT_TRUE(overlays.amPmOffVisible());
+  overlays.RadioButton45Click();
+  EXPECT_FALSE(overlays.amPmOffVisible());
+  overlays.RadioButton44Click();
+  EXPECT_TRUE(overlays.amPmOffVisible());
+}
+
+// ---- Face font ----
+
+TEST_F(TextOverlaysTest, FaceFontGoesOnEveryLabelInNameStyleSizeOrder) {
+  settings.com_fo = L"Verdana";
+  settings.com_st = 3;  // "Italic Bold"
+  settings.com_si = 4;  // "12"
+  overlays.applyFaceFont();
+  const FontSpec expected{L"Verdana", 12, true, true};
+  EXPECT_EQ(overlays.faceFont(), expected);
+  for (const auto c : {ClockComponent::Label1, ClockComponent::Label3, ClockComponent::Label4,
+                       ClockComponent::Label5, ClockComponent::Label6, ClockComponent::Label7,
+                       ClockComponent::cyfra1, ClockComponent::cyfra12})
+    EXPECT_EQ(layer(c).font, expected) << componentName(c).data();
+  EXPECT_EQ(layer(ClockComponent::Image1).font, FontSpec{});
+}
+
+TEST_F(TextOverlaysTest, NoChosenStyleOrSizeKeepsTheLabelsOwn) {
+  // What the first run stores: the placeholder "Font", no style, no size.
+  overlays.applyFaceFont();
+  EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Arial", 10, true, false}));
+  EXPECT_EQ(layer(ClockComponent::cyfra5).font, (FontSpec{L"Arial", 10, true, false}));
+  settings.com_fo = L"Tahoma";
+  settings.com_si = 0;
+  settings.com_st = 1;
+  overlays.applyFaceFont();
+  EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Tahoma", 8, false, true}));
+  settings.com_fo = L"";
+  settings.com_si = -1;
+  settings.com_st = 7;  // outside the list: nothing chosen
+  overlays.applyFaceFont();
+  EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Arial", 8, false, true}));
+}
+
+TEST_F(TextOverlaysTest, DigitsAreCentredOnTheirRingPositions) {
+  overlays.placeDigits();
+  // Digit 12 at (121, 46), one pixel right of the top by the ring's 3.14: " 12 " is 20 x 13.
+  EXPECT_EQ(layer(ClockComponent::cyfra12).text, L" 12 ");
+  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (LayerBounds{111, 40, 20, 13}));
+  // Digit 3 at (194, 121): " 3 " is 15 x 13.
+  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (LayerBounds{187, 115, 15, 13}));
+}
+
+TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
+  showWeekdayAndDate();
+  useArialEightNormal();
+  overlays.prepareAtStart(monday(8, 0, 0));
+  overlays.placeDigits();
+  settings.com_si = 4;  // 12 pt: 7 px a character, 18 px high
+  overlays.ComboBox6Change();
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 42, 18}));   // 70 - 21
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{135, 113, 70, 18}));  // 170 - 35
+  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (LayerBounds{184, 112, 21, 18}));  // 194 - 10
+
+  settings.com_st = 2;  // "Bold": one more pixel a character, lefts stay
+  overlays.ComboBox7Change();
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 48, 18}));
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{135, 113, 80, 18}));
+  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (LayerBounds{184, 112, 24, 18}));
+  EXPECT_TRUE(layer(ClockComponent::cyfra3).font.bold);
+}
+
+TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
+  showWeekdayAndDate();
+  useArialEightNormal();
+  overlays.prepareAtStart(monday(8, 0, 0));
+  metrics.setExtraWidthPerCharacter(L"Wide", 2);  // 7 px a character at 8 pt
+  settings.com_fo = L"Wide";
+  overlays.ComboBox5Change();
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 42, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{135, 113, 70, 13}));
+  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (LayerBounds{107, 40, 28, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label1).font.faceName, L"Wide");
+}
+
+// ---- Information lines ----
+
+TEST_F(TextOverlaysTest, InformationLinesAreCentredOn120AtTheirTops) {
+  overlays.prepareAtStart(monday(8, 0, 0));
+  overlays.setInformationLine(InformationLine::Countdown, L" 12 days 01:02:03 ");
+  EXPECT_EQ(layer(ClockComponent::Label7).bounds, (LayerBounds{75, 138, 90, 13}));  // 18 characters
+  overlays.setInformationLine(InformationLine::SystemWorkTime, L" 00:10:00 ");
+  EXPECT_EQ(layer(ClockComponent::Label6).bounds, (LayerBounds{95, 154, 50, 13}));
+  overlays.setInformationLine(InformationLine::TimeToTurnOff, L" 3 ");
+  EXPECT_EQ(layer(ClockComponent::Label5).bounds, (LayerBounds{113, 170, 15, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label5).text, L" 3 ");
+  // Showing them is up to the power-off timer and the work time and countdown displays.
+  EXPECT_FALSE(layer(ClockComponent::Label5).visible);
+}
+
+}  // namespace
+}  // namespace tikora
