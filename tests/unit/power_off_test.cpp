@@ -1,0 +1,447 @@
+// The power-off timer: the group's handlers, the countdowns by minutes and to an exact time,
+// the warning sounds of the last minute, the exact requests to the system, the face line and
+// the blinking captions with the "Force Shutdown" blinker.
+#include "timeservices/power_off.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/unit/time_services_fixture.h"
+
+namespace tikora {
+namespace {
+
+const std::wstring kHibernationWarning =
+    L"Your system does not support Hibernation.\n\r"
+    L"__________________________________________________";  // 50
+
+CivilTime at(int hour, int minute, int second) {
+  CivilTime t;
+  t.year = 2024;
+  t.month = 3;
+  t.day = 9;
+  t.hour = hour;
+  t.minute = minute;
+  t.second = second;
+  return t;
+}
+
+class PowerOffTest : public testing::TimeServicesBench {
+ protected:
+  void tick(const CivilTime& t) { timer.tick(t, t.hour * 100 + t.minute); }
+  void tick(int hour, int minute, int second) { tick(at(hour, minute, second)); }
+
+  void armMinutes(const wchar_t* minutes) {
+    settings.ed_mi = minutes;
+    controls.CheckBox9 = true;
+    timer.CheckBox9Click();
+  }
+  void armExactTime(const wchar_t* hour, const wchar_t* minute) {
+    controls.ComboBox3 = hour;
+    controls.ComboBox4 = minute;
+    controls.CheckBox10 = true;
+    timer.CheckBox10Click();
+  }
+  void showInClock() {
+    controls.CheckBox13 = true;
+    timer.CheckBox13Click();
+  }
+  std::size_t exits() const { return power.count(PowerCallKind::ExitWindows); }
+
+  PowerOffTimer timer{context};
+};
+
+// ---- Handlers ----
+
+TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
+  armMinutes(L"5");
+  EXPECT_TRUE(controls.Label16Visible);
+  EXPECT_FALSE(controls.Edit1Enabled);
+  EXPECT_FALSE(controls.UpDown1Enabled);
+  EXPECT_FALSE(controls.ComboBox3Enabled);
+  EXPECT_FALSE(controls.ComboBox4Enabled);
+  EXPECT_FALSE(controls.CheckBox10Enabled) << "only one countdown at a time";
+  EXPECT_TRUE(controls.CheckBox9Enabled);
+  EXPECT_TRUE(controls.CheckBox13Visible);
+  EXPECT_TRUE(controls.CheckBox17Visible);
+  EXPECT_TRUE(controls.CheckBox31Visible);
+  EXPECT_TRUE(controls.warningSoundsVisible);
+
+  showInClock();
+  settings.chc_to = true;
+  window.setInFrontOfHands(ClockComponent::Label5, true);
+  tick(10, 0, 0);
+  tick(10, 0, 1);
+  EXPECT_EQ(timer.counter(), 2);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:04:58 ");
+
+  controls.CheckBox9 = false;
+  timer.CheckBox9Click();
+  EXPECT_EQ(timer.counter(), 0);
+  EXPECT_FALSE(controls.Label16Visible);
+  EXPECT_TRUE(controls.Edit1Enabled && controls.UpDown1Enabled && controls.ComboBox3Enabled &&
+              controls.ComboBox4Enabled && controls.CheckBox10Enabled);
+  EXPECT_FALSE(controls.CheckBox13Visible || controls.CheckBox17Visible ||
+               controls.CheckBox31Visible || controls.warningSoundsVisible);
+  EXPECT_FALSE(controls.CheckBox13) << "\"Show in Clock\" is unticked";
+  EXPECT_FALSE(label(ClockComponent::Label5).visible);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L"");
+  EXPECT_FALSE(settings.chc_to) << "\"In Front of Clock Hands\" is unticked";
+  EXPECT_EQ(window.layerOrder()[0], ClockComponent::Image1);
+  EXPECT_EQ(window.layerOrder()[1], ClockComponent::Label5) << "the line lies on the face again";
+}
+
+TEST_F(PowerOffTest, SetExactTimeKeepsTheCounterAndTheTimeBoxes) {
+  armMinutes(L"5");
+  tick(10, 0, 0);
+  controls.CheckBox9 = false;
+  timer.CheckBox9Click();
+  tick(10, 0, 1);  // not counting now
+  armExactTime(L"11", L"30");
+  EXPECT_TRUE(controls.Label16Visible);
+  EXPECT_FALSE(controls.Edit1Enabled);
+  EXPECT_FALSE(controls.UpDown1Enabled);
+  EXPECT_TRUE(controls.ComboBox3Enabled);
+  EXPECT_TRUE(controls.ComboBox4Enabled);
+  EXPECT_FALSE(controls.CheckBox9Enabled);
+  EXPECT_TRUE(controls.CheckBox13Visible && controls.CheckBox17Visible &&
+              controls.CheckBox31Visible && controls.warningSoundsVisible);
+  controls.CheckBox10 = false;
+  timer.CheckBox10Click();
+  EXPECT_TRUE(controls.CheckBox9Enabled && controls.Edit1Enabled && controls.ComboBox3Enabled);
+  EXPECT_FALSE(controls.Label16Visible);
+}
+
+TEST_F(PowerOffTest, ActionChoiceShowsForceShutdownOnlyForShutdown) {
+  timer.RadioButton10Click();
+  EXPECT_TRUE(controls.CheckBox33Visible);
+  timer.RadioButton11Click();
+  EXPECT_FALSE(controls.CheckBox33Visible);
+  timer.RadioButton10Click();
+  timer.RadioButton50Click();
+  EXPECT_FALSE(controls.CheckBox33Visible);
+
+  controls.CheckBox33Colour = kCaptionRed;
+  settings.ms_pfr = true;
+  timer.CheckBox33Click();
+  EXPECT_EQ(controls.CheckBox33Colour, kCaptionRed);
+  settings.ms_pfr = false;
+  timer.CheckBox33Click();
+  EXPECT_EQ(controls.CheckBox33Colour, kCaptionBlack);
+}
+
+TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
+  for (const wchar_t* bad : {L"abc", L"", L"12a", L" 5", L"99999999999"}) {
+    boxes.clear();
+    settings.ed_mi = bad;
+    timer.Edit1Change();
+    EXPECT_EQ(settings.ed_mi, L"1440") << bad;
+    ASSERT_EQ(boxes.shown().size(), 1u) << bad;
+    EXPECT_EQ(boxes.shown()[0],
+              (MessageBoxRequest{L"Tikora", L"Set Only Digits from Range 0 to 1440",
+                                 MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
+  }
+  boxes.clear();
+  for (const wchar_t* typed : {L"0", L"2000", L"-5", L"+7"}) {
+    settings.ed_mi = typed;
+    timer.Edit1Change();
+    EXPECT_EQ(settings.ed_mi, typed) << "a number out of range typed by hand stays";
+  }
+  EXPECT_TRUE(boxes.shown().empty());
+
+  settings.up_mi = 17;
+  timer.UpDown1Click();
+  EXPECT_EQ(settings.ed_mi, L"17");
+}
+
+TEST_F(PowerOffTest, TimeBoxesFallBackToDoubleZeroSilently) {
+  controls.ComboBox3 = L"x7";
+  controls.ComboBox4 = L"";
+  timer.ComboBox3Change();
+  timer.ComboBox4Change();
+  EXPECT_EQ(controls.ComboBox3, L"00");
+  EXPECT_EQ(controls.ComboBox4, L"00");
+  controls.ComboBox3 = L"7";
+  timer.ComboBox3Change();
+  EXPECT_EQ(controls.ComboBox3, L"7");
+  EXPECT_TRUE(boxes.shown().empty());
+  EXPECT_EQ(exactTimeItemText(7, 24), L"07");
+  EXPECT_EQ(exactTimeItemText(-1, 24), L"");
+}
+
+TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
+  settings.col_tt = 0x00123456;
+  window.setText(ClockComponent::Label5, L" old ");
+  showInClock();
+  EXPECT_EQ(label(ClockComponent::Label5).text, L"");
+  EXPECT_EQ(label(ClockComponent::Label5).colour, 0x00123456u);
+  EXPECT_TRUE(label(ClockComponent::Label5).visible);
+  controls.CheckBox13 = false;
+  timer.CheckBox13Click();
+  EXPECT_FALSE(label(ClockComponent::Label5).visible);
+}
+
+// ---- Countdown by minutes ----
+
+TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown) {
+  settings.ra_to = true;
+  settings.ms_pfr = true;
+  settings.chk_alr = true;
+  selectRadioButton(settings, L"se_bxb");
+  controls.Image3 = {20, 80};
+  armMinutes(L"3");
+
+  std::vector<int> warnedAt;  // C before the tick
+  int firstExit = -1;
+  for (int c = 0; c < 180; ++c) {
+    const std::size_t sounds = asyncSounds().size();
+    tick(CivilTime{2024, 3, 9, 6, 10, c / 60, c % 60});
+    if (asyncSounds().size() > sounds) warnedAt.push_back(c);
+    if (firstExit < 0 && exits() > 0) firstExit = c;
+    if (c == 0) {
+      EXPECT_EQ(controls.Label16, L"00:02:59");
+      EXPECT_EQ(controls.Label16Left, 20 + (80 - 40) / 2) << "8 characters of 5 pixels";
+    }
+  }
+  std::vector<int> expected;
+  for (int c = 123; c <= 177; c += 3) expected.push_back(c);
+  EXPECT_EQ(warnedAt, expected);
+  for (const auto& name : asyncSounds()) EXPECT_EQ(name, L"shutdown1");
+  EXPECT_EQ(firstExit, 179) << "the tick that brings the counter to 180";
+  EXPECT_EQ(controls.Label16, L"00:00:00");
+  EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::EnableShutdownPrivilege, 0, 0},
+                                                   {PowerCallKind::ExitWindows, 12, 0}}));
+
+  tick(6, 13, 0);
+  EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{12, 12}))
+      << "asked again while still armed";
+  EXPECT_EQ(controls.Label16, L"00:00:00");
+}
+
+TEST_F(PowerOffTest, ZeroMinutesWarnAndHibernateAtTheFirstTick) {
+  settings.ie_utv = true;
+  settings.chk_alr = true;
+  armMinutes(L"0");
+  tick(8, 0, 0);
+  EXPECT_EQ(asyncSounds(), (std::vector<std::wstring>{L"shutdown"}));
+  EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0},
+                                                   {PowerCallKind::Hibernate, 0, 0}}));
+  EXPECT_FALSE(controls.CheckBox9) << "hibernation disarms";
+  EXPECT_EQ(timer.counter(), 0);
+  EXPECT_FALSE(controls.Label16Visible);
+  tick(8, 0, 1);
+  EXPECT_EQ(power.count(PowerCallKind::Hibernate), 1u);
+}
+
+TEST_F(PowerOffTest, HibernationRefusedIsToldAfterDisarming) {
+  power.setHibernateAllowed(false);
+  settings.ie_utv = true;
+  armMinutes(L"0");
+  tick(8, 0, 0);
+  EXPECT_FALSE(controls.CheckBox9);
+  EXPECT_EQ(power.count(PowerCallKind::Hibernate), 0u);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0],
+            (MessageBoxRequest{L"Warning", kHibernationWarning, MessageBoxButtons::Ok,
+                               MessageBoxIcon::Warning, 0}));
+}
+
+TEST_F(PowerOffTest, NoActionChosenCountsToZeroAndDoesNothing) {
+  armMinutes(L"0");
+  tick(8, 0, 0);
+  tick(8, 0, 1);
+  EXPECT_TRUE(power.calls().empty());
+  EXPECT_EQ(controls.Label16, L"00:00:00");
+}
+
+TEST_F(PowerOffTest, UnreadableMinutesNeitherCountNorAct) {
+  settings.ra_lo = true;
+  armMinutes(L"0");
+  settings.ed_mi = L"soon";  // as loaded, before its change handler ran
+  tick(8, 0, 0);
+  EXPECT_EQ(timer.counter(), 0);
+  EXPECT_TRUE(power.calls().empty());
+}
+
+// ---- Countdown to an exact time ----
+
+TEST_F(PowerOffTest, ExactTimeAcrossMidnightLogsOffDuringItsWholeMinute) {
+  settings.ra_lo = true;
+  settings.ms_pfr = true;  // forcing does not change a log off
+  settings.chk_alr = true;
+  selectRadioButton(settings, L"se_cxc");
+  armExactTime(L"00", L"01");
+  clock.setLocalTime(2024, 3, 9, 23, 58, 0);
+  tick(clock.now());
+  EXPECT_EQ(controls.Label16, L"00:03:00");
+
+  std::vector<std::wstring> exitTimes;
+  std::vector<std::wstring> warnTimes;
+  for (int i = 1; i <= 270; ++i) {
+    clock.advance(std::chrono::seconds(1));
+    const CivilTime now = clock.now();
+    const std::size_t exitsBefore = exits();
+    const std::size_t soundsBefore = asyncSounds().size();
+    tick(now);
+    const std::wstring stamp = hoursMinutesSeconds(now.hour * 3600 + now.minute * 60 + now.second);
+    if (exits() > exitsBefore) exitTimes.push_back(stamp);
+    if (asyncSounds().size() > soundsBefore) warnTimes.push_back(stamp);
+    if (now.hour == 0 && now.minute == 1 && now.second == 0) {
+      EXPECT_EQ(controls.Label16, L"00:00:00");
+    }
+    if (now.hour == 0 && now.minute == 1 && now.second == 1) {
+      EXPECT_EQ(controls.Label16, L"23:59:59") << "after the target: the same time tomorrow";
+    }
+  }
+  ASSERT_EQ(exitTimes.size(), 60u);
+  EXPECT_EQ(exitTimes.front(), L"00:01:00");
+  EXPECT_EQ(exitTimes.back(), L"00:01:59");
+  for (auto flags : power.exitWindowsFlags()) EXPECT_EQ(flags, 4u);
+  EXPECT_EQ(power.count(PowerCallKind::EnableShutdownPrivilege), 60u);
+  ASSERT_EQ(warnTimes.size(), 20u) << "R = 57, 54, ... 0";
+  EXPECT_EQ(warnTimes.front(), L"00:00:03");
+  EXPECT_EQ(warnTimes.back(), L"00:01:00");
+  for (const auto& name : asyncSounds()) EXPECT_EQ(name, L"shutdown2");
+  EXPECT_TRUE(controls.CheckBox10) << "log off stays armed";
+}
+
+TEST_F(PowerOffTest, ExactTimeEarlierThanNowCountsToTomorrow) {
+  armExactTime(L"09", L"00");
+  tick(10, 0, 0);
+  EXPECT_EQ(controls.Label16, L"23:00:00");
+  armExactTime(L"7", L"5");  // typed by hand, one digit each
+  tick(7, 4, 30);
+  EXPECT_EQ(controls.Label16, L"00:00:30");
+}
+
+TEST_F(PowerOffTest, ExactTimeWithHibernationDisarmsAndHibernatesOnce) {
+  settings.ie_utv = true;
+  armExactTime(L"7", L"5");
+  tick(7, 5, 0);
+  tick(7, 5, 1);
+  EXPECT_EQ(power.count(PowerCallKind::Hibernate), 1u);
+  EXPECT_FALSE(controls.CheckBox10);
+  EXPECT_TRUE(controls.CheckBox9Enabled);
+}
+
+TEST_F(PowerOffTest, ExactShutdownFlagsWithAndWithoutForce) {
+  settings.ra_to = true;
+  armExactTime(L"12", L"30");
+  tick(12, 29, 59);
+  EXPECT_EQ(exits(), 0u);
+  tick(12, 30, 0);
+  settings.ms_pfr = true;
+  tick(12, 30, 1);
+  EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{8, 12}));
+  tick(12, 31, 0);
+  EXPECT_EQ(exits(), 2u);
+}
+
+// ---- Face line ----
+
+TEST_F(PowerOffTest, FaceLineAlternatesWithTheActionInTheLastMinute) {
+  settings.ra_to = true;
+  armMinutes(L"1");
+  showInClock();
+  tick(10, 0, 0);  // R = 59, even second
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:59 ");
+  tick(10, 0, 1);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" SHUTDOWN ");
+  EXPECT_EQ(label(ClockComponent::Label5).bounds.left, 120 - 50 / 2);
+  EXPECT_EQ(label(ClockComponent::Label5).bounds.top, 170);
+  tick(10, 0, 2);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:57 ");
+
+  selectRadioButton(settings, L"ra_lo");
+  tick(10, 0, 3);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" LOG OFF ");
+  EXPECT_EQ(label(ClockComponent::Label5).bounds.left, 120 - 45 / 2);
+  selectRadioButton(settings, L"ie_utv");
+  tick(10, 0, 5);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" HIBERNATION ");
+}
+
+TEST_F(PowerOffTest, FaceLineShowsOnlyTheTimeBeforeTheLastMinute) {
+  settings.ra_to = true;
+  armMinutes(L"2");
+  showInClock();
+  tick(10, 0, 1);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:01:59 ");
+  tick(10, 0, 2);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:01:58 ");
+}
+
+TEST_F(PowerOffTest, FaceLineWithoutActionKeepsTheTimeOnOddSeconds) {
+  armMinutes(L"1");
+  showInClock();
+  tick(10, 0, 0);
+  tick(10, 0, 1);
+  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:59 ");
+}
+
+// ---- Blinking ----
+
+TEST_F(PowerOffTest, ForcedShutdownBlinksShutdownOnEvenAndForceOnOddSeconds) {
+  settings.ra_to = true;
+  settings.ms_pfr = true;
+  armMinutes(L"10");
+  tick(10, 0, 0);
+  EXPECT_EQ(controls.RadioButton10Colour, kCaptionRed);
+  EXPECT_FALSE(timer.Timer7().enabled());
+  EXPECT_EQ(controls.RadioButton11Colour, kCaptionBlack);
+  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack);
+
+  tick(10, 0, 1);
+  EXPECT_EQ(controls.RadioButton10Colour, kCaptionBlack);
+  EXPECT_EQ(controls.CheckBox33Colour, kCaptionBlack);
+  EXPECT_TRUE(timer.Timer7().enabled());
+  EXPECT_EQ(timer.Timer7().interval(), 200u);
+  EXPECT_EQ(timer.blinkCounter(), 0);
+  std::vector<Colour> flicker;
+  for (int i = 0; i < 5; ++i) {
+    timer.Timer7Timer();
+    flicker.push_back(controls.CheckBox33Colour);
+  }
+  EXPECT_EQ(flicker, (std::vector<Colour>{kCaptionRed, kCaptionBlack, kCaptionRed, kCaptionBlack,
+                                          kCaptionRed}));
+
+  tick(10, 0, 2);
+  EXPECT_FALSE(timer.Timer7().enabled());
+  EXPECT_EQ(controls.RadioButton10Colour, kCaptionRed);
+  tick(10, 0, 3);
+  EXPECT_EQ(timer.blinkCounter(), 0) << "each odd second starts the flicker afresh";
+  EXPECT_EQ(timer.Timer7().starts(), 2u);
+
+  controls.CheckBox9 = false;
+  timer.CheckBox9Click();
+  tick(10, 0, 4);
+  EXPECT_EQ(controls.RadioButton10Colour, kCaptionBlack);
+  EXPECT_FALSE(timer.Timer7().enabled());
+}
+
+TEST_F(PowerOffTest, HibernationAndLogOffBlinkRedOnEvenSecondsWhileArmed) {
+  settings.ie_utv = true;
+  tick(10, 0, 0);
+  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack) << "not armed";
+  armMinutes(L"10");
+  tick(10, 0, 0);
+  EXPECT_EQ(controls.RadioButton50Colour, kCaptionRed);
+  tick(10, 0, 1);
+  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack);
+  selectRadioButton(settings, L"ra_lo");
+  tick(10, 0, 2);
+  EXPECT_EQ(controls.RadioButton11Colour, kCaptionRed);
+  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack);
+  EXPECT_FALSE(timer.Timer7().enabled());
+}
+
+TEST_F(PowerOffTest, BlinkCounterIsOneByte) {
+  for (int i = 0; i < 256; ++i) timer.Timer7Timer();
+  EXPECT_EQ(timer.blinkCounter(), 0);
+  EXPECT_EQ(controls.CheckBox33Colour, kCaptionBlack) << "the 256th value taken was 255";
+}
+
+}  // namespace
+}  // namespace tikora

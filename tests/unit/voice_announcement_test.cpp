@@ -1,0 +1,168 @@
+// Starting the spoken announcement: when it is due, which thread class speaks, words that fail
+// left out, real threads that play the phrase and are stopped and joined when the program ends.
+#include "timeservices/voice_announcement.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "platform/fake/fake_sound.h"
+
+namespace tikora {
+namespace {
+
+using namespace std::chrono_literals;
+using Words = std::vector<std::wstring>;
+
+Words syncWords(const FakeSound& sound) {
+  Words words;
+  for (const auto& call : sound.calls())
+    if (call.kind == SoundCallKind::PlaySync) words.push_back(call.name);
+  return words;
+}
+
+void chooseInterval(Settings& s, std::wstring_view name) { selectRadioButton(s, name); }
+
+TEST(AnnouncementStart, IntervalDividesTheMinuteAtSecondZeroOrFour) {
+  struct Case {
+    const wchar_t* option;
+    std::vector<int> minutes;  // the minutes of an hour that announce
+  };
+  const std::vector<Case> cases{
+      {L"ra_tw", {0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55}},
+      {L"ra_th", {0, 10, 20, 30, 40, 50}},
+      {L"ra_fo", {0, 15, 30, 45}},
+      {L"ra_fi", {0, 30}},
+      {L"ra_si", {0}},
+      {L"ra_se", {}},
+  };
+  for (const bool chimeOff : {true, false}) {
+    for (const Case& c : cases) {
+      Settings s;
+      chooseInterval(s, c.option);
+      s.ra_h6 = chimeOff;
+      if (!chimeOff) selectRadioButton(s, L"se_oes");  // chime "12"
+      const int startSecond = chimeOff ? 0 : 4;
+      std::vector<int> announced;
+      for (int minute = 0; minute < 60; ++minute)
+        for (int second = 0; second < 60; ++second)
+          if (announcementDue(s, minute, second)) {
+            EXPECT_EQ(second, startSecond) << c.option;
+            announced.push_back(minute);
+          }
+      EXPECT_EQ(announced, c.minutes) << c.option << " chime off " << chimeOff;
+    }
+  }
+  Settings every;
+  chooseInterval(every, L"ra_on");
+  int count = 0;
+  for (int minute = 0; minute < 60; ++minute) count += announcementDue(every, minute, 4);
+  EXPECT_EQ(count, 60);
+  EXPECT_FALSE(announcementDue(every, 7, 0)) << "a chime is chosen by default: second 4";
+}
+
+TEST(AnnouncementStart, NoIntervalChosenNeverAnnounces) {
+  Settings s;
+  s.ra_si = false;
+  EXPECT_EQ(announcementInterval(s), 0);
+  EXPECT_FALSE(announcementDue(s, 0, 4));
+}
+
+class AnnouncerTest : public ::testing::Test {
+ protected:
+  FakeSound sound;
+  TickTime time;
+  InlineAnnouncementLauncher inline_;
+  VoiceAnnouncer announcer{sound, time, inline_};
+  Settings settings;
+};
+
+TEST_F(AnnouncerTest, MaleVoiceByDefaultFemaleWhenChosen) {
+  time.hour = 22;
+  time.minute = 25;
+  announcer.start(settings);
+  EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_20", L"ang_5", L"past", L"ang_10", L"pm"}));
+  ASSERT_TRUE(announcer.Czytaj_ang());
+  EXPECT_TRUE(announcer.Czytaj_ang()->finished());
+  EXPECT_FALSE(announcer.Czytaj_ang_f());
+
+  sound.clearCalls();
+  selectRadioButton(settings, L"ra_eg");
+  selectRadioButton(settings, L"ts_off");
+  time.hour = 0;
+  time.minute = 0;
+  const auto male = announcer.Czytaj_ang();
+  announcer.start(settings);
+  EXPECT_EQ(syncWords(sound), (Words{L"its_f", L"ang_12_f"}));
+  ASSERT_TRUE(announcer.Czytaj_ang_f());
+  EXPECT_EQ(announcer.Czytaj_ang_f()->voice(), Voice::Female);
+  EXPECT_EQ(announcer.Czytaj_ang(), male) << "the male reference stays the last male thread";
+  EXPECT_EQ(announcer.launched(), 2u);
+}
+
+TEST_F(AnnouncerTest, WordThatCannotBePlayedIsLeftOut) {
+  sound.markUnplayable(L"ANG_20");
+  time.hour = 9;
+  time.minute = 40;
+  announcer.start(settings);
+  const auto calls = sound.calls();
+  ASSERT_EQ(calls.size(), 5u);
+  EXPECT_EQ(calls[1].name, L"ang_20");
+  EXPECT_FALSE(calls[1].started);
+  EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_20", L"to", L"ang_10", L"am"}))
+      << "the words after the failed one still play";
+}
+
+TEST(AnnouncementThreads, RealThreadPlaysThePhraseAndIsJoined) {
+  FakeSound sound;
+  TickTime time;
+  time.hour = 14;
+  time.minute = 0;
+  ThreadAnnouncementLauncher threads;
+  VoiceAnnouncer announcer(sound, time, threads);
+  announcer.start(Settings{});
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (!announcer.Czytaj_ang()->finished() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(1ms);
+  ASSERT_TRUE(announcer.Czytaj_ang()->finished());
+  EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_2", L"pm"}));
+
+  // The ended thread is joined when the next one starts.
+  std::this_thread::sleep_for(50ms);
+  announcer.start(Settings{});
+  EXPECT_EQ(threads.unjoined(), 1u);
+}
+
+// Each word takes a while, like a real recording.
+class SlowSound : public FakeSound {
+ public:
+  bool playSync(std::wstring_view name) override {
+    std::this_thread::sleep_for(30ms);
+    return FakeSound::playSync(name);
+  }
+};
+
+TEST(AnnouncementThreads, EndingTheProgramStopsAfterTheCurrentWord) {
+  SlowSound sound;
+  TickTime time;
+  time.hour = 10;
+  time.minute = 25;  // six words, 180 ms in all
+  {
+    ThreadAnnouncementLauncher threads;
+    VoiceAnnouncer announcer(sound, time, threads);
+    announcer.start(Settings{});
+    std::this_thread::sleep_for(40ms);
+  }  // the launcher asks the thread to stop and waits for it here
+  const std::size_t played = syncWords(sound).size();
+  EXPECT_GE(played, 1u);
+  EXPECT_LT(played, 6u);
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(syncWords(sound).size(), played) << "nothing plays after the launcher is gone";
+}
+
+}  // namespace
+}  // namespace tikora

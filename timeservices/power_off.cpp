@@ -1,0 +1,282 @@
+// The power-off timer; see power_off.h.
+#include "timeservices/power_off.h"
+
+#include <utility>
+
+#include "core/date_format.h"
+
+namespace tikora {
+
+PowerOffAction chosenPowerOffAction(const Settings& s) {
+  if (s.ra_to) return PowerOffAction::Shutdown;
+  if (s.ra_lo) return PowerOffAction::LogOff;
+  if (s.ie_utv) return PowerOffAction::Hibernation;
+  return PowerOffAction::None;
+}
+
+std::wstring warningSoundName(const Settings& s) {
+  if (s.se_axa) return L"shutdown";
+  if (s.se_bxb) return L"shutdown1";
+  if (s.se_cxc) return L"shutdown2";
+  return {};
+}
+
+std::wstring_view actionLineText(PowerOffAction action) {
+  switch (action) {
+    case PowerOffAction::Shutdown:
+      return L" SHUTDOWN ";
+    case PowerOffAction::LogOff:
+      return L" LOG OFF ";
+    case PowerOffAction::Hibernation:
+      return L" HIBERNATION ";
+    case PowerOffAction::None:
+      break;
+  }
+  return {};
+}
+
+std::wstring exactTimeItemText(std::int32_t index, int itemCount) {
+  if (index < 0 || index >= itemCount) return {};
+  return twoDigits(index);
+}
+
+std::wstring hibernationNotSupportedMessage() {
+  return L"Your system does not support Hibernation.\n\r" + std::wstring(50, L'_');
+}
+
+// ---- Control handlers ----
+
+void PowerOffTimer::RadioButton10Click() { c_.controls.CheckBox33Visible = true; }
+void PowerOffTimer::RadioButton11Click() { c_.controls.CheckBox33Visible = false; }
+void PowerOffTimer::RadioButton50Click() { c_.controls.CheckBox33Visible = false; }
+
+void PowerOffTimer::CheckBox33Click() {
+  if (!c_.settings.ms_pfr) c_.controls.CheckBox33Colour = kCaptionBlack;
+}
+
+void PowerOffTimer::UpDown1Click() {
+  c_.settings.ed_mi = std::to_wstring(c_.settings.up_mi);
+  Edit1Change();
+}
+
+void PowerOffTimer::Edit1Change() {
+  if (readWholeNumber(c_.settings.ed_mi)) return;
+  c_.settings.ed_mi = L"1440";
+  showPlainMessage(c_, std::wstring(kMinutesBoxMessage));
+}
+
+void PowerOffTimer::ComboBox3Change() {
+  if (!readWholeNumber(c_.controls.ComboBox3)) c_.controls.ComboBox3 = L"00";
+}
+
+void PowerOffTimer::ComboBox4Change() {
+  if (!readWholeNumber(c_.controls.ComboBox4)) c_.controls.ComboBox4 = L"00";
+}
+
+void PowerOffTimer::CheckBox9Click() {
+  TimeServicesControls& k = c_.controls;
+  counter_ = 0;
+  const bool armed = k.CheckBox9;
+  k.Label16Visible = armed;
+  k.Edit1Enabled = !armed;
+  k.UpDown1Enabled = !armed;
+  k.ComboBox3Enabled = !armed;
+  k.ComboBox4Enabled = !armed;
+  k.CheckBox10Enabled = !armed;
+  k.CheckBox13Visible = armed;
+  k.CheckBox17Visible = armed;
+  k.CheckBox31Visible = armed;
+  k.warningSoundsVisible = armed;
+  if (!armed) {
+    if (k.CheckBox13) {
+      k.CheckBox13 = false;
+      CheckBox13Click();
+    }
+    if (c_.settings.chc_to) {
+      c_.settings.chc_to = false;
+      c_.clockWindow.setInFrontOfHands(ClockComponent::Label5, false);
+    }
+  }
+}
+
+void PowerOffTimer::CheckBox10Click() {
+  TimeServicesControls& k = c_.controls;
+  const bool armed = k.CheckBox10;
+  k.Label16Visible = armed;
+  k.Edit1Enabled = !armed;
+  k.UpDown1Enabled = !armed;
+  k.CheckBox9Enabled = !armed;
+  k.CheckBox13Visible = armed;
+  k.CheckBox17Visible = armed;
+  k.CheckBox31Visible = armed;
+  k.warningSoundsVisible = armed;
+  if (!armed) {
+    if (k.CheckBox13) {
+      k.CheckBox13 = false;
+      CheckBox13Click();
+    }
+    if (c_.settings.chc_to) {
+      c_.settings.chc_to = false;
+      c_.clockWindow.setInFrontOfHands(ClockComponent::Label5, false);
+    }
+  }
+}
+
+void PowerOffTimer::CheckBox13Click() {
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L"");
+  c_.clockWindow.setColour(ClockComponent::Label5, c_.settings.col_tt);
+  c_.clockWindow.setVisible(ClockComponent::Label5, c_.controls.CheckBox13);
+}
+
+// ---- Second tick ----
+
+std::optional<std::int64_t> PowerOffTimer::minutes() const {
+  const auto value = readWholeNumber(c_.settings.ed_mi);
+  if (!value) return std::nullopt;
+  return *value;
+}
+
+std::optional<std::int64_t> PowerOffTimer::exactTimeSeconds() const {
+  const auto hour = readWholeNumber(c_.controls.ComboBox3);
+  const auto minute = readWholeNumber(c_.controls.ComboBox4);
+  if (!hour || !minute) return std::nullopt;
+  return std::int64_t{*hour} * 3600 + std::int64_t{*minute} * 60;
+}
+
+void PowerOffTimer::tick(const CivilTime& now, int hhnn) {
+  if (c_.controls.CheckBox9) countByMinutes(now.second);
+  if (c_.controls.CheckBox10) countToExactTime(now);
+  exactTimeAction(hhnn);
+  minutesAction();
+  blink(now.second);
+}
+
+void PowerOffTimer::playWarning() {
+  if (!c_.settings.chk_alr) return;
+  const std::wstring name = warningSoundName(c_.settings);
+  if (!name.empty()) c_.sound.playAsyncOnce(name);
+}
+
+void PowerOffTimer::setLabel16(std::wstring text) {
+  TimeServicesControls& k = c_.controls;
+  k.Label16 = std::move(text);
+  const int width = c_.textMetrics.measure(k.Label16, k.Label16Font).width;
+  k.Label16Left = centredOver(k.Image3.left, k.Image3.width, width);
+}
+
+void PowerOffTimer::showRemaining(std::int64_t remaining, int second) {
+  if (remaining < 0) remaining = 0;
+  const std::wstring time = hoursMinutesSeconds(remaining);
+  setLabel16(time);
+  if (!c_.controls.CheckBox13) return;
+  const bool lastMinute = remaining < 60;  // no hours and no minutes left
+  if (lastMinute && second % 2 == 1) {
+    const std::wstring_view action = actionLineText(chosenPowerOffAction(c_.settings));
+    if (!action.empty())
+      setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5,
+                         std::wstring(action));
+    return;
+  }
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L" " + time + L" ");
+}
+
+void PowerOffTimer::countByMinutes(int second) {
+  const auto m = minutes();
+  if (!m) return;  // the box's change handler puts a number back
+  if (counter_ % 3 == 0 && *m * 60 - counter_ < 60) playWarning();
+  ++counter_;
+  showRemaining(*m * 60 - counter_, second);
+}
+
+void PowerOffTimer::countToExactTime(const CivilTime& now) {
+  const auto target = exactTimeSeconds();
+  if (!target) return;
+  std::int64_t remaining = *target - (now.hour * 3600 + now.minute * 60 + now.second);
+  if (remaining < 0) remaining += 86400;
+  if (remaining % 3 == 0 && remaining < 60) playWarning();
+  showRemaining(remaining, now.second);
+}
+
+void PowerOffTimer::exactTimeAction(int hhnn) {
+  if (!c_.controls.CheckBox10) return;
+  const auto hour = readWholeNumber(c_.controls.ComboBox3);
+  const auto minute = readWholeNumber(c_.controls.ComboBox4);
+  if (!hour || !minute) return;
+  // The boxes' time as hour * 100 + minute, compared with the sampled time in the same form.
+  if (std::int64_t{*hour} * 100 + *minute != hhnn) return;
+  performAction(Arming::ExactTime);
+}
+
+void PowerOffTimer::minutesAction() {
+  if (!c_.controls.CheckBox9) return;
+  const auto m = minutes();
+  if (!m || *m * 60 - counter_ >= 1) return;
+  performAction(Arming::Minutes);
+}
+
+void PowerOffTimer::performAction(Arming arming) {
+  const Settings& s = c_.settings;
+  if (s.ie_utv) {
+    // Hibernation disarms first, so it is asked for only once.
+    if (arming == Arming::ExactTime) {
+      c_.controls.CheckBox10 = false;
+      CheckBox10Click();
+    } else {
+      c_.controls.CheckBox9 = false;
+      CheckBox9Click();
+    }
+    hibernate();
+  }
+  if (s.ra_to) exitWindows(s.ms_pfr ? kForcedShutdownFlags : kShutdownFlags);
+  if (s.ra_lo) exitWindows(kLogOffFlags);
+}
+
+void PowerOffTimer::blink(int second) {
+  TimeServicesControls& k = c_.controls;
+  const Settings& s = c_.settings;
+  const bool active = k.CheckBox9 || k.CheckBox10;
+  const bool even = second % 2 == 0;
+  k.RadioButton50Colour = s.ie_utv && active && even ? kCaptionRed : kCaptionBlack;
+  if (s.ra_to && active && even) {
+    k.RadioButton10Colour = kCaptionRed;
+    timer7_.stop();
+  } else {
+    k.RadioButton10Colour = kCaptionBlack;
+    if (s.ms_pfr) k.CheckBox33Colour = kCaptionBlack;
+    if (s.ms_pfr && active) {
+      blinkCounter_ = 0;
+      timer7_.start();
+    } else {
+      timer7_.stop();
+    }
+  }
+  k.RadioButton11Colour = s.ra_lo && active && even ? kCaptionRed : kCaptionBlack;
+}
+
+void PowerOffTimer::Timer7Timer() {
+  const std::uint8_t taken = blinkCounter_++;
+  c_.controls.CheckBox33Colour = taken % 2 == 0 ? kCaptionRed : kCaptionBlack;
+}
+
+// ---- System operations ----
+
+void PowerOffTimer::exitWindows(std::uint32_t flags) {
+  c_.power.enableShutdownPrivilege();  // asked for whether or not it is granted
+  c_.power.exitWindows(flags, 0);
+}
+
+void PowerOffTimer::hibernate() {
+  if (c_.power.hibernateAllowed()) {
+    c_.power.hibernate();
+    return;
+  }
+  MessageBoxRequest request;
+  request.caption = std::wstring(kHibernationWarningCaption);
+  request.text = hibernationNotSupportedMessage();
+  request.buttons = MessageBoxButtons::Ok;
+  request.icon = MessageBoxIcon::Warning;
+  request.owner = c_.messageBoxOwner;
+  c_.messageBoxes.show(request);
+}
+
+}  // namespace tikora

@@ -1,0 +1,93 @@
+// The second tick; see second_tick.h.
+#include "timeservices/second_tick.h"
+
+#include <utility>
+
+#include "core/date_format.h"
+
+namespace tikora {
+
+DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names) {
+  DateTexts d;
+  d.day = formatDateTime(L"dd.mm.yyyy", today, names);
+  d.longWeekday = formatDateTime(L"dddd", today, names);
+  d.shortWeekday = formatDateTime(L"ddd", today, names);
+  d.longMonthDay = formatDateTime(L"mmmm d", today, names);
+  d.shortMonthDay = formatDateTime(L"mmm d", today, names);
+  return d;
+}
+
+TickSample sampleTick(const CivilTime& now, const LocaleNames& names) {
+  TickSample s;
+  s.time = now;
+  s.hhmm = formatDateTime(L"hhmm", now, names);
+  s.minute = now.minute;
+  s.hour = now.hour;
+  s.second = now.second;
+  s.hhnn =
+      readWholeNumber(formatDateTime(L"hhnn", now, names)).value_or(now.hour * 100 + now.minute);
+  s.day = formatDateTime(L"dd.mm.yyyy", now, names);
+  return s;
+}
+
+SecondTick::SecondTick(const TimeServicesContext& context, TickTime& tickTime, FullHour& fullHour,
+                       PowerOffTimer& powerOff, VoiceAnnouncer& voice, Countdown& countdown,
+                       SecondTickDuties duties)
+    : c_(context),
+      tickTime_(tickTime),
+      fullHour_(fullHour),
+      powerOff_(powerOff),
+      voice_(voice),
+      countdown_(countdown),
+      duties_(std::move(duties)) {}
+
+void SecondTick::Timer2Timer() {
+  const Settings& s = c_.settings;
+  const CivilTime now = c_.clock.now();
+
+  // 1
+  std::wstring digitalTime;
+  if (duties_.digitalTimeText) digitalTime = duties_.digitalTimeText(now);
+
+  // 2
+  const LocaleNames names = c_.locale.names();
+  sample_ = sampleTick(now, names);
+  tickTime_.minute.store(static_cast<std::uint8_t>(sample_.minute));
+  tickTime_.hour.store(static_cast<std::uint8_t>(sample_.hour));
+  tickTime_.second.store(static_cast<std::uint8_t>(sample_.second));
+
+  // 3
+  if (sample_.day != storedDates_.day) {
+    storedDates_ = dateTextsOf(now, names);
+    if (duties_.dateChanged) duties_.dateChanged(storedDates_);
+  }
+
+  // 4
+  if (duties_.scheduledRssReading) duties_.scheduledRssReading();
+
+  // 5
+  if (duties_.showDigitalTime) duties_.showDigitalTime(digitalTime);
+
+  // 6
+  fullHour_.chime(sample_.minute, sample_.second);
+
+  // 7
+  if (duties_.setClockOnTop) duties_.setClockOnTop(s.st_to);
+
+  // 8
+  fullHour_.startVisualEffect(sample_.minute);
+
+  // 9 to 13
+  powerOff_.tick(now, sample_.hhnn);
+
+  // 14
+  if (announcementDue(s, sample_.minute, sample_.second)) voice_.start(s);
+
+  // 15
+  if (s.chk_ct) countdown_.tick(now);
+
+  // 16
+  if (duties_.remindPlannerItems) duties_.remindPlannerItems(sample_);
+}
+
+}  // namespace tikora

@@ -1,0 +1,36 @@
+// The system work time: how long Windows has been running, from the system's 32-bit count of
+// milliseconds since it started (so it starts again from 0 after about 49.7 days). Shown in the
+// control panel over its picture while "Check Time" is ticked, and as an information line on
+// the clock face (Label6) while "Show Time in Clock " is ticked. Timer3 runs while either is.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "timeservices/context.h"
+#include "timeservices/panel_timer.h"
+
+namespace tikora {
+
+// "3 04:05:06" from a day on, "04:05:06" from an hour, "04:05" from a minute, "7" below.
+std::wstring workTimeText(std::uint32_t milliseconds);
+
+class WorkTime {
+ public:
+  explicit WorkTime(const TimeServicesContext& context) : c_(context) {}
+  WorkTime(const WorkTime&) = delete;
+  WorkTime& operator=(const WorkTime&) = delete;
+
+  void CheckBox11Click();  // "Check Time" (not stored)
+  void CheckBox12Click();  // "Show Time in Clock " (settings chk_st)
+  // Every 1000 ms while Timer3 runs.
+  void Timer3Timer();
+
+  PanelTimer& Timer3() { return timer3_; }
+  const PanelTimer& Timer3() const { return timer3_; }
+
+ private:
+  TimeServicesContext c_;  // a copy: it only holds references
+  PanelTimer timer3_{1000, false};
+};
+
+}  // namespace tikora
