@@ -16,10 +16,14 @@ else()
 endif()
 
 # The program. The .rc pulls the generated media from TIKORA_MEDIA_DIR by file name.
+# The windows are a library of their own so the Win32-side tests can drive them too.
 file(GLOB TIKORA_UI_SOURCES CONFIGURE_DEPENDS ui/win32/*.cpp)
+list(FILTER TIKORA_UI_SOURCES EXCLUDE REGEX "/ui/win32/main\\.cpp$")
+add_library(tikora_ui_win32 STATIC ${TIKORA_UI_SOURCES})
+target_link_libraries(tikora_ui_win32 PUBLIC tikora_platform_win32)
 configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
-add_executable(tikora WIN32 ${TIKORA_UI_SOURCES} resources/tikora.rc)
-target_link_libraries(tikora PRIVATE tikora_platform_win32)
+add_executable(tikora WIN32 ui/win32/main.cpp resources/tikora.rc)
+target_link_libraries(tikora PRIVATE tikora_ui_win32)
 target_link_options(tikora PRIVATE -municode)
 target_include_directories(tikora PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(resources/tikora.rc PROPERTIES OBJECT_DEPENDS "${TIKORA_MEDIA_STAMPS};${CMAKE_SOURCE_DIR}/resources/tikora.manifest")
@@ -35,7 +39,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB TIKORA_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(TIKORA_WIN32_TEST_SOURCES)
   add_executable(win32_tests ${TIKORA_WIN32_TEST_SOURCES})
-  target_link_libraries(win32_tests PRIVATE tikora_platform_win32 gtest gmock gtest_main)
+  target_link_libraries(win32_tests PRIVATE tikora_ui_win32 gtest gmock gtest_main)
   target_compile_definitions(win32_tests PRIVATE TIKORA_EXE_NAME=L"tikora.exe")
   # The list of required resource names, compiled into the resource test.
   file(READ ${CMAKE_SOURCE_DIR}/resources/resource_names.txt TIKORA_RESOURCE_NAMES)

@@ -1,70 +1,67 @@
-// Program entry: creates the clock window and runs the message loop.
-// The clock window is the main window; closing it ends the program with exit code 0.
+// Program entry: start-up with the Windows services (the single-instance test, the title, the
+// seven windows in their order), then the message loop, which shows the clock window. The exit
+// code is always 0, and ending the program writes nothing.
 #include <windows.h>
+#include <commctrl.h>
 
+#include "app/startup.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_resources.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_text_metrics.h"
+#include "ui/win32/clock_window.h"
+#include "ui/win32/program_windows.h"
+#include "ui/win32/window_factory.h"
+
+namespace tikora {
 namespace {
 
-constexpr wchar_t kClockClass[] = L"TForm1";
-constexpr wchar_t kClockCaption[] = L"Tikora";
-constexpr int kClockSize = 240;
-constexpr int kEdgeGap = 30;
-
-HBITMAP g_face = nullptr;
-
-LRESULT CALLBACK clockProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT all{0, 0, kClockSize, kClockSize};
-      FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-      if (g_face) {
-        HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, g_face);
-        BITMAP bm{};
-        GetObjectW(g_face, sizeof bm, &bm);
-        BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
-        SelectObject(mem, old);
-        DeleteDC(mem);
-      }
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+int runMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return kExitCode;
+}
+
+int runProgram(HINSTANCE instance) {
+  // Tool-tips and the image list come from the common controls.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  Win32SingleInstance singleInstance;
+  Win32MessageBox messageBoxes;
+  Win32Shell shell;
+  Win32Files files;
+  Win32Registry registry;
+  Win32Resources resources;
+  Win32TextMetrics metrics;
+  Win32Clock clock;
+
+  // Declared after the services it uses, so the windows go before them.
+  ProgramWindows windows;
+  Win32WindowFactory factory(instance, windows, ControlPanelServices{metrics, resources, clock},
+                             metrics.dpi());
+  Startup startup(StartupServices{singleInstance, messageBoxes, shell, files, registry, resources, factory});
+  if (startup.run() != StartupResult::RunMessageLoop) return kExitCode;
+
+  windows.clock->show();
+  return runMessageLoop();
 }
 
 }  // namespace
+}  // namespace tikora
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  g_face = static_cast<HBITMAP>(
-      LoadImageW(instance, L"frame1", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = clockProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance, L"MAINICON");
-  wc.lpszClassName = kClockClass;
-  RegisterClassExW(&wc);
-
-  const int left = GetSystemMetrics(SM_CXSCREEN) - kClockSize - kEdgeGap;
-  HWND clock = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kClockClass, kClockCaption,
-                               WS_POPUP, left, kEdgeGap, kClockSize, kClockSize, nullptr, nullptr,
-                               instance, nullptr);
-  // Pure white is see-through: the round face floats on the desktop.
-  SetLayeredWindowAttributes(clock, RGB(255, 255, 255), 255, LWA_COLORKEY);
-  ShowWindow(clock, SW_SHOWNORMAL);
-
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  try {
+    return tikora::runProgram(instance);
+  } catch (...) {
+    // Nothing is saved at the end, so there is nothing to rescue; the exit code stays 0.
+    return tikora::kExitCode;
   }
-  if (g_face) DeleteObject(g_face);
-  return 0;
 }

@@ -1,0 +1,289 @@
+// The clock face at run time; see clock_face.h.
+#include "app/clock_face.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include "face/digits.h"
+#include "face/hand_picture.h"
+#include "face/hand_style.h"
+
+namespace tikora {
+namespace {
+
+constexpr int kFrameStyleCount = 40;
+constexpr int kFirstFontPoints = 8;  // "8" to "12"
+constexpr int kFontSizeChoices = 5;
+constexpr std::wstring_view kFontPlaceholder = L"Font";
+
+PixelList handList(const Resources& resources, const std::wstring& name) {
+  const auto picture = resources.loadBitmap(name);
+  return picture ? handListFromPicture(*picture) : PixelList{};
+}
+
+bool isLabel(const ClockWindowModel& window, ClockComponent component) {
+  return window.layer(component).kind == LayerKind::Text;
+}
+
+}  // namespace
+
+FontSpec faceFont(std::wstring_view name, int sizeIndex, int styleIndex) {
+  FontSpec font;
+  font.faceName = name.empty() || name == kFontPlaceholder ? std::wstring(kDefaultFaceFontName)
+                                                           : std::wstring(name);
+  font.points = sizeIndex >= 0 && sizeIndex < kFontSizeChoices ? kFirstFontPoints + sizeIndex
+                                                                : kDefaultFaceFontPoints;
+  switch (styleIndex) {
+    case 0:  // "Normal"
+      break;
+    case 1:  // "Italic"
+      font.italic = true;
+      break;
+    case 3:  // "Italic Bold"
+      font.italic = true;
+      font.bold = true;
+      break;
+    default:  // "Bold", and the face's own style when none is chosen
+      font.bold = true;
+      break;
+  }
+  return font;
+}
+
+ClockFace::ClockFace(ClockWindowModel& window, const TextMetrics& metrics, const Resources& resources,
+                     ClockStartPictures pictures, ClockFaceHooks hooks)
+    : window_(window),
+      metrics_(metrics),
+      resources_(resources),
+      hooks_(std::move(hooks)),
+      layer_(std::move(pictures.faceLayer)) {
+  hands_.setHandLists(std::move(pictures.hands));
+  hands_.setHandColour(settings_.hands);
+  hands_.setBackground(settings_.background);
+  laserSwitch_.ticked = settings_.laserOff;
+}
+
+FaceSettings ClockFace::faceSettings() const {
+  FaceSettings face;
+  face.background = settings_.background;
+  face.seconds = settings_.seconds;
+  face.laser = settings_.laser;
+  face.style = settings_.secondsStyle;
+  face.secondsOff = settings_.secondsOff;
+  face.frameColourRule = settings_.frameColourRule;
+  return face;
+}
+
+void ClockFace::pump() {
+  if (hooks_.pumpMessages) hooks_.pumpMessages();
+}
+
+FaceLayerHooks ClockFace::layerHooks() {
+  return {[this] { pump(); }, hooks_.copyStripe, [this] { rebuildSecondHandTable(); },
+          [this] { hands_.setRedrawFlag(); }};
+}
+
+void ClockFace::rebuildSecondHandTable() {
+  // One rotation at a time with the window messages handled before each, so the clock goes on
+  // ticking (showing the entries rebuilt so far) while the table is made. A rebuild started
+  // from a handler run by the pump finishes the table itself; this loop then finds nothing left.
+  hands_.startSecondHandTableRebuild();
+  for (;;) {
+    pump();
+    if (!hands_.rebuildNextSecondHandEntry()) break;
+  }
+  repaint_ = true;
+}
+
+void ClockFace::composeAtStartUp(const ClockFaceSettings& settings) {
+  settings_ = settings;
+  hands_.setHandColour(settings_.hands);
+  hands_.setBackground(settings_.background);
+  laserSwitch_ = LaserSwitch{settings_.laserOff, true};
+
+  composeFaceAtStartUp(layer_, faceSettings());
+  window_.setColour(ClockComponent::Label3, settings_.weekday);
+  window_.setColour(ClockComponent::Label4, settings_.date);
+  for (int n = 1; n <= kDigitCount; ++n) window_.setColour(digitComponent(n), settings_.digits);
+  applyDigitVisibility();
+  applyFont(faceFont(settings_.fontName, settings_.fontSizeIndex, settings_.fontStyleIndex));
+  applyHandVisibility();
+
+  rebuildSecondHandTable();
+  hands_.setRedrawFlag();
+  repaint_ = true;
+}
+
+void ClockFace::faceTick(const CivilTime& now, Point pointer) {
+  const int second = std::clamp(now.second, 0, 59);
+  currentSecond_ = second;
+
+  const bool stripShown = window_.layer(ClockComponent::Image5).visible;
+  window_.refreshStrip(pointer);
+  if (window_.layer(ClockComponent::Image5).visible != stripShown) repaint_ = true;
+
+  const bool laserWasOff = laserSwitch_.ticked;
+  laserTick(layer_.face, faceSettings(), laserSwitch_, second);
+  settings_.laserOff = laserSwitch_.ticked;
+  if (!laserSwitch_.ticked || laserWasOff != laserSwitch_.ticked) repaint_ = true;
+
+  try {
+    const ClockHands::TickResult hands = hands_.faceTick(now.hour, now.minute, second);
+    if (hands.secondHandChanged || hands.hourAndMinuteRendered) repaint_ = true;
+  } catch (const std::bad_alloc&) {
+    // No memory for a hand picture this second: the previous picture stays, the clock goes on.
+  }
+}
+
+bool ClockFace::changeFrameStyle(int index) {
+  if (index < 0 || index >= kFrameStyleCount) return false;
+  const auto frame = resources_.loadBitmap(L"frame" + std::to_wstring(index + 1));
+  if (!frame) return false;
+  rebuildFaceLayer(layer_, *frame, faceSettings(), layerHooks());
+  repaint_ = true;
+  return true;
+}
+
+void ClockFace::changeFrameColour(int rule) {
+  if (rule < 0 || rule >= kFrameColourRuleCount) return;
+  settings_.frameColourRule = rule;
+  tikora::changeFrameColour(layer_, rule, layerHooks());
+  repaint_ = true;
+}
+
+Colour ClockFace::changeBackground(Colour chosen) {
+  settings_.background = avoidSeeThrough(chosen);
+  hands_.setBackground(settings_.background);
+  tikora::changeBackground(layer_, faceSettings(), layerHooks());
+  repaint_ = true;
+  return settings_.background;
+}
+
+void ClockFace::changeHandStyle(int itemIndex) {
+  const HandResourceNames names = handResourceNames(handStyleFromItemIndex(itemIndex));
+  HandLists lists;
+  lists.hour = handList(resources_, names.hour);
+  lists.minute = handList(resources_, names.minute);
+  lists.second = handList(resources_, names.second);
+  hands_.setHandLists(std::move(lists));
+  rebuildSecondHandTable();
+  hands_.setRedrawFlag();
+}
+
+Colour ClockFace::changeHandColour(Colour chosen) {
+  settings_.hands = avoidSeeThrough(chosen);
+  hands_.setHandColour(settings_.hands);
+  rebuildSecondHandTable();
+  hands_.setRedrawFlag();
+  return settings_.hands;
+}
+
+void ClockFace::applyHandVisibility() {
+  const HandLayerVisibility shown = handLayerVisibility(settings_.secondHandOff, settings_.allHandsOff);
+  window_.setVisible(ClockComponent::Image2, shown.hour);
+  window_.setVisible(ClockComponent::Image3, shown.minute);
+  window_.setVisible(ClockComponent::Image4, shown.second);
+  repaint_ = true;
+}
+
+void ClockFace::setSecondHandOff(bool off) {
+  settings_.secondHandOff = off;
+  applyHandVisibility();
+}
+
+void ClockFace::setAllHandsOff(bool off) {
+  settings_.allHandsOff = off;
+  applyHandVisibility();
+}
+
+void ClockFace::selectSecondsStyle(SecondsStyle style) {
+  settings_.secondsStyle = style;
+  tikora::selectSecondsStyle(layer_.face, faceSettings());
+  repaint_ = true;
+}
+
+Colour ClockFace::changeSecondsColour(Colour chosen) {
+  settings_.seconds = avoidSeeThrough(chosen);
+  redrawSecondsRing(layer_.face, faceSettings(), RingRedraw::FaceChange);
+  repaint_ = true;
+  return settings_.seconds;
+}
+
+void ClockFace::setSecondsOff(bool off) {
+  settings_.secondsOff = off;
+  secondsOffClicked(layer_.face, faceSettings(), laserSwitch_, currentSecond_);
+  settings_.laserOff = laserSwitch_.ticked;
+  repaint_ = true;
+}
+
+void ClockFace::setLaserOff(bool off) {
+  if (!laserSwitch_.enabled || laserSwitch_.ticked == off) return;
+  laserSwitch_.ticked = off;
+  settings_.laserOff = off;
+  laserSwitchClicked(layer_.face, faceSettings(), currentSecond_);
+  repaint_ = true;
+}
+
+Colour ClockFace::changeLaserColour(Colour chosen) {
+  settings_.laser = avoidSeeThrough(chosen);
+  return settings_.laser;
+}
+
+Colour ClockFace::changeDigitColour(Colour chosen) {
+  settings_.digits = avoidSeeThrough(chosen);
+  for (int n = 1; n <= kDigitCount; ++n) window_.setColour(digitComponent(n), settings_.digits);
+  repaint_ = true;
+  return settings_.digits;
+}
+
+void ClockFace::applyDigitVisibility() {
+  const DigitSwitches switches{settings_.digitsOff, settings_.weekdayOff, settings_.dateOff};
+  for (int n = 1; n <= kDigitCount; ++n) window_.setVisible(digitComponent(n), digitVisible(n, switches));
+  repaint_ = true;
+}
+
+void ClockFace::setDigitsOff(bool off) {
+  settings_.digitsOff = off;
+  applyDigitVisibility();
+}
+
+void ClockFace::placeDigitLabels() {
+  for (int n = 1; n <= kDigitCount; ++n) {
+    const ClockComponent digit = digitComponent(n);
+    window_.setText(digit, digitText(n));
+    window_.autoSize(digit, metrics_);
+    const LayerBounds& box = window_.layer(digit).bounds;
+    const Point topLeft = digitLabelTopLeft(n, TextSize{box.width, box.height});
+    window_.setPosition(digit, topLeft.x, topLeft.y);
+  }
+}
+
+void ClockFace::applyFont(const FontSpec& font) {
+  font_ = font;
+  for (const ClockComponent component : window_.layerOrder()) {
+    if (!isLabel(window_, component)) continue;
+    window_.setFont(component, font_);
+    window_.autoSize(component, metrics_);
+  }
+  placeDigitLabels();
+  repaint_ = true;
+}
+
+const Bitmap* ClockFace::picture(ClockComponent component) const {
+  const Bitmap* picture = nullptr;
+  switch (component) {
+    case ClockComponent::Image1: picture = &layer_.face; break;
+    case ClockComponent::Image2: picture = &hands_.hourLayer(); break;
+    case ClockComponent::Image3: picture = &hands_.minuteLayer(); break;
+    case ClockComponent::Image4: picture = &hands_.secondLayer(); break;
+    case ClockComponent::Image5: picture = &layer_.strip; break;
+    case ClockComponent::Image6: picture = &layer_.stripe; break;
+    default: return nullptr;
+  }
+  return picture->empty() ? nullptr : picture;
+}
+
+bool ClockFace::takeRepaint() { return std::exchange(repaint_, false); }
+
+}  // namespace tikora

@@ -1,0 +1,220 @@
+// The clock window's drawing against the real GDI: the layers composed into the back buffer
+// (pictures, hand layers without their background colour, labels in their font and colour), the
+// small pictures of the tray and the menu, and no GDI objects left behind over a long run.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "app/clock_window_model.h"
+#include "platform/win32/gdi.h"
+#include "platform/win32/win32_resources.h"
+#include "platform/win32/win32_text_metrics.h"
+#include "ui/win32/clock_compositor.h"
+#include "ui/win32/clock_images.h"
+
+namespace tikora {
+namespace {
+
+constexpr int kDpi = 96;
+constexpr Colour kFace = 0x00402010;
+constexpr Colour kBackground = 0x00000000;
+constexpr Colour kHand = 0x00000080;
+constexpr Colour kEdge = 0x00000040;
+constexpr Colour kSecond = 0x0000C000;
+constexpr Colour kStrip = 0x0037AFD4;
+
+struct Pictures {
+  Bitmap face{240, 240, kPureWhite};
+  Bitmap hour{240, 240, kBackground};
+  Bitmap second{240, 240, kBackground};
+  Bitmap strip{51, 17, kStrip};
+
+  Pictures() {
+    for (int y = 20; y < 220; ++y)
+      for (int x = 20; x < 220; ++x) face.setPixel(x, y, kFace);
+    for (int y = 60; y < 120; ++y) hour.setPixel(120, y, kHand);
+    hour.setPixel(121, 90, kEdge);  // a smoothed edge: kept
+    for (int y = 30; y < 120; ++y) second.setPixel(130, y, kSecond);
+    for (int y = 0; y < 17; ++y) strip.setPixel(34, y, kPureWhite);
+  }
+  LayerPictures source() const {
+    return [this](ClockComponent c) -> const Bitmap* {
+      switch (c) {
+        case ClockComponent::Image1: return &face;
+        case ClockComponent::Image2: return &hour;
+        case ClockComponent::Image4: return &second;
+        case ClockComponent::Image5: return &strip;
+        default: return nullptr;
+      }
+    };
+  }
+};
+
+// Pixels of the buffer inside the box that have exactly the colour.
+int pixelsOf(const ClockCompositor& buffer, const LayerBounds& box, Colour colour) {
+  int count = 0;
+  for (int y = box.top; y < box.top + box.height; ++y)
+    for (int x = box.left; x < box.left + box.width; ++x) count += buffer.pixel(x, y) == colour;
+  return count;
+}
+
+void showLabel(ClockWindowModel& model, ClockComponent label, std::wstring text, Colour colour, int left,
+               int top) {
+  Win32TextMetrics metrics(kDpi);
+  model.setText(label, std::move(text));
+  model.setFont(label, FontSpec{L"Arial", 12, true, false, false});
+  model.setColour(label, colour);
+  model.setPosition(label, left, top);
+  model.autoSize(label, metrics);
+  model.setVisible(label, true);
+}
+
+TEST(ClockCompositorTest, ComposesPicturesHandLayersAndLabelsInLayerOrder) {
+  ClockCompositor buffer(kDpi);
+  ASSERT_TRUE(buffer.valid());
+  const Pictures pictures;
+  ClockWindowModel model;
+  model.setVisible(ClockComponent::Image5, true);
+  showLabel(model, ClockComponent::cyfra3, L" 3 ", 0x000000FF, 150, 110);
+  buffer.compose(model, pictures.source());
+
+  EXPECT_EQ(buffer.pixel(5, 5), kPureWhite);     // outside the face: see-through
+  EXPECT_EQ(buffer.pixel(50, 50), kFace);        // hand layers leave out their background
+  EXPECT_EQ(buffer.pixel(120, 60), kHand);
+  EXPECT_EQ(buffer.pixel(121, 90), kEdge);
+  EXPECT_EQ(buffer.pixel(130, 30), kSecond);
+  EXPECT_EQ(buffer.pixel(130, 120), kFace);
+  // The strip at (188, 221): its white gap stays white, so it stays see-through.
+  EXPECT_EQ(buffer.pixel(188, 221), kStrip);
+  EXPECT_EQ(buffer.pixel(188 + 34, 230), kPureWhite);
+  EXPECT_EQ(buffer.pixel(188 + 50, 237), kStrip);
+  // The digit's glyphs in red inside its box, nothing outside it.
+  const LayerBounds box = model.layer(ClockComponent::cyfra3).bounds;
+  EXPECT_GT(pixelsOf(buffer, box, 0x000000FF), 10);
+  EXPECT_EQ(pixelsOf(buffer, {box.left - 6, box.top, 5, box.height}, kFace), 5 * box.height);
+}
+
+TEST(ClockCompositorTest, HiddenLayersAreLeftOutAndLabelsInFrontCoverTheHands) {
+  ClockCompositor buffer(kDpi);
+  const Pictures pictures;
+  ClockWindowModel model;
+  model.setVisible(ClockComponent::Image4, false);
+  // A label over the hour hand: under the hands at first, then in front of them.
+  showLabel(model, ClockComponent::Label1, L"MMMM", 0x0000FFFF, 100, 80);
+  const LayerBounds box = model.layer(ClockComponent::Label1).bounds;
+  buffer.compose(model, pictures.source());
+  EXPECT_EQ(buffer.pixel(130, 30), kFace);
+  EXPECT_EQ(pixelsOf(buffer, {120, box.top, 1, box.height}, kHand), box.height);
+
+  model.setInFrontOfHands(ClockComponent::Label1, true);
+  buffer.compose(model, pictures.source());
+  EXPECT_LT(pixelsOf(buffer, {120, box.top, 1, box.height}, kHand), box.height);
+}
+
+TEST(ClockCompositorTest, NearWhiteLabelsStayVisibleAndNoPicturesMeansAllSeeThrough) {
+  ClockCompositor buffer(kDpi);
+  ClockWindowModel model;
+  buffer.compose(model, [](ClockComponent) { return nullptr; });
+  EXPECT_EQ(pixelsOf(buffer, {0, 0, 240, 240}, kPureWhite), 240 * 240);
+
+  const Pictures pictures;
+  showLabel(model, ClockComponent::Label3, L"WWW", kNearWhite, 40, 113);
+  buffer.compose(model, pictures.source());
+  const LayerBounds box = model.layer(ClockComponent::Label3).bounds;
+  EXPECT_GT(pixelsOf(buffer, box, 0x00FEFFFF), 10);
+  EXPECT_EQ(pixelsOf(buffer, box, kPureWhite), 0);
+}
+
+// ---- Small pictures ----
+
+struct ProgramModule {
+  HMODULE handle =
+      LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ~ProgramModule() {
+    if (handle) FreeLibrary(handle);
+  }
+};
+
+TEST(ClockImagesTest, EightImagesWithIconsAndMenuPictures) {
+  ProgramModule program;
+  ASSERT_NE(program.handle, nullptr);
+  Win32Resources resources(program.handle);
+  ClockImages images;
+  ASSERT_TRUE(images.load(resources));
+  EXPECT_EQ(images.count(), 8);
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_TRUE(images.icon(i).valid()) << i;
+    BITMAP bitmap{};
+    ASSERT_EQ(GetObjectW(images.menuBitmap(i), sizeof bitmap, &bitmap), int(sizeof bitmap));
+    EXPECT_EQ(bitmap.bmWidth, 16);
+    EXPECT_EQ(bitmap.bmHeight, 16);
+    EXPECT_EQ(bitmap.bmBitsPixel, 32);
+  }
+  EXPECT_FALSE(images.icon(8).valid());
+  EXPECT_EQ(images.menuBitmap(-1), nullptr);
+
+  // Image 2's corner is magenta in the strip: transparent (premultiplied zero) where menus blend
+  // alpha, the menu's colour where they do not; the middle is opaque.
+  BITMAP bitmap{};
+  GetObjectW(images.menuBitmap(2), sizeof bitmap, &bitmap);
+  const auto* pixels = static_cast<const std::uint32_t*>(bitmap.bmBits);
+  ASSERT_NE(pixels, nullptr);
+  const std::uint32_t corner = pixels[0];
+  EXPECT_TRUE(corner == 0 || corner >> 24 == 0xFF) << std::hex << corner;
+  EXPECT_NE(corner & 0x00FFFFFF, 0x00FF00FFu);
+}
+
+// ---- No GDI objects left behind ----
+
+// How much of the process's GDI object table is in use. Windows counts the objects. Wine
+// answers 0 there; its handles carry their table slot in the low 16 bits and a freed slot is
+// handed out again first, so the slot of a new object stays where it was while nothing leaks
+// and climbs by one with every object left behind.
+long gdiLoad() {
+  if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return long(count);
+  GdiObject<HBRUSH> probe(CreateSolidBrush(0));
+  return long(reinterpret_cast<std::uintptr_t>(probe.get()) & 0xFFFF);
+}
+
+TEST(ClockWindowGdiTest, ALongRunOfComposingAndPresentingLeavesNoGdiObjects) {
+  const Pictures pictures;
+  ClockWindowModel model;
+  model.setVisible(ClockComponent::Image5, true);
+  ClockCompositor buffer(kDpi);
+  WindowDc screen;
+  MemoryDc target(screen);
+  GdiObject<HBITMAP> targetBitmap(CreateCompatibleBitmap(screen, 240, 240));
+  SelectedObject selected(target, targetBitmap);
+  showLabel(model, ClockComponent::Label1, L"12:00:00", 0x0000FFFF, 80, 72);
+  buffer.compose(model, pictures.source());
+  buffer.present(target);
+
+  const long before = gdiLoad();
+  for (int cycle = 0; cycle < 3000; ++cycle) {
+    // Five sizes in turn: more fonts than the buffer keeps, so fonts are made and deleted.
+    model.setFont(ClockComponent::Label1, FontSpec{L"Arial", 8 + cycle % 5, cycle % 2 == 0, false, false});
+    buffer.compose(model, pictures.source());
+    buffer.present(target);
+  }
+  EXPECT_LT(gdiLoad() - before, 20);
+}
+
+TEST(ClockWindowGdiTest, ImagesIconsAndBuffersGoWithTheirOwners) {
+  ProgramModule program;
+  Win32Resources resources(program.handle);
+  { ClockImages warmUp; warmUp.load(resources); }
+  const long before = gdiLoad();
+  for (int cycle = 0; cycle < 500; ++cycle) {
+    ClockImages images;
+    ASSERT_TRUE(images.load(resources));
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(images.icon(i).valid());
+    ClockCompositor buffer(kDpi);
+    ASSERT_TRUE(buffer.valid());
+  }
+  EXPECT_LT(gdiLoad() - before, 20);
+}
+
+}  // namespace
+}  // namespace tikora

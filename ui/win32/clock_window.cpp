@@ -1,0 +1,215 @@
+// The clock window; see clock_window.h.
+#include "ui/win32/clock_window.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+#include "app/startup.h"
+#include "ui/win32/clock_menu.h"
+#include "ui/win32/control_panel_window.h"
+#include "ui/win32/plain_window.h"
+#include "ui/win32/ui_ids.h"
+
+namespace tikora {
+namespace {
+
+constexpr COLORREF kSeeThroughColour = RGB(255, 255, 255);
+// The system's move command with the caption hit-test code in its low bits: the system's own
+// move loop then drags the window with the pointer, as if its caption had been grabbed.
+constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
+
+Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+ClockWindow::ClockWindow(HINSTANCE instance, ProgramWindows& program, const Resources& resources, int dpi)
+    : instance_(instance), program_(program), resources_(resources), compositor_(dpi) {}
+
+bool ClockWindow::create() {
+  const WindowClassInfo windowClass{kClockWindowClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                                    LoadIconW(instance_, L"MAINICON"), 0};
+  if (!registerClass(instance_, windowClass)) return false;
+  if (!createWindow(instance_, WS_EX_LAYERED | WS_EX_TOOLWINDOW, kClockWindowClass,
+                    std::wstring(kClockWindowCaption).c_str(), WS_POPUP, 0, 0, kClockWindowSize,
+                    kClockWindowSize))
+    return false;
+  // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse.
+  SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
+  images_.load(resources_);
+  const LayerBounds& strip = model_.layer(ClockComponent::Image5).bounds;
+  toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
+  return true;
+}
+
+void ClockWindow::addTrayIcon() {
+  tray_.add(hwnd(), model_.trayIcon(), LoadIconW(instance_, L"MAINICON"));
+  setTrayImage(model_.trayIcon().image);
+}
+
+void ClockWindow::keepOffTaskbar() {
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  if (!(exStyle & WS_EX_TOOLWINDOW)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
+}
+
+void ClockWindow::show() {
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  UpdateWindow(hwnd());
+}
+
+void ClockWindow::placeAt(int left, int top) {
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  model_.setWindowPosition(left, top);
+}
+
+void ClockWindow::setStayOnTop(bool onTop) {
+  const bool isOnTop = (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if (isOnTop == onTop) return;
+  SetWindowPos(hwnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+const ClockFace* ClockWindow::face() const {
+  return program_.controlPanel ? program_.controlPanel->face() : nullptr;
+}
+
+void ClockWindow::faceUpdated(bool repaint) {
+  toolTip_.setText(model_.stripHint());
+  if (!repaint) return;
+  recompose_ = true;
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ClockWindow::setTrayImage(int index) {
+  UniqueIcon icon = images_.icon(index);
+  if (!icon.valid()) return;
+  tray_.modify(icon);
+  // The shell copies the icon; ours is kept until the next one replaces it all the same.
+  trayImage_ = std::move(icon);
+}
+
+void ClockWindow::perform(const ClockActions& actions) {
+  for (const ClockAction action : actions) {
+    switch (action) {
+      case ClockAction::StartDrag:
+        ReleaseCapture();
+        SendMessageW(hwnd(), WM_SYSCOMMAND, kMoveByCaption, 0);
+        break;
+      case ClockAction::BringClockToFront:
+        // The menu must belong to the foreground window, or it stays open when the user
+        // clicks elsewhere.
+        SetForegroundWindow(hwnd());
+        break;
+      case ClockAction::PopUpMenuAtPointer: {
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        popUpClockMenu(hwnd(), pointer, model_.PopupMenu1(), images_);
+        break;
+      }
+      case ClockAction::PostNullMessage:
+        PostMessageW(hwnd(), WM_NULL, 0, 0);
+        break;
+      case ClockAction::ShowTodaysDate:
+        if (program_.todaysDate) program_.todaysDate->show();
+        break;
+      case ClockAction::ShowTodaysDateOnTop:
+        if (program_.todaysDate) program_.todaysDate->showOnTop();
+        break;
+      case ClockAction::ShowControlPanel:
+        if (program_.controlPanel) program_.controlPanel->show();
+        break;
+      case ClockAction::OpenDailyPlanner:
+        if (program_.dailyPlanner) program_.dailyPlanner->show();
+        break;
+      case ClockAction::HideClockWindow:
+        ShowWindow(hwnd(), SW_HIDE);
+        break;
+      case ClockAction::ShowClockWindow:
+        ShowWindow(hwnd(), SW_SHOW);
+        break;
+      case ClockAction::UpdateTrayIcon:
+        setTrayImage(model_.trayIcon().image);
+        break;
+      case ClockAction::EndProgram:
+        PostQuitMessage(kExitCode);
+        break;
+    }
+  }
+}
+
+void ClockWindow::onPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  if (recompose_) {
+    const ClockFace* clockFace = face();
+    compositor_.compose(model_, [clockFace](ClockComponent component) {
+      return clockFace ? clockFace->picture(component) : nullptr;
+    });
+    recompose_ = false;
+  }
+  compositor_.present(dc);
+  EndPaint(hwnd(), &paint);
+}
+
+void ClockWindow::onLeftButtonDown(LPARAM lParam) {
+  const Point client = clientPoint(lParam);
+  pressOnStrip_ = model_.componentAt(client) == ClockComponent::Image5;
+  perform(model_.mouseDown(MouseButton::Left, client));
+}
+
+void ClockWindow::onLeftButtonUp(LPARAM lParam) {
+  if (!std::exchange(pressOnStrip_, false)) return;
+  POINT pointer{};
+  if (!GetCursorPos(&pointer)) return;
+  perform(model_.click(clientPoint(lParam), Point{pointer.x, pointer.y}));
+}
+
+void ClockWindow::onMove() {
+  RECT frame{};
+  if (GetWindowRect(hwnd(), &frame)) model_.setWindowPosition(frame.left, frame.top);
+}
+
+void ClockWindow::onTrayCallback(LPARAM lParam) {
+  perform(model_.trayMessage(static_cast<std::uint32_t>(lParam)));
+}
+
+void ClockWindow::onCommand(WPARAM wParam) {
+  if (HIWORD(wParam) != 0) return;  // only menu commands
+  if (const auto item = menuItemOf(LOWORD(wParam))) perform(model_.menuItemClick(*item, showing()));
+}
+
+LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      onPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the back buffer covers every pixel
+    case WM_LBUTTONDOWN:
+      onLeftButtonDown(lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      onLeftButtonUp(lParam);
+      return 0;
+    case WM_MOVE:
+      onMove();
+      return 0;
+    case WM_COMMAND:
+      onCommand(wParam);
+      return 0;
+    case WM_CLOSE:
+      // The clock is the main window: closing it ends the program.
+      PostQuitMessage(kExitCode);
+      return 0;
+    case WM_DESTROY:
+      tray_.remove();
+      return 0;
+  }
+  if (message == toUint(PrivateMessage::TrayCallback)) {
+    onTrayCallback(lParam);
+    return 0;
+  }
+  return defaultProcedure(message, wParam, lParam);
+}
+
+}  // namespace tikora

@@ -1,0 +1,20 @@
+// Handling waiting messages; see message_pump.h.
+#include "ui/win32/message_pump.h"
+
+#include <windows.h>
+
+namespace tikora {
+
+void pumpWaitingMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+}  // namespace tikora

@@ -1,0 +1,37 @@
+// The notification-area icon; see tray_icon.h.
+#include "ui/win32/tray_icon.h"
+
+#include <algorithm>
+
+namespace tikora {
+
+void TrayIcon::add(HWND owner, const TrayIconRecord& record, HICON icon) {
+  data_ = NOTIFYICONDATAW{};
+  // The wide record of this system's shell, whatever its version: the shell tells the layouts
+  // apart by this size.
+  data_.cbSize = sizeof data_;
+  data_.hWnd = owner;
+  data_.uID = record.id;
+  data_.uFlags = record.flags;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+  data_.uCallbackMessage = record.callbackMessage;
+  data_.hIcon = icon;
+  const std::size_t length = std::min(record.tip.size(), std::size(data_.szTip) - 1);
+  std::copy_n(record.tip.data(), length, data_.szTip);
+  data_.szTip[length] = L'\0';
+  Shell_NotifyIconW(NIM_ADD, &data_);
+  added_ = true;
+}
+
+void TrayIcon::modify(HICON icon) {
+  if (!added_) return;
+  data_.hIcon = icon;
+  Shell_NotifyIconW(NIM_MODIFY, &data_);
+}
+
+void TrayIcon::remove() {
+  if (!added_) return;
+  Shell_NotifyIconW(NIM_DELETE, &data_);
+  added_ = false;
+}
+
+}  // namespace tikora

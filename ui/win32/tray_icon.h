@@ -1,0 +1,31 @@
+// The clock's notification-area icon: added once with the program icon and at once switched to
+// the clock's own picture, modified when the clock is hidden or shown, deleted with the window.
+// The shell is not asked again after it restarts.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/clock_window_model.h"
+#include "ui/win32/user_handles.h"
+
+namespace tikora {
+
+class TrayIcon {
+ public:
+  TrayIcon() = default;
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon() { remove(); }
+
+  // Add with `icon` (the shell keeps its own copy). The results of the shell calls are not
+  // examined: without a notification area the clock works all the same.
+  void add(HWND owner, const TrayIconRecord& record, HICON icon);
+  void modify(HICON icon);
+  void remove();
+
+ private:
+  NOTIFYICONDATAW data_{};
+  bool added_ = false;
+};
+
+}  // namespace tikora

@@ -1,0 +1,34 @@
+// The program's own message numbers, timer ids and menu command ids, each kind in one typed
+// enum, so no window invents its own numbers.
+#pragma once
+#include <windows.h>
+
+namespace tikora {
+
+// Private window messages.
+enum class PrivateMessage : UINT {
+  // The notification-area icon's callback: the first user message plus one, as the icon has
+  // always been registered (the mouse event comes in lParam).
+  TrayCallback = WM_USER + 1,
+};
+
+// Timers of the control panel window.
+enum class TimerId : UINT_PTR {
+  Timer1 = 1,  // face tick
+  Timer2 = 2,  // second tick
+};
+
+// Commands of the clock window's popup menu (PopupMenu1).
+enum class ClockCommand : UINT {
+  ControlPanel1 = 100,
+  HideClock1,
+  DailyPlanner1,
+  odaysDate1,
+  Exit1,
+};
+
+constexpr UINT toUint(PrivateMessage message) { return static_cast<UINT>(message); }
+constexpr UINT_PTR toTimer(TimerId timer) { return static_cast<UINT_PTR>(timer); }
+constexpr UINT toCommand(ClockCommand command) { return static_cast<UINT>(command); }
+
+}  // namespace tikora

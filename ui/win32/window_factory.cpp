@@ -1,0 +1,53 @@
+// Start-up's window maker; see window_factory.h.
+#include "ui/win32/window_factory.h"
+
+#include <memory>
+#include <utility>
+
+#include "ui/win32/clock_window.h"
+#include "ui/win32/plain_window.h"
+
+namespace tikora {
+namespace {
+
+bool createPlain(std::unique_ptr<PlainWindow>& slot, const PlainWindowLayout& layout, HINSTANCE instance) {
+  slot = std::make_unique<PlainWindow>(layout);
+  return slot->create(instance);
+}
+
+}  // namespace
+
+bool Win32WindowFactory::createClockWindow() {
+  windows_.clock = std::make_unique<ClockWindow>(instance_, windows_, services_.resources, dpi_);
+  return windows_.clock->create();
+}
+
+void Win32WindowFactory::addTrayIcon() { windows_.clock->addTrayIcon(); }
+
+void Win32WindowFactory::removeFromTaskbar() { windows_.clock->keepOffTaskbar(); }
+
+void Win32WindowFactory::setClockPictures(ClockStartPictures pictures) {
+  clockPictures_ = std::move(pictures);
+}
+
+bool Win32WindowFactory::createWindow(ProgramWindow window) {
+  switch (window) {
+    case ProgramWindow::ControlPanel:
+      windows_.controlPanel =
+          std::make_unique<ControlPanelWindow>(instance_, windows_, services_, std::move(clockPictures_));
+      return windows_.controlPanel->create();
+    case ProgramWindow::DailyPlanner:
+      return createPlain(windows_.dailyPlanner, kDailyPlannerWindow, instance_);
+    case ProgramWindow::ReminderPopup:
+      return createPlain(windows_.reminderPopup, kReminderPopupWindow, instance_);
+    case ProgramWindow::RssTicker:
+      return createPlain(windows_.rssTicker, kRssTickerWindow, instance_);
+    case ProgramWindow::RssPageView:
+      return createPlain(windows_.rssPageView, kRssPageViewWindow, instance_);
+    case ProgramWindow::TodaysDate:
+      return createPlain(windows_.todaysDate, kTodaysDateWindow, instance_);
+  }
+  return false;
+}
+
+}  // namespace tikora

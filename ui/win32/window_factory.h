@@ -1,0 +1,31 @@
+// Start-up's window maker for Windows: creates the clock window and the six other windows in the
+// order start-up asks for them and records each in the program's window references.
+#pragma once
+#include <windows.h>
+
+#include "app/startup.h"
+#include "ui/win32/control_panel_window.h"
+#include "ui/win32/program_windows.h"
+
+namespace tikora {
+
+class Win32WindowFactory : public WindowFactory {
+ public:
+  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows, ControlPanelServices services, int dpi)
+      : instance_(instance), windows_(windows), services_(services), dpi_(dpi) {}
+
+  bool createClockWindow() override;
+  void addTrayIcon() override;
+  void removeFromTaskbar() override;
+  void setClockPictures(ClockStartPictures pictures) override;
+  bool createWindow(ProgramWindow window) override;
+
+ private:
+  HINSTANCE instance_;
+  ProgramWindows& windows_;
+  ControlPanelServices services_;
+  int dpi_;
+  ClockStartPictures clockPictures_;  // until the control panel takes them
+};
+
+}  // namespace tikora
