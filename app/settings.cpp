@@ -6,14 +6,14 @@
 namespace tikora {
 
 Settings::Settings() {
-  for (const auto& spec : settingsSchema()) setValue(*this, spec, defaultValueOf(spec));
+  for (const auto& described : settingsSchema()) setValue(*this, described, defaultValueOf(described));
 }
 
-SettingValue valueOf(const Settings& settings, const SettingSpec& spec) {
-  return std::visit([&](auto member) -> SettingValue { return settings.*member; }, spec.field);
+SettingValue valueOf(const Settings& settings, const SettingSpec& described) {
+  return std::visit([&](auto member) -> SettingValue { return settings.*member; }, described.field);
 }
 
-bool setValue(Settings& settings, const SettingSpec& spec, const SettingValue& value) {
+bool setValue(Settings& settings, const SettingSpec& described, const SettingValue& value) {
   return std::visit(
       [&](auto member) {
         using Field = std::remove_reference_t<decltype(settings.*member)>;
@@ -22,21 +22,21 @@ bool setValue(Settings& settings, const SettingSpec& spec, const SettingValue& v
         settings.*member = *typed;
         return true;
       },
-      spec.field);
+      described.field);
 }
 
 bool selectRadioButton(Settings& settings, std::wstring_view name) {
   const SettingSpec* chosen = findSetting(name);
   if (!chosen || chosen->control != SettingControl::RadioButton) return false;
-  for (const auto& spec : settingsSchema())
-    if (spec.radioGroup == chosen->radioGroup) setValue(settings, spec, &spec == chosen);
+  for (const auto& described : settingsSchema())
+    if (described.radioGroup == chosen->radioGroup) setValue(settings, described, &described == chosen);
   return true;
 }
 
 std::wstring_view selectedRadioButton(const Settings& settings, std::wstring_view radioGroup) {
   if (radioGroup.empty()) return {};
-  for (const auto& spec : settingsSchema())
-    if (spec.radioGroup == radioGroup && std::get<bool>(valueOf(settings, spec))) return spec.name;
+  for (const auto& described : settingsSchema())
+    if (described.radioGroup == radioGroup && std::get<bool>(valueOf(settings, described))) return described.name;
   return {};
 }
 

@@ -110,11 +110,11 @@ struct Settings {
   std::int32_t por_sp;  // ScrollBar6: scrolling speed (timer interval, ms)
 };
 
-// The value of the field `spec` describes.
-SettingValue valueOf(const Settings& settings, const SettingSpec& spec);
-// Stores `value` in the field `spec` describes. False, and nothing stored, when the value's kind
+// The value of the field that `described` names.
+SettingValue valueOf(const Settings& settings, const SettingSpec& described);
+// Stores `value` in the field that `described` names. False, and nothing stored, when the value's kind
 // does not fit the field.
-bool setValue(Settings& settings, const SettingSpec& spec, const SettingValue& value);
+bool setValue(Settings& settings, const SettingSpec& described, const SettingValue& value);
 
 // Selects the radio button stored under `name` and clears the other buttons of its group. False
 // when `name` is no radio button.

@@ -288,16 +288,16 @@ std::span<const SettingSpec> settingsGroup(SettingGroup group) {
 }
 
 const SettingSpec* findSetting(std::wstring_view name) {
-  for (const auto& spec : kSchema)
-    if (spec.name == name) return &spec;
+  for (const auto& described : kSchema)
+    if (described.name == name) return &described;
   return nullptr;
 }
 
 std::span<const std::wstring_view> saveOrder() { return kSaveOrder; }
 
-SettingValue defaultValueOf(const SettingSpec& spec) {
-  const auto& d = spec.defaultValue;
-  switch (spec.type) {
+SettingValue defaultValueOf(const SettingSpec& described) {
+  const auto& d = described.defaultValue;
+  switch (described.type) {
     case SettingType::Integer: return static_cast<std::int32_t>(d.number);
     case SettingType::Bool: return d.number != 0;
     case SettingType::Colour: return static_cast<Colour>(d.number);
@@ -308,8 +308,8 @@ SettingValue defaultValueOf(const SettingSpec& spec) {
   return std::int32_t{0};
 }
 
-std::int32_t fitToRange(const SettingSpec& spec, std::int32_t stored) {
-  const auto& r = spec.range;
+std::int32_t fitToRange(const SettingSpec& described, std::int32_t stored) {
+  const auto& r = described.range;
   if (stored >= r.minimum && stored <= r.maximum) return stored;
   switch (r.rule) {
     case OutOfRange::Keep: return stored;

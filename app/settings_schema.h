@@ -103,8 +103,8 @@ const SettingSpec* findSetting(std::wstring_view name);
 std::span<const std::wstring_view> saveOrder();
 
 // The default of a setting as a value of its type.
-SettingValue defaultValueOf(const SettingSpec& spec);
+SettingValue defaultValueOf(const SettingSpec& described);
 // The Integer a control can show for `stored`, by the setting's range.
-std::int32_t fitToRange(const SettingSpec& spec, std::int32_t stored);
+std::int32_t fitToRange(const SettingSpec& described, std::int32_t stored);
 
 }  // namespace tikora

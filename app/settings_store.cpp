@@ -9,46 +9,46 @@ namespace {
 
 constexpr std::uint32_t kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
 
-// The stored value of `spec`, or nothing when it is missing, of another type, or a date that
+// The stored value of `described`, or nothing when it is missing, of another type, or a date that
 // cannot be one. Integers come back as the control would show them.
-std::optional<SettingValue> readSetting(const RegistryKey& key, const SettingSpec& spec) {
-  switch (spec.type) {
+std::optional<SettingValue> readSetting(const RegistryKey& key, const SettingSpec& described) {
+  switch (described.type) {
     case SettingType::Integer:
-      if (auto v = key.readDword(spec.name)) return fitToRange(spec, static_cast<std::int32_t>(*v));
+      if (auto v = key.readDword(described.name)) return fitToRange(described, static_cast<std::int32_t>(*v));
       return std::nullopt;
     case SettingType::Bool:
-      if (auto v = key.readDword(spec.name)) return *v != 0;
+      if (auto v = key.readDword(described.name)) return *v != 0;
       return std::nullopt;
     case SettingType::Colour:
-      if (auto v = key.readDword(spec.name)) return static_cast<Colour>(*v);
+      if (auto v = key.readDword(described.name)) return static_cast<Colour>(*v);
       return std::nullopt;
     case SettingType::String:
-      if (auto v = key.readString(spec.name)) return std::move(*v);
+      if (auto v = key.readString(described.name)) return std::move(*v);
       return std::nullopt;
     case SettingType::Date:
     case SettingType::Time:
-      if (auto bytes = key.readBinary(spec.name, 8))
+      if (auto bytes = key.readBinary(described.name, 8))
         if (auto value = DateTime::fromBytes(*bytes)) return *value;
       return std::nullopt;
   }
   return std::nullopt;
 }
 
-Status writeSetting(RegistryKey& key, const SettingSpec& spec, const Settings& settings) {
-  const SettingValue value = valueOf(settings, spec);
-  switch (spec.type) {
+Status writeSetting(RegistryKey& key, const SettingSpec& described, const Settings& settings) {
+  const SettingValue value = valueOf(settings, described);
+  switch (described.type) {
     case SettingType::Integer:
-      return key.writeDword(spec.name, static_cast<std::uint32_t>(std::get<std::int32_t>(value)));
+      return key.writeDword(described.name, static_cast<std::uint32_t>(std::get<std::int32_t>(value)));
     case SettingType::Bool:
-      return key.writeDword(spec.name, std::get<bool>(value) ? 1u : 0u);
+      return key.writeDword(described.name, std::get<bool>(value) ? 1u : 0u);
     case SettingType::Colour:
-      return key.writeDword(spec.name, std::get<Colour>(value));
+      return key.writeDword(described.name, std::get<Colour>(value));
     case SettingType::String:
-      return key.writeString(spec.name, std::get<std::wstring>(value));
+      return key.writeString(described.name, std::get<std::wstring>(value));
     case SettingType::Date:
     case SettingType::Time: {
       const auto bytes = std::get<DateTime>(value).toBytes();
-      return key.writeBinary(spec.name, bytes);
+      return key.writeBinary(described.name, bytes);
     }
   }
   return Error{0, L"unknown setting type"};
@@ -56,28 +56,28 @@ Status writeSetting(RegistryKey& key, const SettingSpec& spec, const Settings& s
 
 // Puts a loaded value into its field as its control would take it, and says which action that
 // sets off, if any.
-std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& spec,
+std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& described,
                                          const SettingValue& value) {
-  const SettingValue before = valueOf(settings, spec);
-  switch (spec.control) {
+  const SettingValue before = valueOf(settings, described);
+  switch (described.control) {
     case SettingControl::RadioButton:
       if (!std::get<bool>(value)) {
-        setValue(settings, spec, false);
+        setValue(settings, described, false);
         return std::nullopt;
       }
-      selectRadioButton(settings, spec.name);
+      selectRadioButton(settings, described.name);
       if (std::get<bool>(before)) return std::nullopt;
       return SettingAction::Click;
     case SettingControl::CheckBox:
-      setValue(settings, spec, value);
+      setValue(settings, described, value);
       if (before == value) return std::nullopt;
       return SettingAction::Click;
     case SettingControl::ScrollBar:
-      setValue(settings, spec, value);
+      setValue(settings, described, value);
       if (before == value) return std::nullopt;
       return SettingAction::Change;
     default:
-      setValue(settings, spec, value);
+      setValue(settings, described, value);
       return std::nullopt;
   }
 }
@@ -85,15 +85,15 @@ std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& 
 // Reads `specs` in order into `settings` until one cannot be read. True when all were read.
 bool readGroup(const RegistryKey& key, std::span<const SettingSpec> specs, Settings& settings,
                const SettingEventHandler& onEvent, SettingsLoadReport& report) {
-  for (const auto& spec : specs) {
-    const auto value = readSetting(key, spec);
+  for (const auto& described : specs) {
+    const auto value = readSetting(key, described);
     if (!value) {
-      report.stoppedAt = spec.name;
+      report.stoppedAt = described.name;
       return false;
     }
-    report.loaded.push_back(spec.name);
-    if (const auto action = applyLoaded(settings, spec, *value)) {
-      const SettingEvent event{&spec, *action};
+    report.loaded.push_back(described.name);
+    if (const auto action = applyLoaded(settings, described, *value)) {
+      const SettingEvent event{&described, *action};
       report.events.push_back(event);
       if (onEvent) onEvent(event);
     }
@@ -131,8 +131,8 @@ Status SettingsStore::firstRunWrite(Settings& settings) {
   if (!key) {
     status = key.error();
   } else {
-    for (const auto& spec : settingsSchema()) {
-      status = writeSetting(**key, spec, settings);
+    for (const auto& described : settingsSchema()) {
+      status = writeSetting(**key, described, settings);
       if (!status) break;
     }
   }
@@ -154,9 +154,9 @@ Status SettingsStore::save(const Settings& settings) {
   auto key = registry_.createKey(kSettingsKeyPath);
   if (!key) return key.error();
   for (const std::wstring_view name : saveOrder()) {
-    const SettingSpec* spec = findSetting(name);
-    if (!spec) return Error{0, L"no setting named " + std::wstring(name)};
-    if (auto status = writeSetting(**key, *spec, settings); !status) return status;
+    const SettingSpec* described = findSetting(name);
+    if (!described) return Error{0, L"no setting named " + std::wstring(name)};
+    if (auto status = writeSetting(**key, *described, settings); !status) return status;
   }
   return {};
 }

@@ -32,8 +32,8 @@ reference::Group groupOf(SettingGroup g) {
 }
 
 // The registry form a default takes, worked out here from the type alone.
-RegistryValue storedForm(const SettingSpec& spec, const SettingValue& v) {
-  switch (spec.type) {
+RegistryValue storedForm(const SettingSpec& described, const SettingValue& v) {
+  switch (described.type) {
     case SettingType::Integer:
       return RegistryValue::ofDword(static_cast<std::uint32_t>(std::get<std::int32_t>(v)));
     case SettingType::Bool: return RegistryValue::ofDword(std::get<bool>(v) ? 1 : 0);
@@ -69,10 +69,10 @@ TEST(SettingsSchemaTest, DefaultsHaveTheStoredTypesAndValuesOfTheTable) {
   // The ticker font defaults are the first-run values ("Arial", "Normal", "14").
   const Settings fresh;
   for (const auto& expected : reference::firstRunSettings()) {
-    const SettingSpec* spec = findSetting(expected.name);
-    ASSERT_NE(spec, nullptr) << expected.name;
-    EXPECT_EQ(storedForm(*spec, defaultValueOf(*spec)), expected.value) << expected.name;
-    EXPECT_EQ(valueOf(fresh, *spec), defaultValueOf(*spec)) << "a new record holds it";
+    const SettingSpec* described = findSetting(expected.name);
+    ASSERT_NE(described, nullptr) << expected.name;
+    EXPECT_EQ(storedForm(*described, defaultValueOf(*described)), expected.value) << expected.name;
+    EXPECT_EQ(valueOf(fresh, *described), defaultValueOf(*described)) << "a new record holds it";
   }
   EXPECT_EQ(findSetting(L"COL_BG"), nullptr) << "the table's own spelling only";
   EXPECT_EQ(findSetting(L"lista_n"), nullptr);

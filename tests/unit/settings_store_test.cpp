@@ -373,9 +373,9 @@ TEST_F(SettingsStoreTest, SavedValuesHaveTheirTypesAndLoadBackUnchanged) {
   Settings loaded;
   store.load(loaded);
   store.loadTickerGroup(loaded);
-  for (const auto& spec : settingsSchema()) {
-    if (spec.name == L"ses_st") continue;
-    EXPECT_EQ(valueOf(loaded, spec), valueOf(settings, spec)) << std::wstring(spec.name);
+  for (const auto& described : settingsSchema()) {
+    if (described.name == L"ses_st") continue;
+    EXPECT_EQ(valueOf(loaded, described), valueOf(settings, described)) << std::wstring(described.name);
   }
 }
 

@@ -146,11 +146,11 @@ def shade(ring, light=(-0.62, -0.78, 0.95), shininess=36.0):
     diffuse = np.clip(nx * lx + ny * ly + nz * lz, 0.0, 1.0)
     hx_, hy_, hz_ = lx, ly, lz + 1.0
     hn = np.sqrt(hx_ * hx_ + hy_ * hy_ + hz_ * hz_)
-    spec = np.clip((nx * hx_ + ny * hy_ + nz * hz_) / hn, 0.0, 1.0) ** shininess
+    shine = np.clip((nx * hx_ + ny * hy_ + nz * hz_) / hn, 0.0, 1.0) ** shininess
     # A second, broad reflection of the room below-right keeps shadowed slopes from going flat.
     bounce = np.clip(nx * 0.55 + ny * 0.65 + nz * 0.5, 0.0, 1.0) ** 2
     cavity = ring.h - box_blur(ring.h, 2 * SUPERSAMPLE)
-    t = 0.06 + 0.62 * diffuse + 0.42 * spec * ring.gloss + 0.10 * bounce
+    t = 0.06 + 0.62 * diffuse + 0.42 * shine * ring.gloss + 0.10 * bounce
     t += np.clip(0.10 * cavity, -0.18, 0.10) + ring.tone
     return t
 
