@@ -1,8 +1,17 @@
 // The control panel window; see control_panel_window.h.
 #include "ui/win32/control_panel_window.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <array>
 #include <climits>
 #include <utility>
+
+#include "app/save_prompt.h"
+#include "ui/win32/control_panel_face_bindings.h"
+#include "ui/win32/control_panel_home_page.h"
+#include "ui/win32/control_panel_layout.h"
 
 #include "ui/win32/clock_window.h"
 #include "ui/win32/message_pump.h"
@@ -14,12 +23,45 @@ namespace {
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Where the pointer is taken to be when the system cannot say: far from the clock.
 constexpr Point kNoPointer{INT_MIN / 2, INT_MIN / 2};
+// The header: the banner between two thin bars, the title on it and the link at its right.
+constexpr RECT kBanner{1, 4, 1 + 729, 4 + 34};
+constexpr RECT kTabs{2, 42, 2 + 727, 42 + 455};
+constexpr UINT kTabsId = 900, kHomePageId = 901;
+
+std::wstring programPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return path.substr(0, length);
+    path.resize(path.size() * 2);
+  }
+}
+
+HFONT makeFont(const wchar_t* face, int height, int weight, bool italic, bool underline) {
+  LOGFONTW font{};
+  font.lfHeight = height;
+  font.lfWeight = weight;
+  font.lfItalic = italic;
+  font.lfUnderline = underline;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
 
 }  // namespace
 
 ControlPanelWindow::ControlPanelWindow(HINSTANCE instance, ProgramWindows& program,
-                                       ControlPanelServices services, ClockStartPictures clockPictures)
+                                       ControlPanelWindowServices services, ClockStartPictures clockPictures)
     : instance_(instance), program_(program), services_(services), clockPictures_(std::move(clockPictures)) {}
+
+ControlPanelWindow::~ControlPanelWindow() {
+  destroy();
+  controls_.reset();
+  for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(titleFont_),
+                         static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)})
+    if (object) DeleteObject(object);
+}
 
 bool ControlPanelWindow::create() {
   const WindowClassInfo windowClass{kControlPanelClass, GetSysColorBrush(COLOR_BTNFACE),
@@ -33,20 +75,109 @@ bool ControlPanelWindow::create() {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int left = work.left + (work.right - work.left - width) / 2;
   const int top = work.top + (work.bottom - work.top - height) / 2;
-  if (!createWindow(instance_, 0, kControlPanelClass, kControlPanelCaption, kFrameStyle, left, top, width,
+  if (!createWindow(instance_, WS_EX_CONTROLPARENT, kControlPanelClass, kControlPanelCaption, kFrameStyle, left, top, width,
                     height))
     return false;
+
+  // The settings first: read, or written with the controls' first states on the first run.
+  store_ = std::make_unique<SettingsStore>(registry_, programPath());
+  store_->load(settings_);
+  createHeader();
+  createPages();
 
   placeClockWindow();
   ClockWindow& clock = *program_.clock;
   face_.emplace(clock.model(), services_.metrics, services_.resources, std::move(clockPictures_),
                 ClockFaceHooks{&pumpWaitingMessages, {}});
-  face_->composeAtStartUp(faceSettings_);
+  face_->composeAtStartUp(faceSettingsOf(settings_));
   clock.faceUpdated(face_->takeRepaint());
 
   SetTimer(hwnd(), toTimer(TimerId::Timer1), kFaceTickInterval, nullptr);
   SetTimer(hwnd(), toTimer(TimerId::Timer2), kSecondTickInterval, nullptr);
   return true;
+}
+
+void ControlPanelWindow::createHeader() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  font_ = makeFont(L"Arial", -MulDiv(8, dpi, 72), FW_NORMAL, false, false);
+  titleFont_ = makeFont(L"Times New Roman", -27, FW_BOLD, true, false);
+  linkFont_ = makeFont(L"Arial", -MulDiv(8, dpi, 72), FW_BOLD, false, true);
+  banner_ = static_cast<HBITMAP>(LoadImageW(instance_, L"banner", IMAGE_BITMAP, 0, 0, 0));
+
+  title_ = CreateWindowExW(0, L"STATIC", kControlPanelTitle, WS_CHILD | WS_VISIBLE | SS_LEFT, 12, 5, 140, 32,
+                           hwnd(), nullptr, instance_, nullptr);
+  SendMessageW(title_, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+  homePage_ = CreateWindowExW(0, L"STATIC", kHomePageCaption, WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOTIFY,
+                              kBanner.right - 110, 14, 100, 16, hwnd(),
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kHomePageId)), instance_, nullptr);
+  SendMessageW(homePage_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+}
+
+void ControlPanelWindow::createPages() {
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
+                          kTabs.left, kTabs.top, kTabs.right - kTabs.left, kTabs.bottom - kTabs.top, hwnd(),
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kTabsId)), instance_, nullptr);
+  SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  const std::array<PanelPage, 3> pages{mainSettingsPage(), clockColourPage(), rssReaderPage()};
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    std::wstring caption(pages[i].caption);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+  controls_ = std::make_unique<ControlPanelControls>(
+      settings_, PanelControlsServices{instance_, hwnd(), font_, services_.metrics.installedFontNames()});
+  RECT area{0, 0, kTabs.right - kTabs.left, kTabs.bottom - kTabs.top};
+  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  OffsetRect(&area, kTabs.left, kTabs.top);
+  controls_->create(pages, area);
+  controls_->onChanged = [this](const SettingSpec& setting) {
+    if (setting.name == L"scr_tr" || setting.name == L"chk_tr") showTransparencyValue();
+    if (face_ && program_.clock && applyFaceChange(*face_, settings_, setting)) {
+      controls_->refreshAll();  // a colour the face adjusted
+      program_.clock->faceUpdated(face_->takeRepaint());
+    }
+  };
+  showTransparencyValue();
+  // The pages lie over the tab control.
+  SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ControlPanelWindow::showTransparencyValue() {
+  // The value is shown while "Set Transparency" is ticked.
+  HWND label = controls_ ? controls_->find(L"Label23") : nullptr;
+  if (!label) return;
+  SetWindowTextW(label, controlPanelTransparencyText(settings_.scr_tr).c_str());
+  ShowWindow(label, settings_.chk_tr ? SW_SHOWNA : SW_HIDE);
+}
+
+void ControlPanelWindow::paintBanner() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  if (banner_) {
+    BITMAP info{};
+    GetObjectW(banner_, sizeof info, &info);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, banner_);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, kBanner.left, kBanner.top, kBanner.right - kBanner.left, kBanner.bottom - kBanner.top, memory,
+               0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+  }
+  EndPaint(hwnd(), &paint);
+}
+
+void ControlPanelWindow::closeAndOfferSave() {
+  ShowWindow(hwnd(), SW_HIDE);
+  if (!store_) return;
+  SavePromptOptions options;
+  options.applicationTitle = L"Tikora";
+  options.owner = reinterpret_cast<std::uintptr_t>(hwnd());
+  runSavePrompt(*store_, settings_, messageBoxes_, options);
 }
 
 void ControlPanelWindow::placeClockWindow() {
@@ -70,7 +201,7 @@ void ControlPanelWindow::Timer1Timer() {
 void ControlPanelWindow::Timer2Timer() {
   // The clock window takes the stay-on-top style while "Set Clock Window on Top" is ticked and
   // the normal style while it is not.
-  if (program_.clock) program_.clock->setStayOnTop(stayOnTop_);
+  if (program_.clock) program_.clock->setStayOnTop(settings_.st_to);
 }
 
 LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,9 +213,48 @@ LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lP
       }
       return 0;
     case WM_CLOSE:
-      // Closing only hides the panel; the program goes on.
-      ShowWindow(hwnd(), SW_HIDE);
+      // Closing only hides the panel and offers to save; the program goes on.
+      closeAndOfferSave();
       return 0;
+    case WM_PAINT:
+      paintBanner();
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      const auto control = reinterpret_cast<HWND>(lParam);
+      if (control == title_ || control == homePage_) {
+        // The title and the link lie on the banner.
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, control == title_ ? RGB(0, 0, 255) : RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+      }
+      break;
+    }
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lParam) == homePage_ && HIWORD(wParam) == STN_CLICKED) {
+        ShellExecuteW(hwnd(), L"open", controlPanelHomePage().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        return 0;
+      }
+      if (controls_ && controls_->command(wParam, lParam)) return 0;
+      break;
+    case WM_HSCROLL:
+      if (controls_ && controls_->scroll(reinterpret_cast<HWND>(lParam), wParam)) return 0;
+      break;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.hwndFrom == tabs_ && header.code == TCN_SELCHANGE) {
+        if (controls_) controls_->showPage(static_cast<std::size_t>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
+        return 0;
+      }
+      if (controls_ && controls_->notify(header)) return 0;
+      break;
+    }
+    case WM_MEASUREITEM:
+      if (controls_ && controls_->measureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (controls_ && controls_->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
   }
   return defaultProcedure(message, wParam, lParam);
 }

@@ -1,17 +1,25 @@
 // The control panel window (TForm2), "Control Panel": the settings window and the owner of the
-// program's timers and of the clock face. So far it is the window itself (fixed frame, client
-// 731 x 499), hidden until asked for, with the face it prepares at creation and the two timers
-// that run from then on: Timer1, the face tick, and Timer2, the second tick.
+// program's timers, of the live settings and of the clock face. The window (fixed frame, client
+// 731 x 499) is hidden until asked for; its creation loads the settings (or writes them on the
+// first run), makes the header, the three pages and their controls bound to the settings,
+// prepares the face and starts the two timers: Timer1, the face tick, and Timer2, the second
+// tick. Closing it hides it and offers to save the settings.
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 
 #include "app/clock_face.h"
+#include "app/settings.h"
+#include "app/settings_store.h"
 #include "app/startup.h"
 #include "platform/clock.h"
 #include "platform/resources.h"
 #include "platform/text_metrics.h"
+#include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_registry.h"
+#include "ui/win32/control_panel_controls.h"
 #include "ui/win32/program_windows.h"
 #include "ui/win32/window_base.h"
 
@@ -21,13 +29,15 @@ inline constexpr wchar_t kControlPanelClass[] = L"TForm2";
 inline constexpr wchar_t kControlPanelCaption[] = L"Control Panel";
 inline constexpr int kControlPanelClientWidth = 731;
 inline constexpr int kControlPanelClientHeight = 499;
+inline constexpr wchar_t kControlPanelTitle[] = L"Tikora ";
+inline constexpr wchar_t kHomePageCaption[] = L"Home Page";
 inline constexpr UINT kFaceTickInterval = 1000;    // Timer1, ms
 inline constexpr UINT kSecondTickInterval = 1000;  // Timer2, ms
 // Where the clock starts unless a start-up position is set: this far in from the screen's
 // right edge and from its top.
 inline constexpr int kClockEdgeGap = 30;
 
-struct ControlPanelServices {
+struct ControlPanelWindowServices {
   const TextMetrics& metrics;
   const Resources& resources;
   const Clock& clock;
@@ -35,9 +45,9 @@ struct ControlPanelServices {
 
 class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
  public:
-  ControlPanelWindow(HINSTANCE instance, ProgramWindows& program, ControlPanelServices services,
+  ControlPanelWindow(HINSTANCE instance, ProgramWindows& program, ControlPanelWindowServices services,
                      ClockStartPictures clockPictures);
-  ~ControlPanelWindow() { destroy(); }
+  ~ControlPanelWindow();
 
   // The window, hidden; then the clock window placed, the face composed and the timers started.
   bool create();
@@ -48,19 +58,37 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   const ClockFace* face() const { return face_ ? &*face_ : nullptr; }
   ClockFace* face() { return face_ ? &*face_ : nullptr; }
 
+  // The live settings, as the controls show them.
+  const Settings& settings() const { return settings_; }
+
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   void placeClockWindow();
+  void createHeader();
+  void createPages();
+  void paintBanner();
+  void showTransparencyValue();
+  void closeAndOfferSave();
   void Timer1Timer();
   void Timer2Timer();
 
   HINSTANCE instance_;
   ProgramWindows& program_;
-  ControlPanelServices services_;
+  ControlPanelWindowServices services_;
   ClockStartPictures clockPictures_;  // handed to the face at creation
-  ClockFaceSettings faceSettings_;
-  bool stayOnTop_ = false;  // st_to "Set Clock Window on Top"
+  Win32Registry registry_;
+  Win32MessageBox messageBoxes_;
+  std::unique_ptr<SettingsStore> store_;
+  Settings settings_;
+  HFONT font_ = nullptr;       // Arial 8 pt, every control's
+  HFONT titleFont_ = nullptr;  // the title label's
+  HFONT linkFont_ = nullptr;   // the link's, underlined
+  HBITMAP banner_ = nullptr;
+  HWND title_ = nullptr;
+  HWND homePage_ = nullptr;
+  HWND tabs_ = nullptr;
+  std::unique_ptr<ControlPanelControls> controls_;
   std::optional<ClockFace> face_;
 };
 

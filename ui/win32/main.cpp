@@ -20,9 +20,12 @@
 namespace tikora {
 namespace {
 
-int runMessageLoop() {
+int runMessageLoop(const ProgramWindows& windows) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab, arrow keys and mnemonics move between the control panel's controls.
+    HWND panel = windows.controlPanel ? windows.controlPanel->hwnd() : nullptr;
+    if (panel && IsDialogMessageW(panel, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -45,13 +48,13 @@ int runProgram(HINSTANCE instance) {
 
   // Declared after the services it uses, so the windows go before them.
   ProgramWindows windows;
-  Win32WindowFactory factory(instance, windows, ControlPanelServices{metrics, resources, clock},
+  Win32WindowFactory factory(instance, windows, ControlPanelWindowServices{metrics, resources, clock},
                              metrics.dpi());
   Startup startup(StartupServices{singleInstance, messageBoxes, shell, files, registry, resources, factory});
   if (startup.run() != StartupResult::RunMessageLoop) return kExitCode;
 
   windows.clock->show();
-  return runMessageLoop();
+  return runMessageLoop(windows);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace tikora {
 
 class Win32WindowFactory : public WindowFactory {
  public:
-  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows, ControlPanelServices services, int dpi)
+  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows, ControlPanelWindowServices services, int dpi)
       : instance_(instance), windows_(windows), services_(services), dpi_(dpi) {}
 
   bool createClockWindow() override;
@@ -23,7 +23,7 @@ class Win32WindowFactory : public WindowFactory {
  private:
   HINSTANCE instance_;
   ProgramWindows& windows_;
-  ControlPanelServices services_;
+  ControlPanelWindowServices services_;
   int dpi_;
   ClockStartPictures clockPictures_;  // until the control panel takes them
 };

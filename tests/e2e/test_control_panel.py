@@ -1,0 +1,180 @@
+"""The control panel of the real program: the first start's settings write, the window and its
+three pages opened from the tray menu, controls bound to the settings, and the close action's
+save question with its Yes and No answers."""
+
+import struct
+import time
+
+from PIL import Image
+
+from tikora_harness import E2E_BUILD, signed32, wait_until
+
+SCREENSHOTS = E2E_BUILD / "screenshots"
+CAPTURES = E2E_BUILD / "captures"
+
+QUESTION = "   You are leaving the Panel ... \r   Do you want save settings ? \r" + "_" * 38
+SAVED = "   Settings have been saved successfully.\r" + "_" * 44
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+
+def open_panel(tikora, driver):
+    tikora.start()
+    tikora.choose_from_tray_menu("Control Panel")
+    panel = driver.windows(cls="TForm2", pid=tikora.pid)[0]
+    wait_until(lambda: driver.windows(cls="TForm2", pid=tikora.pid)[0]["visible"], 10,
+               what="control panel shown")
+    driver.settle(panel["hwnd"])
+    return panel
+
+
+def test_first_start_writes_every_value_by_its_type(tikora, driver, registry):
+    tikora.start()
+    values = registry.read_key(r"HKCU\Tikora")
+    assert values is not None
+    assert values["nrm_st"] == ("REG_DWORD", 0xFFFFFFFF) and signed32(values["nrm_st"][1]) == -1
+    assert values["cor_fo"] == ("REG_SZ", "Arial")
+    assert values["cor_si"] == ("REG_DWORD", 2)
+    assert values["ed_mi"] == ("REG_SZ", "3")
+    assert values["chk_dw"] == ("REG_DWORD", 1)
+    assert values["col_bg"] == ("REG_DWORD", 0)
+    kind, date = values["dtp_da"]
+    assert kind == "REG_BINARY" and len(date) == 8
+    assert struct.unpack("<d", date)[0] > 0
+    assert len(values["dtp_ti"][1]) == 8
+    assert "ses_st" in values
+    run = registry.read_key(RUN_KEY)
+    assert run is not None and "Tikora" in run
+    assert run["Tikora"][1].lower().endswith("tikora.exe")
+
+
+def test_window_header_pages_and_bound_controls(tikora, driver):
+    panel = open_panel(tikora, driver)
+    assert panel["caption"] == "Control Panel"
+    client = panel["client"]
+    assert (client["width"], client["height"]) == (731, 499)
+    controls = driver.controls(hwnd=panel["hwnd"])
+    texts = {c["text"] for c in controls}
+    for caption in ["Tikora ", "Home Page", "Clock Start-up Position", "Time Voice Announcement",
+                    "Repeat Time Every  [minutes]", "Am / Pm", "Type of the Voice",
+                    "Shutdown PC /Log off from Windows/Hibernation", "Countdown to the Future Date",
+                    "System Work Time [days h:m:s]", "Daily Planner", "Clock Transparency, Style",
+                    "Inform at Full Hour", "By Sound Effect", "By Visiual Effect", "Font Settings",
+                    "Clock Hands Settings", "Day Of The Week", "Clock Window Time Display",
+                    "Clock Frame,  Background,  Digits", "Date", "Seconds", "Digital Time",
+                    "ADD, Remove RSS Channels", "RSS Player", "RSS Player Settings Window",
+                    "Play Selected RSS Channel Every", "Set Clock Window on Top", "Start with System"]:
+        assert caption in texts, caption
+    tabs = driver.control(hwnd=panel["hwnd"], control_class="SysTabControl32")
+    assert tabs["items"] == ["Main Settings", "Clock Color Settings", "RSS Reader"]
+    assert tabs["selected"] == 0
+    # Lists filled as their values need.
+    styles = [c for c in controls if c.get("items") and "Style 1" in c["items"]]
+    assert len(styles) == 1 and styles[0]["items"][-1] == "Style 40"
+    sizes = [c["items"] for c in controls if c.get("items") and c["items"][:1] == ["10"]]
+    assert ["10", "12", "14", "16", "18"] in sizes
+    hours = [c for c in controls if c.get("items") and c["items"][:1] == ["00"] and len(c["items"]) == 24]
+    assert hours and hours[0]["items"][-1] == "23"
+    # The repeat buttons are one group: the default "60" is the one checked.
+    repeat = [c for c in controls if c.get("group") == "Repeat Time Every  [minutes]" and c.get("kind") == "radio"]
+    assert [c["text"] for c in repeat if c["checked"]] == ["60"]
+    driver.check(hwnd=panel["hwnd"], text="OFF", group="Repeat Time Every  [minutes]", state=1)
+    repeat = [c for c in driver.controls(hwnd=panel["hwnd"])
+              if c.get("group") == "Repeat Time Every  [minutes]" and c.get("kind") == "radio"]
+    assert [c["text"] for c in repeat if c["checked"]] == ["OFF"]
+    # The transparency value shows while "Set Transparency" is ticked, and follows the bar.
+    def transparency_label():
+        return [c for c in driver.controls(hwnd=panel["hwnd"]) if c["text"].startswith("Transparency Value")]
+    assert not transparency_label()[0]["visible"]
+    driver.check(hwnd=panel["hwnd"], text="Set Transparency", state=1)
+    driver.scroll(128, hwnd=panel["hwnd"], control_class="ScrollBar", group="Clock Transparency, Style")
+    wait_until(lambda: transparency_label()[0]["text"] == "Transparency Value = 50", 5, what="label")
+    assert transparency_label()[0]["visible"]
+
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    CAPTURES.mkdir(parents=True, exist_ok=True)
+    for index, name in enumerate(["main", "colour", "rss"]):
+        driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=index)
+        driver.settle(panel["hwnd"])
+        time.sleep(1)  # the X server shows what the program painted a moment later
+        bmp = CAPTURES / f"control_panel_{name}.bmp"
+        image = driver.capture_image(bmp, hwnd=panel["hwnd"])
+        assert image.size == (731, 499)
+        image.save(SCREENSHOTS / f"control_panel_{name}.png")
+        shown = {c["text"] for c in driver.controls(hwnd=panel["hwnd"], shown=True)}
+        page_group = {"main": "Inform at Full Hour", "colour": "Font Settings", "rss": "RSS Player"}[name]
+        assert page_group in shown
+
+
+def test_close_asks_and_yes_saves_the_changed_values(tikora, driver, registry):
+    panel = open_panel(tikora, driver)
+    assert not driver.windows(cls="TForm1", pid=tikora.pid)[0]["topmost"]
+    driver.check(hwnd=panel["hwnd"], text="Set Clock Window on Top", state=1)
+    # The second tick puts the clock window on top while the box is ticked.
+    wait_until(lambda: driver.windows(cls="TForm1", pid=tikora.pid)[0]["topmost"], 5,
+               what="clock window on top")
+    assert registry.read_key(r"HKCU\Tikora")["st_to"] == ("REG_DWORD", 0)
+    driver.post(0x0010, 0, 0, hwnd=panel["hwnd"])  # WM_CLOSE, as the title bar's button
+    box = driver.wait_message_box(pid=tikora.pid, timeout=20000)
+    assert box["caption"] == "Control Panel - Settings"
+    assert box["text"] == QUESTION
+    assert [b["label"] for b in box["buttons"]] == ["Yes", "No"]
+    assert not driver.windows(cls="TForm2", pid=tikora.pid)[0]["visible"]
+    driver.dismiss_message_box("Yes", pid=tikora.pid)
+    told = driver.wait_message_box(pid=tikora.pid, timeout=20000)
+    assert told["caption"] == "Tikora" and told["text"] == SAVED
+    driver.dismiss_message_box("OK", pid=tikora.pid)
+    assert registry.read_key(r"HKCU\Tikora")["st_to"] == ("REG_DWORD", 1)
+
+
+def test_close_with_no_writes_nothing(tikora, driver, registry):
+    panel = open_panel(tikora, driver)
+    driver.check(hwnd=panel["hwnd"], text="Set Clock Window on Top", state=1)
+    before = registry.export_tree(r"HKCU\Tikora")
+    driver.post(0x0010, 0, 0, hwnd=panel["hwnd"])
+    driver.wait_message_box(pid=tikora.pid, timeout=20000)
+    driver.dismiss_message_box("No", pid=tikora.pid)
+    wait_until(lambda: not driver.message_boxes(pid=tikora.pid) or
+               all("unsaved" in b["text"] for b in driver.message_boxes(pid=tikora.pid)), 10,
+               what="question gone")
+    for box in driver.message_boxes(pid=tikora.pid):
+        driver.dismiss_message_box("OK", pid=tikora.pid)
+    assert registry.export_tree(r"HKCU\Tikora") == before
+
+
+def test_stored_values_show_in_their_controls(tikora, driver, registry):
+    tikora.start()
+    tikora.choose_from_tray_menu("Exit")
+    assert tikora.wait_exit(timeout=20) == 0
+    registry.import_values(r"HKCU\Tikora", {
+        "nrm_st": ("REG_DWORD", 5), "st_to": ("REG_DWORD", 1), "ra_si": ("REG_DWORD", 0),
+        "ra_th": ("REG_DWORD", 1), "col_bg": ("REG_DWORD", 0x0000FF00), "ed_mi": ("REG_SZ", "45"),
+        "up_mi": ("REG_DWORD", 45)})
+    panel = open_panel(tikora, driver)
+    controls = driver.controls(hwnd=panel["hwnd"])
+    styles = [c for c in controls if c.get("items") and "Style 1" in c["items"]][0]
+    assert styles["selected"] == 5
+    assert driver.control(hwnd=panel["hwnd"], text="Set Clock Window on Top")["checked"]
+    repeat = [c["text"] for c in controls
+              if c.get("group") == "Repeat Time Every  [minutes]" and c.get("kind") == "radio" and c["checked"]]
+    assert repeat == ["10"]
+    edits = [c for c in controls if c["class"].lower() == "edit" and c["text"] == "45"]
+    assert len(edits) == 1
+    wait_until(lambda: driver.windows(cls="TForm1", pid=tikora.pid)[0]["topmost"], 5, what="clock on top")
+
+
+def test_a_changed_background_colour_repaints_the_face(backdrop, tikora, driver, registry):
+    panel = open_panel(tikora, driver)
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
+
+    def count(image, rgb):
+        return sum(1 for p in image.getdata() if p == rgb)
+
+    before = driver.capture_image(CAPTURES / "face_before.bmp", hwnd=clock)
+    assert count(before, (0, 0, 0)) > 5000
+    driver.select(hwnd=panel["hwnd"], control_class="ComboBox", group="Clock Frame,  Background,  Digits",
+                  nth=2, index=10)  # "Lime"
+    after = driver.capture_until(CAPTURES / "face_after.bmp", lambda im: count(im, (0, 255, 0)) > 5000,
+                                 hwnd=clock)
+    assert count(after, (0, 0, 0)) < 1000
+    # Only the record changed; the stored value waits for the close action's save.
+    assert registry.read_key(r"HKCU\Tikora")["col_bg"] == ("REG_DWORD", 0)

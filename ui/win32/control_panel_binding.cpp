@@ -1,0 +1,232 @@
+// The control panel's controls bound to the settings: showing a value, and taking the user's
+// change into the record.
+#include "ui/win32/control_panel_controls.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ui/win32/control_panel_owner_draw.h"
+
+namespace tikora {
+namespace {
+
+SYSTEMTIME toSystemTime(const DateTime& value, bool timeOnly) {
+  CivilTime civil = value.civil();
+  if (timeOnly) {
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    civil.year = today.wYear, civil.month = today.wMonth, civil.day = today.wDay;
+  }
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(std::clamp(civil.year, 1753, 9999));
+  st.wMonth = static_cast<WORD>(civil.month);
+  st.wDay = static_cast<WORD>(civil.day);
+  st.wHour = static_cast<WORD>(civil.hour);
+  st.wMinute = static_cast<WORD>(civil.minute);
+  st.wSecond = static_cast<WORD>(civil.second);
+  return st;
+}
+
+}  // namespace
+
+void ControlPanelControls::show(const Bound& bound) {
+  const SettingValue value = valueOf(settings_, *bound.setting);
+  HWND hwnd = bound.hwnd;
+  switch (bound.setting->control) {
+    case SettingControl::CheckBox:
+    case SettingControl::RadioButton:
+      SendMessageW(hwnd, BM_SETCHECK, std::get<bool>(value) ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case SettingControl::ColorBox: {
+      const auto colour = static_cast<LPARAM>(std::get<Colour>(value));
+      LRESULT index = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), colour);
+      if (index == CB_ERR) {
+        // A colour of its own goes in just before the custom colour entry.
+        const LRESULT count = SendMessageW(hwnd, CB_GETCOUNT, 0, 0);
+        index = SendMessageW(hwnd, CB_INSERTSTRING, static_cast<WPARAM>(count - 1), colour);
+      }
+      SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      break;
+    }
+    case SettingControl::ListChoice:
+      SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(std::get<std::int32_t>(value)), 0);
+      break;
+    case SettingControl::FontName: {
+      const std::wstring& name = std::get<std::wstring>(value);
+      const LRESULT index = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(name.c_str()));
+      SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      break;
+    }
+    case SettingControl::ScrollBar: SetScrollPos(hwnd, SB_CTL, std::get<std::int32_t>(value), TRUE); break;
+    case SettingControl::DatePicker: {
+      SYSTEMTIME st = toSystemTime(std::get<DateTime>(value), bound.setting->type == SettingType::Time);
+      SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+      break;
+    }
+    case SettingControl::Edit: SetWindowTextW(hwnd, std::get<std::wstring>(value).c_str()); break;
+    case SettingControl::UpDown: SendMessageW(hwnd, UDM_SETPOS32, 0, std::get<std::int32_t>(value)); break;
+  }
+}
+
+void ControlPanelControls::refreshAll() {
+  refreshing_ = true;
+  for (const Bound& bound : controls_)
+    if (bound.setting && bound.setting->control != SettingControl::UpDown) show(bound);
+  // The up-down last: it writes its position into the edit.
+  for (const Bound& bound : controls_)
+    if (bound.setting && bound.setting->control == SettingControl::UpDown) show(bound);
+  if (const Bound* edit = byHwnd(find(L"Edit1"))) show(*edit);
+  refreshing_ = false;
+}
+
+void ControlPanelControls::showPage(std::size_t page) {
+  for (std::size_t i = 0; i < sheets_.size(); ++i) ShowWindow(sheets_[i], i == page ? SW_SHOWNA : SW_HIDE);
+  if (page < sheets_.size())
+    RedrawWindow(sheets_[page], nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+HWND ControlPanelControls::find(std::wstring_view component) const {
+  for (const Bound& bound : controls_)
+    if (bound.component == component && !component.empty()) return bound.hwnd;
+  return nullptr;
+}
+
+const ControlPanelControls::Bound* ControlPanelControls::byHwnd(HWND hwnd) const {
+  if (!hwnd) return nullptr;
+  for (const Bound& bound : controls_)
+    if (bound.hwnd == hwnd) return &bound;
+  return nullptr;
+}
+
+void ControlPanelControls::userChanged(const Bound& bound) {
+  if (onChanged) onChanged(*bound.setting);
+}
+
+void ControlPanelControls::pickCustomColour(const Bound& bound) {
+  CHOOSECOLORW choice{};
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = s_.parent;
+  choice.rgbResult = std::get<Colour>(valueOf(settings_, *bound.setting));
+  choice.lpCustColors = customColours_;
+  choice.Flags = CC_FULLOPEN | CC_RGBINIT;
+  if (ChooseColorW(&choice)) setValue(settings_, *bound.setting, SettingValue{Colour{choice.rgbResult}});
+  refreshing_ = true;
+  show(bound);
+  refreshing_ = false;
+}
+
+bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
+  const Bound* bound = byHwnd(reinterpret_cast<HWND>(lParam));
+  if (!bound || !bound->setting || refreshing_) return bound != nullptr;
+  const SettingSpec& spec = *bound->setting;
+  const UINT code = HIWORD(wParam);
+  switch (spec.control) {
+    case SettingControl::CheckBox:
+      if (code != BN_CLICKED) return true;
+      setValue(settings_, spec, SettingValue{!std::get<bool>(valueOf(settings_, spec))});
+      show(*bound);
+      break;
+    case SettingControl::RadioButton:
+      if (code != BN_CLICKED || std::get<bool>(valueOf(settings_, spec))) return true;
+      selectRadioButton(settings_, spec.name);
+      for (const Bound& other : controls_)
+        if (other.setting && other.setting->radioGroup == spec.radioGroup) show(other);
+      break;
+    case SettingControl::ColorBox: {
+      if (code != CBN_SELCHANGE) return true;
+      const LRESULT index = SendMessageW(bound->hwnd, CB_GETCURSEL, 0, 0);
+      const LRESULT data = SendMessageW(bound->hwnd, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+      if (data == kCustomColourItem) {
+        pickCustomColour(*bound);
+      } else {
+        setValue(settings_, spec, SettingValue{static_cast<Colour>(data)});
+      }
+      break;
+    }
+    case SettingControl::ListChoice:
+      if (code != CBN_SELCHANGE) return true;
+      setValue(settings_, spec,
+               SettingValue{static_cast<std::int32_t>(SendMessageW(bound->hwnd, CB_GETCURSEL, 0, 0))});
+      break;
+    case SettingControl::FontName: {
+      if (code != CBN_SELCHANGE) return true;
+      const LRESULT index = SendMessageW(bound->hwnd, CB_GETCURSEL, 0, 0);
+      const LRESULT length = SendMessageW(bound->hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+      if (length < 0) return true;
+      std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+      SendMessageW(bound->hwnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name.data()));
+      name.resize(static_cast<std::size_t>(length));
+      setValue(settings_, spec, SettingValue{name});
+      break;
+    }
+    case SettingControl::Edit: {
+      if (code != EN_CHANGE) return true;
+      std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(bound->hwnd)) + 1, L'\0');
+      text.resize(static_cast<std::size_t>(GetWindowTextW(bound->hwnd, text.data(), static_cast<int>(text.size()))));
+      setValue(settings_, spec, SettingValue{text});
+      if (const Bound* arrows = byHwnd(bound->buddy)) {
+        BOOL failed = FALSE;
+        const auto position = static_cast<std::int32_t>(SendMessageW(arrows->hwnd, UDM_GETPOS32, 0,
+                                                                     reinterpret_cast<LPARAM>(&failed)));
+        if (!failed) {
+          setValue(settings_, *arrows->setting, SettingValue{position});
+          userChanged(*arrows);
+        }
+      }
+      break;
+    }
+    default: return true;
+  }
+  userChanged(*bound);
+  return true;
+}
+
+bool ControlPanelControls::scroll(HWND bar, WPARAM request) {
+  const Bound* bound = byHwnd(bar);
+  if (!bound || !bound->setting || bound->setting->control != SettingControl::ScrollBar) return false;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(bar, SB_CTL, &info);
+  int position = info.nPos;
+  const int page = std::max(1, (info.nMax - info.nMin) / 10);
+  switch (LOWORD(request)) {
+    case SB_LINELEFT: position -= 1; break;
+    case SB_LINERIGHT: position += 1; break;
+    case SB_PAGELEFT: position -= page; break;
+    case SB_PAGERIGHT: position += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = HIWORD(request); break;
+    case SB_LEFT: position = info.nMin; break;
+    case SB_RIGHT: position = info.nMax; break;
+    default: return true;
+  }
+  position = std::clamp(position, info.nMin, info.nMax);
+  if (position == std::get<std::int32_t>(valueOf(settings_, *bound->setting))) return true;
+  SetScrollPos(bar, SB_CTL, position, TRUE);
+  setValue(settings_, *bound->setting, SettingValue{static_cast<std::int32_t>(position)});
+  userChanged(*bound);
+  return true;
+}
+
+bool ControlPanelControls::notify(const NMHDR& header) {
+  const Bound* bound = byHwnd(header.hwndFrom);
+  if (!bound || !bound->setting || refreshing_) return false;
+  if (header.code == DTN_DATETIMECHANGE && bound->setting->control == SettingControl::DatePicker) {
+    const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
+    if (change.dwFlags != GDT_VALID) return true;
+    const SYSTEMTIME& st = change.st;
+    const std::optional<DateTime> value =
+        bound->setting->type == SettingType::Time ? DateTime::fromTime(st.wHour, st.wMinute, st.wSecond)
+                                                  : DateTime::fromDate(st.wYear, st.wMonth, st.wDay);
+    if (value && setValue(settings_, *bound->setting, SettingValue{*value})) userChanged(*bound);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tikora
