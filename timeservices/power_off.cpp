@@ -73,16 +73,10 @@ void PowerOffTimer::ComboBox4Change() {
   if (!readWholeNumber(c_.controls.ComboBox4)) c_.controls.ComboBox4 = L"00";
 }
 
-void PowerOffTimer::CheckBox9Click() {
+// The options that belong to an armed timer show while it is armed; disarming also takes the
+// power-off line off the clock and puts its label back onto the face.
+void PowerOffTimer::showArmedOptions(bool armed) {
   TimeServicesControls& k = c_.controls;
-  counter_ = 0;
-  const bool armed = k.CheckBox9;
-  k.Label16Visible = armed;
-  k.Edit1Enabled = !armed;
-  k.UpDown1Enabled = !armed;
-  k.ComboBox3Enabled = !armed;
-  k.ComboBox4Enabled = !armed;
-  k.CheckBox10Enabled = !armed;
   k.CheckBox13Visible = armed;
   k.CheckBox17Visible = armed;
   k.CheckBox31Visible = armed;
@@ -99,6 +93,19 @@ void PowerOffTimer::CheckBox9Click() {
   }
 }
 
+void PowerOffTimer::CheckBox9Click() {
+  TimeServicesControls& k = c_.controls;
+  counter_ = 0;
+  const bool armed = k.CheckBox9;
+  k.Label16Visible = armed;
+  k.Edit1Enabled = !armed;
+  k.UpDown1Enabled = !armed;
+  k.ComboBox3Enabled = !armed;
+  k.ComboBox4Enabled = !armed;
+  k.CheckBox10Enabled = !armed;
+  showArmedOptions(armed);
+}
+
 void PowerOffTimer::CheckBox10Click() {
   TimeServicesControls& k = c_.controls;
   const bool armed = k.CheckBox10;
@@ -106,20 +113,7 @@ void PowerOffTimer::CheckBox10Click() {
   k.Edit1Enabled = !armed;
   k.UpDown1Enabled = !armed;
   k.CheckBox9Enabled = !armed;
-  k.CheckBox13Visible = armed;
-  k.CheckBox17Visible = armed;
-  k.CheckBox31Visible = armed;
-  k.warningSoundsVisible = armed;
-  if (!armed) {
-    if (k.CheckBox13) {
-      k.CheckBox13 = false;
-      CheckBox13Click();
-    }
-    if (c_.settings.chc_to) {
-      c_.settings.chc_to = false;
-      c_.clockWindow.setInFrontOfHands(ClockComponent::Label5, false);
-    }
-  }
+  showArmedOptions(armed);
 }
 
 void PowerOffTimer::CheckBox13Click() {

@@ -83,6 +83,8 @@ class PowerOffTimer {
  private:
   enum class Arming { Minutes, ExactTime };
 
+  void showArmedOptions(bool armed);
+
   // The minutes box as a number, nothing when it does not read as one.
   std::optional<std::int64_t> minutes() const;
   // The exact time as seconds of the day, nothing when a box does not read as a number.

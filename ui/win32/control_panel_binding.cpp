@@ -122,19 +122,19 @@ void ControlPanelControls::pickCustomColour(const Bound& bound) {
 bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
   const Bound* bound = byHwnd(reinterpret_cast<HWND>(lParam));
   if (!bound || !bound->setting || refreshing_) return bound != nullptr;
-  const SettingSpec& spec = *bound->setting;
+  const SettingSpec& described = *bound->setting;
   const UINT code = HIWORD(wParam);
-  switch (spec.control) {
+  switch (described.control) {
     case SettingControl::CheckBox:
       if (code != BN_CLICKED) return true;
-      setValue(settings_, spec, SettingValue{!std::get<bool>(valueOf(settings_, spec))});
+      setValue(settings_, described, SettingValue{!std::get<bool>(valueOf(settings_, described))});
       show(*bound);
       break;
     case SettingControl::RadioButton:
-      if (code != BN_CLICKED || std::get<bool>(valueOf(settings_, spec))) return true;
-      selectRadioButton(settings_, spec.name);
+      if (code != BN_CLICKED || std::get<bool>(valueOf(settings_, described))) return true;
+      selectRadioButton(settings_, described.name);
       for (const Bound& other : controls_)
-        if (other.setting && other.setting->radioGroup == spec.radioGroup) show(other);
+        if (other.setting && other.setting->radioGroup == described.radioGroup) show(other);
       break;
     case SettingControl::ColorBox: {
       if (code != CBN_SELCHANGE) return true;
@@ -143,13 +143,13 @@ bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
       if (data == kCustomColourItem) {
         pickCustomColour(*bound);
       } else {
-        setValue(settings_, spec, SettingValue{static_cast<Colour>(data)});
+        setValue(settings_, described, SettingValue{static_cast<Colour>(data)});
       }
       break;
     }
     case SettingControl::ListChoice:
       if (code != CBN_SELCHANGE) return true;
-      setValue(settings_, spec,
+      setValue(settings_, described,
                SettingValue{static_cast<std::int32_t>(SendMessageW(bound->hwnd, CB_GETCURSEL, 0, 0))});
       break;
     case SettingControl::FontName: {
@@ -160,14 +160,14 @@ bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
       std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
       SendMessageW(bound->hwnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name.data()));
       name.resize(static_cast<std::size_t>(length));
-      setValue(settings_, spec, SettingValue{name});
+      setValue(settings_, described, SettingValue{name});
       break;
     }
     case SettingControl::Edit: {
       if (code != EN_CHANGE) return true;
       std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(bound->hwnd)) + 1, L'\0');
       text.resize(static_cast<std::size_t>(GetWindowTextW(bound->hwnd, text.data(), static_cast<int>(text.size()))));
-      setValue(settings_, spec, SettingValue{text});
+      setValue(settings_, described, SettingValue{text});
       if (const Bound* arrows = byHwnd(bound->buddy)) {
         BOOL failed = FALSE;
         const auto position = static_cast<std::int32_t>(SendMessageW(arrows->hwnd, UDM_GETPOS32, 0,

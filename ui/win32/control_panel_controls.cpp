@@ -18,8 +18,8 @@ constexpr int kComboHeight = 200;  // with the drop-down part
 constexpr std::array<const wchar_t*, 4> kFontStyles{L"Normal", L"Italic", L"Bold", L"Italic Bold"};
 
 const SettingSpec* settingOfComponent(std::wstring_view component) {
-  for (const SettingSpec& spec : settingsSchema())
-    if (spec.component == component) return &spec;
+  for (const SettingSpec& described : settingsSchema())
+    if (described.component == component) return &described;
   return nullptr;
 }
 
@@ -169,14 +169,14 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
       continue;
     }
     const std::wstring component(item.component);
-    const SettingSpec* spec = item.kind == PanelControlKind::FromSettings ? settingOfComponent(item.component)
+    const SettingSpec* described = item.kind == PanelControlKind::FromSettings ? settingOfComponent(item.component)
                                                                           : nullptr;
-    std::wstring text(item.caption.empty() && spec ? spec->caption : item.caption);
-    const bool radio = spec && spec->control == SettingControl::RadioButton;
+    std::wstring text(item.caption.empty() && described ? described->caption : item.caption);
+    const bool radio = described && described->control == SettingControl::RadioButton;
     const DWORD group_ = (radio && inRadioRun) ? 0 : WS_GROUP | WS_TABSTOP;
     inRadioRun = radio;
     const int available = right - left;
-    if (!spec) {
+    if (!described) {
       switch (item.kind) {
         case PanelControlKind::Label: {
           const int w = item.width ? item.width : textWidth(text) + 4;
@@ -223,7 +223,7 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
       }
       continue;
     }
-    switch (spec->control) {
+    switch (described->control) {
       case SettingControl::CheckBox:
       case SettingControl::RadioButton: {
         int w = item.width ? item.width : std::max(textWidth(text) + 24, 34);
@@ -231,11 +231,11 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
         DWORD style = radio ? BS_RADIOBUTTON : BS_CHECKBOX;
         if (w > available) w = available, h = 28, style |= BS_MULTILINE;
         const POINT at = place(w, h);
-        makeControl(L"BUTTON", text.c_str(), style | group_, at.x, at.y, w, h, page, item.component, spec);
+        makeControl(L"BUTTON", text.c_str(), style | group_, at.x, at.y, w, h, page, item.component, described);
         break;
       }
       case SettingControl::ColorBox: {
-        const std::wstring label(spec->caption.empty() ? spec->description : spec->caption);
+        const std::wstring label(described->caption.empty() ? described->description : described->caption);
         const int labelWidth = textWidth(label) + 4;
         POINT at = place(labelWidth, 16);
         makeControl(L"STATIC", label.c_str(), SS_LEFT | WS_GROUP, at.x, at.y + 4, labelWidth, 14, page, L"",
@@ -243,30 +243,30 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
         const int w = item.width ? item.width : 100;
         at = place(w, 22);
         makeControl(L"COMBOBOX", L"", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL | group_, at.x, at.y, w,
-                    kComboHeight, page, item.component, spec);
+                    kComboHeight, page, item.component, described);
         break;
       }
       case SettingControl::ListChoice:
       case SettingControl::FontName: {
         const bool pictures = isPictureList(item.component);
-        const int w = item.width ? item.width : spec->control == SettingControl::FontName ? 150 : pictures ? 120 : 100;
+        const int w = item.width ? item.width : described->control == SettingControl::FontName ? 150 : pictures ? 120 : 100;
         const POINT at = place(w, 22);
         const DWORD owner = pictures ? CBS_OWNERDRAWFIXED : CBS_HASSTRINGS;
         if (item.component == L"ComboBox2") handListId_ = nextId_;
         makeControl(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | owner | group_, at.x, at.y, w, kComboHeight,
-                    page, item.component, spec);
+                    page, item.component, described);
         break;
       }
       case SettingControl::ScrollBar: {
         const int w = item.width ? item.width : available;
         const POINT at = place(w, 17);
-        HWND bar = makeControl(L"SCROLLBAR", L"", SBS_HORZ | group_, at.x, at.y, w, 17, page, item.component, spec);
-        int minimum = spec->range.minimum, maximum = spec->range.maximum;
-        if (spec->range.rule != OutOfRange::Clamp) {
-          const bool across = spec->name == L"po_po";
+        HWND bar = makeControl(L"SCROLLBAR", L"", SBS_HORZ | group_, at.x, at.y, w, 17, page, item.component, described);
+        int minimum = described->range.minimum, maximum = described->range.maximum;
+        if (described->range.rule != OutOfRange::Clamp) {
+          const bool across = described->name == L"po_po";
           minimum = 0;
           maximum = std::max(0, GetSystemMetrics(across ? SM_CXSCREEN : SM_CYSCREEN) -
-                                    (spec->name == L"por_po" ? 55 : 240));
+                                    (described->name == L"por_po" ? 55 : 240));
         }
         SetScrollRange(bar, SB_CTL, minimum, maximum, FALSE);
         break;
@@ -274,15 +274,15 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
       case SettingControl::DatePicker: {
         const int w = item.width ? item.width : 100;
         const POINT at = place(w, 22);
-        const DWORD format = spec->type == SettingType::Time ? DTS_TIMEFORMAT | DTS_UPDOWN : DTS_SHORTDATEFORMAT;
-        makeControl(DATETIMEPICK_CLASSW, L"", format | group_, at.x, at.y, w, 22, page, item.component, spec);
+        const DWORD format = described->type == SettingType::Time ? DTS_TIMEFORMAT | DTS_UPDOWN : DTS_SHORTDATEFORMAT;
+        makeControl(DATETIMEPICK_CLASSW, L"", format | group_, at.x, at.y, w, 22, page, item.component, described);
         break;
       }
       case SettingControl::Edit: {
         const int w = item.width ? item.width : 56;
         const POINT at = place(w, 21);
         HWND edit = makeControl(L"EDIT", L"", ES_NUMBER | ES_AUTOHSCROLL | group_, at.x, at.y, w, 21, page,
-                                item.component, spec, WS_EX_CLIENTEDGE);
+                                item.component, described, WS_EX_CLIENTEDGE);
         // The up-down that goes with the minutes field.
         if (const SettingSpec* upDown = settingOfComponent(L"UpDown1"); upDown && edit) {
           HWND arrows = makeControl(UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0,
