@@ -105,6 +105,41 @@ def test_window_header_pages_and_bound_controls(tikora, driver):
         assert page_group in shown
 
 
+def test_set_transparency_blends_the_clock_window_and_keeps_white_see_through(tikora, driver):
+    panel = open_panel(tikora, driver)
+
+    def layered():
+        return driver.windows(cls="TForm1", pid=tikora.pid)[0]["layered"]
+
+    def label():
+        return [c for c in driver.controls(hwnd=panel["hwnd"]) if c["text"].startswith("Transparency Value")][0]
+
+    assert not layered()["uses_alpha"]
+    driver.check(hwnd=panel["hwnd"], text="Set Transparency", state=1)
+    wait_until(lambda: layered()["uses_alpha"], 5, what="alpha blending on")
+    assert layered()["alpha"] == 255
+    assert layered()["uses_color_key"] and layered()["color_key"] == 0xFFFFFF
+    assert label()["text"] == "Transparency Value = 100" and label()["visible"]
+    driver.scroll(128, hwnd=panel["hwnd"], control_class="ScrollBar", group="Clock Transparency, Style")
+    wait_until(lambda: layered()["alpha"] == 128, 5, what="alpha follows the bar")
+    assert label()["text"] == "Transparency Value = 50"
+    driver.check(hwnd=panel["hwnd"], text="Set Transparency", state=0)
+    wait_until(lambda: not layered()["uses_alpha"], 5, what="alpha blending off")
+    assert layered()["uses_color_key"] and layered()["color_key"] == 0xFFFFFF
+    assert not label()["visible"]
+
+
+def test_stored_transparency_takes_effect_at_start(tikora, driver, registry):
+    tikora.start()
+    tikora.choose_from_tray_menu("Exit")
+    assert tikora.wait_exit(timeout=20) == 0
+    registry.import_values(r"HKCU\Tikora", {"chk_tr": ("REG_DWORD", 1), "scr_tr": ("REG_DWORD", 64)})
+    tikora.start()
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]
+    assert clock["layered"]["uses_alpha"] and clock["layered"]["alpha"] == 64
+    assert clock["layered"]["uses_color_key"] and clock["layered"]["color_key"] == 0xFFFFFF
+
+
 def test_close_asks_and_yes_saves_the_changed_values(tikora, driver, registry):
     panel = open_panel(tikora, driver)
     assert not driver.windows(cls="TForm1", pid=tikora.pid)[0]["topmost"]
@@ -178,3 +213,27 @@ def test_a_changed_background_colour_repaints_the_face(backdrop, tikora, driver,
     assert count(after, (0, 0, 0)) < 1000
     # Only the record changed; the stored value waits for the close action's save.
     assert registry.read_key(r"HKCU\Tikora")["col_bg"] == ("REG_DWORD", 0)
+
+
+def test_weekday_and_date_labels_show_on_the_clock(tikora, driver):
+    panel = open_panel(tikora, driver)
+    # Both are off at the first start.
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    driver.check(hwnd=panel["hwnd"], text="OFF", group="Day Of The Week", state=0)
+    driver.check(hwnd=panel["hwnd"], text="OFF", group="Date", state=0)
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
+    yellow = (255, 255, 0)
+
+    def yellow_near(image, cx, cy):
+        return sum(1 for x in range(cx - 30, cx + 31) for y in range(cy - 10, cy + 11)
+                   if image.getpixel((x, y))[:3] == yellow)
+
+    CAPTURES.mkdir(parents=True, exist_ok=True)
+    image = driver.capture_until(CAPTURES / "weekday_date.bmp",
+                                 lambda im: yellow_near(im, 70, 120) > 10 and yellow_near(im, 170, 120) > 10,
+                                 hwnd=clock)
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    image.save(SCREENSHOTS / "weekday_date.png")
+    # Nothing yellow away from the labels' row but the digital time's.
+    assert yellow_near(image, 120, 40) == 0
+

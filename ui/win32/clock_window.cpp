@@ -1,6 +1,8 @@
 // The clock window; see clock_window.h.
 #include "ui/win32/clock_window.h"
 
+#include <algorithm>
+
 #include <windowsx.h>
 
 #include <utility>
@@ -67,6 +69,11 @@ void ClockWindow::setStayOnTop(bool onTop) {
   if (isOnTop == onTop) return;
   SetWindowPos(hwnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ClockWindow::setAlphaBlend(bool enabled, int alpha) {
+  const BYTE value = static_cast<BYTE>(enabled ? std::clamp(alpha, 0, 255) : 255);
+  SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, value, LWA_COLORKEY | (enabled ? LWA_ALPHA : 0));
 }
 
 const ClockFace* ClockWindow::face() const {

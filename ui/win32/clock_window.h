@@ -36,6 +36,8 @@ class ClockWindow : public WindowBase<ClockWindow> {
   void show();
   void placeAt(int left, int top);
   void setStayOnTop(bool onTop);
+  // Whole-window alpha (0 to 255) on top of the white colour key, or the key alone.
+  void setAlphaBlend(bool enabled, int alpha);
 
   ClockWindowModel& model() { return model_; }
   const ClockWindowModel& model() const { return model_; }

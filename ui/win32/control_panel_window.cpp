@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <utility>
@@ -49,6 +50,37 @@ HFONT makeFont(const wchar_t* face, int height, int weight, bool italic, bool un
   return CreateFontIndirectW(&font);
 }
 
+// Values whose controls change the weekday, date and digital time labels, run through the panel
+// model as a loaded value's action would be.
+constexpr std::wstring_view kOverlayValues[] = {L"chk_dw", L"chk_ds", L"chk_dy", L"chk_dff", L"dt_ta",
+                                                L"dt_tb",  L"se_2fh", L"se_4fh", L"chc_co", L"chc_sw",
+                                                L"chc_to", L"chc_dw", L"chc_dc", L"cti_fr"};
+
+// The clock window as the panel moves it and makes it see-through.
+class ClockWindowLink : public ClockWindowActions {
+ public:
+  explicit ClockWindowLink(ProgramWindows& program) : program_(program) {}
+  void moveClockWindow(int left, int top) override {
+    if (program_.clock) program_.clock->placeAt(left, top);
+  }
+  void setClockAlphaBlend(bool enabled) override {
+    enabled_ = enabled;
+    apply();
+  }
+  void setClockAlphaBlendValue(int alpha) override {
+    alpha_ = alpha;
+    apply();
+  }
+
+ private:
+  void apply() {
+    if (program_.clock) program_.clock->setAlphaBlend(enabled_, alpha_);
+  }
+  ProgramWindows& program_;
+  bool enabled_ = false;
+  int alpha_ = 255;
+};
+
 }  // namespace
 
 ControlPanelWindow::ControlPanelWindow(HINSTANCE instance, ProgramWindows& program,
@@ -57,6 +89,7 @@ ControlPanelWindow::ControlPanelWindow(HINSTANCE instance, ProgramWindows& progr
 
 ControlPanelWindow::~ControlPanelWindow() {
   destroy();
+  model_.reset();
   controls_.reset();
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(titleFont_),
                          static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)})
@@ -85,12 +118,25 @@ bool ControlPanelWindow::create() {
   createHeader();
   createPages();
 
-  placeClockWindow();
   ClockWindow& clock = *program_.clock;
+  clockActions_ = std::make_unique<ClockWindowLink>(program_);
+  overlays_ = std::make_unique<TextOverlays>(clock.model(), settings_, services_.metrics, locale_);
+  model_ = std::make_unique<ControlPanelModel>(ControlPanelServices{
+      settings_, *store_, shell_, services_.metrics, services_.clock, *overlays_, *clockActions_});
+  placeClockWindow();
+  // The stored transparency takes effect at once.
+  model_->CheckBox20Click();
+  showTransparencyValue();
   face_.emplace(clock.model(), services_.metrics, services_.resources, std::move(clockPictures_),
                 ClockFaceHooks{&pumpWaitingMessages, {}});
   face_->composeAtStartUp(faceSettingsOf(settings_));
-  clock.faceUpdated(face_->takeRepaint());
+  // Weekday, date and digital time labels from today's date.
+  const CivilTime now = services_.clock.now();
+  overlays_->prepareAtStart(now);
+  overlays_->placeWeekdayAndDate();
+  overlays_->refreshDigitalTime(now);
+  face_->takeRepaint();
+  clock.faceUpdated(true);
 
   SetTimer(hwnd(), toTimer(TimerId::Timer1), kFaceTickInterval, nullptr);
   SetTimer(hwnd(), toTimer(TimerId::Timer2), kSecondTickInterval, nullptr);
@@ -135,6 +181,12 @@ void ControlPanelWindow::createPages() {
   OffsetRect(&area, kTabs.left, kTabs.top);
   controls_->create(pages, area);
   controls_->onChanged = [this](const SettingSpec& setting) {
+    if (model_ && setting.name == L"chk_tr") model_->CheckBox20Click();
+    if (model_ && setting.name == L"scr_tr") model_->ScrollBar3Change();
+    if (model_ && setting.name == L"po_po") model_->ScrollBar1Change();
+    if (model_ && setting.name == L"po_pi") model_->ScrollBar2Change();
+    if (model_ && setting.name == L"ses_st") startWithSystemClick();
+    if (overlays_ && program_.clock && overlayChange(setting)) program_.clock->faceUpdated(true);
     if (setting.name == L"scr_tr" || setting.name == L"chk_tr") showTransparencyValue();
     if (face_ && program_.clock && applyFaceChange(*face_, settings_, setting)) {
       controls_->refreshAll();  // a colour the face adjusted
@@ -150,8 +202,40 @@ void ControlPanelWindow::showTransparencyValue() {
   // The value is shown while "Set Transparency" is ticked.
   HWND label = controls_ ? controls_->find(L"Label23") : nullptr;
   if (!label) return;
+  if (model_) {
+    SetWindowTextW(label, model_->Label23().text.c_str());
+    ShowWindow(label, model_->Label23().visible ? SW_SHOWNA : SW_HIDE);
+    if (HWND bar = controls_->find(L"ScrollBar3")) EnableWindow(bar, model_->ScrollBar3().enabled);
+    return;
+  }
   SetWindowTextW(label, controlPanelTransparencyText(settings_.scr_tr).c_str());
   ShowWindow(label, settings_.chk_tr ? SW_SHOWNA : SW_HIDE);
+}
+
+bool ControlPanelWindow::overlayChange(const SettingSpec& setting) {
+  const std::wstring_view name = setting.name;
+  if (name == L"col_dw" || name == L"col_dy" || name == L"col_ti") {
+    if (name == L"col_dw") overlays_->ColorBox4Change();
+    if (name == L"col_dy") overlays_->ColorBox5Change();
+    if (name == L"col_ti") {
+      overlays_->ColorBox6Change();
+      overlays_->refreshDigitalTime(services_.clock.now());
+    }
+    controls_->refreshAll();  // a colour the labels adjusted
+    return true;
+  }
+  if (std::find(std::begin(kOverlayValues), std::end(kOverlayValues), name) == std::end(kOverlayValues))
+    return false;
+  model_->dispatchSettingEvent(SettingEvent{&setting});
+  if (name == L"cti_fr" || name == L"se_2fh" || name == L"se_4fh") overlays_->refreshDigitalTime(services_.clock.now());
+  return true;
+}
+
+void ControlPanelWindow::startWithSystemClick() {
+  const StartWithSystemReport report = model_->CheckBox30Click();
+  if (report.runKeyOpened && report.runValue.ok()) return;
+  MessageBoxW(hwnd(), L"Tikora could not change its entry in the programs that start with Windows.",
+              kControlPanelCaption, MB_OK | MB_ICONWARNING);
 }
 
 void ControlPanelWindow::paintBanner() {
@@ -181,6 +265,11 @@ void ControlPanelWindow::closeAndOfferSave() {
 }
 
 void ControlPanelWindow::placeClockWindow() {
+  if (model_) {
+    const Point start = model_->startPosition();
+    program_.clock->placeAt(start.x, start.y);
+    return;
+  }
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   program_.clock->placeAt(screenWidth - kClockWindowSize - kClockEdgeGap, kClockEdgeGap);
 }
@@ -201,7 +290,14 @@ void ControlPanelWindow::Timer1Timer() {
 void ControlPanelWindow::Timer2Timer() {
   // The clock window takes the stay-on-top style while "Set Clock Window on Top" is ticked and
   // the normal style while it is not.
-  if (program_.clock) program_.clock->setStayOnTop(settings_.st_to);
+  if (!program_.clock) return;
+  program_.clock->setStayOnTop(settings_.st_to);
+  if (!overlays_) return;
+  const CivilTime now = services_.clock.now();
+  overlays_->refreshDigitalTime(now);
+  const bool dateChanged = overlays_->refreshDateTexts(now);
+  // The digital time changes every second while it shows; the weekday and date at midnight.
+  if (dateChanged || !settings_.cti_of) program_.clock->faceUpdated(true);
 }
 
 LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -232,7 +328,11 @@ LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == homePage_ && HIWORD(wParam) == STN_CLICKED) {
-        ShellExecuteW(hwnd(), L"open", controlPanelHomePage().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        if (model_) {
+          model_->HomePageClick();
+        } else {
+          ShellExecuteW(hwnd(), L"open", controlPanelHomePage().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        }
         return 0;
       }
       if (controls_ && controls_->command(wParam, lParam)) return 0;

@@ -11,14 +11,17 @@
 #include <optional>
 
 #include "app/clock_face.h"
+#include "app/control_panel_model.h"
 #include "app/settings.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
 #include "platform/clock.h"
 #include "platform/resources.h"
 #include "platform/text_metrics.h"
+#include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "ui/win32/control_panel_controls.h"
 #include "ui/win32/program_windows.h"
 #include "ui/win32/window_base.h"
@@ -69,6 +72,9 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   void createPages();
   void paintBanner();
   void showTransparencyValue();
+  void startWithSystemClick();
+  // The weekday, date and digital time labels' part of a change; true when it had one.
+  bool overlayChange(const SettingSpec& setting);
   void closeAndOfferSave();
   void Timer1Timer();
   void Timer2Timer();
@@ -90,6 +96,11 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   HWND tabs_ = nullptr;
   std::unique_ptr<ControlPanelControls> controls_;
   std::optional<ClockFace> face_;
+  Win32Shell shell_;
+  Win32Locale locale_;
+  std::unique_ptr<ClockWindowActions> clockActions_;
+  std::unique_ptr<TextOverlays> overlays_;
+  std::unique_ptr<ControlPanelModel> model_;
 };
 
 }  // namespace tikora
