@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <string>
@@ -28,6 +29,29 @@ SYSTEMTIME toSystemTime(const DateTime& value, bool timeOnly) {
   st.wMinute = static_cast<WORD>(civil.minute);
   st.wSecond = static_cast<WORD>(civil.second);
   return st;
+}
+
+std::wstring windowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Passes every mouse button press on a watched control to the controls' owner.
+LRESULT CALLBACK mouseDownWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR owner) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      reinterpret_cast<ControlPanelControls*>(owner)->mouseWentDown(hwnd);
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &mouseDownWatcher, 1);
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -121,9 +145,17 @@ void ControlPanelControls::pickCustomColour(const Bound& bound) {
 
 bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
   const Bound* bound = byHwnd(reinterpret_cast<HWND>(lParam));
-  if (!bound || !bound->setting || refreshing_) return bound != nullptr;
-  const SettingSpec& described = *bound->setting;
+  if (!bound || refreshing_) return bound != nullptr;
   const UINT code = HIWORD(wParam);
+  if (!bound->setting) {
+    if (code == BN_CLICKED && onClicked) onClicked(bound->component);
+    return true;
+  }
+  const SettingSpec& described = *bound->setting;
+  if (code == CBN_EDITCHANGE) {
+    if (onTyped) onTyped(bound->component, windowText(bound->hwnd));
+    return true;
+  }
   switch (described.control) {
     case SettingControl::CheckBox:
       if (code != BN_CLICKED) return true;
@@ -165,9 +197,7 @@ bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
     }
     case SettingControl::Edit: {
       if (code != EN_CHANGE) return true;
-      std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(bound->hwnd)) + 1, L'\0');
-      text.resize(static_cast<std::size_t>(GetWindowTextW(bound->hwnd, text.data(), static_cast<int>(text.size()))));
-      setValue(settings_, described, SettingValue{text});
+      setValue(settings_, described, SettingValue{windowText(bound->hwnd)});
       if (const Bound* arrows = byHwnd(bound->buddy)) {
         BOOL failed = FALSE;
         const auto position = static_cast<std::int32_t>(SendMessageW(arrows->hwnd, UDM_GETPOS32, 0,
@@ -227,6 +257,99 @@ bool ControlPanelControls::notify(const NMHDR& header) {
     return true;
   }
   return false;
+}
+
+}  // namespace tikora
+
+namespace tikora {
+
+bool ControlPanelControls::upDownScrolled(HWND arrows) {
+  const Bound* bound = byHwnd(arrows);
+  if (!bound || !bound->setting || bound->setting->control != SettingControl::UpDown) return false;
+  BOOL failed = FALSE;
+  const auto position =
+      static_cast<std::int32_t>(SendMessageW(arrows, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
+  if (!failed && setValue(settings_, *bound->setting, SettingValue{position})) userChanged(*bound);
+  return true;
+}
+
+std::wstring_view ControlPanelControls::componentOf(HWND hwnd) const {
+  const Bound* bound = byHwnd(hwnd);
+  return bound ? bound->component : std::wstring_view{};
+}
+
+bool ControlPanelControls::checked(std::wstring_view component) const {
+  HWND box = find(component);
+  return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ControlPanelControls::setChecked(std::wstring_view component, bool checked) {
+  if (HWND box = find(component); box && this->checked(component) != checked)
+    SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ControlPanelControls::setText(std::wstring_view component, const std::wstring& text) {
+  HWND control = find(component);
+  if (!control || windowText(control) == text) return;
+  const bool wasRefreshing = refreshing_;
+  refreshing_ = true;  // the program's own change, not the user's
+  SetWindowTextW(control, text.c_str());
+  refreshing_ = wasRefreshing;
+}
+
+void ControlPanelControls::setEnabled(std::wstring_view component, bool enabled) {
+  if (HWND control = find(component); control && (IsWindowEnabled(control) != FALSE) != enabled)
+    EnableWindow(control, enabled);
+}
+
+void ControlPanelControls::setVisible(std::wstring_view component, bool visible) {
+  HWND control = find(component);
+  if (!control || ((GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0) == visible) return;
+  ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ControlPanelControls::setSpan(std::wstring_view component, int left, int width) {
+  HWND control = find(component);
+  if (!control) return;
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  if (place.left == left && place.right - place.left == width) return;
+  SetWindowPos(control, nullptr, left, place.top, width, place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::pair<int, int> ControlPanelControls::span(std::wstring_view component) const {
+  HWND control = find(component);
+  if (!control) return {0, 0};
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return {place.left, place.right - place.left};
+}
+
+void ControlPanelControls::setTextColour(std::wstring_view component, COLORREF colour) {
+  HWND control = find(component);
+  if (!control) return;
+  auto [at, added] = textColours_.try_emplace(control, colour);
+  if (added) SetWindowTheme(control, L"", L"");
+  if (!added && at->second == colour) return;
+  at->second = colour;
+  InvalidateRect(control, nullptr, TRUE);
+}
+
+std::optional<COLORREF> ControlPanelControls::textColourOf(HWND control) const {
+  const auto at = textColours_.find(control);
+  if (at == textColours_.end()) return std::nullopt;
+  return at->second;
+}
+
+void ControlPanelControls::watchMouseDown(std::wstring_view component) {
+  if (HWND control = find(component))
+    SetWindowSubclass(control, &mouseDownWatcher, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void ControlPanelControls::mouseWentDown(HWND control) {
+  if (const Bound* bound = byHwnd(control); bound && onMouseDown) onMouseDown(bound->component);
 }
 
 }  // namespace tikora

@@ -20,8 +20,7 @@ constexpr PanelControl kWeekday[] = {
     {L"ColorBox4"}, kBreak, {L"CheckBox1"}, {L"CheckBox2"}, kBreak, {L"CheckBox18"},
 };
 constexpr PanelControl kTimeDisplay[] = {
-    {L"ColorBox10"}, kBreak, {L"CheckBox17"}, kBreak, {L"ColorBox12"}, kBreak, {L"CheckBox16"},
-    kBreak, {L"ColorBox14"}, kBreak, {L"CheckBox15"},
+    {L"ColorBox10"}, kBreak, {L"ColorBox12"}, kBreak, {L"ColorBox14", K::FromSettings, L"Countdown Time"},
 };
 constexpr PanelControl kFrame[] = {
     {L"Label54", K::Label, L"Frame Color", 70}, {L"ComboBox1"}, kBreak,
@@ -48,9 +47,9 @@ constexpr PanelGroup kGroups[] = {
     {L"Font Settings", 10, 66, 232, 134, kFont},
     {L"Clock Hands Settings", 10, 204, 232, 142, kHands},
     {L"Day Of The Week", 10, 350, 232, 136, kWeekday},
-    {L"Clock Window Time Display", 252, 66, 232, 174, kTimeDisplay},
-    {L"Clock Frame,  Background,  Digits", 252, 244, 232, 118, kFrame},
-    {L"Date", 252, 366, 232, 120, kDate},
+    {L"Clock Window Time Display", 252, 66, 232, 104, kTimeDisplay},
+    {L"Clock Frame,  Background,  Digits", 252, 174, 232, 132, kFrame},
+    {L"Date", 252, 310, 232, 176, kDate},
     {L"Seconds", 494, 66, 226, 190, kSeconds},
     {L"Digital Time", 494, 260, 226, 140, kDigital},
 };

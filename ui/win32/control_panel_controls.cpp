@@ -50,6 +50,10 @@ std::vector<std::wstring> listItems(std::wstring_view component) {
   return items;
 }
 
+bool isEditableList(std::wstring_view component) {
+  return component == L"ComboBox3" || component == L"ComboBox4";
+}
+
 bool isPictureList(std::wstring_view component) {
   return component == L"ComboBox1" || component == L"ComboBox2";
 }
@@ -98,6 +102,7 @@ ControlPanelControls::ControlPanelControls(Settings& settings, PanelControlsServ
 }
 
 ControlPanelControls::~ControlPanelControls() {
+  for (HBITMAP picture : pictures_) DeleteObject(picture);
   if (frameSamples_) DeleteObject(frameSamples_);
   if (handSamples_) DeleteObject(handSamples_);
 }
@@ -145,6 +150,9 @@ void ControlPanelControls::create(std::span<const PanelPage> pages, const RECT& 
     if (lstrcmpiW(cls, L"Button") == 0 && (GetWindowLongW(bound.hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
       SetWindowPos(bound.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // Markers and labels lie over their pictures.
+  for (const Bound& bound : controls_)
+    if (overs_.count(bound.hwnd)) SetWindowPos(bound.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   refreshAll();
   showPage(0);
 }
@@ -156,14 +164,27 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
   const int left = group.left + kInset, right = group.left + group.width - kInset;
   int x = left, y = group.top + kGroupTitle, rowHeight = 0;
   bool inRadioRun = false;
+  POINT last{};  // where the control before stands
+  const PanelControl* current = nullptr;
   auto place = [&](int w, int h) {
-    if (x > left && x + w > right) x = left, y += rowHeight + kRowGap, rowHeight = 0;
-    const POINT at{x, y};
-    x += w + kColumnGap;
-    rowHeight = std::max(rowHeight, h);
+    POINT at{};
+    if (current->over) {
+      at = POINT{last.x + current->left, last.y + current->top};
+    } else if (current->left >= 0 && current->top >= 0) {
+      at = POINT{group.left + current->left, group.top + current->top};
+    } else {
+      if (x > left && x + w > right) x = left, y += rowHeight + kRowGap, rowHeight = 0;
+      // A control may start at a column of its own within the row.
+      if (current->left >= 0) x = std::max(x, group.left + current->left);
+      at = POINT{x, y};
+      x += w + kColumnGap;
+      rowHeight = std::max(rowHeight, h);
+    }
+    if (!current->over) last = at;
     return at;
   };
   for (const PanelControl& item : group.controls) {
+    current = &item;
     if (item.kind == PanelControlKind::LineBreak) {
       if (x > left) x = left, y += rowHeight + kRowGap, rowHeight = 0;
       continue;
@@ -181,8 +202,33 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
         case PanelControlKind::Label: {
           const int w = item.width ? item.width : textWidth(text) + 4;
           const POINT at = place(w, 16);
-          makeControl(L"STATIC", text.c_str(), SS_LEFT | WS_GROUP, at.x, at.y + 3, w, 14, page, item.component,
-                      nullptr);
+          const int shift = item.over || item.top >= 0 ? 0 : 3;
+          makeControl(L"STATIC", text.c_str(), SS_LEFT | WS_GROUP | SS_NOPREFIX, at.x, at.y + shift, w, 14, page,
+                      item.component, nullptr);
+          break;
+        }
+        case PanelControlKind::CheckBox: {
+          const int w = item.width ? item.width : textWidth(text) + 24;
+          const POINT at = place(w, 17);
+          makeControl(L"BUTTON", text.c_str(), BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, at.x, at.y, w, 17, page,
+                      item.component, nullptr);
+          break;
+        }
+        case PanelControlKind::Picture: {
+          const int w = item.width, h = item.height;
+          const POINT at = place(w, h);
+          if (text.empty()) {
+            // A dark display panel that a label shows its time on.
+            makeControl(L"STATIC", L"", SS_BLACKRECT, at.x, at.y, w, h, page, item.component, nullptr,
+                        WS_EX_STATICEDGE);
+            break;
+          }
+          HWND picture = makeControl(L"STATIC", L"", SS_BITMAP, at.x, at.y, w, h, page, item.component, nullptr);
+          auto bitmap = static_cast<HBITMAP>(LoadImageW(s_.instance, text.c_str(), IMAGE_BITMAP, 0, 0, 0));
+          if (bitmap) {
+            pictures_.push_back(bitmap);
+            SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+          }
           break;
         }
         case PanelControlKind::Button: {
@@ -221,6 +267,7 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
         }
         default: break;
       }
+      if (item.over && !controls_.empty()) overs_.insert(controls_.back().hwnd);
       continue;
     }
     switch (described->control) {
@@ -235,7 +282,9 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
         break;
       }
       case SettingControl::ColorBox: {
-        const std::wstring label(described->caption.empty() ? described->description : described->caption);
+        const std::wstring label(!item.caption.empty()        ? item.caption
+                                 : described->caption.empty() ? described->description
+                                                              : described->caption);
         const int labelWidth = textWidth(label) + 4;
         POINT at = place(labelWidth, 16);
         makeControl(L"STATIC", label.c_str(), SS_LEFT | WS_GROUP, at.x, at.y + 4, labelWidth, 14, page, L"",
@@ -252,8 +301,10 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
         const int w = item.width ? item.width : described->control == SettingControl::FontName ? 150 : pictures ? 120 : 100;
         const POINT at = place(w, 22);
         const DWORD owner = pictures ? CBS_OWNERDRAWFIXED : CBS_HASSTRINGS;
+        // The exact power-off time's hour and minute may also be typed.
+        const DWORD kind = isEditableList(item.component) ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
         if (item.component == L"ComboBox2") handListId_ = nextId_;
-        makeControl(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | owner | group_, at.x, at.y, w, kComboHeight,
+        makeControl(L"COMBOBOX", L"", kind | WS_VSCROLL | owner | group_, at.x, at.y, w, kComboHeight,
                     page, item.component, described);
         break;
       }

@@ -5,7 +5,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -45,8 +49,40 @@ class ControlPanelControls {
 
   // Runs after a bound control changed its value in the record.
   std::function<void(const SettingSpec&)> onChanged;
+  // A control that holds no stored value was clicked (a button, an unstored check box).
+  std::function<void(std::wstring_view component)> onClicked;
+  // The user typed into an editable list (the exact power-off time's hour and minute).
+  std::function<void(std::wstring_view component, const std::wstring& text)> onTyped;
+  // A mouse button went down on a control watched with watchMouseDown.
+  std::function<void(std::wstring_view component)> onMouseDown;
+
+  // The arrows of an up-down were clicked: its value in the record follows its position. True
+  // when `arrows` is one of these controls.
+  bool upDownScrolled(HWND arrows);
 
   HWND find(std::wstring_view component) const;
+  // The component name of one of these controls; empty for any other window.
+  std::wstring_view componentOf(HWND hwnd) const;
+
+  // ---- Controls whose state is not a stored value ----
+  bool checked(std::wstring_view component) const;
+  void setChecked(std::wstring_view component, bool checked);
+  void setText(std::wstring_view component, const std::wstring& text);
+  void setEnabled(std::wstring_view component, bool enabled);
+  void setVisible(std::wstring_view component, bool visible);
+  // Moves a control to `left` (its sheet's coordinates) and sizes it to `width`, keeping its
+  // top and height.
+  void setSpan(std::wstring_view component, int left, int width);
+  // Left edge and width of a control on its sheet.
+  std::pair<int, int> span(std::wstring_view component) const;
+  // Caption colours of check boxes and radio buttons; the classic look is used for them, so
+  // that the colour shows under visual styles too.
+  void setTextColour(std::wstring_view component, COLORREF colour);
+  // The caption colour given to `control`, if any.
+  std::optional<COLORREF> textColourOf(HWND control) const;
+  void watchMouseDown(std::wstring_view component);
+  // Called by the watcher of a control.
+  void mouseWentDown(HWND control);
 
  private:
   struct Bound {
@@ -75,6 +111,9 @@ class ControlPanelControls {
   POINT origin_{};  // the sheets' top left in the parent's client area
   HBITMAP frameSamples_ = nullptr;
   HBITMAP handSamples_ = nullptr;
+  std::vector<HBITMAP> pictures_;  // the pictures' bitmaps
+  std::set<HWND> overs_;           // controls lying over a picture
+  std::map<HWND, COLORREF> textColours_;
   bool refreshing_ = false;
   COLORREF customColours_[16]{};
   UINT nextId_ = 1000;

@@ -2,7 +2,8 @@
 // rectangle (client coordinates of the control panel) and the controls inside it in tab order.
 // A control is named by its component name; controls that hold a stored value take their kind
 // and caption from the settings table, the others (buttons, labels, lists) carry their own.
-// Controls fill a group box row by row, left to right, wrapping at its right edge.
+// Controls fill a group box row by row, left to right, wrapping at its right edge, unless they
+// give their own place in the group box (left and top).
 #pragma once
 #include <span>
 #include <string_view>
@@ -15,6 +16,8 @@ enum class PanelControlKind {
   Button,
   Edit,
   ListView,
+  CheckBox,  // a check box whose state is not stored
+  Picture,   // a bitmap resource named by the caption; a dark display panel when it is empty
   LineBreak,  // starts a new row
 };
 
@@ -24,6 +27,11 @@ struct PanelControl {
   std::wstring_view caption = {};  // overrides the table's caption when not empty
   int width = 0;                   // 0: by kind and caption
   int height = 0;                  // 0: by kind
+  // Its own place, relative to the group box's top left corner; -1: in the flow of the row.
+  int left = -1, top = -1;
+  // Lies over the control before it (a marker on a picture, a label on a display panel); its
+  // place is then relative to that control.
+  bool over = false;
 };
 
 struct PanelGroup {

@@ -8,8 +8,18 @@ namespace {
 using K = PanelControlKind;
 constexpr PanelControl kBreak{L"", K::LineBreak};
 
+// The screen miniature with its marker on the left, the two position bars with their
+// percentages beside it, the two position boxes and "Start with System" below.
 constexpr PanelControl kStartUp[] = {
-    {L"ScrollBar1"}, {L"ScrollBar2"}, {L"CheckBox8"}, kBreak, {L"CheckBox30"},
+    {L"Image1", K::Picture, L"screen_mini", 33, 27, 16, 20},
+    {L"Image2", K::Picture, L"screen_marker", 9, 9, 4, 4, true},
+    {L"ScrollBar1", K::FromSettings, L"", 128, 17, 60, 20},
+    {L"Label13", K::Label, L"0", 28, 14, 194, 22},
+    {L"ScrollBar2", K::FromSettings, L"", 128, 17, 60, 42},
+    {L"Label14", K::Label, L"0", 28, 14, 194, 44},
+    {L"CheckBox7", K::CheckBox, L"Check Position", 150, 17, 10, 62},
+    {L"CheckBox8", K::FromSettings, L"", 150, 17, 10, 82},
+    {L"CheckBox30", K::FromSettings, L"", 150, 17, 10, 102},
 };
 constexpr PanelControl kRepeat[] = {
     {L"RadioButton1"}, {L"RadioButton2"}, {L"RadioButton3"}, {L"RadioButton4"},
@@ -18,20 +28,30 @@ constexpr PanelControl kRepeat[] = {
 constexpr PanelControl kAmPm[] = {{L"RadioButton34"}, kBreak, {L"RadioButton35"}};
 constexpr PanelControl kVoice[] = {{L"RadioButton8"}, kBreak, {L"RadioButton9"}};
 constexpr PanelControl kTransparency[] = {
-    {L"CheckBox20"}, kBreak, {L"Label23", K::Label, L"Transparency Value = 100"}, {L"ScrollBar3"},
-    {L"CheckBox21"},
+    {L"CheckBox20"}, kBreak, {L"Label23", K::Label, L"Transparency Value = 100"}, kBreak, {L"ScrollBar3"},
+    kBreak, {L"CheckBox21"},
 };
+// The action, then the two ways of arming: minutes or an exact time; the rest shows while a
+// countdown runs.
 constexpr PanelControl kPowerOff[] = {
     {L"RadioButton10"}, {L"RadioButton11"}, {L"RadioButton50"}, kBreak,
-    {L"Edit1", K::FromSettings, L"", 50}, {L"Label31", K::Label, L"min.   or at"},
-    {L"ComboBox3", K::FromSettings, L"", 46}, {L"ComboBox4", K::FromSettings, L"", 46}, kBreak,
-    {L"CheckBox33"}, kBreak,
+    {L"Edit1", K::FromSettings, L"", 50}, {L"Label31", K::Label, L"min.", 30}, {L"CheckBox9", K::CheckBox, L"Set Minutes"},
+    kBreak,
+    {L"ComboBox3", K::FromSettings, L"", 46}, {L"Label32", K::Label, L":", 6}, {L"ComboBox4", K::FromSettings, L"", 46},
+    {L"CheckBox10", K::CheckBox, L"Set Exact Time"}, kBreak,
+    {L"CheckBox33"}, {L"Image3", K::Picture, L"", 96, 20, 148, -1},
+    {L"Label16", K::Label, L"00:00:00", 60, 14, 18, 3, true}, kBreak,
+    {L"CheckBox13", K::CheckBox, L"Show in Clock"}, {L"CheckBox17"}, kBreak,
     {L"CheckBox31"}, {L"RadioButton59"}, {L"RadioButton60"}, {L"RadioButton61"},
 };
-constexpr PanelControl kWorkTime[] = {{L"CheckBox12"}};
-constexpr PanelControl kPlanner[] = {{L"Button1", K::Button, L"Open Daily Planner", 150, 28}};
+constexpr PanelControl kWorkTime[] = {
+    {L"CheckBox11", K::CheckBox, L"Check Time"}, {L"Image5", K::Picture, L"", 96, 20, 148, -1},
+    {L"Label19", K::Label, L"123 00:00:00", 80, 14, 8, 3, true}, kBreak,
+    {L"CheckBox12"}, {L"CheckBox16"},
+};
+constexpr PanelControl kPlanner[] = {{L"Button1", K::Button, L"Open Daily Planner", 150, 26, 52, 60}};
 constexpr PanelControl kCountdown[] = {
-    {L"DateTimePicker1"}, {L"DateTimePicker2"}, kBreak, {L"CheckBox14"},
+    {L"DateTimePicker1"}, {L"DateTimePicker2"}, kBreak, {L"CheckBox14"}, kBreak, {L"CheckBox15"},
 };
 constexpr int kNumber = 36;  // one numbered button's width
 constexpr PanelControl kSound[] = {
@@ -54,19 +74,19 @@ constexpr PanelControl kEffect[] = {
 };
 
 constexpr PanelGroup kGroups[] = {
-    {L"Clock Start-up Position", 10, 66, 222, 110, kStartUp},
-    {L"Time Voice Announcement", 10, 180, 222, 180, {}},
-    {L"Repeat Time Every  [minutes]", 18, 198, 206, 70, kRepeat},
-    {L"Am / Pm", 18, 274, 96, 78, kAmPm},
-    {L"Type of the Voice", 120, 274, 104, 78, kVoice},
-    {L"Clock Transparency, Style", 10, 364, 222, 122, kTransparency},
-    {L"Shutdown PC /Log off from Windows/Hibernation", 240, 66, 254, 142, kPowerOff},
-    {L"System Work Time [days h:m:s]", 240, 212, 254, 52, kWorkTime},
-    {L"Daily Planner", 240, 268, 254, 218, kPlanner},
-    {L"Countdown to the Future Date", 502, 66, 218, 110, kCountdown},
-    {L"Inform at Full Hour", 502, 180, 218, 306, {}},
-    {L"By Sound Effect", 510, 198, 202, 132, kSound},
-    {L"By Visiual Effect", 510, 340, 202, 132, kEffect},
+    {L"Clock Start-up Position", 10, 66, 222, 128, kStartUp},
+    {L"Time Voice Announcement", 10, 198, 222, 172, {}},
+    {L"Repeat Time Every  [minutes]", 20, 214, 202, 70, kRepeat},
+    {L"Am / Pm", 20, 290, 96, 72, kAmPm},
+    {L"Type of the Voice", 122, 290, 100, 72, kVoice},
+    {L"Clock Transparency, Style", 10, 374, 222, 112, kTransparency},
+    {L"Shutdown PC /Log off from Windows/Hibernation", 240, 66, 254, 196, kPowerOff},
+    {L"System Work Time [days h:m:s]", 240, 266, 254, 80, kWorkTime},
+    {L"Daily Planner", 240, 350, 254, 136, kPlanner},
+    {L"Countdown to the Future Date", 502, 66, 218, 124, kCountdown},
+    {L"Inform at Full Hour", 502, 194, 218, 292, {}},
+    {L"By Sound Effect", 512, 212, 198, 130, kSound},
+    {L"By Visiual Effect", 512, 348, 198, 130, kEffect},
 };
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include "ui/win32/control_panel_face_bindings.h"
 #include "ui/win32/control_panel_home_page.h"
 #include "ui/win32/control_panel_layout.h"
+#include "ui/win32/control_panel_time_services.h"
+#include "ui/win32/plain_window.h"
 
 #include "ui/win32/clock_window.h"
 #include "ui/win32/message_pump.h"
@@ -28,6 +30,8 @@ constexpr Point kNoPointer{INT_MIN / 2, INT_MIN / 2};
 constexpr RECT kBanner{1, 4, 1 + 729, 4 + 34};
 constexpr RECT kTabs{2, 42, 2 + 727, 42 + 455};
 constexpr UINT kTabsId = 900, kHomePageId = 901;
+// Where the screen miniature stands in its group; the marker's places are told the same way.
+constexpr Point kMiniaturePlace{16, 20};
 
 std::wstring programPath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -90,6 +94,7 @@ ControlPanelWindow::ControlPanelWindow(HINSTANCE instance, ProgramWindows& progr
 ControlPanelWindow::~ControlPanelWindow() {
   destroy();
   model_.reset();
+  timeServices_.reset();
   controls_.reset();
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(titleFont_),
                          static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)})
@@ -112,34 +117,53 @@ bool ControlPanelWindow::create() {
                     height))
     return false;
 
-  // The settings first: read, or written with the controls' first states on the first run.
+  // The controls first, in their first states; loading the settings then changes them as a user
+  // would, running their actions.
   store_ = std::make_unique<SettingsStore>(registry_, programPath());
-  store_->load(settings_);
   createHeader();
   createPages();
 
   ClockWindow& clock = *program_.clock;
   clockActions_ = std::make_unique<ClockWindowLink>(program_);
   overlays_ = std::make_unique<TextOverlays>(clock.model(), settings_, services_.metrics, locale_);
-  model_ = std::make_unique<ControlPanelModel>(ControlPanelServices{
-      settings_, *store_, shell_, services_.metrics, services_.clock, *overlays_, *clockActions_});
-  placeClockWindow();
-  // The stored transparency takes effect at once.
-  model_->CheckBox20Click();
+  timeServices_ = std::make_unique<PanelTimeServices>(PanelTimeServicesParts{
+      hwnd(), settings_, *controls_, clock.model(), *overlays_, services_.metrics, services_.clock, locale_,
+      [this](bool onTop) {
+        if (program_.clock) program_.clock->setStayOnTop(onTop);
+      }});
+
+  ControlPanelHooks hooks;
+  hooks.layoutTimeDisplays = [this] { timeServices_->layoutDisplays(); };
+  // Frame colour, face disk, seconds marks, digits and the second hand table, in that order.
+  hooks.recolourFrame = [this] {
+    face_.emplace(program_.clock->model(), services_.metrics, services_.resources, std::move(clockPictures_),
+                  ClockFaceHooks{&pumpWaitingMessages, {}});
+    face_->composeAtStartUp(faceSettingsOf(settings_));
+  };
+  hooks.otherSettingEvent = [this](const SettingEvent& event) {
+    timeServices_->settingLoaded(event.setting->name);
+  };
+  hooks.showDailyPlanner = [this] {
+    if (program_.dailyPlanner) program_.dailyPlanner->show();
+  };
+  model_ = std::make_unique<ControlPanelModel>(
+      ControlPanelServices{settings_, *store_, shell_, services_.metrics, services_.clock, *overlays_,
+                           *clockActions_},
+      std::move(hooks));
+  model_->FormCreate();
+
+  // The controls show what was loaded.
+  controls_->refreshAll();
   showTransparencyValue();
-  face_.emplace(clock.model(), services_.metrics, services_.resources, std::move(clockPictures_),
-                ClockFaceHooks{&pumpWaitingMessages, {}});
-  face_->composeAtStartUp(faceSettingsOf(settings_));
-  // Weekday, date and digital time labels from today's date.
-  const CivilTime now = services_.clock.now();
-  overlays_->prepareAtStart(now);
-  overlays_->placeWeekdayAndDate();
-  overlays_->refreshDigitalTime(now);
-  face_->takeRepaint();
+  showPosition();
+  showTextSwitches();
+  timeServices_->show();
+  overlays_->refreshDigitalTime(services_.clock.now());
+  if (face_) face_->takeRepaint();
   clock.faceUpdated(true);
 
   SetTimer(hwnd(), toTimer(TimerId::Timer1), kFaceTickInterval, nullptr);
-  SetTimer(hwnd(), toTimer(TimerId::Timer2), kSecondTickInterval, nullptr);
+  timeServices_->start();
   return true;
 }
 
@@ -180,22 +204,72 @@ void ControlPanelWindow::createPages() {
   SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   OffsetRect(&area, kTabs.left, kTabs.top);
   controls_->create(pages, area);
-  controls_->onChanged = [this](const SettingSpec& setting) {
-    if (model_ && setting.name == L"chk_tr") model_->CheckBox20Click();
-    if (model_ && setting.name == L"scr_tr") model_->ScrollBar3Change();
-    if (model_ && setting.name == L"po_po") model_->ScrollBar1Change();
-    if (model_ && setting.name == L"po_pi") model_->ScrollBar2Change();
-    if (model_ && setting.name == L"ses_st") startWithSystemClick();
-    if (overlays_ && program_.clock && overlayChange(setting)) program_.clock->faceUpdated(true);
-    if (setting.name == L"scr_tr" || setting.name == L"chk_tr") showTransparencyValue();
-    if (face_ && program_.clock && applyFaceChange(*face_, settings_, setting)) {
-      controls_->refreshAll();  // a colour the face adjusted
-      program_.clock->faceUpdated(face_->takeRepaint());
-    }
+  controls_->onChanged = [this](const SettingSpec& setting) { settingChanged(setting); };
+  controls_->onClicked = [this](std::wstring_view component) { controlClicked(component); };
+  controls_->onTyped = [this](std::wstring_view component, const std::wstring& text) {
+    if (timeServices_) timeServices_->typed(component, text);
+  };
+  controls_->onMouseDown = [this](std::wstring_view component) {
+    if (timeServices_) timeServices_->mouseDown(component);
   };
   showTransparencyValue();
   // The pages lie over the tab control.
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ControlPanelWindow::settingChanged(const SettingSpec& setting) {
+  if (!model_ || !program_.clock) return;
+  const std::wstring_view name = setting.name;
+  if (name == L"chk_tr") model_->CheckBox20Click();
+  if (name == L"scr_tr") model_->ScrollBar3Change();
+  if (name == L"po_po") model_->ScrollBar1Change();
+  if (name == L"po_pi") model_->ScrollBar2Change();
+  if (name == L"ses_st") startWithSystemClick();
+  if (name == L"scr_tr" || name == L"chk_tr") showTransparencyValue();
+  if (name == L"po_po" || name == L"po_pi") showPosition();
+  bool repaint = overlayChange(setting);
+  if (face_ && applyFaceChange(*face_, settings_, setting)) {
+    controls_->refreshAll();  // a colour the face adjusted
+    repaint = face_->takeRepaint() || repaint;
+  }
+  timeServices_->settingChanged(name);
+  showTextSwitches();
+  if (repaint) program_.clock->faceUpdated(true);
+}
+
+void ControlPanelWindow::controlClicked(std::wstring_view component) {
+  if (component == L"CheckBox7") {
+    model_->setCheckBox7Checked(controls_->checked(component));
+    model_->CheckBox7Click();
+  } else if (component == L"Button1") {
+    model_->Button1Click();
+  } else if (timeServices_ && timeServices_->clicked(component) && program_.clock) {
+    program_.clock->faceUpdated(true);
+  }
+}
+
+void ControlPanelWindow::showPosition() {
+  if (!model_) return;
+  controls_->setText(L"Label13", model_->Label13().text);
+  controls_->setText(L"Label14", model_->Label14().text);
+  // The marker's place is told inside the group, where the miniature stands at (16, 20).
+  HWND miniature = controls_->find(L"Image1");
+  HWND marker = controls_->find(L"Image2");
+  if (!miniature || !marker) return;
+  RECT place{};
+  GetWindowRect(miniature, &place);
+  MapWindowPoints(nullptr, GetParent(marker), reinterpret_cast<POINT*>(&place), 2);
+  const Point at = model_->Image2Position();
+  SetWindowPos(marker, HWND_TOP, place.left + at.x - kMiniaturePlace.x, place.top + at.y - kMiniaturePlace.y, 0, 0,
+               SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ControlPanelWindow::showTextSwitches() {
+  if (!overlays_) return;
+  // "AM/PM OFF" shows in the 12 h format only; the month names need "Short Date".
+  controls_->setVisible(L"CheckBox28", overlays_->amPmOffVisible());
+  controls_->setEnabled(L"RadioButton57", overlays_->monthNameButtonsEnabled());
+  controls_->setEnabled(L"RadioButton58", overlays_->monthNameButtonsEnabled());
 }
 
 void ControlPanelWindow::showTransparencyValue() {
@@ -214,9 +288,19 @@ void ControlPanelWindow::showTransparencyValue() {
 
 bool ControlPanelWindow::overlayChange(const SettingSpec& setting) {
   const std::wstring_view name = setting.name;
-  if (name == L"col_dw" || name == L"col_dy" || name == L"col_ti") {
+  if (name == L"com_fo" || name == L"com_si" || name == L"com_st") {
+    if (name == L"com_fo") overlays_->ComboBox5Change();
+    if (name == L"com_si") overlays_->ComboBox6Change();
+    if (name == L"com_st") overlays_->ComboBox7Change();
+    return true;
+  }
+  if (name == L"col_dw" || name == L"col_dy" || name == L"col_ti" || name == L"col_tt" || name == L"col_tw" ||
+      name == L"col_ft") {
     if (name == L"col_dw") overlays_->ColorBox4Change();
     if (name == L"col_dy") overlays_->ColorBox5Change();
+    if (name == L"col_tt") overlays_->ColorBox10Change();
+    if (name == L"col_tw") overlays_->ColorBox12Change();
+    if (name == L"col_ft") overlays_->ColorBox14Change();
     if (name == L"col_ti") {
       overlays_->ColorBox6Change();
       overlays_->refreshDigitalTime(services_.clock.now());
@@ -264,16 +348,6 @@ void ControlPanelWindow::closeAndOfferSave() {
   runSavePrompt(*store_, settings_, messageBoxes_, options);
 }
 
-void ControlPanelWindow::placeClockWindow() {
-  if (model_) {
-    const Point start = model_->startPosition();
-    program_.clock->placeAt(start.x, start.y);
-    return;
-  }
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  program_.clock->placeAt(screenWidth - kClockWindowSize - kClockEdgeGap, kClockEdgeGap);
-}
-
 void ControlPanelWindow::show() {
   ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd());
@@ -287,25 +361,14 @@ void ControlPanelWindow::Timer1Timer() {
   program_.clock->faceUpdated(face_->takeRepaint());
 }
 
-void ControlPanelWindow::Timer2Timer() {
-  // The clock window takes the stay-on-top style while "Set Clock Window on Top" is ticked and
-  // the normal style while it is not.
-  if (!program_.clock) return;
-  program_.clock->setStayOnTop(settings_.st_to);
-  if (!overlays_) return;
-  const CivilTime now = services_.clock.now();
-  overlays_->refreshDigitalTime(now);
-  const bool dateChanged = overlays_->refreshDateTexts(now);
-  // The digital time changes every second while it shows; the weekday and date at midnight.
-  if (dateChanged || !settings_.cti_of) program_.clock->faceUpdated(true);
-}
-
 LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
-      switch (static_cast<TimerId>(wParam)) {
-        case TimerId::Timer1: Timer1Timer(); break;
-        case TimerId::Timer2: Timer2Timer(); break;
+      if (static_cast<TimerId>(wParam) == TimerId::Timer1) {
+        Timer1Timer();
+      } else if (timeServices_ && timeServices_->timer(wParam) && program_.clock) {
+        // The digital time and the information lines change with the ticks.
+        program_.clock->faceUpdated(true);
       }
       return 0;
     case WM_CLOSE:
@@ -318,6 +381,20 @@ LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       const auto control = reinterpret_cast<HWND>(lParam);
+      if (controls_) {
+        const std::wstring_view component = controls_->componentOf(control);
+        if (component == L"Label16" || component == L"Label19") {
+          // Times on the dark displays.
+          SetBkColor(dc, RGB(0, 0, 0));
+          SetTextColor(dc, RGB(0, 255, 0));
+          return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+        }
+        if (const auto colour = controls_->textColourOf(control)) {
+          SetBkMode(dc, TRANSPARENT);
+          SetTextColor(dc, *colour);
+          return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+      }
       if (control == title_ || control == homePage_) {
         // The title and the link lie on the banner.
         SetBkMode(dc, TRANSPARENT);
@@ -339,6 +416,13 @@ LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lP
       break;
     case WM_HSCROLL:
       if (controls_ && controls_->scroll(reinterpret_cast<HWND>(lParam), wParam)) return 0;
+      break;
+    case WM_VSCROLL:
+      // The minutes' up-down arrows.
+      if (controls_ && controls_->upDownScrolled(reinterpret_cast<HWND>(lParam))) {
+        if (timeServices_) timeServices_->upDownClicked();
+        return 0;
+      }
       break;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);

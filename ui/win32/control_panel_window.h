@@ -28,6 +28,8 @@
 
 namespace tikora {
 
+class PanelTimeServices;
+
 inline constexpr wchar_t kControlPanelClass[] = L"TForm2";
 inline constexpr wchar_t kControlPanelCaption[] = L"Control Panel";
 inline constexpr int kControlPanelClientWidth = 731;
@@ -67,17 +69,21 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  void placeClockWindow();
   void createHeader();
   void createPages();
   void paintBanner();
   void showTransparencyValue();
+  // The screen miniature's marker and the two percentages.
+  void showPosition();
+  // "AM/PM OFF" shown and the month name buttons enabled as the text switches say.
+  void showTextSwitches();
+  void settingChanged(const SettingSpec& setting);
+  void controlClicked(std::wstring_view component);
   void startWithSystemClick();
   // The weekday, date and digital time labels' part of a change; true when it had one.
   bool overlayChange(const SettingSpec& setting);
   void closeAndOfferSave();
   void Timer1Timer();
-  void Timer2Timer();
 
   HINSTANCE instance_;
   ProgramWindows& program_;
@@ -100,6 +106,7 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   Win32Locale locale_;
   std::unique_ptr<ClockWindowActions> clockActions_;
   std::unique_ptr<TextOverlays> overlays_;
+  std::unique_ptr<PanelTimeServices> timeServices_;
   std::unique_ptr<ControlPanelModel> model_;
 };
 

@@ -16,6 +16,9 @@ enum class PrivateMessage : UINT {
 enum class TimerId : UINT_PTR {
   Timer1 = 1,  // face tick
   Timer2 = 2,  // second tick
+  Timer3 = 3,  // system work time
+  Timer4 = 4,  // full-hour visual effect
+  Timer7 = 7,  // force-shutdown blinker
 };
 
 // Commands of the clock window's popup menu (PopupMenu1).

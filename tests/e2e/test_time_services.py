@@ -1,0 +1,148 @@
+"""The time services of the real program: the power-off timer armed from the control panel (up
+to a real log-off request, which under Wine ends the Wine session's processes), the countdown and
+work-time lines on the clock face and the work time in the control panel."""
+
+import datetime
+import re
+import struct
+import time
+
+from tikora_harness import E2E_BUILD, wait_until
+
+SCREENSHOTS = E2E_BUILD / "screenshots"
+CAPTURES = E2E_BUILD / "captures"
+YELLOW = (255, 255, 0)
+FUCHSIA = (255, 0, 255)
+POWER_OFF = "Shutdown PC /Log off from Windows/Hibernation"
+WORK_TIME = "System Work Time [days h:m:s]"
+
+
+def date_value(day: datetime.date) -> bytes:
+    """A stored date: days since 30 December 1899 as a little-endian double."""
+    return struct.pack("<d", float((day - datetime.date(1899, 12, 30)).days))
+
+
+def time_value(hour: int, minute: int = 0) -> bytes:
+    return struct.pack("<d", (hour * 3600 + minute * 60) / 86400)
+
+
+def restart_with(tikora, registry, values):
+    """First start (which writes every value), then the given values, then a second start."""
+    tikora.start()
+    tikora.choose_from_tray_menu("Exit")
+    assert tikora.wait_exit(timeout=20) == 0
+    registry.import_values(r"HKCU\Tikora", values)
+    tikora.start()
+
+
+def open_panel(tikora, driver):
+    tikora.choose_from_tray_menu("Control Panel")
+    wait_until(lambda: driver.windows(cls="TForm2", pid=tikora.pid)[0]["visible"], 10, what="control panel shown")
+    panel = driver.windows(cls="TForm2", pid=tikora.pid)[0]
+    driver.settle(panel["hwnd"])
+    return panel
+
+
+def colour_in_rows(image, rgb, top, bottom, left=70, right=170):
+    return sum(1 for y in range(top, bottom) for x in range(left, right) if image.getpixel((x, y))[:3] == rgb)
+
+
+def control(driver, panel, text, group=None):
+    found = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["text"] == text and
+             (group is None or c.get("group") == group)]
+    assert found, text
+    return found[0]
+
+
+def test_countdown_and_work_time_lines_show_on_the_face_and_the_work_time_in_the_panel(tikora, driver, registry):
+    target = datetime.date.today() + datetime.timedelta(days=2)
+    restart_with(tikora, registry, {
+        "dtp_da": ("REG_BINARY", date_value(target)), "dtp_ti": ("REG_BINARY", time_value(15)),
+        "chk_ct": ("REG_DWORD", 1), "chk_st": ("REG_DWORD", 1)})
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
+    CAPTURES.mkdir(parents=True, exist_ok=True)
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    # The countdown line at top 138 and the work-time line at top 154, both yellow.
+    image = driver.capture_until(
+        CAPTURES / "countdown_work_time.bmp",
+        lambda im: colour_in_rows(im, YELLOW, 138, 153) > 30 and colour_in_rows(im, YELLOW, 154, 169) > 30,
+        hwnd=clock)
+    image.save(SCREENSHOTS / "clock_countdown_work_time.png")
+    assert colour_in_rows(image, YELLOW, 60, 130) == 0
+
+    panel = open_panel(tikora, driver)
+    # Loading the ticked countdown captured the target and locked both pickers.
+    pickers = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"] == "SysDateTimePick32"]
+    assert len(pickers) == 2 and not any(p["enabled"] for p in pickers)
+    # "Check Time" shows the work time over its display.
+    assert not control(driver, panel, "Check Time")["checked"]
+    driver.check(hwnd=panel["hwnd"], text="Check Time", state=1)
+    work_time = re.compile(r"^(\d+ \d\d:\d\d:\d\d|\d\d:\d\d:\d\d|\d\d:\d\d|\d{1,2})$")
+
+    def shown_work_time():
+        labels = [c for c in driver.controls(hwnd=panel["hwnd"], shown=True) if work_time.match(c["text"])
+                  and c.get("group") == WORK_TIME]
+        return labels[0]["text"] if labels else None
+
+    first = wait_until(shown_work_time, 5, what="work time in the panel")
+    wait_until(lambda: shown_work_time() != first, 5, what="work time counting")
+    time.sleep(1)
+    image = driver.capture_image(CAPTURES / "panel_work_time.bmp", hwnd=panel["hwnd"])
+    image.save(SCREENSHOTS / "control_panel_work_time.png")
+    driver.check(hwnd=panel["hwnd"], text="Check Time", state=0)
+    wait_until(lambda: shown_work_time() is None, 5, what="work time hidden")
+
+
+def test_set_minutes_counts_down_in_the_panel_and_on_the_face(tikora, driver):
+    tikora.start()
+    panel = open_panel(tikora, driver)
+    edit = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
+    assert edit["enabled"]
+    assert not control(driver, panel, "Show in Clock")["visible"]
+    # No action is chosen, so the countdown runs to its end and nothing happens.
+    driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
+
+    def remaining():
+        labels = [c for c in driver.controls(hwnd=panel["hwnd"], shown=True)
+                  if re.match(r"^00:0[0-2]:\d\d$", c["text"]) and c.get("group") == POWER_OFF]
+        return labels[0]["text"] if labels else None
+
+    assert wait_until(lambda: (remaining() or "").startswith("00:02:"), 5, what="remaining time")
+    controls = driver.controls(hwnd=panel["hwnd"])
+    assert not [c for c in controls if c["hwnd"] == edit["hwnd"]][0]["enabled"]
+    assert not control(driver, panel, "Set Exact Time")["enabled"]
+    assert control(driver, panel, "Show in Clock")["visible"]
+    assert control(driver, panel, "Play Sound ->")["visible"]
+
+    # The time left shows on the face too, in the power-off colour, at top 170.
+    driver.check(hwnd=panel["hwnd"], text="Show in Clock", state=1)
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
+    CAPTURES.mkdir(parents=True, exist_ok=True)
+    image = driver.capture_until(CAPTURES / "power_off_line.bmp",
+                                 lambda im: colour_in_rows(im, FUCHSIA, 170, 186) > 30, hwnd=clock)
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    image.save(SCREENSHOTS / "clock_power_off_line.png")
+    time.sleep(1)
+    driver.capture_image(CAPTURES / "panel_power_off.bmp", hwnd=panel["hwnd"]).save(
+        SCREENSHOTS / "control_panel_power_off.png")
+
+    driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=0)
+    wait_until(lambda: remaining() is None, 5, what="remaining time hidden")
+    assert control(driver, panel, "Set Exact Time")["enabled"]
+    assert not control(driver, panel, "Show in Clock")["visible"]
+    driver.capture_until(CAPTURES / "power_off_line_gone.bmp",
+                         lambda im: colour_in_rows(im, FUCHSIA, 170, 186) == 0, hwnd=clock)
+
+
+def test_log_off_after_zero_minutes_ends_the_session_at_the_next_tick(tikora, driver):
+    tikora.start()
+    panel = open_panel(tikora, driver)
+    driver.check(hwnd=panel["hwnd"], text="Log OFF", state=1)
+    edit = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
+    driver.set_text("0", hwnd=panel["hwnd"], control=edit["hwnd"])
+    assert tikora.running()
+    driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
+    # The next second tick asks Windows to log off (flags 4); under Wine that ends the session's
+    # processes, the clock among them.
+    tikora.wait_exit(timeout=15)
+    assert not tikora.running()
