@@ -8,6 +8,7 @@
 #include "face/digits.h"
 #include "face/hand_picture.h"
 #include "face/hand_style.h"
+#include "face/text_overlays.h"
 
 namespace tikora {
 namespace {
@@ -248,17 +249,6 @@ void ClockFace::setDigitsOff(bool off) {
   applyDigitVisibility();
 }
 
-void ClockFace::placeDigitLabels() {
-  for (int n = 1; n <= kDigitCount; ++n) {
-    const ClockComponent digit = digitComponent(n);
-    window_.setText(digit, digitText(n));
-    window_.autoSize(digit, metrics_);
-    const LayerBounds& box = window_.layer(digit).bounds;
-    const Point topLeft = digitLabelTopLeft(n, TextSize{box.width, box.height});
-    window_.setPosition(digit, topLeft.x, topLeft.y);
-  }
-}
-
 void ClockFace::applyFont(const FontSpec& font) {
   font_ = font;
   for (const ClockComponent component : window_.layerOrder()) {
@@ -266,7 +256,7 @@ void ClockFace::applyFont(const FontSpec& font) {
     window_.setFont(component, font_);
     window_.autoSize(component, metrics_);
   }
-  placeDigitLabels();
+  placeDigitLabels(window_, metrics_);
   repaint_ = true;
 }
 

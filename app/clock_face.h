@@ -135,7 +135,6 @@ class ClockFace {
  private:
   FaceSettings faceSettings() const;
   void rebuildSecondHandTable();
-  void placeDigitLabels();
   void applyDigitVisibility();
   void applyHandVisibility();
   void pump();

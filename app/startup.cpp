@@ -1,5 +1,6 @@
 // Start-up sequence; see startup.h.
 #include "app/startup.h"
+#include "app/settings_store.h"
 
 #include <utility>
 
@@ -68,7 +69,7 @@ std::wstring defaultTitle(std::wstring_view programPath) {
 
 FaceStyles readFaceStyles(Registry& registry) {
   FaceStyles styles;
-  auto key = registry.openKey(kSettingsKey, KeyAccess::Read);
+  auto key = registry.openKey(kSettingsKeyPath, KeyAccess::Read);
   if (!key) return styles;
   const auto handStyle = (*key)->readDword(kHandStyleValue);
   if (!handStyle) return styles;

@@ -30,7 +30,6 @@ inline constexpr std::wstring_view kApplicationTitle = L"Tikora";
 // The clock window's caption: what a second copy looks for.
 inline constexpr std::wstring_view kClockWindowCaption = L"Tikora";
 inline constexpr std::wstring_view kInstanceMutexName = L"VoiceTikoraMutex";
-inline constexpr std::wstring_view kSettingsKey = L"Tikora";
 inline constexpr std::wstring_view kWriteProbeFileName = L"test";
 inline constexpr int kExitCode = 0;
 

@@ -231,4 +231,10 @@ std::wstring twoDigits(int number) {
   return number >= 0 ? zeroPadded(number, 2) : zeroPadded(number, 1);
 }
 
+DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names) {
+  return DateTexts{formatDateTime(L"dd.mm.yyyy", today, names), formatDateTime(L"dddd", today, names),
+                   formatDateTime(L"ddd", today, names), formatDateTime(L"mmmm d", today, names),
+                   formatDateTime(L"mmm d", today, names)};
+}
+
 }  // namespace tikora

@@ -44,4 +44,18 @@ std::wstring twoDigits(int number);
 // A number in decimal with at least `digits` digits, zeros in front ("%.*d").
 std::wstring zeroPadded(long long number, int digits);
 
+// Today's date in the five forms the clock shows: the date itself, which also marks the date
+// last shown, the two weekday names and the two month-and-day texts.
+struct DateTexts {
+  std::wstring day;            // "dd.mm.yyyy"
+  std::wstring longWeekday;    // "dddd"
+  std::wstring shortWeekday;   // "ddd"
+  std::wstring longMonthDay;   // "mmmm d"
+  std::wstring shortMonthDay;  // "mmm d"
+
+  friend bool operator==(const DateTexts&, const DateTexts&) = default;
+};
+
+DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names);
+
 }  // namespace tikora

@@ -29,14 +29,6 @@ bool twoDigitTwelveHour(int hour) {
 
 }  // namespace
 
-DateLabelTexts makeDateLabelTexts(const CivilTime& today, const LocaleNames& names) {
-  return DateLabelTexts{
-      formatDateTime(L"dddd", today, names),   formatDateTime(L"ddd", today, names),
-      formatDateTime(L"dd.mm.yyyy", today, names), formatDateTime(L"mmmm d", today, names),
-      formatDateTime(L"mmm d", today, names),
-  };
-}
-
 DigitalTimeFormat digitalTimeFormat(const Settings& settings) {
   // With neither format button selected the clock keeps to the 12 h format it starts with.
   return DigitalTimeFormat{!settings.se_4fh, settings.chk_dam, settings.chk_sec};
@@ -104,7 +96,7 @@ std::wstring TextOverlays::dateText() const {
 // ---- Start ----
 
 void TextOverlays::prepareAtStart(const CivilTime& today) {
-  dates_ = makeDateLabelTexts(today, locale_.names());
+  dates_ = dateTextsOf(today, locale_.names());
   const auto setTop = [this](ClockComponent label, int top) {
     clock_.setPosition(label, clock_.layer(label).bounds.left, top);
   };
@@ -147,16 +139,18 @@ void TextOverlays::applyFaceFont() {
   putFontOnLabels();
 }
 
-void TextOverlays::placeDigits() {
+void placeDigitLabels(ClockWindowModel& clock, const TextMetrics& metrics) {
   for (int n = 1; n <= kDigitCount; ++n) {
     const ClockComponent digit = digitComponent(n);
-    clock_.setText(digit, digitText(n));
-    clock_.autoSize(digit, metrics_);
-    const LayerBounds& box = clock_.layer(digit).bounds;
+    clock.setText(digit, digitText(n));
+    clock.autoSize(digit, metrics);
+    const LayerBounds& box = clock.layer(digit).bounds;
     const Point topLeft = digitLabelTopLeft(n, {box.width, box.height});
-    clock_.setPosition(digit, topLeft.x, topLeft.y);
+    clock.setPosition(digit, topLeft.x, topLeft.y);
   }
 }
+
+void TextOverlays::placeDigits() { placeDigitLabels(clock_, metrics_); }
 
 // ---- Second tick ----
 
@@ -175,13 +169,13 @@ void TextOverlays::showDigitalTime(const std::wstring& text) {
 }
 
 bool TextOverlays::refreshDateTexts(const CivilTime& now) {
-  DateLabelTexts today = makeDateLabelTexts(now, locale_.names());
+  DateTexts today = dateTextsOf(now, locale_.names());
   if (today.day == dates_.day) return false;
   showDateTexts(std::move(today));
   return true;
 }
 
-void TextOverlays::showDateTexts(DateLabelTexts today) {
+void TextOverlays::showDateTexts(DateTexts today) {
   dates_ = std::move(today);
   setCentred(ClockComponent::Label3, weekdayText(), kWeekdayCentre);
   setCentred(ClockComponent::Label4, dateText(), kDateCentre);

@@ -15,6 +15,7 @@
 
 #include "app/clock_window_model.h"
 #include "app/settings.h"
+#include "core/date_format.h"
 #include "core/datetime.h"
 #include "core/locale_names.h"
 #include "platform/locale.h"
@@ -42,19 +43,6 @@ inline constexpr std::wstring_view kFaceFontPlaceholder = L"Font";
 inline constexpr std::wstring_view kClockLabelFontName = L"Arial";
 inline constexpr int kClockLabelFontPoints = 10;
 inline constexpr bool kClockLabelFontBold = true;
-
-// Today's date in the five forms the weekday and date labels choose from. `day` doubles as the
-// marker of the date last shown.
-struct DateLabelTexts {
-  std::wstring longWeekday;    // "dddd"
-  std::wstring shortWeekday;   // "ddd"
-  std::wstring day;            // "dd.mm.yyyy"
-  std::wstring longMonthDay;   // "mmmm d"
-  std::wstring shortMonthDay;  // "mmm d"
-  friend bool operator==(const DateLabelTexts&, const DateLabelTexts&) = default;
-};
-
-DateLabelTexts makeDateLabelTexts(const CivilTime& today, const LocaleNames& names);
 
 struct DigitalTimeFormat {
   bool twelveHour = true;   // " 12 h Format" (else "24 h Format")
@@ -88,6 +76,10 @@ struct TextOverlayHooks {
   std::function<void(Colour)> dateColourChanged;
 };
 
+// The twelve digit labels " 1 " to " 12 " of the clock window sized to their text in their
+// current font and centred on their ring positions.
+void placeDigitLabels(ClockWindowModel& clock, const TextMetrics& metrics);
+
 class TextOverlays {
  public:
   TextOverlays(ClockWindowModel& clock, Settings& settings, const TextMetrics& metrics,
@@ -115,8 +107,8 @@ class TextOverlays {
   // when the date had changed.
   bool refreshDateTexts(const CivilTime& now);
   // Keeps the texts and sets both labels from them, for a caller that found the date change.
-  void showDateTexts(DateLabelTexts today);
-  const DateLabelTexts& dateTexts() const { return dates_; }
+  void showDateTexts(DateTexts today);
+  const DateTexts& dateTexts() const { return dates_; }
 
   // ---- Information lines ----
   // Sets the text and centres the line on 120; showing and hiding is the caller's.
@@ -173,7 +165,7 @@ class TextOverlays {
   const TextMetrics& metrics_;
   const Locale& locale_;
   TextOverlayHooks hooks_;
-  DateLabelTexts dates_;
+  DateTexts dates_;
   FontSpec font_;
   bool amPmOffVisible_ = true;
   bool monthNamesEnabled_ = false;

@@ -7,16 +7,6 @@
 
 namespace tikora {
 
-DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names) {
-  DateTexts d;
-  d.day = formatDateTime(L"dd.mm.yyyy", today, names);
-  d.longWeekday = formatDateTime(L"dddd", today, names);
-  d.shortWeekday = formatDateTime(L"ddd", today, names);
-  d.longMonthDay = formatDateTime(L"mmmm d", today, names);
-  d.shortMonthDay = formatDateTime(L"mmm d", today, names);
-  return d;
-}
-
 TickSample sampleTick(const CivilTime& now, const LocaleNames& names) {
   TickSample s;
   s.time = now;

@@ -18,6 +18,7 @@
 #include <functional>
 #include <string>
 
+#include "core/date_format.h"
 #include "core/datetime.h"
 #include "core/locale_names.h"
 #include "timeservices/context.h"
@@ -29,17 +30,6 @@
 #include "timeservices/voice_announcement.h"
 
 namespace tikora {
-
-// Today's date in the five forms the clock shows.
-struct DateTexts {
-  std::wstring day;            // "dd.mm.yyyy", also the marker of the date last shown
-  std::wstring longWeekday;    // "dddd"
-  std::wstring shortWeekday;   // "ddd"
-  std::wstring longMonthDay;   // "mmmm d"
-  std::wstring shortMonthDay;  // "mmm d"
-
-  friend bool operator==(const DateTexts&, const DateTexts&) = default;
-};
 
 // What one tick samples from the clock. The other four forms of today's date are made only
 // when `day` shows the date has changed (SecondTick::storedDates).
@@ -54,7 +44,6 @@ struct TickSample {
 };
 
 TickSample sampleTick(const CivilTime& now, const LocaleNames& names);
-DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names);
 
 struct SecondTickDuties {
   // 1: the digital time text for the sampled time.

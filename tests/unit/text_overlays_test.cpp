@@ -167,11 +167,11 @@ TEST_F(TextOverlaysTest, DigitalTimeOffHidesTheLabelAndLeavesItsText) {
 
 // ---- Weekday and date ----
 
-TEST(DateLabelTexts, FiveFormsOfToday) {
-  EXPECT_EQ(makeDateLabelTexts(monday(12, 0, 0), englishLocaleNames()),
-            (DateLabelTexts{L"Monday", L"Mon", L"03.01.2000", L"January 3", L"Jan 3"}));
-  EXPECT_EQ(makeDateLabelTexts(at(2011, 12, 8, 15, 0, 0), englishLocaleNames()),
-            (DateLabelTexts{L"Thursday", L"Thu", L"08.12.2011", L"December 8", L"Dec 8"}));
+TEST(DateTexts, FiveFormsOfToday) {
+  EXPECT_EQ(dateTextsOf(monday(12, 0, 0), englishLocaleNames()),
+            (DateTexts{L"03.01.2000", L"Monday", L"Mon", L"January 3", L"Jan 3"}));
+  EXPECT_EQ(dateTextsOf(at(2011, 12, 8, 15, 0, 0), englishLocaleNames()),
+            (DateTexts{L"08.12.2011", L"Thursday", L"Thu", L"December 8", L"Dec 8"}));
 }
 
 TEST_F(TextOverlaysTest, StartSetsTextsColoursTopsAndCentres) {
@@ -326,7 +326,7 @@ TEST_F(TextOverlaysTest, FirstRefreshWithoutAStartSetsBothLabels) {
 TEST_F(TextOverlaysTest, DateChangeFoundByTheCallerSetsBothLabels) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(23, 59, 59));
-  overlays.showDateTexts(makeDateLabelTexts(at(2000, 1, 4, 0, 0, 0), englishLocaleNames()));
+  overlays.showDateTexts(dateTextsOf(at(2000, 1, 4, 0, 0, 0), englishLocaleNames()));
   EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{53, 113, 35, 13}));
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
   EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));

@@ -24,10 +24,6 @@ std::wstring twoDigitText(int n) {
   return (n < 10 ? L"0" : L"") + std::to_wstring(n);
 }
 
-DateLabelTexts labelTextsOf(const DateTexts& today) {
-  return DateLabelTexts{today.longWeekday, today.shortWeekday, today.day, today.longMonthDay, today.shortMonthDay};
-}
-
 }  // namespace
 
 PanelTimeServices::PanelTimeServices(PanelTimeServicesParts parts) : p_(std::move(parts)) {
@@ -41,7 +37,7 @@ PanelTimeServices::PanelTimeServices(PanelTimeServicesParts parts) : p_(std::mov
   setup.resetEffectPhase = [] {};
   TextOverlays& overlays = p_.overlays;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
-  setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(labelTextsOf(today)); };
+  setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };
   setup.duties.showDigitalTime = [&overlays](const std::wstring& text) { overlays.showDigitalTime(text); };
   setup.duties.setClockOnTop = p_.setClockOnTop;
   services_ = std::make_unique<TimeServices>(*context_, std::move(setup));
