@@ -237,3 +237,56 @@ def test_weekday_and_date_labels_show_on_the_clock(tikora, driver):
     # Nothing yellow away from the labels' row but the digital time's.
     assert yellow_near(image, 120, 40) == 0
 
+
+
+def test_check_position_moves_the_clock_with_the_bars_and_the_marker_follows(tikora, driver):
+    panel = open_panel(tikora, driver)
+    screen = driver.run("screen")
+    across, down = screen["width"] - 240, screen["height"] - 240
+    group = "Clock Start-up Position"
+
+    def clock_at():
+        rect = driver.windows(cls="TForm1", pid=tikora.pid)[0]["rect"]
+        return rect["left"], rect["top"]
+
+    def marker():
+        return [c["rect"] for c in driver.controls(hwnd=panel["hwnd"]) if c["class"] == "Static"
+                and (c["rect"]["width"], c["rect"]["height"]) == (9, 9)][0]
+
+    start = clock_at()
+    assert start == (screen["width"] - 240 - 30, 30)
+    marker_before = marker()
+    # Unticked, the bars move only the marker and the percentage.
+    driver.scroll(across // 2, hwnd=panel["hwnd"], control_class="ScrollBar", group=group, nth=0)
+    wait_until(lambda: driver.control(hwnd=panel["hwnd"], text="50", group=group), 5, what="percentage")
+    assert clock_at() == start
+    moved = marker()
+    assert moved["left"] - marker_before["left"] == round(across / 2 / round(across / 20))
+    # Ticked, the clock goes to the bars' place at once and follows them.
+    driver.check(hwnd=panel["hwnd"], text="Check Position", state=1)
+    wait_until(lambda: clock_at() == (across // 2, 0), 5, what="clock at the bars' place")
+    driver.scroll(down, hwnd=panel["hwnd"], control_class="ScrollBar", group=group, nth=1)
+    wait_until(lambda: clock_at() == (across // 2, down), 5, what="clock follows the bar")
+    assert driver.control(hwnd=panel["hwnd"], text="100", group=group)
+    assert marker()["top"] - marker_before["top"] == 14
+    time.sleep(1)
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    driver.capture_image(CAPTURES / "position.bmp", hwnd=panel["hwnd"]).crop((0, 40, 250, 200)).save(
+        SCREENSHOTS / "control_panel_position.png")
+
+
+def test_a_larger_face_font_makes_larger_digits(tikora, driver):
+    panel = open_panel(tikora, driver)
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
+    red = (255, 0, 0)
+
+    def reds(image):
+        return sum(1 for p in image.getdata() if p[:3] == red)
+
+    CAPTURES.mkdir(parents=True, exist_ok=True)
+    before = reds(driver.capture_image(CAPTURES / "font_before.bmp", hwnd=clock))
+    assert before > 200
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    driver.select(hwnd=panel["hwnd"], control_class="ComboBox", group="Font Settings", nth=1, index=4)  # "12"
+    after = driver.capture_until(CAPTURES / "font_after.bmp", lambda im: reds(im) > before * 1.3, hwnd=clock)
+    after.save(SCREENSHOTS / "clock_font_12.png")

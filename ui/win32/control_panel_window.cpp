@@ -162,6 +162,8 @@ bool ControlPanelWindow::create() {
   if (face_) face_->takeRepaint();
   clock.faceUpdated(true);
 
+  // The hands are on the face from the first moment, not only from the first tick.
+  Timer1Timer();
   SetTimer(hwnd(), toTimer(TimerId::Timer1), kFaceTickInterval, nullptr);
   timeServices_->start();
   return true;
