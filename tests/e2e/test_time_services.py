@@ -146,3 +146,24 @@ def test_log_off_after_zero_minutes_ends_the_session_at_the_next_tick(tikora, dr
     # processes, the clock among them.
     tikora.wait_exit(timeout=15)
     assert not tikora.running()
+
+
+def test_hibernation_after_zero_minutes_disarms_at_the_next_tick(tikora, driver):
+    tikora.start()
+    panel = open_panel(tikora, driver)
+    driver.check(hwnd=panel["hwnd"], text="Hibernation", state=1)
+    edit = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
+    driver.set_text("0", hwnd=panel["hwnd"], control=edit["hwnd"])
+    driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
+    # The next tick unticks "Set Minutes" and then asks for hibernation. Wine's power management
+    # says it is allowed and its request does nothing; a system that cannot hibernate would
+    # show the warning instead.
+    wait_until(lambda: not control(driver, panel, "Set Minutes")["checked"], 5, what="disarmed")
+    assert control(driver, panel, "Set Exact Time")["enabled"]
+    for box in driver.message_boxes(pid=tikora.pid):
+        assert box["text"] == "Your system does not support Hibernation.\n\r" + "_" * 50
+        driver.dismiss_message_box("OK", pid=tikora.pid)
+    # Asked for once only: the program runs on, disarmed.
+    time.sleep(2)
+    assert not driver.message_boxes(pid=tikora.pid)
+    assert tikora.running()
