@@ -290,3 +290,22 @@ def test_a_larger_face_font_makes_larger_digits(tikora, driver):
     driver.select(hwnd=panel["hwnd"], control_class="ComboBox", group="Font Settings", nth=1, index=4)  # "12"
     after = driver.capture_until(CAPTURES / "font_after.bmp", lambda im: reds(im) > before * 1.3, hwnd=clock)
     after.save(SCREENSHOTS / "clock_font_12.png")
+
+
+def test_home_page_link_is_underlined_under_the_pointer(tikora, driver):
+    panel = open_panel(tikora, driver)
+    link = driver.control(hwnd=panel["hwnd"], text="Home Page")
+    rect = link["client_rect"]
+    area = (rect["left"], rect["top"], rect["right"], rect["bottom"] + 2)
+
+    def white_pixels():
+        time.sleep(0.5)
+        image = driver.capture_image(CAPTURES / "home_page.bmp", hwnd=panel["hwnd"]).crop(area)
+        return sum(1 for p in image.getdata() if min(p[:3]) > 230)
+
+    plain = white_pixels()
+    centre = ((link["rect"]["left"] + link["rect"]["right"]) // 2, (link["rect"]["top"] + link["rect"]["bottom"]) // 2)
+    driver.mouse(centre, action="move")
+    wait_until(lambda: white_pixels() > plain + 20, 5, what="underline under the pointer")
+    driver.mouse((0, 0), action="move")
+    wait_until(lambda: abs(white_pixels() - plain) <= 3, 5, what="underline gone")

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/settings.h"
@@ -36,7 +37,8 @@ std::wstring textOf(HWND hwnd) {
 
 enum class Shape { GroupBox, CheckOrRadio, PushButton, Label, Other };
 
-// A control on a sheet: its place in the sheet's coordinates and its z-order (0 on top).
+// A control on a sheet: its place in the panel's client coordinates (those of the page tables)
+// and its z-order on the sheet (0 on top).
 struct Placed {
   HWND hwnd;
   std::wstring name;  // the component, or the caption of a colour box's label
@@ -102,6 +104,10 @@ class ControlPanelLayoutTest : public testing::Test {
                              frame.bottom - frame.top, nullptr, nullptr, self, this);
     if (!panel_) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
     ShowWindow(panel_, SW_SHOWNOACTIVATE);
+    RECT client{};
+    GetClientRect(panel_, &client);
+    ASSERT_EQ(client.right, kPanelWidth);
+    ASSERT_EQ(client.bottom, kPanelHeight);
 
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -172,7 +178,7 @@ class ControlPanelLayoutTest : public testing::Test {
     for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
       RECT rect{};
       GetWindowRect(child, &rect);
-      MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&rect), 2);
+      MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&rect), 2);
       const DWORD style = GetWindowLongW(child, GWL_STYLE);
       std::wstring name(controls_->componentOf(child));
       if (name.empty()) name = L"label \"" + textOf(child) + L"\"";
@@ -229,11 +235,9 @@ TEST_F(ControlPanelLayoutTest, NoControlLeavesItsGroupBoxOrSheetAndNoCaptionIsCu
   controls_->setText(L"Label13", L"100");
   controls_->setText(L"Label14", L"100");
   for (const wchar_t* page : kPageCaptions) {
-    RECT sheetArea{};
-    GetClientRect(sheet(page), &sheetArea);
     const std::vector<Placed> placed = controlsOn(sheet(page));
     for (const Placed& c : placed) {
-      EXPECT_TRUE(inside(c.rect, sheetArea)) << page << ": " << describe(c) << " leaves the sheet";
+      EXPECT_TRUE(inside(c.rect, area_)) << page << ": " << describe(c) << " leaves the sheet";
       // The smallest other group box holding its top left corner must hold all of it, off its frame.
       const Placed* holder = nullptr;
       for (const Placed& g : placed) {

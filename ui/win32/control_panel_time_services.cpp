@@ -32,9 +32,11 @@ PanelTimeServices::PanelTimeServices(PanelTimeServicesParts parts) : p_(std::mov
       reinterpret_cast<std::uintptr_t>(p_.panel)});
   TimeServicesSetup setup;
   setup.effectTimer = &timer4_;
-  // The digit animation's phase starts again with each effect; the animation itself keeps the
-  // timer running through minute 0 only.
-  setup.resetEffectPhase = [] {};
+  // The digit animation's phase starts again with each effect.
+  setup.resetEffectPhase = [this] {
+    effectPhaseStep_ = 1;
+    effectOddEven_ = true;
+  };
   TextOverlays& overlays = p_.overlays;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
   setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };

@@ -83,6 +83,9 @@ class PanelTimeServices {
   Win32MessageBox messageBoxes_;
   TimeServicesControls model_;
   PanelTimer timer4_{1000, false};
+  // The digit animation's phase step and odd/even switch, set when an effect starts.
+  int effectPhaseStep_ = 1;
+  bool effectOddEven_ = true;
   std::unique_ptr<TimeServicesContext> context_;
   std::unique_ptr<TimeServices> services_;
 };

@@ -11,7 +11,6 @@
 
 #include "app/save_prompt.h"
 #include "ui/win32/control_panel_face_bindings.h"
-#include "ui/win32/control_panel_home_page.h"
 #include "ui/win32/control_panel_layout.h"
 #include "ui/win32/control_panel_time_services.h"
 #include "ui/win32/plain_window.h"
@@ -97,7 +96,8 @@ ControlPanelWindow::~ControlPanelWindow() {
   timeServices_.reset();
   controls_.reset();
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(titleFont_),
-                         static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)})
+                         static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(hoverFont_),
+                         static_cast<HGDIOBJ>(banner_)})
     if (object) DeleteObject(object);
 }
 
@@ -175,7 +175,8 @@ void ControlPanelWindow::createHeader() {
   ReleaseDC(nullptr, screen);
   font_ = makeFont(L"Arial", -MulDiv(8, dpi, 72), FW_NORMAL, false, false);
   titleFont_ = makeFont(L"Times New Roman", -27, FW_BOLD, true, false);
-  linkFont_ = makeFont(L"Arial", -MulDiv(8, dpi, 72), FW_BOLD, false, true);
+  linkFont_ = makeFont(L"Arial", -MulDiv(8, dpi, 72), FW_BOLD, false, false);
+  hoverFont_ = makeFont(L"Arial", -MulDiv(8, dpi, 72), FW_BOLD, false, true);
   banner_ = static_cast<HBITMAP>(LoadImageW(instance_, L"banner", IMAGE_BITMAP, 0, 0, 0));
 
   title_ = CreateWindowExW(0, L"STATIC", kControlPanelTitle, WS_CHILD | WS_VISIBLE | SS_LEFT, 12, 5, 140, 32,
@@ -185,6 +186,7 @@ void ControlPanelWindow::createHeader() {
                               kBanner.right - 110, 14, 100, 16, hwnd(),
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kHomePageId)), instance_, nullptr);
   SendMessageW(homePage_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+  SetWindowSubclass(homePage_, &homePageProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void ControlPanelWindow::createPages() {
@@ -214,7 +216,6 @@ void ControlPanelWindow::createPages() {
   controls_->onMouseDown = [this](std::wstring_view component) {
     if (timeServices_) timeServices_->mouseDown(component);
   };
-  showTransparencyValue();
   // The pages lie over the tab control.
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -274,18 +275,55 @@ void ControlPanelWindow::showTextSwitches() {
   controls_->setEnabled(L"RadioButton58", overlays_->monthNameButtonsEnabled());
 }
 
+LRESULT CALLBACK ControlPanelWindow::homePageProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam,
+                                                      UINT_PTR, DWORD_PTR self) {
+  auto& panel = *reinterpret_cast<ControlPanelWindow*>(self);
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (panel.model_ && !panel.model_->homePageUnderlined()) {
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, link, 0};
+        TrackMouseEvent(&leave);
+        panel.model_->HomePageMouseEnter();
+        panel.showHomePageLink();
+      }
+      break;
+    case WM_MOUSELEAVE:
+      if (panel.model_) {
+        panel.model_->HomePageMouseLeave();
+        panel.showHomePageLink();
+      }
+      break;
+    case WM_SETCURSOR:
+      if (panel.model_ && panel.model_->homePagePointer() == PointerShape::Hand) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(link, &homePageProcedure, 1);
+      break;
+  }
+  return DefSubclassProc(link, message, wParam, lParam);
+}
+
+void ControlPanelWindow::showHomePageLink() {
+  // Underlined while the pointer is over it.
+  HFONT font = model_ && model_->homePageUnderlined() ? hoverFont_ : linkFont_;
+  SendMessageW(homePage_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // The banner under the link is painted again with it.
+  RECT place{};
+  GetWindowRect(homePage_, &place);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+  InvalidateRect(hwnd(), &place, TRUE);
+  InvalidateRect(homePage_, nullptr, TRUE);
+}
+
 void ControlPanelWindow::showTransparencyValue() {
   // The value is shown while "Set Transparency" is ticked.
-  HWND label = controls_ ? controls_->find(L"Label23") : nullptr;
-  if (!label) return;
-  if (model_) {
-    SetWindowTextW(label, model_->Label23().text.c_str());
-    ShowWindow(label, model_->Label23().visible ? SW_SHOWNA : SW_HIDE);
-    if (HWND bar = controls_->find(L"ScrollBar3")) EnableWindow(bar, model_->ScrollBar3().enabled);
-    return;
-  }
-  SetWindowTextW(label, controlPanelTransparencyText(settings_.scr_tr).c_str());
-  ShowWindow(label, settings_.chk_tr ? SW_SHOWNA : SW_HIDE);
+  if (!controls_ || !model_) return;
+  controls_->setText(L"Label23", model_->Label23().text);
+  controls_->setVisible(L"Label23", model_->Label23().visible);
+  controls_->setEnabled(L"ScrollBar3", model_->ScrollBar3().enabled);
 }
 
 bool ControlPanelWindow::overlayChange(const SettingSpec& setting) {
@@ -407,11 +445,9 @@ LRESULT ControlPanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == homePage_ && HIWORD(wParam) == STN_CLICKED) {
-        if (model_) {
-          model_->HomePageClick();
-        } else {
-          ShellExecuteW(hwnd(), L"open", controlPanelHomePage().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-        }
+        if (model_ && !model_->HomePageClick().ok())
+          MessageBoxW(hwnd(), L"The home page could not be opened in the web browser.", kControlPanelCaption,
+                      MB_OK | MB_ICONWARNING);
         return 0;
       }
       if (controls_ && controls_->command(wParam, lParam)) return 0;

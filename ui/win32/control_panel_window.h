@@ -73,6 +73,9 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   void createPages();
   void paintBanner();
   void showTransparencyValue();
+  void showHomePageLink();
+  static LRESULT CALLBACK homePageProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self);
   // The screen miniature's marker and the two percentages.
   void showPosition();
   // "AM/PM OFF" shown and the month name buttons enabled as the text switches say.
@@ -95,7 +98,8 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   Settings settings_;
   HFONT font_ = nullptr;       // Arial 8 pt, every control's
   HFONT titleFont_ = nullptr;  // the title label's
-  HFONT linkFont_ = nullptr;   // the link's, underlined
+  HFONT linkFont_ = nullptr;   // the link's
+  HFONT hoverFont_ = nullptr;  // the link's while the pointer is over it, underlined
   HBITMAP banner_ = nullptr;
   HWND title_ = nullptr;
   HWND homePage_ = nullptr;
