@@ -309,3 +309,23 @@ def test_home_page_link_is_underlined_under_the_pointer(tikora, driver):
     wait_until(lambda: white_pixels() > plain + 20, 5, what="underline under the pointer")
     driver.mouse((0, 0), action="move")
     wait_until(lambda: abs(white_pixels() - plain) <= 3, 5, what="underline gone")
+
+
+def test_stored_ticker_settings_show_in_their_controls_and_survive_a_save(tikora, driver, registry):
+    tikora.start()
+    tikora.choose_from_tray_menu("Exit")
+    assert tikora.wait_exit(timeout=20) == 0
+    registry.import_values(r"HKCU\Tikora", {"cor_si": ("REG_DWORD", 4), "cor_st": ("REG_DWORD", 3),
+                                            "por_st": ("REG_DWORD", 12)})
+    panel = open_panel(tikora, driver)
+    controls = driver.controls(hwnd=panel["hwnd"])
+    sizes = [c for c in controls if c.get("items") == ["10", "12", "14", "16", "18"]][0]
+    assert sizes["selected"] == 4
+    driver.post(0x0010, 0, 0, hwnd=panel["hwnd"])
+    driver.wait_message_box(pid=tikora.pid, timeout=20000)
+    driver.dismiss_message_box("Yes", pid=tikora.pid)
+    driver.wait_message_box(pid=tikora.pid, timeout=20000)
+    driver.dismiss_message_box("OK", pid=tikora.pid)
+    values = registry.read_key(r"HKCU\Tikora")
+    assert (values["cor_si"], values["cor_st"], values["por_st"]) == (
+        ("REG_DWORD", 4), ("REG_DWORD", 3), ("REG_DWORD", 12))

@@ -388,6 +388,12 @@ void ControlPanelWindow::closeAndOfferSave() {
   runSavePrompt(*store_, settings_, messageBoxes_, options);
 }
 
+void ControlPanelWindow::loadTickerSettings() {
+  if (!store_ || !controls_) return;
+  store_->loadTickerGroup(settings_);
+  controls_->refreshAll();
+}
+
 void ControlPanelWindow::show() {
   ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd());

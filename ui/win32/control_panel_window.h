@@ -58,6 +58,8 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   bool create();
   // Shows the window non-modally and brings it up.
   void show();
+  // Reads the RSS ticker's stored settings into their controls (the ticker window's creation).
+  void loadTickerSettings();
 
   // The face, once composed.
   const ClockFace* face() const { return face_ ? &*face_ : nullptr; }

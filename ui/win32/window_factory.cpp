@@ -41,7 +41,11 @@ bool Win32WindowFactory::createWindow(ProgramWindow window) {
     case ProgramWindow::ReminderPopup:
       return createPlain(windows_.reminderPopup, kReminderPopupWindow, instance_);
     case ProgramWindow::RssTicker:
-      return createPlain(windows_.rssTicker, kRssTickerWindow, instance_);
+      if (!createPlain(windows_.rssTicker, kRssTickerWindow, instance_)) return false;
+      // The ticker's settings live in the control panel's controls; the ticker reads them when
+      // it is made.
+      if (windows_.controlPanel) windows_.controlPanel->loadTickerSettings();
+      return true;
     case ProgramWindow::RssPageView:
       return createPlain(windows_.rssPageView, kRssPageViewWindow, instance_);
     case ProgramWindow::TodaysDate:
