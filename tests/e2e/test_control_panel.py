@@ -183,7 +183,7 @@ def test_stored_values_show_in_their_controls(tikora, driver, registry):
     registry.import_values(r"HKCU\Tikora", {
         "nrm_st": ("REG_DWORD", 5), "st_to": ("REG_DWORD", 1), "ra_si": ("REG_DWORD", 0),
         "ra_th": ("REG_DWORD", 1), "col_bg": ("REG_DWORD", 0x0000FF00), "ed_mi": ("REG_SZ", "45"),
-        "up_mi": ("REG_DWORD", 45)})
+        "up_mi": ("REG_DWORD", 45), "co_go": ("REG_DWORD", 7), "co_mi": ("REG_DWORD", 30)})
     panel = open_panel(tikora, driver)
     controls = driver.controls(hwnd=panel["hwnd"])
     styles = [c for c in controls if c.get("items") and "Style 1" in c["items"]][0]
@@ -194,6 +194,9 @@ def test_stored_values_show_in_their_controls(tikora, driver, registry):
     assert repeat == ["10"]
     edits = [c for c in controls if c["class"].lower() == "edit" and c["text"] == "45"]
     assert len(edits) == 1
+    # The exact power-off time's hour and minute, which may also be typed.
+    times = [c for c in controls if c.get("items") and c["items"][:2] == ["00", "01"]]
+    assert [(c["selected"], c["text"]) for c in times] == [(7, "07"), (30, "30")]
     wait_until(lambda: driver.windows(cls="TForm1", pid=tikora.pid)[0]["topmost"], 5, what="clock on top")
 
 

@@ -50,9 +50,7 @@ PanelTimeServices::PanelTimeServices(PanelTimeServicesParts parts) : p_(std::mov
   services_->powerOff.Timer7().onChange(
       [this](const PanelTimer& timer) { followTimer(timer, toTimer(TimerId::Timer7)); });
 
-  // The exact time's boxes show the stored choices.
-  model_.ComboBox3 = twoDigitText(p_.settings.co_go);
-  model_.ComboBox4 = twoDigitText(p_.settings.co_mi);
+  settingsLoaded();
   for (std::wstring_view option : kSoundOptions) p_.controls.watchMouseDown(option);
   for (std::wstring_view caption : kRadioCaptions) p_.controls.setTextColour(caption, RGB(0, 0, 0));
 }
@@ -81,13 +79,13 @@ void PanelTimeServices::layoutDisplays() {
   model_.Image5 = PanelSpan{left5, width5};
 }
 
-bool PanelTimeServices::settingLoaded(std::wstring_view name) {
-  const bool ran = services_->settingLoaded(name);
-  if (name == L"co_go" || name == L"co_mi") {
-    model_.ComboBox3 = twoDigitText(p_.settings.co_go);
-    model_.ComboBox4 = twoDigitText(p_.settings.co_mi);
-  }
-  return ran;
+bool PanelTimeServices::settingLoaded(std::wstring_view name) { return services_->settingLoaded(name); }
+
+void PanelTimeServices::settingsLoaded() {
+  // The exact time's boxes show the stored choices.
+  model_.ComboBox3 = twoDigitText(p_.settings.co_go);
+  model_.ComboBox4 = twoDigitText(p_.settings.co_mi);
+  show();
 }
 
 void PanelTimeServices::settingChanged(std::wstring_view name) {

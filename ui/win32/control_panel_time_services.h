@@ -51,6 +51,8 @@ class PanelTimeServices {
   // Runs the action of the control behind a value the settings load changed; false when the
   // value is not one of these groups'.
   bool settingLoaded(std::wstring_view name);
+  // After the settings load: the controls the load sets without an action show their values.
+  void settingsLoaded();
   // The user changed a stored value of these groups.
   void settingChanged(std::wstring_view name);
   // Unstored check boxes: "Set Minutes", "Set Exact Time", "Check Time", "Show in Clock".

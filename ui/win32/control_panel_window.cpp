@@ -157,7 +157,7 @@ bool ControlPanelWindow::create() {
   showTransparencyValue();
   showPosition();
   showTextSwitches();
-  timeServices_->show();
+  timeServices_->settingsLoaded();
   overlays_->refreshDigitalTime(services_.clock.now());
   if (face_) face_->takeRepaint();
   clock.faceUpdated(true);
