@@ -168,14 +168,15 @@ TEST(ClockImagesTest, EightImagesWithIconsAndMenuPictures) {
 
 // ---- No GDI objects left behind ----
 
-// How much of the process's GDI object table is in use. Windows counts the objects. Wine
-// answers 0 there; its handles carry their table slot in the low 16 bits and a freed slot is
-// handed out again first, so the slot of a new object stays where it was while nothing leaks
-// and climbs by one with every object left behind.
+// How many GDI objects the process holds. Windows counts them. Wine answers 0 there; its
+// handles carry their table slot in the low 16 bits, and a handle made of a slot alone names
+// whatever object lives in that slot, so the live objects are counted slot by slot.
 long gdiLoad() {
   if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return long(count);
-  GdiObject<HBRUSH> probe(CreateSolidBrush(0));
-  return long(reinterpret_cast<std::uintptr_t>(probe.get()) & 0xFFFF);
+  long live = 0;
+  for (std::uintptr_t slot = 1; slot < 0x10000; ++slot)
+    live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+  return live;
 }
 
 TEST(ClockWindowGdiTest, ALongRunOfComposingAndPresentingLeavesNoGdiObjects) {

@@ -103,7 +103,7 @@ class ControlPanelLayoutTest : public testing::Test {
     panel_ = CreateWindowExW(0, wc.lpszClassName, L"Control Panel", style, 0, 0, frame.right - frame.left,
                              frame.bottom - frame.top, nullptr, nullptr, self, this);
     if (!panel_) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
-    ShowWindow(panel_, SW_SHOWNOACTIVATE);
+    ShowWindow(panel_, SW_SHOW);  // active, as the panel is when the user works in it
     RECT client{};
     GetClientRect(panel_, &client);
     ASSERT_EQ(client.right, kPanelWidth);
@@ -305,8 +305,9 @@ TEST_F(ControlPanelLayoutTest, PowerOffControlsAreMadeAndMarkersLieOnTopOfTheirP
     ASSERT_NE(controls_->find(component), nullptr) << component;
     EXPECT_EQ(GetParent(controls_->find(component)), powerOff) << component;
   }
+  const std::vector<Placed> placed = controlsOn(powerOff);
   std::map<std::wstring, Placed> byName;
-  for (const Placed& c : controlsOn(powerOff)) byName.emplace(c.name, c);
+  for (const Placed& c : placed) byName.emplace(c.name, c);
   for (auto [over, under] : {std::pair{L"Image2", L"Image1"}, {L"Label16", L"Image3"}, {L"Label19", L"Image5"}}) {
     EXPECT_LT(byName.at(over).z, byName.at(under).z) << over << " must be drawn over " << under;
     EXPECT_TRUE(inside(byName.at(over).rect, byName.at(under).rect)) << describe(byName.at(over));
@@ -319,12 +320,13 @@ TEST_F(ControlPanelLayoutTest, PowerOffControlsAreMadeAndMarkersLieOnTopOfTheirP
   EXPECT_EQ(marker.bottom - marker.top, 9);
   EXPECT_NE(SendMessageW(controls_->find(L"Image1"), STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "screen_mini not loaded";
   // Every group box lies under the controls it holds.
-  for (const Placed& c : controlsOn(powerOff))
-    for (const Placed& g : controlsOn(powerOff)) {
+  for (const Placed& c : placed) {
+    for (const Placed& g : placed) {
       if (g.shape == Shape::GroupBox && c.shape != Shape::GroupBox && inside(c.rect, g.rect)) {
         EXPECT_LT(c.z, g.z) << describe(c) << " hidden under " << describe(g);
       }
     }
+  }
 }
 
 TEST_F(ControlPanelLayoutTest, WrapperReportsClicksPressesAndOnlyTheUsersEdits) {

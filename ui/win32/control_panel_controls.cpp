@@ -336,7 +336,7 @@ void ControlPanelControls::createGroup(const PanelGroup& group, std::size_t page
                                 item.component, described, WS_EX_CLIENTEDGE);
         // The up-down that goes with the minutes field.
         if (const SettingSpec* upDown = settingOfComponent(L"UpDown1"); upDown && edit) {
-          HWND arrows = makeControl(UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0,
+          HWND arrows = makeControl(UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_SETBUDDYINT, 0, 0, 0,
                                     0, page, upDown->component, upDown);
           SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
           SendMessageW(arrows, UDM_SETRANGE32, upDown->range.minimum, upDown->range.maximum);

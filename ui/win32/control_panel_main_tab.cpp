@@ -14,9 +14,9 @@ constexpr PanelControl kStartUp[] = {
     {L"Image1", K::Picture, L"screen_mini", 33, 27, 16, 20},
     {L"Image2", K::Picture, L"screen_marker", 9, 9, 4, 4, true},
     {L"ScrollBar1", K::FromSettings, L"", 128, 17, 60, 20},
-    {L"Label13", K::Label, L"0", 28, 14, 194, 22},
+    {L"Label13", K::Label, L"0", 24, 14, 192, 22},
     {L"ScrollBar2", K::FromSettings, L"", 128, 17, 60, 42},
-    {L"Label14", K::Label, L"0", 28, 14, 194, 44},
+    {L"Label14", K::Label, L"0", 24, 14, 192, 44},
     {L"CheckBox7", K::CheckBox, L"Check Position", 150, 17, 10, 62},
     {L"CheckBox8", K::FromSettings, L"", 150, 17, 10, 82},
     {L"CheckBox30", K::FromSettings, L"", 150, 17, 10, 102},
@@ -47,9 +47,9 @@ constexpr PanelControl kPowerOff[] = {
 constexpr PanelControl kWorkTime[] = {
     {L"CheckBox11", K::CheckBox, L"Check Time"}, {L"Image5", K::Picture, L"", 96, 20, 148, -1},
     {L"Label19", K::Label, L"123 00:00:00", 80, 14, 8, 3, true}, kBreak,
-    {L"CheckBox12"}, {L"CheckBox16"},
+    {L"CheckBox12"}, kBreak, {L"CheckBox16"},
 };
-constexpr PanelControl kPlanner[] = {{L"Button1", K::Button, L"Open Daily Planner", 150, 26, 52, 60}};
+constexpr PanelControl kPlanner[] = {{L"Button1", K::Button, L"Open Daily Planner", 150, 26, 52, 54}};
 constexpr PanelControl kCountdown[] = {
     {L"DateTimePicker1"}, {L"DateTimePicker2"}, kBreak, {L"CheckBox14"}, kBreak, {L"CheckBox15"},
 };
@@ -81,8 +81,8 @@ constexpr PanelGroup kGroups[] = {
     {L"Type of the Voice", 122, 290, 100, 72, kVoice},
     {L"Clock Transparency, Style", 10, 374, 222, 112, kTransparency},
     {L"Shutdown PC /Log off from Windows/Hibernation", 240, 66, 254, 196, kPowerOff},
-    {L"System Work Time [days h:m:s]", 240, 266, 254, 80, kWorkTime},
-    {L"Daily Planner", 240, 350, 254, 136, kPlanner},
+    {L"System Work Time [days h:m:s]", 240, 266, 254, 92, kWorkTime},
+    {L"Daily Planner", 240, 362, 254, 124, kPlanner},
     {L"Countdown to the Future Date", 502, 66, 218, 124, kCountdown},
     {L"Inform at Full Hour", 502, 194, 218, 292, {}},
     {L"By Sound Effect", 512, 212, 198, 130, kSound},

@@ -9,7 +9,7 @@ constexpr PanelControl kBreak{L"", K::LineBreak};
 
 constexpr PanelControl kChannels[] = {
     {L"Label40", K::Label, L"(example RSS address:  https://example.com/rss.xml )"}, kBreak,
-    {L"Label41", K::Label, L"RSS Channel Address"}, {L"Edit2", K::Edit, L"", 300},
+    {L"Label41", K::Label, L"RSS Channel Address"}, {L"Edit2", K::Edit, L"", 240},
     {L"Label42", K::Label, L"Your own Channel Name"}, {L"Edit3", K::Edit, L"", 180}, kBreak,
     {L"Button3", K::Button, L"Add RSS Address Channel to The List", 230},
     {L"Button2", K::Button, L"Select Position and Remove From The List", 230}, kBreak,
@@ -34,8 +34,8 @@ constexpr PanelControl kSchedule[] = {
 constexpr PanelGroup kGroups[] = {
     {L"ADD, Remove RSS Channels", 10, 66, 710, 262, kChannels},
     {L"RSS Player", 10, 332, 710, 154, kPlayer},
-    {L"RSS Player Settings Window", 18, 380, 456, 100, kTicker},
-    {L"Play Selected RSS Channel Every", 482, 380, 230, 100, kSchedule},
+    {L"RSS Player Settings Window", 18, 376, 456, 106, kTicker},
+    {L"Play Selected RSS Channel Every", 482, 376, 230, 106, kSchedule},
 };
 
 }  // namespace
