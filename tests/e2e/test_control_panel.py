@@ -332,3 +332,10 @@ def test_stored_ticker_settings_show_in_their_controls_and_survive_a_save(tikora
     values = registry.read_key(r"HKCU\Tikora")
     assert (values["cor_si"], values["cor_st"], values["por_st"]) == (
         ("REG_DWORD", 4), ("REG_DWORD", 3), ("REG_DWORD", 12))
+
+
+def test_open_daily_planner_shows_the_planner_window(tikora, driver):
+    panel = open_panel(tikora, driver)
+    assert not driver.windows(cls="TForm3", pid=tikora.pid)[0]["visible"]
+    driver.click(hwnd=panel["hwnd"], text="Open Daily Planner")
+    wait_until(lambda: driver.windows(cls="TForm3", pid=tikora.pid)[0]["visible"], 5, what="planner shown")

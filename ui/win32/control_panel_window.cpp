@@ -143,6 +143,10 @@ bool ControlPanelWindow::create() {
   hooks.otherSettingEvent = [this](const SettingEvent& event) {
     timeServices_->settingLoaded(event.setting->name);
   };
+  hooks.closeReminderPopupIfShowing = [this] {
+    if (program_.reminderPopup && IsWindowVisible(program_.reminderPopup->hwnd()))
+      SendMessageW(program_.reminderPopup->hwnd(), WM_CLOSE, 0, 0);
+  };
   hooks.showDailyPlanner = [this] {
     if (program_.dailyPlanner) program_.dailyPlanner->show();
   };
