@@ -244,6 +244,11 @@ void ClockFace::applyDigitVisibility() {
   repaint_ = true;
 }
 
+void ClockFace::noteWeekdayAndDateOff(bool weekdayOff, bool dateOff) {
+  settings_.weekdayOff = weekdayOff;
+  settings_.dateOff = dateOff;
+}
+
 void ClockFace::setDigitsOff(bool off) {
   settings_.digitsOff = off;
   applyDigitVisibility();

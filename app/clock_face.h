@@ -114,6 +114,9 @@ class ClockFace {
   // The digits' colour and "OFF" switch.
   Colour changeDigitColour(Colour chosen);
   void setDigitsOff(bool off);
+  // The weekday and date "OFF" switches, as the weekday and date labels just applied them to
+  // digits 9 and 3; the digits' own switch keeps to them.
+  void noteWeekdayAndDateOff(bool weekdayOff, bool dateOff);
   // Every label of the clock in the font, the digits placed again around the ring.
   void applyFont(const FontSpec& font);
 

@@ -179,6 +179,12 @@ TEST_F(ClockFaceTest, FontAndDigitSwitchesFollowTheSettings) {
 
   face_->setDigitsOff(true);
   for (int n = 1; n <= 12; ++n) EXPECT_FALSE(window_.layer(digitComponent(n)).visible) << n;
+  // The weekday switched off since: its digit 9 comes back with the digits, the 3 stays away.
+  face_->noteWeekdayAndDateOff(true, false);
+  face_->setDigitsOff(false);
+  EXPECT_TRUE(window_.layer(ClockComponent::cyfra9).visible);
+  EXPECT_FALSE(window_.layer(ClockComponent::cyfra3).visible);
+  face_->setDigitsOff(true);
   EXPECT_EQ(face_->changeDigitColour(kPureWhite), kNearWhite);
   EXPECT_EQ(window_.layer(ClockComponent::cyfra7).colour, kNearWhite);
 

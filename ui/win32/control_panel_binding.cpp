@@ -91,7 +91,10 @@ void ControlPanelControls::show(const Bound& bound) {
       SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
       break;
     }
-    case SettingControl::Edit: SetWindowTextW(hwnd, std::get<std::wstring>(value).c_str()); break;
+    case SettingControl::Edit:
+      // Setting the same text again would put the caret back to the start while the user types.
+      if (windowText(hwnd) != std::get<std::wstring>(value)) SetWindowTextW(hwnd, std::get<std::wstring>(value).c_str());
+      break;
     case SettingControl::UpDown: SendMessageW(hwnd, UDM_SETPOS32, 0, std::get<std::int32_t>(value)); break;
   }
 }

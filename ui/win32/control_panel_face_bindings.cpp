@@ -61,6 +61,7 @@ bool applyFaceChange(ClockFace& face, Settings& s, const SettingSpec& changed) {
   else if (name == L"sek_of") face.setSecondsOff(s.sek_of);
   else if (name == L"chk_le") face.setLaserOff(s.chk_le);
   else if (name == L"cfr_of") face.setDigitsOff(s.cfr_of);
+  else if (name == L"chk_dw" || name == L"chk_dy") face.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy);
   else if (auto style = secondsStyleOf(&changed)) face.selectSecondsStyle(*style);
   else return false;
   return true;

@@ -98,13 +98,7 @@ void PanelTimeServices::settingChanged(std::wstring_view name) {
   } else if (name == L"co_mi") {
     model_.ComboBox4 = twoDigitText(p_.settings.co_mi);
     powerOff.ComboBox4Change();
-  } else if (name == L"ra_to" || name == L"ra_lo" || name == L"ie_utv" || name == L"ms_pfr" || name == L"chk_st" ||
-             name == L"chk_ct") {
-    services_->settingLoaded(name);
-  } else {
-    return;
   }
-  show();
 }
 
 bool PanelTimeServices::clicked(std::wstring_view component) {

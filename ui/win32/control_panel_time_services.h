@@ -53,7 +53,8 @@ class PanelTimeServices {
   bool settingLoaded(std::wstring_view name);
   // After the settings load: the controls the load sets without an action show their values.
   void settingsLoaded();
-  // The user changed a stored value of these groups.
+  // The user changed a stored value whose control has a change action here: the minutes box
+  // and the exact time's two lists.
   void settingChanged(std::wstring_view name);
   // Unstored check boxes: "Set Minutes", "Set Exact Time", "Check Time", "Show in Clock".
   // False for any other component.

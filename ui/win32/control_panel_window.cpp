@@ -53,12 +53,6 @@ HFONT makeFont(const wchar_t* face, int height, int weight, bool italic, bool un
   return CreateFontIndirectW(&font);
 }
 
-// Values whose controls change the weekday, date and digital time labels, run through the panel
-// model as a loaded value's action would be.
-constexpr std::wstring_view kOverlayValues[] = {L"chk_dw", L"chk_ds", L"chk_dy", L"chk_dff", L"dt_ta",
-                                                L"dt_tb",  L"se_2fh", L"se_4fh", L"chc_co", L"chc_sw",
-                                                L"chc_to", L"chc_dw", L"chc_dc", L"cti_fr"};
-
 // The clock window as the panel moves it and makes it see-through.
 class ClockWindowLink : public ClockWindowActions {
  public:
@@ -226,22 +220,24 @@ void ControlPanelWindow::createPages() {
 
 void ControlPanelWindow::settingChanged(const SettingSpec& setting) {
   if (!model_ || !program_.clock) return;
-  const std::wstring_view name = setting.name;
-  if (name == L"chk_tr") model_->CheckBox20Click();
-  if (name == L"scr_tr") model_->ScrollBar3Change();
-  if (name == L"po_po") model_->ScrollBar1Change();
-  if (name == L"po_pi") model_->ScrollBar2Change();
-  if (name == L"ses_st") startWithSystemClick();
-  if (name == L"scr_tr" || name == L"chk_tr") showTransparencyValue();
-  if (name == L"po_po" || name == L"po_pi") showPosition();
-  bool repaint = overlayChange(setting);
-  if (face_ && applyFaceChange(*face_, settings_, setting)) {
-    controls_->refreshAll();  // a colour the face adjusted
-    repaint = face_->takeRepaint() || repaint;
+  // A click or a scroll runs the same action as when the settings load changes the control;
+  // lists, colours and the edits have their change actions here.
+  if (setting.name == L"ses_st") {
+    startWithSystemClick();
+  } else {
+    model_->dispatchSettingEvent(SettingEvent{&setting});
   }
-  timeServices_->settingChanged(name);
+  listOrColourChange(setting);
+  if (face_ && applyFaceChange(*face_, settings_, setting)) face_->takeRepaint();
+  timeServices_->settingChanged(setting.name);
+  overlays_->refreshDigitalTime(services_.clock.now());
+
+  controls_->refreshAll();  // a colour adjusted to near white, a position kept in range
+  showTransparencyValue();
+  showPosition();
   showTextSwitches();
-  if (repaint) program_.clock->faceUpdated(true);
+  timeServices_->show();
+  program_.clock->faceUpdated(true);
 }
 
 void ControlPanelWindow::controlClicked(std::wstring_view component) {
@@ -330,33 +326,17 @@ void ControlPanelWindow::showTransparencyValue() {
   controls_->setEnabled(L"ScrollBar3", model_->ScrollBar3().enabled);
 }
 
-bool ControlPanelWindow::overlayChange(const SettingSpec& setting) {
+void ControlPanelWindow::listOrColourChange(const SettingSpec& setting) {
   const std::wstring_view name = setting.name;
-  if (name == L"com_fo" || name == L"com_si" || name == L"com_st") {
-    if (name == L"com_fo") overlays_->ComboBox5Change();
-    if (name == L"com_si") overlays_->ComboBox6Change();
-    if (name == L"com_st") overlays_->ComboBox7Change();
-    return true;
-  }
-  if (name == L"col_dw" || name == L"col_dy" || name == L"col_ti" || name == L"col_tt" || name == L"col_tw" ||
-      name == L"col_ft") {
-    if (name == L"col_dw") overlays_->ColorBox4Change();
-    if (name == L"col_dy") overlays_->ColorBox5Change();
-    if (name == L"col_tt") overlays_->ColorBox10Change();
-    if (name == L"col_tw") overlays_->ColorBox12Change();
-    if (name == L"col_ft") overlays_->ColorBox14Change();
-    if (name == L"col_ti") {
-      overlays_->ColorBox6Change();
-      overlays_->refreshDigitalTime(services_.clock.now());
-    }
-    controls_->refreshAll();  // a colour the labels adjusted
-    return true;
-  }
-  if (std::find(std::begin(kOverlayValues), std::end(kOverlayValues), name) == std::end(kOverlayValues))
-    return false;
-  model_->dispatchSettingEvent(SettingEvent{&setting});
-  if (name == L"cti_fr" || name == L"se_2fh" || name == L"se_4fh") overlays_->refreshDigitalTime(services_.clock.now());
-  return true;
+  if (name == L"com_fo") overlays_->ComboBox5Change();
+  if (name == L"com_si") overlays_->ComboBox6Change();
+  if (name == L"com_st") overlays_->ComboBox7Change();
+  if (name == L"col_dw") overlays_->ColorBox4Change();
+  if (name == L"col_dy") overlays_->ColorBox5Change();
+  if (name == L"col_ti") overlays_->ColorBox6Change();
+  if (name == L"col_tt") overlays_->ColorBox10Change();
+  if (name == L"col_tw") overlays_->ColorBox12Change();
+  if (name == L"col_ft") overlays_->ColorBox14Change();
 }
 
 void ControlPanelWindow::startWithSystemClick() {

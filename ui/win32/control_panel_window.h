@@ -85,8 +85,8 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   void settingChanged(const SettingSpec& setting);
   void controlClicked(std::wstring_view component);
   void startWithSystemClick();
-  // The weekday, date and digital time labels' part of a change; true when it had one.
-  bool overlayChange(const SettingSpec& setting);
+  // The change actions of the face font lists and the label colour boxes.
+  void listOrColourChange(const SettingSpec& setting);
   void closeAndOfferSave();
   void Timer1Timer();
 
