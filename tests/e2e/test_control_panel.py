@@ -339,3 +339,25 @@ def test_open_daily_planner_shows_the_planner_window(tikora, driver):
     assert not driver.windows(cls="TForm3", pid=tikora.pid)[0]["visible"]
     driver.click(hwnd=panel["hwnd"], text="Open Daily Planner")
     wait_until(lambda: driver.windows(cls="TForm3", pid=tikora.pid)[0]["visible"], 5, what="planner shown")
+
+
+def test_frame_style_and_seconds_style_show_on_the_clock_at_once(tikora, driver):
+    panel = open_panel(tikora, driver)
+    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
+
+    def changed(a, b, low, high):
+        return sum(1 for x in range(240) for y in range(240)
+                   if low ** 2 <= (x - 120) ** 2 + (y - 120) ** 2 <= high ** 2 and a.getpixel((x, y)) != b.getpixel((x, y)))
+
+    CAPTURES.mkdir(parents=True, exist_ok=True)
+    before = driver.capture_image(CAPTURES / "styles_before.bmp", hwnd=clock)
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    driver.select(hwnd=panel["hwnd"], control_class="ComboBox", group="Clock Frame,  Background,  Digits",
+                  nth=1, index=20)  # "Style 21"
+    framed = driver.capture_until(CAPTURES / "styles_frame.bmp", lambda im: changed(before, im, 100, 119) > 1000,
+                                  hwnd=clock)
+    driver.check(hwnd=panel["hwnd"], text="7", group="Seconds", state=1)
+    marked = driver.capture_until(CAPTURES / "styles_seconds.bmp", lambda im: changed(framed, im, 88, 98) > 100,
+                                  hwnd=clock)
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    marked.save(SCREENSHOTS / "clock_frame_21_seconds_7.png")
