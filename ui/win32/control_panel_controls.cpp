@@ -1,6 +1,7 @@
 // The control panel's controls; see control_panel_controls.h.
 #include "ui/win32/control_panel_controls.h"
 
+#include "core/date_format.h"
 #include "ui/win32/control_panel_owner_draw.h"
 
 #include <commctrl.h>
@@ -22,8 +23,6 @@ const SettingSpec* settingOfComponent(std::wstring_view component) {
     if (described.component == component) return &described;
   return nullptr;
 }
-
-std::wstring twoDigits(int n) { return (n < 10 ? L"0" : L"") + std::to_wstring(n); }
 
 std::vector<std::wstring> listItems(std::wstring_view component) {
   std::vector<std::wstring> items;

@@ -4,13 +4,14 @@
 #include <array>
 #include <utility>
 
+#include "core/date_format.h"
 #include "timeservices/full_hour.h"
 #include "ui/win32/ui_ids.h"
 
 namespace tikora {
 namespace {
 
-// The remaining time and the work time shine on their dark displays.
+// The power-off options whose captions blink.
 constexpr std::array<std::wstring_view, 4> kRadioCaptions{L"RadioButton10", L"RadioButton11", L"RadioButton50",
                                                           L"CheckBox33"};
 constexpr std::array<std::wstring_view, 3> kWarningSounds{L"RadioButton59", L"RadioButton60", L"RadioButton61"};
@@ -19,10 +20,8 @@ constexpr std::array<std::wstring_view, 12> kSoundOptions{
     L"RadioButton16", L"RadioButton17", L"RadioButton18", L"RadioButton19", L"RadioButton20", L"RadioButton38",
     L"RadioButton40", L"RadioButton42", L"RadioButton46", L"RadioButton49", L"RadioButton62", L"RadioButton64"};
 
-std::wstring twoDigitText(int n) {
-  if (n < 0) return L"";
-  return (n < 10 ? L"0" : L"") + std::to_wstring(n);
-}
+// A list choice as its box shows it: "07"; nothing for no choice.
+std::wstring choiceText(int index) { return index < 0 ? L"" : twoDigits(index); }
 
 }  // namespace
 
@@ -32,11 +31,6 @@ PanelTimeServices::PanelTimeServices(PanelTimeServicesParts parts) : p_(std::mov
       reinterpret_cast<std::uintptr_t>(p_.panel)});
   TimeServicesSetup setup;
   setup.effectTimer = &timer4_;
-  // The digit animation's phase starts again with each effect.
-  setup.resetEffectPhase = [this] {
-    effectPhaseStep_ = 1;
-    effectOddEven_ = true;
-  };
   TextOverlays& overlays = p_.overlays;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
   setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };
@@ -50,7 +44,6 @@ PanelTimeServices::PanelTimeServices(PanelTimeServicesParts parts) : p_(std::mov
   services_->powerOff.Timer7().onChange(
       [this](const PanelTimer& timer) { followTimer(timer, toTimer(TimerId::Timer7)); });
 
-  settingsLoaded();
   for (std::wstring_view option : kSoundOptions) p_.controls.watchMouseDown(option);
   for (std::wstring_view caption : kRadioCaptions) p_.controls.setTextColour(caption, RGB(0, 0, 0));
 }
@@ -83,9 +76,8 @@ bool PanelTimeServices::settingLoaded(std::wstring_view name) { return services_
 
 void PanelTimeServices::settingsLoaded() {
   // The exact time's boxes show the stored choices.
-  model_.ComboBox3 = twoDigitText(p_.settings.co_go);
-  model_.ComboBox4 = twoDigitText(p_.settings.co_mi);
-  show();
+  model_.ComboBox3 = choiceText(p_.settings.co_go);
+  model_.ComboBox4 = choiceText(p_.settings.co_mi);
 }
 
 void PanelTimeServices::settingChanged(std::wstring_view name) {
@@ -93,10 +85,10 @@ void PanelTimeServices::settingChanged(std::wstring_view name) {
   if (name == L"ed_mi") {
     powerOff.Edit1Change();
   } else if (name == L"co_go") {
-    model_.ComboBox3 = twoDigitText(p_.settings.co_go);
+    model_.ComboBox3 = choiceText(p_.settings.co_go);
     powerOff.ComboBox3Change();
   } else if (name == L"co_mi") {
-    model_.ComboBox4 = twoDigitText(p_.settings.co_mi);
+    model_.ComboBox4 = choiceText(p_.settings.co_mi);
     powerOff.ComboBox4Change();
   }
 }

@@ -51,7 +51,8 @@ class PanelTimeServices {
   // Runs the action of the control behind a value the settings load changed; false when the
   // value is not one of these groups'.
   bool settingLoaded(std::wstring_view name);
-  // After the settings load: the controls the load sets without an action show their values.
+  // After the settings load: the exact time's boxes take the stored hour and minute, which the
+  // load sets without an action.
   void settingsLoaded();
   // The user changed a stored value whose control has a change action here: the minutes box
   // and the exact time's two lists.
@@ -86,9 +87,6 @@ class PanelTimeServices {
   Win32MessageBox messageBoxes_;
   TimeServicesControls model_;
   PanelTimer timer4_{1000, false};
-  // The digit animation's phase step and odd/even switch, set when an effect starts.
-  int effectPhaseStep_ = 1;
-  bool effectOddEven_ = true;
   std::unique_ptr<TimeServicesContext> context_;
   std::unique_ptr<TimeServices> services_;
 };

@@ -150,12 +150,8 @@ bool ControlPanelWindow::create() {
       std::move(hooks));
   model_->FormCreate();
 
-  // The controls show what was loaded.
-  controls_->refreshAll();
-  showTransparencyValue();
-  showPosition();
-  showTextSwitches();
   timeServices_->settingsLoaded();
+  showControls();  // what was loaded
   overlays_->refreshDigitalTime(services_.clock.now());
   if (face_) face_->takeRepaint();
   clock.faceUpdated(true);
@@ -232,12 +228,16 @@ void ControlPanelWindow::settingChanged(const SettingSpec& setting) {
   timeServices_->settingChanged(setting.name);
   overlays_->refreshDigitalTime(services_.clock.now());
 
-  controls_->refreshAll();  // a colour adjusted to near white, a position kept in range
+  showControls();  // also a colour adjusted to near white, a position kept in range
+  program_.clock->faceUpdated(true);
+}
+
+void ControlPanelWindow::showControls() {
+  controls_->refreshAll();
   showTransparencyValue();
   showPosition();
   showTextSwitches();
   timeServices_->show();
-  program_.clock->faceUpdated(true);
 }
 
 void ControlPanelWindow::controlClicked(std::wstring_view component) {

@@ -37,10 +37,6 @@ inline constexpr int kControlPanelClientHeight = 499;
 inline constexpr wchar_t kControlPanelTitle[] = L"Tikora ";
 inline constexpr wchar_t kHomePageCaption[] = L"Home Page";
 inline constexpr UINT kFaceTickInterval = 1000;    // Timer1, ms
-inline constexpr UINT kSecondTickInterval = 1000;  // Timer2, ms
-// Where the clock starts unless a start-up position is set: this far in from the screen's
-// right edge and from its top.
-inline constexpr int kClockEdgeGap = 30;
 
 struct ControlPanelWindowServices {
   const TextMetrics& metrics;
@@ -74,6 +70,8 @@ class ControlPanelWindow : public WindowBase<ControlPanelWindow> {
   void createHeader();
   void createPages();
   void paintBanner();
+  // Every control shows the live settings and the state the actions gave it.
+  void showControls();
   void showTransparencyValue();
   void showHomePageLink();
   static LRESULT CALLBACK homePageProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
