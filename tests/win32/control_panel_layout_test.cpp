@@ -369,6 +369,20 @@ TEST_F(ControlPanelLayoutTest, WrapperReportsClicksPressesAndOnlyTheUsersEdits) 
   // The arrows go on from the typed number.
   EXPECT_THAT(changed_, testing::UnorderedElementsAre(L"ed_mi", L"up_mi"));
   EXPECT_EQ(settings_.up_mi, 42) << "the up-down does not read its edit";
+
+  // A typed hour that names an item is kept as the picked item; other text keeps the last one.
+  HWND hourEdit = FindWindowExW(controls_->find(L"ComboBox3"), nullptr, L"Edit", nullptr);
+  ASSERT_NE(hourEdit, nullptr);
+  auto type = [&](const wchar_t* text) {
+    SendMessageW(hourEdit, EM_SETSEL, 0, -1);
+    if (!*text) SendMessageW(hourEdit, WM_CHAR, VK_BACK, 1);
+    for (const wchar_t* c = text; *c; ++c) SendMessageW(hourEdit, WM_CHAR, *c, 1);
+  };
+  for (auto [typed, kept] : {std::pair{L"07", 7}, {L"7", 7}, {L"23", 23}, {L"x", 23}, {L"", 23}, {L"0", 0}}) {
+    type(typed);
+    EXPECT_EQ(textOf(hourEdit), typed);
+    EXPECT_EQ(settings_.co_go, kept) << "typed " << testing::PrintToString(std::wstring(typed));
+  }
 }
 
 }  // namespace

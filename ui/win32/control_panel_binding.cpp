@@ -37,6 +37,36 @@ std::wstring windowText(HWND hwnd) {
   return text;
 }
 
+// The item of an editable list that a typed text names: the item written the same way, or, for a
+// number, the item holding the same number ("7" names "07"); -1 when none does.
+int typedItem(HWND combo, const std::wstring& typed) {
+  if (typed.empty()) return -1;
+  const LRESULT exact = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(typed.c_str()));
+  if (exact != CB_ERR) return static_cast<int>(exact);
+  auto number = [](const std::wstring& text) -> long {
+    if (text.empty() || text.size() > 4) return -1;
+    long n = 0;
+    for (wchar_t c : text) {
+      if (c < L'0' || c > L'9') return -1;
+      n = n * 10 + (c - L'0');
+    }
+    return n;
+  };
+  const long wanted = number(typed);
+  if (wanted < 0) return -1;
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length <= 0 || length > 4) continue;
+    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<std::size_t>(length));
+    if (number(item) == wanted) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 // Passes every mouse button press on a watched control to the controls' owner.
 LRESULT CALLBACK mouseDownWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR owner) {
@@ -156,6 +186,12 @@ bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
   }
   const SettingSpec& described = *bound->setting;
   if (code == CBN_EDITCHANGE) {
+    // A typed item counts as picked, so that a save keeps it; the typed text itself goes to the
+    // box's own change action.
+    if (described.control == SettingControl::ListChoice) {
+      const int item = typedItem(bound->hwnd, windowText(bound->hwnd));
+      if (item >= 0) setValue(settings_, described, SettingValue{static_cast<std::int32_t>(item)});
+    }
     if (onTyped) onTyped(bound->component, windowText(bound->hwnd));
     return true;
   }
