@@ -7,7 +7,9 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "ui/win32/control_panel_owner_draw.h"
 
@@ -37,6 +39,16 @@ std::wstring windowText(HWND hwnd) {
   return text;
 }
 
+// The text of a list's item; nothing for an item the list does not have.
+std::optional<std::wstring> itemText(HWND combo, LRESULT index) {
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 // The item of an editable list that a typed text names: the item written the same way, or, for a
 // number, the item holding the same number ("7" names "07"); -1 when none does.
 int typedItem(HWND combo, const std::wstring& typed) {
@@ -57,12 +69,8 @@ int typedItem(HWND combo, const std::wstring& typed) {
   if (wanted < 0) return -1;
   const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-    if (length <= 0 || length > 4) continue;
-    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
-    item.resize(static_cast<std::size_t>(length));
-    if (number(item) == wanted) return static_cast<int>(i);
+    const std::optional<std::wstring> item = itemText(combo, i);
+    if (item && number(*item) == wanted) return static_cast<int>(i);
   }
   return -1;
 }
@@ -225,13 +233,9 @@ bool ControlPanelControls::command(WPARAM wParam, LPARAM lParam) {
       break;
     case SettingControl::FontName: {
       if (code != CBN_SELCHANGE) return true;
-      const LRESULT index = SendMessageW(bound->hwnd, CB_GETCURSEL, 0, 0);
-      const LRESULT length = SendMessageW(bound->hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-      if (length < 0) return true;
-      std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-      SendMessageW(bound->hwnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name.data()));
-      name.resize(static_cast<std::size_t>(length));
-      setValue(settings_, described, SettingValue{name});
+      std::optional<std::wstring> name = itemText(bound->hwnd, SendMessageW(bound->hwnd, CB_GETCURSEL, 0, 0));
+      if (!name) return true;
+      setValue(settings_, described, SettingValue{std::move(*name)});
       break;
     }
     case SettingControl::Edit: {
