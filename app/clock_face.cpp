@@ -8,49 +8,20 @@
 #include "face/digits.h"
 #include "face/hand_picture.h"
 #include "face/hand_style.h"
-#include "face/text_overlays.h"
+#include "app/text_overlays.h"
 
 namespace tikora {
 namespace {
 
 constexpr int kFrameStyleCount = 40;
-constexpr int kFirstFontPoints = 8;  // "8" to "12"
-constexpr int kFontSizeChoices = 5;
-constexpr std::wstring_view kFontPlaceholder = L"Font";
 
 PixelList handList(const Resources& resources, const std::wstring& name) {
   const auto picture = resources.loadBitmap(name);
   return picture ? handListFromPicture(*picture) : PixelList{};
 }
 
-bool isLabel(const ClockWindowModel& window, ClockComponent component) {
-  return window.layer(component).kind == LayerKind::Text;
-}
 
 }  // namespace
-
-FontSpec faceFont(std::wstring_view name, int sizeIndex, int styleIndex) {
-  FontSpec font;
-  font.faceName = name.empty() || name == kFontPlaceholder ? std::wstring(kDefaultFaceFontName)
-                                                           : std::wstring(name);
-  font.points = sizeIndex >= 0 && sizeIndex < kFontSizeChoices ? kFirstFontPoints + sizeIndex
-                                                                : kDefaultFaceFontPoints;
-  switch (styleIndex) {
-    case 0:  // "Normal"
-      break;
-    case 1:  // "Italic"
-      font.italic = true;
-      break;
-    case 3:  // "Italic Bold"
-      font.italic = true;
-      font.bold = true;
-      break;
-    default:  // "Bold", and the face's own style when none is chosen
-      font.bold = true;
-      break;
-  }
-  return font;
-}
 
 ClockFace::ClockFace(ClockWindowModel& window, const TextMetrics& metrics, const Resources& resources,
                      ClockStartPictures pictures, ClockFaceHooks hooks)
@@ -108,7 +79,6 @@ void ClockFace::composeAtStartUp(const ClockFaceSettings& settings) {
   window_.setColour(ClockComponent::Label4, settings_.date);
   for (int n = 1; n <= kDigitCount; ++n) window_.setColour(digitComponent(n), settings_.digits);
   applyDigitVisibility();
-  applyFont(faceFont(settings_.fontName, settings_.fontSizeIndex, settings_.fontStyleIndex));
   applyHandVisibility();
 
   rebuildSecondHandTable();
@@ -252,17 +222,6 @@ void ClockFace::noteWeekdayAndDateOff(bool weekdayOff, bool dateOff) {
 void ClockFace::setDigitsOff(bool off) {
   settings_.digitsOff = off;
   applyDigitVisibility();
-}
-
-void ClockFace::applyFont(const FontSpec& font) {
-  font_ = font;
-  for (const ClockComponent component : window_.layerOrder()) {
-    if (!isLabel(window_, component)) continue;
-    window_.setFont(component, font_);
-    window_.autoSize(component, metrics_);
-  }
-  placeDigitLabels(window_, metrics_);
-  repaint_ = true;
 }
 
 const Bitmap* ClockFace::picture(ClockComponent component) const {

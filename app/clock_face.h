@@ -45,17 +45,7 @@ struct ClockFaceSettings {
   bool dateOff = true;           // chk_dy: the date is not shown, digit 3 is
   bool secondHandOff = false;    // chk_sh
   bool allHandsOff = false;      // cal_of
-  std::wstring fontName = L"Font";  // com_fo: "Font" is what a first run stores
-  int fontSizeIndex = -1;           // com_si: "8" to "12", -1 for no choice
-  int fontStyleIndex = -1;          // com_st: "Normal", "Italic", "Bold", "Italic Bold", -1 none
 };
-
-// What the face labels are written in, from the three font settings. A first run stores the
-// placeholder name "Font" and no size or style; the labels then show in the face's own font,
-// Arial 10 point bold.
-inline constexpr std::wstring_view kDefaultFaceFontName = L"Arial";
-inline constexpr int kDefaultFaceFontPoints = 10;
-FontSpec faceFont(std::wstring_view name, int sizeIndex, int styleIndex);
 
 struct ClockFaceHooks {
   // Handles the window messages waiting now, once; called before each of the sixty rotations of
@@ -117,8 +107,6 @@ class ClockFace {
   // The weekday and date "OFF" switches, as the weekday and date labels just applied them to
   // digits 9 and 3; the digits' own switch keeps to them.
   void noteWeekdayAndDateOff(bool weekdayOff, bool dateOff);
-  // Every label of the clock in the font, the digits placed again around the ring.
-  void applyFont(const FontSpec& font);
 
   // ---- State ----
   const ClockFaceSettings& settings() const { return settings_; }
@@ -126,7 +114,6 @@ class ClockFace {
   const ClockHands& hands() const { return hands_; }
   const LaserSwitch& laserSwitch() const { return laserSwitch_; }
   int currentSecond() const { return currentSecond_; }
-  const FontSpec& font() const { return font_; }
 
   // The picture a layer of the clock window shows (face, hands, strip, stripe); null for labels
   // and for a picture not made yet.
@@ -151,7 +138,6 @@ class ClockFace {
   FaceLayerState layer_;
   ClockHands hands_;
   LaserSwitch laserSwitch_;
-  FontSpec font_;
   int currentSecond_ = 0;
   bool repaint_ = true;
 };

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "app/startup.h"
+
 namespace tikora {
 namespace {
 
@@ -27,6 +29,76 @@ bool dragsWindow(ClockComponent c) {
   return c == ClockComponent::Image1 || c == ClockComponent::Image3 || c == ClockComponent::Image4;
 }
 
+// PopupMenu1's items in order: component, caption, picture; "-" is the separator.
+struct MenuItemStart {
+  ClockMenuItem item;
+  std::wstring_view name;
+  std::wstring_view caption;
+  int image;
+};
+constexpr MenuItemStart kMenuItems[] = {
+    {ClockMenuItem::ControlPanel1, L"ControlPanel1", L"Control Panel", 3},
+    {ClockMenuItem::HideClock1, L"HideClock1", L"Hide Clock", 5},
+    {ClockMenuItem::DailyPlanner1, L"DailyPlanner1", L"Daily Planner", 4},
+    {ClockMenuItem::odaysDate1, L"odaysDate1", L"Today's Date", 7},
+    {ClockMenuItem::N1, L"N1", L"-", kNoImage},
+    {ClockMenuItem::Exit1, L"Exit1", L"Exit", 2},
+};
+
+std::vector<Component> clockComponents() {
+  std::vector<Component> components;
+  const Rect whole{0, 0, kClockWindowSize, kClockWindowSize};
+  for (int i = 0; i < kClockComponentCount; ++i) {
+    Component layer;
+    layer.name = std::wstring(kNames[std::size_t(i)]);
+    layer.kind = ComponentKind::Label;
+    layer.parent = std::wstring(kClockWindowName);
+    layer.state.font = FontSpec{};
+    components.push_back(std::move(layer));
+  }
+  auto at = [&](ClockComponent c) -> Component& { return components[std::size_t(c)]; };
+  for (const auto c : {ClockComponent::Image1, ClockComponent::Image2, ClockComponent::Image3,
+                       ClockComponent::Image4}) {
+    at(c).kind = ComponentKind::Layer;
+    at(c).state.font.reset();
+    at(c).state.bounds = whole;
+    // The hand layers are drawn leaving out their background colour.
+    if (c != ClockComponent::Image1) at(c).options = kTransparent;
+  }
+  at(ClockComponent::Image6).kind = ComponentKind::Layer;
+  at(ClockComponent::Image6).state.font.reset();
+  at(ClockComponent::Image6).state.bounds = {kStripePosition.x, kStripePosition.y, kStripeWidth, kStripeHeight};
+  at(ClockComponent::Image6).state.visible = false;
+  // The strip shows only while the pointer is over the clock; the first face tick decides.
+  at(ClockComponent::Image5).kind = ComponentKind::Layer;
+  at(ClockComponent::Image5).state.font.reset();
+  at(ClockComponent::Image5).state.bounds = {kStripPosition.x, kStripPosition.y, kStripWidth, kStripHeight};
+  at(ClockComponent::Image5).state.visible = false;
+  for (const LabelStart& start : kLabelStarts) {
+    at(start.component).state.bounds.top = start.top;
+    at(start.component).state.visible = start.visible;
+  }
+  for (const MenuItemStart& start : kMenuItems) {
+    Component item;
+    item.name = std::wstring(start.name);
+    item.kind = ComponentKind::MenuItem;
+    item.parent = L"PopupMenu1";
+    item.state.text = std::wstring(start.caption);
+    item.state.image = start.image;
+    item.state.isDefault = start.item == ClockMenuItem::Exit1;
+    components.push_back(std::move(item));
+  }
+  Component window;
+  window.name = std::wstring(kClockWindowName);
+  window.kind = ComponentKind::Window;
+  window.state.text = std::wstring(kClockWindowCaption);
+  window.state.bounds = whole;
+  window.state.visible = false;
+  window.state.position = 255;
+  components.push_back(std::move(window));
+  return components;
+}
+
 }  // namespace
 
 std::wstring_view componentName(ClockComponent component) {
@@ -37,31 +109,35 @@ ClockComponent digitComponent(int n) {
   return static_cast<ClockComponent>(static_cast<int>(ClockComponent::cyfra1) + std::clamp(n, 1, 12) - 1);
 }
 
-ClockWindowModel::ClockWindowModel() {
-  const LayerBounds whole{0, 0, kClockWindowSize, kClockWindowSize};
-  for (int i = 0; i < kClockComponentCount; ++i) {
-    ClockLayer& layer = layers_[std::size_t(i)];
-    layer.component = static_cast<ClockComponent>(i);
-    layer.kind = LayerKind::Text;
-    order_.push_back(layer.component);
-  }
-  for (const auto c : {ClockComponent::Image1, ClockComponent::Image2, ClockComponent::Image3,
-                       ClockComponent::Image4}) {
-    at(c).kind = c == ClockComponent::Image1 ? LayerKind::Picture : LayerKind::TransparentPicture;
-    at(c).bounds = whole;
-  }
-  at(ClockComponent::Image6).kind = LayerKind::Picture;
-  at(ClockComponent::Image6).bounds = {kStripePosition.x, kStripePosition.y, kStripeWidth, kStripeHeight};
-  at(ClockComponent::Image6).visible = false;
-  // The strip shows only while the pointer is over the clock; the first face tick decides.
-  at(ClockComponent::Image5).kind = LayerKind::Picture;
-  at(ClockComponent::Image5).bounds = {kStripPosition.x, kStripPosition.y, kStripWidth, kStripHeight};
-  at(ClockComponent::Image5).visible = false;
-  for (const LabelStart& start : kLabelStarts) {
-    at(start.component).bounds.top = start.top;
-    at(start.component).visible = start.visible;
-  }
+ClockWindowModel::ClockWindowModel() : table_(clockComponents()) {
+  for (int i = 0; i < kClockComponentCount; ++i) order_.push_back(static_cast<ClockComponent>(i));
 }
+
+LayerKind ClockWindowModel::layerKind(ClockComponent component) const {
+  const Component& layer = table_.all()[index(component)];
+  if (layer.kind == ComponentKind::Label) return LayerKind::Text;
+  return layer.options & kTransparent ? LayerKind::TransparentPicture : LayerKind::Picture;
+}
+
+const FontSpec& ClockWindowModel::font(ClockComponent component) const {
+  static const FontSpec kNone;
+  const auto& font = layer(component).font;
+  return font ? *font : kNone;
+}
+
+void ClockWindowModel::setWindowPosition(int left, int top) {
+  Rect& bounds = table_[kClockWindowName].bounds;
+  bounds.left = left;
+  bounds.top = top;
+}
+
+void ClockWindowModel::setAlphaBlend(bool enabled) { table_[kClockWindowName].checked = enabled; }
+
+void ClockWindowModel::setAlphaBlendValue(int alpha) {
+  table_[kClockWindowName].position = std::clamp(alpha, 0, 255);
+}
+
+void ClockWindowModel::setStayOnTop(bool onTop) { table_[kClockWindowName].isDefault = onTop; }
 
 void ClockWindowModel::setPosition(ClockComponent component, int left, int top) {
   at(component).bounds.left = left;
@@ -70,7 +146,7 @@ void ClockWindowModel::setPosition(ClockComponent component, int left, int top) 
 
 void ClockWindowModel::autoSize(ClockComponent component, const TextMetrics& metrics) {
   ClockLayer& label = at(component);
-  const TextSize size = metrics.measure(label.text, label.font);
+  const TextSize size = metrics.measure(label.text, font(component));
   label.bounds.width = size.width;
   label.bounds.height = size.height;
 }
@@ -117,19 +193,14 @@ ClockActions ClockWindowModel::click(Point client, Point screenPointer) const {
   return Image5Click(screenPointer);
 }
 
-StripPlace ClockWindowModel::stripPlace() const {
-  const LayerBounds& strip = layer(ClockComponent::Image5).bounds;
-  return {strip.left, strip.top, strip.height};
-}
-
 void ClockWindowModel::refreshStrip(Point screenPointer) {
-  const StripUpdate update = updateStrip(screenPointer, windowRect(), stripPlace());
+  const StripUpdate update = updateStrip(screenPointer, windowRect(), layer(ClockComponent::Image5).bounds);
   setVisible(ClockComponent::Image5, update.visible);
-  if (update.hint) stripHint_ = std::wstring(*update.hint);
+  if (update.hint) at(ClockComponent::Image5).hint = std::wstring(*update.hint);
 }
 
 ClockActions ClockWindowModel::Image5Click(Point screenPointer) const {
-  switch (stripClick(screenPointer, windowRect(), stripPlace())) {
+  switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Image5).bounds)) {
     case StripClick::ShowControlPanel:
       return {ClockAction::ShowControlPanel};
     case StripClick::EndProgram:
@@ -155,15 +226,13 @@ ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
 }
 
 std::vector<MenuItemState> ClockWindowModel::PopupMenu1() const {
-  return {
-      {ClockMenuItem::ControlPanel1, L"ControlPanel1", L"Control Panel", 3, false, false},
-      {ClockMenuItem::HideClock1, L"HideClock1", hideClockShowsShow_ ? L"Show Clock" : L"Hide Clock",
-       hideClockShowsShow_ ? 6 : 5, false, false},
-      {ClockMenuItem::DailyPlanner1, L"DailyPlanner1", L"Daily Planner", 4, false, false},
-      {ClockMenuItem::odaysDate1, L"odaysDate1", L"Today's Date", 7, false, false},
-      {ClockMenuItem::N1, L"N1", L"-", kNoImage, true, false},
-      {ClockMenuItem::Exit1, L"Exit1", L"Exit", 2, false, true},
-  };
+  std::vector<MenuItemState> items;
+  for (const MenuItemStart& start : kMenuItems) {
+    const ComponentState& item = table_[start.name];
+    items.push_back({start.item, start.name, item.text, item.image, start.item == ClockMenuItem::N1,
+                     item.isDefault});
+  }
+  return items;
 }
 
 ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowing) {
@@ -186,7 +255,9 @@ ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowi
 
 ClockActions ClockWindowModel::HideClock1Click(bool clockShowing) {
   // Decided by the window's real state, so the item stays right whatever hid or showed it.
-  hideClockShowsShow_ = clockShowing;
+  ComponentState& item = table_[L"HideClock1"];
+  item.text = clockShowing ? L"Show Clock" : L"Hide Clock";
+  item.image = clockShowing ? 6 : 5;
   tray_.image = clockShowing ? 1 : 0;
   return {clockShowing ? ClockAction::HideClockWindow : ClockAction::ShowClockWindow,
           ClockAction::UpdateTrayIcon};

@@ -1,7 +1,8 @@
-// The clock window (`TForm1`) as a model: its child components in their layer order with kind,
-// bounds, visibility, text, colour and font; the z-order moves of the "In Front of Clock Hands"
-// switches; which component a press lands on and whether it drags the window; the tray icon and
-// its popup menu; and the two-button strip.
+// The clock window (`TForm1`) as a model: its components (the layers in their layer order, the
+// menu items of PopupMenu1 and the window itself) in one ComponentTable; the z-order moves of the
+// "In Front of Clock Hands" switches; which component a press lands on and whether it drags the
+// window; the tray icon and its popup menu; and the two-button strip. The window's place on the
+// screen, its alpha and its stay-on-top style are the state of its "TForm1" component.
 //
 // Handlers return the things the Win32 layer has to do (show a window, pop up the menu, start
 // the system's move loop), in the order it has to do them. The model itself never touches a
@@ -15,7 +16,8 @@
 #include <vector>
 
 #include "core/colour.h"
-#include "core/painter.h"
+#include "core/component.h"
+#include "core/geometry.h"
 #include "face/strip.h"
 #include "platform/text_metrics.h"
 
@@ -46,36 +48,17 @@ std::wstring_view componentName(ClockComponent component);
 // cyfra1 to cyfra12 for n = 1 to 12.
 ClockComponent digitComponent(int n);
 
+inline constexpr std::wstring_view kClockWindowName = L"TForm1";
+
 enum class LayerKind {
   Picture,             // covers its whole box
   TransparentPicture,  // a hand layer: drawn leaving out the background colour, covers its box
   Text,                // a label: covers the box of its text
 };
 
-struct LayerBounds {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  bool contains(Point p) const {
-    return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height;
-  }
-  friend bool operator==(const LayerBounds&, const LayerBounds&) = default;
-};
-
-struct ClockLayer {
-  ClockComponent component = ClockComponent::Image1;
-  LayerKind kind = LayerKind::Picture;
-  LayerBounds bounds;
-  bool visible = true;
-  // Labels only.
-  std::wstring text;
-  Colour colour = 0x000000;
-  FontSpec font;
-};
-
-enum class MouseButton { Left, Right, Middle };
+// A layer's state: bounds, visibility, text, text colour and font. The layer's component in
+// components() holds it.
+using ClockLayer = ComponentState;
 
 // What the Win32 layer does for a handler, in the order given.
 enum class ClockAction {
@@ -136,14 +119,23 @@ class ClockWindowModel {
  public:
   ClockWindowModel();
 
+  ClockWindowModel(const ClockWindowModel&) = delete;
+  ClockWindowModel& operator=(const ClockWindowModel&) = delete;
+
   // ---- Components ----
-  const ClockLayer& layer(ClockComponent component) const { return layers_[index(component)]; }
+  ComponentTable& components() { return table_; }
+  const ComponentTable& components() const { return table_; }
+  const ClockLayer& layer(ClockComponent component) const { return table_.all()[index(component)].state; }
+  LayerKind layerKind(ClockComponent component) const;
   void setVisible(ClockComponent component, bool visible) { at(component).visible = visible; }
-  void setBounds(ClockComponent component, const LayerBounds& bounds) { at(component).bounds = bounds; }
+  void setBounds(ClockComponent component, const Rect& bounds) { at(component).bounds = bounds; }
   void setPosition(ClockComponent component, int left, int top);
   void setText(ClockComponent component, std::wstring text) { at(component).text = std::move(text); }
-  void setColour(ClockComponent component, Colour colour) { at(component).colour = colour; }
+  void setColour(ClockComponent component, Colour colour) { at(component).textColour = colour; }
+  // A label's colour; black for one never coloured.
+  Colour colour(ClockComponent component) const { return layer(component).textColour.value_or(0); }
   void setFont(ClockComponent component, FontSpec font) { at(component).font = std::move(font); }
+  const FontSpec& font(ClockComponent component) const;
   // A label's box made the measured size of its text in its font, its left and top kept.
   void autoSize(ClockComponent component, const TextMetrics& metrics);
 
@@ -165,19 +157,27 @@ class ClockWindowModel {
   ClockActions click(Point client, Point screenPointer) const;
 
   // ---- Window on the screen ----
-  void setWindowPosition(int left, int top) {
-    windowLeft_ = left;
-    windowTop_ = top;
-  }
-  int windowLeft() const { return windowLeft_; }
-  int windowTop() const { return windowTop_; }
-  WindowRect windowRect() const { return {windowLeft_, windowTop_, kClockWindowSize, kClockWindowSize}; }
+  // The window's own component: its place and size on the screen, whether it shows, alpha
+  // (position, 0 to 255, used while `checked`), stay on top (`isDefault`).
+  const ComponentState& window() const { return table_[kClockWindowName]; }
+  void setWindowPosition(int left, int top);
+  int windowLeft() const { return window().bounds.left; }
+  int windowTop() const { return window().bounds.top; }
+  Rect windowRect() const { return window().bounds; }
+  // Whole-window alpha blending on or off; white stays see-through either way.
+  void setAlphaBlend(bool enabled);
+  // 0 (invisible) to 255 (opaque); used while alpha blending is on.
+  void setAlphaBlendValue(int alpha);
+  bool alphaBlend() const { return window().checked; }
+  int alphaBlendValue() const { return window().position; }
+  void setStayOnTop(bool onTop);
+  bool stayOnTop() const { return window().isDefault; }
 
   // ---- Two-button strip ----
   // The face tick's strip step: shows the strip while the pointer is over the window rectangle
   // and sets its hint over a button.
   void refreshStrip(Point screenPointer);
-  const std::wstring& stripHint() const { return stripHint_; }
+  const std::wstring& stripHint() const { return layer(ClockComponent::Image5).hint; }
   ClockActions Image5Click(Point screenPointer) const;
 
   // ---- Tray icon and menu ----
@@ -197,17 +197,13 @@ class ClockWindowModel {
 
  private:
   static std::size_t index(ClockComponent c) { return static_cast<std::size_t>(c); }
-  ClockLayer& at(ClockComponent c) { return layers_[index(c)]; }
+  ClockLayer& at(ClockComponent c) { return table_.all()[index(c)].state; }
   void moveInOrder(ClockComponent component, bool toTop);
-  StripPlace stripPlace() const;
 
-  std::array<ClockLayer, kClockComponentCount> layers_;
+  // The layers first, in the order of ClockComponent, so a layer's index is its enum value.
+  ComponentTable table_;
   std::vector<ClockComponent> order_;
-  int windowLeft_ = 0;
-  int windowTop_ = 0;
-  std::wstring stripHint_;
   TrayIconRecord tray_;
-  bool hideClockShowsShow_ = false;  // "Hide Clock" item reads "Show Clock"
 };
 
 }  // namespace tikora

@@ -16,7 +16,7 @@
 #include "app/settings.h"
 #include "app/settings_store.h"
 #include "core/painter.h"
-#include "face/text_overlays.h"
+#include "app/text_overlays.h"
 #include "platform/clock.h"
 #include "platform/result.h"
 #include "platform/shell.h"
@@ -70,7 +70,6 @@ struct LabelState {
   friend bool operator==(const LabelState&, const LabelState&) = default;
 };
 
-enum class PointerShape { Arrow, Hand };
 
 // The parts of creation, the load actions and the button that belong to other windows and
 // features. An empty hook is skipped.

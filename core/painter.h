@@ -28,14 +28,9 @@
 
 #include "core/bitmap.h"
 #include "core/colour.h"
+#include "core/geometry.h"
 
 namespace tikora {
-
-struct Point {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
 
 struct Pen {
   Colour colour = 0x000000;

@@ -19,18 +19,20 @@ void paintHandPicture(Bitmap& picture, const PixelList& hand, Colour handColour,
                      record.colour == kHandColourMarker ? handColour : record.colour);
 }
 
-PixelBounds paintedHandBounds(const PixelList& hand) {
-  PixelBounds bounds{kHandPictureSize, kHandPictureSize, -1, -1};
+Rect paintedHandBounds(const PixelList& hand) {
+  // Both edges inclusive while scanning.
+  int left = kHandPictureSize, top = kHandPictureSize, right = -1, bottom = -1;
   for (const PixelRecord& record : hand) {
     if (record.x < 0 || record.y < 0 || record.x >= kHandPictureSize ||
         record.y >= kHandPictureSize)
       continue;
-    bounds.left = std::min(bounds.left, int(record.x));
-    bounds.top = std::min(bounds.top, int(record.y));
-    bounds.right = std::max(bounds.right, int(record.x));
-    bounds.bottom = std::max(bounds.bottom, int(record.y));
+    left = std::min(left, int(record.x));
+    top = std::min(top, int(record.y));
+    right = std::max(right, int(record.x));
+    bottom = std::max(bottom, int(record.y));
   }
-  return bounds.empty() ? PixelBounds{} : bounds;
+  if (right < left || bottom < top) return {};
+  return Rect::fromEdges(left, top, right + 1, bottom + 1);
 }
 
 Bitmap paintHandPicture(const PixelList& hand, Colour handColour, Colour background) {

@@ -29,6 +29,6 @@ void paintHandPicture(Bitmap& picture, const PixelList& hand, Colour handColour,
 Bitmap paintHandPicture(const PixelList& hand, Colour handColour, Colour background);
 // The rectangle a painted hand can differ from its background in: around the records that fall
 // inside the picture.
-PixelBounds paintedHandBounds(const PixelList& hand);
+Rect paintedHandBounds(const PixelList& hand);
 
 }  // namespace tikora

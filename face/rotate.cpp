@@ -57,17 +57,16 @@ void narrowRange(double slope, double offset, double low, double high, double dx
 
 }  // namespace
 
-PixelBounds boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour) {
-  PixelBounds bounds;
-  if (picture.empty()) return bounds;
+Rect boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour) {
+  if (picture.empty()) return {};
   const std::vector<std::uint8_t> plain = filledRow(picture.width(), colour);
   const std::uint8_t blue = blueOf(colour), green = greenOf(colour), red = redOf(colour);
   const auto differs = [&](const std::uint8_t* row, int x) {
     const std::uint8_t* p = row + std::size_t(x) * 3;
     return p[0] != blue || p[1] != green || p[2] != red;
   };
-  bounds.left = picture.width();
-  bounds.top = picture.height();
+  // Both edges inclusive while scanning.
+  int left = picture.width(), top = picture.height(), right = -1, bottom = -1;
   for (int y = 0; y < picture.height(); ++y) {
     const std::uint8_t* row = picture.row(y);
     if (std::memcmp(row, plain.data(), picture.stride()) == 0) continue;
@@ -75,18 +74,18 @@ PixelBounds boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour) {
     while (!differs(row, first)) ++first;
     int last = picture.width() - 1;
     while (!differs(row, last)) --last;
-    bounds.left = std::min(bounds.left, first);
-    bounds.right = std::max(bounds.right, last);
-    bounds.top = std::min(bounds.top, y);
-    bounds.bottom = y;
+    left = std::min(left, first);
+    right = std::max(right, last);
+    top = std::min(top, y);
+    bottom = y;
   }
-  if (bounds.right < 0) return PixelBounds{};
-  return bounds;
+  if (right < 0) return {};
+  return Rect::fromEdges(left, top, right + 1, bottom + 1);
 }
 
 double drawnAngle(double angleDegrees) { return angleDegrees == 270.0 ? 269.8 : angleDegrees; }
 
-void rotatePicture(const Bitmap& source, const PixelBounds& sourceBounds, Bitmap& destination,
+void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& destination,
                    double angleDegrees, Colour fill, int centreX, int centreY,
                    RotationFootprint* footprint) {
   if (&source == &destination) {  // the mapping reads pixels it has already overwritten
@@ -153,9 +152,9 @@ void rotatePicture(const Bitmap& source, const PixelBounds& sourceBounds, Bitmap
       std::max(std::fabs(2.0 * (0 - centreX) + 1.0), std::fabs(2.0 * (width - 1 - centreX) + 1.0));
   constexpr double kSlack = 1.0 / 64;
   const double uLow = 2.0 * (sourceBounds.left - centreX) - 1.5 - kSlack;
-  const double uHigh = 2.0 * (sourceBounds.right - centreX) + 2.5 + kSlack;
+  const double uHigh = 2.0 * (sourceBounds.right() - 1 - centreX) + 2.5 + kSlack;
   const double vLow = 2.0 * (sourceBounds.top - centreY) - 1.5 - kSlack;
-  const double vHigh = 2.0 * (sourceBounds.bottom - centreY) + 2.5 + kSlack;
+  const double vHigh = 2.0 * (sourceBounds.bottom() - 1 - centreY) + 2.5 + kSlack;
 
   for (int y = height - 1; y >= 0; --y) {
     const double dy = 2.0 * (y - centreY) + 1.0;

@@ -6,21 +6,14 @@
 #include <vector>
 
 #include "core/bitmap.h"
+#include "core/geometry.h"
 #include "core/rounding.h"
 
 namespace tikora {
 
-// Smallest rectangle (bounds inclusive) holding every pixel of a picture that differs from a
-// given colour; `empty` when there is none.
-struct PixelBounds {
-  int left = 0;
-  int top = 0;
-  int right = -1;
-  int bottom = -1;
-  bool empty() const { return right < left || bottom < top; }
-  friend bool operator==(const PixelBounds&, const PixelBounds&) = default;
-};
-PixelBounds boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour);
+// Smallest rectangle holding every pixel of a picture that differs from a given colour; an empty
+// rectangle when there is none.
+Rect boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour);
 
 // roundHalfEven(value), without branches for the magnitudes a rotation meets (the fractions are
 // as good as random there, so branches would be mispredicted). Truncation gives the integer part
@@ -67,7 +60,7 @@ struct RotationFootprint {
   Colour fill = 0;
   std::vector<ColumnSpan> rows;
 };
-void rotatePicture(const Bitmap& source, const PixelBounds& sourceBounds, Bitmap& destination,
+void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& destination,
                    double angleDegrees, Colour fill, int centreX, int centreY,
                    RotationFootprint* footprint = nullptr);
 

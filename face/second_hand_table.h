@@ -37,7 +37,7 @@ class SecondHandTable {
   // What each entry's last rotation wrote, so that a rebuild rewrites only those parts.
   std::array<RotationFootprint, kEntries> footprints_;
   Bitmap hand_;  // the painted and smoothed hand, held only while a rebuild runs
-  PixelBounds handBounds_;
+  Rect handBounds_;
   Colour fill_ = kPureWhite;
   int nextEntry_ = kEntries;
 };

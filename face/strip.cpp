@@ -7,19 +7,19 @@ namespace {
 constexpr int kPanelFirstColumn = 0, kPanelLastColumn = 33;
 constexpr int kCloseFirstColumn = 35, kCloseLastColumn = 49;
 
-bool withinRows(Point p, const WindowRect& window, const StripPlace& strip) {
+bool withinRows(Point p, const Rect& window, const Rect& strip) {
   const int top = window.top + strip.top;
   return p.y >= top && p.y <= top + strip.height;
 }
 
-bool withinColumns(Point p, const WindowRect& window, const StripPlace& strip, int first, int last) {
+bool withinColumns(Point p, const Rect& window, const Rect& strip, int first, int last) {
   const int left = window.left + strip.left;
   return p.x >= left + first && p.x <= left + last;
 }
 
 }  // namespace
 
-StripUpdate updateStrip(Point pointer, const WindowRect& window, const StripPlace& strip) {
+StripUpdate updateStrip(Point pointer, const Rect& window, const Rect& strip) {
   if (pointer.x < window.left || pointer.x > window.left + window.width || pointer.y < window.top ||
       pointer.y > window.top + window.height)
     return {false, std::nullopt};
@@ -33,7 +33,7 @@ StripUpdate updateStrip(Point pointer, const WindowRect& window, const StripPlac
   return update;
 }
 
-StripClick stripClick(Point pointer, const WindowRect& window, const StripPlace& strip) {
+StripClick stripClick(Point pointer, const Rect& window, const Rect& strip) {
   if (!withinRows(pointer, window, strip)) return StripClick::Nothing;
   if (withinColumns(pointer, window, strip, kPanelFirstColumn, kPanelLastColumn))
     return StripClick::ShowControlPanel;

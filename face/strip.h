@@ -5,27 +5,12 @@
 #include <optional>
 #include <string_view>
 
-#include "core/painter.h"
+#include "core/geometry.h"
 
 namespace tikora {
 
 inline constexpr std::wstring_view kStripPanelHint = L"Clock Control Panel";
 inline constexpr std::wstring_view kStripCloseHint = L"Close the Program";
-
-// The clock window on the screen.
-struct WindowRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
-
-// The strip inside the clock window (its left and top relative to the window).
-struct StripPlace {
-  int left = 0;
-  int top = 0;
-  int height = 0;
-};
 
 struct StripUpdate {
   bool visible = false;
@@ -34,12 +19,13 @@ struct StripUpdate {
   friend bool operator==(const StripUpdate&, const StripUpdate&) = default;
 };
 
-// The once-a-second refresh from the pointer's screen position.
-StripUpdate updateStrip(Point pointer, const WindowRect& window, const StripPlace& strip);
+// The once-a-second refresh from the pointer's screen position. `window` is the clock window on
+// the screen, `strip` the strip inside it (left and top relative to the window).
+StripUpdate updateStrip(Point pointer, const Rect& window, const Rect& strip);
 
 enum class StripClick { Nothing, ShowControlPanel, EndProgram };
 
 // What a click on the strip does, from the pointer's screen position.
-StripClick stripClick(Point pointer, const WindowRect& window, const StripPlace& strip);
+StripClick stripClick(Point pointer, const Rect& window, const Rect& strip);
 
 }  // namespace tikora

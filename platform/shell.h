@@ -4,20 +4,10 @@
 #pragma once
 #include <string>
 
+#include "core/geometry.h"
 #include "platform/result.h"
 
 namespace tikora {
-
-struct ScreenRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;   // exclusive
-  int bottom = 0;  // exclusive
-
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
-  friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
 
 struct ScreenSize {
   int width = 0;
@@ -42,7 +32,7 @@ class Shell {
   // The primary screen in pixels.
   virtual ScreenSize screenSize() const = 0;
   // The part of the primary screen that the task bar and other docked bars leave free.
-  virtual ScreenRect workArea() const = 0;
+  virtual Rect workArea() const = 0;
 
   // The full path of the running program file ("C:\Programs\Tikora\Tikora.exe"), unquoted.
   virtual std::wstring programPath() const = 0;

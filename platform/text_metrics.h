@@ -5,18 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/font.h"
+
 namespace tikora {
-
-// A font as the settings describe it: a face name, a size in points and a style.
-struct FontSpec {
-  std::wstring faceName;
-  int points = 8;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;  // drawn under the glyphs; never changes a measured size
-
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
-};
 
 struct TextSize {
   int width = 0;   // pixels

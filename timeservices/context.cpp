@@ -13,7 +13,7 @@ void setInformationLine(ClockWindowModel& window, const TextMetrics& metrics, Cl
                         std::wstring text) {
   window.setText(label, std::move(text));
   window.autoSize(label, metrics);
-  const LayerBounds& bounds = window.layer(label).bounds;
+  const Rect& bounds = window.layer(label).bounds;
   window.setPosition(label, kClockWindowSize / 2 - bounds.width / 2, bounds.top);
 }
 

@@ -17,7 +17,7 @@ class FakeShell : public Shell {
       L"C:\\Users\\Tester\\AppData\\Local\\Microsoft\\Windows\\INetCache";
   bool autoHide = false;
   ScreenSize screen{1920, 1080};
-  ScreenRect work{0, 0, 1920, 1040};  // a 40-pixel task bar along the bottom
+  Rect work{0, 0, 1920, 1040};  // a 40-pixel task bar along the bottom
   std::wstring program = L"C:\\Program Files\\Tikora\\Tikora.exe";
   bool openFails = false;
 
@@ -37,7 +37,7 @@ class FakeShell : public Shell {
 
   bool taskbarAutoHides() const override { return autoHide; }
   ScreenSize screenSize() const override { return screen; }
-  ScreenRect workArea() const override { return work; }
+  Rect workArea() const override { return work; }
   std::wstring programPath() const override { return program; }
 
   Status openAddress(const std::wstring& address) override {

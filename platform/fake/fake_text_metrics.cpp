@@ -10,11 +10,13 @@ std::vector<std::wstring> FakeTextMetrics::defaultFontNames() {
 FakeTextMetrics::FakeTextMetrics() : fontNames_(defaultFontNames()) {}
 
 TextSize FakeTextMetrics::measure(std::wstring_view text, const FontSpec& font) const {
-  int perCharacter = characterWidth(font.points) + (font.bold ? 1 : 0);
+  // A size in pixels counts as the points that give it at 96 DPI.
+  const int points = font.pixels > 0 ? font.pixels * 3 / 4 : font.points;
+  int perCharacter = characterWidth(points) + (font.bold ? 1 : 0);
   if (auto found = extraWidth_.find(font.faceName); found != extraWidth_.end()) {
     perCharacter += found->second;
   }
-  return {static_cast<int>(text.size()) * perCharacter, lineHeight(font.points)};
+  return {static_cast<int>(text.size()) * perCharacter, lineHeight(points)};
 }
 
 void FakeTextMetrics::setExtraWidthPerCharacter(const std::wstring& faceName, int pixels) {

@@ -47,13 +47,13 @@ ScreenSize Win32Shell::screenSize() const {
   return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-ScreenRect Win32Shell::workArea() const {
+Rect Win32Shell::workArea() const {
   RECT area{};
   if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
     const ScreenSize screen = screenSize();
     return {0, 0, screen.width, screen.height};
   }
-  return {area.left, area.top, area.right, area.bottom};
+  return Rect::fromEdges(area.left, area.top, area.right, area.bottom);
 }
 
 std::wstring Win32Shell::programPath() const {

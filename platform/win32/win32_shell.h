@@ -11,7 +11,7 @@ class Win32Shell : public Shell {
   Result<std::wstring> internetCacheFolder() const override;
   bool taskbarAutoHides() const override;
   ScreenSize screenSize() const override;
-  ScreenRect workArea() const override;
+  Rect workArea() const override;
   std::wstring programPath() const override;
   // ShellExecuteEx may hand the address to a shell extension, which wants COM initialised on the
   // calling thread (the GUI thread initialises it for the embedded browser anyway).

@@ -124,27 +124,16 @@ TEST_F(ClockFaceTest, StartUpRecoloursTheFrameByRuleSixAndDrawsDiskAndRing) {
   EXPECT_EQ(facePixel(one.x, one.y - 3), kBlack);  // beyond a small dot
 }
 
-TEST_F(ClockFaceTest, StartUpLabelsTheDigitsAroundTheRingInTheFaceFont) {
-  ClockFace& clock = composed();
-  const FontSpec font{L"Arial", 10, true, false, false};
-  EXPECT_EQ(clock.font(), font);
+TEST_F(ClockFaceTest, StartUpColoursTheDigitsWeekdayAndDate) {
+  composed();
   for (int n = 1; n <= 12; ++n) {
     const ClockLayer& digit = window_.layer(digitComponent(n));
-    EXPECT_EQ(digit.text, L" " + std::to_wstring(n) + L" ");
-    EXPECT_EQ(digit.colour, kRed);
-    EXPECT_EQ(digit.font, font);
+    EXPECT_EQ(digit.textColour, kRed);
     // Weekday and date are off at a first run, so all twelve digits show.
     EXPECT_TRUE(digit.visible) << n;
   }
-  // The fake measures 10 point bold as 7 pixels a character and 15 pixels high; digit 3 is
-  // centred at (194, 121), digit 12 at the top.
-  EXPECT_EQ(window_.layer(ClockComponent::cyfra3).bounds, (LayerBounds{184, 114, 21, 15}));
-  const Point top = digitPosition(12);
-  EXPECT_EQ(window_.layer(ClockComponent::cyfra12).bounds, (LayerBounds{top.x - 14, top.y - 7, 28, 15}));
-  // Every label of the clock takes the font; weekday and date their colours.
-  EXPECT_EQ(window_.layer(ClockComponent::Label1).font, font);
-  EXPECT_EQ(window_.layer(ClockComponent::Label3).colour, kYellow);
-  EXPECT_EQ(window_.layer(ClockComponent::Label4).colour, kYellow);
+  EXPECT_EQ(window_.layer(ClockComponent::Label3).textColour, kYellow);
+  EXPECT_EQ(window_.layer(ClockComponent::Label4).textColour, kYellow);
 }
 
 TEST_F(ClockFaceTest, StartUpBuildsTheSecondHandTablePumpingBeforeEachEntry) {
@@ -164,15 +153,11 @@ TEST_F(ClockFaceTest, StartUpBuildsTheSecondHandTablePumpingBeforeEachEntry) {
     EXPECT_TRUE(window_.layer(c).visible);
 }
 
-TEST_F(ClockFaceTest, FontAndDigitSwitchesFollowTheSettings) {
+TEST_F(ClockFaceTest, DigitSwitchesFollowTheSettings) {
   ClockFaceSettings settings;
   settings.weekdayOff = false;  // weekday shown: no 9
   settings.dateOff = false;     // date shown: no 3
-  settings.fontName = L"Verdana";
-  settings.fontSizeIndex = 4;
-  settings.fontStyleIndex = 1;
   composed(settings);
-  EXPECT_EQ(window_.layer(ClockComponent::cyfra5).font, (FontSpec{L"Verdana", 12, false, true, false}));
   EXPECT_FALSE(window_.layer(ClockComponent::cyfra3).visible);
   EXPECT_FALSE(window_.layer(ClockComponent::cyfra9).visible);
   EXPECT_TRUE(window_.layer(ClockComponent::cyfra12).visible);
@@ -186,11 +171,7 @@ TEST_F(ClockFaceTest, FontAndDigitSwitchesFollowTheSettings) {
   EXPECT_FALSE(window_.layer(ClockComponent::cyfra3).visible);
   face_->setDigitsOff(true);
   EXPECT_EQ(face_->changeDigitColour(kPureWhite), kNearWhite);
-  EXPECT_EQ(window_.layer(ClockComponent::cyfra7).colour, kNearWhite);
-
-  EXPECT_EQ(faceFont(L"Font", -1, -1), (FontSpec{L"Arial", 10, true, false, false}));
-  EXPECT_EQ(faceFont(L"", 0, 0), (FontSpec{L"Arial", 8, false, false, false}));
-  EXPECT_EQ(faceFont(L"Tahoma", 5, 3), (FontSpec{L"Tahoma", 10, true, true, false}));
+  EXPECT_EQ(window_.layer(ClockComponent::cyfra7).textColour, kNearWhite);
 }
 
 // ---- Face tick ----

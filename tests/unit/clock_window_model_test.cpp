@@ -29,13 +29,13 @@ TEST(ClockWindowModelTest, ComponentsAtCreation) {
   EXPECT_EQ(names(m.layerOrder()), kCreationOrder);
 
   for (const auto c : {C::Image1, C::Image2, C::Image3, C::Image4})
-    EXPECT_EQ(m.layer(c).bounds, (LayerBounds{0, 0, 240, 240})) << static_cast<int>(c);
-  EXPECT_EQ(m.layer(C::Image1).kind, LayerKind::Picture);
-  EXPECT_EQ(m.layer(C::Image3).kind, LayerKind::TransparentPicture);
-  EXPECT_EQ(m.layer(C::Label1).kind, LayerKind::Text);
-  EXPECT_EQ(m.layer(C::cyfra12).kind, LayerKind::Text);
-  EXPECT_EQ(m.layer(C::Image5).bounds, (LayerBounds{188, 221, 51, 17}));
-  EXPECT_EQ(m.layer(C::Image6).bounds, (LayerBounds{8, 258, 120, 6}));
+    EXPECT_EQ(m.layer(c).bounds, (Rect{0, 0, 240, 240})) << static_cast<int>(c);
+  EXPECT_EQ(m.layerKind(C::Image1), LayerKind::Picture);
+  EXPECT_EQ(m.layerKind(C::Image3), LayerKind::TransparentPicture);
+  EXPECT_EQ(m.layerKind(C::Label1), LayerKind::Text);
+  EXPECT_EQ(m.layerKind(C::cyfra12), LayerKind::Text);
+  EXPECT_EQ(m.layer(C::Image5).bounds, (Rect{188, 221, 51, 17}));
+  EXPECT_EQ(m.layer(C::Image6).bounds, (Rect{8, 258, 120, 6}));
   EXPECT_FALSE(m.layer(C::Image6).visible);
   for (const auto c : {C::Label5, C::Label6, C::Label7}) EXPECT_FALSE(m.layer(c).visible);
   for (const auto c : {C::Label1, C::Label3, C::Label4, C::cyfra1, C::Image2}) EXPECT_TRUE(m.layer(c).visible);
@@ -79,7 +79,7 @@ class ClockPressTest : public ::testing::Test {
 };
 
 TEST_F(ClockPressTest, HandLayersCoverTheWholeWindowAndDrag) {
-  EXPECT_EQ(m.layer(C::Label3).bounds, (LayerBounds{40, 113, 30, 13}));
+  EXPECT_EQ(m.layer(C::Label3).bounds, (Rect{40, 113, 30, 13}));
   EXPECT_EQ(m.componentAt({45, 115}), C::Image4);
   EXPECT_TRUE(drags({45, 115})) << "a press on a label under the hands still drags";
   EXPECT_TRUE(drags({0, 0}));

@@ -23,7 +23,7 @@
 namespace tikora {
 
 // Readable failures; file-local, found by argument-dependent lookup.
-[[maybe_unused]] static void PrintTo(const LayerBounds& b, std::ostream* os) {
+[[maybe_unused]] static void PrintTo(const Rect& b, std::ostream* os) {
   *os << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
 }
 [[maybe_unused]] static void PrintTo(const Point& p, std::ostream* os) {
@@ -351,9 +351,9 @@ TEST_F(ControlPanelModelTest, FirstRunCreationRunsEveryStepInOrder) {
   // Weekday and date prepared and placed, both off by default; digits placed in the face font.
   EXPECT_EQ(clockModel.layer(ClockComponent::Label3).text, L"Monday");
   // Arial 10 point bold: 7 px a character, 15 px high.
-  EXPECT_EQ(clockModel.layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 42, 15}));
+  EXPECT_EQ(clockModel.layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 15}));
   EXPECT_FALSE(clockModel.layer(ClockComponent::Label3).visible);
-  EXPECT_EQ(clockModel.layer(ClockComponent::cyfra12).bounds, (LayerBounds{107, 39, 28, 15}));
+  EXPECT_EQ(clockModel.layer(ClockComponent::cyfra12).bounds, (Rect{107, 39, 28, 15}));
   EXPECT_EQ(clockModel.layer(ClockComponent::cyfra12).font, (FontSpec{L"Arial", 10, true, false}));
 }
 

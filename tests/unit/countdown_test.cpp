@@ -92,7 +92,7 @@ TEST_F(CountdownTest, BoxCapturesTheTargetAndLocksThePickers) {
   target(2024, 5, 1, 8, 30, 15);
   tickBox(true);
   EXPECT_EQ(label(ClockComponent::Label7).text, L"");
-  EXPECT_EQ(label(ClockComponent::Label7).colour, 0x00ABCDEFu);
+  EXPECT_EQ(label(ClockComponent::Label7).textColour, 0x00ABCDEFu);
   EXPECT_TRUE(label(ClockComponent::Label7).visible);
   EXPECT_FALSE(controls.DateTimePicker1Enabled);
   EXPECT_FALSE(controls.DateTimePicker2Enabled);

@@ -144,9 +144,9 @@ TEST(RotateTest, BoundsOfPixelsOtherThanAColour) {
   EXPECT_TRUE(boundsOfPixelsOtherThan(picture, kBackground).empty());
   picture.setPixel(3, 7, kMark);
   picture.setPixel(15, 2, kMark);
-  EXPECT_EQ(boundsOfPixelsOtherThan(picture, kBackground), (PixelBounds{3, 2, 15, 7}));
+  EXPECT_EQ(boundsOfPixelsOtherThan(picture, kBackground), (Rect{3, 2, 13, 6}));
   picture.setPixel(19, 9, 0x00336698);  // one blue step off still counts
-  EXPECT_EQ(boundsOfPixelsOtherThan(picture, kBackground), (PixelBounds{3, 2, 19, 9}));
+  EXPECT_EQ(boundsOfPixelsOtherThan(picture, kBackground), (Rect{3, 2, 17, 8}));
   EXPECT_TRUE(boundsOfPixelsOtherThan(Bitmap(), kBackground).empty());
 }
 

@@ -176,7 +176,7 @@ TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
   window.setText(ClockComponent::Label5, L" old ");
   showInClock();
   EXPECT_EQ(label(ClockComponent::Label5).text, L"");
-  EXPECT_EQ(label(ClockComponent::Label5).colour, 0x00123456u);
+  EXPECT_EQ(label(ClockComponent::Label5).textColour, 0x00123456u);
   EXPECT_TRUE(label(ClockComponent::Label5).visible);
   controls.CheckBox13 = false;
   timer.CheckBox13Click();

@@ -8,8 +8,8 @@ namespace {
 // Clock window at (100, 200), 240 x 240; strip at (188, 221) inside it, 17 high. On the screen
 // the "Panel" button spans x 288 to 321, the gap is x 322, "C" spans x 323 to 338 (hint and
 // click up to 337), rows y 421 to 438.
-constexpr WindowRect kWindow{100, 200, 240, 240};
-constexpr StripPlace kStrip{188, 221, 17};
+constexpr Rect kWindow{100, 200, 240, 240};
+constexpr Rect kStrip{188, 221, 51, 17};
 
 TEST(StripTest, ShownWhileThePointerIsOverTheWindowRectangle) {
   EXPECT_TRUE(updateStrip({100, 200}, kWindow, kStrip).visible);
@@ -47,7 +47,7 @@ TEST(StripTest, ClickOpensThePanelOrEndsTheProgramButNotInTheGap) {
 }
 
 TEST(StripTest, FollowsTheWindowAcrossTheScreen) {
-  constexpr WindowRect moved{-500, -30, 240, 240};  // on a monitor left of the primary one
+  constexpr Rect moved{-500, -30, 240, 240};  // on a monitor left of the primary one
   EXPECT_EQ(stripClick({-312, 191}, moved, kStrip), StripClick::ShowControlPanel);
   EXPECT_EQ(stripClick({-278, 191}, moved, kStrip), StripClick::Nothing);
   EXPECT_EQ(stripClick({-277, 191}, moved, kStrip), StripClick::EndProgram);

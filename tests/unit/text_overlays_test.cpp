@@ -2,7 +2,7 @@
 // switches, centring by the fake metrics (8 pt: 5 px a character, 13 px high; 12 pt: 7 px, 18 px;
 // bold one more per character), colours with the pure-white rule, layering, the face font on
 // labels and digits, the information lines and the date change at midnight.
-#include "face/text_overlays.h"
+#include "app/text_overlays.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 namespace tikora {
 
 // Readable failures; file-local, found by argument-dependent lookup.
-[[maybe_unused]] static void PrintTo(const LayerBounds& b, std::ostream* os) {
+[[maybe_unused]] static void PrintTo(const Rect& b, std::ostream* os) {
   *os << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
 }
 
@@ -137,22 +137,22 @@ TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
   const ClockLayer& label = layer(ClockComponent::Label1);
   EXPECT_TRUE(label.visible);
   EXPECT_EQ(label.text, L"12:05");
-  EXPECT_EQ(label.colour, 0x00123456u);
-  EXPECT_EQ(label.bounds, (LayerBounds{108, 72, 25, 13}));  // 120 - 25 div 2
+  EXPECT_EQ(label.textColour, 0x00123456u);
+  EXPECT_EQ(label.bounds, (Rect{108, 72, 25, 13}));  // 120 - 25 div 2
 
   settings.chk_dam = false;
   settings.chk_sec = false;
   overlays.refreshDigitalTime(monday(13, 7, 9));
   EXPECT_EQ(label.text, L"1:07:09 PM ");
-  EXPECT_EQ(label.bounds, (LayerBounds{93, 72, 55, 13}));  // 11 characters: 120 - 27
+  EXPECT_EQ(label.bounds, (Rect{93, 72, 55, 13}));  // 11 characters: 120 - 27
 
   // The colour is taken at every refresh; the chooser itself only applies the pure-white rule.
   settings.col_ti = kPureWhite;
   overlays.ColorBox6Change();
   EXPECT_EQ(settings.col_ti, 0x02FEFFFFu);
-  EXPECT_EQ(label.colour, 0x00123456u);
+  EXPECT_EQ(label.textColour, 0x00123456u);
   overlays.refreshDigitalTime(monday(13, 7, 10));
-  EXPECT_EQ(label.colour, 0x02FEFFFFu);
+  EXPECT_EQ(label.textColour, 0x02FEFFFFu);
 }
 
 TEST_F(TextOverlaysTest, DigitalTimeOffHidesTheLabelAndLeavesItsText) {
@@ -181,12 +181,12 @@ TEST_F(TextOverlaysTest, StartSetsTextsColoursTopsAndCentres) {
   settings.col_tt = 0x00070809;
   overlays.prepareAtStart(monday(8, 0, 0));
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{55, 113, 30, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label3).colour, 0x00010203u);
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{55, 113, 30, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label3).textColour, 0x00010203u);
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{145, 113, 50, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label4).colour, 0x00040506u);
-  EXPECT_EQ(layer(ClockComponent::Label5).colour, 0x00070809u);
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{145, 113, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label4).textColour, 0x00040506u);
+  EXPECT_EQ(layer(ClockComponent::Label5).textColour, 0x00070809u);
   EXPECT_TRUE(layer(ClockComponent::Label3).visible);
   EXPECT_TRUE(layer(ClockComponent::Label4).visible);
   EXPECT_EQ(top(ClockComponent::Label5), 170);
@@ -301,9 +301,9 @@ TEST_F(TextOverlaysTest, DateChangesAtMidnightAndBothStayCentred) {
 
   EXPECT_TRUE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 0)));
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Tuesday");
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{53, 113, 35, 13}));  // 70 - 17
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{53, 113, 35, 13}));  // 70 - 17
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{145, 113, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{145, 113, 50, 13}));
   EXPECT_EQ(overlays.dateTexts().longWeekday, L"Tuesday");
   EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));
 
@@ -327,7 +327,7 @@ TEST_F(TextOverlaysTest, DateChangeFoundByTheCallerSetsBothLabels) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(23, 59, 59));
   overlays.showDateTexts(dateTextsOf(at(2000, 1, 4, 0, 0, 0), englishLocaleNames()));
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{53, 113, 35, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{53, 113, 35, 13}));
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
   EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));
 }
@@ -338,11 +338,11 @@ TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
   settings.col_dw = kPureWhite;
   overlays.ColorBox4Change();
   EXPECT_EQ(settings.col_dw, 0x02FEFFFFu);
-  EXPECT_EQ(layer(ClockComponent::Label3).colour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Label3).textColour, 0x02FEFFFFu);
   settings.col_dy = 0x00FF8000;
   overlays.ColorBox5Change();
   EXPECT_EQ(settings.col_dy, 0x00FF8000u);
-  EXPECT_EQ(layer(ClockComponent::Label4).colour, 0x00FF8000u);
+  EXPECT_EQ(layer(ClockComponent::Label4).textColour, 0x00FF8000u);
   EXPECT_EQ(dayColours, (std::vector<Colour>{0x02FEFFFF}));
   EXPECT_EQ(dateColours, (std::vector<Colour>{0x00FF8000}));
 
@@ -355,9 +355,9 @@ TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
   EXPECT_EQ(settings.col_tt, 0x02FEFFFFu);
   EXPECT_EQ(settings.col_tw, 0x02FEFFFFu);
   EXPECT_EQ(settings.col_ft, 0x00FFFFFEu);
-  EXPECT_EQ(layer(ClockComponent::Label5).colour, 0x02FEFFFFu);
-  EXPECT_EQ(layer(ClockComponent::Label6).colour, 0x02FEFFFFu);
-  EXPECT_EQ(layer(ClockComponent::Label7).colour, 0x00FFFFFEu);
+  EXPECT_EQ(layer(ClockComponent::Label5).textColour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Label6).textColour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Label7).textColour, 0x00FFFFFEu);
 }
 
 TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
@@ -410,7 +410,7 @@ TEST_F(TextOverlaysTest, FaceFontGoesOnEveryLabelInNameStyleSizeOrder) {
                        ClockComponent::Label5, ClockComponent::Label6, ClockComponent::Label7,
                        ClockComponent::cyfra1, ClockComponent::cyfra12})
     EXPECT_EQ(layer(c).font, expected) << componentName(c).data();
-  EXPECT_EQ(layer(ClockComponent::Image1).font, FontSpec{});
+  EXPECT_FALSE(layer(ClockComponent::Image1).font) << "pictures have no font";
 }
 
 TEST_F(TextOverlaysTest, NoChosenStyleOrSizeKeepsTheLabelsOwn) {
@@ -434,9 +434,9 @@ TEST_F(TextOverlaysTest, DigitsAreCentredOnTheirRingPositions) {
   overlays.placeDigits();
   // Digit 12 at (121, 46), one pixel right of the top by the ring's 3.14: " 12 " is 20 x 13.
   EXPECT_EQ(layer(ClockComponent::cyfra12).text, L" 12 ");
-  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (LayerBounds{111, 40, 20, 13}));
+  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (Rect{111, 40, 20, 13}));
   // Digit 3 at (194, 121): " 3 " is 15 x 13.
-  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (LayerBounds{187, 115, 15, 13}));
+  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{187, 115, 15, 13}));
 }
 
 TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
@@ -446,16 +446,16 @@ TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
   overlays.placeDigits();
   settings.com_si = 4;  // 12 pt: 7 px a character, 18 px high
   overlays.ComboBox6Change();
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 42, 18}));   // 70 - 21
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{135, 113, 70, 18}));  // 170 - 35
-  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (LayerBounds{184, 112, 21, 18}));  // 194 - 10
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 18}));   // 70 - 21
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 70, 18}));  // 170 - 35
+  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{184, 112, 21, 18}));  // 194 - 10
 
   settings.com_st = 2;  // "Bold": one more pixel a character, lefts stay
   overlays.ComboBox7Change();
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 48, 18}));
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{135, 113, 80, 18}));
-  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (LayerBounds{184, 112, 24, 18}));
-  EXPECT_TRUE(layer(ClockComponent::cyfra3).font.bold);
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 48, 18}));
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 80, 18}));
+  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{184, 112, 24, 18}));
+  EXPECT_TRUE(layer(ClockComponent::cyfra3).font->bold);
 }
 
 TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
@@ -465,10 +465,10 @@ TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
   metrics.setExtraWidthPerCharacter(L"Wide", 2);  // 7 px a character at 8 pt
   settings.com_fo = L"Wide";
   overlays.ComboBox5Change();
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (LayerBounds{49, 113, 42, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (LayerBounds{135, 113, 70, 13}));
-  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (LayerBounds{107, 40, 28, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label1).font.faceName, L"Wide");
+  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 70, 13}));
+  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (Rect{107, 40, 28, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label1).font->faceName, L"Wide");
 }
 
 // ---- Information lines ----
@@ -476,11 +476,11 @@ TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
 TEST_F(TextOverlaysTest, InformationLinesAreCentredOn120AtTheirTops) {
   overlays.prepareAtStart(monday(8, 0, 0));
   overlays.setInformationLine(InformationLine::Countdown, L" 12 days 01:02:03 ");
-  EXPECT_EQ(layer(ClockComponent::Label7).bounds, (LayerBounds{75, 138, 90, 13}));  // 18 characters
+  EXPECT_EQ(layer(ClockComponent::Label7).bounds, (Rect{75, 138, 90, 13}));  // 18 characters
   overlays.setInformationLine(InformationLine::SystemWorkTime, L" 00:10:00 ");
-  EXPECT_EQ(layer(ClockComponent::Label6).bounds, (LayerBounds{95, 154, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label6).bounds, (Rect{95, 154, 50, 13}));
   overlays.setInformationLine(InformationLine::TimeToTurnOff, L" 3 ");
-  EXPECT_EQ(layer(ClockComponent::Label5).bounds, (LayerBounds{113, 170, 15, 13}));
+  EXPECT_EQ(layer(ClockComponent::Label5).bounds, (Rect{113, 170, 15, 13}));
   EXPECT_EQ(layer(ClockComponent::Label5).text, L" 3 ");
   // Showing them is up to the power-off timer and the work time and countdown displays.
   EXPECT_FALSE(layer(ClockComponent::Label5).visible);

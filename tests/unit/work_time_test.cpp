@@ -69,7 +69,7 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
   checkTime(true);
   showInClock(true);
   EXPECT_TRUE(label(ClockComponent::Label6).visible);
-  EXPECT_EQ(label(ClockComponent::Label6).colour, 0x00010203u);
+  EXPECT_EQ(label(ClockComponent::Label6).textColour, 0x00010203u);
 
   clock.setTickCount(3 * kDay + 4 * kHour + 5 * kMinute + 6 * kSecond);
   workTime.Timer3Timer();

@@ -53,7 +53,7 @@ struct Pictures {
 };
 
 // Pixels of the buffer inside the box that have exactly the colour.
-int pixelsOf(const ClockCompositor& buffer, const LayerBounds& box, Colour colour) {
+int pixelsOf(const ClockCompositor& buffer, const Rect& box, Colour colour) {
   int count = 0;
   for (int y = box.top; y < box.top + box.height; ++y)
     for (int x = box.left; x < box.left + box.width; ++x) count += buffer.pixel(x, y) == colour;
@@ -91,7 +91,7 @@ TEST(ClockCompositorTest, ComposesPicturesHandLayersAndLabelsInLayerOrder) {
   EXPECT_EQ(buffer.pixel(188 + 34, 230), kPureWhite);
   EXPECT_EQ(buffer.pixel(188 + 50, 237), kStrip);
   // The digit's glyphs in red inside its box, nothing outside it.
-  const LayerBounds box = model.layer(ClockComponent::cyfra3).bounds;
+  const Rect box = model.layer(ClockComponent::cyfra3).bounds;
   EXPECT_GT(pixelsOf(buffer, box, 0x000000FF), 10);
   EXPECT_EQ(pixelsOf(buffer, {box.left - 6, box.top, 5, box.height}, kFace), 5 * box.height);
 }
@@ -103,7 +103,7 @@ TEST(ClockCompositorTest, HiddenLayersAreLeftOutAndLabelsInFrontCoverTheHands) {
   model.setVisible(ClockComponent::Image4, false);
   // A label over the hour hand: under the hands at first, then in front of them.
   showLabel(model, ClockComponent::Label1, L"MMMM", 0x0000FFFF, 100, 80);
-  const LayerBounds box = model.layer(ClockComponent::Label1).bounds;
+  const Rect box = model.layer(ClockComponent::Label1).bounds;
   buffer.compose(model, pictures.source());
   EXPECT_EQ(buffer.pixel(130, 30), kFace);
   EXPECT_EQ(pixelsOf(buffer, {120, box.top, 1, box.height}, kHand), box.height);
@@ -122,7 +122,7 @@ TEST(ClockCompositorTest, NearWhiteLabelsStayVisibleAndNoPicturesMeansAllSeeThro
   const Pictures pictures;
   showLabel(model, ClockComponent::Label3, L"WWW", kNearWhite, 40, 113);
   buffer.compose(model, pictures.source());
-  const LayerBounds box = model.layer(ClockComponent::Label3).bounds;
+  const Rect box = model.layer(ClockComponent::Label3).bounds;
   EXPECT_GT(pixelsOf(buffer, box, 0x00FEFFFF), 10);
   EXPECT_EQ(pixelsOf(buffer, box, kPureWhite), 0);
 }

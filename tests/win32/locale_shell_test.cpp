@@ -78,10 +78,10 @@ TEST(Win32ShellTest, ScreenWorkAreaTaskbarAndProgramPath) {
   const ScreenSize screen = shell.screenSize();
   EXPECT_GT(screen.width, 0);
   EXPECT_GT(screen.height, 0);
-  const ScreenRect work = shell.workArea();
-  EXPECT_GT(work.width(), 0);
-  EXPECT_GT(work.height(), 0);
-  EXPECT_LE(work.height(), screen.height);
+  const Rect work = shell.workArea();
+  EXPECT_GT(work.width, 0);
+  EXPECT_GT(work.height, 0);
+  EXPECT_LE(work.height, screen.height);
   (void)shell.taskbarAutoHides();  // asks the shell; either answer is valid
 
   std::wstring program = shell.programPath();

@@ -18,7 +18,7 @@ constexpr std::size_t kFontCacheSize = 4;
 struct Span {
   int pictureLeft = 0, pictureTop = 0, left = 0, top = 0, width = 0, height = 0;
 };
-Span clipped(const Bitmap& picture, const LayerBounds& bounds) {
+Span clipped(const Bitmap& picture, const Rect& bounds) {
   Span span;
   const int right = std::min({bounds.left + bounds.width, bounds.left + picture.width(), kSize});
   const int bottom = std::min({bounds.top + bounds.height, bounds.top + picture.height(), kSize});
@@ -54,7 +54,7 @@ ClockCompositor::ClockCompositor(int dpi) : dpi_(dpi) {
 
 void ClockCompositor::fillWhite() { std::memset(bits_, 0xFF, stride_ * kSize); }
 
-void ClockCompositor::copyPicture(const Bitmap& picture, const LayerBounds& bounds) {
+void ClockCompositor::copyPicture(const Bitmap& picture, const Rect& bounds) {
   const Span s = clipped(picture, bounds);
   for (int y = 0; y < s.height; ++y) {
     const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
@@ -62,7 +62,7 @@ void ClockCompositor::copyPicture(const Bitmap& picture, const LayerBounds& boun
   }
 }
 
-void ClockCompositor::copyLeavingOut(const Bitmap& picture, const LayerBounds& bounds, Colour leftOut) {
+void ClockCompositor::copyLeavingOut(const Bitmap& picture, const Rect& bounds, Colour leftOut) {
   const Span s = clipped(picture, bounds);
   const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
   for (int y = 0; y < s.height; ++y) {
@@ -88,12 +88,12 @@ HFONT ClockCompositor::fontFor(const FontSpec& font) {
 
 void ClockCompositor::drawLabel(const ClockLayer& label) {
   if (label.text.empty()) return;
-  HFONT font = fontFor(label.font);
+  HFONT font = fontFor(label.font.value_or(FontSpec{}));
   if (!font) return;
   SelectedObject selected(dc_, font);
   SetBkMode(dc_, TRANSPARENT);
   // Colours above 0xFFFFFF (near white is 0x02FEFFFF) would be read as palette references.
-  SetTextColor(dc_, label.colour & 0x00FFFFFF);
+  SetTextColor(dc_, label.textColour.value_or(0) & 0x00FFFFFF);
   SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
   TextOutW(dc_, label.bounds.left, label.bounds.top, label.text.c_str(), static_cast<int>(label.text.size()));
 }
@@ -106,7 +106,7 @@ void ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures
   for (const ClockComponent component : model.layerOrder()) {
     const ClockLayer& layer = model.layer(component);
     if (!layer.visible) continue;
-    switch (layer.kind) {
+    switch (model.layerKind(component)) {
       case LayerKind::Text:
         drawLabel(layer);
         break;

@@ -49,8 +49,8 @@ class ClockCompositor {
 
   std::uint8_t* rowAt(int y) const { return bits_ + std::size_t(y) * stride_; }
   void fillWhite();
-  void copyPicture(const Bitmap& picture, const LayerBounds& bounds);
-  void copyLeavingOut(const Bitmap& picture, const LayerBounds& bounds, Colour leftOut);
+  void copyPicture(const Bitmap& picture, const Rect& bounds);
+  void copyLeavingOut(const Bitmap& picture, const Rect& bounds, Colour leftOut);
   void drawLabel(const ClockLayer& label);
   HFONT fontFor(const FontSpec& font);
 

@@ -39,7 +39,7 @@ bool ClockWindow::create() {
   // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse.
   SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
   images_.load(resources_);
-  const LayerBounds& strip = model_.layer(ClockComponent::Image5).bounds;
+  const Rect& strip = model_.layer(ClockComponent::Image5).bounds;
   toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
   return true;
 }
@@ -212,7 +212,7 @@ LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       tray_.remove();
       return 0;
   }
-  if (message == toUint(PrivateMessage::TrayCallback)) {
+  if (message == kTrayCallbackMessage) {
     onTrayCallback(lParam);
     return 0;
   }

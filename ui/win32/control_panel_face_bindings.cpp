@@ -40,9 +40,6 @@ ClockFaceSettings faceSettingsOf(const Settings& s) {
   face.dateOff = s.chk_dy;
   face.secondHandOff = s.chk_sh;
   face.allHandsOff = s.cal_of;
-  face.fontName = s.com_fo;
-  face.fontSizeIndex = s.com_si;
-  face.fontStyleIndex = s.com_st;
   return face;
 }
 

@@ -14,7 +14,7 @@
 
 #include "app/clock_window_model.h"
 #include "app/settings.h"
-#include "face/text_overlays.h"
+#include "app/text_overlays.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/text_metrics.h"

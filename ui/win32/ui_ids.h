@@ -1,16 +1,10 @@
-// The program's own message numbers, timer ids and menu command ids, each kind in one typed
+// The program's own timer ids and menu command ids (the tray icon's callback message is the clock
+// window model's kTrayCallbackMessage), each kind in one typed
 // enum, so no window invents its own numbers.
 #pragma once
 #include <windows.h>
 
 namespace tikora {
-
-// Private window messages.
-enum class PrivateMessage : UINT {
-  // The notification-area icon's callback: the first user message plus one, as the icon has
-  // always been registered (the mouse event comes in lParam).
-  TrayCallback = WM_USER + 1,
-};
 
 // Timers of the control panel window.
 enum class TimerId : UINT_PTR {
@@ -30,7 +24,6 @@ enum class ClockCommand : UINT {
   Exit1,
 };
 
-constexpr UINT toUint(PrivateMessage message) { return static_cast<UINT>(message); }
 constexpr UINT_PTR toTimer(TimerId timer) { return static_cast<UINT_PTR>(timer); }
 constexpr UINT toCommand(ClockCommand command) { return static_cast<UINT>(command); }
 

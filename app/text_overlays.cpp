@@ -1,5 +1,5 @@
 // The clock face's text overlays; see text_overlays.h.
-#include "face/text_overlays.h"
+#include "app/text_overlays.h"
 
 #include <iterator>
 #include <utility>
@@ -73,7 +73,7 @@ TextOverlays::TextOverlays(ClockWindowModel& clock, Settings& settings, const Te
 // ---- Layout helpers ----
 
 void TextOverlays::centre(ClockComponent label, int centreX) {
-  const LayerBounds& box = clock_.layer(label).bounds;
+  const Rect& box = clock_.layer(label).bounds;
   clock_.setPosition(label, centreX - box.width / 2, box.top);
 }
 
@@ -144,7 +144,7 @@ void placeDigitLabels(ClockWindowModel& clock, const TextMetrics& metrics) {
     const ClockComponent digit = digitComponent(n);
     clock.setText(digit, digitText(n));
     clock.autoSize(digit, metrics);
-    const LayerBounds& box = clock.layer(digit).bounds;
+    const Rect& box = clock.layer(digit).bounds;
     const Point topLeft = digitLabelTopLeft(n, {box.width, box.height});
     clock.setPosition(digit, topLeft.x, topLeft.y);
   }
