@@ -127,6 +127,16 @@ struct Component {
   ComponentState state;
 };
 
+inline Component makeComponent(std::wstring name, ComponentKind kind, std::wstring parent = {},
+                               ComponentState state = {}) {
+  Component made;
+  made.name = std::move(name);
+  made.kind = kind;
+  made.parent = std::move(parent);
+  made.state = std::move(state);
+  return made;
+}
+
 class UnknownComponent : public std::out_of_range {
  public:
   explicit UnknownComponent(std::wstring_view name);
