@@ -94,7 +94,6 @@ std::vector<Component> clockComponents() {
   window.state.text = std::wstring(kClockWindowCaption);
   window.state.bounds = whole;
   window.state.visible = false;
-  window.state.position = 255;
   components.push_back(std::move(window));
   return components;
 }
@@ -131,13 +130,21 @@ void ClockWindowModel::setWindowPosition(int left, int top) {
   bounds.top = top;
 }
 
-void ClockWindowModel::setAlphaBlend(bool enabled) { table_[kClockWindowName].checked = enabled; }
-
-void ClockWindowModel::setAlphaBlendValue(int alpha) {
-  table_[kClockWindowName].position = std::clamp(alpha, 0, 255);
+void ClockWindowModel::setAlphaBlend(bool enabled) {
+  auto& alpha = table_[kClockWindowName].alpha;
+  if (enabled)
+    alpha = alphaValue_;
+  else
+    alpha.reset();
 }
 
-void ClockWindowModel::setStayOnTop(bool onTop) { table_[kClockWindowName].isDefault = onTop; }
+void ClockWindowModel::setAlphaBlendValue(int alpha) {
+  alphaValue_ = std::clamp(alpha, 0, 255);
+  auto& shown = table_[kClockWindowName].alpha;
+  if (shown) shown = alphaValue_;
+}
+
+void ClockWindowModel::setStayOnTop(bool onTop) { table_[kClockWindowName].onTop = onTop; }
 
 void ClockWindowModel::setPosition(ClockComponent component, int left, int top) {
   at(component).bounds.left = left;

@@ -157,8 +157,8 @@ class ClockWindowModel {
   ClockActions click(Point client, Point screenPointer) const;
 
   // ---- Window on the screen ----
-  // The window's own component: its place and size on the screen, whether it shows, alpha
-  // (position, 0 to 255, used while `checked`), stay on top (`isDefault`).
+  // The window's own component: its place and size on the screen, whether it shows, its alpha
+  // and its stay-on-top style.
   const ComponentState& window() const { return table_[kClockWindowName]; }
   void setWindowPosition(int left, int top);
   int windowLeft() const { return window().bounds.left; }
@@ -168,10 +168,10 @@ class ClockWindowModel {
   void setAlphaBlend(bool enabled);
   // 0 (invisible) to 255 (opaque); used while alpha blending is on.
   void setAlphaBlendValue(int alpha);
-  bool alphaBlend() const { return window().checked; }
-  int alphaBlendValue() const { return window().position; }
+  bool alphaBlend() const { return window().alpha.has_value(); }
+  int alphaBlendValue() const { return alphaValue_; }
   void setStayOnTop(bool onTop);
-  bool stayOnTop() const { return window().isDefault; }
+  bool stayOnTop() const { return window().onTop; }
 
   // ---- Two-button strip ----
   // The face tick's strip step: shows the strip while the pointer is over the window rectangle
@@ -204,6 +204,7 @@ class ClockWindowModel {
   ComponentTable table_;
   std::vector<ClockComponent> order_;
   TrayIconRecord tray_;
+  int alphaValue_ = 255;  // kept while alpha blending is off
 };
 
 }  // namespace tikora

@@ -114,6 +114,10 @@ struct ComponentState {
   int image = -1;                    // menu items: the image list's picture
   bool isDefault = false;            // menu items: shown bold
   int textLimit = 0;                 // edits: the most characters they take; 0 for the system's
+  // Windows only.
+  bool onTop = false;                // stays above other windows
+  std::optional<int> alpha;          // whole-window opacity 0 (invisible) to 255 while set
+  int raised = 0;                    // brought to the front each time this grows
 
   friend bool operator==(const ComponentState&, const ComponentState&) = default;
 };
