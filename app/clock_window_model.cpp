@@ -146,6 +146,8 @@ void ClockWindowModel::setAlphaBlendValue(int alpha) {
 
 void ClockWindowModel::setStayOnTop(bool onTop) { table_[kClockWindowName].onTop = onTop; }
 
+void ClockWindowModel::setShowing(bool showing) { table_[kClockWindowName].visible = showing; }
+
 void ClockWindowModel::setPosition(ClockComponent component, int left, int top) {
   at(component).bounds.left = left;
   at(component).bounds.top = top;

@@ -171,6 +171,8 @@ class ClockWindowModel {
   bool alphaBlend() const { return window().alpha.has_value(); }
   int alphaBlendValue() const { return alphaValue_; }
   void setStayOnTop(bool onTop);
+  // Shows or hides the window itself (the message loop shows it; "Hide Clock" hides it).
+  void setShowing(bool showing);
   bool stayOnTop() const { return window().onTop; }
 
   // ---- Two-button strip ----

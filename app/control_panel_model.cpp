@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/clock_window_model.h"
-#include "app/settings_schema.h"
+#include "app/save_prompt.h"
 #include "core/rounding.h"
 
 namespace tikora {
@@ -15,40 +14,41 @@ void run(const std::function<void()>& hook) {
   if (hook) hook();
 }
 
-// Loaded values whose control belongs to the text overlays, with the control's action.
-struct OverlayRoute {
-  std::wstring_view name;
-  void (TextOverlays::*handler)();
-};
-constexpr OverlayRoute kOverlayRoutes[] = {
-    {L"chk_dw", &TextOverlays::CheckBox1Click},      {L"chk_ds", &TextOverlays::CheckBox2Click},
-    {L"chk_dy", &TextOverlays::CheckBox3Click},      {L"chk_dff", &TextOverlays::CheckBox4Click},
-    {L"dt_ta", &TextOverlays::RadioButton57Click},   {L"dt_tb", &TextOverlays::RadioButton58Click},
-    {L"se_2fh", &TextOverlays::RadioButton44Click},  {L"se_4fh", &TextOverlays::RadioButton45Click},
-    {L"chc_co", &TextOverlays::CheckBox15Click},     {L"chc_sw", &TextOverlays::CheckBox16Click},
-    {L"chc_to", &TextOverlays::CheckBox17Click},     {L"chc_dw", &TextOverlays::CheckBox18Click},
-    {L"chc_dc", &TextOverlays::CheckBox19Click},     {L"cti_fr", &TextOverlays::CheckBox26Click},
-};
-
-// Loaded values whose control belongs to the face, with the hook that runs its action.
-struct FaceRoute {
-  std::wstring_view name;
-  std::function<void()> ControlPanelHooks::*hook;
-};
-constexpr FaceRoute kFaceRoutes[] = {
-    {L"chk_sh", &ControlPanelHooks::secondHandOffClick},
-    {L"chk_le", &ControlPanelHooks::laserOffClick},
-    {L"sek_of", &ControlPanelHooks::secondsOffClick},
-    {L"cfr_of", &ControlPanelHooks::digitsOffClick},
-    {L"cal_of", &ControlPanelHooks::allHandsOffClick},
-};
-
-// Boxes whose state is only read when it is needed: "Set Current Position" at the next start,
-// "Set Clock Window on Top" by the second tick, the digital time's "OFF", "AM/PM OFF" and
-// "Sec OFF" by the next digital time refresh.
-constexpr std::wstring_view kNoAction[] = {L"chk_df", L"st_to", L"cti_of", L"chk_dam", L"chk_sec"};
-
 int screenRange(int screenExtent) { return std::max(0, screenExtent - kClockWindowSize); }
+
+// The item of an editable list that a typed text names: the item written the same way, or, for
+// a number, the item holding the same number ("7" names "07"); -1 when none does.
+int typedItem(const std::vector<std::wstring>& items, const std::wstring& typed) {
+  if (typed.empty()) return -1;
+  const auto exact = std::find(items.begin(), items.end(), typed);
+  if (exact != items.end()) return int(exact - items.begin());
+  auto number = [](const std::wstring& text) -> long {
+    if (text.empty() || text.size() > 4) return -1;
+    long n = 0;
+    for (wchar_t c : text) {
+      if (c < L'0' || c > L'9') return -1;
+      n = n * 10 + (c - L'0');
+    }
+    return n;
+  };
+  const long wanted = number(typed);
+  if (wanted < 0) return -1;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (number(items[i]) == wanted) return int(i);
+  return -1;
+}
+
+// The whole number an edit shows, when it is one within [minimum, maximum].
+std::optional<std::int32_t> numberWithin(const std::wstring& text, int minimum, int maximum) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  std::int32_t n = 0;
+  for (wchar_t c : text) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    n = n * 10 + (c - L'0');
+  }
+  if (n < minimum || n > maximum) return std::nullopt;
+  return n;
+}
 
 }  // namespace
 
@@ -66,26 +66,208 @@ int positionPercent(int position, int maximum) {
 
 int transparencyPercent(int alpha) { return alpha * 100 / 255; }
 
+std::wstring startWithSystemFailedMessage(bool ticked) {
+  const std::wstring line = ticked ? L"   Tikora could not be added to the programs that start with Windows."
+                                   : L"   Tikora could not be removed from the programs that start with Windows.";
+  return line + L"\r" + std::wstring(line.size() - 3, L'_');
+}
+
+std::wstring homePageFailedMessage() {
+  const std::wstring line = L"   The home page could not be opened in the web browser.";
+  return line + L"\r" + std::wstring(line.size() - 3, L'_');
+}
+
 std::wstring transparencyText(int alpha) {
   return std::wstring(kTransparencyLabelPrefix) + std::to_wstring(transparencyPercent(alpha));
 }
 
 ControlPanelModel::ControlPanelModel(ControlPanelServices services, ControlPanelHooks hooks)
-    : s_(services), hooks_(std::move(hooks)) {}
+    : s_(services), hooks_(std::move(hooks)), table_(controlPanelComponents(services.metrics)) {
+  // Transparency's value shows only while transparency is on.
+  table_[L"Label23"].text = transparencyText(s_.settings.scr_tr);
+  table_[L"Label23"].visible = false;
+  table_[L"Label13"].text = L"0";
+  table_[L"Label14"].text = L"0";
+  bindSettings();
+  registerHandlers();
+  registerOverlayHandlers();
+  table_.beforeHandlers = [this](Component& c, ComponentEvent event, EventSource) { beforeHandlers(c, event); };
+  table_.afterEvent = [this] { afterEvent(); };
+  showSettings();
+}
+
+// ---- Binding ----
+
+void ControlPanelModel::bindSettings() {
+  for (const Component& c : table_.all())
+    if (const SettingSpec* described = settingOfComponent(c.name)) bound_.emplace_back(c.name, described);
+}
+
+void ControlPanelModel::showSetting(const SettingSpec& described) {
+  ComponentState& state = table_[described.component];
+  const SettingValue value = valueOf(s_.settings, described);
+  switch (described.control) {
+    case SettingControl::CheckBox:
+    case SettingControl::RadioButton: state.checked = std::get<bool>(value); break;
+    case SettingControl::ColorBox: state.selectedColour = std::get<Colour>(value); break;
+    case SettingControl::ListChoice: {
+      state.selected = std::get<std::int32_t>(value);
+      const bool named = state.selected >= 0 && std::size_t(state.selected) < state.items.size();
+      // An editable list keeps what was typed into it; the others show their item.
+      if (table_.component(described.component).kind != ComponentKind::EditableComboBox)
+        state.text = named ? state.items[std::size_t(state.selected)] : std::wstring();
+      break;
+    }
+    case SettingControl::FontName:
+    case SettingControl::Edit: state.text = std::get<std::wstring>(value); break;
+    case SettingControl::UpDown:
+    case SettingControl::ScrollBar: state.position = std::get<std::int32_t>(value); break;
+    case SettingControl::DatePicker: state.value = std::get<DateTime>(value); break;
+  }
+}
+
+void ControlPanelModel::showSettings() {
+  for (const auto& [name, described] : bound_) showSetting(*described);
+}
+
+void ControlPanelModel::beforeHandlers(Component& c, ComponentEvent event) {
+  const SettingSpec* described = settingOfComponent(c.name);
+  if (!described) return;
+  const ComponentState& state = c.state;
+  Settings& s = s_.settings;
+  switch (described->control) {
+    case SettingControl::CheckBox: setValue(s, *described, SettingValue{state.checked}); break;
+    case SettingControl::RadioButton:
+      if (state.checked) selectRadioButton(s, described->name);
+      break;
+    case SettingControl::ColorBox: setValue(s, *described, SettingValue{state.selectedColour}); break;
+    case SettingControl::ListChoice:
+      if (event == ComponentEvent::Typed) {
+        // A typed item counts as picked, so that a save keeps it; text that names no item
+        // keeps the last item named.
+        const int item = typedItem(state.items, state.text);
+        if (item >= 0) setValue(s, *described, SettingValue{std::int32_t{item}});
+      } else {
+        setValue(s, *described, SettingValue{std::int32_t{state.selected}});
+      }
+      break;
+    case SettingControl::FontName:
+      setValue(s, *described, SettingValue{state.text});
+      break;
+    case SettingControl::Edit: {
+      setValue(s, *described, SettingValue{state.text});
+      // The up-down beside the minutes follows a number typed within its range.
+      if (const SettingSpec* arrows = settingOfComponent(L"UpDown1"); arrows && c.name == L"Edit1") {
+        const ComponentState& upDown = table_[arrows->component];
+        if (const auto n = numberWithin(state.text, upDown.minimum, upDown.maximum))
+          setValue(s, *arrows, SettingValue{*n});
+      }
+      break;
+    }
+    case SettingControl::UpDown:
+    case SettingControl::ScrollBar: setValue(s, *described, SettingValue{std::int32_t{state.position}}); break;
+    case SettingControl::DatePicker: setValue(s, *described, SettingValue{state.value}); break;
+  }
+}
+
+void ControlPanelModel::afterEvent() {
+  for (const auto& step : afterEvent_) step();
+  showSettings();
+}
+
+void ControlPanelModel::settingLoaded(const SettingSpec& described) {
+  if (described.component.empty() || !table_.contains(described.component)) return;
+  showSetting(described);
+  switch (described.control) {
+    case SettingControl::CheckBox:
+    case SettingControl::RadioButton:
+      table_.dispatch(described.component, ComponentEvent::Click, EventSource::Program);
+      break;
+    case SettingControl::ScrollBar:
+      table_.dispatch(described.component, ComponentEvent::Change, EventSource::Program);
+      break;
+    default: break;
+  }
+}
+
+// ---- Handlers ----
+
+void ControlPanelModel::registerHandlers() {
+  using E = ComponentEvent;
+  table_.on(L"ScrollBar1", E::Change, [this] { ScrollBar1Change(); });
+  table_.on(L"ScrollBar2", E::Change, [this] { ScrollBar2Change(); });
+  table_.on(L"CheckBox7", E::Click, [this] { CheckBox7Click(); });
+  table_.on(L"CheckBox20", E::Click, [this] { CheckBox20Click(); });
+  table_.on(L"ScrollBar3", E::Change, [this] { ScrollBar3Change(); });
+  table_.on(L"CheckBox30", E::Click, [this](const EventContext& e) { CheckBox30Click(e.source); });
+  table_.on(L"Button1", E::Click, [this] { Button1Click(); });
+  table_.on(kHomePageName, E::MouseMove, [this] { HomePageMouseEnter(); });
+  table_.on(kHomePageName, E::MouseLeave, [this] { HomePageMouseLeave(); });
+  table_.on(kHomePageName, E::Click, [this] { HomePageClick(); });
+  table_.on(kPageControlName, E::Change, [this] { PageControl1Change(); });
+  table_.on(kControlPanelName, E::Close, [this] { FormClose(); });
+}
+
+void ControlPanelModel::registerOverlayHandlers() {
+  // The weekday, date, digital time, information lines and face font controls run the text
+  // overlays' handlers, in the overlays' own names.
+  struct Route {
+    std::wstring_view component;
+    ComponentEvent event;
+    void (TextOverlays::*handler)();
+  };
+  using E = ComponentEvent;
+  static constexpr Route kRoutes[] = {
+      {L"CheckBox1", E::Click, &TextOverlays::CheckBox1Click},
+      {L"CheckBox2", E::Click, &TextOverlays::CheckBox2Click},
+      {L"CheckBox3", E::Click, &TextOverlays::CheckBox3Click},
+      {L"CheckBox4", E::Click, &TextOverlays::CheckBox4Click},
+      {L"RadioButton57", E::Click, &TextOverlays::RadioButton57Click},
+      {L"RadioButton58", E::Click, &TextOverlays::RadioButton58Click},
+      {L"RadioButton44", E::Click, &TextOverlays::RadioButton44Click},
+      {L"RadioButton45", E::Click, &TextOverlays::RadioButton45Click},
+      {L"CheckBox15", E::Click, &TextOverlays::CheckBox15Click},
+      {L"CheckBox16", E::Click, &TextOverlays::CheckBox16Click},
+      {L"CheckBox17", E::Click, &TextOverlays::CheckBox17Click},
+      {L"CheckBox18", E::Click, &TextOverlays::CheckBox18Click},
+      {L"CheckBox19", E::Click, &TextOverlays::CheckBox19Click},
+      {L"CheckBox26", E::Click, &TextOverlays::CheckBox26Click},
+      {L"ComboBox5", E::Change, &TextOverlays::ComboBox5Change},
+      {L"ComboBox6", E::Change, &TextOverlays::ComboBox6Change},
+      {L"ComboBox7", E::Change, &TextOverlays::ComboBox7Change},
+      {L"ColorBox4", E::Change, &TextOverlays::ColorBox4Change},
+      {L"ColorBox5", E::Change, &TextOverlays::ColorBox5Change},
+      {L"ColorBox6", E::Change, &TextOverlays::ColorBox6Change},
+      {L"ColorBox10", E::Change, &TextOverlays::ColorBox10Change},
+      {L"ColorBox12", E::Change, &TextOverlays::ColorBox12Change},
+      {L"ColorBox14", E::Change, &TextOverlays::ColorBox14Change},
+  };
+  TextOverlays& overlays = s_.overlays;
+  for (const Route& route : kRoutes)
+    table_.on(route.component, route.event, [&overlays, handler = route.handler] { (overlays.*handler)(); });
+  // "AM/PM OFF" shows in the 12 h format only; the month names need "Short Date".
+  addAfterEvent([this] {
+    table_[L"CheckBox28"].visible = s_.overlays.amPmOffVisible();
+    table_[L"RadioButton57"].enabled = s_.overlays.monthNameButtonsEnabled();
+    table_[L"RadioButton58"].enabled = s_.overlays.monthNameButtonsEnabled();
+  });
+}
 
 SettingsLoadReport ControlPanelModel::FormCreate() {
   // 1. Font lists, as far as the system lists them.
-  faceFonts_ = s_.metrics.installedFontNames();
-  tickerFonts_ = faceFonts_;
-  // 2. Time display layout.
-  run(hooks_.layoutTimeDisplays);
-  // 3. Position ranges.
+  const std::vector<std::wstring> fonts = s_.metrics.installedFontNames();
+  table_[L"ComboBox5"].items = fonts;
+  table_[L"ComboBox9"].items = fonts;
+  // 2. The time displays' places come with the layout. 3. Position ranges.
   setPositionRanges();
   // 4. RSS channels.
   run(hooks_.loadChannelList);
   // 5. Settings, running the actions of the controls they change.
-  SettingsLoadReport report = s_.store.load(
-      s_.settings, [this](const SettingEvent& event) { dispatchSettingEvent(event); });
+  SettingsLoadReport report = s_.store.load(s_.settings, [this](const SettingEvent& event) {
+    if (event.setting) settingLoaded(*event.setting);
+  });
+  showSettings();
+  run(hooks_.settingsLoaded);
   // 6. The clock window's place.
   placeClockWindow();
   // 7. Frame colour.
@@ -103,32 +285,37 @@ SettingsLoadReport ControlPanelModel::FormCreate() {
   run(hooks_.buildSecondHandTable);
   // 12. Weekday and date in place.
   s_.overlays.placeWeekdayAndDate();
+  afterEvent();
   return report;
 }
 
-void ControlPanelModel::dispatchSettingEvent(const SettingEvent& event) {
-  if (!event.setting) return;
-  const std::wstring_view name = event.setting->name;
-  if (name == L"po_po") return ScrollBar1Change();
-  if (name == L"po_pi") return ScrollBar2Change();
-  if (name == L"chk_tr") return CheckBox20Click();
-  if (name == L"scr_tr") return ScrollBar3Change();
-  if (name == L"ses_st") {
-    CheckBox30Click();
-    return;
-  }
-  for (const OverlayRoute& route : kOverlayRoutes) {
-    if (route.name == name) return (s_.overlays.*route.handler)();
-  }
-  for (const FaceRoute& route : kFaceRoutes) {
-    if (route.name == name) return run(hooks_.*route.hook);
-  }
-  if (std::find(std::begin(kNoAction), std::end(kNoAction), name) != std::end(kNoAction)) return;
-  if (event.setting->radioGroup == kRadioSecondsStyle) {
-    if (hooks_.secondsStyleClick) hooks_.secondsStyleClick(name);
-    return;
-  }
-  if (hooks_.otherSettingEvent) hooks_.otherSettingEvent(event);
+void ControlPanelModel::show() {
+  ComponentState& window = table_[kControlPanelName];
+  window.visible = true;
+  ++window.raised;
+}
+
+void ControlPanelModel::FormClose() {
+  // Closing only hides the panel and offers to save; the program goes on.
+  table_[kControlPanelName].visible = false;
+  if (table_.showNow) table_.showNow();
+  SavePromptOptions options;
+  options.applicationTitle = kApplicationTitle;
+  options.owner = nativeWindow;
+  runSavePrompt(s_.store, s_.settings, s_.messageBoxes, options);
+}
+
+void ControlPanelModel::loadTickerSettings() {
+  s_.store.loadTickerGroup(s_.settings);
+  showSettings();
+}
+
+void ControlPanelModel::showPlainMessage(std::wstring text) {
+  MessageBoxRequest request;
+  request.caption = std::wstring(kApplicationTitle);
+  request.text = std::move(text);
+  request.owner = nativeWindow;
+  s_.messageBoxes.show(request);
 }
 
 // ---- Clock start-up position ----
@@ -136,10 +323,10 @@ void ControlPanelModel::dispatchSettingEvent(const SettingEvent& event) {
 void ControlPanelModel::setPositionRanges() {
   const ScreenSize screen = s_.shell.screenSize();
   // A screen smaller than the clock leaves a range of 0 to 0 rather than an inverted one.
-  scrollBar1_.minimum = 0;
-  scrollBar1_.maximum = screenRange(screen.width);
-  scrollBar2_.minimum = 0;
-  scrollBar2_.maximum = screenRange(screen.height);
+  table_[L"ScrollBar1"].minimum = 0;
+  table_[L"ScrollBar1"].maximum = screenRange(screen.width);
+  table_[L"ScrollBar2"].minimum = 0;
+  table_[L"ScrollBar2"].maximum = screenRange(screen.height);
 }
 
 Point ControlPanelModel::startPosition() const {
@@ -150,63 +337,76 @@ Point ControlPanelModel::startPosition() const {
 
 void ControlPanelModel::placeClockWindow() {
   const Point start = startPosition();
-  s_.clockWindow.moveClockWindow(start.x, start.y);
+  s_.clockWindow.setWindowPosition(start.x, start.y);
 }
 
 void ControlPanelModel::ScrollBar1Change() {
-  scrollBar1_.minimum = 0;
-  scrollBar1_.maximum = screenRange(s_.shell.screenSize().width);
+  ComponentState& bar = table_[L"ScrollBar1"];
+  bar.minimum = 0;
+  bar.maximum = screenRange(s_.shell.screenSize().width);
   // A scroll bar cannot stand outside its range: a stored position from a larger screen is
   // taken to the nearest end, and that is what is kept.
   int& position = s_.settings.po_po;
-  position = std::clamp(position, scrollBar1_.minimum, scrollBar1_.maximum);
-  marker_.x = markerOffset(position, scrollBar1_.maximum, kMarkerStepsAcross) + kMarkerOrigin.x;
-  label13_.text = std::to_wstring(positionPercent(position, scrollBar1_.maximum));
-  if (checkPosition_) s_.clockWindow.moveClockWindow(position, s_.settings.po_pi);
+  position = std::clamp(position, bar.minimum, bar.maximum);
+  const Rect group = table_[L"Clock Start-up Position"].bounds;
+  table_[L"Image2"].bounds.left =
+      group.left + markerOffset(position, bar.maximum, kMarkerStepsAcross) + kMarkerOrigin.x;
+  table_[L"Label13"].text = std::to_wstring(positionPercent(position, bar.maximum));
+  if (table_[L"CheckBox7"].checked)
+    s_.clockWindow.setWindowPosition(position, s_.clockWindow.windowTop());
 }
 
 void ControlPanelModel::ScrollBar2Change() {
-  scrollBar2_.minimum = 0;
-  scrollBar2_.maximum = screenRange(s_.shell.screenSize().height);
+  ComponentState& bar = table_[L"ScrollBar2"];
+  bar.minimum = 0;
+  bar.maximum = screenRange(s_.shell.screenSize().height);
   int& position = s_.settings.po_pi;
-  position = std::clamp(position, scrollBar2_.minimum, scrollBar2_.maximum);
-  marker_.y = markerOffset(position, scrollBar2_.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
-  label14_.text = std::to_wstring(positionPercent(position, scrollBar2_.maximum));
-  if (checkPosition_) s_.clockWindow.moveClockWindow(s_.settings.po_po, position);
+  position = std::clamp(position, bar.minimum, bar.maximum);
+  const Rect group = table_[L"Clock Start-up Position"].bounds;
+  table_[L"Image2"].bounds.top = group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
+  table_[L"Label14"].text = std::to_wstring(positionPercent(position, bar.maximum));
+  if (table_[L"CheckBox7"].checked)
+    s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
 }
 
 void ControlPanelModel::CheckBox7Click() {
-  s_.clockWindow.moveClockWindow(s_.settings.po_po, s_.settings.po_pi);
+  s_.clockWindow.setWindowPosition(s_.settings.po_po, s_.settings.po_pi);
 }
 
 // ---- Transparency ----
 
 void ControlPanelModel::CheckBox20Click() {
+  ComponentState& bar = table_[L"ScrollBar3"];
+  ComponentState& label = table_[L"Label23"];
   if (!s_.settings.chk_tr) {
-    s_.clockWindow.setClockAlphaBlend(false);
-    scrollBar3_.enabled = false;
-    label23_.visible = false;
+    s_.clockWindow.setAlphaBlend(false);
+    bar.enabled = false;
+    label.visible = false;
     return;
   }
-  s_.clockWindow.setClockAlphaBlend(true);
-  scrollBar3_.enabled = true;
-  s_.settings.scr_tr = std::clamp(s_.settings.scr_tr, scrollBar3_.minimum, scrollBar3_.maximum);
-  label23_.visible = true;
-  label23_.text = transparencyText(s_.settings.scr_tr);
-  s_.clockWindow.setClockAlphaBlendValue(s_.settings.scr_tr);
+  s_.clockWindow.setAlphaBlend(true);
+  bar.enabled = true;
+  s_.settings.scr_tr = std::clamp(s_.settings.scr_tr, bar.minimum, bar.maximum);
+  label.visible = true;
+  label.text = transparencyText(s_.settings.scr_tr);
+  s_.clockWindow.setAlphaBlendValue(s_.settings.scr_tr);
 }
 
 void ControlPanelModel::ScrollBar3Change() {
-  s_.settings.scr_tr = std::clamp(s_.settings.scr_tr, scrollBar3_.minimum, scrollBar3_.maximum);
+  const ComponentState& bar = table_[L"ScrollBar3"];
+  s_.settings.scr_tr = std::clamp(s_.settings.scr_tr, bar.minimum, bar.maximum);
   if (!s_.settings.chk_tr) return;
-  s_.clockWindow.setClockAlphaBlendValue(s_.settings.scr_tr);
-  label23_.text = transparencyText(s_.settings.scr_tr);
+  s_.clockWindow.setAlphaBlendValue(s_.settings.scr_tr);
+  table_[L"Label23"].text = transparencyText(s_.settings.scr_tr);
 }
 
 // ---- Start with System ----
 
-StartWithSystemReport ControlPanelModel::CheckBox30Click() {
-  return s_.store.startWithSystem(s_.settings.ses_st);
+void ControlPanelModel::CheckBox30Click(EventSource source) {
+  const StartWithSystemReport report = s_.store.startWithSystem(s_.settings.ses_st);
+  // A start with the box as stored goes on quietly; a user's click that did not take is told.
+  if (source != EventSource::User || (report.runKeyOpened && report.runValue.ok())) return;
+  showPlainMessage(startWithSystemFailedMessage(s_.settings.ses_st));
 }
 
 // ---- Open Daily Planner ----
@@ -219,17 +419,29 @@ void ControlPanelModel::Button1Click() {
 // ---- Home Page ----
 
 void ControlPanelModel::HomePageMouseEnter() {
-  homePageUnderlined_ = true;
-  homePagePointer_ = PointerShape::Hand;
+  ComponentState& link = table_[kHomePageName];
+  if (link.font) link.font->underline = true;
+  link.pointer = PointerShape::Hand;
 }
 
 void ControlPanelModel::HomePageMouseLeave() {
-  homePageUnderlined_ = false;
-  homePagePointer_ = PointerShape::Arrow;
+  ComponentState& link = table_[kHomePageName];
+  if (link.font) link.font->underline = false;
+  link.pointer = PointerShape::Arrow;
 }
 
-Status ControlPanelModel::HomePageClick() {
-  return s_.shell.openAddress(std::wstring(kHomePageAddress));
+void ControlPanelModel::HomePageClick() {
+  if (s_.shell.openAddress(std::wstring(kHomePageAddress)).ok()) return;
+  showPlainMessage(homePageFailedMessage());
+}
+
+// ---- Pages ----
+
+void ControlPanelModel::PageControl1Change() {
+  const int shown = table_[kPageControlName].selected;
+  int index = 0;
+  for (Component& c : table_.all())
+    if (c.kind == ComponentKind::Page) c.state.visible = index++ == shown;
 }
 
 }  // namespace tikora

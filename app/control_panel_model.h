@@ -1,23 +1,36 @@
-// The control panel (`TForm2`) as a model: its creation in the fixed order of steps, the general
-// settings that concern the clock window as a window (start-up position, transparency, start
-// with Windows), the "Open Daily Planner" button and the "Home Page" link, and the dispatcher
-// that runs a control's click or change action for each value the settings load changes.
+// The control panel (`TForm2`) as a model: its components (made from the page tables), the
+// binding of every settings control to its field of the live Settings record, its creation in
+// the fixed order of steps, and the handlers of its own groups: the start-up position, the
+// transparency, start with Windows, the "Open Daily Planner" button, the "Home Page" link and
+// the page control. The weekday, date, digital time and information-line controls run the
+// text overlays' handlers.
 //
-// The face and the later features plug into the creation steps and the dispatcher through
-// ControlPanelHooks; the clock window itself is moved and made transparent through
-// ClockWindowActions, which the Win32 layer implements. The live settings are the Settings
-// record: a handler runs after its control's field has changed.
+// Every control's action is a handler registered by component and event in components(); the
+// face, the time services and the later features register theirs there too (see
+// program/program_model.cpp). A user's change and a loaded value set off the same handlers:
+// loading runs the click action of a check box that changed and of a radio button that became
+// selected, and the change action of a scroll bar that moved.
+//
+// The binding: before the handlers of an event run, a settings control's new state goes into
+// its Settings field; after every event every settings control shows its field again (a colour
+// a handler turned from pure white to near white, a position kept within its range).
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/clock_window_model.h"
+#include "app/control_panel_layout.h"
 #include "app/settings.h"
+#include "app/settings_schema.h"
 #include "app/settings_store.h"
-#include "core/painter.h"
+#include "app/startup.h"
 #include "app/text_overlays.h"
+#include "core/component.h"
 #include "platform/clock.h"
+#include "platform/message_box.h"
 #include "platform/result.h"
 #include "platform/shell.h"
 #include "platform/text_metrics.h"
@@ -29,22 +42,11 @@ inline constexpr std::wstring_view kTransparencyLabelPrefix = L"Transparency Val
 // With "Set Current Position" unticked the clock starts this far in from the screen's right
 // edge and from its top.
 inline constexpr int kStartCornerMargin = 30;
-// The position marker (Image2) inside the screen miniature: where it stands for position 0 and
-// how many steps it travels across and down.
+// The position marker (Image2) inside the screen miniature: where it stands for position 0,
+// relative to its group box, and how many steps it travels across and down.
 inline constexpr Point kMarkerOrigin{20, 24};
 inline constexpr int kMarkerStepsAcross = 20;
 inline constexpr int kMarkerStepsDown = 14;
-
-// What the control panel does to the clock window as a window.
-class ClockWindowActions {
- public:
-  virtual ~ClockWindowActions() = default;
-  virtual void moveClockWindow(int left, int top) = 0;
-  // Whole-window alpha blending on or off; white stays see-through either way.
-  virtual void setClockAlphaBlend(bool enabled) = 0;
-  // 0 (invisible) to 255 (opaque); used while alpha blending is on.
-  virtual void setClockAlphaBlendValue(int alpha) = 0;
-};
 
 // The marker's travel: nearest(position / nearest(maximum / steps)), halves to even. The step
 // is at least 1, so a range shorter than `steps` / 2 moves the marker pixel by pixel; a range
@@ -57,43 +59,16 @@ int transparencyPercent(int alpha);
 // "Transparency Value = " and the percentage.
 std::wstring transparencyText(int alpha);
 
-struct ScrollBarState {
-  int minimum = 0;
-  int maximum = 100;
-  bool enabled = true;
-  friend bool operator==(const ScrollBarState&, const ScrollBarState&) = default;
-};
-
-struct LabelState {
-  std::wstring text;
-  bool visible = true;
-  friend bool operator==(const LabelState&, const LabelState&) = default;
-};
-
-
-// The parts of creation, the load actions and the button that belong to other windows and
-// features. An empty hook is skipped.
+// The creation steps that belong to other windows and features. An empty hook is skipped.
 struct ControlPanelHooks {
-  // ---- Creation steps ----
-  std::function<void()> layoutTimeDisplays;   // 2: power-off and work time display positions
   std::function<void()> loadChannelList;      // 4: RSS channels into the list view and choice
   std::function<void()> recolourFrame;        // 7: frame, strip and stripe by the frame colour
   std::function<void()> paintFaceBackground;  // 8: face disk in the background colour
   std::function<void()> drawSecondsMarks;     // 9: seconds ring of the chosen style, its action
   std::function<void()> applyDigitColourAndVisibility;  // 10, before the face font
   std::function<void()> buildSecondHandTable;  // 11
-
-  // ---- Face controls' click actions ----
-  std::function<void()> secondHandOffClick;  // CheckBox5 "Second Hand OFF" (chk_sh)
-  std::function<void()> laserOffClick;       // CheckBox6 laser "OFF" (chk_le)
-  std::function<void()> secondsOffClick;     // CheckBox22 seconds "OFF" (sek_of)
-  std::function<void()> digitsOffClick;      // CheckBox23 digits "OFF" (cfr_of)
-  std::function<void()> allHandsOffClick;    // CheckBox24 "All Hands OFF" (cal_of)
-  // A seconds style button became selected; its value name ("se_sto", "se_sxa", ...).
-  std::function<void(std::wstring_view)> secondsStyleClick;
-  // Every loaded change this panel has no action for itself (voice, power-off, full-hour
-  // notification, countdown, work time, RSS schedule).
-  std::function<void(const SettingEvent&)> otherSettingEvent;
+  // After the settings are loaded (step 5), before the clock window is placed.
+  std::function<void()> settingsLoaded;
 
   // ---- "Open Daily Planner" ----
   std::function<void()> closeReminderPopupIfShowing;
@@ -107,78 +82,84 @@ struct ControlPanelServices {
   Shell& shell;
   const TextMetrics& metrics;
   const Clock& clock;
+  MessageBoxService& messageBoxes;
   TextOverlays& overlays;
-  ClockWindowActions& clockWindow;
+  ClockWindowModel& clockWindow;
 };
+
+// The plain messages of the panel's own failures: a click on "Start with System" that could not
+// change the programs that start with Windows (`ticked`: the box's new state), and a "Home Page"
+// that the web browser could not be made to open.
+std::wstring startWithSystemFailedMessage(bool ticked);
+std::wstring homePageFailedMessage();
 
 class ControlPanelModel {
  public:
   ControlPanelModel(ControlPanelServices services, ControlPanelHooks hooks = {});
+  ControlPanelModel(const ControlPanelModel&) = delete;
+  ControlPanelModel& operator=(const ControlPanelModel&) = delete;
 
-  // The creation steps in order: font lists, time display layout, position ranges, channel
-  // list, settings (with the click and change actions of the controls they change), clock
-  // window placement, frame recolouring, face and weekday/date texts, seconds marks, digits and
-  // face font, second hand table, weekday and date placement. Gives the settings load report.
+  ComponentTable& components() { return table_; }
+  const ComponentTable& components() const { return table_; }
+  ComponentState& operator[](std::wstring_view component) { return table_[component]; }
+  const ComponentState& operator[](std::wstring_view component) const { return table_[component]; }
+
+  // The creation steps in order: font lists, position ranges, channel list, settings (with the
+  // click and change actions of the controls they change), clock window placement, frame
+  // recolouring, face and weekday/date texts, seconds marks, digits and face font, second hand
+  // table, weekday and date placement. Gives the settings load report.
   SettingsLoadReport FormCreate();
 
-  // Runs the action of the control a loaded value changed.
-  void dispatchSettingEvent(const SettingEvent& event);
+  // Runs the action of the control a loaded value changed, as the settings load does.
+  void settingLoaded(const SettingSpec& setting);
+  // Every settings control shows its field of the record.
+  void showSettings();
+  // After every event: runs `step` (the program's repaint and digital time refresh).
+  void addAfterEvent(std::function<void()> step) { afterEvent_.push_back(std::move(step)); }
 
-  // ---- Font lists ----
-  const std::vector<std::wstring>& ComboBox5Items() const { return faceFonts_; }    // face
-  const std::vector<std::wstring>& ComboBox9Items() const { return tickerFonts_; }  // ticker
+  // Shows the window and brings it up; it does not load the settings again.
+  void show();
+  // The title bar's close box: hides the window and offers to save.
+  void FormClose();
 
-  // ---- "Clock Start-up Position" ----
-  const ScrollBarState& ScrollBar1() const { return scrollBar1_; }
-  const ScrollBarState& ScrollBar2() const { return scrollBar2_; }
-  Point Image2Position() const { return marker_; }
-  const LabelState& Label13() const { return label13_; }
-  const LabelState& Label14() const { return label14_; }
-  bool CheckBox7Checked() const { return checkPosition_; }
-  void setCheckBox7Checked(bool checked) { checkPosition_ = checked; }
-  void ScrollBar1Change();
-  void ScrollBar2Change();
-  void CheckBox7Click();  // "Check Position"
+  // The native window that owns the panel's message boxes (an HWND on Windows), 0 for none.
+  std::uintptr_t nativeWindow = 0;
+
   // Left and top where the clock window starts on a screen of this size (step 6).
   Point startPosition() const;
-
-  // ---- "Clock Transparency, Style" ----
-  const ScrollBarState& ScrollBar3() const { return scrollBar3_; }
-  const LabelState& Label23() const { return label23_; }
-  void CheckBox20Click();  // "Set Transparency"
-  void ScrollBar3Change();
-
-  // ---- "Start with System" ----
-  StartWithSystemReport CheckBox30Click();
-
-  // ---- "Open Daily Planner" ----
-  void Button1Click();
-
-  // ---- "Home Page" link ----
-  void HomePageMouseEnter();
-  void HomePageMouseLeave();
-  Status HomePageClick();
-  bool homePageUnderlined() const { return homePageUnderlined_; }
-  PointerShape homePagePointer() const { return homePagePointer_; }
+  // The ticker's stored settings read into their controls (the ticker window's creation).
+  void loadTickerSettings();
 
  private:
+  void bindSettings();
+  void registerHandlers();
+  void registerOverlayHandlers();
+  void beforeHandlers(Component& component, ComponentEvent event);
+  void afterEvent();
+  void showSetting(const SettingSpec& setting);
   void setPositionRanges();
   void placeClockWindow();
 
+  // ---- Handlers ----
+  void ScrollBar1Change();
+  void ScrollBar2Change();
+  void CheckBox7Click();  // "Check Position"
+  void CheckBox20Click();  // "Set Transparency"
+  void ScrollBar3Change();
+  void CheckBox30Click(EventSource source);  // "Start with System"
+  void Button1Click();  // "Open Daily Planner"
+  void HomePageMouseEnter();
+  void HomePageMouseLeave();
+  void HomePageClick();
+  void PageControl1Change();
+  void showPlainMessage(std::wstring text);
+
   ControlPanelServices s_;
   ControlPanelHooks hooks_;
-  std::vector<std::wstring> faceFonts_;
-  std::vector<std::wstring> tickerFonts_;
-  ScrollBarState scrollBar1_{0, 0, true};
-  ScrollBarState scrollBar2_{0, 0, true};
-  ScrollBarState scrollBar3_{0, 255, true};
-  Point marker_ = kMarkerOrigin;
-  LabelState label13_{L"0", true};
-  LabelState label14_{L"0", true};
-  LabelState label23_{std::wstring(kTransparencyLabelPrefix), false};
-  bool checkPosition_ = false;
-  bool homePageUnderlined_ = false;
-  PointerShape homePagePointer_ = PointerShape::Arrow;
+  ComponentTable table_;
+  std::vector<std::function<void()>> afterEvent_;
+  // The settings control of each component that shows a stored value.
+  std::vector<std::pair<std::wstring, const SettingSpec*>> bound_;
 };
 
 }  // namespace tikora

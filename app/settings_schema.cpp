@@ -319,4 +319,34 @@ std::int32_t fitToRange(const SettingSpec& described, std::int32_t stored) {
   return stored;
 }
 
+const SettingSpec* settingOfComponent(std::wstring_view component) {
+  if (component.empty()) return nullptr;
+  for (const auto& described : kSchema)
+    if (described.component == component) return &described;
+  return nullptr;
+}
+
+std::vector<std::wstring> listItems(const SettingSpec& described) {
+  std::vector<std::wstring> items;
+  const auto numbers = [&](int from, int to, int step) {
+    for (int n = from; n <= to; n += step) items.push_back(std::to_wstring(n));
+  };
+  const std::wstring_view name = described.name;
+  const int count = described.range.maximum + 1;
+  if (name == L"nrm_st") {
+    for (int n = 1; n <= count; ++n) items.push_back(L"Style " + std::to_wstring(n));
+  } else if (name == L"co_fr" || name == L"co_ha") {
+    items.resize(std::size_t(count));  // pictures, drawn from the sample strips
+  } else if (name == L"co_go" || name == L"co_mi") {
+    for (int n = 0; n < count; ++n) items.push_back(n <= 9 ? L"0" + std::to_wstring(n) : std::to_wstring(n));
+  } else if (name == L"com_si") {
+    numbers(8, 12, 1);
+  } else if (name == L"cor_si") {
+    numbers(10, 18, 2);
+  } else if (name == L"com_st" || name == L"cor_st") {
+    items = {L"Normal", L"Italic", L"Bold", L"Italic Bold"};
+  }
+  return items;
+}
+
 }  // namespace tikora

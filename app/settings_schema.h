@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "app/settings.h"
 #include "core/colour.h"
@@ -101,6 +102,13 @@ std::span<const SettingSpec> settingsGroup(SettingGroup group);
 const SettingSpec* findSetting(std::wstring_view name);
 // The close action's save order: every value but `ses_st`, which only its own box writes.
 std::span<const std::wstring_view> saveOrder();
+
+// The setting a control of the control panel shows; nullptr for a control that holds none.
+const SettingSpec* settingOfComponent(std::wstring_view component);
+// The items of a list of fixed items, in order ("Style 1" .. "Style 40", "00" .. "23", "Normal"
+// .. "Italic Bold", blank items for the picture lists); empty for a list filled while the
+// program runs (the fonts, the RSS channels).
+std::vector<std::wstring> listItems(const SettingSpec& described);
 
 // The default of a setting as a value of its type.
 SettingValue defaultValueOf(const SettingSpec& described);

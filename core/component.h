@@ -74,6 +74,8 @@ enum ComponentOption : std::uint32_t {
   kDragsWindow = 1u << 7,   // a left press drags the window (the stripes of the borderless windows)
   kCentred = 1u << 8,       // text centred in the bounds
   kBold = 1u << 9,
+  kBorderless = 1u << 10,   // a window without frame or caption, kept off the task bar
+  kAlignRight = 1u << 11,   // text against the right edge of the bounds
 };
 
 enum class PointerShape { Arrow, Hand, Drag };
@@ -91,7 +93,8 @@ struct ListRow {
 };
 
 struct ComponentState {
-  std::wstring text;       // caption, edit text, the text a list shows, a window's caption
+  std::wstring text;       // caption, edit text, the text a list shows, a window's caption, a
+                           // date or time picker's display format (empty: the system's)
   std::wstring hint;       // tool-tip
   Rect bounds;             // in the client area of the window, 96-DPI pixels
   bool visible = true;
@@ -107,7 +110,10 @@ struct ComponentState {
   int maximum = 100;
   Colour selectedColour = 0;         // colour boxes
   DateTime value;                    // date and time pickers
-  std::wstring picture;              // pictures and picture lists: a bitmap resource name
+  // Pictures and picture lists: a bitmap resource name, or a picture the program makes (the
+  // clock's decorative stripe) by the name the window's view knows it by; a "#" and anything
+  // after it only tell that the picture has changed.
+  std::wstring picture;
   std::vector<ListColumn> columns;   // list views
   std::vector<ListRow> rows;         // list views
   PointerShape pointer = PointerShape::Arrow;
@@ -128,6 +134,7 @@ struct Component {
   std::wstring parent;  // the page or window it lies on; empty for the window itself
   std::uint32_t options = kNoOptions;
   std::wstring buddy;   // up-downs: the edit they step
+  int itemHeight = 0;   // owner-drawn lists: the height of a dropped-down item; 0 for the usual
   ComponentState state;
 };
 
@@ -258,6 +265,9 @@ class ComponentTable {
   std::function<void(Component&, ComponentEvent, EventSource)> beforeHandlers;
   // Runs after the handlers of every raised event.
   std::function<void()> afterEvent;
+  // Asks the view to show every state now, before a step that blocks (a message box); the
+  // view sets it.
+  std::function<void()> showNow;
 
   // ---- Timers ----
   // A named timer of the window and the handler its ticks run.

@@ -21,6 +21,16 @@ int centredOver(int pictureLeft, int pictureWidth, int labelWidth) {
   return pictureLeft + std::abs(pictureWidth - labelWidth) / 2;
 }
 
+void showTimeOverPicture(ComponentTable& panel, const TextMetrics& metrics, std::wstring_view label,
+                         std::wstring_view picture, std::wstring text) {
+  ComponentState& shown = panel[label];
+  const Rect under = panel[picture].bounds;
+  const int width = metrics.measure(text, shown.font.value_or(FontSpec{L"Arial", 8})).width;
+  shown.text = std::move(text);
+  shown.bounds.left = centredOver(under.left, under.width, width);
+  shown.bounds.width = width + 1;  // a pixel to spare, so the last glyph is never clipped
+}
+
 std::wstring hoursMinutesSeconds(std::int64_t seconds) {
   if (seconds < 0) seconds = 0;
   const std::int64_t hours = seconds / 3600;
@@ -60,7 +70,7 @@ void showPlainMessage(const TimeServicesContext& context, std::wstring text) {
   request.text = std::move(text);
   request.buttons = MessageBoxButtons::Ok;
   request.icon = MessageBoxIcon::None;
-  request.owner = context.messageBoxOwner;
+  request.owner = context.messageBoxOwner ? *context.messageBoxOwner : 0;
   context.messageBoxes.show(request);
 }
 

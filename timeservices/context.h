@@ -1,4 +1,4 @@
-// What the time services work on: the live settings, the panel controls of their groups, the
+// What the time services work on: the live settings, the control panel's components, the
 // clock window's labels, and the platform services. One context is handed to every service, so
 // they all read the same controls at the moment they need them (nothing is cached).
 //
@@ -18,13 +18,18 @@
 #include "platform/power.h"
 #include "platform/sound.h"
 #include "platform/text_metrics.h"
-#include "timeservices/controls.h"
+#include "core/component.h"
 
 namespace tikora {
 
+inline constexpr Colour kCaptionBlack = 0x000000;
+inline constexpr Colour kCaptionRed = 0x0000FF;
+
 struct TimeServicesContext {
   Settings& settings;
-  TimeServicesControls& controls;
+  // The control panel's components: the services read and change the controls of their groups
+  // ("CheckBox9", "Label16", ...) there.
+  ComponentTable& panel;
   ClockWindowModel& clockWindow;
   const TextMetrics& textMetrics;
   const Clock& clock;
@@ -32,7 +37,8 @@ struct TimeServicesContext {
   Sound& sound;
   Power& power;
   MessageBoxService& messageBoxes;
-  std::uintptr_t messageBoxOwner = 0;  // native owner of the boxes (the control panel), 0 for none
+  // The native window that owns the boxes (the control panel), read when a box shows; none: no owner.
+  const std::uintptr_t* messageBoxOwner = nullptr;
 };
 
 // Sets the text of an information line of the clock window (Label5, Label6, Label7), sizes the
@@ -42,6 +48,11 @@ void setInformationLine(ClockWindowModel& window, const TextMetrics& metrics, Cl
 
 // The left of a label centred over a picture: picture left + |picture width - label width| / 2.
 int centredOver(int pictureLeft, int pictureWidth, int labelWidth);
+
+// Sets a panel label that shows a time over its display picture: the text, and the label
+// centred over the picture by its measured width.
+void showTimeOverPicture(ComponentTable& panel, const TextMetrics& metrics, std::wstring_view label,
+                         std::wstring_view picture, std::wstring text);
 
 // Seconds as hours, minutes and seconds, each with at least two digits, joined by ":"
 // (3723 -> "01:02:03"; 100 hours -> "100:00:00"). A negative count is taken as 0.

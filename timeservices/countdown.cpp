@@ -60,19 +60,19 @@ void Countdown::capture() {
 }
 
 void Countdown::CheckBox14Click() {
-  TimeServicesControls& k = c_.controls;
+  ComponentTable& k = c_.panel;
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label7, L"");
   c_.clockWindow.setColour(ClockComponent::Label7, c_.settings.col_ft);
   if (!c_.settings.chk_ct) {
     c_.clockWindow.setVisible(ClockComponent::Label7, false);
-    k.DateTimePicker1Enabled = true;
-    k.DateTimePicker2Enabled = true;
+    k[L"DateTimePicker1"].enabled = true;
+    k[L"DateTimePicker2"].enabled = true;
     return;
   }
   c_.clockWindow.setVisible(ClockComponent::Label7, true);
   capture();
-  k.DateTimePicker1Enabled = false;
-  k.DateTimePicker2Enabled = false;
+  k[L"DateTimePicker1"].enabled = false;
+  k[L"DateTimePicker2"].enabled = false;
 }
 
 void Countdown::tick(const CivilTime& now) {

@@ -10,7 +10,7 @@
 
 #include "app/settings.h"
 #include "platform/sound.h"
-#include "timeservices/panel_timer.h"
+#include "core/component.h"
 
 namespace tikora {
 
@@ -28,7 +28,7 @@ class FullHour {
  public:
   // `effectTimer` is the control panel's Timer4; `resetEffectPhase` sets the digit animation's
   // phase step to 1 and its odd/even switch to true.
-  FullHour(const Settings& settings, Sound& sound, PanelTimer& effectTimer,
+  FullHour(const Settings& settings, Sound& sound, ModelTimer& effectTimer,
            std::function<void()> resetEffectPhase)
       : settings_(settings),
         sound_(sound),
@@ -48,7 +48,7 @@ class FullHour {
  private:
   const Settings& settings_;
   Sound& sound_;
-  PanelTimer& effectTimer_;
+  ModelTimer& effectTimer_;
   std::function<void()> resetEffectPhase_;
 };
 

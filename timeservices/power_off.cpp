@@ -46,12 +46,12 @@ std::wstring hibernationNotSupportedMessage() {
 
 // ---- Control handlers ----
 
-void PowerOffTimer::RadioButton10Click() { c_.controls.CheckBox33Visible = true; }
-void PowerOffTimer::RadioButton11Click() { c_.controls.CheckBox33Visible = false; }
-void PowerOffTimer::RadioButton50Click() { c_.controls.CheckBox33Visible = false; }
+void PowerOffTimer::RadioButton10Click() { c_.panel[L"CheckBox33"].visible = true; }
+void PowerOffTimer::RadioButton11Click() { c_.panel[L"CheckBox33"].visible = false; }
+void PowerOffTimer::RadioButton50Click() { c_.panel[L"CheckBox33"].visible = false; }
 
 void PowerOffTimer::CheckBox33Click() {
-  if (!c_.settings.ms_pfr) c_.controls.CheckBox33Colour = kCaptionBlack;
+  if (!c_.settings.ms_pfr) c_.panel[L"CheckBox33"].textColour = kCaptionBlack;
 }
 
 void PowerOffTimer::UpDown1Click() {
@@ -66,24 +66,25 @@ void PowerOffTimer::Edit1Change() {
 }
 
 void PowerOffTimer::ComboBox3Change() {
-  if (!readWholeNumber(c_.controls.ComboBox3)) c_.controls.ComboBox3 = L"00";
+  std::wstring& hour = c_.panel[L"ComboBox3"].text;
+  if (!readWholeNumber(hour)) hour = L"00";
 }
 
 void PowerOffTimer::ComboBox4Change() {
-  if (!readWholeNumber(c_.controls.ComboBox4)) c_.controls.ComboBox4 = L"00";
+  std::wstring& minute = c_.panel[L"ComboBox4"].text;
+  if (!readWholeNumber(minute)) minute = L"00";
 }
 
 // The options that belong to an armed timer show while it is armed; disarming also takes the
 // power-off line off the clock and puts its label back onto the face.
 void PowerOffTimer::showArmedOptions(bool armed) {
-  TimeServicesControls& k = c_.controls;
-  k.CheckBox13Visible = armed;
-  k.CheckBox17Visible = armed;
-  k.CheckBox31Visible = armed;
-  k.warningSoundsVisible = armed;
+  ComponentTable& k = c_.panel;
+  for (std::wstring_view option : {L"CheckBox13", L"CheckBox17", L"CheckBox31", L"RadioButton59",
+                                   L"RadioButton60", L"RadioButton61"})
+    k[option].visible = armed;
   if (!armed) {
-    if (k.CheckBox13) {
-      k.CheckBox13 = false;
+    if (k[L"CheckBox13"].checked) {
+      k[L"CheckBox13"].checked = false;
       CheckBox13Click();
     }
     if (c_.settings.chc_to) {
@@ -94,32 +95,27 @@ void PowerOffTimer::showArmedOptions(bool armed) {
 }
 
 void PowerOffTimer::CheckBox9Click() {
-  TimeServicesControls& k = c_.controls;
+  ComponentTable& k = c_.panel;
   counter_ = 0;
-  const bool armed = k.CheckBox9;
-  k.Label16Visible = armed;
-  k.Edit1Enabled = !armed;
-  k.UpDown1Enabled = !armed;
-  k.ComboBox3Enabled = !armed;
-  k.ComboBox4Enabled = !armed;
-  k.CheckBox10Enabled = !armed;
+  const bool armed = k[L"CheckBox9"].checked;
+  k[L"Image3"].visible = k[L"Label16"].visible = armed;
+  for (std::wstring_view control : {L"Edit1", L"UpDown1", L"ComboBox3", L"ComboBox4", L"CheckBox10"})
+    k[control].enabled = !armed;
   showArmedOptions(armed);
 }
 
 void PowerOffTimer::CheckBox10Click() {
-  TimeServicesControls& k = c_.controls;
-  const bool armed = k.CheckBox10;
-  k.Label16Visible = armed;
-  k.Edit1Enabled = !armed;
-  k.UpDown1Enabled = !armed;
-  k.CheckBox9Enabled = !armed;
+  ComponentTable& k = c_.panel;
+  const bool armed = k[L"CheckBox10"].checked;
+  k[L"Image3"].visible = k[L"Label16"].visible = armed;
+  for (std::wstring_view control : {L"Edit1", L"UpDown1", L"CheckBox9"}) k[control].enabled = !armed;
   showArmedOptions(armed);
 }
 
 void PowerOffTimer::CheckBox13Click() {
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L"");
   c_.clockWindow.setColour(ClockComponent::Label5, c_.settings.col_tt);
-  c_.clockWindow.setVisible(ClockComponent::Label5, c_.controls.CheckBox13);
+  c_.clockWindow.setVisible(ClockComponent::Label5, c_.panel[L"CheckBox13"].checked);
 }
 
 // ---- Second tick ----
@@ -131,15 +127,15 @@ std::optional<std::int64_t> PowerOffTimer::minutes() const {
 }
 
 std::optional<std::int64_t> PowerOffTimer::exactTimeSeconds() const {
-  const auto hour = readWholeNumber(c_.controls.ComboBox3);
-  const auto minute = readWholeNumber(c_.controls.ComboBox4);
+  const auto hour = readWholeNumber(c_.panel[L"ComboBox3"].text);
+  const auto minute = readWholeNumber(c_.panel[L"ComboBox4"].text);
   if (!hour || !minute) return std::nullopt;
   return std::int64_t{*hour} * 3600 + std::int64_t{*minute} * 60;
 }
 
 void PowerOffTimer::tick(const CivilTime& now, int hhnn) {
-  if (c_.controls.CheckBox9) countByMinutes(now.second);
-  if (c_.controls.CheckBox10) countToExactTime(now);
+  if (c_.panel[L"CheckBox9"].checked) countByMinutes(now.second);
+  if (c_.panel[L"CheckBox10"].checked) countToExactTime(now);
   exactTimeAction(hhnn);
   minutesAction();
   blink(now.second);
@@ -152,17 +148,14 @@ void PowerOffTimer::playWarning() {
 }
 
 void PowerOffTimer::setLabel16(std::wstring text) {
-  TimeServicesControls& k = c_.controls;
-  k.Label16 = std::move(text);
-  const int width = c_.textMetrics.measure(k.Label16, k.Label16Font).width;
-  k.Label16Left = centredOver(k.Image3.left, k.Image3.width, width);
+  showTimeOverPicture(c_.panel, c_.textMetrics, L"Label16", L"Image3", std::move(text));
 }
 
 void PowerOffTimer::showRemaining(std::int64_t remaining, int second) {
   if (remaining < 0) remaining = 0;
   const std::wstring time = hoursMinutesSeconds(remaining);
   setLabel16(time);
-  if (!c_.controls.CheckBox13) return;
+  if (!c_.panel[L"CheckBox13"].checked) return;
   const bool lastMinute = remaining < 60;  // no hours and no minutes left
   if (lastMinute && second % 2 == 1) {
     const std::wstring_view action = actionLineText(chosenPowerOffAction(c_.settings));
@@ -192,9 +185,9 @@ void PowerOffTimer::countToExactTime(const CivilTime& now) {
 }
 
 void PowerOffTimer::exactTimeAction(int hhnn) {
-  if (!c_.controls.CheckBox10) return;
-  const auto hour = readWholeNumber(c_.controls.ComboBox3);
-  const auto minute = readWholeNumber(c_.controls.ComboBox4);
+  if (!c_.panel[L"CheckBox10"].checked) return;
+  const auto hour = readWholeNumber(c_.panel[L"ComboBox3"].text);
+  const auto minute = readWholeNumber(c_.panel[L"ComboBox4"].text);
   if (!hour || !minute) return;
   // The boxes' time as hour * 100 + minute, compared with the sampled time in the same form.
   if (std::int64_t{*hour} * 100 + *minute != hhnn) return;
@@ -202,7 +195,7 @@ void PowerOffTimer::exactTimeAction(int hhnn) {
 }
 
 void PowerOffTimer::minutesAction() {
-  if (!c_.controls.CheckBox9) return;
+  if (!c_.panel[L"CheckBox9"].checked) return;
   const auto m = minutes();
   if (!m || *m * 60 - counter_ >= 1) return;
   performAction(Arming::Minutes);
@@ -213,10 +206,10 @@ void PowerOffTimer::performAction(Arming arming) {
   if (s.ie_utv) {
     // Hibernation disarms first, so it is asked for only once.
     if (arming == Arming::ExactTime) {
-      c_.controls.CheckBox10 = false;
+      c_.panel[L"CheckBox10"].checked = false;
       CheckBox10Click();
     } else {
-      c_.controls.CheckBox9 = false;
+      c_.panel[L"CheckBox9"].checked = false;
       CheckBox9Click();
     }
     hibernate();
@@ -226,17 +219,17 @@ void PowerOffTimer::performAction(Arming arming) {
 }
 
 void PowerOffTimer::blink(int second) {
-  TimeServicesControls& k = c_.controls;
+  ComponentTable& k = c_.panel;
   const Settings& s = c_.settings;
-  const bool active = k.CheckBox9 || k.CheckBox10;
+  const bool active = k[L"CheckBox9"].checked || k[L"CheckBox10"].checked;
   const bool even = second % 2 == 0;
-  k.RadioButton50Colour = s.ie_utv && active && even ? kCaptionRed : kCaptionBlack;
+  k[L"RadioButton50"].textColour = s.ie_utv && active && even ? kCaptionRed : kCaptionBlack;
   if (s.ra_to && active && even) {
-    k.RadioButton10Colour = kCaptionRed;
+    k[L"RadioButton10"].textColour = kCaptionRed;
     timer7_.stop();
   } else {
-    k.RadioButton10Colour = kCaptionBlack;
-    if (s.ms_pfr) k.CheckBox33Colour = kCaptionBlack;
+    k[L"RadioButton10"].textColour = kCaptionBlack;
+    if (s.ms_pfr) k[L"CheckBox33"].textColour = kCaptionBlack;
     if (s.ms_pfr && active) {
       blinkCounter_ = 0;
       timer7_.start();
@@ -244,12 +237,12 @@ void PowerOffTimer::blink(int second) {
       timer7_.stop();
     }
   }
-  k.RadioButton11Colour = s.ra_lo && active && even ? kCaptionRed : kCaptionBlack;
+  k[L"RadioButton11"].textColour = s.ra_lo && active && even ? kCaptionRed : kCaptionBlack;
 }
 
 void PowerOffTimer::Timer7Timer() {
   const std::uint8_t taken = blinkCounter_++;
-  c_.controls.CheckBox33Colour = taken % 2 == 0 ? kCaptionRed : kCaptionBlack;
+  c_.panel[L"CheckBox33"].textColour = taken % 2 == 0 ? kCaptionRed : kCaptionBlack;
 }
 
 // ---- System operations ----
@@ -269,7 +262,7 @@ void PowerOffTimer::hibernate() {
   request.text = hibernationNotSupportedMessage();
   request.buttons = MessageBoxButtons::Ok;
   request.icon = MessageBoxIcon::Warning;
-  request.owner = c_.messageBoxOwner;
+  request.owner = c_.messageBoxOwner ? *c_.messageBoxOwner : 0;
   c_.messageBoxes.show(request);
 }
 

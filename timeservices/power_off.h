@@ -11,7 +11,7 @@
 
 #include "core/datetime.h"
 #include "timeservices/context.h"
-#include "timeservices/panel_timer.h"
+#include "core/component.h"
 
 namespace tikora {
 
@@ -67,8 +67,8 @@ class PowerOffTimer {
 
   // The "Force Shutdown" blinker, every 200 ms while it runs.
   void Timer7Timer();
-  PanelTimer& Timer7() { return timer7_; }
-  const PanelTimer& Timer7() const { return timer7_; }
+  ModelTimer& Timer7() { return timer7_; }
+  const ModelTimer& Timer7() const { return timer7_; }
 
   // ---- System operations ----
   // Enables the shutdown privilege (whatever the outcome) and asks to end the session.
@@ -97,7 +97,7 @@ class PowerOffTimer {
   TimeServicesContext c_;  // a copy: it only holds references
   std::int32_t counter_ = 0;
   std::uint8_t blinkCounter_ = 0;
-  PanelTimer timer7_{200, false};
+  ModelTimer timer7_{200, false};
 };
 
 }  // namespace tikora

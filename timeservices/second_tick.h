@@ -24,7 +24,7 @@
 #include "timeservices/context.h"
 #include "timeservices/countdown.h"
 #include "timeservices/full_hour.h"
-#include "timeservices/panel_timer.h"
+#include "core/component.h"
 #include "timeservices/power_off.h"
 #include "timeservices/tick_time.h"
 #include "timeservices/voice_announcement.h"
@@ -71,7 +71,7 @@ class SecondTick {
   // One tick; called by Timer2 once a second.
   void Timer2Timer();
 
-  PanelTimer& Timer2() { return timer2_; }
+  ModelTimer& Timer2() { return timer2_; }
   SecondTickDuties& duties() { return duties_; }
   // The date texts of the last date change (all empty before the first tick).
   const DateTexts& storedDates() const { return storedDates_; }
@@ -85,7 +85,7 @@ class SecondTick {
   VoiceAnnouncer& voice_;
   Countdown& countdown_;
   SecondTickDuties duties_;
-  PanelTimer timer2_{1000, true};
+  ModelTimer timer2_{1000, true};
   DateTexts storedDates_;
   TickSample sample_;
 };

@@ -15,10 +15,11 @@ std::unique_ptr<AnnouncementLauncher> launcherOrThreads(
 }  // namespace
 
 TimeServices::TimeServices(const TimeServicesContext& context, TimeServicesSetup setup)
-    : launcher_(launcherOrThreads(std::move(setup.launcher))),
+    : clock_(context.clock),
+      effectStep_(std::move(setup.effectStep)),
+      launcher_(launcherOrThreads(std::move(setup.launcher))),
       tickTime(setup.tickTime ? *setup.tickTime : programTickTime()),
-      fullHour(context.settings, context.sound, *setup.effectTimer,
-               std::move(setup.resetEffectPhase)),
+      fullHour(context.settings, context.sound, timer4_, std::move(setup.resetEffectPhase)),
       powerOff(context),
       countdown(context),
       workTime(context),
@@ -26,23 +27,13 @@ TimeServices::TimeServices(const TimeServicesContext& context, TimeServicesSetup
       secondTick(context, tickTime, fullHour, powerOff, voice, countdown, std::move(setup.duties)) {
 }
 
-bool TimeServices::settingLoaded(std::wstring_view name) {
-  if (name == L"ra_to") {
-    powerOff.RadioButton10Click();
-  } else if (name == L"ra_lo") {
-    powerOff.RadioButton11Click();
-  } else if (name == L"ie_utv") {
-    powerOff.RadioButton50Click();
-  } else if (name == L"ms_pfr") {
-    powerOff.CheckBox33Click();
-  } else if (name == L"chk_st") {
-    workTime.CheckBox12Click();
-  } else if (name == L"chk_ct") {
-    countdown.CheckBox14Click();
-  } else {
-    return false;
+void TimeServices::Timer4Timer() {
+  // The effect runs through minute 0 of the hour and ends at the first tick after it.
+  if (clock_.now().minute != 0) {
+    timer4_.stop();
+    return;
   }
-  return true;
+  if (effectStep_) effectStep_();
 }
 
 }  // namespace tikora

@@ -10,7 +10,7 @@
 #include "timeservices/context.h"
 #include "timeservices/countdown.h"
 #include "timeservices/full_hour.h"
-#include "timeservices/panel_timer.h"
+#include "core/component.h"
 #include "timeservices/power_off.h"
 #include "timeservices/second_tick.h"
 #include "timeservices/tick_time.h"
@@ -20,10 +20,10 @@
 namespace tikora {
 
 struct TimeServicesSetup {
-  // The control panel's effect timer Timer4, and the reset of the digit animation's phase step
-  // and odd/even switch when an effect starts.
-  PanelTimer* effectTimer = nullptr;
+  // The reset of the digit animation's phase step and odd/even switch when an effect starts,
+  // and one step of the effect at each tick of Timer4 in minute 0.
   std::function<void()> resetEffectPhase;
+  std::function<void()> effectStep;
   SecondTickDuties duties;
   // Where announcements run; a thread per announcement when left empty.
   std::unique_ptr<AnnouncementLauncher> launcher;
@@ -33,20 +33,23 @@ struct TimeServicesSetup {
 
 class TimeServices {
  public:
-  // `setup.effectTimer` must be given and outlive this object, as must everything `context`
-  // refers to.
+  // Everything `context` refers to must outlive this object.
   TimeServices(const TimeServicesContext& context, TimeServicesSetup setup);
   TimeServices(const TimeServices&) = delete;
   TimeServices& operator=(const TimeServices&) = delete;
 
-  // Runs the click action of the control behind a value the settings load has just changed, as
-  // if the user had clicked it: "ra_to", "ra_lo", "ie_utv" (chosen), "ms_pfr", "chk_st",
-  // "chk_ct". False for a value whose control has no action here.
-  bool settingLoaded(std::wstring_view name);
+  // The control panel's effect timer: the digit animation's steps during minute 0.
+  ModelTimer& effectTimer() { return timer4_; }
+  // A tick of Timer4: one step of the effect during minute 0; the first tick after it stops
+  // the timer.
+  void Timer4Timer();
 
  private:
-  // Declared first: the announcer refers to it, and it waits for running announcements only
-  // after everything else here is gone.
+  const Clock& clock_;
+  ModelTimer timer4_{1000, false};
+  std::function<void()> effectStep_;
+  // The announcer refers to it, and it waits for running announcements only after everything
+  // declared below it is gone.
   std::unique_ptr<AnnouncementLauncher> launcher_;
 
  public:

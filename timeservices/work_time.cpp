@@ -22,13 +22,13 @@ std::wstring workTimeText(std::uint32_t ms) {
 }
 
 void WorkTime::CheckBox11Click() {
-  TimeServicesControls& k = c_.controls;
-  k.Label19.clear();
-  if (k.CheckBox11) {
+  ComponentTable& k = c_.panel;
+  k[L"Label19"].text.clear();
+  const bool shown = k[L"CheckBox11"].checked;
+  k[L"Image5"].visible = k[L"Label19"].visible = shown;
+  if (shown) {
     timer3_.start();
-    k.Label19Visible = true;
   } else {
-    k.Label19Visible = false;
     if (!c_.settings.chk_st) timer3_.stop();
   }
 }
@@ -41,18 +41,14 @@ void WorkTime::CheckBox12Click() {
     c_.clockWindow.setVisible(ClockComponent::Label6, true);
   } else {
     c_.clockWindow.setVisible(ClockComponent::Label6, false);
-    if (!c_.controls.CheckBox11) timer3_.stop();
+    if (!c_.panel[L"CheckBox11"].checked) timer3_.stop();
   }
 }
 
 void WorkTime::Timer3Timer() {
   const std::wstring text = workTimeText(c_.clock.tickCount());
-  TimeServicesControls& k = c_.controls;
-  if (k.CheckBox11) {
-    k.Label19 = text;
-    const int width = c_.textMetrics.measure(k.Label19, k.Label19Font).width;
-    k.Label19Left = centredOver(k.Image5.left, k.Image5.width, width);
-  }
+  if (c_.panel[L"CheckBox11"].checked)
+    showTimeOverPicture(c_.panel, c_.textMetrics, L"Label19", L"Image5", text);
   if (c_.settings.chk_st)
     setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label6, L" " + text + L" ");
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "timeservices/context.h"
-#include "timeservices/panel_timer.h"
+#include "core/component.h"
 
 namespace tikora {
 
@@ -25,12 +25,12 @@ class WorkTime {
   // Every 1000 ms while Timer3 runs.
   void Timer3Timer();
 
-  PanelTimer& Timer3() { return timer3_; }
-  const PanelTimer& Timer3() const { return timer3_; }
+  ModelTimer& Timer3() { return timer3_; }
+  const ModelTimer& Timer3() const { return timer3_; }
 
  private:
   TimeServicesContext c_;  // a copy: it only holds references
-  PanelTimer timer3_{1000, false};
+  ModelTimer timer3_{1000, false};
 };
 
 }  // namespace tikora

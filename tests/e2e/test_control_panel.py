@@ -253,8 +253,12 @@ def test_check_position_moves_the_clock_with_the_bars_and_the_marker_follows(tik
         return rect["left"], rect["top"]
 
     def marker():
-        return [c["rect"] for c in driver.controls(hwnd=panel["hwnd"]) if c["class"] == "Static"
-                and (c["rect"]["width"], c["rect"]["height"]) == (9, 9)][0]
+        # The marker is painted on the screen miniature: the top left of its gold ring.
+        image = driver.capture_image(CAPTURES / "marker.bmp", hwnd=panel["hwnd"])
+        gold = [(x, y) for y in range(60, 200) for x in range(0, 250)
+                if all(abs(a - b) <= 40 for a, b in zip(image.getpixel((x, y))[:3], (226, 192, 78)))]
+        assert gold, "no marker on the miniature"
+        return {"left": min(x for x, _ in gold), "top": min(y for _, y in gold)}
 
     start = clock_at()
     assert start == (screen["width"] - 240 - 30, 30)

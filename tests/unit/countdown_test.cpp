@@ -94,8 +94,8 @@ TEST_F(CountdownTest, BoxCapturesTheTargetAndLocksThePickers) {
   EXPECT_EQ(label(ClockComponent::Label7).text, L"");
   EXPECT_EQ(label(ClockComponent::Label7).textColour, 0x00ABCDEFu);
   EXPECT_TRUE(label(ClockComponent::Label7).visible);
-  EXPECT_FALSE(controls.DateTimePicker1Enabled);
-  EXPECT_FALSE(controls.DateTimePicker2Enabled);
+  EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
+  EXPECT_FALSE(panel[L"DateTimePicker2"].enabled);
   ASSERT_TRUE(countdown.target().has_value());
   EXPECT_EQ(*countdown.target(), *DateTime::fromCivil({2024, 5, 1, 0, 8, 30, 15, 0}));
   EXPECT_EQ(countdown.targetSecond(), 8 * 3600 + 30 * 60 + 15);
@@ -103,8 +103,8 @@ TEST_F(CountdownTest, BoxCapturesTheTargetAndLocksThePickers) {
   tickBox(false);
   EXPECT_FALSE(label(ClockComponent::Label7).visible);
   EXPECT_EQ(label(ClockComponent::Label7).text, L"");
-  EXPECT_TRUE(controls.DateTimePicker1Enabled);
-  EXPECT_TRUE(controls.DateTimePicker2Enabled);
+  EXPECT_TRUE(panel[L"DateTimePicker1"].enabled);
+  EXPECT_TRUE(panel[L"DateTimePicker2"].enabled);
   EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -133,8 +133,8 @@ TEST_F(CountdownTest, UnreadableTargetIsToldAndShowsPassedUntilReadAgain) {
   EXPECT_EQ(boxes.shown()[0], (MessageBoxRequest{L"Tikora", kWrongDateFormat, MessageBoxButtons::Ok,
                                                  MessageBoxIcon::None, 0}));
   EXPECT_TRUE(settings.chk_ct) << "the box stays ticked";
-  EXPECT_FALSE(controls.DateTimePicker1Enabled);
-  EXPECT_FALSE(controls.DateTimePicker2Enabled);
+  EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
+  EXPECT_FALSE(panel[L"DateTimePicker2"].enabled);
   EXPECT_FALSE(countdown.targetReadable());
   EXPECT_EQ(lineAt(2024, 3, 9, 14, 0, 0), L" Future Date Passed ")
       << "the old target is not counted to";

@@ -33,7 +33,7 @@ class FullHourTest : public ::testing::Test {
 
   Settings settings;
   FakeSound sound;
-  PanelTimer timer4{1000, false};
+  ModelTimer timer4{1000, false};
   int phaseResets = 0;
   FullHour fullHour{settings, sound, timer4, [this] { ++phaseResets; }};
 };

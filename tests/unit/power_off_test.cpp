@@ -35,17 +35,17 @@ class PowerOffTest : public testing::TimeServicesBench {
 
   void armMinutes(const wchar_t* minutes) {
     settings.ed_mi = minutes;
-    controls.CheckBox9 = true;
+    panel[L"CheckBox9"].checked = true;
     timer.CheckBox9Click();
   }
   void armExactTime(const wchar_t* hour, const wchar_t* minute) {
-    controls.ComboBox3 = hour;
-    controls.ComboBox4 = minute;
-    controls.CheckBox10 = true;
+    panel[L"ComboBox3"].text = hour;
+    panel[L"ComboBox4"].text = minute;
+    panel[L"CheckBox10"].checked = true;
     timer.CheckBox10Click();
   }
   void showInClock() {
-    controls.CheckBox13 = true;
+    panel[L"CheckBox13"].checked = true;
     timer.CheckBox13Click();
   }
   std::size_t exits() const { return power.count(PowerCallKind::ExitWindows); }
@@ -57,17 +57,17 @@ class PowerOffTest : public testing::TimeServicesBench {
 
 TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   armMinutes(L"5");
-  EXPECT_TRUE(controls.Label16Visible);
-  EXPECT_FALSE(controls.Edit1Enabled);
-  EXPECT_FALSE(controls.UpDown1Enabled);
-  EXPECT_FALSE(controls.ComboBox3Enabled);
-  EXPECT_FALSE(controls.ComboBox4Enabled);
-  EXPECT_FALSE(controls.CheckBox10Enabled) << "only one countdown at a time";
-  EXPECT_TRUE(controls.CheckBox9Enabled);
-  EXPECT_TRUE(controls.CheckBox13Visible);
-  EXPECT_TRUE(controls.CheckBox17Visible);
-  EXPECT_TRUE(controls.CheckBox31Visible);
-  EXPECT_TRUE(controls.warningSoundsVisible);
+  EXPECT_TRUE(panel[L"Label16"].visible);
+  EXPECT_FALSE(panel[L"Edit1"].enabled);
+  EXPECT_FALSE(panel[L"UpDown1"].enabled);
+  EXPECT_FALSE(panel[L"ComboBox3"].enabled);
+  EXPECT_FALSE(panel[L"ComboBox4"].enabled);
+  EXPECT_FALSE(panel[L"CheckBox10"].enabled) << "only one countdown at a time";
+  EXPECT_TRUE(panel[L"CheckBox9"].enabled);
+  EXPECT_TRUE(panel[L"CheckBox13"].visible);
+  EXPECT_TRUE(panel[L"CheckBox17"].visible);
+  EXPECT_TRUE(panel[L"CheckBox31"].visible);
+  EXPECT_TRUE(panel[L"RadioButton59"].visible);
 
   showInClock();
   settings.chc_to = true;
@@ -77,15 +77,15 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   EXPECT_EQ(timer.counter(), 2);
   EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:04:58 ");
 
-  controls.CheckBox9 = false;
+  panel[L"CheckBox9"].checked = false;
   timer.CheckBox9Click();
   EXPECT_EQ(timer.counter(), 0);
-  EXPECT_FALSE(controls.Label16Visible);
-  EXPECT_TRUE(controls.Edit1Enabled && controls.UpDown1Enabled && controls.ComboBox3Enabled &&
-              controls.ComboBox4Enabled && controls.CheckBox10Enabled);
-  EXPECT_FALSE(controls.CheckBox13Visible || controls.CheckBox17Visible ||
-               controls.CheckBox31Visible || controls.warningSoundsVisible);
-  EXPECT_FALSE(controls.CheckBox13) << "\"Show in Clock\" is unticked";
+  EXPECT_FALSE(panel[L"Label16"].visible);
+  EXPECT_TRUE(panel[L"Edit1"].enabled && panel[L"UpDown1"].enabled && panel[L"ComboBox3"].enabled &&
+              panel[L"ComboBox4"].enabled && panel[L"CheckBox10"].enabled);
+  EXPECT_FALSE(panel[L"CheckBox13"].visible || panel[L"CheckBox17"].visible ||
+               panel[L"CheckBox31"].visible || panel[L"RadioButton59"].visible);
+  EXPECT_FALSE(panel[L"CheckBox13"].checked) << "\"Show in Clock\" is unticked";
   EXPECT_FALSE(label(ClockComponent::Label5).visible);
   EXPECT_EQ(label(ClockComponent::Label5).text, L"");
   EXPECT_FALSE(settings.chc_to) << "\"In Front of Clock Hands\" is unticked";
@@ -96,40 +96,40 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
 TEST_F(PowerOffTest, SetExactTimeKeepsTheCounterAndTheTimeBoxes) {
   armMinutes(L"5");
   tick(10, 0, 0);
-  controls.CheckBox9 = false;
+  panel[L"CheckBox9"].checked = false;
   timer.CheckBox9Click();
   tick(10, 0, 1);  // not counting now
   armExactTime(L"11", L"30");
-  EXPECT_TRUE(controls.Label16Visible);
-  EXPECT_FALSE(controls.Edit1Enabled);
-  EXPECT_FALSE(controls.UpDown1Enabled);
-  EXPECT_TRUE(controls.ComboBox3Enabled);
-  EXPECT_TRUE(controls.ComboBox4Enabled);
-  EXPECT_FALSE(controls.CheckBox9Enabled);
-  EXPECT_TRUE(controls.CheckBox13Visible && controls.CheckBox17Visible &&
-              controls.CheckBox31Visible && controls.warningSoundsVisible);
-  controls.CheckBox10 = false;
+  EXPECT_TRUE(panel[L"Label16"].visible);
+  EXPECT_FALSE(panel[L"Edit1"].enabled);
+  EXPECT_FALSE(panel[L"UpDown1"].enabled);
+  EXPECT_TRUE(panel[L"ComboBox3"].enabled);
+  EXPECT_TRUE(panel[L"ComboBox4"].enabled);
+  EXPECT_FALSE(panel[L"CheckBox9"].enabled);
+  EXPECT_TRUE(panel[L"CheckBox13"].visible && panel[L"CheckBox17"].visible &&
+              panel[L"CheckBox31"].visible && panel[L"RadioButton59"].visible);
+  panel[L"CheckBox10"].checked = false;
   timer.CheckBox10Click();
-  EXPECT_TRUE(controls.CheckBox9Enabled && controls.Edit1Enabled && controls.ComboBox3Enabled);
-  EXPECT_FALSE(controls.Label16Visible);
+  EXPECT_TRUE(panel[L"CheckBox9"].enabled && panel[L"Edit1"].enabled && panel[L"ComboBox3"].enabled);
+  EXPECT_FALSE(panel[L"Label16"].visible);
 }
 
 TEST_F(PowerOffTest, ActionChoiceShowsForceShutdownOnlyForShutdown) {
   timer.RadioButton10Click();
-  EXPECT_TRUE(controls.CheckBox33Visible);
+  EXPECT_TRUE(panel[L"CheckBox33"].visible);
   timer.RadioButton11Click();
-  EXPECT_FALSE(controls.CheckBox33Visible);
+  EXPECT_FALSE(panel[L"CheckBox33"].visible);
   timer.RadioButton10Click();
   timer.RadioButton50Click();
-  EXPECT_FALSE(controls.CheckBox33Visible);
+  EXPECT_FALSE(panel[L"CheckBox33"].visible);
 
-  controls.CheckBox33Colour = kCaptionRed;
+  panel[L"CheckBox33"].textColour = kCaptionRed;
   settings.ms_pfr = true;
   timer.CheckBox33Click();
-  EXPECT_EQ(controls.CheckBox33Colour, kCaptionRed);
+  EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionRed);
   settings.ms_pfr = false;
   timer.CheckBox33Click();
-  EXPECT_EQ(controls.CheckBox33Colour, kCaptionBlack);
+  EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack);
 }
 
 TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
@@ -157,15 +157,15 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
 }
 
 TEST_F(PowerOffTest, TimeBoxesFallBackToDoubleZeroSilently) {
-  controls.ComboBox3 = L"x7";
-  controls.ComboBox4 = L"";
+  panel[L"ComboBox3"].text = L"x7";
+  panel[L"ComboBox4"].text = L"";
   timer.ComboBox3Change();
   timer.ComboBox4Change();
-  EXPECT_EQ(controls.ComboBox3, L"00");
-  EXPECT_EQ(controls.ComboBox4, L"00");
-  controls.ComboBox3 = L"7";
+  EXPECT_EQ(panel[L"ComboBox3"].text, L"00");
+  EXPECT_EQ(panel[L"ComboBox4"].text, L"00");
+  panel[L"ComboBox3"].text = L"7";
   timer.ComboBox3Change();
-  EXPECT_EQ(controls.ComboBox3, L"7");
+  EXPECT_EQ(panel[L"ComboBox3"].text, L"7");
   EXPECT_TRUE(boxes.shown().empty());
   EXPECT_EQ(exactTimeItemText(7, 24), L"07");
   EXPECT_EQ(exactTimeItemText(-1, 24), L"");
@@ -178,7 +178,7 @@ TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
   EXPECT_EQ(label(ClockComponent::Label5).text, L"");
   EXPECT_EQ(label(ClockComponent::Label5).textColour, 0x00123456u);
   EXPECT_TRUE(label(ClockComponent::Label5).visible);
-  controls.CheckBox13 = false;
+  panel[L"CheckBox13"].checked = false;
   timer.CheckBox13Click();
   EXPECT_FALSE(label(ClockComponent::Label5).visible);
 }
@@ -190,7 +190,7 @@ TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown
   settings.ms_pfr = true;
   settings.chk_alr = true;
   selectRadioButton(settings, L"se_bxb");
-  controls.Image3 = {20, 80};
+  panel[L"Image3"].bounds = Rect{20, 0, 80, 20};
   armMinutes(L"3");
 
   std::vector<int> warnedAt;  // C before the tick
@@ -201,8 +201,8 @@ TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown
     if (asyncSounds().size() > sounds) warnedAt.push_back(c);
     if (firstExit < 0 && exits() > 0) firstExit = c;
     if (c == 0) {
-      EXPECT_EQ(controls.Label16, L"00:02:59");
-      EXPECT_EQ(controls.Label16Left, 20 + (80 - 40) / 2) << "8 characters of 5 pixels";
+      EXPECT_EQ(panel[L"Label16"].text, L"00:02:59");
+      EXPECT_EQ(panel[L"Label16"].bounds.left, 20 + (80 - 40) / 2) << "8 characters of 5 pixels";
     }
   }
   std::vector<int> expected;
@@ -210,14 +210,14 @@ TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown
   EXPECT_EQ(warnedAt, expected);
   for (const auto& name : asyncSounds()) EXPECT_EQ(name, L"shutdown1");
   EXPECT_EQ(firstExit, 179) << "the tick that brings the counter to 180";
-  EXPECT_EQ(controls.Label16, L"00:00:00");
+  EXPECT_EQ(panel[L"Label16"].text, L"00:00:00");
   EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::EnableShutdownPrivilege, 0, 0},
                                                    {PowerCallKind::ExitWindows, 12, 0}}));
 
   tick(6, 13, 0);
   EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{12, 12}))
       << "asked again while still armed";
-  EXPECT_EQ(controls.Label16, L"00:00:00");
+  EXPECT_EQ(panel[L"Label16"].text, L"00:00:00");
 }
 
 TEST_F(PowerOffTest, ZeroMinutesWarnAndHibernateAtTheFirstTick) {
@@ -228,9 +228,9 @@ TEST_F(PowerOffTest, ZeroMinutesWarnAndHibernateAtTheFirstTick) {
   EXPECT_EQ(asyncSounds(), (std::vector<std::wstring>{L"shutdown"}));
   EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0},
                                                    {PowerCallKind::Hibernate, 0, 0}}));
-  EXPECT_FALSE(controls.CheckBox9) << "hibernation disarms";
+  EXPECT_FALSE(panel[L"CheckBox9"].checked) << "hibernation disarms";
   EXPECT_EQ(timer.counter(), 0);
-  EXPECT_FALSE(controls.Label16Visible);
+  EXPECT_FALSE(panel[L"Label16"].visible);
   tick(8, 0, 1);
   EXPECT_EQ(power.count(PowerCallKind::Hibernate), 1u);
 }
@@ -240,7 +240,7 @@ TEST_F(PowerOffTest, HibernationRefusedIsToldAfterDisarming) {
   settings.ie_utv = true;
   armMinutes(L"0");
   tick(8, 0, 0);
-  EXPECT_FALSE(controls.CheckBox9);
+  EXPECT_FALSE(panel[L"CheckBox9"].checked);
   EXPECT_EQ(power.count(PowerCallKind::Hibernate), 0u);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0],
@@ -253,7 +253,7 @@ TEST_F(PowerOffTest, NoActionChosenCountsToZeroAndDoesNothing) {
   tick(8, 0, 0);
   tick(8, 0, 1);
   EXPECT_TRUE(power.calls().empty());
-  EXPECT_EQ(controls.Label16, L"00:00:00");
+  EXPECT_EQ(panel[L"Label16"].text, L"00:00:00");
 }
 
 TEST_F(PowerOffTest, UnreadableMinutesNeitherCountNorAct) {
@@ -275,7 +275,7 @@ TEST_F(PowerOffTest, ExactTimeAcrossMidnightLogsOffDuringItsWholeMinute) {
   armExactTime(L"00", L"01");
   clock.setLocalTime(2024, 3, 9, 23, 58, 0);
   tick(clock.now());
-  EXPECT_EQ(controls.Label16, L"00:03:00");
+  EXPECT_EQ(panel[L"Label16"].text, L"00:03:00");
 
   std::vector<std::wstring> exitTimes;
   std::vector<std::wstring> warnTimes;
@@ -289,10 +289,10 @@ TEST_F(PowerOffTest, ExactTimeAcrossMidnightLogsOffDuringItsWholeMinute) {
     if (exits() > exitsBefore) exitTimes.push_back(stamp);
     if (asyncSounds().size() > soundsBefore) warnTimes.push_back(stamp);
     if (now.hour == 0 && now.minute == 1 && now.second == 0) {
-      EXPECT_EQ(controls.Label16, L"00:00:00");
+      EXPECT_EQ(panel[L"Label16"].text, L"00:00:00");
     }
     if (now.hour == 0 && now.minute == 1 && now.second == 1) {
-      EXPECT_EQ(controls.Label16, L"23:59:59") << "after the target: the same time tomorrow";
+      EXPECT_EQ(panel[L"Label16"].text, L"23:59:59") << "after the target: the same time tomorrow";
     }
   }
   ASSERT_EQ(exitTimes.size(), 60u);
@@ -304,16 +304,16 @@ TEST_F(PowerOffTest, ExactTimeAcrossMidnightLogsOffDuringItsWholeMinute) {
   EXPECT_EQ(warnTimes.front(), L"00:00:03");
   EXPECT_EQ(warnTimes.back(), L"00:01:00");
   for (const auto& name : asyncSounds()) EXPECT_EQ(name, L"shutdown2");
-  EXPECT_TRUE(controls.CheckBox10) << "log off stays armed";
+  EXPECT_TRUE(panel[L"CheckBox10"].checked) << "log off stays armed";
 }
 
 TEST_F(PowerOffTest, ExactTimeEarlierThanNowCountsToTomorrow) {
   armExactTime(L"09", L"00");
   tick(10, 0, 0);
-  EXPECT_EQ(controls.Label16, L"23:00:00");
+  EXPECT_EQ(panel[L"Label16"].text, L"23:00:00");
   armExactTime(L"7", L"5");  // typed by hand, one digit each
   tick(7, 4, 30);
-  EXPECT_EQ(controls.Label16, L"00:00:30");
+  EXPECT_EQ(panel[L"Label16"].text, L"00:00:30");
 }
 
 TEST_F(PowerOffTest, ExactTimeWithHibernationDisarmsAndHibernatesOnce) {
@@ -322,8 +322,8 @@ TEST_F(PowerOffTest, ExactTimeWithHibernationDisarmsAndHibernatesOnce) {
   tick(7, 5, 0);
   tick(7, 5, 1);
   EXPECT_EQ(power.count(PowerCallKind::Hibernate), 1u);
-  EXPECT_FALSE(controls.CheckBox10);
-  EXPECT_TRUE(controls.CheckBox9Enabled);
+  EXPECT_FALSE(panel[L"CheckBox10"].checked);
+  EXPECT_TRUE(panel[L"CheckBox9"].enabled);
 }
 
 TEST_F(PowerOffTest, ExactShutdownFlagsWithAndWithoutForce) {
@@ -388,59 +388,59 @@ TEST_F(PowerOffTest, ForcedShutdownBlinksShutdownOnEvenAndForceOnOddSeconds) {
   settings.ms_pfr = true;
   armMinutes(L"10");
   tick(10, 0, 0);
-  EXPECT_EQ(controls.RadioButton10Colour, kCaptionRed);
+  EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionRed);
   EXPECT_FALSE(timer.Timer7().enabled());
-  EXPECT_EQ(controls.RadioButton11Colour, kCaptionBlack);
-  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack);
+  EXPECT_EQ(panel[L"RadioButton11"].textColour, kCaptionBlack);
+  EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);
 
   tick(10, 0, 1);
-  EXPECT_EQ(controls.RadioButton10Colour, kCaptionBlack);
-  EXPECT_EQ(controls.CheckBox33Colour, kCaptionBlack);
+  EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionBlack);
+  EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack);
   EXPECT_TRUE(timer.Timer7().enabled());
   EXPECT_EQ(timer.Timer7().interval(), 200u);
   EXPECT_EQ(timer.blinkCounter(), 0);
   std::vector<Colour> flicker;
   for (int i = 0; i < 5; ++i) {
     timer.Timer7Timer();
-    flicker.push_back(controls.CheckBox33Colour);
+    flicker.push_back(panel[L"CheckBox33"].textColour.value_or(0xFFFFFFFF));
   }
   EXPECT_EQ(flicker, (std::vector<Colour>{kCaptionRed, kCaptionBlack, kCaptionRed, kCaptionBlack,
                                           kCaptionRed}));
 
   tick(10, 0, 2);
   EXPECT_FALSE(timer.Timer7().enabled());
-  EXPECT_EQ(controls.RadioButton10Colour, kCaptionRed);
+  EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionRed);
   tick(10, 0, 3);
   EXPECT_EQ(timer.blinkCounter(), 0) << "each odd second starts the flicker afresh";
   EXPECT_EQ(timer.Timer7().starts(), 2u);
 
-  controls.CheckBox9 = false;
+  panel[L"CheckBox9"].checked = false;
   timer.CheckBox9Click();
   tick(10, 0, 4);
-  EXPECT_EQ(controls.RadioButton10Colour, kCaptionBlack);
+  EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionBlack);
   EXPECT_FALSE(timer.Timer7().enabled());
 }
 
 TEST_F(PowerOffTest, HibernationAndLogOffBlinkRedOnEvenSecondsWhileArmed) {
   settings.ie_utv = true;
   tick(10, 0, 0);
-  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack) << "not armed";
+  EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack) << "not armed";
   armMinutes(L"10");
   tick(10, 0, 0);
-  EXPECT_EQ(controls.RadioButton50Colour, kCaptionRed);
+  EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionRed);
   tick(10, 0, 1);
-  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack);
+  EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);
   selectRadioButton(settings, L"ra_lo");
   tick(10, 0, 2);
-  EXPECT_EQ(controls.RadioButton11Colour, kCaptionRed);
-  EXPECT_EQ(controls.RadioButton50Colour, kCaptionBlack);
+  EXPECT_EQ(panel[L"RadioButton11"].textColour, kCaptionRed);
+  EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);
   EXPECT_FALSE(timer.Timer7().enabled());
 }
 
 TEST_F(PowerOffTest, BlinkCounterIsOneByte) {
   for (int i = 0; i < 256; ++i) timer.Timer7Timer();
   EXPECT_EQ(timer.blinkCounter(), 0);
-  EXPECT_EQ(controls.CheckBox33Colour, kCaptionBlack) << "the 256th value taken was 255";
+  EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack) << "the 256th value taken was 255";
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "tests/unit/time_services_fixture.h"
 #include "timeservices/time_services.h"
+#include "timeservices/panel_bindings.h"
 
 namespace tikora {
 namespace {
@@ -43,7 +44,6 @@ class SecondTickTest : public testing::TimeServicesBench {
     auto recorder = std::make_unique<RecordingLauncher>();
     launcher = recorder.get();
     TimeServicesSetup setup;
-    setup.effectTimer = &timer4;
     setup.resetEffectPhase = [this] { ++phaseResets; };
     setup.launcher = std::move(recorder);
     setup.tickTime = &tickTime;
@@ -77,7 +77,6 @@ class SecondTickTest : public testing::TimeServicesBench {
     if (keepLog) log.push_back(std::move(entry));
   }
 
-  PanelTimer timer4{1000, false};
   TickTime tickTime;
   bool keepLog = true;
   RecordingLauncher* launcher = nullptr;
@@ -121,9 +120,9 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   // Minute 0 of an hour with a chime, an effect, an exact-time log off and a countdown.
   settings.st_to = true;
   settings.ra_lo = true;
-  controls.ComboBox3 = L"00";
-  controls.ComboBox4 = L"00";
-  controls.CheckBox10 = true;
+  panel[L"ComboBox3"].text = L"00";
+  panel[L"ComboBox4"].text = L"00";
+  panel[L"CheckBox10"].checked = true;
   services->powerOff.CheckBox10Click();
   settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
   settings.dtp_ti = *DateTime::fromTime(6, 0, 0);
@@ -133,7 +132,7 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   std::vector<std::wstring> seen;  // what the hooks find done when they run
   auto snapshot = [&](const std::wstring& at) {
     seen.push_back(at + L": sounds " + std::to_wstring(sound.calls().size()) + L", effect " +
-                   (timer4.enabled() ? L"on" : L"off") + L", power " +
+                   (services->effectTimer().enabled() ? L"on" : L"off") + L", power " +
                    std::to_wstring(power.calls().size()) + L", countdown '" +
                    label(ClockComponent::Label7).text + L"'");
   };
@@ -167,7 +166,7 @@ TEST_F(SecondTickTest, AnnouncementComesAfterThePowerOffStepsAndBeforeTheCountdo
   settings.ra_h1 = false;
   settings.ra_to = true;
   settings.ed_mi = L"0";
-  controls.CheckBox9 = true;
+  panel[L"CheckBox9"].checked = true;
   services->powerOff.CheckBox9Click();
   settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
   settings.dtp_ti = *DateTime::fromTime(6, 0, 0);
@@ -209,23 +208,33 @@ TEST_F(SecondTickTest, ControlsAreReadAfreshAtEveryTick) {
   EXPECT_EQ(label(ClockComponent::Label7).text, L"kept") << "no countdown while unticked";
 }
 
-TEST_F(SecondTickTest, LoadedValuesRunTheirControlsActions) {
+TEST_F(SecondTickTest, PanelControlsRunTheServicesHandlers) {
+  bindTimeServices(panel, *services);
   settings.ra_to = true;
-  EXPECT_TRUE(services->settingLoaded(L"ra_to"));
-  EXPECT_TRUE(controls.CheckBox33Visible);
+  EXPECT_TRUE(panel.dispatch(L"RadioButton10", ComponentEvent::Click));
+  EXPECT_TRUE(panel[L"CheckBox33"].visible);
   selectRadioButton(settings, L"ie_utv");
-  EXPECT_TRUE(services->settingLoaded(L"ie_utv"));
-  EXPECT_FALSE(controls.CheckBox33Visible);
+  EXPECT_TRUE(panel.dispatch(L"RadioButton50", ComponentEvent::Click));
+  EXPECT_FALSE(panel[L"CheckBox33"].visible);
   settings.chk_st = true;
-  EXPECT_TRUE(services->settingLoaded(L"chk_st"));
+  EXPECT_TRUE(panel.dispatch(L"CheckBox12", ComponentEvent::Click));
   EXPECT_TRUE(services->workTime.Timer3().enabled());
   EXPECT_TRUE(label(ClockComponent::Label6).visible);
   settings.chk_ct = true;
-  EXPECT_TRUE(services->settingLoaded(L"chk_ct"));
+  EXPECT_TRUE(panel.dispatch(L"CheckBox14", ComponentEvent::Click));
   EXPECT_TRUE(services->countdown.targetReadable()) << "the stored target is captured anew";
-  EXPECT_FALSE(controls.DateTimePicker1Enabled);
-  EXPECT_FALSE(services->settingLoaded(L"ra_h3"));
-  EXPECT_FALSE(services->settingLoaded(L"chk_alr"));
+  EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
+  EXPECT_FALSE(panel.dispatch(L"RadioButton18", ComponentEvent::Click)) << "a sound option has no click action";
+  EXPECT_FALSE(panel.dispatch(L"CheckBox31", ComponentEvent::Click));
+
+  // The panel's timers run through the services.
+  std::vector<std::wstring> timers;
+  for (const auto& entry : panel.timers()) timers.push_back(entry.name);
+  EXPECT_EQ(timers, (std::vector<std::wstring>{L"Timer2", L"Timer3", L"Timer4", L"Timer7"}));
+  clock.setLocalTime(2024, 3, 9, 10, 1, 0);
+  services->effectTimer().start();
+  EXPECT_TRUE(panel.tick(L"Timer4"));
+  EXPECT_FALSE(services->effectTimer().enabled()) << "the effect ends after minute 0";
 }
 
 // Splits the spoken words into phrases, each starting with "it's".
@@ -247,7 +256,7 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   selectRadioButton(settings, L"se_bxb");
   settings.chk_alr = true;
   settings.ed_mi = L"600";
-  controls.CheckBox9 = true;
+  panel[L"CheckBox9"].checked = true;
   services->powerOff.CheckBox9Click();
   settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
   settings.dtp_ti = *DateTime::fromTime(18, 0, 0);
@@ -264,9 +273,9 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
     services->secondTick.Timer2Timer();
     if (power.calls().size() != powerCalls) hibernatedAt.push_back(stamp(clock.now()));
     // The effect stops itself at its first step outside minute 0.
-    if (timer4.enabled() && clock.now().minute != 0) {
-      timer4.stop();
-      ++effectStarts;
+    if (services->effectTimer().enabled()) {
+      services->Timer4Timer();
+      if (!services->effectTimer().enabled()) ++effectStarts;
     }
     clock.advance(1s);
   }
@@ -284,7 +293,7 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   EXPECT_EQ(std::count(async.begin(), async.end(), L"shutdown1"), 19)
       << "every third second of the last minute";
   EXPECT_EQ(async.size(), 43u);
-  EXPECT_EQ(timer4.starts(), 24u);
+  EXPECT_EQ(services->effectTimer().starts(), 24u);
   EXPECT_EQ(effectStarts, 24);
   EXPECT_EQ(phaseResets, 24);
 
@@ -301,7 +310,7 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   EXPECT_EQ(hibernatedAt, (std::vector<std::wstring>{L"21:59:59"}));
   EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0},
                                                    {PowerCallKind::Hibernate, 0, 0}}));
-  EXPECT_FALSE(controls.CheckBox9);
+  EXPECT_FALSE(panel[L"CheckBox9"].checked);
 
   EXPECT_EQ(dateChanges.size(), 2u);
   EXPECT_EQ(rssTicks, 86'400);

@@ -1,4 +1,4 @@
-// A test bench for the time services: the live settings, the panel controls, the clock window
+// A test bench for the time services: the live settings, the panel's components, the clock window
 // model and every platform service as a fake, bound into one context.
 #pragma once
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/clock_window_model.h"
+#include "app/control_panel_layout.h"
 #include "app/settings.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
@@ -15,6 +16,7 @@
 #include "platform/fake/fake_sound.h"
 #include "platform/fake/fake_text_metrics.h"
 #include "timeservices/context.h"
+#include "timeservices/panel_bindings.h"
 
 namespace tikora::testing {
 
@@ -24,6 +26,7 @@ class TimeServicesBench : public ::testing::Test {
     // Labels measure 5 pixels a character in the face font of these tests.
     for (auto label : {ClockComponent::Label5, ClockComponent::Label6, ClockComponent::Label7})
       window.setFont(label, FontSpec{L"Arial", 8});
+    setFirstTimeServiceStates(panel);
   }
 
   // Names of the sounds started by `kind` calls, in order.
@@ -38,15 +41,16 @@ class TimeServicesBench : public ::testing::Test {
   const ClockLayer& label(ClockComponent c) const { return window.layer(c); }
 
   Settings settings;
-  TimeServicesControls controls;
-  ClockWindowModel window;
   FakeTextMetrics metrics;
+  // The control panel's components, as its page tables make them.
+  ComponentTable panel{controlPanelComponents(metrics)};
+  ClockWindowModel window;
   FakeClock clock;
   FakeLocale locale;
   FakeSound sound;
   FakePower power;
   FakeMessageBox boxes;
-  TimeServicesContext context{settings, controls, window, metrics, clock,
+  TimeServicesContext context{settings, panel, window, metrics, clock,
                               locale,   sound,    power,  boxes};
 };
 

@@ -32,7 +32,7 @@ TEST(WorkTimeText, FourRanges) {
 class WorkTimeTest : public testing::TimeServicesBench {
  protected:
   void checkTime(bool ticked) {
-    controls.CheckBox11 = ticked;
+    panel[L"CheckBox11"].checked = ticked;
     workTime.CheckBox11Click();
   }
   void showInClock(bool ticked) {
@@ -47,12 +47,12 @@ TEST_F(WorkTimeTest, TimerRunsWhileEitherBoxIsTicked) {
   EXPECT_EQ(workTime.Timer3().interval(), 1000u);
   checkTime(true);
   EXPECT_TRUE(workTime.Timer3().enabled());
-  EXPECT_TRUE(controls.Label19Visible);
-  EXPECT_EQ(controls.Label19, L"");
+  EXPECT_TRUE(panel[L"Label19"].visible);
+  EXPECT_EQ(panel[L"Label19"].text, L"");
   showInClock(true);
   checkTime(false);
   EXPECT_TRUE(workTime.Timer3().enabled()) << "still shown in the clock";
-  EXPECT_FALSE(controls.Label19Visible);
+  EXPECT_FALSE(panel[L"Label19"].visible);
   showInClock(false);
   EXPECT_FALSE(workTime.Timer3().enabled());
   showInClock(true);
@@ -64,7 +64,7 @@ TEST_F(WorkTimeTest, TimerRunsWhileEitherBoxIsTicked) {
 }
 
 TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
-  controls.Image5 = {300, 90};
+  panel[L"Image5"].bounds = Rect{300, 0, 90, 20};
   settings.col_tw = 0x00010203;
   checkTime(true);
   showInClock(true);
@@ -73,8 +73,8 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
 
   clock.setTickCount(3 * kDay + 4 * kHour + 5 * kMinute + 6 * kSecond);
   workTime.Timer3Timer();
-  EXPECT_EQ(controls.Label19, L"3 04:05:06");
-  EXPECT_EQ(controls.Label19Left, 300 + (90 - 50) / 2);
+  EXPECT_EQ(panel[L"Label19"].text, L"3 04:05:06");
+  EXPECT_EQ(panel[L"Label19"].bounds.left, 300 + (90 - 50) / 2);
   EXPECT_EQ(label(ClockComponent::Label6).text, L" 3 04:05:06 ");
   EXPECT_EQ(label(ClockComponent::Label6).bounds.left, 120 - 60 / 2);
   EXPECT_EQ(label(ClockComponent::Label6).bounds.top, 154);
@@ -82,7 +82,7 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
   checkTime(false);
   clock.setTickCount(59 * kSecond);
   workTime.Timer3Timer();
-  EXPECT_EQ(controls.Label19, L"") << "the panel label is set only while checked";
+  EXPECT_EQ(panel[L"Label19"].text, L"") << "the panel label is set only while checked";
   EXPECT_EQ(label(ClockComponent::Label6).text, L" 59 ");
 
   showInClock(false);

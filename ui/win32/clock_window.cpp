@@ -8,8 +8,9 @@
 #include <utility>
 
 #include "app/startup.h"
+#include "platform/win32/gdi_font.h"
 #include "ui/win32/clock_menu.h"
-#include "ui/win32/control_panel_window.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/plain_window.h"
 #include "ui/win32/ui_ids.h"
 
@@ -25,8 +26,10 @@ Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lP
 
 }  // namespace
 
-ClockWindow::ClockWindow(HINSTANCE instance, ProgramWindows& program, const Resources& resources, int dpi)
-    : instance_(instance), program_(program), resources_(resources), compositor_(dpi) {}
+// The face is pixel art placed by the pixel: its labels are drawn at 96 DPI at any scaling, as
+// they are measured.
+ClockWindow::ClockWindow(HINSTANCE instance, ProgramWindows& program)
+    : instance_(instance), program_(program), compositor_(kStandardDpi) {}
 
 bool ClockWindow::create() {
   const WindowClassInfo windowClass{kClockWindowClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
@@ -38,15 +41,15 @@ bool ClockWindow::create() {
     return false;
   // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse.
   SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
-  images_.load(resources_);
-  const Rect& strip = model_.layer(ClockComponent::Image5).bounds;
+  images_.load(program_.model.resources());
+  const Rect& strip = model().layer(ClockComponent::Image5).bounds;
   toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
   return true;
 }
 
 void ClockWindow::addTrayIcon() {
-  tray_.add(hwnd(), model_.trayIcon(), LoadIconW(instance_, L"MAINICON"));
-  setTrayImage(model_.trayIcon().image);
+  tray_.add(hwnd(), model().trayIcon(), LoadIconW(instance_, L"MAINICON"));
+  setTrayImage(model().trayIcon().image);
 }
 
 void ClockWindow::keepOffTaskbar() {
@@ -54,35 +57,39 @@ void ClockWindow::keepOffTaskbar() {
   if (!(exStyle & WS_EX_TOOLWINDOW)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
 }
 
-void ClockWindow::show() {
-  ShowWindow(hwnd(), SW_SHOWNORMAL);
-  UpdateWindow(hwnd());
-}
+void ClockWindow::sync() {
+  const ComponentState& window = model().window();
+  const ComponentState* before = shownWindow_.get();
+  if (!before || before->bounds.left != window.bounds.left || before->bounds.top != window.bounds.top)
+    SetWindowPos(hwnd(), nullptr, window.bounds.left, window.bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!before || before->alpha != window.alpha) {
+    // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse. The
+    // whole-window alpha comes on top of it while transparency is on.
+    const BYTE alpha = static_cast<BYTE>(window.alpha ? std::clamp(*window.alpha, 0, 255) : 255);
+    SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, alpha, LWA_COLORKEY | (window.alpha ? LWA_ALPHA : 0));
+  }
+  if (!before || before->onTop != window.onTop) {
+    const bool isOnTop = (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (isOnTop != window.onTop)
+      SetWindowPos(hwnd(), window.onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (before && before->visible != window.visible) {
+    ShowWindow(hwnd(), window.visible ? SW_SHOWNORMAL : SW_HIDE);
+    if (window.visible) UpdateWindow(hwnd());
+  }
+  shownWindow_ = std::make_unique<ComponentState>(window);
 
-void ClockWindow::placeAt(int left, int top) {
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  model_.setWindowPosition(left, top);
-}
-
-void ClockWindow::setStayOnTop(bool onTop) {
-  const bool isOnTop = (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-  if (isOnTop == onTop) return;
-  SetWindowPos(hwnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void ClockWindow::setAlphaBlend(bool enabled, int alpha) {
-  const BYTE value = static_cast<BYTE>(enabled ? std::clamp(alpha, 0, 255) : 255);
-  SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, value, LWA_COLORKEY | (enabled ? LWA_ALPHA : 0));
-}
-
-const ClockFace* ClockWindow::face() const {
-  return program_.controlPanel ? program_.controlPanel->face() : nullptr;
-}
-
-void ClockWindow::faceUpdated(bool repaint) {
-  toolTip_.setText(model_.stripHint());
-  if (!repaint) return;
+  toolTip_.setText(model().stripHint());
+  // The layers as they stand against those last composed; the face's pictures by its own flag.
+  const auto& all = model().components().all();
+  bool changed = program_.model.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||
+                 composedLayers_.size() != std::size_t(kClockComponentCount);
+  for (int i = 0; !changed && i < kClockComponentCount; ++i) changed = composedLayers_[std::size_t(i)] != all[std::size_t(i)].state;
+  if (!changed) return;
+  composedLayers_.clear();
+  for (int i = 0; i < kClockComponentCount; ++i) composedLayers_.push_back(all[std::size_t(i)].state);
+  composedOrder_ = model().layerOrder();
   recompose_ = true;
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
@@ -110,7 +117,7 @@ void ClockWindow::perform(const ClockActions& actions) {
       case ClockAction::PopUpMenuAtPointer: {
         POINT pointer{};
         GetCursorPos(&pointer);
-        popUpClockMenu(hwnd(), pointer, model_.PopupMenu1(), images_);
+        popUpClockMenu(hwnd(), pointer, model().PopupMenu1(), images_);
         break;
       }
       case ClockAction::PostNullMessage:
@@ -123,33 +130,34 @@ void ClockWindow::perform(const ClockActions& actions) {
         if (program_.todaysDate) program_.todaysDate->showOnTop();
         break;
       case ClockAction::ShowControlPanel:
-        if (program_.controlPanel) program_.controlPanel->show();
+        if (ControlPanelModel* panel = program_.model.controlPanel()) panel->show();
         break;
       case ClockAction::OpenDailyPlanner:
         if (program_.dailyPlanner) program_.dailyPlanner->show();
         break;
       case ClockAction::HideClockWindow:
-        ShowWindow(hwnd(), SW_HIDE);
+        model().setShowing(false);
         break;
       case ClockAction::ShowClockWindow:
-        ShowWindow(hwnd(), SW_SHOW);
+        model().setShowing(true);
         break;
       case ClockAction::UpdateTrayIcon:
-        setTrayImage(model_.trayIcon().image);
+        setTrayImage(model().trayIcon().image);
         break;
       case ClockAction::EndProgram:
         PostQuitMessage(kExitCode);
         break;
     }
   }
+  program_.syncAll();
 }
 
 void ClockWindow::onPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd(), &paint);
   if (recompose_) {
-    const ClockFace* clockFace = face();
-    compositor_.compose(model_, [clockFace](ClockComponent component) {
+    const ClockFace* clockFace = program_.model.face();
+    compositor_.compose(model(), [clockFace](ClockComponent component) {
       return clockFace ? clockFace->picture(component) : nullptr;
     });
     recompose_ = false;
@@ -160,29 +168,29 @@ void ClockWindow::onPaint() {
 
 void ClockWindow::onLeftButtonDown(LPARAM lParam) {
   const Point client = clientPoint(lParam);
-  pressOnStrip_ = model_.componentAt(client) == ClockComponent::Image5;
-  perform(model_.mouseDown(MouseButton::Left, client));
+  pressOnStrip_ = model().componentAt(client) == ClockComponent::Image5;
+  perform(model().mouseDown(MouseButton::Left, client));
 }
 
 void ClockWindow::onLeftButtonUp(LPARAM lParam) {
   if (!std::exchange(pressOnStrip_, false)) return;
   POINT pointer{};
   if (!GetCursorPos(&pointer)) return;
-  perform(model_.click(clientPoint(lParam), Point{pointer.x, pointer.y}));
+  perform(model().click(clientPoint(lParam), Point{pointer.x, pointer.y}));
 }
 
 void ClockWindow::onMove() {
   RECT frame{};
-  if (GetWindowRect(hwnd(), &frame)) model_.setWindowPosition(frame.left, frame.top);
+  if (GetWindowRect(hwnd(), &frame)) model().setWindowPosition(frame.left, frame.top);
 }
 
 void ClockWindow::onTrayCallback(LPARAM lParam) {
-  perform(model_.trayMessage(static_cast<std::uint32_t>(lParam)));
+  perform(model().trayMessage(static_cast<std::uint32_t>(lParam)));
 }
 
 void ClockWindow::onCommand(WPARAM wParam) {
   if (HIWORD(wParam) != 0) return;  // only menu commands
-  if (const auto item = menuItemOf(LOWORD(wParam))) perform(model_.menuItemClick(*item, showing()));
+  if (const auto item = menuItemOf(LOWORD(wParam))) perform(model().menuItemClick(*item, showing()));
 }
 
 LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

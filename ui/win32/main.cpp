@@ -7,25 +7,30 @@
 #include "app/startup.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_power.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_sound.h"
 #include "platform/win32/win32_text_metrics.h"
+#include "program/program_model.h"
 #include "ui/win32/clock_window.h"
+#include "ui/win32/message_pump.h"
+#include "ui/win32/plain_window.h"
 #include "ui/win32/program_windows.h"
 #include "ui/win32/window_factory.h"
 
 namespace tikora {
 namespace {
 
-int runMessageLoop(const ProgramWindows& windows) {
+int runMessageLoop(ProgramWindows& windows) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // Tab, arrow keys and mnemonics move between the control panel's controls.
-    HWND panel = windows.controlPanel ? windows.controlPanel->hwnd() : nullptr;
-    if (panel && IsDialogMessageW(panel, &message)) continue;
+    // Tab, arrow keys and mnemonics move between the controls of a window.
+    if (windows.isDialogMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -37,6 +42,7 @@ int runProgram(HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
+  // Every platform service, made once here; the models and windows are handed them.
   Win32SingleInstance singleInstance;
   Win32MessageBox messageBoxes;
   Win32Shell shell;
@@ -45,15 +51,37 @@ int runProgram(HINSTANCE instance) {
   Win32Resources resources;
   Win32TextMetrics metrics;
   Win32Clock clock;
+  Win32Locale locale;
+  Win32Sound sound;
+  Win32Power power;
 
-  // Declared after the services it uses, so the windows go before them.
-  ProgramWindows windows;
-  Win32WindowFactory factory(instance, windows, ControlPanelWindowServices{metrics, resources, clock},
-                             metrics.dpi());
+  ProgramHooks hooks;
+  hooks.pumpMessages = &pumpWaitingMessages;
+  hooks.pointerPosition = [] {
+    POINT pointer{};
+    // Where the pointer cannot be told, it is taken to be far from the clock.
+    if (!GetCursorPos(&pointer)) return Point{-100000, -100000};
+    return Point{pointer.x, pointer.y};
+  };
+  ProgramModel model(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, messageBoxes,
+                                     shell.programPath()},
+                     std::move(hooks));
+  // Declared after the models and services they show, so the windows go before them.
+  ProgramWindows windows(model);
+  ProgramHooks& late = model.hooks();
+  late.closeReminderPopupIfShowing = [&windows] {
+    if (windows.reminderPopup && windows.reminderPopup->showing())
+      SendMessageW(windows.reminderPopup->hwnd(), WM_CLOSE, 0, 0);
+  };
+  late.showDailyPlanner = [&windows] {
+    if (windows.dailyPlanner) windows.dailyPlanner->show();
+  };
+  Win32WindowFactory factory(instance, windows);
   Startup startup(StartupServices{singleInstance, messageBoxes, shell, files, registry, resources, factory});
   if (startup.run() != StartupResult::RunMessageLoop) return kExitCode;
 
-  windows.clock->show();
+  model.clockWindow().setShowing(true);
+  windows.syncAll();
   return runMessageLoop(windows);
 }
 

@@ -2,15 +2,15 @@
 #include "ui/win32/program_windows.h"
 
 #include "ui/win32/clock_window.h"
-#include "ui/win32/control_panel_window.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/plain_window.h"
 
 namespace tikora {
 
-ProgramWindows::ProgramWindows() = default;
+ProgramWindows::ProgramWindows(ProgramModel& model) : model(model) {}
 
 ProgramWindows::~ProgramWindows() {
-  // The other windows go first: the control panel's face is what the clock window shows.
+  // The other windows go first: the clock window shows the face the control panel's model keeps.
   todaysDate.reset();
   rssPageView.reset();
   rssTicker.reset();
@@ -18,6 +18,20 @@ ProgramWindows::~ProgramWindows() {
   dailyPlanner.reset();
   controlPanel.reset();
   clock.reset();
+}
+
+void ProgramWindows::syncAll() {
+  if (controlPanel) controlPanel->view().sync();
+  if (clock) clock->sync();
+}
+
+bool ProgramWindows::isDialogMessage(MSG& message) {
+  for (ModelWindow* window : {controlPanel.get()}) {
+    if (!window || !window->hwnd()) continue;
+    if (message.hwnd != window->hwnd() && !IsChild(window->hwnd(), message.hwnd)) continue;
+    return IsDialogMessageW(window->hwnd(), &message) != FALSE;
+  }
+  return false;
 }
 
 }  // namespace tikora

@@ -1,28 +1,40 @@
-// The program's seven windows, one reference each, set as each is created and kept until the
-// program ends. Windows reach each other only through this record.
+// The program's seven windows over the program's models, one reference each, set as each is
+// created and kept until the program ends. Windows reach each other only through this record,
+// and after any event in any of them all of them show their models again: an event in one
+// window may change another (the control panel recolours the clock, a tick moves the hands).
 #pragma once
+#include <windows.h>
+
 #include <memory>
+
+#include "program/program_model.h"
 
 namespace tikora {
 
 class ClockWindow;
-class ControlPanelWindow;
+class ModelWindow;
 class PlainWindow;
 
 struct ProgramWindows {
-  ProgramWindows();
+  explicit ProgramWindows(ProgramModel& model);
   ProgramWindows(const ProgramWindows&) = delete;
   ProgramWindows& operator=(const ProgramWindows&) = delete;
   // Destroys the windows, the clock window last.
   ~ProgramWindows();
 
-  std::unique_ptr<ClockWindow> clock;                // TForm1
-  std::unique_ptr<ControlPanelWindow> controlPanel;  // TForm2
-  std::unique_ptr<PlainWindow> dailyPlanner;         // TForm3
-  std::unique_ptr<PlainWindow> reminderPopup;        // TForm4
-  std::unique_ptr<PlainWindow> rssTicker;            // TForm5
-  std::unique_ptr<PlainWindow> rssPageView;          // TForm6
-  std::unique_ptr<PlainWindow> todaysDate;           // TForm7
+  // Every window shows its model's state again.
+  void syncAll();
+  // Tab, arrow keys and mnemonics between the controls of the window `message` is for.
+  bool isDialogMessage(MSG& message);
+
+  ProgramModel& model;
+  std::unique_ptr<ClockWindow> clock;           // TForm1
+  std::unique_ptr<ModelWindow> controlPanel;    // TForm2
+  std::unique_ptr<PlainWindow> dailyPlanner;    // TForm3
+  std::unique_ptr<PlainWindow> reminderPopup;   // TForm4
+  std::unique_ptr<PlainWindow> rssTicker;       // TForm5
+  std::unique_ptr<PlainWindow> rssPageView;     // TForm6
+  std::unique_ptr<PlainWindow> todaysDate;      // TForm7
 };
 
 }  // namespace tikora

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/win32/clock_window.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/plain_window.h"
 
 namespace tikora {
@@ -18,7 +19,7 @@ bool createPlain(std::unique_ptr<PlainWindow>& slot, const PlainWindowLayout& la
 }  // namespace
 
 bool Win32WindowFactory::createClockWindow() {
-  windows_.clock = std::make_unique<ClockWindow>(instance_, windows_, services_.resources, dpi_);
+  windows_.clock = std::make_unique<ClockWindow>(instance_, windows_);
   return windows_.clock->create();
 }
 
@@ -26,16 +27,20 @@ void Win32WindowFactory::addTrayIcon() { windows_.clock->addTrayIcon(); }
 
 void Win32WindowFactory::removeFromTaskbar() { windows_.clock->keepOffTaskbar(); }
 
-void Win32WindowFactory::setClockPictures(ClockStartPictures pictures) {
-  clockPictures_ = std::move(pictures);
-}
+void Win32WindowFactory::setClockPictures(ClockStartPictures pictures) { clockPictures_ = std::move(pictures); }
 
 bool Win32WindowFactory::createWindow(ProgramWindow window) {
+  ProgramModel& model = windows_.model;
   switch (window) {
-    case ProgramWindow::ControlPanel:
-      windows_.controlPanel =
-          std::make_unique<ControlPanelWindow>(instance_, windows_, services_, std::move(clockPictures_));
-      return windows_.controlPanel->create();
+    case ProgramWindow::ControlPanel: {
+      model.createControlPanel(std::move(clockPictures_));
+      windows_.controlPanel = std::make_unique<ModelWindow>(instance_, model.controlPanel()->components());
+      if (!windows_.controlPanel->create()) return false;
+      model.controlPanel()->nativeWindow = reinterpret_cast<std::uintptr_t>(windows_.controlPanel->hwnd());
+      windows_.controlPanel->view().afterEvent = [this] { windows_.syncAll(); };
+      windows_.syncAll();
+      return true;
+    }
     case ProgramWindow::DailyPlanner:
       return createPlain(windows_.dailyPlanner, kDailyPlannerWindow, instance_);
     case ProgramWindow::ReminderPopup:
@@ -44,7 +49,8 @@ bool Win32WindowFactory::createWindow(ProgramWindow window) {
       if (!createPlain(windows_.rssTicker, kRssTickerWindow, instance_)) return false;
       // The ticker's settings live in the control panel's controls; the ticker reads them when
       // it is made.
-      if (windows_.controlPanel) windows_.controlPanel->loadTickerSettings();
+      if (model.controlPanel()) model.controlPanel()->loadTickerSettings();
+      windows_.syncAll();
       return true;
     case ProgramWindow::RssPageView:
       return createPlain(windows_.rssPageView, kRssPageViewWindow, instance_);

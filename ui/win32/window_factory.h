@@ -1,18 +1,17 @@
 // Start-up's window maker for Windows: creates the clock window and the six other windows in the
-// order start-up asks for them and records each in the program's window references.
+// order start-up asks for them, each a view over its model in the ProgramModel, and records each
+// in the program's window references.
 #pragma once
 #include <windows.h>
 
 #include "app/startup.h"
-#include "ui/win32/control_panel_window.h"
 #include "ui/win32/program_windows.h"
 
 namespace tikora {
 
 class Win32WindowFactory : public WindowFactory {
  public:
-  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows, ControlPanelWindowServices services, int dpi)
-      : instance_(instance), windows_(windows), services_(services), dpi_(dpi) {}
+  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows) : instance_(instance), windows_(windows) {}
 
   bool createClockWindow() override;
   void addTrayIcon() override;
@@ -23,8 +22,6 @@ class Win32WindowFactory : public WindowFactory {
  private:
   HINSTANCE instance_;
   ProgramWindows& windows_;
-  ControlPanelWindowServices services_;
-  int dpi_;
   ClockStartPictures clockPictures_;  // until the control panel takes them
 };
 

@@ -4,9 +4,17 @@
 // and caption from the settings table, the others (buttons, labels, lists) carry their own.
 // Controls fill a group box row by row, left to right, wrapping at its right edge, unless they
 // give their own place in the group box (left and top).
+//
+// controlPanelComponents turns the tables into the panel's components: the window, its header,
+// the page control and its pages, every group box and control with its place worked out by the
+// flow rules in the panel's font as `metrics` measures it, at 96 DPI.
 #pragma once
 #include <span>
 #include <string_view>
+#include <vector>
+
+#include "core/component.h"
+#include "platform/text_metrics.h"
 
 namespace tikora {
 
@@ -45,8 +53,24 @@ struct PanelPage {
   std::span<const PanelGroup> groups;
 };
 
+inline constexpr std::wstring_view kControlPanelName = L"TForm2";
+inline constexpr std::wstring_view kControlPanelCaption = L"Control Panel";
+inline constexpr int kControlPanelClientWidth = 731;
+inline constexpr int kControlPanelClientHeight = 499;
+inline constexpr std::wstring_view kPageControlName = L"PageControl1";
+inline constexpr std::wstring_view kTitleName = L"Title";
+inline constexpr std::wstring_view kHomePageName = L"HomePage";
+inline constexpr std::wstring_view kHomePageCaption = L"Home Page";
+// The name of the label beside a colour box: the colour box's name and "Label".
+std::wstring colourBoxLabelName(std::wstring_view colourBox);
+
+// Arial 8 point, every control's font.
+FontSpec controlPanelFont();
+
 PanelPage mainSettingsPage();  // "Main Settings"
 PanelPage clockColourPage();   // "Clock Color Settings"
 PanelPage rssReaderPage();     // "RSS Reader"
+
+std::vector<Component> controlPanelComponents(const TextMetrics& metrics);
 
 }  // namespace tikora

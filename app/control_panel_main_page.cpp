@@ -1,6 +1,6 @@
 // The "Main Settings" page: start-up position, voice, power-off, countdown, work time, planner,
 // transparency and the full-hour notification.
-#include "ui/win32/control_panel_layout.h"
+#include "app/control_panel_layout.h"
 
 namespace tikora {
 namespace {
@@ -78,7 +78,7 @@ constexpr PanelGroup kGroups[] = {
     {L"Time Voice Announcement", 10, 198, 222, 172, {}},
     {L"Repeat Time Every  [minutes]", 20, 214, 202, 70, kRepeat},
     {L"Am / Pm", 20, 290, 96, 72, kAmPm},
-    {L"Type of the Voice", 122, 290, 100, 72, kVoice},
+    {L"Type of the Voice", 120, 290, 104, 72, kVoice},
     {L"Clock Transparency, Style", 10, 374, 222, 112, kTransparency},
     {L"Shutdown PC /Log off from Windows/Hibernation", 240, 66, 254, 196, kPowerOff},
     {L"System Work Time [days h:m:s]", 240, 266, 254, 92, kWorkTime},

@@ -1,0 +1,99 @@
+// The face's side of the control panel; see face_bindings.h.
+#include "app/face_bindings.h"
+
+#include <optional>
+#include <utility>
+
+#include "app/settings_schema.h"
+
+namespace tikora {
+namespace {
+
+struct SecondsButton {
+  std::wstring_view component;
+  SecondsStyle style;
+};
+constexpr SecondsButton kSecondsButtons[] = {
+    {L"RadioButton12", SecondsStyle::OutlinedDots},    {L"RadioButton36", SecondsStyle::OutlinedDotsSolidMarks},
+    {L"RadioButton13", SecondsStyle::SolidDots},       {L"RadioButton55", SecondsStyle::DotMarks},
+    {L"RadioButton14", SecondsStyle::OutlinedSquares}, {L"RadioButton37", SecondsStyle::OutlinedSquaresSolidMarks},
+    {L"RadioButton15", SecondsStyle::SolidSquares},    {L"RadioButton56", SecondsStyle::SquareMarks},
+    {L"RadioButton51", SecondsStyle::TicksAndPoints},  {L"RadioButton52", SecondsStyle::Ticks},
+    {L"RadioButton53", SecondsStyle::Triangles},       {L"RadioButton54", SecondsStyle::TriangleMarks},
+};
+
+// What a control does to the face: the face, the live settings.
+using FaceAction = void (*)(ClockFace&, Settings&);
+
+struct FaceRoute {
+  std::wstring_view component;
+  ComponentEvent event;
+  FaceAction action;
+};
+
+// Each colour chooser keeps the colour the face returns: pure white becomes near white.
+constexpr FaceRoute kRoutes[] = {
+    {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); }},
+    {L"ColorBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_se = f.changeSecondsColour(s.col_se); }},
+    {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); }},
+    {L"ColorBox8", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bl = f.changeLaserColour(s.col_bl); }},
+    {L"ColorBox3", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_fo = f.changeDigitColour(s.col_fo); }},
+    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.co_fr); }},
+    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.nrm_st); }},
+    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); }},
+    {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.chk_sh); }},
+    {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.cal_of); }},
+    {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondsOff(s.sek_of); }},
+    {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setLaserOff(s.chk_le); }},
+    {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.cfr_of); }},
+    // The weekday and date switches free or take digits 9 and 3; the digits' switch keeps to them.
+    {L"CheckBox1", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
+    {L"CheckBox3", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
+};
+
+}  // namespace
+
+std::optional<SecondsStyle> secondsStyleOfButton(std::wstring_view component) {
+  for (const SecondsButton& button : kSecondsButtons)
+    if (button.component == component) return button.style;
+  return std::nullopt;
+}
+
+ClockFaceSettings faceSettingsOf(const Settings& s) {
+  ClockFaceSettings face;
+  face.background = s.col_bg;
+  face.seconds = s.col_se;
+  face.digits = s.col_fo;
+  face.weekday = s.col_dw;
+  face.date = s.col_dy;
+  face.hands = s.col_ha;
+  face.laser = s.col_bl;
+  face.laserOff = s.chk_le;
+  for (const SecondsButton& button : kSecondsButtons) {
+    const SettingSpec* described = settingOfComponent(button.component);
+    if (described && std::get<bool>(valueOf(s, *described))) face.secondsStyle = button.style;
+  }
+  face.secondsOff = s.sek_of;
+  face.frameColourRule = s.co_fr;
+  face.digitsOff = s.cfr_of;
+  face.weekdayOff = s.chk_dw;
+  face.dateOff = s.chk_dy;
+  face.secondHandOff = s.chk_sh;
+  face.allHandsOff = s.cal_of;
+  return face;
+}
+
+void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace*()> face) {
+  for (const FaceRoute& route : kRoutes) {
+    panel.on(route.component, route.event, [&settings, face, action = route.action] {
+      if (ClockFace* composed = face()) action(*composed, settings);
+    });
+  }
+  for (const SecondsButton& button : kSecondsButtons) {
+    panel.on(button.component, ComponentEvent::Click, [face, style = button.style] {
+      if (ClockFace* composed = face()) composed->selectSecondsStyle(style);
+    });
+  }
+}
+
+}  // namespace tikora

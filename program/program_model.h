@@ -1,0 +1,109 @@
+// The program's windows as models, wired together: the composition root of the portable core.
+// The Win32 layer makes one ProgramModel with every platform service, then lets start-up create
+// the windows in their order, each view over its model here; every rule about which window does
+// what to which other lives in this folder, below the Win32 layer, and runs in native tests.
+//
+// Owned here: the live settings and their store, the clock window's model, and, from the control
+// panel's creation on, the text overlays, the control panel's model (which owns the panel's
+// components and timers), the clock face and the time services, bound to the panel's
+// components in a fixed order: the panel's own handlers and the text overlays', then the face's,
+// then the time services'.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/clock_face.h"
+#include "app/clock_window_model.h"
+#include "app/control_panel_model.h"
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "app/startup.h"
+#include "app/text_overlays.h"
+#include "platform/clock.h"
+#include "platform/locale.h"
+#include "platform/message_box.h"
+#include "platform/power.h"
+#include "platform/registry.h"
+#include "platform/resources.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "platform/text_metrics.h"
+#include "timeservices/time_services.h"
+
+namespace tikora {
+
+struct ProgramServices {
+  Registry& registry;
+  Shell& shell;
+  const TextMetrics& metrics;
+  const Clock& clock;
+  const Locale& locale;
+  const Resources& resources;
+  Sound& sound;
+  Power& power;
+  MessageBoxService& messageBoxes;
+  // The running program's full file name, as "Start with System" stores it.
+  std::wstring programPath;
+};
+
+// What only the window layer can do.
+struct ProgramHooks {
+  // Handles the window messages waiting now, once (between the steps of a long face rebuild).
+  std::function<void()> pumpMessages;
+  // The pointer's position on the screen.
+  std::function<Point()> pointerPosition;
+  // Where announcements run; a thread per announcement when left empty.
+  std::unique_ptr<AnnouncementLauncher> launcher;
+  // "Open Daily Planner": the reminder popup closed if it shows, then the planner shown.
+  std::function<void()> closeReminderPopupIfShowing;
+  std::function<void()> showDailyPlanner;
+};
+
+class ProgramModel {
+ public:
+  explicit ProgramModel(ProgramServices services, ProgramHooks hooks = {});
+  ~ProgramModel();
+  ProgramModel(const ProgramModel&) = delete;
+  ProgramModel& operator=(const ProgramModel&) = delete;
+
+  Settings& settings() { return settings_; }
+  SettingsStore& store() { return store_; }
+  ClockWindowModel& clockWindow() { return clockWindow_; }
+  const Resources& resources() const { return s_.resources; }
+  // The window layer's hooks, for the parts it can only give once its windows exist.
+  ProgramHooks& hooks() { return hooks_; }
+
+  // ---- The control panel (the second window start-up makes) ----
+  // Makes the panel's model and everything bound to it, then runs its creation: the settings
+  // load, the clock window's place, the face composed from `pictures`, the timers ready.
+  SettingsLoadReport createControlPanel(ClockStartPictures pictures);
+  // Null until createControlPanel.
+  ControlPanelModel* controlPanel() { return panel_.get(); }
+  ClockFace* face() { return face_ ? &*face_ : nullptr; }
+  TextOverlays* overlays() { return overlays_.get(); }
+  TimeServices* timeServices() { return services_.get(); }
+
+  // The face tick (the panel's Timer1): strip, laser step, second hand, hour and minute hands.
+  void Timer1Timer();
+  ModelTimer& Timer1() { return timer1_; }
+  // Whether the face's pictures changed since the last call.
+  bool takeFaceRepaint();
+
+ private:
+  ProgramServices s_;
+  ProgramHooks hooks_;
+  Settings settings_;
+  SettingsStore store_;
+  ClockWindowModel clockWindow_;
+  ModelTimer timer1_{1000, true};
+  std::unique_ptr<TextOverlays> overlays_;
+  std::unique_ptr<ControlPanelModel> panel_;
+  std::optional<ClockFace> face_;
+  std::unique_ptr<TimeServicesContext> context_;
+  std::unique_ptr<TimeServices> services_;
+};
+
+}  // namespace tikora

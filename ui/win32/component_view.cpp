@@ -1,0 +1,475 @@
+// The generic view: making the controls and copying states onto them; see component_view.h.
+#include "ui/win32/component_view.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/win32/gdi_font.h"
+#include "ui/win32/component_view_parts.h"
+
+namespace tikora {
+namespace {
+
+constexpr UINT kFirstControlId = 1000;
+constexpr UINT_PTR kFirstTimerId = 100;
+constexpr int kDropDownHeight = 200;  // a list's drop-down part, at 96 DPI
+constexpr wchar_t kSheetClass[] = L"TTabSheet";
+
+std::wstring windowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The DPI of a window where the system can tell it per window, else of the screen.
+int windowDpi(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow) {
+    const UINT dpi = getDpiForWindow(hwnd);
+    if (dpi > 0) return static_cast<int>(dpi);
+  }
+  return screenDpi();
+}
+
+SYSTEMTIME toSystemTime(const DateTime& value, bool timeOnly) {
+  CivilTime civil = value.civil();
+  if (timeOnly) {
+    // A time of day shows on today's date; only its time is read back.
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    civil.year = today.wYear, civil.month = today.wMonth, civil.day = today.wDay;
+  }
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(std::clamp(civil.year, 1753, 9999));
+  st.wMonth = static_cast<WORD>(std::clamp(civil.month, 1, 12));
+  st.wDay = static_cast<WORD>(std::clamp(civil.day, 1, 31));
+  st.wHour = static_cast<WORD>(civil.hour);
+  st.wMinute = static_cast<WORD>(civil.minute);
+  st.wSecond = static_cast<WORD>(civil.second);
+  return st;
+}
+
+bool isPainted(ComponentKind kind) { return kind == ComponentKind::Picture; }
+
+bool hasNoControl(ComponentKind kind) {
+  return kind == ComponentKind::Window || kind == ComponentKind::Layer || kind == ComponentKind::MenuItem ||
+         isPainted(kind);
+}
+
+std::wstring fontKey(const FontSpec& font) {
+  return font.faceName + L"|" + std::to_wstring(font.points) + L"|" + std::to_wstring(font.pixels) + L"|" +
+         (font.bold ? L"b" : L"") + (font.italic ? L"i" : L"") + (font.underline ? L"u" : L"");
+}
+
+}  // namespace
+
+int scaleToDpi(int value, int dpi) { return MulDiv(value, dpi, 96); }
+
+Rect scaleToDpi(const Rect& bounds, int dpi) {
+  return Rect::fromEdges(scaleToDpi(bounds.left, dpi), scaleToDpi(bounds.top, dpi), scaleToDpi(bounds.right(), dpi),
+                         scaleToDpi(bounds.bottom(), dpi));
+}
+
+ComponentView::ComponentView(HINSTANCE instance, HWND window, ComponentTable& table, PictureSource pictures)
+    : instance_(instance), window_(window), table_(table), pictures_(std::move(pictures)) {}
+
+ComponentView::~ComponentView() {
+  table_.showNow = nullptr;
+  for (std::size_t i = 0; i < timersApplied_.size(); ++i) KillTimer(window_, kFirstTimerId + i);
+  // The controls go with the window; the fonts and brushes they use must outlive them, so the
+  // controls are destroyed here first.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+    if (it->hwnd && IsWindow(it->hwnd)) DestroyWindow(it->hwnd);
+}
+
+HWND ComponentView::control(std::wstring_view component) const {
+  const auto& all = table_.all();
+  for (std::size_t i = 0; i < all.size() && i < controls_.size(); ++i)
+    if (all[i].name == component) return controls_[i].hwnd;
+  return nullptr;
+}
+
+std::wstring_view ComponentView::componentOf(HWND control) const {
+  const auto found = byHwnd_.find(control);
+  if (found == byHwnd_.end()) return {};
+  return table_.all()[found->second].name;
+}
+
+HWND ComponentView::parentOf(const Component& component) const {
+  if (component.parent.empty() || !table_.contains(component.parent)) return window_;
+  const Component& parent = table_.component(component.parent);
+  if (parent.kind == ComponentKind::Page) return control(parent.name);
+  return window_;
+}
+
+Rect ComponentView::placeOnParent(const Component& component) const {
+  Rect at = scaleToDpi(component.state.bounds, dpi_);
+  if (!component.parent.empty() && table_.contains(component.parent)) {
+    const Component& parent = table_.component(component.parent);
+    if (parent.kind == ComponentKind::Page) {
+      const Rect origin = scaleToDpi(parent.state.bounds, dpi_);
+      at.left -= origin.left;
+      at.top -= origin.top;
+    }
+  }
+  return at;
+}
+
+void ComponentView::create() {
+  dpi_ = windowDpi(window_);
+  table_.showNow = [this] {
+    if (afterEvent) afterEvent(); else sync();
+  };
+  registerSheetClass(instance_, &ComponentView::sheetProcedure);
+  const auto& all = table_.all();
+  controls_.assign(all.size(), Control{});
+  applied_.clear();
+  applied_.resize(all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) createControl(i);
+  // Group boxes lie under the controls they hold, so that those are never clipped by them, and
+  // a page control under its pages; markers and labels that lie over another control go on top.
+  for (std::size_t i = all.size(); i-- > 0;)
+    if ((all[i].kind == ComponentKind::GroupBox || all[i].kind == ComponentKind::Tabs) && controls_[i].hwnd)
+      SetWindowPos(controls_[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if ((all[i].options & kOverPrevious) && controls_[i].hwnd)
+      SetWindowPos(controls_[i].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  sync();
+}
+
+void ComponentView::createControl(std::size_t index) {
+  const Component& c = table_.all()[index];
+  if (hasNoControl(c.kind)) return;
+  const ControlClass made = controlClassOf(c, table_, index);
+  const Rect at = placeOnParent(c);
+  int height = at.height;
+  if (made.dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
+  HWND parent = parentOf(c);
+  HWND hwnd = CreateWindowExW(made.exStyle, made.className, made.text.c_str(),
+                              WS_CHILD | WS_CLIPSIBLINGS | made.style, at.left, at.top, at.width, height, parent,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index)), instance_,
+                              c.kind == ComponentKind::Page ? this : nullptr);
+  if (!hwnd) return;
+  controls_[index].hwnd = hwnd;
+  byHwnd_[hwnd] = index;
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
+  setUpControl(hwnd, c, table_);
+  if (c.kind == ComponentKind::UpDown && !c.buddy.empty())
+    SendMessageW(hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control(c.buddy)), 0);
+  // Mouse events the model listens to come through a watcher on the control.
+  if (table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
+      table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link)
+    SetWindowSubclass(hwnd, &ComponentView::controlWatcher, 1, reinterpret_cast<DWORD_PTR>(this));
+  // A caption colour shows on check boxes and radio buttons only in the classic look.
+  if (c.state.textColour && (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
+    SetWindowTheme(hwnd, L"", L"");
+    controls_[index].unthemed = true;
+  }
+}
+
+HFONT ComponentView::fontFor(const Component& component) {
+  FontSpec font = component.state.font.value_or(
+      table_.all().empty() ? FontSpec{L"Arial", 8} : table_.all().front().state.font.value_or(FontSpec{L"Arial", 8}));
+  auto key = std::pair{fontKey(font), dpi_};
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) found = fonts_.emplace(key, createFont(font, dpi_)).first;
+  return found->second;
+}
+
+HBRUSH ComponentView::brushFor(Colour colour) {
+  auto found = brushes_.find(colour);
+  if (found == brushes_.end())
+    found = brushes_.emplace(colour, GdiObject<HBRUSH>(CreateSolidBrush(colour & 0x00FFFFFF))).first;
+  return found->second;
+}
+
+void ComponentView::sync() {
+  const auto& all = table_.all();
+  if (applied_.size() != all.size()) return;
+  applying_ = true;
+  for (std::size_t i = 0; i < all.size(); ++i) apply(i, !applied_[i]);
+  applying_ = false;
+  followTimers();
+}
+
+void ComponentView::setDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  applying_ = true;
+  const auto& all = table_.all();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const Component& c = all[i];
+    if (!controls_[i].hwnd) continue;
+    const Rect at = placeOnParent(c);
+    int height = at.height;
+    if (controls_[i].dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
+    SetWindowPos(controls_[i].hwnd, nullptr, at.left, at.top, at.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_[i].hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), TRUE);
+    if (c.itemHeight > 0) SendMessageW(controls_[i].hwnd, CB_SETITEMHEIGHT, 0, scaleToDpi(c.itemHeight, dpi_));
+  }
+  applying_ = false;
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ComponentView::apply(std::size_t index, bool force) {
+  const Component& c = table_.all()[index];
+  const ComponentState* before = force ? nullptr : applied_[index].get();
+  if (before && *before == c.state) return;
+  if (c.kind == ComponentKind::Window) {
+    applyWindow(c, before);
+  } else if (isPainted(c.kind)) {
+    // A picture is painted by what it lies on: its old and new places are painted again.
+    HWND surface = parentOf(c);
+    for (const ComponentState* state : {before, &c.state}) {
+      if (!state) continue;
+      Component placed = c;
+      placed.state.bounds = state->bounds;
+      const Rect at = placeOnParent(placed);
+      const RECT area{at.left, at.top, at.right(), at.bottom()};
+      InvalidateRect(surface, &area, TRUE);
+    }
+  } else if (HWND hwnd = controls_[index].hwnd) {
+    Control& control = controls_[index];
+    const ComponentState& s = c.state;
+    if (!before || before->bounds != s.bounds) {
+      const Rect at = placeOnParent(c);
+      int height = at.height;
+      if (control.dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
+      SetWindowPos(hwnd, nullptr, at.left, at.top, at.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (before && before->font != s.font) {
+      SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), TRUE);
+      // The parent paints what a transparent label leaves.
+      if (c.options & kTransparent) {
+        RECT area{};
+        GetWindowRect(hwnd, &area);
+        MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&area), 2);
+        InvalidateRect(GetParent(hwnd), &area, TRUE);
+      }
+    }
+    if (!before || before->enabled != s.enabled) EnableWindow(hwnd, s.enabled);
+    if (!before || before->textColour != s.textColour || before->background != s.background) {
+      if (s.textColour && !control.unthemed &&
+          (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
+        SetWindowTheme(hwnd, L"", L"");
+        control.unthemed = true;
+      }
+      InvalidateRect(hwnd, nullptr, TRUE);
+    }
+    switch (c.kind) {
+      case ComponentKind::CheckBox:
+      case ComponentKind::RadioButton:
+        if (!before || before->checked != s.checked)
+          SendMessageW(hwnd, BM_SETCHECK, s.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        [[fallthrough]];
+      case ComponentKind::Label:
+      case ComponentKind::Link:
+      case ComponentKind::Button:
+      case ComponentKind::GroupBox:
+      case ComponentKind::Panel:
+      case ComponentKind::Edit:
+      case ComponentKind::Memo:
+        // Setting the same text again would put an edit's caret back to the start.
+        if ((!before || before->text != s.text) && windowText(hwnd) != s.text) SetWindowTextW(hwnd, s.text.c_str());
+        if ((c.kind == ComponentKind::Edit || c.kind == ComponentKind::Memo) &&
+            (!before || before->textLimit != s.textLimit))
+          SendMessageW(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(s.textLimit), 0);
+        break;
+      case ComponentKind::ComboBox:
+      case ComponentKind::EditableComboBox:
+      case ComponentKind::FontList:
+      case ComponentKind::ColourBox:
+      case ComponentKind::PictureList:
+        applyList(control, c, before);
+        break;
+      case ComponentKind::ScrollBar:
+        if (!before || before->minimum != s.minimum || before->maximum != s.maximum || before->position != s.position) {
+          SCROLLINFO info{};
+          info.cbSize = sizeof info;
+          info.fMask = SIF_RANGE | SIF_POS;
+          info.nMin = s.minimum;
+          info.nMax = s.maximum;
+          info.nPos = s.position;
+          SetScrollInfo(hwnd, SB_CTL, &info, TRUE);
+        }
+        break;
+      case ComponentKind::UpDown:
+        if (!before || before->minimum != s.minimum || before->maximum != s.maximum)
+          SendMessageW(hwnd, UDM_SETRANGE32, static_cast<WPARAM>(s.minimum), s.maximum);
+        if (!before || before->position != s.position) SendMessageW(hwnd, UDM_SETPOS32, 0, s.position);
+        break;
+      case ComponentKind::DatePicker:
+      case ComponentKind::TimePicker:
+        if (!before || before->text != s.text)
+          SendMessageW(hwnd, DTM_SETFORMATW, 0, s.text.empty() ? 0 : reinterpret_cast<LPARAM>(s.text.c_str()));
+        if (!before || before->value != s.value) {
+          SYSTEMTIME st = toSystemTime(s.value, c.kind == ComponentKind::TimePicker);
+          SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+        }
+        break;
+      case ComponentKind::ListView:
+        applyListView(control, c, before);
+        break;
+      case ComponentKind::Tabs:
+        if (!before || before->selected != s.selected)
+          SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
+        break;
+      default: break;
+    }
+    if (!before || before->visible != s.visible) ShowWindow(hwnd, s.visible ? SW_SHOWNA : SW_HIDE);
+  }
+  applied_[index] = std::make_unique<ComponentState>(c.state);
+}
+
+void ComponentView::applyWindow(const Component& window, const ComponentState* before) {
+  const ComponentState& s = window.state;
+  if (!before || before->text != s.text) SetWindowTextW(window_, s.text.c_str());
+  if (!before || before->bounds.width != s.bounds.width || before->bounds.height != s.bounds.height ||
+      ((before->bounds.left != s.bounds.left || before->bounds.top != s.bounds.top) && !(window.options & kCentred))) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
+    RECT frame{0, 0, scaleToDpi(s.bounds.width, dpi_), scaleToDpi(s.bounds.height, dpi_)};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    int left = s.bounds.left, top = s.bounds.top;
+    if (window.options & kCentred) {
+      if (before) {
+        flags |= SWP_NOMOVE;  // where the user has moved it
+      } else {
+        RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
+        top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
+      }
+    }
+    SetWindowPos(window_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top, flags);
+  }
+  if (!before || before->alpha != s.alpha) {
+    LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+    if (s.alpha) {
+      if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(window_, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+      SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(std::clamp(*s.alpha, 0, 255)), LWA_ALPHA);
+    } else if (exStyle & WS_EX_LAYERED) {
+      SetWindowLongPtrW(window_, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+    }
+  }
+  if (!before || before->onTop != s.onTop) {
+    if (before || s.onTop)
+      SetWindowPos(window_, s.onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (!before || before->visible != s.visible) {
+    if (s.visible) {
+      ShowWindow(window_, (window.options & kBorderless) ? SW_SHOWNA : SW_SHOW);
+    } else {
+      ShowWindow(window_, SW_HIDE);
+    }
+  }
+  if (before && before->raised != s.raised && s.visible) {
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    SetForegroundWindow(window_);
+  }
+}
+
+void ComponentView::applyList(Control& control, const Component& c, const ComponentState* before) {
+  HWND hwnd = control.hwnd;
+  const ComponentState& s = c.state;
+  if (c.kind == ComponentKind::ColourBox) {
+    if (!before) fillColourBox(hwnd);
+    if (!before || before->selectedColour != s.selectedColour) selectColour(hwnd, s.selectedColour);
+    return;
+  }
+  if (!before || before->items != s.items) {
+    SendMessageW(hwnd, CB_RESETCONTENT, 0, 0);
+    for (std::size_t i = 0; i < s.items.size(); ++i) {
+      if (c.kind == ComponentKind::PictureList)
+        SendMessageW(hwnd, CB_ADDSTRING, 0, static_cast<LPARAM>(i));
+      else
+        SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.items[i].c_str()));
+    }
+    before = nullptr;  // the selection and the text go back in
+  }
+  switch (c.kind) {
+    case ComponentKind::ComboBox:
+    case ComponentKind::PictureList:
+      if (!before || before->selected != s.selected)
+        SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
+      break;
+    case ComponentKind::EditableComboBox:
+    case ComponentKind::FontList:
+      // A list that may be typed into shows its text, which may name no item. What the user is
+      // typing is left alone: touching the selection would put the caret back to the start.
+      if ((!before || before->selected != s.selected || before->text != s.text) && windowText(hwnd) != s.text) {
+        const LRESULT item = s.text.empty() ? CB_ERR
+                                            : SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                           reinterpret_cast<LPARAM>(s.text.c_str()));
+        SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(item == CB_ERR ? -1 : item), 0);
+        if (windowText(hwnd) != s.text) SetWindowTextW(hwnd, s.text.c_str());
+      }
+      break;
+    default: break;
+  }
+}
+
+void ComponentView::applyListView(Control& control, const Component& c, const ComponentState* before) {
+  HWND list = control.hwnd;
+  const ComponentState& s = c.state;
+  if (!before || before->columns != s.columns) {
+    while (ListView_DeleteColumn(list, 0)) {
+    }
+    for (std::size_t i = 0; i < s.columns.size(); ++i) {
+      LVCOLUMNW column{};
+      column.mask = LVCF_TEXT | LVCF_WIDTH;
+      column.pszText = const_cast<wchar_t*>(s.columns[i].caption.c_str());
+      column.cx = scaleToDpi(s.columns[i].width, dpi_);
+      ListView_InsertColumn(list, static_cast<int>(i), &column);
+    }
+  }
+  if (!before || before->rows != s.rows) {
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(list);
+    for (std::size_t r = 0; r < s.rows.size(); ++r) {
+      const ListRow& row = s.rows[r];
+      LVITEMW item{};
+      item.mask = LVIF_TEXT | (s.picture.empty() ? 0 : LVIF_IMAGE);
+      item.iItem = static_cast<int>(r);
+      item.pszText = const_cast<wchar_t*>(row.cells.empty() ? L"" : row.cells[0].c_str());
+      item.iImage = 0;
+      ListView_InsertItem(list, &item);
+      for (std::size_t col = 1; col < row.cells.size(); ++col)
+        ListView_SetItemText(list, static_cast<int>(r), static_cast<int>(col), const_cast<wchar_t*>(row.cells[col].c_str()));
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    before = nullptr;
+  }
+  if (!before || before->selected != s.selected) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (s.selected >= 0) {
+      ListView_SetItemState(list, s.selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+      ListView_EnsureVisible(list, s.selected, FALSE);
+    }
+  }
+}
+
+void ComponentView::followTimers() {
+  const auto& timers = table_.timers();
+  timersApplied_.resize(timers.size(), {false, 0});
+  for (std::size_t i = 0; i < timers.size(); ++i) {
+    const ModelTimer& timer = *timers[i].timer;
+    auto& [running, interval] = timersApplied_[i];
+    if (timer.enabled() == running && (!running || timer.interval() == interval)) continue;
+    if (timer.enabled())
+      SetTimer(window_, kFirstTimerId + i, std::max<std::uint32_t>(1, timer.interval()), nullptr);
+    else
+      KillTimer(window_, kFirstTimerId + i);
+    running = timer.enabled();
+    interval = timer.interval();
+  }
+}
+
+}  // namespace tikora

@@ -1,0 +1,124 @@
+// The generic Win32 view of a window model: one real control per component of its
+// ComponentTable, made from the component's kind, options and bounds; every state that changed
+// since the last sync copied onto its control in one loop; every control notification turned
+// into a raise() on the model. The view decides nothing: what a click does, what a list holds,
+// what is enabled or shown is the model's.
+//
+// Real controls keep the keyboard, screen readers and UI automation working. Pictures (and the
+// stripes and close buttons of the borderless windows) are painted by the window they lie on,
+// which also hit-tests them for the mouse, so transparent labels over them show the picture.
+//
+// Bounds are in 96-DPI pixels; the view scales positions, sizes and fonts by the window's DPI,
+// scaling edges rather than sizes, so neighbours that touch at 96 DPI still touch.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/bitmap.h"
+#include "core/component.h"
+#include "platform/win32/gdi.h"
+
+namespace tikora {
+
+// A program-made picture by its name (the part of a component's `picture` before "#"); null
+// when the program has none of that name, and the view then loads the bitmap resource.
+using PictureSource = std::function<const Bitmap*(std::wstring_view name)>;
+
+// `value` at `dpi`, for a value at 96 DPI.
+int scaleToDpi(int value, int dpi);
+// A rectangle at `dpi` by its scaled edges.
+Rect scaleToDpi(const Rect& bounds, int dpi);
+
+class ComponentView {
+ public:
+  // `window` is the window the table's Window component stands for (it must exist); the view
+  // makes the other components as its children, or as children of their pages.
+  ComponentView(HINSTANCE instance, HWND window, ComponentTable& table, PictureSource pictures = {});
+  ~ComponentView();
+  ComponentView(const ComponentView&) = delete;
+  ComponentView& operator=(const ComponentView&) = delete;
+
+  // Makes every control in its first state.
+  void create();
+  // Copies every state that changed since the last sync onto its control, the window's own
+  // included, and starts, stops or re-times the window's timers.
+  void sync();
+
+  // The window's messages that concern its controls, its pictures and its timers; true (with
+  // `result`) when the view handled the message. Pages pass theirs up to the window.
+  bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // The model's table; the control of a component; the component of a control.
+  ComponentTable& table() { return table_; }
+  HWND control(std::wstring_view component) const;
+  std::wstring_view componentOf(HWND control) const;
+  int dpi() const { return dpi_; }
+  // A new DPI (WM_DPICHANGED): every control placed and every font made again.
+  void setDpi(int dpi);
+
+  // Runs after every event the view raised on the model and every timer tick: the program
+  // syncs all its windows there, since an event in one may change another.
+  std::function<void()> afterEvent;
+
+ private:
+  struct Control {
+    HWND hwnd = nullptr;
+    bool unthemed = false;   // drawn in the classic look, so its caption colour shows
+    bool dropsDown = false;  // a list whose window is taller than its field
+  };
+
+  void createControl(std::size_t index);
+  HWND parentOf(const Component& component) const;
+  Rect placeOnParent(const Component& component) const;
+  void apply(std::size_t index, bool force);
+  void applyWindow(const Component& window, const ComponentState* before);
+  void applyList(Control& control, const Component& component, const ComponentState* before);
+  void applyListView(Control& control, const Component& component, const ComponentState* before);
+  void followTimers();
+  HFONT fontFor(const Component& component);
+  HBRUSH brushFor(Colour colour);
+
+  void raise(std::wstring_view component, ComponentEvent event, const ComponentInput& input = {});
+  void onCommand(HWND from, UINT code);
+  void onScroll(HWND bar, WPARAM request);
+  bool onNotify(const NMHDR& header, LRESULT& result);
+  bool onControlColour(HDC dc, HWND from, LRESULT& result);
+  bool onMeasureItem(MEASUREITEMSTRUCT& item);
+  bool onDrawItem(const DRAWITEMSTRUCT& item);
+  void pickCustomColour(std::size_t index);
+
+  // Pictures painted by their window.
+  void paintPictures(HWND surface, HDC dc);
+  const Component* pictureAt(HWND surface, POINT client) const;
+  bool onMouse(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
+  bool onSetCursor(HWND over);
+  HBITMAP resourceBitmap(const std::wstring& name);
+
+  static LRESULT CALLBACK controlWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self);
+  static LRESULT CALLBACK sheetProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HINSTANCE instance_;
+  HWND window_;
+  ComponentTable& table_;
+  PictureSource pictures_;
+  int dpi_ = 96;
+  std::vector<Control> controls_;  // one per component, in table order; null hwnd for none
+  std::map<HWND, std::size_t> byHwnd_;
+  std::vector<std::unique_ptr<ComponentState>> applied_;
+  std::vector<std::pair<bool, std::uint32_t>> timersApplied_;
+  std::map<std::wstring, GdiObject<HBITMAP>> bitmaps_;
+  std::map<std::pair<std::wstring, int>, GdiObject<HFONT>> fonts_;  // by description and DPI
+  std::map<Colour, GdiObject<HBRUSH>> brushes_;
+  std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
+  bool applying_ = false;
+  COLORREF customColours_[16]{};
+};
+
+}  // namespace tikora

@@ -1,0 +1,63 @@
+// A window made from its model; see model_window.h.
+#include "ui/win32/model_window.h"
+
+#include <utility>
+
+namespace tikora {
+namespace {
+
+constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+}  // namespace
+
+ModelWindow::ModelWindow(HINSTANCE instance, ComponentTable& table, PictureSource pictures)
+    : instance_(instance), table_(table), pictures_(std::move(pictures)) {}
+
+ModelWindow::~ModelWindow() {
+  view_.reset();  // the controls first, while the window still stands
+  destroy();
+}
+
+bool ModelWindow::create() {
+  const Component& form = table_.all().front();
+  const bool borderless = form.options & kBorderless;
+  const std::wstring className = form.name;
+  HBRUSH background = form.state.background ? CreateSolidBrush(*form.state.background & 0xFFFFFF)
+                                            : GetSysColorBrush(COLOR_BTNFACE);
+  const WindowClassInfo windowClass{className.c_str(), background,
+                                    borderless ? nullptr : LoadIconW(instance_, L"MAINICON"), 0};
+  if (!registerClass(instance_, windowClass)) return false;
+  const DWORD style = borderless ? WS_POPUP : kFramedStyle;
+  const DWORD exStyle = WS_EX_CONTROLPARENT | (borderless ? WS_EX_TOOLWINDOW : 0);
+  if (!createWindow(instance_, exStyle, className.c_str(), form.state.text.c_str(), style, 0, 0, 0, 0)) return false;
+  view_ = std::make_unique<ComponentView>(instance_, hwnd(), table_, pictures_);
+  view_->create();
+  return true;
+}
+
+LRESULT ModelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (view_) {
+    LRESULT result = 0;
+    if (view_->handle(message, wParam, lParam, result)) return result;
+  }
+  switch (message) {
+    case WM_CLOSE: {
+      // No close action of its own: the window only hides.
+      ComponentState& form = table_.all().front().state;
+      form.visible = false;
+      if (view_) view_->sync();
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      // The suggested rectangle keeps the window the same size on the new monitor.
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (view_) view_->setDpi(HIWORD(wParam));
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+  }
+  return defaultProcedure(message, wParam, lParam);
+}
+
+}  // namespace tikora
