@@ -74,6 +74,7 @@ enum ComponentOption : std::uint32_t {
   kDragsWindow = 1u << 7,   // a left press drags the window (the stripes of the borderless windows)
   kCentred = 1u << 8,       // text centred in the bounds
   kBold = 1u << 9,
+  kBorderless = 1u << 10,  // a window with neither caption nor frame
 };
 
 enum class PointerShape { Arrow, Hand, Drag };
