@@ -259,7 +259,9 @@ TEST_F(DigitAnimationRun, StartedInMinuteZeroRunsToTheEndOfTheMinute) {
   int steps = 0;
   for (; steps < 1000 && timer4.enabled(); ++steps) {
     animation.Timer4Timer(tickTime.minute);
-    if (steps == 0) EXPECT_NE(digitStates(window), start);
+    if (steps == 0) {
+      EXPECT_NE(digitStates(window), start);
+    }
     if (steps % 7 == 6) {  // a second tick every seventh step of 150 ms
       clock.advance(std::chrono::seconds(1));
       services.secondTick.Timer2Timer();
