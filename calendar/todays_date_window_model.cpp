@@ -1,0 +1,168 @@
+// The today's date page; see todays_date_window_model.h.
+#include "calendar/todays_date_window_model.h"
+
+#include <utility>
+#include <vector>
+
+#include "core/date_format.h"
+
+namespace tikora {
+namespace {
+
+constexpr std::wstring_view kFontName = L"Tahoma";
+
+// The five panels span the full width, top to bottom; their fonts are bold Tahoma with the
+// character height in pixels.
+struct PanelLayout {
+  std::wstring_view name;
+  int top;
+  int height;
+  int characterHeight;
+  std::wstring TodaysDateTexts::*text;
+};
+constexpr PanelLayout kPanels[] = {
+    {L"Panel2", 14, 59, 21, &TodaysDateTexts::monthAndYear},
+    {L"Panel3", 75, 43, 19, &TodaysDateTexts::weekday},
+    {L"Panel1", 124, 212, 160, &TodaysDateTexts::day},
+    {L"Panel4", 338, 22, 11, &TodaysDateTexts::daysPassed},
+    {L"Panel5", 362, 22, 11, &TodaysDateTexts::daysLeft},
+};
+
+constexpr int kStripeHeight = 9;
+
+enum class ColourPart { Background, Text };
+
+// Which element takes which colour setting.
+struct ColourUse {
+  std::wstring_view setting;
+  Colour Settings::*field;
+  std::wstring_view component;
+  ColourPart part;
+};
+constexpr ColourUse kColourUses[] = {
+    {L"col_bg", &Settings::col_bg, kTodaysDateWindowName, ColourPart::Background},
+    {L"col_bg", &Settings::col_bg, L"Panel1", ColourPart::Background},
+    {L"col_bg", &Settings::col_bg, L"Panel4", ColourPart::Background},
+    {L"col_bg", &Settings::col_bg, L"Panel5", ColourPart::Background},
+    {L"col_se", &Settings::col_se, L"Panel2", ColourPart::Background},
+    {L"col_se", &Settings::col_se, L"Panel3", ColourPart::Background},
+    {L"col_dy", &Settings::col_dy, L"Panel2", ColourPart::Text},
+    {L"col_dw", &Settings::col_dw, L"Panel3", ColourPart::Text},
+    {L"col_dw", &Settings::col_dw, L"Panel1", ColourPart::Text},
+    {L"col_fo", &Settings::col_fo, L"Panel4", ColourPart::Text},
+    {L"col_fo", &Settings::col_fo, L"Panel5", ColourPart::Text},
+};
+
+void paint(ComponentTable& table, const ColourUse& use, Colour colour) {
+  ComponentState& state = table[use.component];
+  (use.part == ColourPart::Background ? state.background : state.textColour) = colour;
+}
+
+Component picture(std::wstring_view name, Rect bounds, std::wstring_view resource,
+                  std::uint32_t options) {
+  Component made = makeComponent(std::wstring(name), ComponentKind::Picture,
+                                 std::wstring(kTodaysDateWindowName));
+  made.options = options;
+  made.state.bounds = bounds;
+  made.state.picture = std::wstring(resource);
+  return made;
+}
+
+std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize desktop) {
+  std::vector<Component> components;
+  Component window = makeComponent(std::wstring(kTodaysDateWindowName), ComponentKind::Window);
+  window.options = kBorderless;
+  window.state.bounds = {(desktop.width - kTodaysDateWidth) / 2,
+                         (desktop.height - kTodaysDateHeight) / 2, kTodaysDateWidth,
+                         kTodaysDateHeight};
+  window.state.visible = false;
+  components.push_back(std::move(window));
+
+  for (const PanelLayout& layout : kPanels) {
+    Component panel = makeComponent(std::wstring(layout.name), ComponentKind::Panel,
+                                    std::wstring(kTodaysDateWindowName));
+    panel.options = kCentred;
+    panel.state.bounds = {0, layout.top, kTodaysDateWidth, layout.height};
+    panel.state.text = texts.*layout.text;
+    FontSpec font;
+    font.faceName = std::wstring(kFontName);
+    font.bold = true;
+    font.pixels = layout.characterHeight;
+    panel.state.font = font;
+    components.push_back(std::move(panel));
+  }
+
+  for (const auto& [name, top] : {std::pair{L"Image1", 0},
+                                  std::pair{L"Image2", kTodaysDateHeight - kStripeHeight}}) {
+    Component stripe = picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kStripePicture,
+                               kStretch | kDragsWindow);
+    stripe.state.pointer = PointerShape::Drag;
+    components.push_back(std::move(stripe));
+  }
+  // Made after the top stripe, so it lies on it.
+  components.push_back(picture(L"Image3", kCloseButtonBounds, kCloseButtonPicture, kStretch));
+  return components;
+}
+
+}  // namespace
+
+TodaysDateTexts todaysDateTexts(const CivilTime& today, const LocaleNames& names) {
+  const int passed = dayOfYear(today.year, today.month, today.day);
+  const int left = daysInYear(today.year) - passed;
+  return {formatDateTime(L"mmmm yyyy", today, names), formatDateTime(L"dddd", today, names),
+          formatDateTime(L"d", today, names),
+          std::to_wstring(passed) + L" day(s) have elapsed since the beginning of the year",
+          std::to_wstring(left) + L" day(s) left to the end of the year"};
+}
+
+TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& locale,
+                                             const Settings& settings, ScreenSize desktop)
+    : table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
+  for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.field);
+
+  table_.on(L"Image3", ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
+  table_.on(L"Image3", ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(L"Image3", ComponentEvent::Click, [this] { hide(); });
+  table_.on(kTodaysDateWindowName, ComponentEvent::Close, [this] { hide(); });
+}
+
+void TodaysDateWindowModel::show() {
+  ComponentState& window = table_[kTodaysDateWindowName];
+  window.visible = true;
+  ++window.raised;
+}
+
+void TodaysDateWindowModel::showOnTop() {
+  table_[kTodaysDateWindowName].onTop = true;
+  show();
+}
+
+void TodaysDateWindowModel::hide() {
+  table_[kTodaysDateWindowName].visible = false;
+  // The mouse leaves with the window: shown again, the button is black until it is pointed at.
+  Image3MouseLeave();
+}
+
+bool TodaysDateWindowModel::colourChanged(std::wstring_view setting, Colour colour) {
+  bool used = false;
+  for (const ColourUse& use : kColourUses) {
+    if (use.setting != setting) continue;
+    paint(table_, use, colour);
+    used = true;
+  }
+  return used;
+}
+
+void TodaysDateWindowModel::Image3MouseMove() {
+  ComponentState& button = table_[L"Image3"];
+  button.picture = std::wstring(kCloseButtonHotPicture);
+  button.bounds = kCloseButtonHotBounds;
+}
+
+void TodaysDateWindowModel::Image3MouseLeave() {
+  ComponentState& button = table_[L"Image3"];
+  button.picture = std::wstring(kCloseButtonPicture);
+  button.bounds = kCloseButtonBounds;
+}
+
+}  // namespace tikora

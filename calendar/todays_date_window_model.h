@@ -1,0 +1,86 @@
+// The today's date page (`TForm7`) as a model: a borderless 330 x 400 tear-off calendar page,
+// centred on the desktop, with the month and year, the weekday, the day of the month in large
+// digits and how many days of the year have passed and are left. The texts are computed once,
+// when the window is made, so the page keeps the date the program started on.
+//
+// Its colours follow the clock's colour settings: the control panel tells it of every change of
+// one of them (colourChanged). The two stripes drag the window (the view starts the move loop
+// for components made with kDragsWindow); the close button turns red under the mouse and hides
+// the window when clicked.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "app/settings.h"
+#include "core/component.h"
+#include "core/datetime.h"
+#include "core/locale_names.h"
+#include "platform/clock.h"
+#include "platform/locale.h"
+#include "platform/shell.h"
+
+namespace tikora {
+
+inline constexpr std::wstring_view kTodaysDateWindowName = L"TForm7";
+inline constexpr int kTodaysDateWidth = 330;
+inline constexpr int kTodaysDateHeight = 400;
+
+// The close button (Image3): "black_close" 7 x 7 one pixel below the top edge, and under the
+// mouse "red_close" stretched to 9 x 9 at the top edge.
+inline constexpr Rect kCloseButtonBounds{kTodaysDateWidth / 2 - 3, 1, 7, 7};
+inline constexpr Rect kCloseButtonHotBounds{kTodaysDateWidth / 2 - 3, 0, 9, 9};
+inline constexpr std::wstring_view kCloseButtonPicture = L"black_close";
+inline constexpr std::wstring_view kCloseButtonHotPicture = L"red_close";
+// The stripes show the clock's decorative stripe as last recoloured with the frame.
+inline constexpr std::wstring_view kStripePicture = L"stripe";
+
+// The page's five texts for a date.
+struct TodaysDateTexts {
+  std::wstring monthAndYear;  // Panel2: "mmmm yyyy"
+  std::wstring weekday;       // Panel3: "dddd"
+  std::wstring day;           // Panel1: "d"
+  std::wstring daysPassed;    // Panel4
+  std::wstring daysLeft;      // Panel5
+
+  friend bool operator==(const TodaysDateTexts&, const TodaysDateTexts&) = default;
+};
+
+TodaysDateTexts todaysDateTexts(const CivilTime& today, const LocaleNames& names);
+
+class TodaysDateWindowModel {
+ public:
+  // Lays the page out centred on `desktop`, with today's texts and the colours of `settings`.
+  // `settings` is only read here.
+  TodaysDateWindowModel(const Clock& clock, const Locale& locale, const Settings& settings,
+                        ScreenSize desktop);
+
+  TodaysDateWindowModel(const TodaysDateWindowModel&) = delete;
+  TodaysDateWindowModel& operator=(const TodaysDateWindowModel&) = delete;
+
+  ComponentTable& components() { return table_; }
+  const ComponentTable& components() const { return table_; }
+  const ComponentState& window() const { return table_[kTodaysDateWindowName]; }
+
+  // ---- Showing ----
+  // The tray icon: shown and brought to the front, its stay-on-top style left as it is.
+  void show();
+  // The "Today's Date" menu item: shown, brought to the front and kept above other windows.
+  void showOnTop();
+  // The close button and the system's close: hidden, never destroyed.
+  void hide();
+
+  // ---- Colours ----
+  // A colour setting changed in the control panel: "col_bg" (Clock Background, as the user chose
+  // it), "col_se" (Seconds Color), "col_dy" (Date Color), "col_dw" (Day Color) or "col_fo"
+  // (Digit Font Color) as kept. The elements that use it take the colour; any other name
+  // changes nothing and gives false.
+  bool colourChanged(std::wstring_view setting, Colour colour);
+
+ private:
+  void Image3MouseMove();
+  void Image3MouseLeave();
+
+  ComponentTable table_;
+};
+
+}  // namespace tikora
