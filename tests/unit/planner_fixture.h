@@ -1,16 +1,19 @@
-// A test bench for the daily planner: the planner window over fake services, with helpers to
-// make and store items.
+// A test bench for the daily planner: the planner window and the reminder popup over fake
+// services, with helpers to make and store items.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "planner/planner_window_model.h"
+#include "planner/reminder_popup_model.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_sound.h"
 #include "platform/fake/fake_text_metrics.h"
 
 namespace tikora::testing {
@@ -60,8 +63,13 @@ class PlannerBench : public ::testing::Test {
     return fresh.records();
   }
   ComponentState& at(std::wstring_view name) { return planner.components()[name]; }
+  ComponentState& popupAt(std::wstring_view name) { return popup.components()[name]; }
   void raise(std::wstring_view name, ComponentEvent event, ComponentInput input = {}) {
     planner.components().raise(name, event, input);
+  }
+  void tickAt(int day, int hour, int minute, int second) {
+    clock.setLocalTime(2024, 3, day, hour, minute, second);
+    remindPlannerItems(planner, popup, sampleTick(clock.now(), locale.names()));
   }
 
   FakeRegistry registry;
@@ -69,7 +77,14 @@ class PlannerBench : public ::testing::Test {
   FakeClock clock;
   FakeLocale locale;
   FakeTextMetrics metrics;
+  FakeSound sound;
+  Settings settings;
+  std::vector<std::wstring> hookCalls;
   PlannerWindowModel planner{{registry, codePage, clock, locale, metrics}};
+  ReminderPopupModel popup{{settings, sound, locale, metrics, planner},
+                           {{},
+                            [this] { hookCalls.push_back(L"clock on top"); },
+                            [this] { hookCalls.push_back(L"untick st_to"); }}};
 };
 
 }  // namespace tikora::testing
