@@ -1,0 +1,187 @@
+// The reminder popup's model; see reminder_popup_model.h.
+#include "planner/reminder_popup_model.h"
+
+#include <array>
+#include <utility>
+
+#include "core/locale_format.h"
+#include "timeservices/context.h"
+
+namespace tikora {
+namespace {
+
+constexpr std::wstring_view kNumberLabel = L"Label1";
+constexpr std::wstring_view kTimeLabel = L"Label2";
+constexpr std::wstring_view kDateLabel = L"Label3";
+constexpr std::wstring_view kCloseLabel = L"Label4";
+constexpr std::wstring_view kTitleLabel = L"Label5";
+constexpr std::wstring_view kDescriptionLabel = L"Label6";
+constexpr std::wstring_view kClosePicture = L"Image1";
+constexpr std::wstring_view kTopStripe = L"Image2";
+constexpr std::wstring_view kBottomStripe = L"Image3";
+
+constexpr int kStripeHeight = 9;
+constexpr int kTitleWidth = 385;
+constexpr int kDescriptionWidth = 441;
+constexpr Rect kClosePictureBounds{379, 210, 75, 25};
+
+const FontSpec kPopupFont{L"MS Sans Serif", 8, true};
+
+// Components in creation order, bottom to top. A width or height of 0 is the measured size of
+// the text; the title and description wrap within their boxes, above the close picture.
+struct Placement {
+  std::wstring_view name;
+  ComponentKind kind;
+  Rect bounds;
+  std::uint32_t options = kNoOptions;
+  PointerShape pointer = PointerShape::Arrow;
+};
+
+constexpr std::array<Placement, 10> kLayout{{
+    {kTopStripe, ComponentKind::Picture, {0, 0, kReminderClientWidth, kStripeHeight},
+     kStretch | kDragsWindow, PointerShape::Drag},
+    {kBottomStripe, ComponentKind::Picture,
+     {0, kReminderClientHeight - kStripeHeight, kReminderClientWidth, kStripeHeight},
+     kStretch | kDragsWindow, PointerShape::Drag},
+    {kNumberLabel, ComponentKind::Label, {8, 15, 0, 0}},
+    {kTimeLabel, ComponentKind::Label, {333, 15, 0, 0}},
+    {kDateLabel, ComponentKind::Label, {415, 15, 0, 0}},
+    {kTitleLabel, ComponentKind::Label, {72, 49, kTitleWidth, 60}, kWordWrap},
+    {kDescriptionLabel, ComponentKind::Label, {16, 114, kDescriptionWidth, 92}, kWordWrap},
+    {kClosePicture, ComponentKind::Picture, kClosePictureBounds, kStretch, PointerShape::Hand},
+    {kCloseLabel, ComponentKind::Label, {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
+     kOverPrevious | kTransparent, PointerShape::Hand},
+    {kReminderWindowName, ComponentKind::Window, {0, 0, kReminderClientWidth, kReminderClientHeight}},
+}};
+
+std::vector<Component> popupComponents() {
+  std::vector<Component> components;
+  for (const Placement& place : kLayout) {
+    Component made = makeComponent(std::wstring(place.name), place.kind,
+                                   place.kind == ComponentKind::Window ? L"" : std::wstring(kReminderWindowName));
+    made.options = place.options;
+    made.state.bounds = place.bounds;
+    made.state.pointer = place.pointer;
+    if (place.kind == ComponentKind::Picture) made.state.picture = std::wstring(kDecorativeStripePicture);
+    components.push_back(std::move(made));
+  }
+  return components;
+}
+
+int hhmmOf(const DateTime& time) {
+  const CivilTime civil = time.civil();
+  return civil.hour * 100 + civil.minute;
+}
+
+}  // namespace
+
+bool plannerItemDue(const PlannerRecord& record, const TickSample& sample) {
+  const auto today = DateTime::fromDate(sample.time.year, sample.time.month, sample.time.day);
+  if (!today || !sameDate(record.date, *today)) return false;
+  const int now = readWholeNumber(sample.hhmm).value_or(sample.hour * 100 + sample.minute);
+  return hhmmOf(record.time) == now;
+}
+
+ReminderPopupModel::ReminderPopupModel(ReminderPopupServices services, ReminderPopupHooks hooks)
+    : s_(services), hooks_(std::move(hooks)), table_(popupComponents()) {
+  ComponentState& window = table_[kReminderWindowName];
+  window.visible = false;
+  window.font = kPopupFont;
+  setLabel(kCloseLabel, L"Close");
+  refreshColours();
+  bindHandlers();
+}
+
+void ReminderPopupModel::bindHandlers() {
+  table_.on(kClosePicture, ComponentEvent::Click, [this] { closeReminder(); });
+  table_.on(kCloseLabel, ComponentEvent::Click, [this] { closeReminder(); });
+  table_.on(kReminderWindowName, ComponentEvent::Close, [this] { closeReminder(); });
+}
+
+void ReminderPopupModel::setLabel(std::wstring_view name, std::wstring text) {
+  ComponentState& label = table_[name];
+  const TextSize size = s_.metrics.measure(text, kPopupFont);
+  label.bounds.width = size.width;
+  label.bounds.height = size.height;
+  label.text = std::move(text);
+}
+
+void ReminderPopupModel::refreshColours() {
+  const Settings& s = s_.settings;
+  table_[kReminderWindowName].background = s.col_bg;
+  for (const auto name : {kNumberLabel, kTimeLabel, kDateLabel}) {
+    table_[name].textColour = s.col_se;
+    table_[name].background = s.col_bg;
+  }
+  table_[kCloseLabel].textColour = s.col_se;
+  table_[kTitleLabel].textColour = s.col_ha;
+  table_[kTitleLabel].background = s.col_bg;
+  table_[kDescriptionLabel].textColour = s.col_fo;
+  table_[kDescriptionLabel].background = s.col_bg;
+}
+
+void ReminderPopupModel::showReminder(int index) {
+  PlannerWindowModel& planner = s_.planner;
+  if (index < 0 || index >= planner.items().count()) return;
+  const PlannerRecord& record = planner.items().record(index);
+
+  // 1. The looping sound, once per popup, never cutting off a sound that plays (a chime): then
+  // it is skipped and counts as started all the same.
+  if (record.sound && !soundFlag_) {
+    (void)s_.sound.playAsyncNoStop(kReminderSound, SoundRepeat::Looped);
+    soundFlag_ = true;
+  }
+  // 2. In front of the other windows.
+  ComponentState& window = table_[kReminderWindowName];
+  ++window.raised;
+  // 3. The clock window no longer stays on top from the next tick on.
+  if (hooks_.untickClockOnTop) hooks_.untickClockOnTop();
+  // 4. The texts.
+  const LocaleNames names = s_.locale.names();
+  setLabel(kNumberLabel, std::wstring(kItemNumberPrefix) + std::to_wstring(index + 1));
+  setLabel(kTimeLabel, longTimeText(record.time, names));
+  setLabel(kDateLabel, shortDateText(record.date, names));
+  window.text = record.title;
+  table_[kTitleLabel].text = record.title;
+  table_[kDescriptionLabel].text = record.description;
+  table_[kTitleLabel].bounds.width = kTitleWidth;
+  table_[kDescriptionLabel].bounds.width = kDescriptionWidth;
+  shown_ = planner.items().idOf(index);
+  // 5 to 7.
+  window.visible = true;
+  planner.selectItem(index);
+  if (planner.showing()) planner.hide();
+}
+
+void ReminderPopupModel::closeReminder() {
+  if (const auto index = shownIndex()) s_.planner.deleteItem(*index);
+  shown_.reset();
+  table_[kReminderWindowName].onTop = false;
+  if (hooks_.setClockOnTop) hooks_.setClockOnTop();
+  if (hooks_.stopAllSounds)
+    hooks_.stopAllSounds();
+  else
+    s_.sound.stopAll();
+  soundFlag_ = false;
+  table_[kReminderWindowName].visible = false;
+}
+
+void ReminderPopupModel::closeIfShowing() {
+  if (showing()) closeReminder();
+}
+
+bool ReminderPopupModel::showing() const { return table_[kReminderWindowName].visible; }
+
+std::optional<int> ReminderPopupModel::shownIndex() const {
+  if (!shown_) return std::nullopt;
+  return s_.planner.items().indexOf(*shown_);
+}
+
+void remindPlannerItems(PlannerWindowModel& planner, ReminderPopupModel& popup,
+                        const TickSample& sample) {
+  if (const auto now = DateTime::fromCivil(sample.time)) planner.refreshRowColours(*now);
+  for (int index = 0; index < planner.items().count(); ++index)
+    if (plannerItemDue(planner.items().record(index), sample)) popup.showReminder(index);
+}
+
+}  // namespace tikora
