@@ -9,6 +9,8 @@
 #include <cstring>
 #include <mutex>
 
+#include "core/xml_prolog.h"
+
 namespace tikora {
 namespace {
 
@@ -100,6 +102,7 @@ LibXmlDocument::~LibXmlDocument() { release(); }
 Status LibXmlDocument::load(std::string_view bytes) {
   release();
   if (bytes.empty()) return Error{0, L"The document is empty."};
+  if (!xmlPrologIsPlain(bytes)) return Error{0, L"The document declares a DTD, or its start is not plain XML."};
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return Error{0, L"The document is too large."};
   xmlParserCtxtPtr parser = xmlCreateMemoryParserCtxt(bytes.data(), static_cast<int>(bytes.size()));
   if (parser == nullptr) return Error{0, L"The parser could not be made."};

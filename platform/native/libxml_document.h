@@ -1,7 +1,8 @@
 // The XML document of the native build, on libxml2: the same operations and answers as the
 // MSXML document of the Windows build (platform/xml_document.h has the rules), for the unit
-// tests and benchmarks. The parser reads no DTD: a document type declaration stops the parse
-// at once, before any declaration in it is read, and nothing is fetched from the network.
+// tests and benchmarks. The parser reads no DTD: a document whose prolog is not plain is not
+// parsed at all, a document type declaration the parser meets anyway stops the parse before
+// any declaration in it is read, and nothing is fetched from the network.
 #pragma once
 #include <vector>
 
