@@ -27,14 +27,6 @@ TEST(Win32FeedDocumentTest, EverySharedFeedReadsAsTheNativeDocumentReadsIt) {
   }
 }
 
-TEST(Win32FeedDocumentTest, OneHundredFiftyItemsGiveTheFirstNinetyNine) {
-  Win32XmlDocument document;
-  const FeedItems read = readFeedDocument(document, testing::makeFeed(150));
-  EXPECT_EQ(read.outcome, FeedReadOutcome::Read);
-  ASSERT_EQ(read.items.size(), 99u);
-  EXPECT_EQ(read.items.back().title, L"Item 98");
-}
-
 TEST(Win32FeedDocumentTest, AOneMegabyteFeedParsesQuickly) {
   Win32XmlDocument document;
   const std::string feed = testing::makeFeed(99, 9000, 120000);
