@@ -2,6 +2,7 @@
 find_package(GTest REQUIRED)
 find_package(benchmark REQUIRED)
 find_package(Threads REQUIRED)
+find_package(LibXml2 REQUIRED)
 
 file(GLOB TIKORA_FAKE_SOURCES CONFIGURE_DEPENDS platform/fake/*.cpp)
 if(TIKORA_FAKE_SOURCES)
@@ -12,10 +13,17 @@ else()
   target_link_libraries(tikora_platform_fake INTERFACE tikora_platform)
 endif()
 
+# Native implementations of platform services that the tests and benchmarks use for real: the
+# XML document on libxml2.
+file(GLOB TIKORA_NATIVE_SOURCES CONFIGURE_DEPENDS platform/native/*.cpp)
+add_library(tikora_platform_native STATIC ${TIKORA_NATIVE_SOURCES})
+target_link_libraries(tikora_platform_native PUBLIC tikora_platform LibXml2::LibXml2)
+
 file(GLOB TIKORA_UNIT_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${TIKORA_UNIT_SOURCES})
-target_link_libraries(unit_tests PRIVATE tikora_portable tikora_platform_fake GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
-target_compile_definitions(unit_tests PRIVATE TIKORA_MEDIA_DIR="${TIKORA_MEDIA_DIR}")
+target_link_libraries(unit_tests PRIVATE tikora_portable tikora_platform_fake tikora_platform_native GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
+target_compile_definitions(unit_tests PRIVATE TIKORA_MEDIA_DIR="${TIKORA_MEDIA_DIR}"
+  TIKORA_FEEDS_DIR="${CMAKE_SOURCE_DIR}/tests/data/feeds")
 add_dependencies(unit_tests media)
 add_test(NAME unit_tests
   COMMAND unit_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/results/unit_tests.xml)
@@ -23,5 +31,5 @@ add_test(NAME unit_tests
 file(GLOB TIKORA_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
 if(TIKORA_BENCH_SOURCES)
   add_executable(tikora_bench ${TIKORA_BENCH_SOURCES})
-  target_link_libraries(tikora_bench PRIVATE tikora_portable tikora_platform_fake benchmark::benchmark_main)
+  target_link_libraries(tikora_bench PRIVATE tikora_portable tikora_platform_fake tikora_platform_native benchmark::benchmark_main)
 endif()

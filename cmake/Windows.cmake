@@ -40,7 +40,10 @@ file(GLOB TIKORA_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(TIKORA_WIN32_TEST_SOURCES)
   add_executable(win32_tests ${TIKORA_WIN32_TEST_SOURCES})
   target_link_libraries(win32_tests PRIVATE tikora_ui_win32 gtest gmock gtest_main)
-  target_compile_definitions(win32_tests PRIVATE TIKORA_EXE_NAME=L"tikora.exe")
+  target_compile_definitions(win32_tests PRIVATE TIKORA_EXE_NAME=L"tikora.exe"
+    TIKORA_FEEDS_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data/feeds")
+  # The fetch tests serve their feeds from a loopback server of their own.
+  target_link_libraries(win32_tests PRIVATE ws2_32)
   # The list of required resource names, compiled into the resource test.
   file(READ ${CMAKE_SOURCE_DIR}/resources/resource_names.txt TIKORA_RESOURCE_NAMES)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/resource_names.txt)

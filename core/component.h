@@ -56,6 +56,8 @@ enum class ComponentKind {
   Picture,           // the bitmap resource `picture`, at its size or stretched over the bounds
   Display,           // a dark panel that a label shows a time on
   Panel,             // a plain area with a background colour and a centred text
+  ScrollBox,         // an area scrolled sideways: the components on it lie at their bounds
+                     // less `position` (0 to `maximum`) across; no scroll bar shows
   Layer,             // a picture or text the window composes itself (the clock face's layers)
   MenuItem,          // an item of the window's popup menu: text, image, isDefault; "-" separates
 };
@@ -89,6 +91,7 @@ struct ListColumn {
 struct ListRow {
   std::vector<std::wstring> cells;
   std::optional<Colour> textColour;
+  int image = -1;  // the picture of the window's image list shown at the row's start; -1 for none
   friend bool operator==(const ListRow&, const ListRow&) = default;
 };
 

@@ -1,0 +1,180 @@
+// The RSS channel list; see channel_list.h.
+#include "rss/channel_list.h"
+
+#include <utility>
+
+#include "app/startup.h"
+
+namespace tikora {
+namespace {
+
+constexpr std::wstring_view kAddressField = L"Edit2";
+constexpr std::wstring_view kNameField = L"Edit3";
+constexpr std::wstring_view kAddButton = L"Button3";
+constexpr std::wstring_view kRemoveButton = L"Button2";
+constexpr std::wstring_view kRows = L"ListView1";
+constexpr std::wstring_view kSelector = L"ComboBox8";
+
+}  // namespace
+
+std::wstring addressRequiredMessage() {
+  return L" RSS channel address is required, please  enter\r"
+         L"   the address of an RSS channel.\r"
+         L"   Example of an RSS address:\r"
+         L"   " + std::wstring(kExampleFeedAddress) + L"\r" + std::wstring(46, L'_');
+}
+
+std::wstring nameRequiredMessage() {
+  return L" In order to better navigate the RSS channels,\r"
+         L"    please, enter your own name\r"
+         L"    for this RRS channel.\r" + std::wstring(45, L'_');
+}
+
+std::wstring channelValueName(int index) {
+  return std::wstring(kChannelValuePrefix) + std::to_wstring(index);
+}
+
+std::wstring channelSelectorItem(int position, std::wstring_view name) {
+  return std::to_wstring(position) + L". " + std::wstring(name);
+}
+
+RssChannelList::RssChannelList(ChannelListServices services) : s_(services) {
+  ComponentTable& panel = s_.panel;
+  panel[kAddressField].textLimit = static_cast<int>(kChannelAddressCapacity);
+  panel[kNameField].textLimit = static_cast<int>(kChannelNameCapacity);
+  panel[kRemoveButton].enabled = false;
+  showNoChoice();
+  panel.on(kAddButton, ComponentEvent::Click, [this] { Button3Click(); });
+  panel.on(kRemoveButton, ComponentEvent::Click, [this] { Button2Click(); });
+  panel.on(kSelector, ComponentEvent::Change, [this] { ComboBox8Change(); });
+  panel.on(kRows, ComponentEvent::Change, [this] { ListView1Change(); });
+  panel.on(kRows, ComponentEvent::Click, [this] { ListView1Change(); });
+}
+
+int RssChannelList::count() const { return static_cast<int>(s_.panel[kRows].rows.size()); }
+
+void RssChannelList::appendRow(int position, std::wstring name, std::wstring address) {
+  ListRow row;
+  row.cells = {std::to_wstring(position), std::move(name), std::move(address)};
+  row.image = kChannelRowImage;
+  s_.panel[kRows].rows.push_back(std::move(row));
+}
+
+void RssChannelList::showNoChoice() {
+  ComponentState& selector = s_.panel[kSelector];
+  selector.selected = -1;
+  selector.text = std::wstring(kChannelSelectorPrompt);
+}
+
+void RssChannelList::tell(std::wstring text) {
+  MessageBoxRequest request;
+  request.caption = std::wstring(kApplicationTitle);
+  request.text = std::move(text);
+  request.owner = s_.messageBoxOwner;
+  s_.messageBoxes.show(request);
+}
+
+void RssChannelList::load() {
+  if (!s_.registry.keyExists(kChannelKeyPath)) return;
+  auto key = s_.registry.openKey(kChannelKeyPath, KeyAccess::Read);
+  if (!key) return;
+  const auto last = (*key)->readDword(kChannelCountValue);
+  if (!last) return;
+  const auto n = static_cast<std::int32_t>(*last);
+  for (int i = 0; i <= n && i < kMaxChannels; ++i) {
+    const auto stored = (*key)->readBinary(channelValueName(i), kChannelRecordSize);
+    if (!stored) return;
+    TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
+    entry = TRss_channel::fromBytes(std::span<const std::uint8_t, kChannelRecordSize>(stored->data(), kChannelRecordSize));
+    const std::wstring name = entry.nameText(s_.codePage);
+    appendRow(i + 1, name, entry.addressText(s_.codePage));
+    s_.panel[kSelector].items.push_back(channelSelectorItem(i + 1, name));
+  }
+}
+
+void RssChannelList::restoreSelection(int index) {
+  ComponentState& selector = s_.panel[kSelector];
+  if (index < 0 || index >= static_cast<int>(selector.items.size()) || index >= kMaxChannels) {
+    showNoChoice();
+    return;
+  }
+  selector.selected = index;
+  selector.text = selector.items[static_cast<std::size_t>(index)];
+  selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
+}
+
+void RssChannelList::Button3Click() {
+  const std::wstring address = s_.panel[kAddressField].text;
+  const std::wstring name = s_.panel[kNameField].text;
+  if (address.empty()) {
+    tell(addressRequiredMessage());
+    return;
+  }
+  if (name.empty()) {
+    tell(nameRequiredMessage());
+    return;
+  }
+  if (count() >= kMaxChannels) return;
+  const int n = count() + 1;
+  appendRow(n, name, address);
+  s_.panel[kSelector].items.push_back(channelSelectorItem(n, name));
+  TRss_channel& entry = entries_[static_cast<std::size_t>(n - 1)];
+  entry.setAddress(address, s_.codePage);
+  entry.setName(name, s_.codePage);
+  // Written through at once; a failure leaves the row for this run only.
+  auto key = s_.registry.createKey(kChannelKeyPath);
+  if (!key) return;
+  (void)(*key)->writeDword(kChannelCountValue, static_cast<std::uint32_t>(n - 1));
+  const auto bytes = entry.bytes();
+  (void)(*key)->writeBinary(channelValueName(n - 1), bytes);
+}
+
+void RssChannelList::Button2Click() {
+  ComponentState& rows = s_.panel[kRows];
+  const int removed = rows.selected;
+  if (removed < 0 || removed >= count()) return;
+  rows.rows.erase(rows.rows.begin() + removed);
+  rows.selected = -1;
+  s_.panel[kRemoveButton].enabled = false;
+  s_.panel[kSelector].items.clear();
+  showNoChoice();
+  if (s_.registry.keyExists(kChannelKeyPath)) (void)s_.registry.deleteKeyTree(kChannelKeyPath);
+  const int left = count();
+  if (left == 0) return;
+  // The remaining rows, top to bottom, become entries 0 .. left - 1, and the rows and the
+  // selector are made again from them; the store is rewritten without gaps.
+  for (int i = 0; i < left; ++i) {
+    const ListRow& row = rows.rows[static_cast<std::size_t>(i)];
+    TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
+    entry.setName(row.cells.at(1), s_.codePage);
+    entry.setAddress(row.cells.at(2), s_.codePage);
+  }
+  rows.rows.clear();
+  for (int i = 0; i < left; ++i) {
+    const TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
+    appendRow(i + 1, entry.nameText(s_.codePage), entry.addressText(s_.codePage));
+  }
+  auto key = s_.registry.createKey(kChannelKeyPath);
+  std::vector<std::wstring>& items = s_.panel[kSelector].items;
+  for (int i = 0; i < left; ++i) {
+    const TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
+    items.insert(items.begin() + i, channelSelectorItem(i + 1, entry.nameText(s_.codePage)));
+    if (!key) continue;
+    (void)(*key)->writeDword(kChannelCountValue, static_cast<std::uint32_t>(left - 1));
+    const auto bytes = entry.bytes();
+    (void)(*key)->writeBinary(channelValueName(i), bytes);
+  }
+}
+
+void RssChannelList::ComboBox8Change() {
+  const int index = s_.panel[kSelector].selected;
+  if (index < 0 || index >= kMaxChannels || index >= count()) return;
+  selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
+}
+
+void RssChannelList::ListView1Change() {
+  const ComponentState& rows = s_.panel[kRows];
+  s_.panel[kRemoveButton].enabled = rows.selected >= 0 && rows.selected < count();
+}
+
+}  // namespace tikora

@@ -1,0 +1,85 @@
+// The RSS channel list on the control panel's "RSS Reader" page: up to 50 channels, each a feed
+// address with the user's own name for it, kept under `Tikora\Data_` (`lista_r` = count - 1 and
+// one 152-byte `Lista_<index>` record per channel), shown as the rows of `ListView1` and the
+// items of the channel selector `ComboBox8`, and the selected address a read uses.
+//
+// It works on the panel's own components, by name: `Edit2` (address), `Edit3` (name), `Button3`
+// (add), `Button2` (remove), `ListView1` (the rows), `ComboBox8` (the selector). The constructor
+// registers its handlers on them. Entry i of the record array is row i and selector item i.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/component.h"
+#include "platform/code_page.h"
+#include "platform/message_box.h"
+#include "platform/registry.h"
+#include "rss/channel_record.h"
+
+namespace tikora {
+
+inline constexpr std::wstring_view kChannelKeyPath = L"Tikora\\Data_";
+inline constexpr std::wstring_view kChannelCountValue = L"lista_r";
+inline constexpr std::wstring_view kChannelValuePrefix = L"Lista_";
+inline constexpr int kMaxChannels = 50;
+// The RSS picture of the control panel's image list, shown at the start of every row.
+inline constexpr int kChannelRowImage = 2;
+// What the selector shows while no channel is chosen.
+inline constexpr std::wstring_view kChannelSelectorPrompt = L"Select RSS Channel";
+// The public feed the messages and the hint above the address field give as an example.
+inline constexpr std::wstring_view kExampleFeedAddress = L"https://example.com/rss.xml";
+
+// "Add" with an empty address field (46 underscores) and with an empty name field (45).
+std::wstring addressRequiredMessage();
+std::wstring nameRequiredMessage();
+
+// "Lista_" and the index in decimal.
+std::wstring channelValueName(int index);
+// A selector item: the 1-based position, ". " and the name.
+std::wstring channelSelectorItem(int position, std::wstring_view name);
+
+struct ChannelListServices {
+  ComponentTable& panel;
+  Registry& registry;
+  const AnsiCodePage& codePage;
+  MessageBoxService& messageBoxes;
+  std::uintptr_t messageBoxOwner = 0;  // native owner of the boxes (the control panel), 0 for none
+};
+
+class RssChannelList {
+ public:
+  // Sets the fields' limits, disables "Remove" and registers the handlers.
+  explicit RssChannelList(ChannelListServices services);
+  RssChannelList(const RssChannelList&) = delete;
+  RssChannelList& operator=(const RssChannelList&) = delete;
+
+  // The control panel's creation: reads the stored list, if any, into the rows and the
+  // selector. A registry failure ends the load; what was read stays; nothing is told.
+  void load();
+  // Once the list is loaded: the selector's index from `cor_ch`, and the selected address from
+  // that entry; an index that is no item chooses nothing and leaves the address as it is.
+  void restoreSelection(int index);
+
+  void Button3Click();     // "Add RSS Address Channel to The List"
+  void Button2Click();     // "Select Position and Remove From The List"
+  void ComboBox8Change();  // a channel chosen in the selector
+  void ListView1Change();  // the row selection changed, or the list was clicked
+
+  int count() const;
+  const TRss_channel& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+  // The address a read uses; empty until one is chosen.
+  const std::wstring& selectedAddress() const { return selectedAddress_; }
+
+ private:
+  void appendRow(int position, std::wstring name, std::wstring address);
+  void showNoChoice();
+  void tell(std::wstring text);
+
+  ChannelListServices s_;
+  std::array<TRss_channel, kMaxChannels> entries_{};
+  std::wstring selectedAddress_;
+};
+
+}  // namespace tikora

@@ -1,0 +1,85 @@
+// The stored RSS channel record; see channel_record.h.
+#include "rss/channel_record.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tikora {
+namespace {
+
+// How many wide units make the character that starts at `at` (a UTF-16 surrogate pair is two).
+std::size_t characterLength(std::wstring_view text, std::size_t at) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    const wchar_t c = text[at];
+    if (c >= 0xD800 && c <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
+        text[at + 1] <= 0xDFFF)
+      return 2;
+  }
+  return 1;
+}
+
+template <std::size_t N>
+std::uint8_t putField(std::array<char, N>& field, std::wstring_view text, const AnsiCodePage& codePage) {
+  const std::string bytes = ansiCut(text, N, codePage);
+  std::copy(bytes.begin(), bytes.end(), field.begin());
+  return static_cast<std::uint8_t>(bytes.size());
+}
+
+template <std::size_t N>
+std::wstring fieldText(const std::array<char, N>& field, std::uint8_t length, const AnsiCodePage& codePage) {
+  return codePage.fromAnsi(std::string_view(field.data(), std::min<std::size_t>(length, N)));
+}
+
+}  // namespace
+
+std::string ansiCut(std::wstring_view text, std::size_t capacity, const AnsiCodePage& codePage) {
+  std::string whole = codePage.toAnsi(text);
+  if (whole.size() <= capacity) return whole;
+  // Too long: take whole characters while they fit, so a double-byte one is never split.
+  std::string cut;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = characterLength(text, at);
+    const std::string piece = codePage.toAnsi(text.substr(at, length));
+    if (cut.size() + piece.size() > capacity) break;
+    cut += piece;
+    at += length;
+  }
+  return cut;
+}
+
+std::array<std::uint8_t, kChannelRecordSize> TRss_channel::bytes() const {
+  std::array<std::uint8_t, kChannelRecordSize> out{};
+  out[0] = addressLength;
+  std::memcpy(out.data() + 1, address.data(), address.size());
+  out[1 + kChannelAddressCapacity] = nameLength;
+  std::memcpy(out.data() + 2 + kChannelAddressCapacity, name.data(), name.size());
+  return out;
+}
+
+TRss_channel TRss_channel::fromBytes(std::span<const std::uint8_t, kChannelRecordSize> stored) {
+  TRss_channel record;
+  record.addressLength = static_cast<std::uint8_t>(std::min<std::size_t>(stored[0], kChannelAddressCapacity));
+  std::memcpy(record.address.data(), stored.data() + 1, record.address.size());
+  record.nameLength = static_cast<std::uint8_t>(
+      std::min<std::size_t>(stored[1 + kChannelAddressCapacity], kChannelNameCapacity));
+  std::memcpy(record.name.data(), stored.data() + 2 + kChannelAddressCapacity, record.name.size());
+  return record;
+}
+
+void TRss_channel::setAddress(std::wstring_view text, const AnsiCodePage& codePage) {
+  addressLength = putField(address, text, codePage);
+}
+
+void TRss_channel::setName(std::wstring_view text, const AnsiCodePage& codePage) {
+  nameLength = putField(name, text, codePage);
+}
+
+std::wstring TRss_channel::addressText(const AnsiCodePage& codePage) const {
+  return fieldText(address, addressLength, codePage);
+}
+
+std::wstring TRss_channel::nameText(const AnsiCodePage& codePage) const {
+  return fieldText(name, nameLength, codePage);
+}
+
+}  // namespace tikora

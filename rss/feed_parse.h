@@ -1,0 +1,50 @@
+// The part of a feed read that walks the loaded document: the items of an RSS 2.0 channel
+// (rss, then its first child, then that node's first "item" and every node after it) as
+// `TRss_data` records, at most 99 of them, and how the walk ended.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/xml_document.h"
+
+namespace tikora {
+
+// One feed item, its four texts in this order.
+struct TRss_data {
+  std::wstring title;
+  std::wstring link;
+  std::wstring description;
+  std::wstring pubDate;  // empty when it cannot be read
+
+  friend bool operator==(const TRss_data&, const TRss_data&) = default;
+};
+
+// The item table has slots for 100 items; a read fills at most 99 of them.
+inline constexpr int kItemSlots = 100;
+inline constexpr int kMostItemsRead = 99;
+
+enum class FeedReadOutcome {
+  Read,               // the items are there; the ticker starts
+  SelectionRequired,  // loading failed and no address was selected
+  CannotGet,          // loading failed: network, not XML, not well-formed, too large
+  ErrorReading,       // the document element has no child to descend into
+  NotReadable,        // no "item" there, or an item's title, link or description is not plain text
+};
+
+// The message box text of a failed read (every line but the last separated by "\r", the last a
+// run of 35 underscores); empty for Read.
+std::wstring feedReadMessage(FeedReadOutcome outcome);
+
+struct FeedItems {
+  FeedReadOutcome outcome = FeedReadOutcome::Read;
+  // The items read, in document order; on NotReadable the ones read before the fault.
+  std::vector<TRss_data> items;
+};
+
+// Walks a loaded document; releases it at the end.
+FeedItems readItems(XmlDocument& document);
+// Loads the bytes (CannotGet when that fails) and walks the document.
+FeedItems readFeedDocument(XmlDocument& document, std::string_view bytes);
+
+}  // namespace tikora

@@ -1,0 +1,404 @@
+// The RSS ticker's model; see ticker_window_model.h.
+#include "rss/ticker_window_model.h"
+
+#include <algorithm>
+
+#include "rss/channel_list.h"
+#include "timeservices/context.h"
+
+namespace tikora {
+namespace {
+
+constexpr std::wstring_view kReadButton = L"Button4";
+constexpr std::wstring_view kStopButton = L"Button6";
+constexpr std::wstring_view kPositionBar = L"ScrollBar4";
+constexpr std::wstring_view kStepBar = L"ScrollBar5";
+constexpr std::wstring_view kSpeedBar = L"ScrollBar6";
+constexpr std::wstring_view kFontNameList = L"ComboBox9";
+constexpr std::wstring_view kFontStyleList = L"ComboBox10";
+constexpr std::wstring_view kFontSizeList = L"ComboBox11";
+constexpr std::wstring_view kTopStripe = L"Image1";
+constexpr std::wstring_view kBottomStripe = L"Image2";
+constexpr std::wstring_view kCloseButton = L"Image3";
+
+// A size typed into the Font Size list counts when it is a whole number in this range;
+// anything else leaves the size the list has chosen.
+constexpr int kLargestTypedSize = 200;
+
+Component picture(std::wstring_view name, std::wstring_view bitmap) {
+  Component made = makeComponent(std::wstring(name), ComponentKind::Picture, std::wstring(kTickerWindowName));
+  made.options = kStretch;
+  made.state.picture = std::wstring(bitmap);
+  return made;
+}
+
+Component stripLabel(std::wstring name) {
+  Component made = makeComponent(std::move(name), ComponentKind::Label, std::wstring(kHeadlineStripName));
+  made.state.visible = false;
+  return made;
+}
+
+std::vector<Component> tickerComponents() {
+  std::vector<Component> components;
+  Component window = makeComponent(std::wstring(kTickerWindowName), ComponentKind::Window);
+  window.state.visible = false;
+  window.state.onTop = true;
+  window.state.bounds = {0, 0, 0, kTickerHeight};
+  components.push_back(std::move(window));
+  components.push_back(picture(kTopStripe, kStripePicture));
+  components.push_back(picture(kBottomStripe, kStripePicture));
+  components.push_back(picture(kCloseButton, kBlackClosePicture));
+  components.push_back(makeComponent(std::wstring(kHeadlineStripName), ComponentKind::ScrollBox,
+                                     std::wstring(kTickerWindowName)));
+  components.back().state.maximum = 0;
+  for (int i = 0; i < kHeadlineSlots; ++i) components.push_back(stripLabel(headlineName(i)));
+  components.push_back(stripLabel(std::wstring(kEndMarkerName)));
+  return components;
+}
+
+int clampedPosition(ComponentState& bar, int minimum, int maximum) {
+  bar.minimum = minimum;
+  bar.maximum = std::max(minimum, maximum);
+  bar.position = std::clamp(bar.position, bar.minimum, bar.maximum);
+  return bar.position;
+}
+
+}  // namespace
+
+std::wstring headlineCaption(int index, std::wstring_view title) {
+  return L"    " + std::to_wstring(index) + L". " + std::wstring(title) + L"     ";
+}
+
+std::wstring headlineName(int index) { return L"Headline" + std::to_wstring(index); }
+
+TickerWindowModel::TickerWindowModel(TickerServices services, TickerHooks hooks)
+    : services_(services), hooks_(std::move(hooks)), table_(tickerComponents()) {
+  registerHandlers();
+}
+
+void TickerWindowModel::registerHandlers() {
+  table_.addTimer(L"Timer1", timer_, [this] { Timer1Timer(); });
+  for (int i = 0; i < kHeadlineSlots; ++i) {
+    const std::wstring name = headlineName(i);
+    table_.on(name, ComponentEvent::Click, [this, i] { lab(i); });
+    table_.on(name, ComponentEvent::MouseMove, [this, i] { lab_move(i); });
+    table_.on(name, ComponentEvent::MouseLeave, [this, i] { lab_Leave(i); });
+  }
+  table_.on(kCloseButton, ComponentEvent::Click, [this] { Image3Click(); });
+  table_.on(kCloseButton, ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
+  table_.on(kCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
+  // Closing the window by the keyboard ends it as the close button does.
+  table_.on(kTickerWindowName, ComponentEvent::Close, [this] { Image3Click(); });
+
+  ComponentTable& panel = services_.panel;
+  panel.on(kStopButton, ComponentEvent::Click, [this] { Button6Click(); });
+  panel.on(kPositionBar, ComponentEvent::Change, [this] { ScrollBar4Change(); });
+  panel.on(kStepBar, ComponentEvent::Change, [this] { ScrollBar5Change(); });
+  panel.on(kSpeedBar, ComponentEvent::Change, [this] { ScrollBar6Change(); });
+  for (const auto list : {kFontNameList, kFontStyleList, kFontSizeList}) {
+    panel.on(list, ComponentEvent::Change, [this] { fontChanged(); });
+    panel.on(list, ComponentEvent::Typed, [this] { fontChanged(); });
+  }
+}
+
+void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channels) {
+  ComponentTable& panel = services_.panel;
+  ComponentState& positionBar = panel[kPositionBar];
+  positionBar.minimum = 0;
+  positionBar.maximum = services_.shell.screenSize().height;
+  Settings& settings = services_.settings;
+  const SettingsLoadReport report = store.loadTickerGroup(settings);
+  // Only the values read reach the controls; the others keep what the controls show.
+  for (const std::wstring_view name : report.loaded) {
+    if (name == L"cor_ch") {
+      channels.restoreSelection(settings.cor_ch);
+    } else if (name == L"cor_fo") {
+      panel[kFontNameList].text = settings.cor_fo;
+    } else if (name == L"cor_st" || name == L"cor_si") {
+      ComponentState& list = panel[name == L"cor_st" ? kFontStyleList : kFontSizeList];
+      const int choice = name == L"cor_st" ? settings.cor_st : settings.cor_si;
+      const bool valid = choice >= 0 && choice < static_cast<int>(list.items.size());
+      list.selected = valid ? choice : -1;
+      list.text = valid ? list.items[static_cast<std::size_t>(choice)] : std::wstring();
+    } else if (name == L"por_po") {
+      positionBar.position = std::clamp(settings.por_po, positionBar.minimum, positionBar.maximum);
+    } else if (name == L"por_st") {
+      panel[kStepBar].position = settings.por_st;
+    } else if (name == L"por_sp") {
+      panel[kSpeedBar].position = settings.por_sp;
+    }
+  }
+  layOut();
+  ScrollBar4Change();
+  ScrollBar5Change();
+  ScrollBar6Change();
+}
+
+void TickerWindowModel::layOut() {
+  const int width = screenWidth();
+  const Colour background = services_.settings.col_bg;
+  ComponentState& form = window();
+  form.bounds.left = 0;
+  form.bounds.width = width;
+  form.bounds.height = kTickerHeight;
+  form.background = background;
+  table_[kTopStripe].bounds = {0, 0, width, kTickerStripeHeight};
+  table_[kBottomStripe].bounds = {0, kBottomStripeTop, width, kTickerStripeHeight};
+  closeButtonLeft_ = width / 2 + 14;
+  Image3MouseLeave();
+  strip().bounds = {0, kHeadlineStripTop, width, kHeadlineStripHeight};
+  strip().background = background;
+  updateScrollRange();
+}
+
+// ---- The headline strip ----
+
+FontSpec TickerWindowModel::headlineFont() const {
+  const ComponentTable& panel = services_.panel;
+  FontSpec font;
+  font.faceName = panel[kFontNameList].text;
+  const int style = panel[kFontStyleList].selected;
+  font.italic = style == 1 || style == 3;
+  font.bold = style == 2 || style == 3;
+  const ComponentState& sizes = panel[kFontSizeList];
+  const auto typed = readWholeNumber(sizes.text);
+  if (typed && *typed >= 1 && *typed <= kLargestTypedSize) {
+    font.points = *typed;
+  } else if (sizes.selected >= 0 && sizes.selected < static_cast<int>(kTickerFontSizes.size())) {
+    font.points = kTickerFontSizes[static_cast<std::size_t>(sizes.selected)];
+  } else {
+    font.points = kLayoutFontSize;
+  }
+  return font;
+}
+
+void TickerWindowModel::sizeToText(ComponentState& label) {
+  const TextSize size = services_.metrics.measure(label.text, label.font.value_or(FontSpec{}));
+  label.bounds.width = size.width;
+  label.bounds.height = size.height;
+}
+
+void TickerWindowModel::clearHeadlines() {
+  for (int i = 0; i < kHeadlineSlots; ++i) {
+    ComponentState& label = headline(i);
+    label.visible = false;
+    label.text.clear();
+    label.pointer = PointerShape::Arrow;
+  }
+  table_[kEndMarkerName].visible = false;
+  count_ = 0;
+  strip().position = 0;
+  updateScrollRange();
+}
+
+void TickerWindowModel::addHeadline(int index, std::wstring_view title) {
+  if (index < 0 || index >= kHeadlineSlots) return;
+  ComponentState& label = headline(index);
+  label.text = headlineCaption(index, title);
+  label.font = headlineFont();
+  label.textColour = services_.settings.col_fo;
+  label.background = services_.settings.col_bg;
+  label.pointer = PointerShape::Arrow;
+  sizeToText(label);
+  label.bounds.top = kHeadlineTop;
+  label.bounds.left = index == 0 ? screenWidth() : headline(index - 1).bounds.right();
+  label.visible = true;
+  count_ = std::max(count_, index + 1);
+  updateScrollRange();
+}
+
+void TickerWindowModel::placeEndMarker() {
+  ComponentState& marker = table_[kEndMarkerName];
+  marker.text.clear();
+  marker.font = headlineFont();
+  sizeToText(marker);
+  marker.bounds.top = kHeadlineTop;
+  marker.bounds.left = screenWidth() + (count_ > 0 ? headline(count_ - 1).bounds.right() : 0);
+}
+
+void TickerWindowModel::finishHeadlines() {
+  placeEndMarker();
+  table_[kEndMarkerName].visible = true;
+  updateScrollRange();
+}
+
+int TickerWindowModel::measureScrollRange() {
+  int range = 0;
+  for (int i = 0; i < count_; ++i) {
+    const ComponentState& label = headline(i);
+    if (label.visible) range = std::max(range, label.bounds.right());
+  }
+  const ComponentState& marker = table_[kEndMarkerName];
+  if (marker.visible) range = std::max(range, marker.bounds.right());
+  return range;
+}
+
+void TickerWindowModel::updateScrollRange() {
+  range_ = measureScrollRange();
+  ComponentState& area = strip();
+  area.maximum = std::max(0, range_ - area.bounds.width);
+  area.position = std::clamp(area.position, 0, area.maximum);
+}
+
+void TickerWindowModel::start() {
+  ComponentState& form = window();
+  form.alpha = 0;
+  form.bounds.top = services_.panel[kPositionBar].position;
+  form.visible = true;
+  services_.panel[kReadButton].enabled = false;
+  fadeIn();
+  strip().bounds.width = screenWidth();
+  strip().bounds.left = 0;
+  updateScrollRange();
+  timer_.start();
+}
+
+// ---- The window ----
+
+int TickerWindowModel::scrollingStep() const {
+  return std::clamp(services_.panel[kStepBar].position, kMinimumStep, kMaximumStep);
+}
+
+void TickerWindowModel::Timer1Timer() {
+  if (pageViewShowing()) timer_.stop();
+  ComponentState& area = strip();
+  area.position = std::clamp(area.position + scrollingStep(), 0, area.maximum);
+  // The end: the last headline has left the screen, the end marker's edge is at the strip's.
+  if (table_[kEndMarkerName].visible && range_ - area.position <= area.bounds.width) {
+    fadeOut();
+    timer_.stop();
+  }
+}
+
+void TickerWindowModel::lab(int index) {
+  if (index < 0 || index >= count_) return;
+  if (hooks_.openItemPage) hooks_.openItemPage(index);
+}
+
+void TickerWindowModel::lab_move(int index) {
+  if (index < 0 || index >= count_) return;
+  timer_.stop();
+  ComponentState& label = headline(index);
+  const FontSpec current = headlineFont();
+  FontSpec font = label.font.value_or(current);
+  font.bold = current.bold;
+  font.italic = current.italic;
+  font.underline = true;
+  label.font = font;
+  label.pointer = PointerShape::Hand;
+}
+
+void TickerWindowModel::lab_Leave(int index) {
+  if (index < 0 || index >= count_) return;
+  // A window that has gone away meanwhile does not start scrolling again.
+  if (!pageViewShowing() && window().visible) timer_.start();
+  ComponentState& label = headline(index);
+  const FontSpec current = headlineFont();
+  FontSpec font = label.font.value_or(current);
+  font.bold = current.bold;
+  font.italic = current.italic;
+  font.underline = false;
+  label.font = font;
+  label.pointer = PointerShape::Arrow;
+}
+
+void TickerWindowModel::Image3Click() {
+  timer_.stop();
+  fadeOut();
+}
+
+void TickerWindowModel::Image3MouseMove() {
+  ComponentState& button = table_[kCloseButton];
+  button.picture = std::wstring(kRedClosePicture);
+  button.bounds = {closeButtonLeft_, 0, 9, 9};
+}
+
+void TickerWindowModel::Image3MouseLeave() {
+  ComponentState& button = table_[kCloseButton];
+  button.picture = std::wstring(kBlackClosePicture);
+  button.bounds = {closeButtonLeft_, 1, 7, 7};
+}
+
+void TickerWindowModel::fadeIn() {
+  services_.panel[kStopButton].enabled = false;
+  table_[kCloseButton].enabled = false;
+  for (const FadeStep& step : kFadeInSteps) {
+    services_.sleeper.sleep(step.pauseMs);
+    window().alpha = step.alpha;
+  }
+  services_.panel[kStopButton].enabled = true;
+  table_[kCloseButton].enabled = true;
+}
+
+void TickerWindowModel::fadeOut() {
+  services_.panel[kStopButton].enabled = false;
+  table_[kCloseButton].enabled = false;
+  for (const FadeStep& step : kFadeOutSteps) {
+    services_.sleeper.sleep(step.pauseMs);
+    window().alpha = step.alpha;
+  }
+  services_.panel[kReadButton].enabled = true;
+  services_.panel[kStopButton].enabled = true;
+  table_[kCloseButton].enabled = true;
+  timer_.stop();
+  window().visible = false;
+}
+
+void TickerWindowModel::pageViewClosed() {
+  if (window().visible) timer_.start();
+}
+
+// ---- The control panel ----
+
+void TickerWindowModel::Button6Click() {
+  timer_.stop();
+  fadeOut();
+}
+
+int TickerWindowModel::availableHeight() const {
+  const Shell& shell = services_.shell;
+  return shell.taskbarAutoHides() ? shell.screenSize().height : shell.workArea().height;
+}
+
+void TickerWindowModel::ScrollBar4Change() {
+  const int top = clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - kTickerHeight);
+  services_.settings.por_po = top;
+  window().bounds.top = top;
+}
+
+void TickerWindowModel::ScrollBar5Change() {
+  services_.settings.por_st = clampedPosition(services_.panel[kStepBar], kMinimumStep, kMaximumStep);
+}
+
+void TickerWindowModel::ScrollBar6Change() {
+  const int speed = clampedPosition(services_.panel[kSpeedBar], kMinimumSpeed, kMaximumSpeed);
+  services_.settings.por_sp = speed;
+  timer_.setInterval(static_cast<std::uint32_t>(speed));
+}
+
+void TickerWindowModel::fontChanged() {
+  if (count_ == 0) return;
+  const FontSpec font = headlineFont();
+  for (int i = 0; i < count_; ++i) {
+    ComponentState& label = headline(i);
+    label.font = font;
+    sizeToText(label);
+    // Headline 0 keeps its place; every other one follows the one before it.
+    if (i > 0) label.bounds.left = headline(i - 1).bounds.right();
+  }
+  if (table_[kEndMarkerName].visible) placeEndMarker();
+  updateScrollRange();
+}
+
+void TickerWindowModel::backgroundColourChanged() {
+  const Colour background = services_.settings.col_bg;
+  window().background = background;
+  strip().background = background;
+  for (int i = 0; i < kHeadlineSlots; ++i) headline(i).background = background;
+}
+
+void TickerWindowModel::digitColourChanged() {
+  for (int i = 0; i < count_; ++i) headline(i).textColour = services_.settings.col_fo;
+}
+
+}  // namespace tikora
