@@ -49,6 +49,9 @@ std::wstring_view componentName(ClockComponent component);
 ClockComponent digitComponent(int n);
 
 inline constexpr std::wstring_view kClockWindowName = L"TForm1";
+// The clock's decorative stripe (Image6) recoloured with the frame, as the other windows' stripe
+// pictures name it.
+inline constexpr std::wstring_view kDecorativeStripePicture = L"stripe";
 
 enum class LayerKind {
   Picture,             // covers its whole box

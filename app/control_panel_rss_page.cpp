@@ -13,18 +13,19 @@ constexpr PanelControl kChannels[] = {
     {L"Label42", K::Label, L"Your own Channel Name"}, {L"Edit3", K::Edit, L"", 180}, kBreak,
     {L"Button3", K::Button, L"Add RSS Address Channel to The List", 230},
     {L"Button2", K::Button, L"Select Position and Remove From The List", 230}, kBreak,
-    {L"ListView1", K::ListView, L"", 694, 150},
+    {L"Label39", K::Label, L"RSS Channel List"}, kBreak, {L"ListView1", K::ListView, L"", 690, 108},
 };
 constexpr PanelControl kPlayer[] = {
     {L"Label43", K::Label, L"Select RSS Channel"}, {L"ComboBox8", K::FromSettings, L"", 220},
-    {L"Button4", K::Button, L"Read RSS Channel", 140},
+    {L"Button4", K::Button, L"Read RSS Channel", 140}, {L"Button6", K::Button, L"Stop Read ", 140},
 };
 constexpr PanelControl kTicker[] = {
-    {L"ComboBox9", K::FromSettings, L"", 180}, {L"ComboBox10", K::FromSettings, L"", 100},
-    {L"ComboBox11", K::FromSettings, L"", 60}, kBreak,
-    {L"Label44", K::Label, L"Position", 60}, {L"ScrollBar4", K::FromSettings, L"", 360}, kBreak,
-    {L"Label45", K::Label, L"Step", 60}, {L"ScrollBar5", K::FromSettings, L"", 360}, kBreak,
-    {L"Label46", K::Label, L"Speed", 60}, {L"ScrollBar6", K::FromSettings, L"", 360},
+    {L"Label47", K::Label, L"Font Type", 84}, {L"ComboBox9", K::FromSettings, L"", 160},
+    {L"Label48", K::Label, L"Font Style", 56}, {L"ComboBox10", K::FromSettings, L"", 100}, kBreak,
+    {L"Label49", K::Label, L"Font Size", 84}, {L"ComboBox11", K::FromSettings, L"", 60}, kBreak,
+    {L"Label44", K::Label, L"Position", 84}, {L"ScrollBar4", K::FromSettings, L"", 340}, kBreak,
+    {L"Label45", K::Label, L"Scrolling Step", 84}, {L"ScrollBar5", K::FromSettings, L"", 340}, kBreak,
+    {L"Label46", K::Label, L"Scrolling Speed", 84}, {L"ScrollBar6", K::FromSettings, L"", 340},
 };
 constexpr PanelControl kSchedule[] = {
     {L"RadioButton28"}, {L"RadioButton29"}, {L"RadioButton30"}, kBreak, {L"RadioButton31"},
@@ -32,10 +33,10 @@ constexpr PanelControl kSchedule[] = {
 };
 
 constexpr PanelGroup kGroups[] = {
-    {L"ADD, Remove RSS Channels", 10, 66, 710, 262, kChannels},
-    {L"RSS Player", 10, 332, 710, 154, kPlayer},
-    {L"RSS Player Settings Window", 18, 376, 456, 106, kTicker},
-    {L"Play Selected RSS Channel Every", 482, 376, 230, 106, kSchedule},
+    {L"ADD, Remove RSS Channels", 10, 66, 710, 230, kChannels},
+    {L"RSS Player", 10, 300, 710, 192, kPlayer},
+    {L"RSS Player Settings Window", 18, 344, 456, 144, kTicker},
+    {L"Play Selected RSS Channel Every", 482, 344, 230, 144, kSchedule},
 };
 
 }  // namespace

@@ -94,7 +94,7 @@ std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize d
 
   for (const auto& [name, top] : {std::pair{L"Image1", 0},
                                   std::pair{L"Image2", kTodaysDateHeight - kStripeHeight}}) {
-    Component stripe = picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kStripePicture,
+    Component stripe = picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kDecorativeStripePicture,
                                kStretch | kDragsWindow);
     stripe.state.pointer = PointerShape::Drag;
     components.push_back(std::move(stripe));

@@ -8,6 +8,7 @@
 // for components made with kDragsWindow); the close button turns red under the mouse and hides
 // the window when clicked.
 #pragma once
+#include "app/clock_window_model.h"
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,6 @@ inline constexpr Rect kCloseButtonHotBounds{kTodaysDateWidth / 2 - 3, 0, 9, 9};
 inline constexpr std::wstring_view kCloseButtonPicture = L"black_close";
 inline constexpr std::wstring_view kCloseButtonHotPicture = L"red_close";
 // The stripes show the clock's decorative stripe as last recoloured with the frame.
-inline constexpr std::wstring_view kStripePicture = L"stripe";
 
 // The page's five texts for a date.
 struct TodaysDateTexts {

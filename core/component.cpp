@@ -41,6 +41,18 @@ const Component& ComponentTable::component(std::wstring_view name) const {
   return components_[found->second];
 }
 
+Component& ComponentTable::window() {
+  for (Component& c : components_)
+    if (c.kind == ComponentKind::Window) return c;
+  throw UnknownComponent(L"(the window)");
+}
+
+const Component& ComponentTable::window() const {
+  for (const Component& c : components_)
+    if (c.kind == ComponentKind::Window) return c;
+  throw UnknownComponent(L"(the window)");
+}
+
 void ComponentTable::on(std::wstring_view name, ComponentEvent event, Handler handler) {
   if (!contains(name)) throw UnknownComponent(name);
   handlers_[{std::wstring(name), event}].push_back(std::move(handler));

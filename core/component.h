@@ -245,6 +245,11 @@ class ComponentTable {
   ComponentState& operator[](std::wstring_view name) { return component(name).state; }
   const ComponentState& operator[](std::wstring_view name) const { return component(name).state; }
 
+  // The window's own component (the first of kind Window); throws UnknownComponent when the
+  // table has none.
+  Component& window();
+  const Component& window() const;
+
   // In creation order.
   std::vector<Component>& all() { return components_; }
   const std::vector<Component>& all() const { return components_; }

@@ -15,6 +15,7 @@
 // picture show the decorative stripe ("stripe", the view gives them the clock's recoloured copy).
 // The popup is centred on the desktop when first shown; that is the view's part.
 #pragma once
+#include "app/clock_window_model.h"
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -34,7 +35,6 @@ inline constexpr std::wstring_view kReminderWindowName = L"TForm4";
 inline constexpr int kReminderClientWidth = 492;
 inline constexpr int kReminderClientHeight = 261;
 inline constexpr std::wstring_view kReminderSound = L"powiadomienie";
-inline constexpr std::wstring_view kDecorativeStripePicture = L"stripe";
 inline constexpr std::wstring_view kItemNumberPrefix = L"Item num. ";
 
 // Whether `record` falls due at the tick: its date is the tick's date (times of day ignored) and

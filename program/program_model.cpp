@@ -7,6 +7,11 @@
 #include "timeservices/panel_bindings.h"
 
 namespace tikora {
+namespace {
+
+using E = ComponentEvent;
+
+}  // namespace
 
 ProgramModel::ProgramModel(ProgramServices services, ProgramHooks hooks)
     : s_(std::move(services)), hooks_(std::move(hooks)), store_(s_.registry, s_.programPath) {}
@@ -17,19 +22,20 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   overlays_ = std::make_unique<TextOverlays>(clockWindow_, settings_, s_.metrics, s_.locale);
 
   ControlPanelHooks hooks;
+  hooks.loadChannelList = [this] { channels_->load(); };
   // The frame colour is the first step of the face; the face is composed there in one go (frame
   // colour, face disk, seconds marks, digit colours and the second hand table).
   hooks.recolourFrame = [this, pictures = std::make_shared<ClockStartPictures>(std::move(pictures))]() mutable {
     face_.emplace(clockWindow_, s_.metrics, s_.resources, std::move(*pictures),
-                  ClockFaceHooks{hooks_.pumpMessages, {}});
+                  ClockFaceHooks{hooks_.pumpMessages, [this] { stripeRecoloured(); }});
     face_->composeAtStartUp(faceSettingsOf(settings_));
   };
   hooks.settingsLoaded = [this] { showExactTimeChoices(panel_->components(), settings_); };
   hooks.closeReminderPopupIfShowing = [this] {
-    if (hooks_.closeReminderPopupIfShowing) hooks_.closeReminderPopupIfShowing();
+    if (reminder_) reminder_->closeIfShowing();
   };
   hooks.showDailyPlanner = [this] {
-    if (hooks_.showDailyPlanner) hooks_.showDailyPlanner();
+    if (planner_) planner_->open();
   };
   panel_ = std::make_unique<ControlPanelModel>(
       ControlPanelServices{settings_, store_, s_.shell, s_.metrics, s_.clock, s_.messageBoxes, *overlays_,
@@ -37,23 +43,51 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
       std::move(hooks));
   ComponentTable& panel = panel_->components();
 
-  // The face's handlers after the panel's own and the overlays'.
+  // The RSS channels on the panel's "RSS Reader" page.
+  channels_ = std::make_unique<RssChannelList>(
+      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, 0});
+
+  // The other windows take the clock background as it was chosen, before the face keeps it;
+  // the face's handlers come after the panel's own and the overlays'.
+  panel.on(L"ColorBox1", E::Change, [this] {
+    if (ticker_) ticker_->backgroundColourChanged();
+    if (todaysDate_) todaysDate_->colourChanged(L"col_bg", settings_.col_bg);
+  });
   bindFace(panel, settings_, [this] { return face(); });
+  bindOtherWindowsColours();
 
   // The time services', with their controls' first states and the panel's timers.
   setFirstTimeServiceStates(panel);
   context_ = std::make_unique<TimeServicesContext>(TimeServicesContext{
-      settings_, panel, clockWindow_, s_.metrics, s_.clock, s_.locale, s_.sound, s_.power, s_.messageBoxes, &panel_->nativeWindow});
+      settings_, panel, clockWindow_, s_.metrics, s_.clock, s_.locale, s_.sound, s_.power, s_.messageBoxes,
+      &panel_->nativeWindow});
   TimeServicesSetup setup;
   TextOverlays& overlays = *overlays_;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
   setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };
   setup.duties.showDigitalTime = [&overlays](const std::wstring& text) { overlays.showDigitalTime(text); };
   setup.duties.setClockOnTop = [this](bool onTop) { clockWindow_.setStayOnTop(onTop); };
+  setup.duties.remindPlannerItems = [this](const TickSample& sample) {
+    if (planner_ && reminder_) remindPlannerItems(*planner_, *reminder_, sample);
+  };
+  setup.resetEffectPhase = [this] {
+    if (animation_) animation_->resetEffectPhase();
+  };
+  setup.effectStep = [this](int minute) {
+    if (animation_) animation_->Timer4Timer(minute);
+  };
   setup.launcher = std::move(hooks_.launcher);
   services_ = std::make_unique<TimeServices>(*context_, std::move(setup));
   bindTimeServices(panel, *services_);
   panel.addTimer(L"Timer1", timer1_, [this] { Timer1Timer(); });
+
+  // The digit animations run on the panel's Timer4; "OFF" puts the digits back at once.
+  std::unique_ptr<RandomSource> random = std::move(hooks_.random);
+  if (!random) random = std::make_unique<SeededRandom>(s_.clock.tickCount());
+  hooks_.random = std::move(random);
+  animation_ = std::make_unique<DigitAnimation>(clockWindow_, settings_, s_.metrics, *hooks_.random,
+                                                services_->effectTimer());
+  panel.on(L"RadioButton27", E::Click, [this] { animation_->RadioButton27Click(); });
 
   // After every event the digital time shows the change at once (its format, colour, switch).
   panel_->addAfterEvent([this] { overlays_->refreshDigitalTime(s_.clock.now()); });
@@ -62,6 +96,92 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   // The hands are on the face from the first moment, not only from the first tick.
   Timer1Timer();
   return report;
+}
+
+void ProgramModel::bindOtherWindowsColours() {
+  ComponentTable& panel = panel_->components();
+  // The reminder popup, the ticker and the today's date page follow the clock's colours as the
+  // panel keeps them (pure white already made near white).
+  panel.on(L"ColorBox2", E::Change, [this] {
+    if (reminder_) reminder_->refreshColours();
+    if (todaysDate_) todaysDate_->colourChanged(L"col_se", settings_.col_se);
+  });
+  panel.on(L"ColorBox3", E::Change, [this] {
+    if (reminder_) reminder_->refreshColours();
+    if (ticker_) ticker_->digitColourChanged();
+    if (todaysDate_) todaysDate_->colourChanged(L"col_fo", settings_.col_fo);
+  });
+  panel.on(L"ColorBox9", E::Change, [this] {
+    if (reminder_) reminder_->refreshColours();
+  });
+  panel.on(L"ColorBox1", E::Change, [this] {
+    if (reminder_) reminder_->refreshColours();
+  });
+  panel.on(L"ColorBox4", E::Change, [this] {
+    if (todaysDate_) todaysDate_->colourChanged(L"col_dw", settings_.col_dw);
+  });
+  panel.on(L"ColorBox5", E::Change, [this] {
+    if (todaysDate_) todaysDate_->colourChanged(L"col_dy", settings_.col_dy);
+  });
+}
+
+PlannerWindowModel& ProgramModel::createDailyPlanner() {
+  planner_ = std::make_unique<PlannerWindowModel>(
+      PlannerWindowServices{s_.registry, s_.codePage, s_.clock, s_.locale, s_.metrics});
+  planner_->FormCreate();
+  return *planner_;
+}
+
+ReminderPopupModel& ProgramModel::createReminderPopup() {
+  ReminderPopupHooks hooks;
+  hooks.setClockOnTop = [this] { clockWindow_.setStayOnTop(true); };
+  hooks.untickClockOnTop = [this] {
+    settings_.st_to = false;
+    if (panel_) panel_->showSettings();
+  };
+  reminder_ = std::make_unique<ReminderPopupModel>(
+      ReminderPopupServices{settings_, s_.sound, s_.locale, s_.metrics, *planner_}, std::move(hooks));
+  stripeRecoloured();
+  return *reminder_;
+}
+
+TickerWindowModel& ProgramModel::createTicker() {
+  ComponentTable& panel = panel_->components();
+  TickerHooks hooks;
+  hooks.pageViewShowing = [] { return false; };
+  ticker_ = std::make_unique<TickerWindowModel>(
+      TickerServices{panel, settings_, s_.shell, s_.metrics, s_.sleeper}, std::move(hooks));
+  ticker_->FormCreate(store_, *channels_);
+  reader_ = std::make_unique<FeedReader>(FeedReaderServices{
+      panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_, [this] { return channels_->selectedAddress(); }, 0});
+  panel_->showSettings();
+  stripeRecoloured();
+  return *ticker_;
+}
+
+TodaysDateWindowModel& ProgramModel::createTodaysDate() {
+  todaysDate_ = std::make_unique<TodaysDateWindowModel>(s_.clock, s_.locale, settings_, s_.shell.screenSize());
+  stripeRecoloured();
+  return *todaysDate_;
+}
+
+const Bitmap* ProgramModel::picture(std::wstring_view name) const {
+  if (name != kDecorativeStripePicture || !face_) return nullptr;
+  return face_->picture(ClockComponent::Image6);
+}
+
+void ProgramModel::stripeRecoloured() {
+  // The windows' stripe pictures name the stripe anew, so their views paint it again.
+  const std::wstring named = std::wstring(kDecorativeStripePicture) + L"#" + std::to_wstring(++stripeRevision_);
+  for (ComponentTable* table : {reminder_ ? &reminder_->components() : nullptr,
+                                ticker_ ? &ticker_->components() : nullptr,
+                                todaysDate_ ? &todaysDate_->components() : nullptr}) {
+    if (!table) continue;
+    for (Component& c : table->all()) {
+      const std::wstring_view shown = std::wstring_view(c.state.picture).substr(0, c.state.picture.find(L'#'));
+      if (c.kind == ComponentKind::Picture && shown == kDecorativeStripePicture) c.state.picture = named;
+    }
+  }
 }
 
 void ProgramModel::Timer1Timer() {

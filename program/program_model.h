@@ -16,12 +16,24 @@
 #include <string>
 
 #include "app/clock_face.h"
+#include "app/digit_animation.h"
 #include "app/clock_window_model.h"
 #include "app/control_panel_model.h"
 #include "app/settings.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
 #include "app/text_overlays.h"
+#include "calendar/todays_date_window_model.h"
+#include "core/random.h"
+#include "planner/planner_window_model.h"
+#include "planner/reminder_popup_model.h"
+#include "platform/code_page.h"
+#include "platform/feed_source.h"
+#include "platform/sleeper.h"
+#include "platform/xml_document.h"
+#include "rss/channel_list.h"
+#include "rss/feed_reader.h"
+#include "rss/ticker_window_model.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
@@ -45,6 +57,10 @@ struct ProgramServices {
   Sound& sound;
   Power& power;
   MessageBoxService& messageBoxes;
+  const AnsiCodePage& codePage;
+  FeedSource& feeds;
+  XmlDocument& document;
+  Sleeper& sleeper;
   // The running program's full file name, as "Start with System" stores it.
   std::wstring programPath;
 };
@@ -57,9 +73,8 @@ struct ProgramHooks {
   std::function<Point()> pointerPosition;
   // Where announcements run; a thread per announcement when left empty.
   std::unique_ptr<AnnouncementLauncher> launcher;
-  // "Open Daily Planner": the reminder popup closed if it shows, then the planner shown.
-  std::function<void()> closeReminderPopupIfShowing;
-  std::function<void()> showDailyPlanner;
+  // The random source of the digit animations; one seeded from the tick count when left empty.
+  std::unique_ptr<RandomSource> random;
 };
 
 class ProgramModel {
@@ -73,8 +88,6 @@ class ProgramModel {
   SettingsStore& store() { return store_; }
   ClockWindowModel& clockWindow() { return clockWindow_; }
   const Resources& resources() const { return s_.resources; }
-  // The window layer's hooks, for the parts it can only give once its windows exist.
-  ProgramHooks& hooks() { return hooks_; }
 
   // ---- The control panel (the second window start-up makes) ----
   // Makes the panel's model and everything bound to it, then runs its creation: the settings
@@ -85,6 +98,24 @@ class ProgramModel {
   ClockFace* face() { return face_ ? &*face_ : nullptr; }
   TextOverlays* overlays() { return overlays_.get(); }
   TimeServices* timeServices() { return services_.get(); }
+
+  // ---- The other windows, made by start-up in this order after the control panel ----
+  PlannerWindowModel& createDailyPlanner();
+  ReminderPopupModel& createReminderPopup();
+  // The ticker reads its settings into the control panel's controls when it is made.
+  TickerWindowModel& createTicker();
+  TodaysDateWindowModel& createTodaysDate();
+  PlannerWindowModel* planner() { return planner_.get(); }
+  ReminderPopupModel* reminder() { return reminder_.get(); }
+  TickerWindowModel* ticker() { return ticker_.get(); }
+  TodaysDateWindowModel* todaysDate() { return todaysDate_.get(); }
+  RssChannelList* channels() { return channels_.get(); }
+  FeedReader* reader() { return reader_.get(); }
+  DigitAnimation* digitAnimation() { return animation_.get(); }
+
+  // A picture the program makes, by the name components give it ("stripe": the clock's
+  // decorative stripe in the frame's colours); null for any other name.
+  const Bitmap* picture(std::wstring_view name) const;
 
   // The face tick (the panel's Timer1): strip, laser step, second hand, hour and minute hands.
   void Timer1Timer();
@@ -104,6 +135,17 @@ class ProgramModel {
   std::optional<ClockFace> face_;
   std::unique_ptr<TimeServicesContext> context_;
   std::unique_ptr<TimeServices> services_;
+  std::unique_ptr<DigitAnimation> animation_;
+  std::unique_ptr<RssChannelList> channels_;
+  std::unique_ptr<PlannerWindowModel> planner_;
+  std::unique_ptr<ReminderPopupModel> reminder_;
+  std::unique_ptr<TickerWindowModel> ticker_;
+  std::unique_ptr<FeedReader> reader_;
+  std::unique_ptr<TodaysDateWindowModel> todaysDate_;
+  int stripeRevision_ = 0;
+
+  void bindOtherWindowsColours();
+  void stripeRecoloured();
 };
 
 }  // namespace tikora

@@ -45,8 +45,8 @@ std::vector<Component> tickerComponents() {
   window.state.onTop = true;
   window.state.bounds = {0, 0, 0, kTickerHeight};
   components.push_back(std::move(window));
-  components.push_back(picture(kTopStripe, kStripePicture));
-  components.push_back(picture(kBottomStripe, kStripePicture));
+  components.push_back(picture(kTopStripe, kDecorativeStripePicture));
+  components.push_back(picture(kBottomStripe, kDecorativeStripePicture));
   components.push_back(picture(kCloseButton, kBlackClosePicture));
   components.push_back(makeComponent(std::wstring(kHeadlineStripName), ComponentKind::ScrollBox,
                                      std::wstring(kTickerWindowName)));

@@ -12,6 +12,7 @@
 // disables "Read RSS Channel" (`Button4`). The fades pause through a Sleeper: the Win32 side's
 // sleeper shows each step before it waits.
 #pragma once
+#include "app/clock_window_model.h"
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -36,7 +37,6 @@ inline constexpr std::wstring_view kHeadlineStripName = L"ScrollBox1";
 inline constexpr std::wstring_view kEndMarkerName = L"EndMarker";
 inline constexpr std::wstring_view kBlackClosePicture = L"black_close";
 inline constexpr std::wstring_view kRedClosePicture = L"red_close";
-inline constexpr std::wstring_view kStripePicture = L"stripe";
 
 inline constexpr int kTickerHeight = 55;
 inline constexpr int kTickerStripeHeight = 9;

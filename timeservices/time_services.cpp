@@ -28,12 +28,9 @@ TimeServices::TimeServices(const TimeServicesContext& context, TimeServicesSetup
 }
 
 void TimeServices::Timer4Timer() {
+  if (effectStep_) return effectStep_(tickTime.minute);
   // The effect runs through minute 0 of the hour and ends at the first tick after it.
-  if (clock_.now().minute != 0) {
-    timer4_.stop();
-    return;
-  }
-  if (effectStep_) effectStep_();
+  if (clock_.now().minute != 0) timer4_.stop();
 }
 
 }  // namespace tikora

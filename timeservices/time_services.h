@@ -21,9 +21,10 @@ namespace tikora {
 
 struct TimeServicesSetup {
   // The reset of the digit animation's phase step and odd/even switch when an effect starts,
-  // and one step of the effect at each tick of Timer4 in minute 0.
+  // and the animation's tick of Timer4 with the minute the second tick last stored (it steps in
+  // minute 0 and stops the timer after it).
   std::function<void()> resetEffectPhase;
-  std::function<void()> effectStep;
+  std::function<void(int minute)> effectStep;
   SecondTickDuties duties;
   // Where announcements run; a thread per announcement when left empty.
   std::unique_ptr<AnnouncementLauncher> launcher;
@@ -40,14 +41,14 @@ class TimeServices {
 
   // The control panel's effect timer: the digit animation's steps during minute 0.
   ModelTimer& effectTimer() { return timer4_; }
-  // A tick of Timer4: one step of the effect during minute 0; the first tick after it stops
+  // A tick of Timer4: the effect's tick; without an effect, the first tick after minute 0 stops
   // the timer.
   void Timer4Timer();
 
  private:
   const Clock& clock_;
   ModelTimer timer4_{1000, false};
-  std::function<void()> effectStep_;
+  std::function<void(int minute)> effectStep_;
   // The announcer refers to it, and it waits for running announcements only after everything
   // declared below it is gone.
   std::unique_ptr<AnnouncementLauncher> launcher_;

@@ -124,16 +124,16 @@ void ClockWindow::perform(const ClockActions& actions) {
         PostMessageW(hwnd(), WM_NULL, 0, 0);
         break;
       case ClockAction::ShowTodaysDate:
-        if (program_.todaysDate) program_.todaysDate->show();
+        if (TodaysDateWindowModel* page = program_.model.todaysDate()) page->show();
         break;
       case ClockAction::ShowTodaysDateOnTop:
-        if (program_.todaysDate) program_.todaysDate->showOnTop();
+        if (TodaysDateWindowModel* page = program_.model.todaysDate()) page->showOnTop();
         break;
       case ClockAction::ShowControlPanel:
         if (ControlPanelModel* panel = program_.model.controlPanel()) panel->show();
         break;
       case ClockAction::OpenDailyPlanner:
-        if (program_.dailyPlanner) program_.dailyPlanner->show();
+        if (PlannerWindowModel* planner = program_.model.planner()) planner->open();
         break;
       case ClockAction::HideClockWindow:
         model().setShowing(false);

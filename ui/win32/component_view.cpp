@@ -85,6 +85,8 @@ ComponentView::~ComponentView() {
   // controls are destroyed here first.
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
     if (it->hwnd && IsWindow(it->hwnd)) DestroyWindow(it->hwnd);
+  for (auto& [name, list] : imageLists_)
+    if (list) ImageList_Destroy(list);
 }
 
 HWND ComponentView::control(std::wstring_view component) const {
@@ -100,10 +102,13 @@ std::wstring_view ComponentView::componentOf(HWND control) const {
   return table_.all()[found->second].name;
 }
 
+// Pages and scrolled areas are windows of their own; everything else lies on the window.
+static bool isContainer(ComponentKind kind) { return kind == ComponentKind::Page || kind == ComponentKind::ScrollBox; }
+
 HWND ComponentView::parentOf(const Component& component) const {
   if (component.parent.empty() || !table_.contains(component.parent)) return window_;
   const Component& parent = table_.component(component.parent);
-  if (parent.kind == ComponentKind::Page) return control(parent.name);
+  if (isContainer(parent.kind)) return control(parent.name);
   return window_;
 }
 
@@ -111,10 +116,12 @@ Rect ComponentView::placeOnParent(const Component& component) const {
   Rect at = scaleToDpi(component.state.bounds, dpi_);
   if (!component.parent.empty() && table_.contains(component.parent)) {
     const Component& parent = table_.component(component.parent);
-    if (parent.kind == ComponentKind::Page) {
+    if (isContainer(parent.kind)) {
       const Rect origin = scaleToDpi(parent.state.bounds, dpi_);
       at.left -= origin.left;
       at.top -= origin.top;
+      // A scrolled area shows its components moved by its scroll position.
+      if (parent.kind == ComponentKind::ScrollBox) at.left -= scaleToDpi(parent.state.position, dpi_);
     }
   }
   return at;
@@ -153,7 +160,7 @@ void ComponentView::createControl(std::size_t index) {
   HWND hwnd = CreateWindowExW(made.exStyle, made.className, made.text.c_str(),
                               WS_CHILD | WS_CLIPSIBLINGS | made.style, at.left, at.top, at.width, height, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index)), instance_,
-                              c.kind == ComponentKind::Page ? this : nullptr);
+                              isContainer(c.kind) ? this : nullptr);
   if (!hwnd) return;
   controls_[index].hwnd = hwnd;
   byHwnd_[hwnd] = index;
@@ -173,8 +180,7 @@ void ComponentView::createControl(std::size_t index) {
 }
 
 HFONT ComponentView::fontFor(const Component& component) {
-  FontSpec font = component.state.font.value_or(
-      table_.all().empty() ? FontSpec{L"Arial", 8} : table_.all().front().state.font.value_or(FontSpec{L"Arial", 8}));
+  FontSpec font = component.state.font.value_or(table_.window().state.font.value_or(FontSpec{L"Arial", 8}));
   auto key = std::pair{fontKey(font), dpi_};
   auto found = fonts_.find(key);
   if (found == fonts_.end()) found = fonts_.emplace(key, createFont(font, dpi_)).first;
@@ -319,6 +325,13 @@ void ComponentView::apply(std::size_t index, bool force) {
         if (!before || before->selected != s.selected)
           SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
         break;
+      case ComponentKind::ScrollBox:
+        // The components on it move with the scroll position; the system moves them in one go.
+        if (before && before->position != s.position)
+          ScrollWindowEx(hwnd, scaleToDpi(before->position, dpi_) - scaleToDpi(s.position, dpi_), 0, nullptr,
+                         nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+        if (before && before->background != s.background) InvalidateRect(hwnd, nullptr, TRUE);
+        break;
       default: break;
     }
     if (!before || before->visible != s.visible) ShowWindow(hwnd, s.visible ? SW_SHOWNA : SW_HIDE);
@@ -430,16 +443,20 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
       ListView_InsertColumn(list, static_cast<int>(i), &column);
     }
   }
+  if (!before || before->picture != s.picture) {
+    HIMAGELIST images = s.picture.empty() ? nullptr : imageListFor(s.picture);
+    ListView_SetImageList(list, images, LVSIL_SMALL);
+  }
   if (!before || before->rows != s.rows) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list);
     for (std::size_t r = 0; r < s.rows.size(); ++r) {
       const ListRow& row = s.rows[r];
       LVITEMW item{};
-      item.mask = LVIF_TEXT | (s.picture.empty() ? 0 : LVIF_IMAGE);
+      item.mask = LVIF_TEXT | (row.image >= 0 ? LVIF_IMAGE : 0);
       item.iItem = static_cast<int>(r);
       item.pszText = const_cast<wchar_t*>(row.cells.empty() ? L"" : row.cells[0].c_str());
-      item.iImage = 0;
+      item.iImage = row.image;
       ListView_InsertItem(list, &item);
       for (std::size_t col = 1; col < row.cells.size(); ++col)
         ListView_SetItemText(list, static_cast<int>(r), static_cast<int>(col), const_cast<wchar_t*>(row.cells[col].c_str()));
@@ -454,6 +471,16 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
       ListView_EnsureVisible(list, s.selected, FALSE);
     }
   }
+}
+
+HIMAGELIST ComponentView::imageListFor(const std::wstring& resource) {
+  auto found = imageLists_.find(resource);
+  if (found != imageLists_.end()) return found->second;
+  // A strip of 16 x 16 pictures, magenta being see-through.
+  HIMAGELIST list = ImageList_LoadImageW(instance_, resource.c_str(), 16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
+                                         LR_CREATEDIBSECTION);
+  imageLists_.emplace(resource, list);
+  return list;
 }
 
 void ComponentView::followTimers() {

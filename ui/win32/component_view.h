@@ -12,6 +12,7 @@
 // scaling edges rather than sizes, so neighbours that touch at 96 DPI still touch.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
@@ -103,6 +104,7 @@ class ComponentView {
   static LRESULT CALLBACK controlWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
   static LRESULT CALLBACK sheetProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HIMAGELIST imageListFor(const std::wstring& resource);
 
   HINSTANCE instance_;
   HWND window_;
@@ -116,6 +118,7 @@ class ComponentView {
   std::map<std::wstring, GdiObject<HBITMAP>> bitmaps_;
   std::map<std::pair<std::wstring, int>, GdiObject<HFONT>> fonts_;  // by description and DPI
   std::map<Colour, GdiObject<HBRUSH>> brushes_;
+  std::map<std::wstring, HIMAGELIST> imageLists_;  // list views' pictures, by resource
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;
   COLORREF customColours_[16]{};

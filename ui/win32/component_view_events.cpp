@@ -128,8 +128,8 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       result = TRUE;
       return true;
     case WM_CLOSE:
-      if (!table_.hasHandler(table_.all().front().name, ComponentEvent::Close)) return false;
-      raise(table_.all().front().name, ComponentEvent::Close);
+      if (!table_.hasHandler(table_.window().name, ComponentEvent::Close)) return false;
+      raise(table_.window().name, ComponentEvent::Close);
       result = 0;
       return true;
   }
@@ -584,6 +584,24 @@ LRESULT CALLBACK ComponentView::sheetProcedure(HWND hwnd, UINT message, WPARAM w
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
       if (view && view->onMouse(hwnd, message, wParam, lParam)) return 0;
+      break;
+    case WM_ERASEBKGND:
+      // A scrolled area in its own background colour.
+      if (view) {
+        const auto found = view->byHwnd_.find(hwnd);
+        if (found != view->byHwnd_.end()) {
+          const ComponentState& state = view->table_.all()[found->second].state;
+          if (state.background) {
+            RECT area{};
+            GetClientRect(hwnd, &area);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, view->brushFor(*state.background));
+            return 1;
+          }
+        }
+      }
+      break;
+    case WM_SETCURSOR:
+      if (view && view->onSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

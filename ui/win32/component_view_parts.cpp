@@ -113,8 +113,10 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
       made.text.clear();
       break;
     case ComponentKind::Page:
+    case ComponentKind::ScrollBox:
       made.className = kSheetClass;
       made.exStyle = WS_EX_CONTROLPARENT;
+      made.text = c.kind == ComponentKind::Page ? c.state.text : std::wstring();
       break;
     default: break;
   }

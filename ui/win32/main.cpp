@@ -6,6 +6,9 @@
 
 #include "app/startup.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_code_page.h"
+#include "platform/win32/win32_feed_source.h"
+#include "platform/win32/win32_xml_document.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_message_box.h"
@@ -25,6 +28,20 @@
 
 namespace tikora {
 namespace {
+
+// Pauses the GUI thread after the windows have shown their states.
+class ShowingSleeper : public Sleeper {
+ public:
+  explicit ShowingSleeper(std::function<void()> showAll) : showAll_(std::move(showAll)) {}
+  void sleep(std::uint32_t milliseconds) override {
+    showAll_();
+    GdiFlush();
+    Sleep(milliseconds);
+  }
+
+ private:
+  std::function<void()> showAll_;
+};
 
 int runMessageLoop(ProgramWindows& windows) {
   MSG message;
@@ -54,6 +71,9 @@ int runProgram(HINSTANCE instance) {
   Win32Locale locale;
   Win32Sound sound;
   Win32Power power;
+  Win32AnsiCodePage codePage;
+  Win32FeedSource feeds;
+  Win32XmlDocument document;  // on the GUI thread, which reads the feeds
 
   ProgramHooks hooks;
   hooks.pumpMessages = &pumpWaitingMessages;
@@ -63,19 +83,18 @@ int runProgram(HINSTANCE instance) {
     if (!GetCursorPos(&pointer)) return Point{-100000, -100000};
     return Point{pointer.x, pointer.y};
   };
+  // The ticker's fades pause between their steps; every window shows its state before each
+  // pause, or no step of the fade would show.
+  ProgramWindows* shown = nullptr;
+  ShowingSleeper sleeper([&shown] {
+    if (shown) shown->syncAll();
+  });
   ProgramModel model(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, messageBoxes,
-                                     shell.programPath()},
+                                     codePage, feeds, document, sleeper, shell.programPath()},
                      std::move(hooks));
   // Declared after the models and services they show, so the windows go before them.
   ProgramWindows windows(model);
-  ProgramHooks& late = model.hooks();
-  late.closeReminderPopupIfShowing = [&windows] {
-    if (windows.reminderPopup && windows.reminderPopup->showing())
-      SendMessageW(windows.reminderPopup->hwnd(), WM_CLOSE, 0, 0);
-  };
-  late.showDailyPlanner = [&windows] {
-    if (windows.dailyPlanner) windows.dailyPlanner->show();
-  };
+  shown = &windows;
   Win32WindowFactory factory(instance, windows);
   Startup startup(StartupServices{singleInstance, messageBoxes, shell, files, registry, resources, factory});
   if (startup.run() != StartupResult::RunMessageLoop) return kExitCode;

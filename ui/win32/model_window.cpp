@@ -19,7 +19,7 @@ ModelWindow::~ModelWindow() {
 }
 
 bool ModelWindow::create() {
-  const Component& form = table_.all().front();
+  const Component& form = table_.window();
   const bool borderless = form.options & kBorderless;
   const std::wstring className = form.name;
   HBRUSH background = form.state.background ? CreateSolidBrush(*form.state.background & 0xFFFFFF)
@@ -43,7 +43,7 @@ LRESULT ModelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE: {
       // No close action of its own: the window only hides.
-      ComponentState& form = table_.all().front().state;
+      ComponentState& form = table_.window().state;
       form.visible = false;
       if (view_) view_->sync();
       return 0;

@@ -21,12 +21,14 @@ ProgramWindows::~ProgramWindows() {
 }
 
 void ProgramWindows::syncAll() {
-  if (controlPanel) controlPanel->view().sync();
+  for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get(), reminderPopup.get(), rssTicker.get(),
+                              todaysDate.get()})
+    if (window) window->view().sync();
   if (clock) clock->sync();
 }
 
 bool ProgramWindows::isDialogMessage(MSG& message) {
-  for (ModelWindow* window : {controlPanel.get()}) {
+  for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get()}) {
     if (!window || !window->hwnd()) continue;
     if (message.hwnd != window->hwnd() && !IsChild(window->hwnd(), message.hwnd)) continue;
     return IsDialogMessageW(window->hwnd(), &message) != FALSE;

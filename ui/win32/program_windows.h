@@ -30,11 +30,11 @@ struct ProgramWindows {
   ProgramModel& model;
   std::unique_ptr<ClockWindow> clock;           // TForm1
   std::unique_ptr<ModelWindow> controlPanel;    // TForm2
-  std::unique_ptr<PlainWindow> dailyPlanner;    // TForm3
-  std::unique_ptr<PlainWindow> reminderPopup;   // TForm4
-  std::unique_ptr<PlainWindow> rssTicker;       // TForm5
+  std::unique_ptr<ModelWindow> dailyPlanner;    // TForm3
+  std::unique_ptr<ModelWindow> reminderPopup;   // TForm4
+  std::unique_ptr<ModelWindow> rssTicker;       // TForm5
   std::unique_ptr<PlainWindow> rssPageView;     // TForm6
-  std::unique_ptr<PlainWindow> todaysDate;      // TForm7
+  std::unique_ptr<ModelWindow> todaysDate;      // TForm7
 };
 
 }  // namespace tikora

@@ -29,35 +29,42 @@ void Win32WindowFactory::removeFromTaskbar() { windows_.clock->keepOffTaskbar();
 
 void Win32WindowFactory::setClockPictures(ClockStartPictures pictures) { clockPictures_ = std::move(pictures); }
 
+bool Win32WindowFactory::createModelWindow(std::unique_ptr<ModelWindow>& slot, ComponentTable& table) {
+  ProgramModel& model = windows_.model;
+  slot = std::make_unique<ModelWindow>(instance_, table,
+                                       [&model](std::wstring_view name) { return model.picture(name); });
+  if (!slot->create()) return false;
+  slot->view().afterEvent = [this] { windows_.syncAll(); };
+  return true;
+}
+
 bool Win32WindowFactory::createWindow(ProgramWindow window) {
   ProgramModel& model = windows_.model;
+  bool made = false;
   switch (window) {
-    case ProgramWindow::ControlPanel: {
+    case ProgramWindow::ControlPanel:
       model.createControlPanel(std::move(clockPictures_));
-      windows_.controlPanel = std::make_unique<ModelWindow>(instance_, model.controlPanel()->components());
-      if (!windows_.controlPanel->create()) return false;
-      model.controlPanel()->nativeWindow = reinterpret_cast<std::uintptr_t>(windows_.controlPanel->hwnd());
-      windows_.controlPanel->view().afterEvent = [this] { windows_.syncAll(); };
-      windows_.syncAll();
-      return true;
-    }
+      made = createModelWindow(windows_.controlPanel, model.controlPanel()->components());
+      if (made) model.controlPanel()->nativeWindow = reinterpret_cast<std::uintptr_t>(windows_.controlPanel->hwnd());
+      break;
     case ProgramWindow::DailyPlanner:
-      return createPlain(windows_.dailyPlanner, kDailyPlannerWindow, instance_);
+      made = createModelWindow(windows_.dailyPlanner, model.createDailyPlanner().components());
+      break;
     case ProgramWindow::ReminderPopup:
-      return createPlain(windows_.reminderPopup, kReminderPopupWindow, instance_);
+      made = createModelWindow(windows_.reminderPopup, model.createReminderPopup().components());
+      break;
     case ProgramWindow::RssTicker:
-      if (!createPlain(windows_.rssTicker, kRssTickerWindow, instance_)) return false;
-      // The ticker's settings live in the control panel's controls; the ticker reads them when
-      // it is made.
-      if (model.controlPanel()) model.controlPanel()->loadTickerSettings();
-      windows_.syncAll();
-      return true;
+      made = createModelWindow(windows_.rssTicker, model.createTicker().components());
+      break;
     case ProgramWindow::RssPageView:
-      return createPlain(windows_.rssPageView, kRssPageViewWindow, instance_);
+      made = createPlain(windows_.rssPageView, kRssPageViewWindow, instance_);
+      break;
     case ProgramWindow::TodaysDate:
-      return createPlain(windows_.todaysDate, kTodaysDateWindow, instance_);
+      made = createModelWindow(windows_.todaysDate, model.createTodaysDate().components());
+      break;
   }
-  return false;
+  if (made) windows_.syncAll();
+  return made;
 }
 
 }  // namespace tikora

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "ui/win32/model_window.h"
 #include "ui/win32/program_windows.h"
 
 namespace tikora {
@@ -22,6 +23,9 @@ class Win32WindowFactory : public WindowFactory {
  private:
   HINSTANCE instance_;
   ProgramWindows& windows_;
+  // A window over a model's components, kept in `slot` and synced with the others.
+  bool createModelWindow(std::unique_ptr<ModelWindow>& slot, ComponentTable& table);
+
   ClockStartPictures clockPictures_;  // until the control panel takes them
 };
 
