@@ -68,3 +68,9 @@ if(TIKORA_DRIVER_SOURCES)
   target_link_options(tikodrv PRIVATE -municode)
   set_target_properties(tikodrv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
+
+# The floor the clock's cost at rest is measured against (scripts/bench-rest).
+add_executable(tikora_floor WIN32 tools/floor/floor.cpp)
+target_link_options(tikora_floor PRIVATE -municode)
+target_link_libraries(tikora_floor PRIVATE user32 gdi32)
+set_target_properties(tikora_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
