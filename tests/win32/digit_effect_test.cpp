@@ -14,6 +14,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_feed_source.h"
+#include "platform/fake/fake_files.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_power.h"
@@ -79,10 +80,11 @@ TEST(DigitEffectOnTheClock, ScatterDuringMinuteZeroThenEveryDigitBackInPlace) {
   FakeFeedSource feeds;
   Win32XmlDocument document;
   FakeSleeper sleeper;
+  FakeFiles files;
   Win32TextMetrics metrics(96);
   Win32Resources resources(media);
   ProgramModel model(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, boxes,
-                                     codePage, feeds, document, sleeper, L"C:\\Tikora\\tikora.exe"},
+                                     codePage, feeds, document, sleeper, files, L"C:\\Tikora\\tikora.exe"},
                      ProgramHooks{});
   model.createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
   ComponentTable& panel = model.controlPanel()->components();
