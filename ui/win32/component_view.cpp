@@ -362,6 +362,8 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
     }
     SetWindowPos(window_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top, flags);
   }
+  if (before && before->background != s.background)
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   if (!before || before->alpha != s.alpha) {
     LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
     if (s.alpha) {
