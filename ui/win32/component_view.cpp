@@ -387,7 +387,15 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
   }
   if (before && before->raised != s.raised && s.visible) {
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-    SetForegroundWindow(window_);
+    // Stay-on-top and at once back: above every other window even where the system refuses
+    // this program the foreground. A borderless window comes to the front without taking the
+    // keyboard from the window the user works in.
+    if (!s.onTop) {
+      constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+      SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, kZOrderOnly);
+      SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
+    }
+    if (!(window.options & kBorderless)) SetForegroundWindow(window_);
   }
 }
 
