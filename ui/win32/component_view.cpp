@@ -457,7 +457,14 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
     HIMAGELIST images = s.picture.empty() ? nullptr : imageListFor(s.picture);
     ListView_SetImageList(list, images, LVSIL_SMALL);
   }
-  if (!before || before->rows != s.rows) {
+  const auto sameTexts = [](const std::vector<ListRow>& a, const std::vector<ListRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ListRow& x, const ListRow& y) { return x.cells == y.cells && x.image == y.image; });
+  };
+  if (before && before->rows != s.rows && sameTexts(before->rows, s.rows)) {
+    // Only colours changed: the rows are drawn again where they are, the scroll position kept.
+    InvalidateRect(list, nullptr, FALSE);
+  } else if (!before || before->rows != s.rows) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list);
     for (std::size_t r = 0; r < s.rows.size(); ++r) {
