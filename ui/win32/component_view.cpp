@@ -258,7 +258,14 @@ void ComponentView::apply(std::size_t index, bool force) {
         InvalidateRect(GetParent(hwnd), &area, TRUE);
       }
     }
-    if (!before || before->enabled != s.enabled) EnableWindow(hwnd, s.enabled);
+    if (!before || before->enabled != s.enabled) {
+      // A control that goes disabled under the keyboard hands it on to the next one.
+      if (!s.enabled && GetFocus() == hwnd) {
+        HWND next = GetNextDlgTabItem(window_, hwnd, FALSE);
+        if (next && next != hwnd) SetFocus(next);
+      }
+      EnableWindow(hwnd, s.enabled);
+    }
     if (!before || before->textColour != s.textColour || before->background != s.background) {
       if (s.textColour && !control.unthemed &&
           (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
