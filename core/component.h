@@ -124,7 +124,7 @@ struct ComponentState {
   std::vector<ListRow> rows;         // list views
   PointerShape pointer = PointerShape::Arrow;
   int image = -1;                    // menu items: the image list's picture
-  bool isDefault = false;            // menu items: shown bold
+  bool isDefault = false;            // menu items: shown bold; buttons: the one Enter presses
   int textLimit = 0;                 // edits: the most characters they take; 0 for the system's
   // Windows only.
   bool onTop = false;                // stays above other windows

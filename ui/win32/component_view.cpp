@@ -260,7 +260,14 @@ void ComponentView::apply(std::size_t index, bool force) {
         InvalidateRect(GetParent(hwnd), &area, TRUE);
       }
     }
-    if (!before || before->enabled != s.enabled) EnableWindow(hwnd, s.enabled);
+    if (!before || before->enabled != s.enabled) {
+      // A control that goes disabled under the keyboard hands it on to the next one.
+      if (!s.enabled && GetFocus() == hwnd) {
+        HWND next = GetNextDlgTabItem(window_, hwnd, FALSE);
+        if (next && next != hwnd) SetFocus(next);
+      }
+      EnableWindow(hwnd, s.enabled);
+    }
     if (!before || before->textColour != s.textColour || before->background != s.background) {
       if (s.textColour && !control.unthemed &&
           (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
@@ -367,6 +374,8 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
     }
     SetWindowPos(window_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top, flags);
   }
+  if (before && before->background != s.background)
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   if (!before || before->alpha != s.alpha) {
     LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
     if (s.alpha) {
@@ -390,7 +399,15 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
   }
   if (before && before->raised != s.raised && s.visible) {
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-    SetForegroundWindow(window_);
+    // Stay-on-top and at once back: above every other window even where the system refuses
+    // this program the foreground. A borderless window comes to the front without taking the
+    // keyboard from the window the user works in.
+    if (!s.onTop) {
+      constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+      SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, kZOrderOnly);
+      SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
+    }
+    if (!(window.options & kBorderless)) SetForegroundWindow(window_);
   }
 }
 
@@ -452,7 +469,14 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
     HIMAGELIST images = s.picture.empty() ? nullptr : imageListFor(s.picture);
     ListView_SetImageList(list, images, LVSIL_SMALL);
   }
-  if (!before || before->rows != s.rows) {
+  const auto sameTexts = [](const std::vector<ListRow>& a, const std::vector<ListRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ListRow& x, const ListRow& y) { return x.cells == y.cells && x.image == y.image; });
+  };
+  if (before && before->rows != s.rows && sameTexts(before->rows, s.rows)) {
+    // Only colours changed: the rows are drawn again where they are, the scroll position kept.
+    InvalidateRect(list, nullptr, FALSE);
+  } else if (!before || before->rows != s.rows) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list);
     for (std::size_t r = 0; r < s.rows.size(); ++r) {
