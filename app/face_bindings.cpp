@@ -43,15 +43,51 @@ constexpr FaceRoute kRoutes[] = {
     {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); }},
     {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.chk_sh); }},
     {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.cal_of); }},
-    {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondsOff(s.sek_of); }},
-    {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setLaserOff(s.chk_le); }},
+    {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.secondsSwitchClicked(); }},
+    {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.laserSwitchClicked(); }},
     {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.cfr_of); }},
     // The weekday and date switches free or take digits 9 and 3; the digits' switch keeps to them.
     {L"CheckBox1", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
     {L"CheckBox3", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
 };
 
+// The colours the seconds "OFF" switch disables with the style group.
+constexpr std::wstring_view kSecondsColours[] = {L"ColorBox2", L"ColorBox8"};
+
+// The seconds "OFF" switch's part on the panel: the style group and the two colours follow it,
+// and so does the laser switch.
+void secondsSwitchClicked(ComponentTable& panel, Settings& settings) {
+  for (const SecondsButton& button : kSecondsButtons) panel[button.component].enabled = !settings.sek_of;
+  for (std::wstring_view colour : kSecondsColours) panel[colour].enabled = !settings.sek_of;
+  applyLaserAvailability(panel, settings);
+}
+
 }  // namespace
+
+SecondsStyle selectedSecondsStyle(const Settings& s) {
+  SecondsStyle selected = SecondsStyle::OutlinedDots;
+  for (const SecondsButton& button : kSecondsButtons) {
+    const SettingSpec* described = settingOfComponent(button.component);
+    if (described && std::get<bool>(valueOf(s, *described))) selected = button.style;
+  }
+  return selected;
+}
+
+FaceSwitches faceSwitchesOf(const Settings& s) { return FaceSwitches{s.sek_of, s.chk_le}; }
+
+void applyLaserAvailability(ComponentTable& panel, Settings& settings) {
+  ComponentState& laserOff = panel[kLaserSwitch];
+  if (laserAvailable(selectedSecondsStyle(settings), settings.sek_of)) {
+    laserOff.enabled = true;
+    return;
+  }
+  laserOff.enabled = false;
+  if (settings.chk_le) return;
+  // Ticked from here as a user's click would: the switch's own action repairs the ring.
+  settings.chk_le = true;
+  laserOff.checked = true;
+  panel.dispatch(kLaserSwitch, ComponentEvent::Click, EventSource::Program);
+}
 
 std::optional<SecondsStyle> secondsStyleOfButton(std::wstring_view component) {
   for (const SecondsButton& button : kSecondsButtons)
@@ -68,12 +104,7 @@ ClockFaceSettings faceSettingsOf(const Settings& s) {
   face.date = s.col_dy;
   face.hands = s.col_ha;
   face.laser = s.col_bl;
-  face.laserOff = s.chk_le;
-  for (const SecondsButton& button : kSecondsButtons) {
-    const SettingSpec* described = settingOfComponent(button.component);
-    if (described && std::get<bool>(valueOf(s, *described))) face.secondsStyle = button.style;
-  }
-  face.secondsOff = s.sek_of;
+  face.secondsStyle = selectedSecondsStyle(s);
   face.frameColourRule = s.co_fr;
   face.digitsOff = s.cfr_of;
   face.weekdayOff = s.chk_dw;
@@ -84,6 +115,9 @@ ClockFaceSettings faceSettingsOf(const Settings& s) {
 }
 
 void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace*()> face) {
+  // The panel's own part runs whether the face is composed or not: the settings load clicks the
+  // switches before the face is put together from them.
+  panel.on(L"CheckBox22", ComponentEvent::Click, [&panel, &settings] { secondsSwitchClicked(panel, settings); });
   for (const FaceRoute& route : kRoutes) {
     panel.on(route.component, route.event, [&settings, face, action = route.action] {
       if (ClockFace* composed = face()) action(*composed, settings);
@@ -93,6 +127,8 @@ void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace
     panel.on(button.component, ComponentEvent::Click, [face, style = button.style] {
       if (ClockFace* composed = face()) composed->selectSecondsStyle(style);
     });
+    // A style without a laser takes the laser switch at once rather than at the next tick.
+    panel.on(button.component, ComponentEvent::Click, [&panel, &settings] { applyLaserAvailability(panel, settings); });
   }
 }
 
