@@ -25,22 +25,31 @@ constexpr SecondsButton kSecondsButtons[] = {
 // What a control does to the face: the face, the live settings.
 using FaceAction = void (*)(ClockFace&, Settings&);
 
+// Whether the action is a long rebuild that handles waiting window messages between its steps.
+enum class Duration { Short, Rebuild };
+
 struct FaceRoute {
   std::wstring_view component;
   ComponentEvent event;
   FaceAction action;
+  Duration duration = Duration::Short;
 };
 
 // Each colour chooser keeps the colour the face returns: pure white becomes near white.
 constexpr FaceRoute kRoutes[] = {
-    {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); }},
+    {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); },
+     Duration::Rebuild},
     {L"ColorBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_se = f.changeSecondsColour(s.col_se); }},
-    {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); }},
+    {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); },
+     Duration::Rebuild},
     {L"ColorBox8", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bl = f.changeLaserColour(s.col_bl); }},
     {L"ColorBox3", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_fo = f.changeDigitColour(s.col_fo); }},
-    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.co_fr); }},
-    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.nrm_st); }},
-    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); }},
+    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.co_fr); },
+     Duration::Rebuild},
+    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.nrm_st); },
+     Duration::Rebuild},
+    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); },
+     Duration::Rebuild},
     {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.chk_sh); }},
     {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.cal_of); }},
     {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.secondsSwitchClicked(); }},
@@ -53,6 +62,21 @@ constexpr FaceRoute kRoutes[] = {
 
 // The colours the seconds "OFF" switch disables with the style group.
 constexpr std::wstring_view kSecondsColours[] = {L"ColorBox2", L"ColorBox8"};
+
+// Runs a long rebuild with the control that started it disabled, and the panel shown so before
+// the rebuild handles its first waiting messages, so that it cannot be started again meanwhile.
+void runDisabled(ComponentTable& panel, std::wstring_view control, const std::function<void()>& rebuild) {
+  ComponentState& state = panel[control];
+  const bool wasEnabled = state.enabled;
+  state.enabled = false;
+  if (panel.showNow) panel.showNow();
+  struct Restore {
+    ComponentState& state;
+    bool enabled;
+    ~Restore() { state.enabled = enabled; }
+  } restore{state, wasEnabled};
+  rebuild();
+}
 
 // The seconds "OFF" switch's part on the panel: the style group and the two colours follow it,
 // and so does the laser switch.
@@ -119,8 +143,13 @@ void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace
   // switches before the face is put together from them.
   panel.on(L"CheckBox22", ComponentEvent::Click, [&panel, &settings] { secondsSwitchClicked(panel, settings); });
   for (const FaceRoute& route : kRoutes) {
-    panel.on(route.component, route.event, [&settings, face, action = route.action] {
-      if (ClockFace* composed = face()) action(*composed, settings);
+    panel.on(route.component, route.event, [&panel, &settings, face, route] {
+      ClockFace* composed = face();
+      if (!composed) return;
+      if (route.duration == Duration::Rebuild)
+        runDisabled(panel, route.component, [&] { route.action(*composed, settings); });
+      else
+        route.action(*composed, settings);
     });
   }
   for (const SecondsButton& button : kSecondsButtons) {

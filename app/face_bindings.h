@@ -34,7 +34,9 @@ void applyLaserAvailability(ComponentTable& panel, Settings& settings);
 std::optional<SecondsStyle> secondsStyleOfButton(std::wstring_view component);
 
 // Registers the face's handlers. `face` gives the composed face, or nullptr before it is. The
-// seconds "OFF" switch disables the style group, both seconds colours and the laser switch.
+// seconds "OFF" switch disables the style group, both seconds colours and the laser switch; the
+// controls that start a long rebuild (frame style and colour, background, hand colour and style)
+// are disabled while it runs.
 void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace*()> face);
 
 }  // namespace tikora

@@ -1,5 +1,6 @@
 // The control panel and the clock face as the program model wires them: the seconds and laser
-// switches, whose check boxes are the one state the face draws by and a save stores.
+// switches, whose check boxes are the one state the face draws by and a save stores, and the
+// controls that start a long face rebuild, disabled while it runs.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -193,6 +194,43 @@ TEST_F(PanelFaceTest, ALoadedStyleWithoutLaserTicksTheLaserSwitchAtTheFirstTick)
   EXPECT_TRUE(state(L"CheckBox6").checked);
   EXPECT_FALSE(state(L"CheckBox6").enabled);
   EXPECT_TRUE(disabled(kSecondsControls).empty());
+}
+
+// ---- Long rebuilds ----
+
+TEST_F(PanelFaceTest, ControlsThatStartARebuildAreDisabledAndShownSoUntilItEnds) {
+  start();
+  struct Case {
+    const wchar_t* control;
+    ComponentInput input;
+    bool pumps;  // whether the rebuild handles waiting messages between its steps
+  };
+  ComponentInput frameStyle, frameColour, background, handColour, handStyle;
+  frameStyle.selected = 4;
+  frameColour.selected = 3;
+  background.colour = 0x00400000;
+  handColour.colour = 0x00008000;
+  handStyle.selected = 5;
+  for (const Case& c : {Case{L"ComboBox12", frameStyle, false}, Case{L"ComboBox1", frameColour, false},
+                        Case{L"ColorBox1", background, true}, Case{L"ColorBox9", handColour, true},
+                        Case{L"ComboBox2", handStyle, true}}) {
+    SCOPED_TRACE(c.control);
+    std::vector<std::wstring> seen;
+    const std::wstring name = c.control;
+    panel().showNow = [&] { seen.push_back(state(name).enabled ? L"shown enabled" : L"shown disabled"); };
+    onPump = [&] {
+      const std::wstring now = state(name).enabled ? L"pump enabled" : L"pump disabled";
+      if (seen.empty() || seen.back() != now) seen.push_back(now);
+    };
+    panel().raise(c.control, ComponentEvent::Change, c.input);
+    if (c.pumps)
+      EXPECT_EQ(seen, (std::vector<std::wstring>{L"shown disabled", L"pump disabled"}));
+    else
+      EXPECT_EQ(seen, (std::vector<std::wstring>{L"shown disabled"}));
+    EXPECT_TRUE(state(name).enabled);
+  }
+  onPump = nullptr;
+  panel().showNow = nullptr;
 }
 
 }  // namespace
