@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "platform/win32/gdi_font.h"
 #include "ui/win32/component_view_parts.h"
@@ -258,7 +259,20 @@ void ComponentView::apply(std::size_t index, bool force) {
         InvalidateRect(GetParent(hwnd), &area, TRUE);
       }
     }
-    if (!before || before->enabled != s.enabled) EnableWindow(hwnd, s.enabled);
+    if (!before || before->enabled != s.enabled) {
+      // Disabling the control that has the keyboard leaves the window without a focus (a list
+      // disabled while the face rebuilds after an arrow key): it takes the keyboard back when it
+      // is enabled again, unless the user has gone elsewhere meanwhile.
+      const auto ownsFocus = [hwnd] {
+        HWND focus = GetFocus();
+        return focus && (focus == hwnd || IsChild(hwnd, focus));
+      };
+      if (!s.enabled && ownsFocus()) control.refocus = true;
+      EnableWindow(hwnd, s.enabled);
+      if (s.enabled && std::exchange(control.refocus, false) && (!GetFocus() || ownsFocus()) &&
+          GetActiveWindow() == GetAncestor(hwnd, GA_ROOT))
+        SetFocus(hwnd);
+    }
     if (!before || before->textColour != s.textColour || before->background != s.background) {
       if (s.textColour && !control.unthemed &&
           (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {

@@ -72,6 +72,7 @@ class ComponentView {
     HWND hwnd = nullptr;
     bool unthemed = false;   // drawn in the classic look, so its caption colour shows
     bool dropsDown = false;  // a list whose window is taller than its field
+    bool refocus = false;    // disabled while it had the keyboard: takes it back when enabled
   };
 
   void createControl(std::size_t index);
