@@ -492,3 +492,26 @@ def test_colour_page_lists_show_the_font_name_and_a_picture_an_item(tikora, driv
             wrong = [(x, y) for y in range(cells.height) for x in range(cell_width)
                      if image.getpixel((32 + x, top + 2 + y)) != cells.getpixel((item * cell_width + x, y))]
             assert wrong == [], (name, item, wrong[:5])
+
+
+def test_hand_styles_follow_the_arrow_keys_through_each_rebuild(tikora, driver):
+    panel = open_panel(tikora, driver)
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    hands = driver.control(hwnd=panel["hwnd"], control_class="ComboBox", group="Clock Hands Settings", nth=0)
+
+    def now():
+        return driver.control(hwnd=panel["hwnd"], control=hands["hwnd"])
+
+    # The list takes the keyboard: a click opens it (and may pick the item the list opens over),
+    # Escape closes it again.
+    box = hands["client_rect"]
+    driver.mouse((box["left"] + box["width"] // 2, box["top"] + box["height"] // 2), hwnd=panel["hwnd"])
+    wait_until(lambda: now()["dropped"], 5, what="list dropped down")
+    driver.key(0x1B)
+    wait_until(lambda: not now()["dropped"] and now()["enabled"], 10, what="list closed")
+    first = now()["selected"]
+    assert 0 <= first < 15
+    # Each step rebuilds the hands with the list disabled; it has the keyboard again after.
+    for style in (first + 1, first + 2, first + 3):
+        driver.key(0x28)  # down
+        wait_until(lambda: now()["selected"] == style and now()["enabled"], 10, what=f"hand style {style}")
