@@ -33,8 +33,9 @@ ClockFace::ClockFace(ClockWindowModel& window, const TextMetrics& metrics, const
   hands_.setHandLists(std::move(pictures.hands));
   hands_.setHandColour(settings_.hands);
   hands_.setBackground(settings_.background);
-  laserSwitch_.ticked = settings_.laserOff;
 }
+
+FaceSwitches ClockFace::switches() const { return hooks_.switches ? hooks_.switches() : FaceSwitches{}; }
 
 FaceSettings ClockFace::faceSettings() const {
   FaceSettings face;
@@ -42,7 +43,7 @@ FaceSettings ClockFace::faceSettings() const {
   face.seconds = settings_.seconds;
   face.laser = settings_.laser;
   face.style = settings_.secondsStyle;
-  face.secondsOff = settings_.secondsOff;
+  face.secondsOff = switches().secondsOff;
   face.frameColourRule = settings_.frameColourRule;
   return face;
 }
@@ -72,7 +73,6 @@ void ClockFace::composeAtStartUp(const ClockFaceSettings& settings) {
   settings_ = settings;
   hands_.setHandColour(settings_.hands);
   hands_.setBackground(settings_.background);
-  laserSwitch_ = LaserSwitch{settings_.laserOff, true};
 
   composeFaceAtStartUp(layer_, faceSettings());
   window_.setColour(ClockComponent::Label3, settings_.weekday);
@@ -94,10 +94,12 @@ void ClockFace::faceTick(const CivilTime& now, Point pointer) {
   window_.refreshStrip(pointer);
   if (window_.layer(ClockComponent::Image5).visible != stripShown) repaint_ = true;
 
-  const bool laserWasOff = laserSwitch_.ticked;
-  laserTick(layer_.face, faceSettings(), laserSwitch_, second);
-  settings_.laserOff = laserSwitch_.ticked;
-  if (!laserSwitch_.ticked || laserWasOff != laserSwitch_.ticked) repaint_ = true;
+  if (hooks_.laserAvailability) hooks_.laserAvailability();
+  const FaceSwitches laser = switches();
+  if (!laser.laserOff && laserAvailable(settings_.secondsStyle, laser.secondsOff)) {
+    drawLaserStep(layer_.face, faceSettings(), second);
+    repaint_ = true;
+  }
 
   try {
     const ClockHands::TickResult hands = hands_.faceTick(now.hour, now.minute, second);
@@ -181,18 +183,17 @@ Colour ClockFace::changeSecondsColour(Colour chosen) {
   return settings_.seconds;
 }
 
-void ClockFace::setSecondsOff(bool off) {
-  settings_.secondsOff = off;
-  secondsOffClicked(layer_.face, faceSettings(), laserSwitch_, currentSecond_);
-  settings_.laserOff = laserSwitch_.ticked;
+void ClockFace::secondsSwitchClicked() {
+  const FaceSettings face = faceSettings();
+  if (face.secondsOff)
+    eraseSecondsRing(layer_.face, face.background);
+  else
+    redrawSecondsRing(layer_.face, face, RingRedraw::FaceChange);
   repaint_ = true;
 }
 
-void ClockFace::setLaserOff(bool off) {
-  if (!laserSwitch_.enabled || laserSwitch_.ticked == off) return;
-  laserSwitch_.ticked = off;
-  settings_.laserOff = off;
-  laserSwitchClicked(layer_.face, faceSettings(), currentSecond_);
+void ClockFace::laserSwitchClicked() {
+  tikora::laserSwitchClicked(layer_.face, faceSettings(), currentSecond_);
   repaint_ = true;
 }
 

@@ -1,6 +1,6 @@
 // The clock face while the program runs: the face layer with its frame, the button strip and the
-// decorative stripe with their pixel lists, the hands with the second hand table, the laser
-// switch and the current second. The control panel owns it; the clock window shows its
+// decorative stripe with their pixel lists, the hands with the second hand table and the current
+// second. The control panel owns it; the clock window shows its
 // pictures in the layers of its ClockWindowModel.
 //
 // It puts the face together at start, runs the once-a-second face tick, and carries out the
@@ -36,9 +36,7 @@ struct ClockFaceSettings {
   Colour date = 0x00FFFF;        // col_dy "Date Color": yellow
   Colour hands = 0x000080;       // col_ha "Clock Hands Color": maroon
   Colour laser = 0xFFFF00;       // col_bl "Laser Effect": aqua
-  bool laserOff = true;          // chk_le
   SecondsStyle secondsStyle = SecondsStyle::OutlinedDots;  // the seconds style buttons
-  bool secondsOff = false;       // sek_of
   int frameColourRule = kDefaultFrameColourRule;  // co_fr "Frame Color"
   bool digitsOff = false;        // cfr_of
   bool weekdayOff = true;        // chk_dw: the weekday is not shown, digit 9 is
@@ -47,12 +45,25 @@ struct ClockFaceSettings {
   bool allHandsOff = false;      // cal_of
 };
 
+// The seconds and the laser "OFF" switches. They are the control panel's check boxes: the face
+// keeps no state of its own for them and asks for them at each use, so what it draws, what the
+// panel shows and what a save stores cannot differ.
+struct FaceSwitches {
+  bool secondsOff = false;  // sek_of
+  bool laserOff = true;     // chk_le
+};
+
 struct ClockFaceHooks {
   // Handles the window messages waiting now, once; called before each of the sixty rotations of
   // a second hand table rebuild and once after a background change.
   std::function<void()> pumpMessages;
   // Gives the other windows their copy of the recoloured stripe.
   std::function<void()> copyStripe;
+  // The two switches as they stand now; left empty, as at a first run.
+  std::function<FaceSwitches()> switches;
+  // The face tick's laser availability, before the laser step: the laser "OFF" switch is made
+  // available for the current seconds style, or ticked (with its click action) and disabled.
+  std::function<void()> laserAvailability;
 };
 
 class ClockFace {
@@ -70,7 +81,8 @@ class ClockFace {
 
   // ---- Face tick ----
   // Once a second with the local time and the pointer's screen position: the button strip
-  // shows or hides, the laser is made available or not and takes its step, the second hand
+  // shows or hides, the laser is made available or not and, while its switch is not ticked,
+  // takes its step, the second hand
   // layer becomes the table's picture for the second, and at seconds 0, 10, ..., 50 or after a
   // change the hour and minute hands are rendered.
   void faceTick(const CivilTime& now, Point pointer);
@@ -96,9 +108,11 @@ class ClockFace {
   // A seconds style button: erase, then draw the ring in the new style.
   void selectSecondsStyle(SecondsStyle style);
   Colour changeSecondsColour(Colour chosen);
-  void setSecondsOff(bool off);
-  // The laser "OFF" switch clicked by the user; nothing while the switch is disabled.
-  void setLaserOff(bool off);
+  // The seconds "OFF" switch clicked: erases the ring, or draws it again in its style.
+  void secondsSwitchClicked();
+  // The laser "OFF" switch clicked, by the user or by the laser availability: repairs the ring
+  // under the laser.
+  void laserSwitchClicked();
   // Only kept: the next laser step uses it.
   Colour changeLaserColour(Colour chosen);
   // The digits' colour and "OFF" switch.
@@ -112,7 +126,6 @@ class ClockFace {
   const ClockFaceSettings& settings() const { return settings_; }
   const FaceLayerState& faceLayer() const { return layer_; }
   const ClockHands& hands() const { return hands_; }
-  const LaserSwitch& laserSwitch() const { return laserSwitch_; }
   int currentSecond() const { return currentSecond_; }
 
   // The picture a layer of the clock window shows (face, hands, strip, stripe); null for labels
@@ -123,6 +136,7 @@ class ClockFace {
   bool takeRepaint();
 
  private:
+  FaceSwitches switches() const;
   FaceSettings faceSettings() const;
   void rebuildSecondHandTable();
   void applyDigitVisibility();
@@ -137,7 +151,6 @@ class ClockFace {
   ClockFaceSettings settings_;
   FaceLayerState layer_;
   ClockHands hands_;
-  LaserSwitch laserSwitch_;
   int currentSecond_ = 0;
   bool repaint_ = true;
 };

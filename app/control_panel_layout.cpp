@@ -26,7 +26,7 @@ constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kDisplayText = 0x00FF00;  // the times on the dark displays
 constexpr Colour kDisplayBackground = 0x000000;
-constexpr Colour kHeaderBar = 0x800000;    // navy
+constexpr Colour kHeaderBar = 0x804628;    // the deep blue the banner ends in
 
 ComponentKind kindOf(const SettingSpec& described, std::wstring_view component) {
   switch (described.control) {

@@ -25,33 +25,93 @@ constexpr SecondsButton kSecondsButtons[] = {
 // What a control does to the face: the face, the live settings.
 using FaceAction = void (*)(ClockFace&, Settings&);
 
+// Whether the action is a long rebuild that handles waiting window messages between its steps.
+enum class Duration { Short, Rebuild };
+
 struct FaceRoute {
   std::wstring_view component;
   ComponentEvent event;
   FaceAction action;
+  Duration duration = Duration::Short;
 };
 
 // Each colour chooser keeps the colour the face returns: pure white becomes near white.
 constexpr FaceRoute kRoutes[] = {
-    {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); }},
+    {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); },
+     Duration::Rebuild},
     {L"ColorBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_se = f.changeSecondsColour(s.col_se); }},
-    {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); }},
+    {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); },
+     Duration::Rebuild},
     {L"ColorBox8", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bl = f.changeLaserColour(s.col_bl); }},
     {L"ColorBox3", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_fo = f.changeDigitColour(s.col_fo); }},
-    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.co_fr); }},
-    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.nrm_st); }},
-    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); }},
+    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.co_fr); },
+     Duration::Rebuild},
+    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.nrm_st); },
+     Duration::Rebuild},
+    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); },
+     Duration::Rebuild},
     {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.chk_sh); }},
     {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.cal_of); }},
-    {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondsOff(s.sek_of); }},
-    {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setLaserOff(s.chk_le); }},
+    {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.secondsSwitchClicked(); }},
+    {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.laserSwitchClicked(); }},
     {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.cfr_of); }},
     // The weekday and date switches free or take digits 9 and 3; the digits' switch keeps to them.
     {L"CheckBox1", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
     {L"CheckBox3", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
 };
 
+// The colours the seconds "OFF" switch disables with the style group.
+constexpr std::wstring_view kSecondsColours[] = {L"ColorBox2", L"ColorBox8"};
+
+// Runs a long rebuild with the control that started it disabled, and the panel shown so before
+// the rebuild handles its first waiting messages, so that it cannot be started again meanwhile.
+void runDisabled(ComponentTable& panel, std::wstring_view control, const std::function<void()>& rebuild) {
+  ComponentState& state = panel[control];
+  const bool wasEnabled = state.enabled;
+  state.enabled = false;
+  if (panel.showNow) panel.showNow();
+  struct Restore {
+    ComponentState& state;
+    bool enabled;
+    ~Restore() { state.enabled = enabled; }
+  } restore{state, wasEnabled};
+  rebuild();
+}
+
+// The seconds "OFF" switch's part on the panel: the style group and the two colours follow it,
+// and so does the laser switch.
+void secondsSwitchClicked(ComponentTable& panel, Settings& settings) {
+  for (const SecondsButton& button : kSecondsButtons) panel[button.component].enabled = !settings.sek_of;
+  for (std::wstring_view colour : kSecondsColours) panel[colour].enabled = !settings.sek_of;
+  applyLaserAvailability(panel, settings);
+}
+
 }  // namespace
+
+SecondsStyle selectedSecondsStyle(const Settings& s) {
+  SecondsStyle selected = SecondsStyle::OutlinedDots;
+  for (const SecondsButton& button : kSecondsButtons) {
+    const SettingSpec* described = settingOfComponent(button.component);
+    if (described && std::get<bool>(valueOf(s, *described))) selected = button.style;
+  }
+  return selected;
+}
+
+FaceSwitches faceSwitchesOf(const Settings& s) { return FaceSwitches{s.sek_of, s.chk_le}; }
+
+void applyLaserAvailability(ComponentTable& panel, Settings& settings) {
+  ComponentState& laserOff = panel[kLaserSwitch];
+  if (laserAvailable(selectedSecondsStyle(settings), settings.sek_of)) {
+    laserOff.enabled = true;
+    return;
+  }
+  laserOff.enabled = false;
+  if (settings.chk_le) return;
+  // Ticked from here as a user's click would: the switch's own action repairs the ring.
+  settings.chk_le = true;
+  laserOff.checked = true;
+  panel.dispatch(kLaserSwitch, ComponentEvent::Click, EventSource::Program);
+}
 
 std::optional<SecondsStyle> secondsStyleOfButton(std::wstring_view component) {
   for (const SecondsButton& button : kSecondsButtons)
@@ -68,12 +128,7 @@ ClockFaceSettings faceSettingsOf(const Settings& s) {
   face.date = s.col_dy;
   face.hands = s.col_ha;
   face.laser = s.col_bl;
-  face.laserOff = s.chk_le;
-  for (const SecondsButton& button : kSecondsButtons) {
-    const SettingSpec* described = settingOfComponent(button.component);
-    if (described && std::get<bool>(valueOf(s, *described))) face.secondsStyle = button.style;
-  }
-  face.secondsOff = s.sek_of;
+  face.secondsStyle = selectedSecondsStyle(s);
   face.frameColourRule = s.co_fr;
   face.digitsOff = s.cfr_of;
   face.weekdayOff = s.chk_dw;
@@ -84,15 +139,25 @@ ClockFaceSettings faceSettingsOf(const Settings& s) {
 }
 
 void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace*()> face) {
+  // The panel's own part runs whether the face is composed or not: the settings load clicks the
+  // switches before the face is put together from them.
+  panel.on(L"CheckBox22", ComponentEvent::Click, [&panel, &settings] { secondsSwitchClicked(panel, settings); });
   for (const FaceRoute& route : kRoutes) {
-    panel.on(route.component, route.event, [&settings, face, action = route.action] {
-      if (ClockFace* composed = face()) action(*composed, settings);
+    panel.on(route.component, route.event, [&panel, &settings, face, route] {
+      ClockFace* composed = face();
+      if (!composed) return;
+      if (route.duration == Duration::Rebuild)
+        runDisabled(panel, route.component, [&] { route.action(*composed, settings); });
+      else
+        route.action(*composed, settings);
     });
   }
   for (const SecondsButton& button : kSecondsButtons) {
     panel.on(button.component, ComponentEvent::Click, [face, style = button.style] {
       if (ClockFace* composed = face()) composed->selectSecondsStyle(style);
     });
+    // A style without a laser takes the laser switch at once rather than at the next tick.
+    panel.on(button.component, ComponentEvent::Click, [&panel, &settings] { applyLaserAvailability(panel, settings); });
   }
 }
 

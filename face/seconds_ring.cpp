@@ -253,32 +253,4 @@ void laserSwitchClicked(Bitmap& face, const SecondsRingSettings& settings, int c
   }
 }
 
-void laserTick(Bitmap& face, const SecondsRingSettings& settings, LaserSwitch& laserSwitch, int second) {
-  if (laserAvailable(settings.style, settings.secondsOff)) {
-    laserSwitch.enabled = true;
-  } else {
-    laserSwitch.enabled = false;
-    if (!laserSwitch.ticked) {
-      laserSwitch.ticked = true;
-      laserSwitchClicked(face, settings, second);
-    }
-  }
-  if (!laserSwitch.ticked) drawLaserStep(face, settings, second);
-}
-
-void secondsOffClicked(Bitmap& face, const SecondsRingSettings& settings, LaserSwitch& laserSwitch,
-                       int currentSecond) {
-  if (settings.secondsOff) {
-    if (!laserSwitch.ticked) {
-      laserSwitch.ticked = true;
-      laserSwitchClicked(face, settings, currentSecond);
-    }
-    laserSwitch.enabled = false;
-    eraseSecondsRing(face, settings.background);
-  } else {
-    laserSwitch.enabled = true;
-    redrawSecondsRing(face, settings, RingRedraw::FaceChange);
-  }
-}
-
 }  // namespace tikora

@@ -85,22 +85,4 @@ void drawLaserStep(Bitmap& face, const SecondsRingSettings& settings, int second
 // nothing while the seconds are off, when there is no ring to repair.
 void laserSwitchClicked(Bitmap& face, const SecondsRingSettings& settings, int currentSecond);
 
-// The laser "OFF" switch (ticked = laser off) and whether it can be used.
-struct LaserSwitch {
-  bool ticked = true;
-  bool enabled = true;
-};
-
-// The face tick's laser part for second s: when the laser is not available the switch is ticked
-// (running its click action if that changed it) and disabled, otherwise enabled; then, unless
-// the switch is ticked, the laser step.
-void laserTick(Bitmap& face, const SecondsRingSettings& settings, LaserSwitch& laserSwitch, int second);
-
-// The seconds "OFF" switch clicked; `settings.secondsOff` is its new state. Ticked: the laser
-// switch is ticked (with its click action if that changed it) and disabled, and the ring erased.
-// Unticked: the laser switch is enabled and the ring redrawn. Enabling and disabling the style
-// buttons and the colour boxes is left to the caller.
-void secondsOffClicked(Bitmap& face, const SecondsRingSettings& settings, LaserSwitch& laserSwitch,
-                       int currentSecond);
-
 }  // namespace tikora

@@ -26,8 +26,12 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   // The frame colour is the first step of the face; the face is composed there in one go (frame
   // colour, face disk, seconds marks, digit colours and the second hand table).
   hooks.recolourFrame = [this, pictures = std::make_shared<ClockStartPictures>(std::move(pictures))]() mutable {
+    // The face draws by the panel's seconds and laser switches and has the laser switch follow
+    // the seconds style at each tick.
     face_.emplace(clockWindow_, s_.metrics, s_.resources, std::move(*pictures),
-                  ClockFaceHooks{hooks_.pumpMessages, [this] { stripeRecoloured(); }});
+                  ClockFaceHooks{hooks_.pumpMessages, [this] { stripeRecoloured(); },
+                                 [this] { return faceSwitchesOf(settings_); },
+                                 [this] { applyLaserAvailability(panel_->components(), settings_); }});
     face_->composeAtStartUp(faceSettingsOf(settings_));
   };
   hooks.settingsLoaded = [this] { showExactTimeChoices(panel_->components(), settings_); };

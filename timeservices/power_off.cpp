@@ -6,6 +6,17 @@
 #include "core/date_format.h"
 
 namespace tikora {
+namespace {
+
+// The minutes box as a number of minutes: a whole number, not below 0. A number below 0 would
+// leave no time at all, so that a typo ("-5") powered off at the next tick.
+std::optional<std::int32_t> readMinutes(const std::wstring& text) {
+  const auto value = readWholeNumber(text);
+  if (!value || *value < 0) return std::nullopt;
+  return value;
+}
+
+}  // namespace
 
 PowerOffAction chosenPowerOffAction(const Settings& s) {
   if (s.ra_to) return PowerOffAction::Shutdown;
@@ -60,7 +71,7 @@ void PowerOffTimer::UpDown1Click() {
 }
 
 void PowerOffTimer::Edit1Change() {
-  if (readWholeNumber(c_.settings.ed_mi)) return;
+  if (readMinutes(c_.settings.ed_mi)) return;
   c_.settings.ed_mi = L"1440";
   showPlainMessage(c_, std::wstring(kMinutesBoxMessage));
 }
@@ -121,7 +132,7 @@ void PowerOffTimer::CheckBox13Click() {
 // ---- Second tick ----
 
 std::optional<std::int64_t> PowerOffTimer::minutes() const {
-  const auto value = readWholeNumber(c_.settings.ed_mi);
+  const auto value = readMinutes(c_.settings.ed_mi);
   if (!value) return std::nullopt;
   return *value;
 }

@@ -7,10 +7,11 @@ import time
 
 from PIL import Image
 
-from tikora_harness import E2E_BUILD, signed32, wait_until
+from tikora_harness import E2E_BUILD, REPO, signed32, wait_until
 
 SCREENSHOTS = E2E_BUILD / "screenshots"
 CAPTURES = E2E_BUILD / "captures"
+MEDIA = REPO / "build" / "media"
 
 QUESTION = "   You are leaving the Panel ... \r   Do you want save settings ? \r" + "_" * 38
 SAVED = "   Settings have been saved successfully.\r" + "_" * 44
@@ -100,6 +101,8 @@ def test_window_header_pages_and_bound_controls(tikora, driver):
         image = driver.capture_image(bmp, hwnd=panel["hwnd"])
         assert image.size == (731, 499)
         image.save(SCREENSHOTS / f"control_panel_{name}.png")
+        # The banner lies between two 4-pixel bars in the deep blue it ends in.
+        assert {image.getpixel((x, y)) for x in (1, 365, 729) for y in (0, 3, 38, 41)} == {(40, 70, 128)}
         shown = {c["text"] for c in driver.controls(hwnd=panel["hwnd"], shown=True)}
         page_group = {"main": "Inform at Full Hour", "colour": "Font Settings", "rss": "RSS Player"}[name]
         assert page_group in shown
@@ -368,3 +371,150 @@ def test_frame_style_and_seconds_style_show_on_the_clock_at_once(tikora, driver)
                                   hwnd=clock)
     SCREENSHOTS.mkdir(parents=True, exist_ok=True)
     marked.save(SCREENSHOTS / "clock_frame_21_seconds_7.png")
+
+
+# ---- Seconds and laser switches, picture lists --------------------------------------------------
+
+SECONDS_STYLES = [str(n) for n in range(1, 13)]
+CB_SHOWDROPDOWN = 0x014F
+CB_GETTOPINDEX = 0x015B
+
+
+def seconds_group(driver, panel):
+    """The "Seconds" group's controls: the two "OFF" switches (seconds first, then the laser),
+    the twelve style buttons and the two colour boxes."""
+    controls = [c for c in driver.controls(hwnd=panel["hwnd"]) if c.get("group") == "Seconds"]
+    switches = [c for c in controls if c["text"] == "OFF"]
+    assert len(switches) == 2
+    styles = [c for c in controls if c.get("kind") == "radio"]
+    assert [c["text"] for c in styles] == SECONDS_STYLES
+    colours = [c for c in controls if c["class"].lower() == "combobox"]
+    assert len(colours) == 2
+    return {"seconds": switches[0], "laser": switches[1], "styles": styles, "colours": colours}
+
+
+def save_page(driver, panel, name):
+    driver.settle(panel["hwnd"])
+    time.sleep(1)  # the X server shows what the program painted a moment later
+    image = driver.capture_image(CAPTURES / f"{name}.bmp", hwnd=panel["hwnd"])
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    image.save(SCREENSHOTS / f"{name}.png")
+    return image
+
+
+def test_seconds_off_and_styles_without_laser_take_the_laser_switch(tikora, driver, registry):
+    panel = open_panel(tikora, driver)
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    group = seconds_group(driver, panel)
+    driver.check(hwnd=panel["hwnd"], control=group["laser"]["hwnd"], state=0)  # laser on
+
+    # Seconds off: the styles, both colours and the laser switch go grey, the laser switch ticked.
+    driver.check(hwnd=panel["hwnd"], control=group["seconds"]["hwnd"], state=1)
+    wait_until(lambda: not seconds_group(driver, panel)["laser"]["enabled"], 5, what="laser switch disabled")
+    group = seconds_group(driver, panel)
+    assert group["laser"]["checked"]
+    assert [c["text"] for c in group["styles"] if c["enabled"]] == []
+    assert [c["enabled"] for c in group["colours"]] == [False, False]
+    save_page(driver, panel, "control_panel_colour_seconds_off")
+
+    # Seconds on: all of them free again; the laser stays off until it is switched on.
+    driver.check(hwnd=panel["hwnd"], control=group["seconds"]["hwnd"], state=0)
+    wait_until(lambda: seconds_group(driver, panel)["laser"]["enabled"], 5, what="laser switch enabled")
+    group = seconds_group(driver, panel)
+    assert group["laser"]["checked"]
+    assert all(c["enabled"] for c in group["styles"] + group["colours"])
+
+    # Style 10 has no laser: its switch is ticked and disabled; style 3 frees it again.
+    driver.check(hwnd=panel["hwnd"], control=group["laser"]["hwnd"], state=0)
+    driver.check(hwnd=panel["hwnd"], text="10", group="Seconds", state=1)
+    wait_until(lambda: not seconds_group(driver, panel)["laser"]["enabled"], 5, what="laser switch disabled")
+    assert seconds_group(driver, panel)["laser"]["checked"]
+    save_page(driver, panel, "control_panel_colour_style_10")
+
+    # A save stores the switch as the clock showed it.
+    driver.post(0x0010, 0, 0, hwnd=panel["hwnd"])
+    driver.dismiss_message_box("Yes", pid=tikora.pid, contains="save settings")
+    driver.dismiss_message_box("OK", pid=tikora.pid, contains="saved")
+    values = registry.read_key(r"HKCU\Tikora")
+    assert values["chk_le"] == ("REG_DWORD", 1)
+    assert values["se_sxb"] == ("REG_DWORD", 1)
+    assert values["sek_of"] == ("REG_DWORD", 0)
+
+
+def dropped_list(driver, tikora, panel, combo, name):
+    """Drops `combo` down and captures its list (a window of its own) as the screen shows it."""
+    driver.post(CB_SHOWDROPDOWN, 1, 0, hwnd=panel["hwnd"], control=combo["hwnd"])
+    wait_until(lambda: driver.control(hwnd=panel["hwnd"], control=combo["hwnd"])["dropped"], 5,
+               what="list dropped down")
+    lists = [w for w in driver.windows(cls="ComboLBox", pid=tikora.pid, visible=True)]
+    assert len(lists) == 1
+    driver.settle(panel["hwnd"])
+    time.sleep(1)
+    client = lists[0]["client"]
+    area = (client["left"], client["top"], client["width"], client["height"])
+    image = driver.capture_image(CAPTURES / f"{name}.bmp", area="screen", rect=area)
+    screen = driver.capture_image(CAPTURES / f"{name}_screen.bmp", area="screen")
+    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+    screen.save(SCREENSHOTS / f"{name}.png")
+    top = driver.send(CB_GETTOPINDEX, hwnd=panel["hwnd"], control=combo["hwnd"])["result"]
+    driver.post(CB_SHOWDROPDOWN, 0, 0, hwnd=panel["hwnd"], control=combo["hwnd"])
+    wait_until(lambda: not driver.control(hwnd=panel["hwnd"], control=combo["hwnd"])["dropped"], 5,
+               what="list closed")
+    return image, top
+
+
+def test_colour_page_lists_show_the_font_name_and_a_picture_an_item(tikora, driver):
+    panel = open_panel(tikora, driver)
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    # The first run's face font "Font" shows, though no installed font has that name.
+    font = driver.control(hwnd=panel["hwnd"], control_class="ComboBox", group="Font Settings", nth=0)
+    assert font["text"] == "Font" and "Font" not in font["items"]
+    frames = driver.control(hwnd=panel["hwnd"], control_class="ComboBox",
+                            group="Clock Frame,  Background,  Digits", nth=0)
+    hands = driver.control(hwnd=panel["hwnd"], control_class="ComboBox", group="Clock Hands Settings", nth=0)
+    assert (frames["count"], frames["selected"]) == (19, 6)
+    assert (hands["count"], hands["selected"]) == (18, 0)
+
+    # Each item: its rectangle cleared with the list's own colour (the selected one as well, no
+    # highlight, no text), the item's cell of the samples 32 pixels in and 2 down.
+    for combo, samples, item_height, name in [(frames, "frame_samples", 18, "control_panel_frame_colours"),
+                                              (hands, "hand_samples", 42, "control_panel_hand_styles")]:
+        image, first = dropped_list(driver, tikora, panel, combo, name)
+        with Image.open(MEDIA / f"{samples}.bmp") as strip:
+            cells = strip.convert("RGB")
+        cell_width = cells.width // combo["count"]
+        background = image.getpixel((2, 1))
+        shown = image.height // item_height
+        assert shown >= 3
+        for row in range(shown):
+            item, top = first + row, row * item_height
+            # The focus rectangle may lie on the item's border.
+            assert all(image.getpixel((x, top + y)) == background
+                       for y in range(1, item_height - 1) for x in range(2, 30)), (name, item)
+            wrong = [(x, y) for y in range(cells.height) for x in range(cell_width)
+                     if image.getpixel((32 + x, top + 2 + y)) != cells.getpixel((item * cell_width + x, y))]
+            assert wrong == [], (name, item, wrong[:5])
+
+
+def test_hand_styles_follow_the_arrow_keys_through_each_rebuild(tikora, driver):
+    panel = open_panel(tikora, driver)
+    driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=1)
+    hands = driver.control(hwnd=panel["hwnd"], control_class="ComboBox", group="Clock Hands Settings", nth=0)
+
+    def now():
+        return driver.control(hwnd=panel["hwnd"], control=hands["hwnd"])
+
+    # The list takes the keyboard from a click, which opens it (the release may already pick the
+    # item the list opens over, and close it); Escape closes it.
+    box = hands["client_rect"]
+    driver.mouse((box["left"] + box["width"] // 2, box["top"] + box["height"] // 2), hwnd=panel["hwnd"])
+    driver.settle(panel["hwnd"])
+    if now()["dropped"]:
+        driver.key(0x1B)
+    wait_until(lambda: not now()["dropped"] and now()["enabled"], 10, what="list closed")
+    first = now()["selected"]
+    assert 0 <= first < 15
+    # Each step rebuilds the hands with the list disabled; it has the keyboard again after.
+    for style in (first + 1, first + 2, first + 3):
+        driver.key(0x28)  # down
+        wait_until(lambda: now()["selected"] == style and now()["enabled"], 10, what=f"hand style {style}")

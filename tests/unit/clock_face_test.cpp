@@ -65,7 +65,11 @@ class ClockFaceTest : public ::testing::Test {
                              ++pumps_;
                              if (onPump_) onPump_();
                            },
-                           [this] { ++stripeCopies_; }};
+                           [this] { ++stripeCopies_; }, [this] { return switches_; },
+                           [this] {
+                             ++availabilityChecks_;
+                             if (onAvailability_) onAvailability_();
+                           }};
       face_.emplace(window_, metrics_, resources_,
                     loadClockStartPictures(FaceStyles{0, -1}, resources_), std::move(hooks));
     }
@@ -85,6 +89,10 @@ class ClockFaceTest : public ::testing::Test {
   int pumps_ = 0;
   int stripeCopies_ = 0;
   std::function<void()> onPump_;
+  // The control panel's seconds and laser switches, as the face reads them.
+  FaceSwitches switches_;
+  int availabilityChecks_ = 0;
+  std::function<void()> onAvailability_;
 };
 
 // ---- Start-up composition ----
@@ -241,9 +249,8 @@ TEST_F(ClockFaceTest, TickShowsTheStripWhileThePointerIsOverTheClock) {
 }
 
 TEST_F(ClockFaceTest, LaserLightsTheCurrentSecondAndRepairsTheRingBehind) {
-  ClockFaceSettings settings;
-  settings.laserOff = false;
-  ClockFace& clock = composed(settings);
+  switches_.laserOff = false;
+  ClockFace& clock = composed();
   const Point top = secondPosition(0), next = secondPosition(1);
   EXPECT_EQ(top, (Point{120, 27}));
 
@@ -252,28 +259,36 @@ TEST_F(ClockFaceTest, LaserLightsTheCurrentSecondAndRepairsTheRingBehind) {
   clock.faceTick(at(12, 0, 1), kFarAway);
   EXPECT_EQ(facePixel(next.x, next.y), kAqua);
   EXPECT_EQ(facePixel(top.x, top.y), kFuchsia);
+  EXPECT_EQ(availabilityChecks_, 2);
 
-  // Style 9 cannot have the laser: its switch is ticked and disabled at the next tick.
+  // Style 9 has no laser step, whatever the switch says.
   clock.selectSecondsStyle(SecondsStyle::TicksAndPoints);
+  const Bitmap ring = clock.faceLayer().face;
   clock.faceTick(at(12, 0, 2), kFarAway);
-  EXPECT_TRUE(clock.laserSwitch().ticked);
-  EXPECT_FALSE(clock.laserSwitch().enabled);
-  EXPECT_TRUE(clock.settings().laserOff);
-  clock.setLaserOff(false);  // a disabled switch does nothing
-  EXPECT_TRUE(clock.laserSwitch().ticked);
+  EXPECT_EQ(clock.faceLayer().face, ring);
 }
 
-TEST_F(ClockFaceTest, LaserStaysDarkWhileItsSwitchIsTicked) {
+TEST_F(ClockFaceTest, LaserFollowsItsSwitchAsThePanelLeavesItEachTick) {
   ClockFace& clock = composed();
   clock.faceTick(at(12, 0, 0), kFarAway);
   EXPECT_EQ(facePixel(120, 27), kFuchsia);
-  EXPECT_TRUE(clock.laserSwitch().enabled);
 
-  clock.setLaserOff(false);
+  switches_.laserOff = false;
+  clock.laserSwitchClicked();
   EXPECT_EQ(clock.changeLaserColour(kPureWhite), kNearWhite);
   clock.faceTick(at(12, 0, 15), kFarAway);
   const Point right = secondPosition(15);
   EXPECT_EQ(facePixel(right.x, right.y), kNearWhitePixel);
+
+  // The panel ticks the switch in the tick's availability step, before the laser would be
+  // drawn: its click action repairs the dot and no new one is drawn.
+  onAvailability_ = [this] {
+    switches_.laserOff = true;
+    face_->laserSwitchClicked();
+  };
+  clock.faceTick(at(12, 0, 16), kFarAway);
+  const Point below = secondPosition(16);
+  EXPECT_EQ(facePixel(below.x, below.y), kFuchsia);
 }
 
 // ---- Change handlers ----
@@ -376,16 +391,17 @@ TEST_F(ClockFaceTest, SecondsColourStyleAndSwitch) {
   EXPECT_EQ(clock.changeSecondsColour(kPureWhite), kNearWhite);
   EXPECT_EQ(facePixel(27, 120), kNearWhitePixel);
 
-  clock.setSecondsOff(true);
+  switches_.secondsOff = true;
+  clock.secondsSwitchClicked();
   EXPECT_EQ(facePixel(27, 120), kBlack);
   EXPECT_EQ(facePixel(120, 27), kBlack);
-  EXPECT_TRUE(clock.laserSwitch().ticked);
-  EXPECT_FALSE(clock.laserSwitch().enabled);
   clock.selectSecondsStyle(SecondsStyle::SolidSquares);  // nothing shows while off
   EXPECT_EQ(facePixel(27, 120), kBlack);
+  EXPECT_TRUE(clock.changeFrameStyle(2));
+  EXPECT_EQ(facePixel(27, 120), kBlack);
 
-  clock.setSecondsOff(false);
-  EXPECT_TRUE(clock.laserSwitch().enabled);
+  switches_.secondsOff = false;
+  clock.secondsSwitchClicked();
   EXPECT_EQ(facePixel(27, 120), kNearWhitePixel);
   EXPECT_EQ(facePixel(23, 116), kNearWhitePixel);  // a solid square's corner
 }

@@ -172,39 +172,6 @@ TEST(LaserTest, TickAndTriangleStylesHaveNoLaser) {
   }
 }
 
-TEST(LaserTest, FaceTickForcesTheSwitchOffWhenTheLaserIsUnavailable) {
-  Bitmap face = ringFace(SecondsStyle::Ticks);
-  const Bitmap original = face;
-  LaserSwitch laserSwitch{false, true};
-  laserTick(face, settingsFor(SecondsStyle::Ticks), laserSwitch, 12);
-  EXPECT_TRUE(laserSwitch.ticked);
-  EXPECT_FALSE(laserSwitch.enabled);
-  EXPECT_EQ(face, original);
-
-  // Seconds off with the laser on (as loaded): the switch goes off and no stray dot appears.
-  Bitmap empty(240, 240, kBackground);
-  LaserSwitch loaded{false, true};
-  laserTick(empty, settingsFor(SecondsStyle::OutlinedDots, true), loaded, 12);
-  EXPECT_TRUE(loaded.ticked);
-  EXPECT_FALSE(loaded.enabled);
-  EXPECT_EQ(empty, Bitmap(240, 240, kBackground));
-}
-
-TEST(LaserTest, FaceTickDrawsTheStepOnlyWhileTheSwitchIsOff) {
-  Bitmap face = ringFace(SecondsStyle::SolidDots);
-  const Bitmap original = face;
-  LaserSwitch laserSwitch{true, false};
-  laserTick(face, settingsFor(SecondsStyle::SolidDots), laserSwitch, 0);
-  EXPECT_TRUE(laserSwitch.enabled);
-  EXPECT_TRUE(laserSwitch.ticked);
-  EXPECT_EQ(face, original);
-
-  laserSwitch.ticked = false;
-  laserTick(face, settingsFor(SecondsStyle::SolidDots), laserSwitch, 0);
-  EXPECT_EQ(face.pixel(119, 26), kLaser);
-  EXPECT_TRUE(laserSwitch.enabled);
-}
-
 TEST(LaserTest, SwitchClickRepairsThePositionUnderTheLaser) {
   for (SecondsStyle style : {SecondsStyle::OutlinedDots, SecondsStyle::SolidDots, SecondsStyle::OutlinedSquares,
                              SecondsStyle::SolidSquares}) {
@@ -227,22 +194,6 @@ TEST(LaserTest, SwitchClickRepairsThePositionUnderTheLaser) {
   const Bitmap original = ticks;
   laserSwitchClicked(ticks, settingsFor(SecondsStyle::TicksAndPoints), 7);
   EXPECT_EQ(ticks, original);
-}
-
-TEST(LaserTest, SecondsOffSwitchErasesAndRestoresTheRing) {
-  Bitmap face = ringFace(SecondsStyle::OutlinedDots);
-  const Bitmap original = face;
-  drawLaserStep(face, settingsFor(SecondsStyle::OutlinedDots), 30);
-  LaserSwitch laserSwitch{false, true};
-  secondsOffClicked(face, settingsFor(SecondsStyle::OutlinedDots, true), laserSwitch, 30);
-  EXPECT_TRUE(laserSwitch.ticked);
-  EXPECT_FALSE(laserSwitch.enabled);
-  EXPECT_EQ(face, Bitmap(240, 240, kBackground));
-
-  secondsOffClicked(face, settingsFor(SecondsStyle::OutlinedDots, false), laserSwitch, 31);
-  EXPECT_TRUE(laserSwitch.ticked);  // the laser stays off until the user switches it on
-  EXPECT_TRUE(laserSwitch.enabled);
-  EXPECT_EQ(face, original);
 }
 
 }  // namespace

@@ -133,7 +133,8 @@ TEST_F(PowerOffTest, ActionChoiceShowsForceShutdownOnlyForShutdown) {
 }
 
 TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
-  for (const wchar_t* bad : {L"abc", L"", L"12a", L" 5", L"99999999999"}) {
+  // A number below 0 would power off at the next tick: it counts as no whole number.
+  for (const wchar_t* bad : {L"abc", L"", L"12a", L" 5", L"99999999999", L"-5", L"-1"}) {
     boxes.clear();
     settings.ed_mi = bad;
     timer.Edit1Change();
@@ -144,7 +145,7 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
                                  MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
   }
   boxes.clear();
-  for (const wchar_t* typed : {L"0", L"2000", L"-5", L"+7"}) {
+  for (const wchar_t* typed : {L"0", L"2000", L"+7", L"-0"}) {
     settings.ed_mi = typed;
     timer.Edit1Change();
     EXPECT_EQ(settings.ed_mi, typed) << "a number out of range typed by hand stays";
@@ -259,10 +260,12 @@ TEST_F(PowerOffTest, NoActionChosenCountsToZeroAndDoesNothing) {
 TEST_F(PowerOffTest, UnreadableMinutesNeitherCountNorAct) {
   settings.ra_lo = true;
   armMinutes(L"0");
-  settings.ed_mi = L"soon";  // as loaded, before its change handler ran
-  tick(8, 0, 0);
-  EXPECT_EQ(timer.counter(), 0);
-  EXPECT_TRUE(power.calls().empty());
+  for (const wchar_t* stored : {L"soon", L"-5"}) {
+    settings.ed_mi = stored;  // as loaded, before its change handler ran
+    tick(8, 0, 0);
+    EXPECT_EQ(timer.counter(), 0) << stored;
+    EXPECT_TRUE(power.calls().empty()) << stored;
+  }
 }
 
 // ---- Countdown to an exact time ----
@@ -324,6 +327,17 @@ TEST_F(PowerOffTest, ExactTimeWithHibernationDisarmsAndHibernatesOnce) {
   EXPECT_EQ(power.count(PowerCallKind::Hibernate), 1u);
   EXPECT_FALSE(panel[L"CheckBox10"].checked);
   EXPECT_TRUE(panel[L"CheckBox9"].enabled);
+}
+
+TEST_F(PowerOffTest, ExactTimeIsHourAndMinuteNotTheTwoTextsJoined) {
+  // "12" and "5" is five past twelve, not 125 read as 01:25.
+  settings.ra_to = true;
+  armExactTime(L"12", L"5");
+  tick(1, 25, 0);
+  tick(12, 50, 0);
+  EXPECT_EQ(exits(), 0u);
+  tick(12, 5, 0);
+  EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{8}));
 }
 
 TEST_F(PowerOffTest, ExactShutdownFlagsWithAndWithoutForce) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "platform/win32/gdi_font.h"
 #include "ui/win32/component_view_parts.h"
@@ -261,12 +262,27 @@ void ComponentView::apply(std::size_t index, bool force) {
       }
     }
     if (!before || before->enabled != s.enabled) {
-      // A control that goes disabled under the keyboard hands it on to the next one.
-      if (!s.enabled && GetFocus() == hwnd) {
+      // A control that goes disabled under the keyboard hands it on to the next one (a Delete
+      // button with nothing left to delete), and takes it back when it is enabled again (a list
+      // disabled while the face rebuilds after an arrow key), unless the user went elsewhere.
+      const auto ownsFocus = [hwnd] {
+        HWND focus = GetFocus();
+        return focus && (focus == hwnd || IsChild(hwnd, focus));
+      };
+      if (!s.enabled && ownsFocus()) {
+        control.refocus = true;
         HWND next = GetNextDlgTabItem(window_, hwnd, FALSE);
-        if (next && next != hwnd) SetFocus(next);
+        control.handedTo = next && next != hwnd ? next : nullptr;
+        if (control.handedTo) SetFocus(control.handedTo);
       }
       EnableWindow(hwnd, s.enabled);
+      if (s.enabled && std::exchange(control.refocus, false)) {
+        HWND focus = GetFocus();
+        if ((!focus || ownsFocus() || focus == control.handedTo) &&
+            GetActiveWindow() == GetAncestor(hwnd, GA_ROOT))
+          SetFocus(hwnd);
+        control.handedTo = nullptr;
+      }
     }
     if (!before || before->textColour != s.textColour || before->background != s.background) {
       if (s.textColour && !control.unthemed &&

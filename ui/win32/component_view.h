@@ -74,6 +74,8 @@ class ComponentView {
     HWND hwnd = nullptr;
     bool unthemed = false;   // drawn in the classic look, so its caption colour shows
     bool dropsDown = false;  // a list whose window is taller than its field
+    bool refocus = false;    // disabled while it had the keyboard: takes it back when enabled
+    HWND handedTo = nullptr; // the control the keyboard went to meanwhile
   };
 
   void createControl(std::size_t index);

@@ -406,7 +406,9 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return true;
   RECT swatch{box.left + 2, box.top + 2, box.right - 2, box.bottom - 2};
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  // A disabled box (the seconds colours while the seconds are off) shows its name in grey.
+  const bool disabled = item.itemState & ODS_DISABLED;
+  SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const auto data = static_cast<LPARAM>(item.itemData);
   if (data == kCustomColourItem) {
     RECT text = swatch;
