@@ -10,6 +10,7 @@
 
 #include "app/startup.h"
 #include "face/ring.h"
+#include "platform/fake/fake_files.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_feed_source.h"
@@ -59,7 +60,7 @@ class PanelFaceTest : public ::testing::Test {
     };
     hooks.pointerPosition = [] { return Point{-100000, -100000}; };
     program.emplace(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, boxes, codePage,
-                                    feeds, document, sleeper, L"C:\\Tikora\\Tikora.exe"},
+                                    feeds, document, sleeper, files, L"C:\\Tikora\\Tikora.exe"},
                     std::move(hooks));
     program->createControlPanel(loadClockStartPictures(readFaceStyles(registry), resources));
   }
@@ -103,6 +104,7 @@ class PanelFaceTest : public ::testing::Test {
   FakeFeedSource feeds;
   LibXmlDocument document;
   FakeSleeper sleeper;
+  FakeFiles files;
   std::function<void()> onPump;
   std::optional<ProgramModel> program;
 };
