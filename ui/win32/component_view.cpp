@@ -68,13 +68,6 @@ std::wstring fontKey(const FontSpec& font) {
 
 }  // namespace
 
-int scaleToDpi(int value, int dpi) { return MulDiv(value, dpi, 96); }
-
-Rect scaleToDpi(const Rect& bounds, int dpi) {
-  return Rect::fromEdges(scaleToDpi(bounds.left, dpi), scaleToDpi(bounds.top, dpi), scaleToDpi(bounds.right(), dpi),
-                         scaleToDpi(bounds.bottom(), dpi));
-}
-
 ComponentView::ComponentView(HINSTANCE instance, HWND window, ComponentTable& table, PictureSource pictures)
     : instance_(instance), window_(window), table_(table), pictures_(std::move(pictures)) {}
 

@@ -23,6 +23,7 @@
 
 #include "core/bitmap.h"
 #include "core/component.h"
+#include "core/dpi.h"
 #include "platform/win32/gdi.h"
 
 namespace tikora {
@@ -30,11 +31,6 @@ namespace tikora {
 // A program-made picture by its name (the part of a component's `picture` before "#"); null
 // when the program has none of that name, and the view then loads the bitmap resource.
 using PictureSource = std::function<const Bitmap*(std::wstring_view name)>;
-
-// `value` at `dpi`, for a value at 96 DPI.
-int scaleToDpi(int value, int dpi);
-// A rectangle at `dpi` by its scaled edges.
-Rect scaleToDpi(const Rect& bounds, int dpi);
 
 class ComponentView {
  public:
