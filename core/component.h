@@ -168,6 +168,8 @@ enum class ComponentEvent {
   MouseMove,
   MouseLeave,
   Close,       // the window's close box (the Window component)
+  DpiChange,   // the window's resolution, on the Window component: at its making and whenever it
+               // moves to a screen of another DPI (input.dpi)
 };
 
 // Who set off an event: the user at a control, or the program itself (loading the settings
@@ -187,6 +189,7 @@ struct ComponentInput {
   std::optional<DateTime> value;
   std::optional<Point> point;  // mouse events: where, in the component's own coordinates
   MouseButton button = MouseButton::Left;
+  std::optional<int> dpi;      // DpiChange: the window's DPI now
 };
 
 struct EventContext {
