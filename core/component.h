@@ -60,6 +60,9 @@ enum class ComponentKind {
                      // less `position` (0 to `maximum`) across; no scroll bar shows
   Layer,             // a picture or text the window composes itself (the clock face's layers)
   MenuItem,          // an item of the window's popup menu: text, image, isDefault; "-" separates
+  WebBrowser,        // an embedded web page: text is its address, loaded again each time
+                     // `position` grows; items are "property=value" settings of the page body's
+                     // style, made each time a page has loaded
 };
 
 // Creation options: what a component is made as, never changed afterwards.
@@ -170,6 +173,12 @@ enum class ComponentEvent {
   Close,       // the window's close box (the Window component)
   DpiChange,   // the window's resolution, on the Window component: at its making and whenever it
                // moves to a screen of another DPI (input.dpi)
+  // Web browsers:
+  DocumentComplete,  // the page has loaded
+  NavigateError,     // the page could not be loaded; with a handler, the browser's own error
+                     // page is not shown
+  NewWindow,         // the page asks for a new window (a link with target "_blank"), for
+                     // input.address; with a handler, the browser opens no window itself
 };
 
 // Who set off an event: the user at a control, or the program itself (loading the settings
@@ -190,6 +199,7 @@ struct ComponentInput {
   std::optional<Point> point;  // mouse events: where, in the component's own coordinates
   MouseButton button = MouseButton::Left;
   std::optional<int> dpi;      // DpiChange: the window's DPI now
+  std::wstring address;        // web browser events: the address they concern (not kept)
 };
 
 struct EventContext {

@@ -9,6 +9,7 @@
 
 #include "platform/win32/gdi_font.h"
 #include "ui/win32/component_view_parts.h"
+#include "ui/win32/web_browser_host.h"
 
 namespace tikora {
 namespace {
@@ -193,6 +194,7 @@ void ComponentView::placeControl(std::size_t index) {
 void ComponentView::createControl(std::size_t index) {
   const Component& c = table_.all()[index];
   if (hasNoControl(c.kind)) return;
+  if (c.kind == ComponentKind::WebBrowser) return createBrowser(index);
   const ControlClass made = controlClassOf(c, table_, index);
   controls_[index].dropsDown = made.dropsDown;
   const Rect at = controlArea(index);
@@ -377,6 +379,9 @@ void ComponentView::apply(std::size_t index, bool force) {
       case ComponentKind::Tabs:
         if (!before || before->selected != s.selected)
           SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
+        break;
+      case ComponentKind::WebBrowser:
+        if (!before || before->text != s.text || before->position != s.position) navigateBrowser(index);
         break;
       case ComponentKind::ScrollBox:
         // The components on it move with the scroll position; the system moves them in one go.
