@@ -171,6 +171,8 @@ enum class ComponentEvent {
   MouseMove,
   MouseLeave,
   Close,       // the window's close box (the Window component)
+  DpiChange,   // the window's resolution, on the Window component: at its making and whenever it
+               // moves to a screen of another DPI (input.dpi)
   // Web browsers:
   DocumentComplete,  // the page has loaded
   NavigateError,     // the page could not be loaded; with a handler, the browser's own error
@@ -196,6 +198,7 @@ struct ComponentInput {
   std::optional<DateTime> value;
   std::optional<Point> point;  // mouse events: where, in the component's own coordinates
   MouseButton button = MouseButton::Left;
+  std::optional<int> dpi;      // DpiChange: the window's DPI now
   std::wstring address;        // web browser events: the address they concern (not kept)
 };
 

@@ -89,6 +89,9 @@ void TickerWindowModel::registerHandlers() {
   table_.on(kCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
   // Closing the window by the keyboard ends it as the close button does.
   table_.on(kTickerWindowName, ComponentEvent::Close, [this] { Image3Click(); });
+  table_.on(kTickerWindowName, ComponentEvent::DpiChange, [this](const EventContext& event) {
+    if (event.input && event.input->dpi) dpiChanged(*event.input->dpi);
+  });
 
   ComponentTable& panel = services_.panel;
   panel.on(kStopButton, ComponentEvent::Click, [this] { Button6Click(); });
@@ -149,6 +152,13 @@ void TickerWindowModel::layOut() {
   strip().bounds = {0, kHeadlineStripTop, width, kHeadlineStripHeight};
   strip().background = background;
   updateScrollRange();
+}
+
+void TickerWindowModel::dpiChanged(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  layOut();
+  ScrollBar4Change();
 }
 
 // ---- The headline strip ----
@@ -361,7 +371,7 @@ int TickerWindowModel::availableHeight() const {
 }
 
 void TickerWindowModel::ScrollBar4Change() {
-  const int top = clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - kTickerHeight);
+  const int top = clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
   services_.settings.por_po = top;
   window().bounds.top = top;
 }

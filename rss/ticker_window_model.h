@@ -23,6 +23,7 @@
 #include "app/settings.h"
 #include "app/settings_store.h"
 #include "core/component.h"
+#include "core/dpi.h"
 #include "core/font.h"
 #include "platform/shell.h"
 #include "platform/sleeper.h"
@@ -100,6 +101,10 @@ class TickerWindowModel {
   void FormCreate(SettingsStore& store, RssChannelList& channels);
   // Lays the window out across the screen as it is now (also done by FormCreate).
   void layOut();
+  // The window's screen has this DPI (at its making, or moved to another screen): the window
+  // laid out across it again, its height, stripes and headlines scaled with it, and the
+  // Position kept where the taller window still fits.
+  void dpiChanged(int dpi);
 
   // ---- The headline strip, for the read ----
   void clearHeadlines();
@@ -147,7 +152,8 @@ class TickerWindowModel {
   ComponentState& window() { return table_[kTickerWindowName]; }
   ComponentState& strip() { return table_[kHeadlineStripName]; }
   ComponentState& headline(int index) { return table_[headlineName(index)]; }
-  int screenWidth() const { return services_.shell.screenSize().width; }
+  // The screen's width in the layout's 96-DPI pixels: the window spans it at any scaling.
+  int screenWidth() const { return standardPixelsCovering(services_.shell.screenSize().width, dpi_); }
   bool pageViewShowing() const { return hooks_.pageViewShowing && hooks_.pageViewShowing(); }
   void sizeToText(ComponentState& label);
   void placeEndMarker();
@@ -162,6 +168,7 @@ class TickerWindowModel {
   int count_ = 0;
   int range_ = 0;
   int closeButtonLeft_ = 0;
+  int dpi_ = kStandardDpi;  // of the screen the window is on
 };
 
 }  // namespace tikora

@@ -14,8 +14,7 @@ int screenDpi() {
 
 LOGFONTW logFontFor(const FontSpec& font, int dpi) {
   LOGFONTW description{};
-  description.lfHeight =
-      font.pixels > 0 ? -MulDiv(font.pixels, dpi, kStandardDpi) : -MulDiv(font.points, dpi, 72);
+  description.lfHeight = -characterHeight(font, dpi);
   description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   description.lfItalic = font.italic ? TRUE : FALSE;
   description.lfUnderline = font.underline ? TRUE : FALSE;

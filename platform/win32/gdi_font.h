@@ -3,20 +3,18 @@
 #pragma once
 #include <windows.h>
 
+#include "core/dpi.h"
 #include "platform/text_metrics.h"
 #include "platform/win32/gdi.h"
 
 namespace tikora {
 
-inline constexpr int kStandardDpi = 96;
-
 // Pixels per logical inch of the screen (vertical), or 96 when it cannot be read.
 int screenDpi();
 
-// The font's description: a character height of `points` at `dpi` (or `pixels` at 96 DPI, scaled
-// to `dpi`) (negative lfHeight, so the
-// size excludes internal leading, as Windows point sizes do), default character set, and the
-// face name cut to what LOGFONTW can hold.
+// The font's description: its character height at `dpi` (negative lfHeight, so the size excludes
+// internal leading, as Windows point sizes do), default character set, and the face name cut to
+// what LOGFONTW can hold.
 LOGFONTW logFontFor(const FontSpec& font, int dpi);
 
 GdiObject<HFONT> createFont(const FontSpec& font, int dpi);

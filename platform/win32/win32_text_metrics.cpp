@@ -32,8 +32,6 @@ int CALLBACK collectFontName(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LP
 
 }  // namespace
 
-Win32TextMetrics::Win32TextMetrics() : dpi_(screenDpi()) {}
-
 TextSize Win32TextMetrics::measure(std::wstring_view text, const FontSpec& font) const {
   MemoryDc dc;
   GdiObject<HFONT> gdiFont = createFont(font, dpi_);

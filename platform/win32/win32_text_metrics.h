@@ -1,14 +1,16 @@
 // Text measurement with GDI and the installed fonts from the font enumeration.
 #pragma once
+#include "core/dpi.h"
 #include "platform/text_metrics.h"
 
 namespace tikora {
 
 class Win32TextMetrics : public TextMetrics {
  public:
-  // Measures at the screen's resolution, as the program's windows draw.
-  Win32TextMetrics();
-  // Measures at a fixed resolution (96 is the classic 100 % screen).
+  // Measures at 96 DPI, whatever the screen's: the windows' layouts are in 96-DPI pixels (their
+  // views scale them) and the clock face keeps its pixel sizes at any scaling.
+  Win32TextMetrics() : dpi_(kStandardDpi) {}
+  // Measures at another resolution.
   explicit Win32TextMetrics(int dpi) : dpi_(dpi) {}
 
   int dpi() const { return dpi_; }

@@ -283,6 +283,26 @@ def test_menu_items_and_tray_click_open_their_windows(tikora, driver):
     assert tikora.running()
 
 
+def test_tray_icon_comes_back_as_it_was_when_the_shell_restarts(tikora, driver):
+    tikora.start()
+    clock = tikora.clock.hwnd
+    assert driver.run("tray-icon", hwnd=clock)["exists"]
+    tikora.choose_from_tray_menu("Hide Clock")
+    wait_until(lambda: not driver.windows(caption=CLOCK_CAPTION)[0]["visible"], 10, what="clock hidden")
+
+    # A restarting shell forgets every icon, then tells every top-level window it is back.
+    lost = driver.run("tray-icon", hwnd=clock, action="delete")
+    assert lost["deleted"] and not lost["exists"]
+    driver.run("post", hwnd=clock, registered="TaskbarCreated")
+    wait_until(lambda: driver.run("tray-icon", hwnd=clock)["exists"], 10, what="tray icon added again")
+    # With the picture of the hidden clock, and the menu still answers it.
+    if tray_picture(driver) is not None:
+        assert tray_picture(driver) == 1
+    menu = tikora.open_tray_menu()
+    assert [i["text"] for i in menu["items"]][1] == "Show Clock"
+    driver.menu_dismiss(pid=tikora.pid)
+
+
 # ---- Button strip and dragging ------------------------------------------------------------------
 
 def strip_pixels():

@@ -259,6 +259,23 @@ TEST_F(TickerTest, ThePositionReachesTheWorkAreaOrWithAnAutoHidingTaskbarTheScre
   EXPECT_EQ(tickerWindow.scrollingStep(), 60);
 }
 
+TEST_F(TickerTest, OnAScaledScreenTheWindowSpansItInLayoutPixelsAndStaysAboveTheTaskbar) {
+  setPosition(L"ScrollBar4", 780);  // 705 at 100 %
+  ComponentInput input;
+  input.dpi = 144;
+  tickerWindow.components().raise(L"TForm5", ComponentEvent::DpiChange, input, EventSource::Program);
+  // 667 layout pixels are 1001 at 150 %, the fewest that cover the screen's 1000; the 55 high
+  // window is 83 high there and ends at the work area's bottom.
+  EXPECT_EQ(window().bounds, (Rect{0, 677, 667, 55}));
+  EXPECT_EQ(ticker(L"Image2").bounds, (Rect{0, 46, 667, 9}));
+  EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 667, 68}));
+  EXPECT_EQ(panel[L"ScrollBar4"].maximum, 677);
+  EXPECT_EQ(settings.por_po, 677);
+  show({L"Alpha"});
+  EXPECT_EQ(headline(0).bounds, (Rect{667, 5, 170, 23})) << "from the screen's right edge, in the font's 96-DPI size";
+  EXPECT_EQ(window().bounds.top, 677);
+}
+
 TEST_F(TickerTest, ColourChangesReachTheWindowTheStripAndTheHeadlines) {
   show({L"Alpha"});
   settings.col_bg = 0x00AA0000;

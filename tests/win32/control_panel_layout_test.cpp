@@ -2,7 +2,8 @@
 // and every control the panel drives exists once with its exact caption, no caption (a group
 // box's included) is cut off, no control leaves its group box or covers another, time labels lie
 // on top of their displays, and the view raises clicks, mouse presses and the user's own edits
-// (never the program's) on the model.
+// (never the program's) on the model. All of it holds at the screen's DPI, whatever it is: run
+// in a Wine prefix whose LogPixels is 144, the panel is laid out at 150 %.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -25,10 +26,11 @@
 namespace tikora {
 namespace {
 
+// At 96 DPI.
 constexpr int kPanelWidth = 731, kPanelHeight = 499;
 constexpr int kBoxAndGap = 16;          // a check box's or radio button's box left of its caption
 constexpr int kButtonEdges = 6;         // a push button's raised edges
-constexpr int kGroupFrame = 2;          // a group box's etched frame, which its controls must not cover
+constexpr int kGroupFrame = 2;          // a group box's etched frame (at any DPI), which its controls must not cover
 constexpr int kGroupCaptionMargin = 16;  // a group box's caption keeps off the box's corners
 constexpr const wchar_t* kPageCaptions[] = {L"Main Settings", L"Clock Color Settings", L"RSS Reader"};
 
@@ -110,10 +112,11 @@ class ControlPanelLayoutTest : public testing::Test {
     window_ = std::make_unique<ModelWindow>(media_ ? media_ : GetModuleHandleW(nullptr), *table_);
     if (!window_->create()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
     panel_ = window_->hwnd();
+    dpi_ = window_->view().dpi();
     RECT client{};
     GetClientRect(panel_, &client);
-    ASSERT_EQ(client.right, kPanelWidth);
-    ASSERT_EQ(client.bottom, kPanelHeight);
+    ASSERT_EQ(client.right, scaleToDpi(kPanelWidth, dpi_));
+    ASSERT_EQ(client.bottom, scaleToDpi(kPanelHeight, dpi_));
   }
 
   void TearDown() override {
@@ -147,7 +150,8 @@ class ControlPanelLayoutTest : public testing::Test {
   }
 
   HMODULE media_ = nullptr;
-  Win32TextMetrics metrics_{96};
+  Win32TextMetrics metrics_;  // the program's: at 96 DPI, whatever the screen's
+  int dpi_ = kStandardDpi;
   std::unique_ptr<ComponentTable> table_;
   std::unique_ptr<ModelWindow> window_;
   HWND panel_ = nullptr;
@@ -193,9 +197,18 @@ TEST_F(ControlPanelLayoutTest, NoControlLeavesItsGroupBoxOrSheetAndNoCaptionIsCu
   (*table_)[L"Label13"].text = L"100";
   (*table_)[L"Label14"].text = L"100";
   window_->view().sync();
+  // The pages lie in what the page control leaves below its tabs and inside its frame.
+  HWND tabs = find(L"PageControl1");
+  RECT display{};
+  GetWindowRect(tabs, &display);
+  MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&display), 2);
+  const RECT frame = display;
+  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   for (const wchar_t* page : kPageCaptions) {
     const std::vector<Placed> placed = controlsOn(sheet(page));
     const RECT area = sheetArea(sheet(page));
+    EXPECT_GE(area.top, display.top) << page << " lies under the tabs";
+    EXPECT_TRUE(inside(area, frame)) << page << " leaves the page control";
     for (const Placed& c : placed) {
       EXPECT_TRUE(inside(c.rect, area)) << page << ": " << describe(c) << " leaves the sheet";
       // The smallest other group box holding its top left corner must hold all of it, off its frame.
@@ -222,10 +235,11 @@ TEST_F(ControlPanelLayoutTest, NoControlLeavesItsGroupBoxOrSheetAndNoCaptionIsCu
         continue;
       // A group box's caption stands in its top border between the corners.
       const int room = c.rect.right - c.rect.left -
-                       (c.shape == Shape::CheckOrRadio ? kBoxAndGap
-                        : c.shape == Shape::PushButton ? kButtonEdges
-                        : c.shape == Shape::GroupBox   ? kGroupCaptionMargin
-                                                       : 0);
+                       scaleToDpi(c.shape == Shape::CheckOrRadio ? kBoxAndGap
+                                  : c.shape == Shape::PushButton ? kButtonEdges
+                                  : c.shape == Shape::GroupBox   ? kGroupCaptionMargin
+                                                                 : 0,
+                                  dpi_);
       HDC dc = GetDC(c.hwnd);
       HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(c.hwnd, WM_GETFONT, 0, 0)));
       SIZE size{};
@@ -283,6 +297,75 @@ TEST_F(ControlPanelLayoutTest, TimeLabelsLieOnTopOfTheirDisplaysAndGroupBoxesUnd
         EXPECT_LT(c.z, g.z) << describe(c) << " hidden under " << describe(g);
       }
     }
+  }
+}
+
+// Moved to a screen of another DPI (WM_DPICHANGED with the system's suggested rectangle), the
+// panel is laid out as if it had been made there: every control at its scaled place, every font
+// at the new DPI; moved back, everything is as it was.
+TEST_F(ControlPanelLayoutTest, ADpiChangeLaysThePanelOutAgainAtTheNewDpi) {
+  struct Shown {
+    RECT rect;
+    LONG fontHeight;
+  };
+  const auto shown = [this] {
+    std::map<std::wstring, Shown> all;
+    for (const Component& c : table_->all()) {
+      HWND hwnd = find(c.name.c_str());
+      if (!hwnd) continue;
+      RECT rect{};
+      GetWindowRect(hwnd, &rect);
+      MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&rect), 2);
+      // Scroll bars, up-downs and pages keep no font.
+      LOGFONTW font{};
+      if (HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)))
+        GetObjectW(handle, sizeof font, &font);
+      all[c.name] = Shown{rect, font.lfHeight};
+    }
+    return all;
+  };
+  const auto moveTo = [this](int dpi) {
+    RECT frame{0, 0, scaleToDpi(kPanelWidth, dpi), scaleToDpi(kPanelHeight, dpi)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(panel_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(panel_, GWL_EXSTYLE)));
+    SendMessageW(panel_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+  };
+  const std::map<std::wstring, Shown> before = shown();
+  const int other = dpi_ == 120 ? 144 : 120;  // either fits a 1280 x 1024 screen
+  moveTo(other);
+  EXPECT_EQ(window_->view().dpi(), other);
+  RECT client{};
+  GetClientRect(panel_, &client);
+  EXPECT_EQ(client.right, scaleToDpi(kPanelWidth, other));
+  EXPECT_EQ(client.bottom, scaleToDpi(kPanelHeight, other));
+  for (const auto& [name, now] : shown()) {
+    const Component& c = table_->component(name);
+    const Rect expected = scaleToDpi(c.state.bounds, other);
+    EXPECT_EQ(now.rect.left, expected.left) << name;
+    EXPECT_EQ(now.rect.top, expected.top) << name;
+    // Labels may grow to their text; lists are as high as their fields make them.
+    if (c.kind != ComponentKind::Label) {
+      EXPECT_EQ(now.rect.right, expected.right()) << name;
+    }
+    const FontSpec font = c.state.font.value_or(*table_->window().state.font);
+    if (now.fontHeight != 0) {
+      EXPECT_EQ(now.fontHeight, -characterHeight(font, other)) << name;
+    }
+  }
+  moveTo(dpi_);
+  const std::map<std::wstring, Shown> after = shown();
+  for (const auto& [name, was] : before) {
+    const RECT& now = after.at(name).rect;
+    EXPECT_EQ(now.left, was.rect.left) << name;
+    EXPECT_EQ(now.top, was.rect.top) << name;
+    EXPECT_EQ(now.right, was.rect.right) << name;
+    // An owner-drawn list's field is as high as the list makes it of the height it is given,
+    // which under Wine differs by a few pixels between making and changing it.
+    const ComponentKind kind = table_->component(name).kind;
+    if (kind != ComponentKind::ColourBox && kind != ComponentKind::PictureList) {
+      EXPECT_EQ(now.bottom, was.rect.bottom) << name;
+    }
+    EXPECT_EQ(after.at(name).fontHeight, was.fontHeight) << name;
   }
 }
 

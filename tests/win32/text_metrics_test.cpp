@@ -114,7 +114,11 @@ TEST(Win32TextMetricsTest, ResolutionScalesTheFont) {
   const TextSize at192 = Win32TextMetrics(192).measure(L"Tikora", {L"Tahoma", 10});
   EXPECT_NEAR(at192.height, 2 * at96.height, 2);
   EXPECT_NEAR(at192.width, 2 * at96.width, 4);
-  EXPECT_GE(Win32TextMetrics().dpi(), 72);
+  // The program's own measures at 96 DPI whatever the screen's, as its layouts and the face are
+  // given: the face's labels keep their pixel sizes at any scaling.
+  EXPECT_EQ(Win32TextMetrics().dpi(), 96);
+  EXPECT_EQ(Win32TextMetrics().measure(L"Wednesday", {L"Arial", 12, true}),
+            Win32TextMetrics(96).measure(L"Wednesday", {L"Arial", 12, true}));
 }
 
 TEST(Win32TextMetricsTest, UnknownAndOverlongFacesStillMeasure) {

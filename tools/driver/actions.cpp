@@ -221,17 +221,28 @@ static HWND messageTarget(const Options& options) {
   return hasControlOptions(options) ? targetControl(options) : targetWindow(options, 5000);
 }
 
+// --msg M, or --registered NAME: the message the system registered under that name (what
+// RegisterWindowMessage gives every process, such as the shell's "TaskbarCreated").
+static UINT messageNumber(const Options& options) {
+  if (options.has(L"registered")) {
+    const UINT message = RegisterWindowMessageW(options.required(L"registered").c_str());
+    if (!message) fail("cannot register the message name");
+    return message;
+  }
+  return static_cast<UINT>(options.requiredNumber(L"msg"));
+}
+
 Json commandPost(const Options& options) {
   HWND hwnd = messageTarget(options);
-  UINT message = static_cast<UINT>(options.requiredNumber(L"msg"));
+  UINT message = messageNumber(options);
   postOrFail(hwnd, message, static_cast<WPARAM>(options.number(L"wparam", 0)),
              static_cast<LPARAM>(options.number(L"lparam", 0)));
-  return Json::object().set("posted", true).set("hwnd", hwndNumber(hwnd));
+  return Json::object().set("posted", true).set("hwnd", hwndNumber(hwnd)).set("msg", static_cast<int64_t>(message));
 }
 
 Json commandSend(const Options& options) {
   HWND hwnd = messageTarget(options);
-  UINT message = static_cast<UINT>(options.requiredNumber(L"msg"));
+  UINT message = messageNumber(options);
   return sendTimed(hwnd, message, static_cast<WPARAM>(options.number(L"wparam", 0)),
                    static_cast<LPARAM>(options.number(L"lparam", 0)),
                    static_cast<DWORD>(options.number(L"send-timeout", 2000)))

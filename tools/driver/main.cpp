@@ -17,6 +17,7 @@
 #include "options.h"
 #include "popup_menu.h"
 #include "process_info.h"
+#include "tray.h"
 #include "windows_list.h"
 
 namespace tikora::driver {
@@ -44,8 +45,9 @@ const Command kCommands[] = {
     {L"scroll", commandScroll, "scroll WINDOW CONTROL --position N"},
     {L"tab", commandTab, "tab WINDOW CONTROL (--index N | --item TEXT)"},
     {L"set-text", commandSetText, "set-text WINDOW [CONTROL] --value TEXT"},
-    {L"post", commandPost, "post WINDOW [CONTROL] --msg M [--wparam W] [--lparam L]"},
-    {L"send", commandSend, "send WINDOW [CONTROL] --msg M [--wparam W] [--lparam L] [--send-timeout MS]"},
+    {L"post", commandPost, "post WINDOW [CONTROL] (--msg M | --registered NAME) [--wparam W] [--lparam L]"},
+    {L"send", commandSend,
+     "send WINDOW [CONTROL] (--msg M | --registered NAME) [--wparam W] [--lparam L] [--send-timeout MS]"},
     {L"message-boxes", commandMessageBoxes, "message-boxes [--pid N] [--caption T] [--contains TEXT] [--hidden]"},
     {L"wait-message-box", commandWaitMessageBox, "wait-message-box [--pid N] [--caption T] [--contains TEXT] [--timeout MS]"},
     {L"dismiss-message-box", commandDismissMessageBox,
@@ -58,6 +60,7 @@ const Command kCommands[] = {
     {L"pixel", commandPixel, "pixel --at X,Y [--at X,Y ...] [WINDOW] [--area ...] [--rect ...] [--method ...]"},
     {L"mouse", commandMouse, "mouse --at X,Y [WINDOW] [--button left|right] [--action click|down|up|move|drag] [--to X,Y]"},
     {L"key", commandKey, "key --vk N [--action press|down|up]"},
+    {L"tray-icon", commandTrayIcon, "tray-icon WINDOW [--id N] [--action query|delete]"},
     {L"backdrop", commandBackdrop, "backdrop [--color 0xRRGGBB] | backdrop --off   (serve mode only)"},
     {L"process", commandProcess, "process --pid N [--wait MS]"},
     {L"processes", commandProcesses, "processes [--name IMAGE.exe]"},
@@ -138,7 +141,20 @@ int serve() {
   }
 }
 
+// Window places, sizes and captured pixels as the screen has them, at any scaling: without
+// this, the system would show the driver every DPI-aware program's windows scaled to 96 DPI.
+void becomeDpiAware() {
+  using SetContextFn = BOOL(WINAPI*)(HANDLE);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto setContext = reinterpret_cast<SetContextFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+  const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+  if (setContext && setContext(perMonitorV2)) return;
+  SetProcessDPIAware();
+}
+
 int run(int argc, wchar_t** argv) {
+  becomeDpiAware();
   if (argc < 2 || std::wcscmp(argv[1], L"help") == 0 || std::wcscmp(argv[1], L"--help") == 0) {
     writeOut(usage().dump());
     return argc < 2 ? 2 : 0;

@@ -40,6 +40,7 @@ bool ClockWindow::create() {
     return false;
   // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse.
   SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   images_.load(program_.model.resources());
   const Rect& strip = model().layer(ClockComponent::Image5).bounds;
   toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
@@ -221,6 +222,11 @@ LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (message == kTrayCallbackMessage) {
     onTrayCallback(lParam);
+    return 0;
+  }
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    // The shell restarted (Explorer ended and came back): its notification area is empty.
+    tray_.addAgain();
     return 0;
   }
   return defaultProcedure(message, wParam, lParam);

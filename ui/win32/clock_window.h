@@ -65,6 +65,7 @@ class ClockWindow : public WindowBase<ClockWindow> {
   std::vector<ClockComponent> composedOrder_;
   bool recompose_ = true;
   bool pressOnStrip_ = false;
+  UINT taskbarCreated_ = 0;  // the shell's message to every top-level window once it has restarted
 };
 
 }  // namespace tikora

@@ -38,6 +38,15 @@ int windowDpi(HWND hwnd) {
   return screenDpi();
 }
 
+// The window frame around a client area at `dpi`, where the system can tell it per DPI.
+void frameForClient(RECT& frame, DWORD style, DWORD exStyle, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  if (adjustForDpi && adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+}
+
 SYSTEMTIME toSystemTime(const DateTime& value, bool timeOnly) {
   CivilTime civil = value.civil();
   if (timeOnly) {
@@ -69,13 +78,6 @@ std::wstring fontKey(const FontSpec& font) {
 }
 
 }  // namespace
-
-int scaleToDpi(int value, int dpi) { return MulDiv(value, dpi, 96); }
-
-Rect scaleToDpi(const Rect& bounds, int dpi) {
-  return Rect::fromEdges(scaleToDpi(bounds.left, dpi), scaleToDpi(bounds.top, dpi), scaleToDpi(bounds.right(), dpi),
-                         scaleToDpi(bounds.bottom(), dpi));
-}
 
 ComponentView::ComponentView(HINSTANCE instance, HWND window, ComponentTable& table, PictureSource pictures)
     : instance_(instance), window_(window), table_(table), pictures_(std::move(pictures)) {}
@@ -148,7 +150,46 @@ void ComponentView::create() {
   for (std::size_t i = 0; i < all.size(); ++i)
     if ((all[i].options & kOverPrevious) && controls_[i].hwnd)
       SetWindowPos(controls_[i].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  tellDpi();
   sync();
+}
+
+void ComponentView::tellDpi() {
+  const std::wstring& window = table_.window().name;
+  if (!table_.hasHandler(window, ComponentEvent::DpiChange)) return;
+  ComponentInput input;
+  input.dpi = dpi_;
+  table_.raise(window, ComponentEvent::DpiChange, input, EventSource::Program);
+}
+
+// A label of one line, left-aligned, that does not wrap: its model sizes it to its text as
+// measured at 96 DPI.
+static bool isOneLineLabel(const Component& c) {
+  return c.kind == ComponentKind::Label && !(c.options & (kWordWrap | kCentred | kAlignRight)) &&
+         c.state.text.find_first_of(L"\r\n") == std::wstring::npos;
+}
+
+Rect ComponentView::controlArea(std::size_t index) {
+  const Component& c = table_.all()[index];
+  Rect at = placeOnParent(c);
+  // A list's window takes in its dropped-down part.
+  if (controls_[index].dropsDown) at.height = std::max(at.height, scaleToDpi(kDropDownHeight, dpi_));
+  // Glyph widths do not scale exactly with the DPI: at another DPI a label sized to its text
+  // at 96 may need a pixel or two more, and grows to its text rather than lose its last word.
+  if (dpi_ != kStandardDpi && isOneLineLabel(c) && !c.state.text.empty()) {
+    MemoryDc dc;
+    SelectedObject font(dc, fontFor(c));
+    RECT text{0, 0, 0, 0};
+    DrawTextW(dc, c.state.text.c_str(), static_cast<int>(c.state.text.size()), &text,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    at.width = std::max<int>(at.width, text.right - text.left);
+  }
+  return at;
+}
+
+void ComponentView::placeControl(std::size_t index) {
+  const Rect at = controlArea(index);
+  SetWindowPos(controls_[index].hwnd, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComponentView::createControl(std::size_t index) {
@@ -156,12 +197,11 @@ void ComponentView::createControl(std::size_t index) {
   if (hasNoControl(c.kind)) return;
   if (c.kind == ComponentKind::WebBrowser) return createBrowser(index);
   const ControlClass made = controlClassOf(c, table_, index);
-  const Rect at = placeOnParent(c);
-  int height = at.height;
-  if (made.dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
+  controls_[index].dropsDown = made.dropsDown;
+  const Rect at = controlArea(index);
   HWND parent = parentOf(c);
   HWND hwnd = CreateWindowExW(made.exStyle, made.className, made.text.c_str(),
-                              WS_CHILD | WS_CLIPSIBLINGS | made.style, at.left, at.top, at.width, height, parent,
+                              WS_CHILD | WS_CLIPSIBLINGS | made.style, at.left, at.top, at.width, at.height, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index)), instance_,
                               isContainer(c.kind) ? this : nullptr);
   if (!hwnd) return;
@@ -213,16 +253,32 @@ void ComponentView::setDpi(int dpi) {
   const auto& all = table_.all();
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Component& c = all[i];
-    if (!controls_[i].hwnd) continue;
-    const Rect at = placeOnParent(c);
-    int height = at.height;
-    if (controls_[i].dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
-    SetWindowPos(controls_[i].hwnd, nullptr, at.left, at.top, at.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_[i].hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), TRUE);
-    if (c.itemHeight > 0) SendMessageW(controls_[i].hwnd, CB_SETITEMHEIGHT, 0, scaleToDpi(c.itemHeight, dpi_));
+    HWND hwnd = controls_[i].hwnd;
+    if (!hwnd) continue;
+    // The font first: a page control's tabs, and so its pages' area, follow it.
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
+    placeControl(i);
+    if (c.kind == ComponentKind::ColourBox || c.kind == ComponentKind::PictureList) {
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scaleToDpi(kListFieldHeight, dpi_));
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, scaleToDpi(listItemHeight(c), dpi_));
+    } else if (c.kind == ComponentKind::ListView) {
+      for (std::size_t col = 0; col < c.state.columns.size(); ++col)
+        ListView_SetColumnWidth(hwnd, static_cast<int>(col), scaleToDpi(c.state.columns[col].width, dpi_));
+      if (!c.state.picture.empty()) ListView_SetImageList(hwnd, imageListFor(c.state.picture), LVSIL_SMALL);
+    }
   }
+  // The fonts and pictures made for the resolution left behind go.
+  std::erase_if(fonts_, [this](const auto& font) { return font.first.second != dpi_; });
+  std::erase_if(imageLists_, [this](const auto& list) {
+    if (list.first.second == dpi_) return false;
+    if (list.second) ImageList_Destroy(list.second);
+    return true;
+  });
   applying_ = false;
-  InvalidateRect(window_, nullptr, TRUE);
+  // A model that lays itself out by the screen hears of it, and shows what it made of it.
+  tellDpi();
+  if (afterEvent) afterEvent(); else sync();
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ComponentView::apply(std::size_t index, bool force) {
@@ -245,12 +301,9 @@ void ComponentView::apply(std::size_t index, bool force) {
   } else if (HWND hwnd = controls_[index].hwnd) {
     Control& control = controls_[index];
     const ComponentState& s = c.state;
-    if (!before || before->bounds != s.bounds) {
-      const Rect at = placeOnParent(c);
-      int height = at.height;
-      if (control.dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
-      SetWindowPos(hwnd, nullptr, at.left, at.top, at.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (!before || before->bounds != s.bounds ||
+        (dpi_ != kStandardDpi && isOneLineLabel(c) && (before->text != s.text || before->font != s.font)))
+      placeControl(index);
     if (before && before->font != s.font) {
       SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), TRUE);
       // The parent paints what a transparent label leaves.
@@ -375,7 +428,7 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
     RECT frame{0, 0, scaleToDpi(s.bounds.width, dpi_), scaleToDpi(s.bounds.height, dpi_)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    frameForClient(frame, style, exStyle, dpi_);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int left = s.bounds.left, top = s.bounds.top;
     if (window.options & kCentred) {
@@ -519,12 +572,32 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
 }
 
 HIMAGELIST ComponentView::imageListFor(const std::wstring& resource) {
-  auto found = imageLists_.find(resource);
+  auto found = imageLists_.find({resource, dpi_});
   if (found != imageLists_.end()) return found->second;
-  // A strip of 16 x 16 pictures, magenta being see-through.
-  HIMAGELIST list = ImageList_LoadImageW(instance_, resource.c_str(), 16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
-                                         LR_CREATEDIBSECTION);
-  imageLists_.emplace(resource, list);
+  // A strip of 16 x 16 pictures, magenta being see-through; at another resolution each picture
+  // scaled to the size of the small icons there.
+  constexpr int kCell = 16;
+  constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
+  HIMAGELIST list = nullptr;
+  if (dpi_ == kStandardDpi) {
+    list = ImageList_LoadImageW(instance_, resource.c_str(), kCell, 0, kSeeThrough, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  } else if (HBITMAP strip = resourceBitmap(resource)) {
+    BITMAP info{};
+    GetObjectW(strip, sizeof info, &info);
+    const int count = info.bmWidth / kCell, size = scaleToDpi(kCell, dpi_);
+    WindowDc screen;
+    GdiObject<HBITMAP> scaled(CreateCompatibleBitmap(screen, count * size, size));
+    MemoryDc from(screen), to(screen);
+    {
+      SelectedObject source(from, strip), target(to, scaled);
+      // Pixel by pixel, so that the see-through colour stays exact at the pictures' edges.
+      SetStretchBltMode(to, COLORONCOLOR);
+      StretchBlt(to, 0, 0, count * size, size, from, 0, 0, count * kCell, kCell, SRCCOPY);
+    }
+    list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
+    if (list) ImageList_AddMasked(list, scaled, kSeeThrough);
+  }
+  imageLists_.emplace(std::pair{resource, dpi_}, list);
   return list;
 }
 

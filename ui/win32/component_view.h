@@ -23,6 +23,7 @@
 
 #include "core/bitmap.h"
 #include "core/component.h"
+#include "core/dpi.h"
 #include "platform/win32/gdi.h"
 
 namespace tikora {
@@ -32,11 +33,6 @@ class WebBrowserHost;
 // A program-made picture by its name (the part of a component's `picture` before "#"); null
 // when the program has none of that name, and the view then loads the bitmap resource.
 using PictureSource = std::function<const Bitmap*(std::wstring_view name)>;
-
-// `value` at `dpi`, for a value at 96 DPI.
-int scaleToDpi(int value, int dpi);
-// A rectangle at `dpi` by its scaled edges.
-Rect scaleToDpi(const Rect& bounds, int dpi);
 
 class ComponentView {
  public:
@@ -62,7 +58,8 @@ class ComponentView {
   HWND control(std::wstring_view component) const;
   std::wstring_view componentOf(HWND control) const;
   int dpi() const { return dpi_; }
-  // A new DPI (WM_DPICHANGED): every control placed and every font made again.
+  // A new DPI (WM_DPICHANGED): every control placed, every font, list height and list picture
+  // made again, and the model told.
   void setDpi(int dpi);
 
   // Runs after every event the view raised on the model and every timer tick: the program
@@ -79,6 +76,9 @@ class ComponentView {
   };
 
   void createControl(std::size_t index);
+  // Where a control lies on its parent at the window's DPI, and putting it there.
+  Rect controlArea(std::size_t index);
+  void placeControl(std::size_t index);
   HWND parentOf(const Component& component) const;
   Rect placeOnParent(const Component& component) const;
   void apply(std::size_t index, bool force);
@@ -86,6 +86,8 @@ class ComponentView {
   void applyList(Control& control, const Component& component, const ComponentState* before);
   void applyListView(Control& control, const Component& component, const ComponentState* before);
   void followTimers();
+  // Tells the model the window's DPI (a DpiChange event on the window, if it listens).
+  void tellDpi();
   HFONT fontFor(const Component& component);
   HBRUSH brushFor(Colour colour);
 
@@ -126,7 +128,7 @@ class ComponentView {
   std::map<std::wstring, GdiObject<HBITMAP>> bitmaps_;
   std::map<std::pair<std::wstring, int>, GdiObject<HFONT>> fonts_;  // by description and DPI
   std::map<Colour, GdiObject<HBRUSH>> brushes_;
-  std::map<std::wstring, HIMAGELIST> imageLists_;  // list views' pictures, by resource
+  std::map<std::pair<std::wstring, int>, HIMAGELIST> imageLists_;  // list views' pictures, by resource and DPI
   std::map<std::size_t, std::unique_ptr<WebBrowserHost>> browsers_;  // by component index
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;

@@ -39,6 +39,17 @@ std::optional<std::wstring> comboItemText(HWND combo, LRESULT index) {
 
 std::wstring pictureName(const std::wstring& picture) { return picture.substr(0, picture.find(L'#')); }
 
+// How pictures are stretched to the window's DPI: pixel for pixel at 96 DPI and at whole
+// multiples of it, which keeps the pixel art crisp; smoothed at the scalings in between.
+void setScalingMode(HDC dc, int dpi) {
+  if (dpi % kStandardDpi == 0) {
+    SetStretchBltMode(dc, COLORONCOLOR);
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+  }
+}
+
 // Draws a picture of the program's own at `target` of `dc`, stretched to its size.
 void drawBitmap(HDC dc, const Bitmap& picture, const RECT& target, int sourceLeft, int sourceTop, int sourceWidth,
                 int sourceHeight) {
@@ -50,7 +61,6 @@ void drawBitmap(HDC dc, const Bitmap& picture, const RECT& target, int sourceLef
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
-  SetStretchBltMode(dc, COLORONCOLOR);
   // Rows of a top-down DIB are addressed from the bottom by StretchDIBits' source y.
   StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, sourceLeft,
                 picture.height() - sourceTop - sourceHeight, sourceWidth, sourceHeight, picture.row(0), &info,
@@ -365,9 +375,8 @@ bool ComponentView::onMeasureItem(MEASUREITEMSTRUCT& item) {
   const std::size_t index = item.CtlID - kFirstControlId;
   if (index >= table_.all().size()) return false;
   const Component& c = table_.all()[index];
-  constexpr int kFieldHeight = 18;
   // A list of tall pictures keeps the usual height in its selection field.
-  const int height = c.itemHeight > 0 && item.itemID != static_cast<UINT>(-1) ? c.itemHeight : kFieldHeight;
+  const int height = item.itemID == static_cast<UINT>(-1) ? kListFieldHeight : listItemHeight(c);
   item.itemHeight = static_cast<UINT>(scaleToDpi(height, dpi_));
   return true;
 }
@@ -396,6 +405,7 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
     MemoryDc memory(dc);
     SelectedObject chosen(memory, samples);
     const int w = across ? cell : depth, h = across ? depth : cell;
+    setScalingMode(dc, dpi_);
     StretchBlt(dc, box.left + scaleToDpi(32, dpi_), box.top + scaleToDpi(2, dpi_), scaleToDpi(w, dpi_),
                scaleToDpi(h, dpi_), memory, across ? index * cell : 0, across ? 0 : index * cell, w, h, SRCCOPY);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &box);
@@ -404,7 +414,8 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   if (c.kind != ComponentKind::ColourBox) return false;
   FillRect(dc, &box, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (item.itemID == static_cast<UINT>(-1)) return true;
-  RECT swatch{box.left + 2, box.top + 2, box.right - 2, box.bottom - 2};
+  const int inset = scaleToDpi(2, dpi_);
+  RECT swatch{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
   SetBkMode(dc, TRANSPARENT);
   // A disabled box (the seconds colours while the seconds are off) shows its name in grey.
   const bool disabled = item.itemState & ODS_DISABLED;
@@ -412,7 +423,7 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   const auto data = static_cast<LPARAM>(item.itemData);
   if (data == kCustomColourItem) {
     RECT text = swatch;
-    text.left += 4;
+    text.left += scaleToDpi(4, dpi_);
     DrawTextW(dc, L"Custom...", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     return true;
   }
@@ -423,7 +434,7 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   const wchar_t* name = L"Custom";
   for (const NamedColour& colour : kStandardColours)
     if (colour.colour == static_cast<COLORREF>(data)) name = colour.name;
-  RECT text{swatch.right + 6, box.top, box.right, box.bottom};
+  RECT text{swatch.right + scaleToDpi(6, dpi_), box.top, box.right, box.bottom};
   DrawTextW(dc, name, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
   return true;
 }
@@ -447,11 +458,21 @@ void ComponentView::paintPictures(HWND surface, HDC dc) {
     const std::wstring name = pictureName(c.state.picture);
     if (name.empty()) continue;
     const Rect at = placeOnParent(c);
-    const RECT target{at.left, at.top, at.right(), at.bottom()};
+    const Rect& bounds = c.state.bounds;
+    const bool stretch = c.options & kStretch;
+    // Stretched over the bounds, or at its own size (cut to the bounds) scaled to the DPI by
+    // its edges, as the bounds are.
+    const auto shown = [&](int width, int height) {
+      if (stretch) return at;
+      return Rect{at.left, at.top, scaleToDpi(bounds.left + width, dpi_) - scaleToDpi(bounds.left, dpi_),
+                  scaleToDpi(bounds.top + height, dpi_) - scaleToDpi(bounds.top, dpi_)};
+    };
+    setScalingMode(dc, dpi_);
     if (const Bitmap* made = pictures_ ? pictures_(name) : nullptr) {
-      const bool stretch = c.options & kStretch;
-      drawBitmap(dc, *made, target, 0, 0, stretch ? made->width() : std::min(made->width(), c.state.bounds.width),
-                 stretch ? made->height() : std::min(made->height(), c.state.bounds.height));
+      const int w = stretch ? made->width() : std::min(made->width(), bounds.width);
+      const int h = stretch ? made->height() : std::min(made->height(), bounds.height);
+      const Rect target = shown(w, h);
+      drawBitmap(dc, *made, RECT{target.left, target.top, target.right(), target.bottom()}, 0, 0, w, h);
       continue;
     }
     HBITMAP bitmap = resourceBitmap(name);
@@ -460,13 +481,10 @@ void ComponentView::paintPictures(HWND surface, HDC dc) {
     GetObjectW(bitmap, sizeof info, &info);
     MemoryDc memory(dc);
     SelectedObject chosen(memory, bitmap);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    if (c.options & kStretch) {
-      StretchBlt(dc, target.left, target.top, at.width, at.height, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    } else {
-      const int w = std::min<int>(info.bmWidth, c.state.bounds.width), h = std::min<int>(info.bmHeight, c.state.bounds.height);
-      StretchBlt(dc, target.left, target.top, scaleToDpi(w, dpi_), scaleToDpi(h, dpi_), memory, 0, 0, w, h, SRCCOPY);
-    }
+    const int w = stretch ? info.bmWidth : std::min<int>(info.bmWidth, bounds.width);
+    const int h = stretch ? info.bmHeight : std::min<int>(info.bmHeight, bounds.height);
+    const Rect target = shown(w, h);
+    StretchBlt(dc, target.left, target.top, target.width, target.height, memory, 0, 0, w, h, SRCCOPY);
   }
 }
 

@@ -103,7 +103,8 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
       break;
     case ComponentKind::ListView:
       made.className = WC_LISTVIEWW;
-      made.style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | kStop;
+      // The view owns the pictures' lists (one per resource and resolution), not the list.
+      made.style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | kStop;
       made.exStyle = WS_EX_CLIENTEDGE;
       made.text.clear();
       break;

@@ -19,6 +19,10 @@ struct ControlClass {
   bool dropsDown = false;  // a list: its window includes the dropped-down part
 };
 
+// Owner-drawn lists: the height of the selection field and of a dropped-down item, at 96 DPI.
+inline constexpr int kListFieldHeight = 18;
+inline int listItemHeight(const Component& list) { return list.itemHeight > 0 ? list.itemHeight : kListFieldHeight; }
+
 // The class and styles of component `index` of `table`. Tab stops go to every control a user
 // works; of a run of radio buttons only the first starts a group, so arrows move within it.
 ControlClass controlClassOf(const Component& component, const ComponentTable& table, std::size_t index);

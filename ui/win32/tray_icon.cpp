@@ -28,6 +28,11 @@ void TrayIcon::modify(HICON icon) {
   Shell_NotifyIconW(NIM_MODIFY, &data_);
 }
 
+void TrayIcon::addAgain() {
+  if (!added_) return;
+  Shell_NotifyIconW(NIM_ADD, &data_);
+}
+
 void TrayIcon::remove() {
   if (!added_) return;
   Shell_NotifyIconW(NIM_DELETE, &data_);

@@ -1,6 +1,6 @@
-// The clock's notification-area icon: added once with the program icon and at once switched to
-// the clock's own picture, modified when the clock is hidden or shown, deleted with the window.
-// The shell is not asked again after it restarts.
+// The clock's notification-area icon: added with the program icon and at once switched to the
+// clock's own picture, modified when the clock is hidden or shown, deleted with the window. When
+// the shell restarts (its task bar made anew), the icon is added again as it stood.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
@@ -21,6 +21,8 @@ class TrayIcon {
   // examined: without a notification area the clock works all the same.
   void add(HWND owner, const TrayIconRecord& record, HICON icon);
   void modify(HICON icon);
+  // The shell has restarted and forgotten the icon: added again with the picture it showed.
+  void addAgain();
   void remove();
 
  private:
