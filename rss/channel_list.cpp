@@ -70,7 +70,7 @@ void RssChannelList::tell(std::wstring text) {
   MessageBoxRequest request;
   request.caption = std::wstring(kApplicationTitle);
   request.text = std::move(text);
-  request.owner = s_.messageBoxOwner;
+  request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
   s_.messageBoxes.show(request);
 }
 

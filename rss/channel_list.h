@@ -45,7 +45,8 @@ struct ChannelListServices {
   Registry& registry;
   const AnsiCodePage& codePage;
   MessageBoxService& messageBoxes;
-  std::uintptr_t messageBoxOwner = 0;  // native owner of the boxes (the control panel), 0 for none
+  // The native window that owns the boxes (the control panel, once it is made); none when null.
+  const std::uintptr_t* messageBoxOwner = nullptr;
 };
 
 class RssChannelList {
