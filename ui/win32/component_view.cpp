@@ -163,6 +163,7 @@ void ComponentView::createControl(std::size_t index) {
                               isContainer(c.kind) ? this : nullptr);
   if (!hwnd) return;
   controls_[index].hwnd = hwnd;
+  controls_[index].dropsDown = made.dropsDown;
   byHwnd_[hwnd] = index;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
   setUpControl(hwnd, c, table_);
