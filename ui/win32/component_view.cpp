@@ -127,6 +127,47 @@ Rect ComponentView::placeOnParent(const Component& component) const {
   return at;
 }
 
+// A component on a scrolled area has a control on screen only while it lies within the area's
+// width: a long strip of labels then costs only the few in sight at each scroll step, and no
+// control is ever placed beyond the 16-bit reach of window coordinates.
+const Component* ComponentView::scrolledAreaOf(const Component& component) const {
+  if (component.parent.empty() || !table_.contains(component.parent)) return nullptr;
+  const Component& parent = table_.component(component.parent);
+  return parent.kind == ComponentKind::ScrollBox ? &parent : nullptr;
+}
+
+bool ComponentView::withinScrolledArea(const Component& component, const Rect& placed) const {
+  const Component* area = scrolledAreaOf(component);
+  return !area || (placed.right() > 0 && placed.left < scaleToDpi(area->state.bounds, dpi_).width);
+}
+
+void ComponentView::showControl(std::size_t index, bool shown) {
+  Control& control = controls_[index];
+  if (control.shown == shown) return;
+  ShowWindow(control.hwnd, shown ? SW_SHOWNA : SW_HIDE);
+  control.shown = shown;
+}
+
+// A scrolled area's position or size changed: its components in sight move to their places, in
+// one batch; those that went out of sight are hidden, and the others are not touched.
+void ComponentView::placeScrolledComponents(const Component& area) {
+  const auto& all = table_.all();
+  HDWP batch = BeginDeferWindowPos(8);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const Component& c = all[i];
+    Control& control = controls_[i];
+    if (c.parent != area.name || !control.hwnd) continue;
+    const Rect at = placeOnParent(c);
+    const bool shown = c.state.visible && withinScrolledArea(c, at);
+    if (!shown && !control.shown) continue;
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (batch) batch = DeferWindowPos(batch, control.hwnd, nullptr, at.left, at.top, at.width, at.height, flags);
+    if (!batch) SetWindowPos(control.hwnd, nullptr, at.left, at.top, at.width, at.height, flags);
+    control.shown = shown;
+  }
+  if (batch) EndDeferWindowPos(batch);
+}
+
 void ComponentView::create() {
   dpi_ = windowDpi(window_);
   table_.showNow = [this] {
@@ -243,8 +284,12 @@ void ComponentView::apply(std::size_t index, bool force) {
   } else if (HWND hwnd = controls_[index].hwnd) {
     Control& control = controls_[index];
     const ComponentState& s = c.state;
-    if (!before || before->bounds != s.bounds) {
-      const Rect at = placeOnParent(c);
+    const Rect placed = placeOnParent(c);
+    const bool shown = s.visible && withinScrolledArea(c, placed);
+    const bool moved = !before || before->bounds != s.bounds;
+    // On a scrolled area a control is placed when it comes into sight, not before.
+    if (scrolledAreaOf(c) ? shown && (moved || !control.shown) : moved) {
+      const Rect& at = placed;
       int height = at.height;
       if (control.dropsDown) height = std::max(height, scaleToDpi(kDropDownHeight, dpi_));
       SetWindowPos(hwnd, nullptr, at.left, at.top, at.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -327,15 +372,13 @@ void ComponentView::apply(std::size_t index, bool force) {
           SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
         break;
       case ComponentKind::ScrollBox:
-        // The components on it move with the scroll position; the system moves them in one go.
-        if (before && before->position != s.position)
-          ScrollWindowEx(hwnd, scaleToDpi(before->position, dpi_) - scaleToDpi(s.position, dpi_), 0, nullptr,
-                         nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+        // The components on it move with the scroll position.
+        if (before && (before->position != s.position || before->bounds != s.bounds)) placeScrolledComponents(c);
         if (before && before->background != s.background) InvalidateRect(hwnd, nullptr, TRUE);
         break;
       default: break;
     }
-    if (!before || before->visible != s.visible) ShowWindow(hwnd, s.visible ? SW_SHOWNA : SW_HIDE);
+    showControl(index, shown);
   }
   applied_[index] = std::make_unique<ComponentState>(c.state);
 }

@@ -116,6 +116,8 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
     case ComponentKind::ScrollBox:
       made.className = kSheetClass;
       made.exStyle = WS_EX_CONTROLPARENT;
+      // A scrolled area's background never paints over the labels moving on it.
+      if (c.kind == ComponentKind::ScrollBox) made.style = WS_CLIPCHILDREN;
       made.text = c.kind == ComponentKind::Page ? c.state.text : std::wstring();
       break;
     default: break;
