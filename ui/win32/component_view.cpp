@@ -456,6 +456,7 @@ void ComponentView::applyList(Control& control, const Component& c, const Compon
     case ComponentKind::PictureList:
       if (!before || before->selected != s.selected)
         SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
+      if ((c.options & kPrompt) && before && before->text != s.text) InvalidateRect(hwnd, nullptr, TRUE);
       break;
     case ComponentKind::EditableComboBox:
     case ComponentKind::FontList:
