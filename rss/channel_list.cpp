@@ -64,6 +64,7 @@ void RssChannelList::showNoChoice() {
   ComponentState& selector = s_.panel[kSelector];
   selector.selected = -1;
   selector.text = std::wstring(kChannelSelectorPrompt);
+  if (s_.storedChoice) *s_.storedChoice = -1;
 }
 
 void RssChannelList::tell(std::wstring text) {

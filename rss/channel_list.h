@@ -47,6 +47,9 @@ struct ChannelListServices {
   MessageBoxService& messageBoxes;
   // The native window that owns the boxes (the control panel, once it is made); none when null.
   const std::uintptr_t* messageBoxOwner = nullptr;
+  // Where the selector's choice is kept for the settings save (`cor_ch`); the list sets it when
+  // it chooses for the user (no channel after a removal). None when null.
+  int* storedChoice = nullptr;
 };
 
 class RssChannelList {
