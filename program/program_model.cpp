@@ -45,7 +45,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
 
   // The RSS channels on the panel's "RSS Reader" page.
   channels_ = std::make_unique<RssChannelList>(
-      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, &panel_->nativeWindow});
+      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, &panel_->nativeWindow, &settings_.cor_ch});
 
   // The other windows take the clock background as it was chosen, before the face keeps it;
   // the face's handlers come after the panel's own and the overlays'.
