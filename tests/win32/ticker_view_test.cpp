@@ -73,6 +73,16 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
   EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
   EXPECT_TRUE(IsWindowVisible(window.hwnd()));
 
+  // A new clock background reaches the window's own face too: the row between the top stripe and
+  // the strip shows it.
+  settings.col_bg = 0x00804020;
+  ticker.backgroundColourChanged();
+  view.sync();
+  UpdateWindow(window.hwnd());
+  HDC dc = GetDC(window.hwnd());
+  EXPECT_EQ(GetPixel(dc, 100, 9), COLORREF{0x00804020});
+  ReleaseDC(window.hwnd(), dc);
+
   HWND strip = view.control(L"ScrollBox1");
   // Each label in sight lies at its place on the strip less how far the strip has scrolled; the
   // others are not on screen at all (far ones lie beyond what window coordinates can reach).

@@ -386,6 +386,7 @@ void ComponentView::apply(std::size_t index, bool force) {
 void ComponentView::applyWindow(const Component& window, const ComponentState* before) {
   const ComponentState& s = window.state;
   if (!before || before->text != s.text) SetWindowTextW(window_, s.text.c_str());
+  if (before && before->background != s.background) InvalidateRect(window_, nullptr, TRUE);
   if (!before || before->bounds.width != s.bounds.width || before->bounds.height != s.bounds.height ||
       ((before->bounds.left != s.bounds.left || before->bounds.top != s.bounds.top) && !(window.options & kCentred))) {
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));

@@ -108,6 +108,16 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       result = 0;
       return true;
     }
+    case WM_ERASEBKGND: {
+      // The window's background colour as the model has it now, not as it was made.
+      const std::optional<Colour> background = table_.window().state.background;
+      if (!background) return false;
+      RECT area{};
+      GetClientRect(window_, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area, brushFor(*background));
+      result = 1;
+      return true;
+    }
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
