@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "app/settings.h"
@@ -86,7 +87,7 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
   HWND strip = view.control(L"ScrollBox1");
   // Each label in sight lies at its place on the strip less how far the strip has scrolled; the
   // others are not on screen at all (far ones lie beyond what window coordinates can reach).
-  int seen = 0;
+  std::set<int> seen;
   const auto expectPlaced = [&](int tick) {
     const int scrolled = ticker.scrollPosition();
     for (int i = 0; i < 99; ++i) {
@@ -97,7 +98,7 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
         ASSERT_FALSE(IsWindowVisible(control)) << "headline " << i << " after tick " << tick;
         continue;
       }
-      ++seen;
+      seen.insert(i);
       ASSERT_TRUE(IsWindowVisible(control)) << "headline " << i << " after tick " << tick;
       RECT shown{};
       GetWindowRect(control, &shown);
@@ -105,12 +106,12 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
       ASSERT_EQ(shown.left, left) << "headline " << i << " after tick " << tick;
       ASSERT_EQ(shown.right - shown.left, label.bounds.width) << i;
       ASSERT_EQ(shown.top, 5) << "5 below the strip's top";
+      wchar_t caption[128]{};
+      GetWindowTextW(control, caption, 128);
+      ASSERT_EQ(caption, label.text) << i;
     }
   };
   expectPlaced(0);
-  wchar_t caption[128]{};
-  GetWindowTextW(view.control(headlineName(98)), caption, 128);
-  EXPECT_STREQ(caption, L"    98. A headline of a usual length, number 98     ");
 
   // Ticks of the largest step, each shown before the next, as the window's timer runs them.
   panel[L"ScrollBar5"].position = 60;
@@ -130,7 +131,8 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
   std::printf("[ measured ] 99 headlines: laid out in %.1f ms, shown by the view in %.1f ms; %d ticks of "
               "60 px: %.2f ms on average, %.1f ms at most (model, view and painting)\n",
               modelMs, viewMs, ticks, allTicks / ticks, longestTick);
-  EXPECT_GT(seen, 99) << "every headline was seen on its way";
+  EXPECT_GT(seen.size(), 60u) << "headlines all along the strip were seen on their way";
+  EXPECT_TRUE(seen.count(98));
   EXPECT_FALSE(ticker.Timer1().enabled()) << "the scroll came to its end";
   EXPECT_FALSE(IsWindowVisible(window.hwnd()));
 }

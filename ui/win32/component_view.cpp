@@ -128,8 +128,9 @@ Rect ComponentView::placeOnParent(const Component& component) const {
 }
 
 // A component on a scrolled area has a control on screen only while it lies within the area's
-// width: a long strip of labels then costs only the few in sight at each scroll step, and no
-// control is ever placed beyond the 16-bit reach of window coordinates.
+// width, and its control is brought up to date only then: a long strip of labels costs only the
+// few in sight, at a read as at each scroll step, and no control is ever placed beyond the
+// 16-bit reach of window coordinates.
 const Component* ComponentView::scrolledAreaOf(const Component& component) const {
   if (component.parent.empty() || !table_.contains(component.parent)) return nullptr;
   const Component& parent = table_.component(component.parent);
@@ -149,7 +150,8 @@ void ComponentView::showControl(std::size_t index, bool shown) {
 }
 
 // A scrolled area's position or size changed: its components in sight move to their places, in
-// one batch; those that went out of sight are hidden, and the others are not touched.
+// one batch; those that went out of sight are hidden, those that came into sight are brought up
+// to date, and the others are not touched.
 void ComponentView::placeScrolledComponents(const Component& area) {
   const auto& all = table_.all();
   HDWP batch = BeginDeferWindowPos(8);
@@ -160,6 +162,10 @@ void ComponentView::placeScrolledComponents(const Component& area) {
     const Rect at = placeOnParent(c);
     const bool shown = c.state.visible && withinScrolledArea(c, at);
     if (!shown && !control.shown) continue;
+    if (shown && !control.shown && !(applied_[i] && *applied_[i] == c.state)) {
+      apply(i, !applied_[i]);  // placed and shown there
+      continue;
+    }
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
     if (batch) batch = DeferWindowPos(batch, control.hwnd, nullptr, at.left, at.top, at.width, at.height, flags);
     if (!batch) SetWindowPos(control.hwnd, nullptr, at.left, at.top, at.width, at.height, flags);
@@ -286,6 +292,8 @@ void ComponentView::apply(std::size_t index, bool force) {
     const ComponentState& s = c.state;
     const Rect placed = placeOnParent(c);
     const bool shown = s.visible && withinScrolledArea(c, placed);
+    // Out of sight it waits: the state it is given is applied when it comes into sight.
+    if (scrolledAreaOf(c) && !shown && !control.shown) return;
     const bool moved = !before || before->bounds != s.bounds;
     // On a scrolled area a control is placed when it comes into sight, not before.
     if (scrolledAreaOf(c) ? shown && (moved || !control.shown) : moved) {
