@@ -113,6 +113,21 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
   };
   expectPlaced(0);
 
+  // The pointer over a headline in sight pauses the scroll and shows the hand at once, without
+  // waiting for the pointer to move again; leaving it goes on.
+  const auto expectHoverToPause = [&] {
+    int over = 0;
+    while (!IsWindowVisible(view.control(headlineName(over)))) ++over;
+    HWND label = view.control(headlineName(over));
+    SendMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_FALSE(ticker.Timer1().enabled());
+    EXPECT_TRUE(ticker.components()[headlineName(over)].font->underline);
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    SendMessageW(label, WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(ticker.Timer1().enabled());
+    EXPECT_FALSE(ticker.components()[headlineName(over)].font->underline);
+  };
+
   // Ticks of the largest step, each shown before the next, as the window's timer runs them.
   panel[L"ScrollBar5"].position = 60;
   double longestTick = 0, allTicks = 0;
@@ -127,6 +142,7 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
     longestTick = std::max(longestTick, ms);
     allTicks += ms;
     if (ticks % 10 == 0) expectPlaced(ticks);
+    if (ticks == 30) expectHoverToPause();
   }
   std::printf("[ measured ] 99 headlines: laid out in %.1f ms, shown by the view in %.1f ms; %d ticks of "
               "60 px: %.2f ms on average, %.1f ms at most (model, view and painting)\n",

@@ -387,6 +387,11 @@ void ComponentView::apply(std::size_t index, bool force) {
       default: break;
     }
     showControl(index, shown);
+    // A new pointer shape shows at once under a pointer that keeps still.
+    if (before && before->pointer != s.pointer && hovered_ == c.name)
+      SetCursor(LoadCursorW(nullptr, s.pointer == PointerShape::Hand   ? IDC_HAND
+                                     : s.pointer == PointerShape::Drag ? IDC_SIZEALL
+                                                                       : IDC_ARROW));
   }
   applied_[index] = std::make_unique<ComponentState>(c.state);
 }
