@@ -38,8 +38,12 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 file(GLOB TIKORA_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(TIKORA_WIN32_TEST_SOURCES)
+  # The in-memory fakes, for tests that run the real windows on a simulated clock.
+  file(GLOB TIKORA_FAKE_SOURCES CONFIGURE_DEPENDS platform/fake/*.cpp)
+  add_library(tikora_platform_fake STATIC ${TIKORA_FAKE_SOURCES})
+  target_link_libraries(tikora_platform_fake PUBLIC tikora_platform)
   add_executable(win32_tests ${TIKORA_WIN32_TEST_SOURCES})
-  target_link_libraries(win32_tests PRIVATE tikora_ui_win32 gtest gmock gtest_main)
+  target_link_libraries(win32_tests PRIVATE tikora_ui_win32 tikora_platform_fake gtest gmock gtest_main)
   target_compile_definitions(win32_tests PRIVATE TIKORA_EXE_NAME=L"tikora.exe"
     TIKORA_FEEDS_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data/feeds")
   # The fetch tests serve their feeds from a loopback server of their own.
@@ -64,3 +68,9 @@ if(TIKORA_DRIVER_SOURCES)
   target_link_options(tikodrv PRIVATE -municode)
   set_target_properties(tikodrv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
+
+# The floor the clock's cost at rest is measured against (scripts/bench-rest).
+add_executable(tikora_floor WIN32 tools/floor/floor.cpp)
+target_link_options(tikora_floor PRIVATE -municode)
+target_link_libraries(tikora_floor PRIVATE user32 gdi32)
+set_target_properties(tikora_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -60,6 +60,9 @@ enum class ComponentKind {
                      // less `position` (0 to `maximum`) across; no scroll bar shows
   Layer,             // a picture or text the window composes itself (the clock face's layers)
   MenuItem,          // an item of the window's popup menu: text, image, isDefault; "-" separates
+  WebBrowser,        // an embedded web page: text is its address, loaded again each time
+                     // `position` grows; items are "property=value" settings of the page body's
+                     // style, made each time a page has loaded
 };
 
 // Creation options: what a component is made as, never changed afterwards.
@@ -122,7 +125,7 @@ struct ComponentState {
   std::vector<ListRow> rows;         // list views
   PointerShape pointer = PointerShape::Arrow;
   int image = -1;                    // menu items: the image list's picture
-  bool isDefault = false;            // menu items: shown bold
+  bool isDefault = false;            // menu items: shown bold; buttons: the one Enter presses
   int textLimit = 0;                 // edits: the most characters they take; 0 for the system's
   // Windows only.
   bool onTop = false;                // stays above other windows
@@ -169,6 +172,12 @@ enum class ComponentEvent {
   MouseMove,
   MouseLeave,
   Close,       // the window's close box (the Window component)
+  // Web browsers:
+  DocumentComplete,  // the page has loaded
+  NavigateError,     // the page could not be loaded; with a handler, the browser's own error
+                     // page is not shown
+  NewWindow,         // the page asks for a new window (a link with target "_blank"), for
+                     // input.address; with a handler, the browser opens no window itself
 };
 
 // Who set off an event: the user at a control, or the program itself (loading the settings
@@ -188,6 +197,7 @@ struct ComponentInput {
   std::optional<DateTime> value;
   std::optional<Point> point;  // mouse events: where, in the component's own coordinates
   MouseButton button = MouseButton::Left;
+  std::wstring address;        // web browser events: the address they concern (not kept)
 };
 
 struct EventContext {

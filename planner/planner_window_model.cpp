@@ -66,7 +66,7 @@ const std::array<Placement, 20> kLayout{{
     {L"Label8", ComponentKind::Label, kListGroup, L"Item Active Execution in Future Days",
      {32, 497, 0, 0}, kNoOptions, 0, kLaterDayItemColour},
     {kPlannerWindowName, ComponentKind::Window, L"", kPlannerWindowCaption,
-     {0, 0, kPlannerClientWidth, kPlannerClientHeight}},
+     {0, 0, kPlannerClientWidth, kPlannerClientHeight}, kCentred},
 }};
 
 const std::array<ListColumn, 6> kColumns{{
@@ -99,6 +99,18 @@ std::vector<Component> plannerComponents(const TextMetrics& metrics) {
   return components;
 }
 
+// A list cell holds one line: every line break (CR LF, or a CR or LF alone) shows as a blank.
+std::wstring oneLine(const std::wstring& text) {
+  std::wstring line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const wchar_t c = text[i];
+    if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
+    line.push_back(c == L'\r' || c == L'\n' ? L' ' : c);
+  }
+  return line;
+}
+
 }  // namespace
 
 Colour plannerRowColour(const PlannerRecord& record, const DateTime& now) {
@@ -112,8 +124,8 @@ ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& n
   row.cells = {std::to_wstring(number),
                shortDateText(record.date, names),
                longTimeText(record.time, names),
-               record.title,
-               record.description,
+               oneLine(record.title),
+               oneLine(record.description),
                record.sound ? L"Yes" : L"No"};
   row.textColour = plannerRowColour(record, now);
   return row;
@@ -126,6 +138,8 @@ PlannerWindowModel::PlannerWindowModel(PlannerWindowServices services)
   window.font = kWindowFont;
   table_[kList].columns.assign(kColumns.begin(), kColumns.end());
   table_[kDeleteButton].enabled = false;
+  // Enter adds the item being typed (a focused button takes Enter itself).
+  table_[kAddButton].isDefault = true;
   bindHandlers();
 }
 

@@ -40,7 +40,8 @@ inline constexpr Colour kLaterDayItemColour = 0xFF0000;   // blue
 // The colour of an item's row at `now`: grey once its date and time have passed, else red when
 // its date is today and blue for a later day.
 Colour plannerRowColour(const PlannerRecord& record, const DateTime& now);
-// Row of item `number` (1-based): number, short date, long time, title, description, "Yes"/"No".
+// Row of item `number` (1-based): number, short date, long time, title, description (its line
+// breaks shown as blanks), "Yes"/"No".
 ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& names,
                    const DateTime& now);
 

@@ -51,7 +51,8 @@ constexpr std::array<Placement, 10> kLayout{{
     {kClosePicture, ComponentKind::Picture, kClosePictureBounds, kStretch, PointerShape::Hand},
     {kCloseLabel, ComponentKind::Label, {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
      kOverPrevious | kTransparent, PointerShape::Hand},
-    {kReminderWindowName, ComponentKind::Window, {0, 0, kReminderClientWidth, kReminderClientHeight}},
+    {kReminderWindowName, ComponentKind::Window, {0, 0, kReminderClientWidth, kReminderClientHeight},
+     kBorderless | kCentred},
 }};
 
 std::vector<Component> popupComponents() {

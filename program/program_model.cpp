@@ -66,6 +66,9 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
   setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };
   setup.duties.showDigitalTime = [&overlays](const std::wstring& text) { overlays.showDigitalTime(text); };
+  setup.duties.scheduledRssReading = [this] {
+    if (scheduled_) scheduled_->tick();
+  };
   setup.duties.setClockOnTop = [this](bool onTop) { clockWindow_.setStayOnTop(onTop); };
   setup.duties.remindPlannerItems = [this](const TickSample& sample) {
     if (planner_ && reminder_) remindPlannerItems(*planner_, *reminder_, sample);
@@ -148,16 +151,31 @@ ReminderPopupModel& ProgramModel::createReminderPopup() {
 TickerWindowModel& ProgramModel::createTicker() {
   ComponentTable& panel = panel_->components();
   TickerHooks hooks;
-  hooks.pageViewShowing = [] { return false; };
+  hooks.openItemPage = [this](int item) {
+    if (pageView_) pageView_->openPage(item);
+  };
+  hooks.pageViewShowing = [this] { return pageView_ && pageView_->showing(); };
   ticker_ = std::make_unique<TickerWindowModel>(
       TickerServices{panel, settings_, s_.shell, s_.metrics, s_.sleeper}, std::move(hooks));
   ticker_->FormCreate(store_, *channels_);
   reader_ = std::make_unique<FeedReader>(FeedReaderServices{
       panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_, [this] { return channels_->selectedAddress(); },
       &panel_->nativeWindow});
+  scheduled_ = std::make_unique<ScheduledReading>(settings_, *reader_);
   panel_->showSettings();
   stripeRecoloured();
   return *ticker_;
+}
+
+PageViewModel& ProgramModel::createPageView() {
+  PageViewHooks hooks;
+  hooks.closed = [this] {
+    if (ticker_) ticker_->pageViewClosed();
+  };
+  pageView_ = std::make_unique<PageViewModel>(PageViewServices{settings_, *ticker_, *reader_, s_.shell, s_.files},
+                                              std::move(hooks));
+  stripeRecoloured();
+  return *pageView_;
 }
 
 TodaysDateWindowModel& ProgramModel::createTodaysDate() {
@@ -176,6 +194,7 @@ void ProgramModel::stripeRecoloured() {
   const std::wstring named = std::wstring(kDecorativeStripePicture) + L"#" + std::to_wstring(++stripeRevision_);
   for (ComponentTable* table : {reminder_ ? &reminder_->components() : nullptr,
                                 ticker_ ? &ticker_->components() : nullptr,
+                                pageView_ ? &pageView_->components() : nullptr,
                                 todaysDate_ ? &todaysDate_->components() : nullptr}) {
     if (!table) continue;
     for (Component& c : table->all()) {

@@ -29,10 +29,13 @@
 #include "planner/reminder_popup_model.h"
 #include "platform/code_page.h"
 #include "platform/feed_source.h"
+#include "platform/files.h"
 #include "platform/sleeper.h"
 #include "platform/xml_document.h"
 #include "rss/channel_list.h"
 #include "rss/feed_reader.h"
+#include "rss/page_view_model.h"
+#include "rss/scheduled_reading.h"
 #include "rss/ticker_window_model.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
@@ -61,6 +64,7 @@ struct ProgramServices {
   FeedSource& feeds;
   XmlDocument& document;
   Sleeper& sleeper;
+  Files& files;
   // The running program's full file name, as "Start with System" stores it.
   std::wstring programPath;
 };
@@ -104,10 +108,14 @@ class ProgramModel {
   ReminderPopupModel& createReminderPopup();
   // The ticker reads its settings into the control panel's controls when it is made.
   TickerWindowModel& createTicker();
+  // The page view opens on a headline's click and stops the ticker while it shows.
+  PageViewModel& createPageView();
   TodaysDateWindowModel& createTodaysDate();
   PlannerWindowModel* planner() { return planner_.get(); }
   ReminderPopupModel* reminder() { return reminder_.get(); }
   TickerWindowModel* ticker() { return ticker_.get(); }
+  PageViewModel* pageView() { return pageView_.get(); }
+  ScheduledReading* scheduledReading() { return scheduled_.get(); }
   TodaysDateWindowModel* todaysDate() { return todaysDate_.get(); }
   RssChannelList* channels() { return channels_.get(); }
   FeedReader* reader() { return reader_.get(); }
@@ -141,6 +149,8 @@ class ProgramModel {
   std::unique_ptr<ReminderPopupModel> reminder_;
   std::unique_ptr<TickerWindowModel> ticker_;
   std::unique_ptr<FeedReader> reader_;
+  std::unique_ptr<ScheduledReading> scheduled_;
+  std::unique_ptr<PageViewModel> pageView_;
   std::unique_ptr<TodaysDateWindowModel> todaysDate_;
   int stripeRevision_ = 0;
 

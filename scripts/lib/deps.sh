@@ -9,6 +9,7 @@ TIKORA_PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils imagemagick
   flite fonts-wine fonts-liberation
   python3 python3-pil python3-numpy python3-pytest
+  chromium-headless-shell
 )
 
 tikora_install_packages() {

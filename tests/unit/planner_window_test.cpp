@@ -38,6 +38,8 @@ TEST_F(PlannerWindowTest, EveryControlInsideItsGroupApartFromTheOthersWithItsCap
       EXPECT_GE(b.width, metrics.measure(c.state.text, *table[L"TForm3"].font).width + room) << c.name;
     }
   }
+  EXPECT_EQ(table.window().options, std::uint32_t{kCentred});
+  EXPECT_TRUE(table[L"Button1"].isDefault) << "Enter adds";
   EXPECT_EQ(table[L"DateTimePicker2"].text, L"HH:mm");
   EXPECT_EQ(table[L"Edit1"].textLimit, 96);
   EXPECT_EQ(table[L"Memo1"].textLimit, 255);
@@ -66,7 +68,7 @@ TEST_F(PlannerWindowTest, OpenAddSelectDeleteAndClose) {
   raise(L"CheckBox1", ComponentEvent::Click, ticked(true));
   raise(L"Button1", ComponentEvent::Click);
   EXPECT_EQ(at(L"ListView1").rows, (std::vector<ListRow>{{{L"1", L"3/14/2024", L"2:45:00 PM", L"Dentist",
-                                                           L"Bring the card\r\nCall first", L"Yes"},
+                                                           L"Bring the card Call first", L"Yes"},
                                                           kTodayItemColour}}));
   PlannerRecord dentist = item(L"Dentist", 14, 14, 45, true, L"Bring the card\r\nCall first");
   dentist.date = opened;
@@ -84,7 +86,7 @@ TEST_F(PlannerWindowTest, OpenAddSelectDeleteAndClose) {
   raise(L"ListView1", ComponentEvent::Change, rowSelected(0));
   raise(L"Button2", ComponentEvent::Click);
   EXPECT_EQ(at(L"ListView1").rows, (std::vector<ListRow>{{{L"1", L"3/15/2024", L"2:45:00 PM", L"Dentist",
-                                                           L"Bring the card\r\nCall first", L"No"},
+                                                           L"Bring the card Call first", L"No"},
                                                           kLaterDayItemColour}}));
   EXPECT_FALSE(at(L"Button2").enabled);
   EXPECT_EQ(reloaded(), planner.items().records());

@@ -27,6 +27,7 @@ TEST_F(ReminderPopupTest, PartsWhereTheyBelongInTheClockColours) {
     EXPECT_EQ(table[name].bounds, bounds) << name;
     EXPECT_EQ(table[name].pointer, pointer) << name;
   }
+  EXPECT_EQ(table.window().options, std::uint32_t{kBorderless | kCentred});
   EXPECT_EQ(table[L"Image3"].picture, L"stripe");
   EXPECT_EQ(table.component(L"Image3").options, std::uint32_t{kStretch | kDragsWindow});
 

@@ -9,7 +9,8 @@ namespace tikora::driver {
 Json commandProcess(const Options& options) {
   DWORD pid = static_cast<DWORD>(options.requiredNumber(L"pid"));
   Json out = Json::object().set("pid", static_cast<unsigned>(pid));
-  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+  if (!process) process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
   if (!process) {
     // Gone, and nobody holds a handle to it any more: its exit code is lost.
     return out.set("exists", false).set("alive", false).set("exit_code", nullptr);
@@ -28,8 +29,12 @@ Json commandProcess(const Options& options) {
   DWORD length = MAX_PATH * 2;
   std::wstring imagePath;
   if (QueryFullProcessImageNameW(process, 0, image, &length)) imagePath.assign(image, length);
+  // GDI and USER objects the process holds; 0 where the system does not count them.
+  const unsigned gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
+  const unsigned userObjects = GetGuiResources(process, GR_USEROBJECTS);
   CloseHandle(process);
   out.set("exists", true).set("alive", alive).set("image", imagePath);
+  out.set("gdi_objects", gdiObjects).set("user_objects", userObjects);
   return out.set("exit_code", alive ? Json(nullptr) : Json(static_cast<unsigned>(code)));
 }
 

@@ -11,7 +11,6 @@
 #include "platform/win32/gdi_font.h"
 #include "ui/win32/clock_menu.h"
 #include "ui/win32/model_window.h"
-#include "ui/win32/plain_window.h"
 #include "ui/win32/ui_ids.h"
 
 namespace tikora {

@@ -9,6 +9,7 @@
 
 #include "platform/win32/gdi_font.h"
 #include "ui/win32/component_view_parts.h"
+#include "ui/win32/web_browser_host.h"
 
 namespace tikora {
 namespace {
@@ -199,6 +200,7 @@ void ComponentView::create() {
 void ComponentView::createControl(std::size_t index) {
   const Component& c = table_.all()[index];
   if (hasNoControl(c.kind)) return;
+  if (c.kind == ComponentKind::WebBrowser) return createBrowser(index);
   const ControlClass made = controlClassOf(c, table_, index);
   const Rect at = placeOnParent(c);
   int height = at.height;
@@ -312,7 +314,14 @@ void ComponentView::apply(std::size_t index, bool force) {
         InvalidateRect(GetParent(hwnd), &area, TRUE);
       }
     }
-    if (!before || before->enabled != s.enabled) EnableWindow(hwnd, s.enabled);
+    if (!before || before->enabled != s.enabled) {
+      // A control that goes disabled under the keyboard hands it on to the next one.
+      if (!s.enabled && GetFocus() == hwnd) {
+        HWND next = GetNextDlgTabItem(window_, hwnd, FALSE);
+        if (next && next != hwnd) SetFocus(next);
+      }
+      EnableWindow(hwnd, s.enabled);
+    }
     if (!before || before->textColour != s.textColour || before->background != s.background) {
       if (s.textColour && !control.unthemed &&
           (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
@@ -379,6 +388,9 @@ void ComponentView::apply(std::size_t index, bool force) {
         if (!before || before->selected != s.selected)
           SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
         break;
+      case ComponentKind::WebBrowser:
+        if (!before || before->text != s.text || before->position != s.position) navigateBrowser(index);
+        break;
       case ComponentKind::ScrollBox:
         // The components on it move with the scroll position.
         if (before && (before->position != s.position || before->bounds != s.bounds)) placeScrolledComponents(c);
@@ -399,7 +411,6 @@ void ComponentView::apply(std::size_t index, bool force) {
 void ComponentView::applyWindow(const Component& window, const ComponentState* before) {
   const ComponentState& s = window.state;
   if (!before || before->text != s.text) SetWindowTextW(window_, s.text.c_str());
-  if (before && before->background != s.background) InvalidateRect(window_, nullptr, TRUE);
   if (!before || before->bounds.width != s.bounds.width || before->bounds.height != s.bounds.height ||
       ((before->bounds.left != s.bounds.left || before->bounds.top != s.bounds.top) && !(window.options & kCentred))) {
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
@@ -420,6 +431,8 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
     }
     SetWindowPos(window_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top, flags);
   }
+  if (before && before->background != s.background)
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   if (!before || before->alpha != s.alpha) {
     LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
     if (s.alpha) {
@@ -443,7 +456,15 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
   }
   if (before && before->raised != s.raised && s.visible) {
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-    SetForegroundWindow(window_);
+    // Stay-on-top and at once back: above every other window even where the system refuses
+    // this program the foreground. A borderless window comes to the front without taking the
+    // keyboard from the window the user works in.
+    if (!s.onTop) {
+      constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+      SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, kZOrderOnly);
+      SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
+    }
+    if (!(window.options & kBorderless)) SetForegroundWindow(window_);
   }
 }
 
@@ -506,7 +527,14 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
     HIMAGELIST images = s.picture.empty() ? nullptr : imageListFor(s.picture);
     ListView_SetImageList(list, images, LVSIL_SMALL);
   }
-  if (!before || before->rows != s.rows) {
+  const auto sameTexts = [](const std::vector<ListRow>& a, const std::vector<ListRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ListRow& x, const ListRow& y) { return x.cells == y.cells && x.image == y.image; });
+  };
+  if (before && before->rows != s.rows && sameTexts(before->rows, s.rows)) {
+    // Only colours changed: the rows are drawn again where they are, the scroll position kept.
+    InvalidateRect(list, nullptr, FALSE);
+  } else if (!before || before->rows != s.rows) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list);
     for (std::size_t r = 0; r < s.rows.size(); ++r) {

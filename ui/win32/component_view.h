@@ -27,6 +27,8 @@
 
 namespace tikora {
 
+class WebBrowserHost;
+
 // A program-made picture by its name (the part of a component's `picture` before "#"); null
 // when the program has none of that name, and the view then loads the bitmap resource.
 using PictureSource = std::function<const Bitmap*(std::wstring_view name)>;
@@ -111,6 +113,10 @@ class ComponentView {
   static LRESULT CALLBACK sheetProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HIMAGELIST imageListFor(const std::wstring& resource);
 
+  // Web browsers: a host window with the system's control in it (component_view_browser.cpp).
+  void createBrowser(std::size_t index);
+  void navigateBrowser(std::size_t index);
+
   HINSTANCE instance_;
   HWND window_;
   ComponentTable& table_;
@@ -124,6 +130,7 @@ class ComponentView {
   std::map<std::pair<std::wstring, int>, GdiObject<HFONT>> fonts_;  // by description and DPI
   std::map<Colour, GdiObject<HBRUSH>> brushes_;
   std::map<std::wstring, HIMAGELIST> imageLists_;  // list views' pictures, by resource
+  std::map<std::size_t, std::unique_ptr<WebBrowserHost>> browsers_;  // by component index
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;
   COLORREF customColours_[16]{};

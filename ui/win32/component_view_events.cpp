@@ -109,7 +109,7 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       return true;
     }
     case WM_ERASEBKGND: {
-      // The window's background colour as the model has it now, not as it was made.
+      // The window in its own background colour, which may change while it lives.
       const std::optional<Colour> background = table_.window().state.background;
       if (!background) return false;
       RECT area{};
@@ -137,6 +137,23 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       if (!onSetCursor(reinterpret_cast<HWND>(wParam))) return false;
       result = TRUE;
       return true;
+    case DM_GETDEFID: {
+      // Enter (through IsDialogMessage) presses the focused button, else the default one.
+      const auto pressable = [this](HWND hwnd) {
+        const auto found = byHwnd_.find(hwnd);
+        return found != byHwnd_.end() && table_.all()[found->second].kind == ComponentKind::Button &&
+               IsWindowEnabled(hwnd) && IsWindowVisible(hwnd);
+      };
+      HWND pressed = GetFocus();
+      if (!pressable(pressed)) {
+        pressed = nullptr;
+        for (std::size_t i = 0; i < controls_.size() && !pressed; ++i)
+          if (table_.all()[i].state.isDefault && pressable(controls_[i].hwnd)) pressed = controls_[i].hwnd;
+      }
+      if (!pressed) return false;
+      result = MAKELRESULT(GetDlgCtrlID(pressed), DC_HASDEFID);
+      return true;
+    }
     case WM_CLOSE:
       if (!table_.hasHandler(table_.window().name, ComponentEvent::Close)) return false;
       raise(table_.window().name, ComponentEvent::Close);

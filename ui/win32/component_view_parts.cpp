@@ -40,7 +40,7 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
       break;
     case ComponentKind::Button:
       made.className = L"BUTTON";
-      made.style = BS_PUSHBUTTON | kStop;
+      made.style = (c.state.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | kStop;
       break;
     case ComponentKind::CheckBox:
       made.className = L"BUTTON";

@@ -3,6 +3,7 @@
 // code is always 0, and ending the program writes nothing.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "app/startup.h"
 #include "platform/win32/win32_clock.h"
@@ -22,7 +23,6 @@
 #include "program/program_model.h"
 #include "ui/win32/clock_window.h"
 #include "ui/win32/message_pump.h"
-#include "ui/win32/plain_window.h"
 #include "ui/win32/program_windows.h"
 #include "ui/win32/window_factory.h"
 
@@ -74,7 +74,22 @@ int runMessageLoop(ProgramWindows& windows) {
   return kExitCode;
 }
 
+// OLE for the page view's embedded browser, on the GUI thread for the program's life.
+class OleSession {
+ public:
+  OleSession() : ready_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ready_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool ready_;
+};
+
 int runProgram(HINSTANCE instance) {
+  const OleSession ole;
   // Tool-tips and the image list come from the common controls.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -112,7 +127,7 @@ int runProgram(HINSTANCE instance) {
   ShowingSleeper sleeper(showAll);
   ShowingFeedSource feeds(fetches, showAll);
   ProgramModel model(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, messageBoxes,
-                                     codePage, feeds, document, sleeper, shell.programPath()},
+                                     codePage, feeds, document, sleeper, files, shell.programPath()},
                      std::move(hooks));
   // Declared after the models and services they show, so the windows go before them.
   ProgramWindows windows(model);

@@ -41,6 +41,29 @@ LRESULT ModelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (view_->handle(message, wParam, lParam, result)) return result;
   }
   switch (message) {
+    case WM_COMMAND:
+      // Escape (through IsDialogMessage) closes the window as its close box does.
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_ACTIVATE:
+      // The keyboard goes back to the control that had it, or to the first a user works, as in
+      // a dialog box.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focused_ = focus && IsChild(hwnd(), focus) ? focus : nullptr;
+      } else if (!(table_.window().options & kBorderless)) {
+        HWND target = focused_;
+        if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+          target = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+        if (target) {
+          SetFocus(target);
+          return 0;
+        }
+      }
+      break;
     case WM_CLOSE: {
       // No close action of its own: the window only hides.
       ComponentState& form = table_.window().state;

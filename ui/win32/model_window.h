@@ -1,8 +1,8 @@
 // A window of the program made from its model: its class and caption from the model's Window
 // component, framed (caption bar, system menu, minimise box) or borderless, and every control
-// made and kept up to date by a ComponentView. Closing runs the model's Close handler; a window
-// whose model has none hides instead, since the program's windows are made once and only shown
-// and hidden until the program ends.
+// made and kept up to date by a ComponentView. Closing (the close box, or Escape where the window
+// takes dialog keys) runs the model's Close handler; a window whose model has none hides instead,
+// since the program's windows are made once and only shown and hidden until the program ends.
 #pragma once
 #include <windows.h>
 
@@ -32,6 +32,7 @@ class ModelWindow : public WindowBase<ModelWindow> {
   ComponentTable& table_;
   PictureSource pictures_;
   std::unique_ptr<ComponentView> view_;
+  HWND focused_ = nullptr;  // the control that had the keyboard when the window was left
 };
 
 }  // namespace tikora

@@ -3,7 +3,7 @@
 
 #include "ui/win32/clock_window.h"
 #include "ui/win32/model_window.h"
-#include "ui/win32/plain_window.h"
+#include "ui/win32/web_browser_host.h"
 
 namespace tikora {
 
@@ -22,12 +22,14 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::syncAll() {
   for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get(), reminderPopup.get(), rssTicker.get(),
-                              todaysDate.get()})
+                              rssPageView.get(), todaysDate.get()})
     if (window) window->view().sync();
   if (clock) clock->sync();
 }
 
 bool ProgramWindows::isDialogMessage(MSG& message) {
+  // The page view's browser takes its own keys first.
+  if (WebBrowserHost::translateAccelerator(message)) return true;
   for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get()}) {
     if (!window || !window->hwnd()) continue;
     if (message.hwnd != window->hwnd() && !IsChild(window->hwnd(), message.hwnd)) continue;

@@ -13,7 +13,6 @@ namespace tikora {
 
 class ClockWindow;
 class ModelWindow;
-class PlainWindow;
 
 struct ProgramWindows {
   explicit ProgramWindows(ProgramModel& model);
@@ -33,7 +32,7 @@ struct ProgramWindows {
   std::unique_ptr<ModelWindow> dailyPlanner;    // TForm3
   std::unique_ptr<ModelWindow> reminderPopup;   // TForm4
   std::unique_ptr<ModelWindow> rssTicker;       // TForm5
-  std::unique_ptr<PlainWindow> rssPageView;     // TForm6
+  std::unique_ptr<ModelWindow> rssPageView;     // TForm6
   std::unique_ptr<ModelWindow> todaysDate;      // TForm7
 };
 

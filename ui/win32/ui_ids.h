@@ -24,6 +24,11 @@ enum class ClockCommand : UINT {
   Exit1,
 };
 
+// The program's own window messages.
+enum class PrivateMessage : UINT {
+  BrowserEvent = WM_APP + 1,  // a web browser's host hands on its control's events, after they came
+};
+
 constexpr UINT_PTR toTimer(TimerId timer) { return static_cast<UINT_PTR>(timer); }
 constexpr UINT toCommand(ClockCommand command) { return static_cast<UINT>(command); }
 

@@ -6,18 +6,8 @@
 
 #include "ui/win32/clock_window.h"
 #include "ui/win32/model_window.h"
-#include "ui/win32/plain_window.h"
 
 namespace tikora {
-namespace {
-
-bool createPlain(std::unique_ptr<PlainWindow>& slot, const PlainWindowLayout& layout, HINSTANCE instance) {
-  slot = std::make_unique<PlainWindow>(layout);
-  return slot->create(instance);
-}
-
-}  // namespace
-
 bool Win32WindowFactory::createClockWindow() {
   windows_.clock = std::make_unique<ClockWindow>(instance_, windows_);
   return windows_.clock->create();
@@ -57,7 +47,7 @@ bool Win32WindowFactory::createWindow(ProgramWindow window) {
       made = createModelWindow(windows_.rssTicker, model.createTicker().components());
       break;
     case ProgramWindow::RssPageView:
-      made = createPlain(windows_.rssPageView, kRssPageViewWindow, instance_);
+      made = createModelWindow(windows_.rssPageView, model.createPageView().components());
       break;
     case ProgramWindow::TodaysDate:
       made = createModelWindow(windows_.todaysDate, model.createTodaysDate().components());

@@ -1,0 +1,126 @@
+// The RSS page view; see page_view_model.h.
+#include "rss/page_view_model.h"
+
+#include <utility>
+#include <vector>
+
+#include "app/clock_window_model.h"
+#include "rss/feed_page.h"
+#include "rss/html_sanitiser.h"
+
+namespace tikora {
+namespace {
+
+using E = ComponentEvent;
+
+constexpr std::wstring_view kTopStripe = L"Image1";
+constexpr std::wstring_view kBottomStripe = L"Image2";
+constexpr std::wstring_view kCloseButton = L"Image3";
+
+// The close button: "black_close" 7 x 7 one pixel below the top edge, half the window's width
+// less half its own in; under the mouse "red_close" stretched to 9 x 9 at the top edge.
+constexpr Rect kCloseBounds{kPageViewWidth / 2 - 3, 1, 7, 7};
+constexpr Rect kCloseHotBounds{kPageViewWidth / 2 - 3, 0, 9, 9};
+
+// Set on the page's body when it has loaded: no horizontal scroll bar, a vertical one only when
+// the page is longer than the view, no border around the page.
+const std::vector<std::wstring> kBodyStyle{L"overflowX=hidden", L"overflowY=auto", L"borderStyle=none"};
+
+Component picture(std::wstring_view name, Rect bounds, std::wstring_view resource, std::uint32_t options) {
+  Component made = makeComponent(std::wstring(name), ComponentKind::Picture, std::wstring(kPageViewWindowName));
+  made.options = options;
+  made.state.bounds = bounds;
+  made.state.picture = std::wstring(resource);
+  return made;
+}
+
+std::vector<Component> pageViewComponents(Colour background) {
+  std::vector<Component> components;
+  Component window = makeComponent(std::wstring(kPageViewWindowName), ComponentKind::Window);
+  window.options = kBorderless | kCentred;
+  window.state.bounds = {0, 0, kPageViewWidth, kPageViewHeight};
+  window.state.background = background;
+  window.state.visible = false;
+  components.push_back(std::move(window));
+
+  Component browser = makeComponent(std::wstring(kPageBrowserName), ComponentKind::WebBrowser,
+                                    std::wstring(kPageViewWindowName));
+  browser.state.bounds = {0, kPageViewStripeHeight, kPageViewWidth, kPageViewHeight - 2 * kPageViewStripeHeight};
+  browser.state.items = kBodyStyle;
+  components.push_back(std::move(browser));
+
+  for (const auto& [name, top] : {std::pair{kTopStripe, 0}, std::pair{kBottomStripe, kPageViewHeight - kPageViewStripeHeight}}) {
+    Component stripe = picture(name, {0, top, kPageViewWidth, kPageViewStripeHeight}, kDecorativeStripePicture,
+                               kStretch | kDragsWindow);
+    stripe.state.pointer = PointerShape::Drag;
+    components.push_back(std::move(stripe));
+  }
+  // Made after the top stripe, so it lies on it.
+  components.push_back(picture(kCloseButton, kCloseBounds, kBlackClosePicture, kStretch));
+  return components;
+}
+
+}  // namespace
+
+PageViewModel::PageViewModel(PageViewServices services, PageViewHooks hooks)
+    : s_(services), hooks_(std::move(hooks)), table_(pageViewComponents(services.settings.col_bg)) {
+  table_.on(kCloseButton, E::MouseMove, [this] { Image3MouseMove(); });
+  table_.on(kCloseButton, E::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kCloseButton, E::Click, [this] { close(); });
+  table_.on(kPageViewWindowName, E::Close, [this] { close(); });
+  table_.on(kPageBrowserName, E::NavigateError, [this] { WebBrowser1NavigateError(); });
+  table_.on(kPageBrowserName, E::NewWindow, [this](const EventContext& event) { WebBrowser1NewWindow(event); });
+}
+
+void PageViewModel::openPage(int index) {
+  if (index < 0 || index >= s_.reader.itemCount()) return;
+  const TRss_data& item = s_.reader.items()[static_cast<std::size_t>(index)];
+  const FontSpec font = s_.ticker.headlineFont();
+  const FeedPageStyle style{s_.settings.col_bg, s_.settings.col_fo, font.points, font.faceName};
+  ComponentState& window = table_[kPageViewWindowName];
+  window.text = item.title;
+  const Result<std::wstring> folder = s_.shell.internetCacheFolder();
+  if (!folder) return;
+  if (!s_.files.writeFile(feedPagePath(*folder), feedPageBytes(item, style)).ok()) return;
+
+  ComponentState& browser = table_[kPageBrowserName];
+  browser.text = feedPageAddress(*folder);
+  ++browser.position;  // the same address again is a new page all the same
+  // A page that could not be loaded hid the browser; the next page shows it again.
+  browser.visible = true;
+  window.background = s_.settings.col_bg;
+  window.visible = true;
+  ++window.raised;
+}
+
+void PageViewModel::close() {
+  ComponentState& window = table_[kPageViewWindowName];
+  const bool wasShowing = window.visible;
+  window.visible = false;
+  // The mouse leaves with the window: shown again, the button is black until it is pointed at.
+  Image3MouseLeave();
+  if (wasShowing && hooks_.closed) hooks_.closed();
+}
+
+void PageViewModel::Image3MouseMove() {
+  ComponentState& button = table_[kCloseButton];
+  button.picture = std::wstring(kRedClosePicture);
+  button.bounds = kCloseHotBounds;
+}
+
+void PageViewModel::Image3MouseLeave() {
+  ComponentState& button = table_[kCloseButton];
+  button.picture = std::wstring(kBlackClosePicture);
+  button.bounds = kCloseBounds;
+}
+
+void PageViewModel::WebBrowser1NavigateError() { table_[kPageBrowserName].visible = false; }
+
+void PageViewModel::WebBrowser1NewWindow(const EventContext& event) {
+  // Only a web address goes to the user's browser: a page cannot start other programs.
+  if (!event.input) return;
+  if (const auto address = allowedAddress(event.input->address, AddressUse::PageLink))
+    (void)s_.shell.openAddress(*address);
+}
+
+}  // namespace tikora

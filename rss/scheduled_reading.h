@@ -1,0 +1,51 @@
+// Scheduled reading: the selected channel read again every 15 minutes, 30 minutes, 1, 2 or 4
+// hours ("Play Selected RSS Channel Every"), as one duty of the second tick. One counter of
+// seconds serves every interval and is not reset by choosing another, so after 2000 seconds on
+// "1h", choosing "15min" reads at the next tick. With "OFF" chosen the counter stands still.
+//
+// The read is the "Read RSS Channel" button's own, and runs even while that button is disabled
+// (the ticker of an earlier read still on screen); its failures show as a manual read's do. A
+// read that falls due while another is still loading waits for that one to end and starts at
+// the first tick after it, rather than a second fetch behind the first.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "app/settings.h"
+#include "rss/feed_reader.h"
+
+namespace tikora {
+
+struct ReadingInterval {
+  std::wstring_view option;  // the radio button
+  bool Settings::*chosen;
+  int seconds;
+};
+inline constexpr std::array<ReadingInterval, 5> kReadingIntervals{{
+    {L"RadioButton28", &Settings::rs_hma, 900},
+    {L"RadioButton29", &Settings::rs_hmb, 1800},
+    {L"RadioButton30", &Settings::rs_hmc, 3600},
+    {L"RadioButton31", &Settings::rs_hmd, 7200},
+    {L"RadioButton32", &Settings::rs_hme, 14400},
+}};
+
+class ScheduledReading {
+ public:
+  // `settings` holds the chosen option as the control panel's radio buttons show it.
+  ScheduledReading(const Settings& settings, FeedReader& reader) : settings_(settings), reader_(reader) {}
+
+  // The second tick's duty.
+  void tick();
+  // The chosen interval in seconds; none for "OFF".
+  std::optional<int> interval() const;
+  std::int32_t counter() const { return counter_; }
+
+ private:
+  const Settings& settings_;
+  FeedReader& reader_;
+  std::int32_t counter_ = 0;
+};
+
+}  // namespace tikora

@@ -1,0 +1,135 @@
+// Scheduled reading: the reads at each interval, the one counter carried across options and
+// standing still on "OFF", a read while "Read RSS Channel" is disabled, failures shown as a
+// manual read's, and a read that falls due while another is loading.
+#include "rss/scheduled_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/shared/feed_cases.h"
+#include "tests/unit/rss_fixture.h"
+
+namespace tikora {
+namespace {
+
+constexpr wchar_t kFeed[] = L"https://feeds.example/scheduled";
+
+class ScheduledReadingTest : public testing::RssBench {
+ protected:
+  // The channel the reads get, chosen in the list.
+  void chooseFeed() {
+    feeds.serve(kFeed, testing::makeFeed(2));
+    addChannel(kFeed, L"Scheduled");
+    chooseChannel(0);
+  }
+  // Chooses an option by its settings value, as its radio button does.
+  void choose(std::wstring_view option) { ASSERT_TRUE(selectRadioButton(settings, option)); }
+  // Runs `count` second ticks; every fetch started is answered at once. Gives the ticks (from
+  // 1) at which a read started.
+  std::vector<int> run(int count) {
+    std::vector<int> reads;
+    for (int i = 1; i <= count; ++i) {
+      const std::size_t before = feeds.started().size();
+      scheduled.tick();
+      if (feeds.started().size() > before) {
+        reads.push_back(ticks_ + i);
+        feeds.finish();
+      }
+    }
+    ticks_ += count;
+    return reads;
+  }
+
+  ScheduledReading scheduled{settings, reader};
+
+ private:
+  int ticks_ = 0;
+};
+
+TEST_F(ScheduledReadingTest, EachOptionReadsEveryIntervalFromTheStart) {
+  chooseFeed();
+  struct Case {
+    const wchar_t* option;
+    std::vector<int> reads;  // within the first 4 hours and a second
+  };
+  const Case cases[] = {
+      {L"rs_hma", {900, 1800, 2700, 3600, 4500, 5400, 6300, 7200, 8100, 9000, 9900, 10800, 11700,
+                          12600, 13500, 14400}},
+      {L"rs_hmb", {1800, 3600, 5400, 7200, 9000, 10800, 12600, 14400}},
+      {L"rs_hmc", {3600, 7200, 10800, 14400}},
+      {L"rs_hmd", {7200, 14400}},
+      {L"rs_hme", {14400}},
+      {L"rs_hmf", {}},
+  };
+  for (const Case& c : cases) {
+    ScheduledReading fresh{settings, reader};
+    choose(c.option);
+    std::vector<int> reads;
+    for (int second = 1; second <= 14401; ++second) {
+      const std::size_t before = feeds.started().size();
+      fresh.tick();
+      if (feeds.started().size() > before) {
+        reads.push_back(second);
+        feeds.finish();
+      }
+    }
+    EXPECT_EQ(reads, c.reads) << c.option;
+  }
+}
+
+TEST_F(ScheduledReadingTest, OneCounterServesEveryOptionAndStandsStillOnOff) {
+  chooseFeed();
+  choose(L"rs_hmc");  // 1h
+  EXPECT_EQ(run(2000), std::vector<int>{});
+  choose(L"rs_hmf");  // OFF
+  EXPECT_EQ(run(5000), std::vector<int>{});
+  EXPECT_EQ(scheduled.counter(), 2000);
+  choose(L"rs_hma");  // 15min: 2001 is past 900
+  EXPECT_EQ(run(901), (std::vector<int>{7001, 7901}));
+  EXPECT_EQ(scheduled.counter(), 0);
+  choose(L"rs_hmb");  // 30min carries on from 0
+  EXPECT_EQ(run(1800), std::vector<int>{9701});
+}
+
+TEST_F(ScheduledReadingTest, ReadsWhileTheTickerOfAnEarlierReadIsOnScreen) {
+  chooseFeed();
+  choose(L"rs_hma");
+  run(900);
+  ASSERT_TRUE(tickerWindow.components().window().state.visible);
+  ASSERT_FALSE(panel[L"Button4"].enabled);
+  tickerWindow.Timer1Timer();
+  feeds.serve(kFeed, testing::makeFeed(3));
+  EXPECT_EQ(run(900), std::vector<int>{1800});
+  EXPECT_EQ(tickerWindow.headlineCount(), 3) << "the new read's headlines replace the old";
+  EXPECT_EQ(tickerWindow.scrollPosition(), 0);
+  EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(ScheduledReadingTest, FailuresShowAsAManualReadsOncePerInterval) {
+  ASSERT_EQ(channels.selectedAddress(), L"") << "no channel chosen";
+  choose(L"rs_hma");
+  run(2700);
+  EXPECT_EQ(boxes.texts(), std::vector<std::wstring>(3, feedReadMessage(FeedReadOutcome::SelectionRequired)));
+  EXPECT_EQ(boxes.shown().at(0).caption, L"Tikora");
+}
+
+TEST_F(ScheduledReadingTest, AReadDueWhileOneLoadsWaitsForItsEnd) {
+  chooseFeed();
+  choose(L"rs_hma");
+  run(899);
+  panel.raise(L"Button4", ComponentEvent::Click);  // a manual read that takes its time
+  ASSERT_TRUE(reader.loading());
+  for (int i = 0; i < 30; ++i) scheduled.tick();
+  EXPECT_EQ(feeds.started().size(), 1u) << "no second fetch behind the first";
+  feeds.finish();
+  scheduled.tick();
+  EXPECT_EQ(feeds.started().size(), 2u) << "the waiting read starts at the next tick";
+  EXPECT_EQ(scheduled.counter(), 0);
+  feeds.finish();
+  EXPECT_TRUE(boxes.shown().empty());
+}
+
+}  // namespace
+}  // namespace tikora

@@ -1,0 +1,178 @@
+"""What the clock costs at rest, beside the floor of any such clock (tools/floor): time from start
+to a visible window (median of several starts), CPU at rest over a span of seconds, resident
+memory, GDI and USER objects, and the ratios. Both programs run in the same warm Wine prefix
+under a private Xvfb, one after the other.
+
+Run by scripts/bench-rest; `--quick` (one start, five seconds at rest) is what scripts/test runs
+so that the measuring itself cannot rot. Timings are noisy: compare runs on one machine only.
+"""
+
+from __future__ import annotations
+
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parent.parent
+sys.path.insert(0, str(REPO / "tests" / "e2e"))
+
+from harness_driver import Driver, DriverError  # noqa: E402
+from harness_wine import WinePrefix, XDisplay  # noqa: E402
+
+BUILD = REPO / "build" / "windows"
+PROGRAMS = {
+    "floor": (BUILD / "tikora_floor.exe", "Tikora Floor", "TikoraFloor"),
+    "tikora": (BUILD / "tikora.exe", "Tikora", "TForm1"),
+}
+TICKS = os.sysconf("SC_CLK_TCK")
+PAGE = os.sysconf("SC_PAGE_SIZE")
+
+
+def linux_pid(exe: Path) -> int | None:
+    """The Linux process that runs `exe` under Wine (the newest one): Wine names it by the
+    program's Windows path."""
+    found = []
+    for entry in Path("/proc").iterdir():
+        if not entry.name.isdigit():
+            continue
+        try:
+            command = (entry / "cmdline").read_bytes().split(b"\0")[0].decode(errors="replace")
+        except OSError:
+            continue
+        if command.lower().endswith(exe.name.lower()):
+            found.append(int(entry.name))
+    return max(found) if found else None
+
+
+def cpu_seconds(pid: int) -> float:
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICKS  # utime + stime
+
+
+def resident_mb(pid: int) -> float:
+    for line in Path(f"/proc/{pid}/status").read_text().splitlines():
+        if line.startswith("VmRSS:"):
+            return int(line.split()[1]) / 1024
+    return 0.0
+
+
+class Bench:
+    def __init__(self, wine: WinePrefix, driver: Driver):
+        self.wine = wine
+        self.driver = driver
+
+    def start(self, name: str) -> tuple[subprocess.Popen, float]:
+        exe, caption, cls = PROGRAMS[name]
+        began = time.monotonic()
+        process = self.wine.start([str(exe)])
+        while True:
+            try:
+                self.driver.wait_window(caption, cls=cls, visible=True, timeout=200)
+                return process, time.monotonic() - began
+            except DriverError as error:
+                if error.kind != "timeout":
+                    raise
+                if process.poll() is not None:
+                    raise RuntimeError(f"{exe.name} ended before showing its window")
+                if time.monotonic() - began > 60:
+                    raise RuntimeError(f"{exe.name} showed no window within 60 s")
+
+    def stop(self, process: subprocess.Popen) -> None:
+        self.wine.stop_wineserver()
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+        # The next start finds a warm prefix but no server.
+        self.wine.run(["wineboot", "--init"], timeout=120)
+
+    def measure(self, name: str, starts: int, rest: float) -> dict:
+        times = []
+        for _ in range(starts):
+            process, took = self.start(name)
+            times.append(took)
+            self.stop(process)
+        exe = PROGRAMS[name][0]
+        process, _ = self.start(name)
+        time.sleep(5)  # past start-up work and first paints
+        pid = linux_pid(exe)
+        windows_pid = self.driver.windows(cls=PROGRAMS[name][2])[0]["pid"]
+        before, clock = cpu_seconds(pid), time.monotonic()
+        time.sleep(rest)
+        used, span = cpu_seconds(pid) - before, time.monotonic() - clock
+        info = self.driver.process(windows_pid)
+        result = {
+            "start": statistics.median(times),
+            "cpu": 100.0 * used / span,
+            "memory": resident_mb(pid),
+            "gdi": info.get("gdi_objects", 0),
+            "user": info.get("user_objects", 0),
+        }
+        self.stop(process)
+        return result
+
+
+def ratio(a: float, b: float) -> str:
+    return f"{a / b:.2f} x" if b else "-"
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--quick", action="store_true", help="one start and five seconds at rest")
+    parser.add_argument("--starts", type=int, default=5)
+    parser.add_argument("--rest", type=float, default=60.0)
+    parser.add_argument("--junit", type=Path, help="also write the outcome as one JUnit test case")
+    args = parser.parse_args()
+    try:
+        outcome = run(args)
+    except Exception as error:  # the measuring itself broke: say how
+        print(f"bench-rest failed: {error}", file=sys.stderr)
+        outcome = 1
+    if args.junit:
+        failure = "" if outcome == 0 else '<failure message="the measuring failed"/>'
+        args.junit.write_text('<?xml version="1.0" encoding="UTF-8"?>\n<testsuites><testsuite name="bench" '
+                              f'tests="1" failures="{0 if outcome == 0 else 1}"><testcase classname="bench" '
+                              f'name="RestMeasuresRun">{failure}</testcase></testsuite></testsuites>\n')
+    return outcome
+
+
+def run(args) -> int:
+    starts, rest = (1, 5.0) if args.quick else (args.starts, args.rest)
+    for exe, _, _ in PROGRAMS.values():
+        if not exe.exists():
+            print(f"{exe} is missing: build the windows preset first", file=sys.stderr)
+            return 1
+
+    display = XDisplay.start()
+    wine = WinePrefix.create(REPO / "build" / "wine" / "bench", display.name)
+    driver = Driver(wine)
+    try:
+        bench = Bench(wine, driver)
+        # Warm the prefix: the first start of anything loads Wine's own files.
+        process, _ = bench.start("floor")
+        bench.stop(process)
+        results = {name: bench.measure(name, starts, rest) for name in ("floor", "tikora")}
+    finally:
+        driver.close()
+        wine.stop_wineserver()
+        display.stop()
+
+    floor, clock = results["floor"], results["tikora"]
+    print(f"at rest over {rest:.0f} s, start-up the median of {starts}")
+    print(f"{'':28}{'tikora.exe':>14}{'floor':>14}{'ratio':>12}")
+    print(f"{'start to a visible window':28}{clock['start']:>12.2f} s{floor['start']:>12.2f} s"
+          f"{clock['start'] - floor['start']:>+10.2f} s")
+    print(f"{'CPU at rest (% of a core)':28}{clock['cpu']:>14.2f}{floor['cpu']:>14.2f}{ratio(clock['cpu'], floor['cpu']):>12}")
+    print(f"{'resident memory':28}{clock['memory']:>11.1f} MB{floor['memory']:>11.1f} MB"
+          f"{clock['memory'] - floor['memory']:>+9.1f} MB")
+    print(f"{'GDI objects':28}{clock['gdi']:>14}{floor['gdi']:>14}")
+    print(f"{'USER objects':28}{clock['user']:>14}{floor['user']:>14}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
