@@ -10,6 +10,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_feed_source.h"
+#include "platform/fake/fake_files.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_power.h"
@@ -45,7 +46,7 @@ class ProgramPlannerTest : public ::testing::Test {
     hooks.launcher = std::make_unique<NoAnnouncements>();
     program = std::make_unique<ProgramModel>(
         ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, boxes, codePage, feeds,
-                        document, sleeper, L"C:\\Tikora\\tikora.exe"},
+                        document, sleeper, files, L"C:\\Tikora\\tikora.exe"},
         std::move(hooks));
     program->createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
     program->createDailyPlanner();
@@ -91,6 +92,7 @@ class ProgramPlannerTest : public ::testing::Test {
   FakeFeedSource feeds;
   LibXmlDocument document;
   FakeSleeper sleeper;
+  FakeFiles files;
   std::unique_ptr<ProgramModel> program;
 };
 
