@@ -40,9 +40,10 @@ ComponentKind kindOf(const SettingSpec& described, std::wstring_view component) 
     case SettingControl::DatePicker:
       return described.type == SettingType::Time ? ComponentKind::TimePicker : ComponentKind::DatePicker;
     case SettingControl::ListChoice:
-      // The exact power-off time's hour and minute may also be typed; the frame colours and
-      // hand styles are pictures.
-      if (component == L"ComboBox3" || component == L"ComboBox4") return ComponentKind::EditableComboBox;
+      // The exact power-off time's hour and minute and the ticker's font size may also be
+      // typed; the frame colours and hand styles are pictures.
+      if (component == L"ComboBox3" || component == L"ComboBox4" || component == L"ComboBox11")
+        return ComponentKind::EditableComboBox;
       if (component == L"ComboBox1" || component == L"ComboBox2") return ComponentKind::PictureList;
       return ComponentKind::ComboBox;
   }
@@ -146,6 +147,8 @@ class PageLayout {
         const Point at = place(item, w, 22);
         made = &add(name, kind, {at.x, at.y, w, 22});
         made->state.items = listItems(*described);
+        // The channel selector says what to do while no channel is chosen.
+        if (name == L"ComboBox8") made->options |= kPrompt;
         if (kind == ComponentKind::PictureList) {
           // The sample strips of the frames and the hands; a hand picture a line.
           made->state.picture = name == L"ComboBox1" ? L"frame_samples" : L"hand_samples";
@@ -239,6 +242,8 @@ class PageLayout {
         Component& list = add(name, ComponentKind::ListView, {at.x, at.y, w, h});
         list.options = kGridLines;
         list.state.columns = {{L"Num", 40}, {L"Your Own Channel Name", 150}, {L"RSS Channel Address", w - 40 - 150 - 6}};
+        // The panel's pictures: the RSS sign at the start of every channel row.
+        list.state.picture = L"panel_images";
         break;
       }
       default: break;

@@ -113,9 +113,13 @@ void ControlPanelModel::showSetting(const SettingSpec& described) {
     case SettingControl::ListChoice: {
       state.selected = std::get<std::int32_t>(value);
       const bool named = state.selected >= 0 && std::size_t(state.selected) < state.items.size();
-      // An editable list keeps what was typed into it; the others show their item.
-      if (table_.component(described.component).kind != ComponentKind::EditableComboBox)
-        state.text = named ? state.items[std::size_t(state.selected)] : std::wstring();
+      // An editable list keeps what was typed into it, and a list with a prompt its prompt while
+      // no item is named; the others show their item.
+      const Component& list = table_.component(described.component);
+      if (named && list.kind != ComponentKind::EditableComboBox)
+        state.text = state.items[std::size_t(state.selected)];
+      else if (!named && list.kind != ComponentKind::EditableComboBox && !(list.options & kPrompt))
+        state.text.clear();
       break;
     }
     case SettingControl::FontName:

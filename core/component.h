@@ -81,6 +81,7 @@ enum ComponentOption : std::uint32_t {
   kBold = 1u << 9,
   kBorderless = 1u << 10,   // a window without frame or caption, kept off the task bar
   kAlignRight = 1u << 11,   // text against the right edge of the bounds
+  kPrompt = 1u << 12,       // a drop-down list that shows its text, greyed, while nothing is chosen
 };
 
 enum class PointerShape { Arrow, Hand, Drag };

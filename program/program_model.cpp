@@ -49,7 +49,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
 
   // The RSS channels on the panel's "RSS Reader" page.
   channels_ = std::make_unique<RssChannelList>(
-      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, 0});
+      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, &panel_->nativeWindow, &settings_.cor_ch});
 
   // The other windows take the clock background as it was chosen, before the face keeps it;
   // the face's handlers come after the panel's own and the overlays'.
@@ -163,7 +163,8 @@ TickerWindowModel& ProgramModel::createTicker() {
       TickerServices{panel, settings_, s_.shell, s_.metrics, s_.sleeper}, std::move(hooks));
   ticker_->FormCreate(store_, *channels_);
   reader_ = std::make_unique<FeedReader>(FeedReaderServices{
-      panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_, [this] { return channels_->selectedAddress(); }, 0});
+      panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_, [this] { return channels_->selectedAddress(); },
+      &panel_->nativeWindow});
   scheduled_ = std::make_unique<ScheduledReading>(settings_, *reader_);
   panel_->showSettings();
   stripeRecoloured();

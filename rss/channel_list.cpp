@@ -64,13 +64,14 @@ void RssChannelList::showNoChoice() {
   ComponentState& selector = s_.panel[kSelector];
   selector.selected = -1;
   selector.text = std::wstring(kChannelSelectorPrompt);
+  if (s_.storedChoice) *s_.storedChoice = -1;
 }
 
 void RssChannelList::tell(std::wstring text) {
   MessageBoxRequest request;
   request.caption = std::wstring(kApplicationTitle);
   request.text = std::move(text);
-  request.owner = s_.messageBoxOwner;
+  request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
   s_.messageBoxes.show(request);
 }
 

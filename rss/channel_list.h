@@ -45,7 +45,11 @@ struct ChannelListServices {
   Registry& registry;
   const AnsiCodePage& codePage;
   MessageBoxService& messageBoxes;
-  std::uintptr_t messageBoxOwner = 0;  // native owner of the boxes (the control panel), 0 for none
+  // The native window that owns the boxes (the control panel, once it is made); none when null.
+  const std::uintptr_t* messageBoxOwner = nullptr;
+  // Where the selector's choice is kept for the settings save (`cor_ch`); the list sets it when
+  // it chooses for the user (no channel after a removal). None when null.
+  int* storedChoice = nullptr;
 };
 
 class RssChannelList {

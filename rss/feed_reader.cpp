@@ -42,7 +42,7 @@ void FeedReader::fetched(const FeedFetch& fetch) {
     MessageBoxRequest request;
     request.caption = std::wstring(kApplicationTitle);
     request.text = feedReadMessage(read.outcome);
-    request.owner = s_.messageBoxOwner;
+    request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
     s_.messageBoxes.show(request);
   } else {
     s_.ticker.finishHeadlines();

@@ -28,7 +28,8 @@ struct FeedReaderServices {
   MessageBoxService& messageBoxes;
   TickerWindowModel& ticker;
   std::function<std::wstring()> selectedAddress;
-  std::uintptr_t messageBoxOwner = 0;  // native owner of the boxes, 0 for none
+  // The native window that owns the boxes (the control panel, once it is made); none when null.
+  const std::uintptr_t* messageBoxOwner = nullptr;
 };
 
 enum class ReadStart { Started, AlreadyLoading };

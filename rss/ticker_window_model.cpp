@@ -41,6 +41,7 @@ Component stripLabel(std::wstring name) {
 std::vector<Component> tickerComponents() {
   std::vector<Component> components;
   Component window = makeComponent(std::wstring(kTickerWindowName), ComponentKind::Window);
+  window.options = kBorderless;
   window.state.visible = false;
   window.state.onTop = true;
   window.state.bounds = {0, 0, 0, kTickerHeight};

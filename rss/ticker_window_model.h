@@ -2,8 +2,10 @@
 // pixels high that scrolls the headlines of the last read once from right to left, then fades
 // out. Its components: the window itself (alpha for the fades), the two stripes `Image1` and
 // `Image2`, the close button `Image3` and the headline strip `ScrollBox1` with 100 headline
-// slots ("Headline0" .. "Headline99") and the end marker ("EndMarker"). Headline positions are
-// in the strip's own coordinates; the strip's `position` is how far it has scrolled.
+// slots ("Headline0" .. "Headline99") and the end marker ("EndMarker"). Like every component's,
+// the labels' bounds are in the window's client area: 5 below the strip's top, and across the
+// strip's own coordinates too, since the strip lies at the window's left edge. The strip's
+// `position` is how far it has scrolled.
 //
 // The ticker's settings are controls of the control panel's "RSS Player Settings Window" group
 // (`ScrollBar4` position, `ScrollBar5` step, `ScrollBar6` speed, `ComboBox9` font name,
@@ -44,7 +46,7 @@ inline constexpr int kTickerStripeHeight = 9;
 inline constexpr int kBottomStripeTop = 46;
 inline constexpr int kHeadlineStripTop = 10;
 inline constexpr int kHeadlineStripHeight = 68;  // its scroll bar lies below the window
-inline constexpr int kHeadlineTop = 5;
+inline constexpr int kHeadlineTop = kHeadlineStripTop + 5;  // in the window
 inline constexpr int kHeadlineSlots = 100;
 
 // Scrolling Step and Scrolling Speed bounds; the sizes of the Font Size list.

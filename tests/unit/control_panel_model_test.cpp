@@ -412,6 +412,10 @@ TEST_F(ControlPanelModelTest, UserChangesGoIntoTheSettingsBeforeTheirHandlersRun
   EXPECT_EQ(settings.co_go, 23);
   pick(L"ComboBox7", 1);
   EXPECT_EQ(settings.com_st, 1);
+  // The channel selector keeps its prompt while no channel is chosen.
+  panel->components()[L"ComboBox8"].text = L"Select RSS Channel";
+  pick(L"ComboBox7", 2);
+  EXPECT_EQ(state(L"ComboBox8").text, L"Select RSS Channel");
 
   // The minutes box and its arrows.
   ComponentInput minutes;

@@ -50,16 +50,16 @@ TEST_F(TickerTest, HeadlinesFormOneUnbrokenLineStartingAtTheScreensRightEdge) {
   show({L"Alpha", L"Be"});
   const ComponentState& first = headline(0);
   EXPECT_EQ(first.text, L"    0. Alpha     ");
-  EXPECT_EQ(first.bounds, (Rect{1000, 5, 170, 23}));
+  EXPECT_EQ(first.bounds, (Rect{1000, 15, 170, 23})) << "5 below the strip's top";
   EXPECT_EQ(first.font, (FontSpec{L"Arial", 16, false, false, false}));
   EXPECT_EQ(first.textColour, settings.col_fo);
   EXPECT_EQ(first.background, settings.col_bg);
   EXPECT_TRUE(first.visible);
-  EXPECT_EQ(headline(1).bounds, (Rect{1170, 5, 140, 23}));
+  EXPECT_EQ(headline(1).bounds, (Rect{1170, 15, 140, 23}));
   EXPECT_FALSE(headline(2).visible);
   const ComponentState& marker = ticker(L"EndMarker");
   EXPECT_EQ(marker.text, L"");
-  EXPECT_EQ(marker.bounds, (Rect{1000 + 1170 + 140, 5, 0, 23})) << "one screen width after the last";
+  EXPECT_EQ(marker.bounds, (Rect{1000 + 1170 + 140, 15, 0, 23})) << "one screen width after the last";
   EXPECT_EQ(tickerWindow.scrollRange(), 2310);
   EXPECT_EQ(ticker(L"ScrollBox1").maximum, 1310);
   EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 1000, 68}));
@@ -151,8 +151,8 @@ TEST_F(TickerTest, AFontChangeKeepsHeadlineZeroAndClosesTheGapsBehindIt) {
   for (int i = 0; i < 10; ++i) tick();
   ASSERT_EQ(tickerWindow.scrollPosition(), 300);
   setSize(0);  // 16 -> 10
-  EXPECT_EQ(headline(0).bounds, (Rect{1000, 5, 102, 15}));
-  EXPECT_EQ(headline(1).bounds, (Rect{1102, 5, 84, 15}));
+  EXPECT_EQ(headline(0).bounds, (Rect{1000, 15, 102, 15}));
+  EXPECT_EQ(headline(1).bounds, (Rect{1102, 15, 84, 15}));
   EXPECT_EQ(ticker(L"EndMarker").bounds.left, 1000 + 1102 + 84);
   EXPECT_EQ(headline(1).font->points, 10);
   EXPECT_EQ(tickerWindow.scrollPosition(), 300);
@@ -165,7 +165,7 @@ TEST_F(TickerTest, AFontChangeKeepsHeadlineZeroAndClosesTheGapsBehindIt) {
   bold.selected = 3;  // "Italic Bold"
   setPanel(L"ComboBox10", bold);
   EXPECT_EQ(headline(0).font, (FontSpec{L"Tahoma", 10, true, true, false}));
-  EXPECT_EQ(headline(1).bounds, (Rect{1000 + 17 * 9, 5, 14 * 9, 15}));
+  EXPECT_EQ(headline(1).bounds, (Rect{1000 + 17 * 9, 15, 14 * 9, 15}));
 
   // A typed size counts when it is a whole number; anything else keeps the list's choice.
   ComponentInput typed;
@@ -316,6 +316,7 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   EXPECT_EQ(tickerWindow.Timer1().interval(), 150u);
   EXPECT_FALSE(tickerWindow.Timer1().enabled());
   const ComponentTable& window = tickerWindow.components();
+  EXPECT_EQ(window.window().options, unsigned(kBorderless));
   EXPECT_EQ(window[L"TForm5"].bounds, (Rect{0, 790, 1280, 55}));
   EXPECT_EQ(window[L"TForm5"].background, settings.col_bg);
   EXPECT_FALSE(window[L"TForm5"].visible);

@@ -131,6 +131,53 @@ Rect ComponentView::placeOnParent(const Component& component) const {
   return at;
 }
 
+// A component on a scrolled area has a control on screen only while it lies within the area's
+// width, and its control is brought up to date only then: a long strip of labels costs only the
+// few in sight, at a read as at each scroll step, and no control is ever placed beyond the
+// 16-bit reach of window coordinates.
+const Component* ComponentView::scrolledAreaOf(const Component& component) const {
+  if (component.parent.empty() || !table_.contains(component.parent)) return nullptr;
+  const Component& parent = table_.component(component.parent);
+  return parent.kind == ComponentKind::ScrollBox ? &parent : nullptr;
+}
+
+bool ComponentView::withinScrolledArea(const Component& component, const Rect& placed) const {
+  const Component* area = scrolledAreaOf(component);
+  return !area || (placed.right() > 0 && placed.left < scaleToDpi(area->state.bounds, dpi_).width);
+}
+
+void ComponentView::showControl(std::size_t index, bool shown) {
+  Control& control = controls_[index];
+  if (control.shown == shown) return;
+  ShowWindow(control.hwnd, shown ? SW_SHOWNA : SW_HIDE);
+  control.shown = shown;
+}
+
+// A scrolled area's position or size changed: its components in sight move to their places, in
+// one batch; those that went out of sight are hidden, those that came into sight are brought up
+// to date, and the others are not touched.
+void ComponentView::placeScrolledComponents(const Component& area) {
+  const auto& all = table_.all();
+  HDWP batch = BeginDeferWindowPos(8);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const Component& c = all[i];
+    Control& control = controls_[i];
+    if (c.parent != area.name || !control.hwnd) continue;
+    const Rect at = placeOnParent(c);
+    const bool shown = c.state.visible && withinScrolledArea(c, at);
+    if (!shown && !control.shown) continue;
+    if (shown && !control.shown && !(applied_[i] && *applied_[i] == c.state)) {
+      apply(i, !applied_[i]);  // placed and shown there
+      continue;
+    }
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (batch) batch = DeferWindowPos(batch, control.hwnd, nullptr, at.left, at.top, at.width, at.height, flags);
+    if (!batch) SetWindowPos(control.hwnd, nullptr, at.left, at.top, at.width, at.height, flags);
+    control.shown = shown;
+  }
+  if (batch) EndDeferWindowPos(batch);
+}
+
 void ComponentView::create() {
   dpi_ = windowDpi(window_);
   table_.showNow = [this] {
@@ -206,6 +253,7 @@ void ComponentView::createControl(std::size_t index) {
                               isContainer(c.kind) ? this : nullptr);
   if (!hwnd) return;
   controls_[index].hwnd = hwnd;
+  controls_[index].dropsDown = made.dropsDown;
   byHwnd_[hwnd] = index;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
   setUpControl(hwnd, c, table_);
@@ -301,9 +349,14 @@ void ComponentView::apply(std::size_t index, bool force) {
   } else if (HWND hwnd = controls_[index].hwnd) {
     Control& control = controls_[index];
     const ComponentState& s = c.state;
-    if (!before || before->bounds != s.bounds ||
-        (dpi_ != kStandardDpi && isOneLineLabel(c) && (before->text != s.text || before->font != s.font)))
-      placeControl(index);
+    const Rect placed = placeOnParent(c);
+    const bool shown = s.visible && withinScrolledArea(c, placed);
+    // Out of sight it waits: the state it is given is applied when it comes into sight.
+    if (scrolledAreaOf(c) && !shown && !control.shown) return;
+    const bool moved = !before || before->bounds != s.bounds ||
+                       (dpi_ != kStandardDpi && isOneLineLabel(c) && (before->text != s.text || before->font != s.font));
+    // On a scrolled area a control is placed when it comes into sight, not before.
+    if (scrolledAreaOf(c) ? shown && (moved || !control.shown) : moved) placeControl(index);
     if (before && before->font != s.font) {
       SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), TRUE);
       // The parent paints what a transparent label leaves.
@@ -407,15 +460,18 @@ void ComponentView::apply(std::size_t index, bool force) {
         if (!before || before->text != s.text || before->position != s.position) navigateBrowser(index);
         break;
       case ComponentKind::ScrollBox:
-        // The components on it move with the scroll position; the system moves them in one go.
-        if (before && before->position != s.position)
-          ScrollWindowEx(hwnd, scaleToDpi(before->position, dpi_) - scaleToDpi(s.position, dpi_), 0, nullptr,
-                         nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+        // The components on it move with the scroll position.
+        if (before && (before->position != s.position || before->bounds != s.bounds)) placeScrolledComponents(c);
         if (before && before->background != s.background) InvalidateRect(hwnd, nullptr, TRUE);
         break;
       default: break;
     }
-    if (!before || before->visible != s.visible) ShowWindow(hwnd, s.visible ? SW_SHOWNA : SW_HIDE);
+    showControl(index, shown);
+    // A new pointer shape shows at once under a pointer that keeps still.
+    if (before && before->pointer != s.pointer && hovered_ == c.name)
+      SetCursor(LoadCursorW(nullptr, s.pointer == PointerShape::Hand   ? IDC_HAND
+                                     : s.pointer == PointerShape::Drag ? IDC_SIZEALL
+                                                                       : IDC_ARROW));
   }
   applied_[index] = std::make_unique<ComponentState>(c.state);
 }
@@ -503,6 +559,7 @@ void ComponentView::applyList(Control& control, const Component& c, const Compon
     case ComponentKind::PictureList:
       if (!before || before->selected != s.selected)
         SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
+      if ((c.options & kPrompt) && before && before->text != s.text) InvalidateRect(hwnd, nullptr, TRUE);
       break;
     case ComponentKind::EditableComboBox:
     case ComponentKind::FontList:

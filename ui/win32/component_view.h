@@ -73,6 +73,7 @@ class ComponentView {
     bool dropsDown = false;  // a list whose window is taller than its field
     bool refocus = false;    // disabled while it had the keyboard: takes it back when enabled
     HWND handedTo = nullptr; // the control the keyboard went to meanwhile
+    bool shown = false;      // shown on screen: visible, and on a scrolled area within its width
   };
 
   void createControl(std::size_t index);
@@ -81,6 +82,10 @@ class ComponentView {
   void placeControl(std::size_t index);
   HWND parentOf(const Component& component) const;
   Rect placeOnParent(const Component& component) const;
+  const Component* scrolledAreaOf(const Component& component) const;
+  bool withinScrolledArea(const Component& component, const Rect& placed) const;
+  void showControl(std::size_t index, bool shown);
+  void placeScrolledComponents(const Component& area);
   void apply(std::size_t index, bool force);
   void applyWindow(const Component& window, const ComponentState* before);
   void applyList(Control& control, const Component& component, const ComponentState* before);

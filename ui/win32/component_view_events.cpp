@@ -411,6 +411,19 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &box);
     return true;
   }
+  if (c.kind == ComponentKind::ComboBox) {
+    // An item's text, or the prompt, greyed, in the field while nothing is chosen.
+    const bool prompt = item.itemID == static_cast<UINT>(-1);
+    const std::optional<std::wstring> text =
+        prompt ? std::optional<std::wstring>(c.state.text) : comboItemText(item.hwndItem, static_cast<LRESULT>(item.itemID));
+    FillRect(dc, &box, GetSysColorBrush(selected && !prompt ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(prompt ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT area{box.left + scaleToDpi(2, dpi_), box.top, box.right, box.bottom};
+    if (text) DrawTextW(dc, text->c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &box);
+    return true;
+  }
   if (c.kind != ComponentKind::ColourBox) return false;
   FillRect(dc, &box, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (item.itemID == static_cast<UINT>(-1)) return true;

@@ -63,7 +63,9 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
       break;
     case ComponentKind::ComboBox:
       made.className = L"COMBOBOX";
-      made.style = CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | kStop;
+      // A list with a prompt draws its field itself: the system's shows nothing without a choice.
+      made.style = CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | kStop |
+                   ((c.options & kPrompt) ? CBS_OWNERDRAWFIXED : 0);
       made.dropsDown = true;
       made.text.clear();
       break;
@@ -117,6 +119,8 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
     case ComponentKind::ScrollBox:
       made.className = kSheetClass;
       made.exStyle = WS_EX_CONTROLPARENT;
+      // A scrolled area's background never paints over the labels moving on it.
+      if (c.kind == ComponentKind::ScrollBox) made.style = WS_CLIPCHILDREN;
       made.text = c.kind == ComponentKind::Page ? c.state.text : std::wstring();
       break;
     default: break;

@@ -43,6 +43,26 @@ class ShowingSleeper : public Sleeper {
   std::function<void()> showAll_;
 };
 
+// A read's answer arrives from the feed source's own window, not through any window's event:
+// every window shows what the read did (the ticker started, a button disabled) once it has run.
+class ShowingFeedSource : public FeedSource {
+ public:
+  ShowingFeedSource(FeedSource& source, std::function<void()> showAll)
+      : source_(source), showAll_(std::move(showAll)) {}
+  bool start(const std::wstring& address, FeedFetchDone done) override {
+    return source_.start(address, [this, done = std::move(done)](FeedFetch fetch) {
+      done(std::move(fetch));
+      showAll_();
+    });
+  }
+  bool busy() const override { return source_.busy(); }
+  void cancel() override { source_.cancel(); }
+
+ private:
+  FeedSource& source_;
+  std::function<void()> showAll_;
+};
+
 int runMessageLoop(ProgramWindows& windows) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -87,7 +107,7 @@ int runProgram(HINSTANCE instance) {
   Win32Sound sound;
   Win32Power power;
   Win32AnsiCodePage codePage;
-  Win32FeedSource feeds;
+  Win32FeedSource fetches;
   Win32XmlDocument document;  // on the GUI thread, which reads the feeds
 
   ProgramHooks hooks;
@@ -101,9 +121,11 @@ int runProgram(HINSTANCE instance) {
   // The ticker's fades pause between their steps; every window shows its state before each
   // pause, or no step of the fade would show.
   ProgramWindows* shown = nullptr;
-  ShowingSleeper sleeper([&shown] {
+  const auto showAll = [&shown] {
     if (shown) shown->syncAll();
-  });
+  };
+  ShowingSleeper sleeper(showAll);
+  ShowingFeedSource feeds(fetches, showAll);
   ProgramModel model(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, messageBoxes,
                                      codePage, feeds, document, sleeper, files, shell.programPath()},
                      std::move(hooks));

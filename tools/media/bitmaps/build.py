@@ -101,6 +101,7 @@ def build_pictures(workers=1):
     pics["stripe"] = small.stripe()
     check_gold("stripe", pics["stripe"].reshape(-1, 3))
     pics["clock_images"] = icons.clock_images()
+    pics["panel_images"] = icons.panel_images()
     pics["frame_samples"] = samples.frame_samples()
     pics["hand_samples"] = samples.hand_samples(styles)
     pics["banner"] = small.banner()

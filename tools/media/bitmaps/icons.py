@@ -158,6 +158,37 @@ def clock_images():
     return np.concatenate(icons, axis=1)
 
 
+def _icon_palette():
+    """A painter's palette with four dabs of colour."""
+    c = Canvas(16, 16)
+    c.paint(c.circle(8, 8.5, 7.4), (120, 84, 40))
+    c.paint(c.circle(8, 8.5, 6.7), c.vertical((236, 206, 150), (204, 166, 104), 2, 15))
+    c.paint(c.circle(10.6, 11.4, 1.9), MAGENTA)  # the thumb hole
+    for (x, y), colour in zip(((4.6, 6.6), (7.6, 4.4), (11.2, 5.4), (5.0, 10.6)),
+                              ((214, 40, 36), (236, 196, 40), (40, 150, 60), (40, 90, 200))):
+        c.paint(c.circle(x, y, 1.5), colour)
+    return c.keyed(MAGENTA)
+
+
+def _icon_rss():
+    """The feed sign: white dot and two quarter rings on an orange rounded square."""
+    c = Canvas(16, 16)
+    c.paint(c.round_rect(0.5, 0.5, 15.5, 15.5, 3.0), (170, 74, 8))
+    c.paint(c.round_rect(1.2, 1.2, 14.8, 14.8, 2.5), c.vertical((252, 160, 60), (232, 104, 16), 1, 15))
+    cx, cy = 4.2, 11.8
+    quarter = (c.x >= cx - 0.9) & (c.y <= cy + 0.9)
+    c.paint(c.ring(cx, cy, 6.0, 4.1) & quarter, (255, 255, 255))
+    c.paint(c.ring(cx, cy, 9.9, 8.0) & quarter, (255, 255, 255))
+    c.paint(c.circle(cx, cy, 1.5), (255, 255, 255))
+    return c.keyed(MAGENTA)
+
+
+def panel_images():
+    """48 x 16: the control panel's image list: its three pages, Main Settings (the clock), Clock
+    Color Settings (a palette) and RSS Reader (the feed sign, index 2, on every channel row)."""
+    return np.concatenate([_icon_clock(), _icon_palette(), _icon_rss()], axis=1)
+
+
 def app_icon(size):
     """RGBA application icon of the given size: the gold clock, with more detail when larger."""
     c = Canvas(size, size, 8 if size <= 48 else 2)

@@ -116,7 +116,8 @@ def contact_sheet(frames, hands, pics, icons):
         (_zoom(pics["screen_mini"], 4), "screen_mini x4"),
         (_zoom(pics["screen_marker"], 6), "screen_marker x6"),
     ])
-    sheet.row([(_zoom(pics["clock_images"], 4), "clock_images x4 (magenta = mask)")]
+    sheet.row([(_zoom(pics["clock_images"], 4), "clock_images x4 (magenta = mask)"),
+               (_zoom(pics["panel_images"], 4), "panel_images x4")]
               + [(_icon_on_grey(i), f"MAINICON {i.shape[0]}") for i in icons])
     sheet.row([(_zoom(pics["frame_samples"][:, :640], 2), "frame_samples 0-9 x2")])
     sheet.row([(_zoom(pics["frame_samples"][:, 640:], 2), "frame_samples 10-18 x2")])
