@@ -272,7 +272,7 @@ TEST_F(TickerTest, OnAScaledScreenTheWindowSpansItInLayoutPixelsAndStaysAboveThe
   EXPECT_EQ(panel[L"ScrollBar4"].maximum, 677);
   EXPECT_EQ(settings.por_po, 677);
   show({L"Alpha"});
-  EXPECT_EQ(headline(0).bounds, (Rect{667, 5, 170, 23})) << "from the screen's right edge, in the font's 96-DPI size";
+  EXPECT_EQ(headline(0).bounds, (Rect{667, 15, 170, 23})) << "from the screen's right edge, in the font's 96-DPI size";
   EXPECT_EQ(window().bounds.top, 677);
 }
 
