@@ -175,7 +175,7 @@ def test_hibernation_after_zero_minutes_disarms_at_the_next_tick(tikora, driver)
     # The next tick unticks "Set Minutes" and then asks for hibernation. Wine's power management
     # says it is allowed and its request does nothing; a system that cannot hibernate would
     # show the warning instead.
-    wait_until(lambda: not control(driver, panel, "Set Minutes")["checked"], 5, what="disarmed")
+    wait_until(lambda: not control(driver, panel, "Set Minutes")["checked"], 15, what="disarmed")
     assert control(driver, panel, "Set Exact Time")["enabled"]
     for box in driver.message_boxes(pid=tikora.pid):
         assert box["text"] == "Your system does not support Hibernation.\n\r" + "_" * 50
