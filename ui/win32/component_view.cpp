@@ -15,8 +15,6 @@
 namespace tikora {
 namespace {
 
-constexpr UINT kFirstControlId = 1000;
-constexpr UINT_PTR kFirstTimerId = 100;
 constexpr int kDropDownHeight = 200;  // a list's drop-down part, at 96 DPI
 constexpr wchar_t kSheetClass[] = L"TTabSheet";
 

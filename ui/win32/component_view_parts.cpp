@@ -179,4 +179,14 @@ void selectColour(HWND box, Colour colour) {
   SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+std::optional<std::wstring> comboItemText(HWND combo, LRESULT index) {
+  if (index < 0) return std::nullopt;
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 }  // namespace tikora

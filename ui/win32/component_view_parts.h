@@ -5,11 +5,19 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/component.h"
 
 namespace tikora {
+
+// Controls are numbered from kFirstControlId by their place in the table, timers likewise.
+inline constexpr UINT kFirstControlId = 1000;
+inline constexpr UINT_PTR kFirstTimerId = 100;
+
+// The text of a drop-down list's item; none for no item.
+std::optional<std::wstring> comboItemText(HWND combo, LRESULT index);
 
 struct ControlClass {
   const wchar_t* className = L"STATIC";
