@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/dib.h"
 #include "ui/win32/component_view_parts.h"
 
 namespace tikora {
