@@ -41,9 +41,8 @@ void ClockHands::rebuildSecondHandTable() {
 
 ClockHands::TickResult ClockHands::faceTick(int hour, int minute, int second) {
   TickResult result;
-  const Bitmap& entry = table_.entry(second);
-  if (!entry.empty()) {
-    secondLayer_ = entry;
+  if (const auto ink = table_.copyEntry(second, secondLayer_, secondInk_)) {
+    secondInk_ = ink;
     result.secondHandChanged = true;
   }
   if (second % 10 == 0 || redraw_) {

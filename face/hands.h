@@ -85,6 +85,7 @@ class ClockHands {
   Bitmap hourLayer_;
   Bitmap minuteLayer_;
   Bitmap secondLayer_;
+  std::optional<SecondHandTable::Ink> secondInk_;  // where the table's last copy put the hand
   Bitmap painted_;  // scratch picture of the hand being rendered
 };
 

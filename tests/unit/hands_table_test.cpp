@@ -153,5 +153,35 @@ TEST_F(ClockHandsTest, SecondHandStaysWhileItsEntryIsNotBuilt) {
   EXPECT_EQ(hands.secondLayer(), fifth);
 }
 
+// The layer is reused from second to second: each copy must leave nothing of the hand before,
+// also when the entries on either side of a rebuild have different backgrounds.
+TEST_F(ClockHandsTest, EachSecondLeavesOnlyItsOwnHandInTheReusedLayer) {
+  const PixelList hand = hands.handLists().second;
+  const Bitmap smoothed = smoothedSecondHand(hand, kHandColour, kBackground);
+  hands.rebuildSecondHandTable();
+  for (const int second : {0, 1, 2, 15, 16, 59, 0, 30, 45, 44, 7}) {
+    hands.faceTick(11, 20, second);
+    ASSERT_EQ(hands.secondLayer(), reference::rotate(smoothed, second == 45 ? 269.8 : 6.0 * second, kBackground))
+        << second;
+  }
+
+  constexpr Colour kDark = 0x00102030;
+  hands.setBackground(kDark);
+  hands.startSecondHandTableRebuild();
+  for (int j = 0; j < 10; ++j) hands.rebuildNextSecondHandEntry();
+  const Bitmap dark = smoothedSecondHand(hand, kHandColour, kDark);
+  const struct {
+    int second;
+    const Bitmap& hand;
+    Colour background;
+  } ticks[] = {{8, dark, kDark}, {9, dark, kDark}, {20, smoothed, kBackground}, {3, dark, kDark},
+               {21, smoothed, kBackground}, {22, smoothed, kBackground}};
+  for (const auto& tick : ticks) {
+    hands.faceTick(11, 20, tick.second);
+    ASSERT_EQ(hands.secondLayer(), reference::rotate(tick.hand, 6.0 * tick.second, tick.background))
+        << tick.second;
+  }
+}
+
 }  // namespace
 }  // namespace tikora

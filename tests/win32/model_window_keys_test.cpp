@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ui/win32/model_window.h"
@@ -71,6 +72,54 @@ TEST_F(ModelWindowKeysTest, EnterEscapeAndTheKeyboardLeavingADisabledButton) {
   MSG message;
   while (PeekMessageW(&message, window_->hwnd(), 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   EXPECT_EQ(events_, std::vector<std::wstring>{L"close"});
+}
+
+// A window hidden at start follows only its own state until it is first shown; then its
+// controls are made once, in the states the model gave them meanwhile, before the window shows.
+TEST(ModelWindowMakingTest, AHiddenWindowMakesItsControlsWhenFirstShownInTheirLatestState) {
+  std::vector<Component> parts;
+  parts.push_back(makeComponent(L"TFormLate", ComponentKind::Window));
+  parts.back().state.bounds = {0, 0, 300, 120};
+  parts.back().state.visible = false;
+  parts.push_back(makeComponent(L"Edit1", ComponentKind::Edit, L"TFormLate"));
+  parts.back().state.bounds = {10, 10, 120, 24};
+  parts.push_back(makeComponent(L"Button1", ComponentKind::Button, L"TFormLate"));
+  parts.back().state.bounds = {140, 10, 80, 24};
+  ComponentTable table(std::move(parts));
+  ModelWindow window(GetModuleHandleW(nullptr), table);
+  if (!window.create()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
+
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(300L, 120L));
+  EXPECT_FALSE(IsWindowVisible(window.hwnd()));
+  EXPECT_EQ(window.view().control(L"Edit1"), nullptr);
+  EXPECT_EQ(GetWindow(window.hwnd(), GW_CHILD), nullptr);
+
+  table[L"TFormLate"].text = L"Later";
+  table[L"Edit1"].text = L"typed while hidden";
+  table[L"Button1"].enabled = false;
+  window.view().sync();
+  wchar_t text[64]{};
+  GetWindowTextW(window.hwnd(), text, 64);
+  EXPECT_STREQ(text, L"Later");
+  EXPECT_EQ(window.view().control(L"Edit1"), nullptr);
+
+  table[L"TFormLate"].visible = true;
+  window.view().sync();
+  HWND edit = window.view().control(L"Edit1");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+  EXPECT_TRUE(IsWindowVisible(edit));
+  GetWindowTextW(edit, text, 64);
+  EXPECT_STREQ(text, L"typed while hidden");
+  EXPECT_FALSE(IsWindowEnabled(window.view().control(L"Button1")));
+
+  table[L"TFormLate"].visible = false;
+  window.view().sync();
+  table[L"TFormLate"].visible = true;
+  window.view().sync();
+  EXPECT_EQ(window.view().control(L"Edit1"), edit) << "made once";
 }
 
 }  // namespace

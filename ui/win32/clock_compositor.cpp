@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/frame.h"
 #include "face/hands.h"
 #include "platform/win32/gdi_font.h"
 
@@ -13,23 +14,6 @@ namespace {
 constexpr int kSize = kClockWindowSize;
 // Labels are few and share one font; a handful of entries covers a font change in between.
 constexpr std::size_t kFontCacheSize = 4;
-
-// The part of a picture placed at `bounds` that lies inside the buffer, in picture coordinates.
-struct Span {
-  int pictureLeft = 0, pictureTop = 0, left = 0, top = 0, width = 0, height = 0;
-};
-Span clipped(const Bitmap& picture, const Rect& bounds) {
-  Span span;
-  const int right = std::min({bounds.left + bounds.width, bounds.left + picture.width(), kSize});
-  const int bottom = std::min({bounds.top + bounds.height, bounds.top + picture.height(), kSize});
-  span.left = std::max(bounds.left, 0);
-  span.top = std::max(bounds.top, 0);
-  span.pictureLeft = span.left - bounds.left;
-  span.pictureTop = span.top - bounds.top;
-  span.width = std::max(right - span.left, 0);
-  span.height = std::max(bottom - span.top, 0);
-  return span;
-}
 
 }  // namespace
 
@@ -54,29 +38,6 @@ ClockCompositor::ClockCompositor(int dpi) : dpi_(dpi) {
 
 void ClockCompositor::fillWhite() { std::memset(bits_, 0xFF, stride_ * kSize); }
 
-void ClockCompositor::copyPicture(const Bitmap& picture, const Rect& bounds) {
-  const Span s = clipped(picture, bounds);
-  for (int y = 0; y < s.height; ++y) {
-    const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
-    std::memcpy(rowAt(s.top + y) + std::size_t(s.left) * 3, from, std::size_t(s.width) * 3);
-  }
-}
-
-void ClockCompositor::copyLeavingOut(const Bitmap& picture, const Rect& bounds, Colour leftOut) {
-  const Span s = clipped(picture, bounds);
-  const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
-  for (int y = 0; y < s.height; ++y) {
-    const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
-    std::uint8_t* to = rowAt(s.top + y) + std::size_t(s.left) * 3;
-    for (int x = 0; x < s.width; ++x, from += 3, to += 3) {
-      if (from[0] == blue && from[1] == green && from[2] == red) continue;
-      to[0] = from[0];
-      to[1] = from[1];
-      to[2] = from[2];
-    }
-  }
-}
-
 HFONT ClockCompositor::fontFor(const FontSpec& font) {
   const auto found = std::find_if(fonts_.begin(), fonts_.end(),
                                   [&](const CachedFont& cached) { return cached.font == font; });
@@ -98,10 +59,11 @@ void ClockCompositor::drawLabel(const ClockLayer& label) {
   TextOutW(dc_, label.bounds.left, label.bounds.top, label.text.c_str(), static_cast<int>(label.text.size()));
 }
 
-void ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures& pictures) {
-  if (!valid()) return;
+Rect ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures& pictures) {
+  if (!valid()) return {};
   // GDI may still be drawing text into the buffer; the pixel copies below must come after it.
   GdiFlush();
+  before_.assign(bits_, bits_ + stride_ * kSize);
   fillWhite();
   for (const ClockComponent component : model.layerOrder()) {
     const ClockLayer& layer = model.layer(component);
@@ -113,19 +75,20 @@ void ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures
       case LayerKind::Picture:
         if (const Bitmap* picture = pictures(component)) {
           GdiFlush();
-          copyPicture(*picture, layer.bounds);
+          copyPicture(frame(), *picture, layer.bounds);
         }
         break;
       case LayerKind::TransparentPicture:
         if (const Bitmap* picture = pictures(component)) {
           GdiFlush();
           if (const auto leftOut = handLayerTransparentColour(*picture))
-            copyLeavingOut(*picture, layer.bounds, *leftOut);
+            copyPictureLeavingOut(frame(), *picture, layer.bounds, *leftOut);
         }
         break;
     }
   }
   GdiFlush();
+  return changedArea(before_.data(), bits_, kSize, kSize, stride_);
 }
 
 void ClockCompositor::present(HDC target) const {

@@ -15,6 +15,7 @@
 
 #include "app/clock_window_model.h"
 #include "core/bitmap.h"
+#include "core/frame.h"
 #include "platform/win32/gdi.h"
 
 namespace tikora {
@@ -33,8 +34,9 @@ class ClockCompositor {
   bool valid() const { return bits_ != nullptr; }
 
   // Composes every shown layer of `model` in its layer order. Without pictures (before the face
-  // is made) the buffer is all white, that is all see-through.
-  void compose(const ClockWindowModel& model, const LayerPictures& pictures);
+  // is made) the buffer is all white, that is all see-through. Returns where the buffer now
+  // differs from what it held before, the part of the window to paint again.
+  Rect compose(const ClockWindowModel& model, const LayerPictures& pictures);
   // Copies the buffer to `target` at (0, 0).
   void present(HDC target) const;
 
@@ -49,8 +51,7 @@ class ClockCompositor {
 
   std::uint8_t* rowAt(int y) const { return bits_ + std::size_t(y) * stride_; }
   void fillWhite();
-  void copyPicture(const Bitmap& picture, const Rect& bounds);
-  void copyLeavingOut(const Bitmap& picture, const Rect& bounds, Colour leftOut);
+  FrameRows frame() const { return {bits_, kClockWindowSize, kClockWindowSize, stride_}; }
   void drawLabel(const ClockLayer& label);
   HFONT fontFor(const FontSpec& font);
 
@@ -61,6 +62,7 @@ class ClockCompositor {
   std::uint8_t* bits_ = nullptr;
   std::size_t stride_ = 0;
   std::vector<CachedFont> fonts_;
+  std::vector<std::uint8_t> before_;  // the buffer as the last compose found it
 };
 
 }  // namespace tikora

@@ -90,8 +90,15 @@ void ClockWindow::sync() {
   composedLayers_.clear();
   for (int i = 0; i < kClockComponentCount; ++i) composedLayers_.push_back(all[std::size_t(i)].state);
   composedOrder_ = model().layerOrder();
-  recompose_ = true;
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  // Composed at once, so that only the part that changed (mostly the second hand) is painted
+  // and sent to the screen again.
+  const ClockFace* clockFace = program_.model.face();
+  const Rect repaint = compositor_.compose(model(), [clockFace](ClockComponent component) {
+    return clockFace ? clockFace->picture(component) : nullptr;
+  });
+  if (repaint.empty()) return;
+  const RECT area{repaint.left, repaint.top, repaint.right(), repaint.bottom()};
+  InvalidateRect(hwnd(), &area, FALSE);
 }
 
 void ClockWindow::setTrayImage(int index) {
@@ -155,13 +162,6 @@ void ClockWindow::perform(const ClockActions& actions) {
 void ClockWindow::onPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd(), &paint);
-  if (recompose_) {
-    const ClockFace* clockFace = program_.model.face();
-    compositor_.compose(model(), [clockFace](ClockComponent component) {
-      return clockFace ? clockFace->picture(component) : nullptr;
-    });
-    recompose_ = false;
-  }
   compositor_.present(dc);
   EndPaint(hwnd(), &paint);
 }

@@ -63,7 +63,6 @@ class ClockWindow : public WindowBase<ClockWindow> {
   std::unique_ptr<ComponentState> shownWindow_;
   std::vector<ComponentState> composedLayers_;
   std::vector<ClockComponent> composedOrder_;
-  bool recompose_ = true;
   bool pressOnStrip_ = false;
   UINT taskbarCreated_ = 0;  // the shell's message to every top-level window once it has restarted
 };

@@ -186,6 +186,16 @@ void ComponentView::create() {
   controls_.assign(all.size(), Control{});
   applied_.clear();
   applied_.resize(all.size());
+  controlsMade_ = false;
+  // A window that is hidden at start makes its controls when it is first shown.
+  if (table_.window().state.visible) makeControls();
+  tellDpi();
+  sync();
+}
+
+void ComponentView::makeControls() {
+  controlsMade_ = true;
+  const auto& all = table_.all();
   for (std::size_t i = 0; i < all.size(); ++i) createControl(i);
   // Group boxes lie under the controls they hold, so that those are never clipped by them, and
   // a page control under its pages; markers and labels that lie over another control go on top.
@@ -195,8 +205,6 @@ void ComponentView::create() {
   for (std::size_t i = 0; i < all.size(); ++i)
     if ((all[i].options & kOverPrevious) && controls_[i].hwnd)
       SetWindowPos(controls_[i].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  tellDpi();
-  sync();
 }
 
 void ComponentView::tellDpi() {
@@ -287,7 +295,15 @@ void ComponentView::sync() {
   const auto& all = table_.all();
   if (applied_.size() != all.size()) return;
   applying_ = true;
-  for (std::size_t i = 0; i < all.size(); ++i) apply(i, !applied_[i]);
+  if (!controlsMade_ && table_.window().state.visible) {
+    // The controls take their states before the window shows them.
+    makeControls();
+    for (std::size_t i = 0; i < all.size(); ++i)
+      if (all[i].kind != ComponentKind::Window) apply(i, true);
+  }
+  for (std::size_t i = 0; i < all.size(); ++i)
+    // Until its controls are made, a hidden window follows only its own state.
+    if (controlsMade_ || all[i].kind == ComponentKind::Window) apply(i, !applied_[i]);
   applying_ = false;
   followTimers();
 }

@@ -43,7 +43,8 @@ class ComponentView {
   ComponentView(const ComponentView&) = delete;
   ComponentView& operator=(const ComponentView&) = delete;
 
-  // Makes every control in its first state.
+  // Makes every control in its first state; a window hidden at start makes them when it is
+  // first shown, and until then keeps only its own state.
   void create();
   // Copies every state that changed since the last sync onto its control, the window's own
   // included, and starts, stops or re-times the window's timers.
@@ -76,6 +77,7 @@ class ComponentView {
     bool shown = false;      // shown on screen: visible, and on a scrolled area within its width
   };
 
+  void makeControls();
   void createControl(std::size_t index);
   // Where a control lies on its parent at the window's DPI, and putting it there.
   Rect controlArea(std::size_t index);
@@ -137,6 +139,7 @@ class ComponentView {
   std::map<std::size_t, std::unique_ptr<WebBrowserHost>> browsers_;  // by component index
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;
+  bool controlsMade_ = false;
   COLORREF customColours_[16]{};
 };
 

@@ -303,14 +303,25 @@ bool WebBrowserHost::create(HWND parent, const RECT& bounds) {
                     bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent))
     return false;
   liveHosts().push_back(this);
-  site_ = new BrowserSite(*this);
-  if (!site_->open()) closeControl();
   return true;
+}
+
+// The control (and the browser engine behind it) is made when it is first sent to a page: a
+// host whose window is never shown costs no more than its window.
+void WebBrowserHost::openControl() {
+  if (triedControl_ || !hwnd()) return;
+  triedControl_ = true;
+  site_ = new BrowserSite(*this);
+  if (site_->open()) return;
+  site_->close();
+  site_->Release();
+  site_ = nullptr;
 }
 
 bool WebBrowserHost::hasBrowser() const { return site_ && site_->active(); }
 
 bool WebBrowserHost::navigate(const std::wstring& address) {
+  openControl();
   if (!hasBrowser()) return false;
   Bstr target(address);
   VARIANT flags, empty;

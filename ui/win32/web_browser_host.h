@@ -39,13 +39,13 @@ class WebBrowserHost : public WindowBase<WebBrowserHost> {
   WebBrowserHost(HINSTANCE instance, WebBrowserCallbacks callbacks);
   ~WebBrowserHost();
 
-  // The host window as a child of `parent` at `bounds` (client pixels), and the control in it.
-  // False only when the host window itself could not be made.
+  // The host window as a child of `parent` at `bounds` (client pixels); the control in it is
+  // made by the first navigate(). False only when the host window itself could not be made.
   bool create(HWND parent, const RECT& bounds);
   // Whether the control is there, active in place.
   bool hasBrowser() const;
-  // Sends the control to `address`, afresh even if it shows it already. False without a control
-  // or when the control refuses.
+  // Sends the control to `address`, afresh even if it shows it already, making the control
+  // first if this is the first page. False without a control or when the control refuses.
   bool navigate(const std::wstring& address);
   // Sets "property=value" settings on the style of the loaded page's body; settings the page's
   // engine does not know are passed over.
@@ -66,12 +66,14 @@ class WebBrowserHost : public WindowBase<WebBrowserHost> {
   };
   void post(Pending kind, std::wstring address = {});
   void deliver();
+  void openControl();
   void resizeControl();
   void closeControl();
 
   HINSTANCE instance_;
   WebBrowserCallbacks callbacks_;
   BrowserSite* site_ = nullptr;  // holds a reference; released by closeControl
+  bool triedControl_ = false;    // the control is made once at most
   std::deque<PendingEvent> pending_;
 };
 

@@ -1,0 +1,92 @@
+#include "core/frame.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tikora {
+namespace {
+
+// The part of a picture placed at `bounds` that lies inside the frame, in picture coordinates.
+struct Span {
+  int pictureLeft = 0, pictureTop = 0, left = 0, top = 0, width = 0, height = 0;
+};
+Span clipped(const FrameRows& frame, const Bitmap& picture, const Rect& bounds) {
+  Span span;
+  const int right = std::min({bounds.left + bounds.width, bounds.left + picture.width(), frame.width});
+  const int bottom = std::min({bounds.top + bounds.height, bounds.top + picture.height(), frame.height});
+  span.left = std::max(bounds.left, 0);
+  span.top = std::max(bounds.top, 0);
+  span.pictureLeft = span.left - bounds.left;
+  span.pictureTop = span.top - bounds.top;
+  span.width = std::max(right - span.left, 0);
+  span.height = std::max(bottom - span.top, 0);
+  return span;
+}
+
+}  // namespace
+
+void copyPicture(const FrameRows& frame, const Bitmap& picture, const Rect& bounds) {
+  const Span s = clipped(frame, picture, bounds);
+  for (int y = 0; y < s.height; ++y) {
+    const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
+    std::memcpy(frame.row(s.top + y) + std::size_t(s.left) * 3, from, std::size_t(s.width) * 3);
+  }
+}
+
+void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const Rect& bounds,
+                           Colour leftOut) {
+  const Span s = clipped(frame, picture, bounds);
+  const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
+  const auto copyPixels = [&](const std::uint8_t* from, std::uint8_t* to, int count) {
+    for (int x = 0; x < count; ++x, from += 3, to += 3) {
+      if (from[0] == blue && from[1] == green && from[2] == red) continue;
+      to[0] = from[0];
+      to[1] = from[1];
+      to[2] = from[2];
+    }
+  };
+  // A hand layer is mostly the colour left out: runs of it are passed over whole.
+  constexpr int kRun = 8;
+  std::uint8_t plainRun[kRun * 3];
+  for (int i = 0; i < kRun; ++i) {
+    plainRun[i * 3] = blue;
+    plainRun[i * 3 + 1] = green;
+    plainRun[i * 3 + 2] = red;
+  }
+  for (int y = 0; y < s.height; ++y) {
+    const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
+    std::uint8_t* to = frame.row(s.top + y) + std::size_t(s.left) * 3;
+    int x = 0;
+    for (; x + kRun <= s.width; x += kRun, from += sizeof plainRun, to += sizeof plainRun)
+      if (std::memcmp(from, plainRun, sizeof plainRun) != 0) copyPixels(from, to, kRun);
+    copyPixels(from, to, s.width - x);
+  }
+}
+
+Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int width, int height,
+                 std::size_t stride) {
+  if (width <= 0 || height <= 0) return {};
+  const std::size_t rowBytes = std::size_t(width) * 3;
+  const auto differs = [](const std::uint8_t* a, const std::uint8_t* b, int x) {
+    return std::memcmp(a + std::size_t(x) * 3, b + std::size_t(x) * 3, 3) != 0;
+  };
+  int left = width, top = -1, right = -1, bottom = -1;  // edges inclusive while scanning
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* a = before + std::size_t(y) * stride;
+    const std::uint8_t* b = after + std::size_t(y) * stride;
+    if (std::memcmp(a, b, rowBytes) == 0) continue;
+    if (top < 0) top = y;
+    bottom = y;
+    // Only columns outside those already known can widen the rectangle.
+    int first = 0;
+    while (first < left && !differs(a, b, first)) ++first;
+    left = std::min(left, first);
+    int last = width - 1;
+    while (last > right && !differs(a, b, last)) --last;
+    right = std::max(right, last);
+  }
+  if (top < 0) return {};
+  return Rect::fromEdges(left, top, right + 1, bottom + 1);
+}
+
+}  // namespace tikora
