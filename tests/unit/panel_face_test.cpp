@@ -10,25 +10,7 @@
 
 #include "app/startup.h"
 #include "face/ring.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_code_page.h"
-#include "platform/fake/fake_feed_source.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_message_box.h"
-#include "platform/fake/fake_power.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_resources.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_sleeper.h"
-#include "platform/fake/fake_sound.h"
-#include "platform/fake/fake_text_metrics.h"
-#include "platform/native/libxml_document.h"
-#include "program/program_model.h"
-
-#ifndef TIKORA_MEDIA_DIR
-#error "TIKORA_MEDIA_DIR must name the folder of the generated media"
-#endif
+#include "tests/unit/program_fixture.h"
 
 namespace tikora {
 namespace {
@@ -45,9 +27,9 @@ const std::vector<std::wstring> kSecondsControls = {
     L"RadioButton15", L"RadioButton56", L"RadioButton51", L"RadioButton52", L"RadioButton53", L"RadioButton54",
     L"ColorBox2",     L"ColorBox8"};
 
-class PanelFaceTest : public ::testing::Test {
+class PanelFaceTest : public ::testing::Test, protected testing::FakeProgramServices {
  protected:
-  PanelFaceTest() : resources(TIKORA_MEDIA_DIR) {
+  PanelFaceTest() {
     shell.screen = {1280, 1024};
     clock.setLocalTime(2024, 5, 17, 12, 0, 5);
   }
@@ -59,15 +41,13 @@ class PanelFaceTest : public ::testing::Test {
       if (onPump) onPump();
     };
     hooks.pointerPosition = [] { return Point{-100000, -100000}; };
-    program.emplace(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, boxes, codePage,
-                                    feeds, document, sleeper, files, L"C:\\Tikora\\Tikora.exe"},
-                    std::move(hooks));
+    program.emplace(services(), std::move(hooks));
     program->createControlPanel(loadClockStartPictures(readFaceStyles(registry), resources));
   }
   // The key as a first run leaves it, with these values changed.
   void storeSettings(const std::vector<std::pair<std::wstring, std::uint32_t>>& dwords) {
     Settings defaults;
-    ASSERT_TRUE(SettingsStore(registry, L"C:\\Tikora\\Tikora.exe").firstRunWrite(defaults).ok());
+    ASSERT_TRUE(SettingsStore(registry, testing::kProgramPath).firstRunWrite(defaults).ok());
     for (const auto& [name, value] : dwords) registry.setDword(kKey, name, value);
   }
 
@@ -91,20 +71,6 @@ class PanelFaceTest : public ::testing::Test {
     return out;
   }
 
-  FakeRegistry registry;
-  FakeShell shell;
-  FakeTextMetrics metrics;
-  FakeClock clock;
-  FakeLocale locale;
-  FakeResources resources;
-  FakeSound sound;
-  FakePower power;
-  FakeMessageBox boxes;
-  FakeAnsiCodePage codePage;
-  FakeFeedSource feeds;
-  LibXmlDocument document;
-  FakeSleeper sleeper;
-  FakeFiles files;
   std::function<void()> onPump;
   std::optional<ProgramModel> program;
 };

@@ -1,30 +1,11 @@
 // The planner in the whole program: an item added through the planner that the control panel
 // opens, reminded by the panel's second tick, and gone once the reminder closes; and a reminder
 // at a full hour whose sound gives way to the chime the same tick started first.
-#include "program/program_model.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_code_page.h"
-#include "platform/fake/fake_feed_source.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_message_box.h"
-#include "platform/fake/fake_power.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_resources.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_sleeper.h"
-#include "platform/fake/fake_sound.h"
-#include "platform/fake/fake_text_metrics.h"
-#include "platform/native/libxml_document.h"
-
-#ifndef TIKORA_MEDIA_DIR
-#error "TIKORA_MEDIA_DIR must name the folder of the generated media"
-#endif
+#include "tests/unit/program_fixture.h"
 
 namespace tikora {
 namespace {
@@ -37,17 +18,14 @@ class NoAnnouncements final : public AnnouncementLauncher {
   bool launch(std::function<void(std::stop_token)>) override { return false; }
 };
 
-class ProgramPlannerTest : public ::testing::Test {
+class ProgramPlannerTest : public ::testing::Test, protected testing::FakeProgramServices {
  protected:
   // The program as start-up makes it, on 14 March 2024 at `hour`:`minute`:35.
   void startAt(int hour, int minute) {
     clock.setLocalTime(2024, 3, 14, hour, minute, 35);
     ProgramHooks hooks;
     hooks.launcher = std::make_unique<NoAnnouncements>();
-    program = std::make_unique<ProgramModel>(
-        ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, boxes, codePage, feeds,
-                        document, sleeper, files, L"C:\\Tikora\\tikora.exe"},
-        std::move(hooks));
+    program = std::make_unique<ProgramModel>(services(), std::move(hooks));
     program->createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
     program->createDailyPlanner();
     program->createReminderPopup();
@@ -79,20 +57,6 @@ class ProgramPlannerTest : public ::testing::Test {
     planner().raise(L"Button1", E::Click);
   }
 
-  FakeRegistry registry;
-  FakeShell shell;
-  FakeTextMetrics metrics;
-  FakeClock clock;
-  FakeLocale locale;
-  FakeResources resources{TIKORA_MEDIA_DIR};
-  FakeSound sound;
-  FakePower power;
-  FakeMessageBox boxes;
-  FakeAnsiCodePage codePage;
-  FakeFeedSource feeds;
-  LibXmlDocument document;
-  FakeSleeper sleeper;
-  FakeFiles files;
   std::unique_ptr<ProgramModel> program;
 };
 
