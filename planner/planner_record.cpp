@@ -14,12 +14,9 @@ constexpr std::size_t kDate = 360;
 constexpr std::size_t kTime = 368;
 constexpr std::size_t kSound = 376;
 
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 void putText(PlannerRecordBytes& bytes, std::size_t lengthAt, std::size_t textAt,
              std::wstring_view text, std::size_t limit, const AnsiCodePage& codePage) {
-  const std::string stored = ansiCutTo(text, limit, codePage);
+  const std::string stored = ansiCut(text, limit, codePage);
   bytes[lengthAt] = static_cast<std::uint8_t>(stored.size());
   std::copy(stored.begin(), stored.end(), bytes.begin() + static_cast<std::ptrdiff_t>(textAt));
 }
@@ -36,23 +33,6 @@ DateTime takeDateTime(std::span<const std::uint8_t> bytes, std::size_t at) {
 }
 
 }  // namespace
-
-std::string ansiCutTo(std::wstring_view text, std::size_t limit, const AnsiCodePage& codePage) {
-  std::string whole = codePage.toAnsi(text);
-  if (whole.size() <= limit) return whole;
-  // Character by character, a surrogate pair as one, so a double-byte character is never split.
-  std::string cut;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    std::size_t units = 1;
-    if (isHighSurrogate(text[at]) && at + 1 < text.size() && isLowSurrogate(text[at + 1])) units = 2;
-    const std::string piece = codePage.toAnsi(text.substr(at, units));
-    if (cut.size() + piece.size() > limit) break;
-    cut += piece;
-    at += units;
-  }
-  return cut;
-}
 
 PlannerRecordBytes encodePlannerRecord(const PlannerRecord& record, const AnsiCodePage& codePage) {
   PlannerRecordBytes bytes{};

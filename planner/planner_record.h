@@ -42,9 +42,6 @@ struct PlannerRecord {
   friend bool operator==(const PlannerRecord&, const PlannerRecord&) = default;
 };
 
-// `text` in the code page, cut to at most `limit` bytes without splitting a character.
-std::string ansiCutTo(std::wstring_view text, std::size_t limit, const AnsiCodePage& codePage);
-
 PlannerRecordBytes encodePlannerRecord(const PlannerRecord& record, const AnsiCodePage& codePage);
 // Nothing unless `bytes` is exactly one record long. A length above its field's size reads as
 // the whole field; a date or time that is no valid date-time reads as 0 (30 December 1899,

@@ -7,17 +7,6 @@
 namespace tikora {
 namespace {
 
-// How many wide units make the character that starts at `at` (a UTF-16 surrogate pair is two).
-std::size_t characterLength(std::wstring_view text, std::size_t at) {
-  if constexpr (sizeof(wchar_t) == 2) {
-    const wchar_t c = text[at];
-    if (c >= 0xD800 && c <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
-        text[at + 1] <= 0xDFFF)
-      return 2;
-  }
-  return 1;
-}
-
 template <std::size_t N>
 std::uint8_t putField(std::array<char, N>& field, std::wstring_view text, const AnsiCodePage& codePage) {
   const std::string bytes = ansiCut(text, N, codePage);
@@ -31,21 +20,6 @@ std::wstring fieldText(const std::array<char, N>& field, std::uint8_t length, co
 }
 
 }  // namespace
-
-std::string ansiCut(std::wstring_view text, std::size_t capacity, const AnsiCodePage& codePage) {
-  std::string whole = codePage.toAnsi(text);
-  if (whole.size() <= capacity) return whole;
-  // Too long: take whole characters while they fit, so a double-byte one is never split.
-  std::string cut;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = characterLength(text, at);
-    const std::string piece = codePage.toAnsi(text.substr(at, length));
-    if (cut.size() + piece.size() > capacity) break;
-    cut += piece;
-    at += length;
-  }
-  return cut;
-}
 
 std::array<std::uint8_t, kChannelRecordSize> TRss_channel::bytes() const {
   std::array<std::uint8_t, kChannelRecordSize> out{};

@@ -48,7 +48,4 @@ struct TRss_channel {
   friend bool operator==(const TRss_channel&, const TRss_channel&) = default;
 };
 
-// `text` in the code page, at most `capacity` bytes, ending on a whole character.
-std::string ansiCut(std::wstring_view text, std::size_t capacity, const AnsiCodePage& codePage);
-
 }  // namespace tikora

@@ -62,7 +62,7 @@ TEST(PlannerRecordTest, ADoubleByteCharacterIsNeverSplit) {
   DoubleByteCodePage codePage;
   // 47 single bytes and 25 double-byte characters: 97 bytes, the last character does not fit.
   const std::wstring title = std::wstring(47, L'a') + std::wstring(25, L'\x3042');
-  EXPECT_EQ(ansiCutTo(title, 97, codePage).size(), 97u);
+  EXPECT_EQ(ansiCut(title, 97, codePage).size(), 97u);
   PlannerRecord record = testing::item(title, 14, 9, 0);
   const PlannerRecordBytes bytes = encodePlannerRecord(record, codePage);
   EXPECT_EQ(bytes[0], 95);
