@@ -9,6 +9,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "core/utf8.h"
 #include "core/xml_prolog.h"
 
 namespace tikora {
@@ -69,15 +70,7 @@ std::wstring wide(const xmlChar* text) {
     else if (c >= 0xC0) { c &= 0x1F; extra = 1; }
     ++at;
     for (; extra > 0 && (*at & 0xC0) == 0x80; --extra, ++at) c = (c << 6) | (*at & 0x3F);
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (c >= 0x10000) {
-        c -= 0x10000;
-        out.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
-        out.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
-        continue;
-      }
-    }
-    out.push_back(static_cast<wchar_t>(c));
+    appendCodePoint(out, c);
   }
   return out;
 }
