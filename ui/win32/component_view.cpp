@@ -259,7 +259,6 @@ void ComponentView::createControl(std::size_t index) {
                               isContainer(c.kind) ? this : nullptr);
   if (!hwnd) return;
   controls_[index].hwnd = hwnd;
-  controls_[index].dropsDown = made.dropsDown;
   byHwnd_[hwnd] = index;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
   setUpControl(hwnd, c, table_);
@@ -363,14 +362,14 @@ void ComponentView::apply(std::size_t index, bool force) {
   } else if (HWND hwnd = controls_[index].hwnd) {
     Control& control = controls_[index];
     const ComponentState& s = c.state;
-    const Rect placed = placeOnParent(c);
-    const bool shown = s.visible && withinScrolledArea(c, placed);
+    const bool onScrolledArea = scrolledAreaOf(c) != nullptr;
+    const bool shown = s.visible && withinScrolledArea(c, placeOnParent(c));
     // Out of sight it waits: the state it is given is applied when it comes into sight.
-    if (scrolledAreaOf(c) && !shown && !control.shown) return;
+    if (onScrolledArea && !shown && !control.shown) return;
     const bool moved = !before || before->bounds != s.bounds ||
                        (dpi_ != kStandardDpi && isOneLineLabel(c) && (before->text != s.text || before->font != s.font));
     // On a scrolled area a control is placed when it comes into sight, not before.
-    if (scrolledAreaOf(c) ? shown && (moved || !control.shown) : moved) placeControl(index);
+    if (onScrolledArea ? shown && (moved || !control.shown) : moved) placeControl(index);
     if (before && before->font != s.font) {
       SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), TRUE);
       // The parent paints what a transparent label leaves.
@@ -483,9 +482,7 @@ void ComponentView::apply(std::size_t index, bool force) {
     showControl(index, shown);
     // A new pointer shape shows at once under a pointer that keeps still.
     if (before && before->pointer != s.pointer && hovered_ == c.name)
-      SetCursor(LoadCursorW(nullptr, s.pointer == PointerShape::Hand   ? IDC_HAND
-                                     : s.pointer == PointerShape::Drag ? IDC_SIZEALL
-                                                                       : IDC_ARROW));
+      SetCursor(pointerCursor(s.pointer));
   }
   applied_[index] = std::make_unique<ComponentState>(c.state);
 }

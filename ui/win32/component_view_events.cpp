@@ -376,7 +376,7 @@ bool ComponentView::onSetCursor(HWND over) {
     shape = table_.all()[found->second].state.pointer;
   }
   if (!shape || *shape == PointerShape::Arrow) return false;
-  SetCursor(LoadCursorW(nullptr, *shape == PointerShape::Hand ? IDC_HAND : IDC_SIZEALL));
+  SetCursor(pointerCursor(*shape));
   return true;
 }
 

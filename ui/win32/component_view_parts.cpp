@@ -189,4 +189,12 @@ std::optional<std::wstring> comboItemText(HWND combo, LRESULT index) {
   return text;
 }
 
+HCURSOR pointerCursor(PointerShape shape) {
+  switch (shape) {
+    case PointerShape::Hand: return LoadCursorW(nullptr, IDC_HAND);
+    case PointerShape::Drag: return LoadCursorW(nullptr, IDC_SIZEALL);
+    default: return LoadCursorW(nullptr, IDC_ARROW);
+  }
+}
+
 }  // namespace tikora

@@ -16,6 +16,9 @@ namespace tikora {
 inline constexpr UINT kFirstControlId = 1000;
 inline constexpr UINT_PTR kFirstTimerId = 100;
 
+// The system's pointer for a component's pointer shape.
+HCURSOR pointerCursor(PointerShape shape);
+
 // The text of a drop-down list's item; none for no item.
 std::optional<std::wstring> comboItemText(HWND combo, LRESULT index);
 
