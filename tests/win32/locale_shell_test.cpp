@@ -10,6 +10,7 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_shell.h"
+#include "tests/win32/read_file.h"
 
 namespace tikora {
 namespace {
@@ -17,18 +18,6 @@ namespace {
 bool isFolder(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-std::string readAll(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
-  std::string bytes;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
 }
 
 // A named locale does not depend on the LANG the tests were started with.
@@ -109,17 +98,17 @@ TEST(Win32FilesTest, ProbeAndPageFilesRoundTrip) {
 
   ASSERT_TRUE(files.createEmptyFile(path).ok());
   EXPECT_TRUE(files.fileExists(path));
-  EXPECT_EQ(readAll(path), "");
+  EXPECT_EQ(testing::readAll(path), "");
 
   // Bytes are written as they are: no line-end translation, NULs and high bytes kept.
   const std::string page("<p>caf\xE9</p>\r\n\n\0end\xFF", 20);
   ASSERT_TRUE(files.writeFile(path, page).ok());
-  EXPECT_EQ(readAll(path), page);
+  EXPECT_EQ(testing::readAll(path), page);
   // Overwriting with less leaves no tail of the old content; creating truncates.
   ASSERT_TRUE(files.writeFile(path, "short").ok());
-  EXPECT_EQ(readAll(path), "short");
+  EXPECT_EQ(testing::readAll(path), "short");
   ASSERT_TRUE(files.createEmptyFile(path).ok());
-  EXPECT_EQ(readAll(path), "");
+  EXPECT_EQ(testing::readAll(path), "");
 
   EXPECT_TRUE(files.removeFile(path).ok());
   EXPECT_FALSE(files.fileExists(path));

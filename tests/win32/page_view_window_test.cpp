@@ -28,6 +28,7 @@
 #include "tests/shared/rss_page.h"
 #include "ui/win32/model_window.h"
 #include "ui/win32/web_browser_host.h"
+#include "tests/win32/read_file.h"
 
 namespace tikora {
 namespace {
@@ -77,18 +78,6 @@ void pumpFor(std::chrono::milliseconds span) {
     }
     Sleep(10);
   }
-}
-
-std::string readAll(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
-  std::string bytes;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
 }
 
 std::wstring classOf(HWND hwnd) {
@@ -168,7 +157,7 @@ TEST_F(PageViewWindowTest, AHeadlinesPageIsWrittenAndShownInAnUnframedCentredWin
   const Result<std::wstring> folder = shell_.internetCacheFolder();
   ASSERT_TRUE(folder.ok());
   const FontSpec font = ticker_.headlineFont();
-  EXPECT_EQ(readAll(*folder + L"\\ht.htm"),
+  EXPECT_EQ(testing::readAll(*folder + L"\\ht.htm"),
             feedPageBytes(reader_.items()[1], {settings_.col_bg, settings_.col_fo, font.points, font.faceName}));
 
   HWND window = window_->hwnd();
@@ -221,7 +210,7 @@ TEST_F(PageViewWindowTest, AHeadlinesPageIsWrittenAndShownInAnUnframedCentredWin
   pumpFor(std::chrono::milliseconds(1500));
   GetWindowTextW(window, caption, 64);
   EXPECT_STREQ(caption, L"Item 2");
-  EXPECT_EQ(readAll(*folder + L"\\ht.htm"),
+  EXPECT_EQ(testing::readAll(*folder + L"\\ht.htm"),
             feedPageBytes(reader_.items()[2], {settings_.col_bg, settings_.col_fo, font.points, font.faceName}));
   EXPECT_TRUE(answers());
   EXPECT_TRUE(boxes_.texts.empty());

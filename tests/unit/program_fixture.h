@@ -1,0 +1,50 @@
+// Every service the whole program model takes, as the in-memory fakes (with the generated media),
+// for tests that run the program as start-up makes it.
+#pragma once
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_code_page.h"
+#include "platform/fake/fake_feed_source.h"
+#include "platform/fake/fake_files.h"
+#include "platform/fake/fake_locale.h"
+#include "platform/fake/fake_message_box.h"
+#include "platform/fake/fake_power.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_resources.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_sleeper.h"
+#include "platform/fake/fake_sound.h"
+#include "platform/fake/fake_text_metrics.h"
+#include "platform/native/libxml_document.h"
+#include "program/program_model.h"
+
+#ifndef TIKORA_MEDIA_DIR
+#error "TIKORA_MEDIA_DIR must name the folder of the generated media"
+#endif
+
+namespace tikora::testing {
+
+inline constexpr const wchar_t* kProgramPath = L"C:\\Tikora\\tikora.exe";
+
+struct FakeProgramServices {
+  ProgramServices services() {
+    return {registry, shell,    metrics,  clock,   locale,  resources, sound, power, boxes,
+            codePage, feeds,    document, sleeper, files,   kProgramPath};
+  }
+
+  FakeRegistry registry;
+  FakeShell shell;
+  FakeTextMetrics metrics;
+  FakeClock clock;
+  FakeLocale locale;
+  FakeResources resources{TIKORA_MEDIA_DIR};
+  FakeSound sound;
+  FakePower power;
+  FakeMessageBox boxes;
+  FakeAnsiCodePage codePage;
+  FakeFeedSource feeds;
+  LibXmlDocument document;
+  FakeSleeper sleeper;
+  FakeFiles files;
+};
+
+}  // namespace tikora::testing
