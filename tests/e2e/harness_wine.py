@@ -14,8 +14,14 @@ E2E_BUILD = REPO / "build" / "e2e"
 SCREENSHOTS = E2E_BUILD / "screenshots"
 
 
+WAIT_SLACK = 3
+
+
 def wait_until(predicate, timeout: float, interval: float = 0.05, what: str = "condition"):
-    """Polls `predicate` until it returns a true value, which is returned; fails after `timeout`."""
+    """Polls `predicate` until it returns a true value, which is returned; fails after `timeout`
+    times WAIT_SLACK. A wait that is met returns at once, so the slack costs nothing on a pass and
+    keeps a machine busy with other work from failing a check that is only slow."""
+    timeout *= WAIT_SLACK
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
