@@ -120,10 +120,14 @@ def test_a_channel_read_scrolls_its_headlines_across_the_screen_and_fades_out(ti
     over = (columns[len(columns) // 2], TICKER_TOP + 10 + 15)
     driver.mouse(over, action="move")
     time.sleep(0.3)
-    paused = driver.capture_image(CAPTURES / "ticker_paused1.bmp", rect=strip)
-    time.sleep(0.5)
-    assert headline_columns(driver.capture_image(CAPTURES / "ticker_paused2.bmp", rect=strip), 5, 25) == \
-        headline_columns(paused, 5, 25)
+
+    def still_for_half_a_second():
+        paused = headline_columns(driver.capture_image(CAPTURES / "ticker_paused1.bmp", rect=strip), 5, 25)
+        time.sleep(0.5)
+        return paused == headline_columns(driver.capture_image(CAPTURES / "ticker_paused2.bmp", rect=strip), 5, 25)
+
+    # On a busy machine the pointer may be noticed a tick late: the strip must come to rest.
+    assert any(still_for_half_a_second() for _ in range(3)), "the headline under the pointer stops"
     driver.mouse((SCREEN_WIDTH // 2, 100), action="move")
 
     # At the end of the strip the ticker fades out and hides; the read can start again.

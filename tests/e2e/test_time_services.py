@@ -125,7 +125,7 @@ def test_set_minutes_counts_down_in_the_panel_and_on_the_face(tikora, driver):
         return sum(1 for p in image.getdata() if p[0] > 200 and p[1] < 60 and p[2] < 60)
 
     seen = set()
-    deadline = time.monotonic() + 6
+    deadline = time.monotonic() + 15
     while len(seen) < 2 and time.monotonic() < deadline:
         seen.add(red_pixels() > 20)
         time.sleep(0.3)

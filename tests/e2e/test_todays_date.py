@@ -26,7 +26,9 @@ def test_the_tray_icon_shows_todays_page_in_the_clocks_colours(tikora, driver):
         f"{day_of_year} day(s) have elapsed since the beginning of the year",
         f"{days_in_year - day_of_year} day(s) left to the end of the year",
     ]
-    image = driver.capture_image(CAPTURES / "todays_date.bmp", hwnd=page["hwnd"])
+    driver.settle(page["hwnd"])
+    image = driver.capture_until(CAPTURES / "todays_date.bmp", lambda im: im.getpixel((5, 200)) == (0, 0, 0),
+                                 hwnd=page["hwnd"])
     SCREENSHOTS.mkdir(parents=True, exist_ok=True)
     image.save(SCREENSHOTS / "todays_date.png")
     # The first run's colours: the day in yellow on the black clock background, the month on
