@@ -30,20 +30,24 @@ void appendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+std::size_t characterUnits(std::wstring_view text, std::size_t at) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (isHighSurrogate(static_cast<char32_t>(text[at]) & 0xFFFF) && at + 1 < text.size() &&
+        isLowSurrogate(static_cast<char32_t>(text[at + 1]) & 0xFFFF))
+      return 2;
+  }
+  return 1;
+}
+
 std::string toUtf8(std::wstring_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = static_cast<char32_t>(text[i]);
-    if constexpr (sizeof(wchar_t) == 2) {
-      c &= 0xFFFF;
-      if (isHighSurrogate(c) && i + 1 < text.size()) {
-        const char32_t next = static_cast<char32_t>(text[i + 1]) & 0xFFFF;
-        if (isLowSurrogate(next)) {
-          c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
-          ++i;
-        }
-      }
+    if constexpr (sizeof(wchar_t) == 2) c &= 0xFFFF;
+    if (characterUnits(text, i) == 2) {
+      c = 0x10000 + ((c - 0xD800) << 10) + ((static_cast<char32_t>(text[i + 1]) & 0xFFFF) - 0xDC00);
+      ++i;
     }
     appendUtf8(out, c);
   }

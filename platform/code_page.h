@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/utf8.h"
+
 namespace tikora {
 
 class AnsiCodePage {
@@ -25,10 +27,7 @@ inline std::string ansiCut(std::wstring_view text, std::size_t capacity, const A
   if (whole.size() <= capacity) return whole;
   std::string cut;
   for (std::size_t at = 0; at < text.size();) {
-    std::size_t units = 1;
-    if (text[at] >= 0xD800 && text[at] <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
-        text[at + 1] <= 0xDFFF)
-      units = 2;
+    const std::size_t units = characterUnits(text, at);
     const std::string piece = codePage.toAnsi(text.substr(at, units));
     if (cut.size() + piece.size() > capacity) break;
     cut += piece;
