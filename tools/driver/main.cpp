@@ -17,6 +17,7 @@
 #include "options.h"
 #include "popup_menu.h"
 #include "process_info.h"
+#include "registry.h"
 #include "tray.h"
 #include "windows_list.h"
 
@@ -64,6 +65,10 @@ const Command kCommands[] = {
     {L"backdrop", commandBackdrop, "backdrop [--color 0xRRGGBB] | backdrop --off   (serve mode only)"},
     {L"process", commandProcess, "process --pid N [--wait MS]"},
     {L"processes", commandProcesses, "processes [--name IMAGE.exe]"},
+    {L"kill", commandKill, "kill (--pid N | --name IMAGE.exe) [--wait MS]"},
+    {L"reg-read", commandRegRead, "reg-read --key KEY   (the key's values and subkeys, or exists: false)"},
+    {L"reg-write", commandRegWrite, "reg-write --key KEY (--name N --type REG_... --data D)..."},
+    {L"reg-delete", commandRegDelete, "reg-delete --key KEY [--value NAME]"},
 };
 
 const std::vector<std::wstring> kFlags = {L"visible", L"shown", L"hidden", L"off"};

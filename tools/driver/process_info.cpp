@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <vector>
+
 namespace tikora::driver {
 
 Json commandProcess(const Options& options) {
@@ -57,6 +59,34 @@ Json commandProcesses(const Options& options) {
   }
   CloseHandle(snapshot);
   return list;
+}
+
+}  // namespace tikora::driver
+
+namespace tikora::driver {
+
+// Ends processes at once (TerminateProcess), by id or by image name, and waits until they are
+// gone; the tests end what a test left running this way without restarting Wine.
+Json commandKill(const Options& options) {
+  std::vector<DWORD> pids;
+  if (options.has(L"pid")) {
+    pids.push_back(static_cast<DWORD>(options.requiredNumber(L"pid")));
+  } else {
+    const Json listed = commandProcesses(options);
+    for (size_t i = 0; i < listed.size(); ++i) pids.push_back(static_cast<DWORD>(listed.at(i).find("pid")->number()));
+  }
+  const DWORD waitMs = static_cast<DWORD>(options.number(L"wait", 10000));
+  Json ended = Json::array();
+  for (DWORD pid : pids) {
+    if (pid == GetCurrentProcessId()) continue;
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    if (!process) continue;
+    if (TerminateProcess(process, 1) && WaitForSingleObject(process, waitMs) == WAIT_OBJECT_0) {
+      ended.push(static_cast<unsigned>(pid));
+    }
+    CloseHandle(process);
+  }
+  return Json::object().set("ended", std::move(ended));
 }
 
 }  // namespace tikora::driver

@@ -9,5 +9,6 @@ namespace tikora::driver {
 
 Json commandProcess(const Options& options);
 Json commandProcesses(const Options& options);
+Json commandKill(const Options& options);
 
 }  // namespace tikora::driver
