@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <functional>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -267,7 +266,6 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   keepLog = false;  // only the counts matter here
   std::vector<std::wstring> hibernatedAt;
   int effectStarts = 0;
-  const auto begin = std::chrono::steady_clock::now();
   for (int tick = 0; tick < 86'400; ++tick) {
     const std::size_t powerCalls = power.calls().size();
     services->secondTick.Timer2Timer();
@@ -279,14 +277,6 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
     }
     clock.advance(1s);
   }
-  const auto elapsed = std::chrono::steady_clock::now() - begin;
-  const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
-  std::cout << "[ simulated day: 86400 ticks in " << ms << " ms ]\n";
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-  EXPECT_LT(ms, 10'000.0) << "instrumented build";
-#else
-  EXPECT_LT(ms, 1000.0);
-#endif
 
   const std::vector<std::wstring> async = asyncSounds();
   EXPECT_EQ(std::count(async.begin(), async.end(), L"dzwiek3"), 24);

@@ -6,6 +6,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stop_token>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -132,36 +135,67 @@ TEST(AnnouncementThreads, RealThreadPlaysThePhraseAndIsJoined) {
   EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_2", L"pm"}));
 
   // The ended thread is joined when the next one starts.
-  std::this_thread::sleep_for(50ms);
   announcer.start(Settings{});
   EXPECT_EQ(threads.unjoined(), 1u);
 }
 
-// Each word takes a while, like a real recording.
-class SlowSound : public FakeSound {
+// Ends the program (stops the announcement's thread) while it plays word `at`.
+class StoppingSound : public FakeSound {
  public:
+  StoppingSound(std::stop_source& stop, std::size_t at) : stop_(stop), at_(at) {}
   bool playSync(std::wstring_view name) override {
-    std::this_thread::sleep_for(30ms);
-    return FakeSound::playSync(name);
+    const bool played = FakeSound::playSync(name);
+    if (++words_ == at_) stop_.request_stop();
+    return played;
   }
+
+ private:
+  std::stop_source& stop_;
+  std::size_t at_;
+  std::size_t words_ = 0;
+};
+
+// Runs the announcement on the calling thread with a stop the test controls.
+class StoppableLauncher final : public AnnouncementLauncher {
+ public:
+  explicit StoppableLauncher(std::stop_source& stop) : stop_(stop) {}
+  bool launch(std::function<void(std::stop_token)> body) override {
+    body(stop_.get_token());
+    return true;
+  }
+
+ private:
+  std::stop_source& stop_;
 };
 
 TEST(AnnouncementThreads, EndingTheProgramStopsAfterTheCurrentWord) {
-  SlowSound sound;
+  std::stop_source stop;
+  StoppingSound sound(stop, 2);
   TickTime time;
   time.hour = 10;
-  time.minute = 25;  // six words, 180 ms in all
+  time.minute = 25;  // six words
+  StoppableLauncher launcher(stop);
+  VoiceAnnouncer announcer(sound, time, launcher);
+  announcer.start(Settings{});
+  EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_20"})) << "the word playing ends, no other starts";
+}
+
+TEST(AnnouncementThreads, TheLauncherStopsItsThreadsAndWaitsForThemWhenItGoes) {
+  std::atomic<bool> stopSeen{false};
+  std::atomic<bool> running{false};
   {
     ThreadAnnouncementLauncher threads;
-    VoiceAnnouncer announcer(sound, time, threads);
-    announcer.start(Settings{});
-    std::this_thread::sleep_for(40ms);
-  }  // the launcher asks the thread to stop and waits for it here
-  const std::size_t played = syncWords(sound).size();
-  EXPECT_GE(played, 1u);
-  EXPECT_LT(played, 6u);
-  std::this_thread::sleep_for(100ms);
-  EXPECT_EQ(syncWords(sound).size(), played) << "nothing plays after the launcher is gone";
+    ASSERT_TRUE(threads.launch([&](std::stop_token stop) {
+      running = true;
+      std::mutex mutex;
+      std::condition_variable_any woken;
+      std::unique_lock lock(mutex);
+      woken.wait(lock, stop, [] { return false; });  // until the stop is asked for
+      stopSeen = stop.stop_requested();
+    }));
+    while (!running) std::this_thread::yield();
+  }
+  EXPECT_TRUE(stopSeen) << "the thread was asked to stop and had ended when the launcher went";
 }
 
 }  // namespace

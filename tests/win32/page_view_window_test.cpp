@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,16 +69,18 @@ class RecordingBoxes : public MessageBoxService {
   std::vector<std::wstring> texts;
 };
 
-void pumpFor(std::chrono::milliseconds span) {
-  const auto until = std::chrono::steady_clock::now() + span;
+// Runs the message loop until `done` holds (or a limit that only a hang reaches).
+bool pumpUntil(const std::function<bool()>& done) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   MSG message;
-  while (std::chrono::steady_clock::now() < until) {
+  while (!done() && std::chrono::steady_clock::now() < until) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    Sleep(10);
   }
+  return done();
 }
 
 std::wstring classOf(HWND hwnd) {
@@ -114,11 +117,17 @@ class PageViewWindowTest : public ::testing::Test {
     if (ole_) OleUninitialize();
   }
 
-  // A headline's click, and the window shown as the program shows it.
+  // A headline's click, and the window shown as the program shows it, once the browser (where
+  // the system could make one) has told how the page went.
   void open(int item) {
+    const int told = navigateErrors_ + documentsComplete_;
     pageView_.openPage(item);
     window_->view().sync();
-    pumpFor(std::chrono::milliseconds(1500));
+    pumpUntil([&] { return !browserMade() || navigateErrors_ + documentsComplete_ > told; });
+  }
+  bool browserMade() const {
+    HWND host = window_->view().control(L"WebBrowser1");
+    return host && GetWindow(host, GW_CHILD) != nullptr;
   }
   COLORREF pixel(int x, int y) const {
     HDC dc = GetDC(window_->hwnd());
@@ -191,7 +200,7 @@ TEST_F(PageViewWindowTest, AHeadlinesPageIsWrittenAndShownInAnUnframedCentredWin
   EXPECT_EQ(placed.bottom, 281);
   // The control, where the system could make it, lives in the host; a page that loaded leaves it
   // shown, one that failed hides it (no browser engine here shows a page).
-  const bool controlMade = GetWindow(host, GW_CHILD) != nullptr;
+  const bool controlMade = browserMade();
   RecordProperty("browser_control_made", controlMade ? 1 : 0);
   RecordProperty("navigate_errors", navigateErrors_);
   RecordProperty("documents_complete", documentsComplete_);
@@ -207,7 +216,8 @@ TEST_F(PageViewWindowTest, AHeadlinesPageIsWrittenAndShownInAnUnframedCentredWin
   pageView_.openPage(2);
   window_->view().sync();
   EXPECT_TRUE(IsWindowVisible(host));
-  pumpFor(std::chrono::milliseconds(1500));
+  const int told = navigateErrors_ + documentsComplete_;
+  pumpUntil([&] { return !controlMade || navigateErrors_ + documentsComplete_ > told; });
   GetWindowTextW(window, caption, 64);
   EXPECT_STREQ(caption, L"Item 2");
   EXPECT_EQ(testing::readAll(*folder + L"\\ht.htm"),
@@ -224,16 +234,14 @@ TEST_F(PageViewWindowTest, TheCloseButtonAndTheSystemsCloseHideTheWindow) {
   PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(400, 4));
   PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 4));
   PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(400, 4));
-  pumpFor(std::chrono::milliseconds(300));
-  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_TRUE(pumpUntil([&] { return !IsWindowVisible(window); }));
   EXPECT_FALSE(pageView_.showing());
   EXPECT_EQ(closed_, 1);
 
   open(1);
   ASSERT_TRUE(IsWindowVisible(window));
   SendMessageW(window, WM_CLOSE, 0, 0);
-  pumpFor(std::chrono::milliseconds(100));
-  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_TRUE(pumpUntil([&] { return !IsWindowVisible(window); }));
   EXPECT_TRUE(IsWindow(window)) << "hidden, never destroyed";
   EXPECT_EQ(closed_, 2);
 }

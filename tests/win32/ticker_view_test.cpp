@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 
+#include "tests/win32/figures.h"
 #include "app/settings.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text_metrics.h"
@@ -144,9 +145,10 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
     if (ticks % 10 == 0) expectPlaced(ticks);
     if (ticks == 30) expectHoverToPause();
   }
-  std::printf("[ measured ] 99 headlines: laid out in %.1f ms, shown by the view in %.1f ms; %d ticks of "
-              "60 px: %.2f ms on average, %.1f ms at most (model, view and painting)\n",
-              modelMs, viewMs, ticks, allTicks / ticks, longestTick);
+  testing::recordFigure("headlines_laid_out_ms", modelMs);
+  testing::recordFigure("headlines_shown_by_the_view_ms", viewMs);
+  testing::recordFigure("scroll_tick_average_ms", allTicks / ticks);
+  testing::recordFigure("scroll_tick_longest_ms", longestTick);
   EXPECT_GT(seen.size(), 60u) << "headlines all along the strip were seen on their way";
   EXPECT_TRUE(seen.count(98));
   EXPECT_FALSE(ticker.Timer1().enabled()) << "the scroll came to its end";
