@@ -3,8 +3,9 @@ to a visible window (median of several starts), CPU at rest over a span of secon
 memory, GDI and USER objects, and the ratios. Both programs run in the same warm Wine prefix
 under a private Xvfb, one after the other.
 
-Run by scripts/bench-rest; `--quick` (one start, five seconds at rest) is what scripts/test runs
-so that the measuring itself cannot rot. Timings are noisy: compare runs on one machine only.
+Run by scripts/bench-rest. `quick()` measures each program once in a Wine that is already running
+(no restarts, a few seconds at rest): the end-to-end tests run it, so that the measuring itself
+cannot rot. Timings are noisy: compare runs on one machine only.
 """
 
 from __future__ import annotations
@@ -71,7 +72,7 @@ class Bench:
         process = self.wine.start([str(exe)])
         while True:
             try:
-                self.driver.wait_window(caption, cls=cls, visible=True, timeout=200)
+                self.driver.wait_window(caption, cls=cls, visible=True, timeout=0.1)
                 return process, time.monotonic() - began
             except DriverError as error:
                 if error.kind != "timeout":
@@ -90,15 +91,16 @@ class Bench:
         # The next start finds a warm prefix but no server.
         self.wine.run(["wineboot", "--init"], timeout=120)
 
-    def measure(self, name: str, starts: int, rest: float) -> dict:
+    def measure(self, name: str, starts: int, rest: float, settle: float = 5.0, restart: bool = True) -> dict:
         times = []
-        for _ in range(starts):
+        for _ in range(starts if restart else 0):
             process, took = self.start(name)
             times.append(took)
             self.stop(process)
         exe = PROGRAMS[name][0]
-        process, _ = self.start(name)
-        time.sleep(5)  # past start-up work and first paints
+        process, took = self.start(name)
+        times = times or [took]
+        time.sleep(settle)  # past start-up work and first paints
         pid = linux_pid(exe)
         windows_pid = self.driver.windows(cls=PROGRAMS[name][2])[0]["pid"]
         before, clock = cpu_seconds(pid), time.monotonic()
@@ -112,8 +114,30 @@ class Bench:
             "gdi": info.get("gdi_objects", 0),
             "user": info.get("user_objects", 0),
         }
-        self.stop(process)
+        if restart:
+            self.stop(process)
+        else:
+            self.driver.kill(exe.name)
         return result
+
+
+def quick(wine: WinePrefix, driver: Driver, rest: float = 3.0) -> dict:
+    """Each program measured once in the running Wine: one start, `rest` seconds at rest."""
+    bench = Bench(wine, driver)
+    return {name: bench.measure(name, 1, rest, settle=2.0, restart=False) for name in ("floor", "tikora")}
+
+
+def report(results: dict, rest: float, starts: int) -> None:
+    floor, clock = results["floor"], results["tikora"]
+    print(f"at rest over {rest:.0f} s, start-up the median of {starts}")
+    print(f"{'':28}{'tikora.exe':>14}{'floor':>14}{'ratio':>12}")
+    print(f"{'start to a visible window':28}{clock['start']:>12.2f} s{floor['start']:>12.2f} s"
+          f"{clock['start'] - floor['start']:>+10.2f} s")
+    print(f"{'CPU at rest (% of a core)':28}{clock['cpu']:>14.2f}{floor['cpu']:>14.2f}{ratio(clock['cpu'], floor['cpu']):>12}")
+    print(f"{'resident memory':28}{clock['memory']:>11.1f} MB{floor['memory']:>11.1f} MB"
+          f"{clock['memory'] - floor['memory']:>+9.1f} MB")
+    print(f"{'GDI objects':28}{clock['gdi']:>14}{floor['gdi']:>14}")
+    print(f"{'USER objects':28}{clock['user']:>14}{floor['user']:>14}")
 
 
 def ratio(a: float, b: float) -> str:
@@ -122,26 +146,18 @@ def ratio(a: float, b: float) -> str:
 
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--quick", action="store_true", help="one start and five seconds at rest")
     parser.add_argument("--starts", type=int, default=5)
     parser.add_argument("--rest", type=float, default=60.0)
-    parser.add_argument("--junit", type=Path, help="also write the outcome as one JUnit test case")
     args = parser.parse_args()
     try:
-        outcome = run(args)
+        return run(args)
     except Exception as error:  # the measuring itself broke: say how
         print(f"bench-rest failed: {error}", file=sys.stderr)
-        outcome = 1
-    if args.junit:
-        failure = "" if outcome == 0 else '<failure message="the measuring failed"/>'
-        args.junit.write_text('<?xml version="1.0" encoding="UTF-8"?>\n<testsuites><testsuite name="bench" '
-                              f'tests="1" failures="{0 if outcome == 0 else 1}"><testcase classname="bench" '
-                              f'name="RestMeasuresRun">{failure}</testcase></testsuite></testsuites>\n')
-    return outcome
+        return 1
 
 
 def run(args) -> int:
-    starts, rest = (1, 5.0) if args.quick else (args.starts, args.rest)
+    starts, rest = args.starts, args.rest
     for exe, _, _ in PROGRAMS.values():
         if not exe.exists():
             print(f"{exe} is missing: build the windows preset first", file=sys.stderr)
@@ -161,16 +177,7 @@ def run(args) -> int:
         wine.stop_wineserver()
         display.stop()
 
-    floor, clock = results["floor"], results["tikora"]
-    print(f"at rest over {rest:.0f} s, start-up the median of {starts}")
-    print(f"{'':28}{'tikora.exe':>14}{'floor':>14}{'ratio':>12}")
-    print(f"{'start to a visible window':28}{clock['start']:>12.2f} s{floor['start']:>12.2f} s"
-          f"{clock['start'] - floor['start']:>+10.2f} s")
-    print(f"{'CPU at rest (% of a core)':28}{clock['cpu']:>14.2f}{floor['cpu']:>14.2f}{ratio(clock['cpu'], floor['cpu']):>12}")
-    print(f"{'resident memory':28}{clock['memory']:>11.1f} MB{floor['memory']:>11.1f} MB"
-          f"{clock['memory'] - floor['memory']:>+9.1f} MB")
-    print(f"{'GDI objects':28}{clock['gdi']:>14}{floor['gdi']:>14}")
-    print(f"{'USER objects':28}{clock['user']:>14}{floor['user']:>14}")
+    report(results, rest, starts)
     return 0
 
 

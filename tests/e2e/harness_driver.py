@@ -11,7 +11,7 @@ import time
 from pathlib import Path
 from typing import Any, Iterable
 
-from harness_wine import REPO, WinePrefix
+from harness_wine import REPO, WinePrefix, limit, wait_until
 
 
 def driver_exe() -> Path:
@@ -71,7 +71,7 @@ class Driver:
 
     Keyword options map to the driver's options: caption="Tikora" is --caption Tikora,
     cls="TForm1" is --class TForm1, control_class="Button" is --control-class Button,
-    at=[(1, 2)] is --at 1,2, visible=True is --visible. Time-outs are in milliseconds, as the driver takes them.
+    at=[(1, 2)] is --at 1,2, visible=True is --visible. The methods take their limits in seconds.
     """
 
     def __init__(self, wine: WinePrefix, exe: Path | None = None, persistent: bool = True):
@@ -145,15 +145,19 @@ class Driver:
         answer = json.loads(line.decode("utf-8"))
         return answer["exit_code"], answer["result"]
 
-    # Windows
+    # Windows. Every limit is in seconds and passes through limit(); the driver takes milliseconds.
     def windows(self, **filters) -> list[dict]:
         return self.run("windows", **filters)
 
-    def wait_window(self, caption: str | None = None, timeout: int = 20000, **filters) -> dict:
-        return self.run("wait-window", caption=caption, timeout=timeout, **filters)
+    def wait_window(self, caption: str | None = None, timeout: float = 20, **filters) -> dict:
+        return self.run("wait-window", caption=caption, timeout=_ms(timeout), **filters)
 
-    def wait_gone(self, timeout: int = 20000, **filters) -> dict:
-        return self.run("wait-gone", timeout=timeout, **filters)
+    def wait_gone(self, timeout: float = 20, **filters) -> dict:
+        return self.run("wait-gone", timeout=_ms(timeout), **filters)
+
+    def wait_shown(self, cls: str, pid: int, timeout: float = 10) -> dict:
+        """The window of class `cls` of the process, once it is visible."""
+        return self.wait_window(cls=cls, pid=pid, visible=True, timeout=timeout)
 
     # Controls
     def controls(self, **window) -> list[dict]:
@@ -165,8 +169,8 @@ class Driver:
     def click(self, mode: str = "post", **window_and_control) -> dict:
         return self.run("click", mode=mode, **window_and_control)
 
-    def check(self, state: int = 1, **window_and_control) -> dict:
-        return self.run("check", state=state, **window_and_control)
+    def check(self, state: int = 1, timeout: float = 5, **window_and_control) -> dict:
+        return self.run("check", state=state, timeout=_ms(timeout), **window_and_control)
 
     def select(self, **window_control_and_item) -> dict:
         return self.run("select", **window_control_and_item)
@@ -191,21 +195,21 @@ class Driver:
     def message_boxes(self, **filters) -> list[dict]:
         return self.run("message-boxes", **filters)
 
-    def wait_message_box(self, timeout: int = 20000, **filters) -> dict:
-        return self.run("wait-message-box", timeout=timeout, **filters)
+    def wait_message_box(self, timeout: float = 20, **filters) -> dict:
+        return self.run("wait-message-box", timeout=_ms(timeout), **filters)
 
-    def dismiss_message_box(self, button: str, timeout: int = 20000, **filters) -> dict:
-        return self.run("dismiss-message-box", button=button, timeout=timeout, **filters)
+    def dismiss_message_box(self, button: str, timeout: float = 20, **filters) -> dict:
+        return self.run("dismiss-message-box", button=button, timeout=_ms(timeout), **filters)
 
     # Popup menus
-    def menu(self, timeout: int = 20000, **filters) -> dict:
-        return self.run("menu", timeout=timeout, **filters)
+    def menu(self, timeout: float = 20, **filters) -> dict:
+        return self.run("menu", timeout=_ms(timeout), **filters)
 
-    def menu_select(self, item: str, timeout: int = 20000, **filters) -> dict:
-        return self.run("menu-select", item=item, timeout=timeout, **filters)
+    def menu_select(self, item: str, timeout: float = 20, **filters) -> dict:
+        return self.run("menu-select", item=item, timeout=_ms(timeout), **filters)
 
-    def menu_dismiss(self, timeout: int = 20000, **filters) -> dict:
-        return self.run("menu-dismiss", timeout=timeout, **filters)
+    def menu_dismiss(self, timeout: float = 20, **filters) -> dict:
+        return self.run("menu-dismiss", timeout=_ms(timeout), **filters)
 
     # Pixels
     def capture(self, out: Path, **area) -> dict:
@@ -222,20 +226,28 @@ class Driver:
     def capture_until(self, out: Path, predicate, timeout: float = 20, **area):
         """Captures again and again until `predicate(image)` holds (a window appears on screen
         a little after it exists); returns that image, or fails with the last one saved."""
-        deadline = time.monotonic() + timeout
-        while True:
+        def looked():
             image = self.capture_image(out, **area)
-            if predicate(image):
-                return image
-            if time.monotonic() >= deadline:
-                raise TimeoutError(f"the captured pixels did not reach the expected state; see {out}")
-            time.sleep(0.1)
+            return image if predicate(image) else None
+        return wait_until(looked, timeout, what=f"the pixels of {Path(out).name}")
+
+    def capture_still(self, out: Path, timeout: float = 20, **area):
+        """Captures until two looks half a second apart agree: a window full of controls is
+        painted a little at a time."""
+        previous = [None]
+
+        def still():
+            image = self.capture_image(out, **area)
+            same = previous[0] is not None and list(image.getdata()) == list(previous[0].getdata())
+            previous[0] = image
+            return image if same else None
+        return wait_until(still, timeout, what=f"{Path(out).name} holding still", interval=0.5)
 
     def settle(self, hwnd: int) -> None:
         """Waits until the window's thread has handled what was queued before now: two round
         trips of WM_NULL, so a pending paint gets its turn in between."""
         for _ in range(2):
-            self.send(0, hwnd=hwnd, send_timeout=10000)
+            self.send(0, hwnd=hwnd, send_timeout=_ms(10))
 
     def pixels(self, points: Iterable[tuple[int, int]], **area) -> list[dict]:
         return self.run("pixel", at=list(points), **area)
@@ -247,6 +259,11 @@ class Driver:
     def key(self, vk: int, action: str = "press") -> dict:
         return self.run("key", vk=vk, action=action)
 
+    def park_pointer(self) -> None:
+        """The pointer belongs to the display and outlives a test: in a corner, away from every
+        window, what one look did with it cannot show (a hover effect) in the next."""
+        self.mouse((0, self.run("screen")["height"] - 1), action="move")
+
     def backdrop(self, rgb: tuple[int, int, int] | None = (0x2F, 0x5F, 0x8F)) -> dict:
         """Puts a window of colour `rgb` under every other window (None removes it), so
         see-through pixels show a known colour. Lives as long as this driver's server; create
@@ -257,11 +274,19 @@ class Driver:
         return self.run("backdrop", color=f"0x{r:02X}{g:02X}{b:02X}")
 
     # Processes
-    def process(self, pid: int, wait: int | None = None) -> dict:
-        return self.run("process", pid=pid, wait=wait)
+    def process(self, pid: int, wait: float | None = None) -> dict:
+        return self.run("process", pid=pid, wait=None if wait is None else _ms(wait))
 
     def processes(self, name: str | None = None) -> list[dict]:
         return self.run("processes", name=name)
+
+    def kill(self, name: str) -> list[int]:
+        """Ends every process of that image name at once; returns their ids."""
+        return self.run("kill", name=name, wait=_ms(10))["ended"]
+
+
+def _ms(seconds: float) -> int:
+    return int(limit(seconds) * 1000)
 
 
 def _parse_json_output(stdout: str) -> Any:

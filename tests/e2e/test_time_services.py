@@ -1,16 +1,17 @@
-"""The time services of the real program: the power-off timer armed from the control panel (up
-to a real log-off request, which under Wine ends the Wine session's processes), the countdown and
-work-time lines on the clock face and the work time in the control panel."""
+"""The time services of the real program: the countdown and work-time lines on the clock face and
+the work time in the control panel, then the power-off timer armed from the control panel, its
+countdown in the panel and on the face, and hibernation after zero minutes; in a test of its own,
+a real log-off request, which under Wine ends the Wine session's processes."""
 
 import datetime
 import re
 import struct
 import time
 
-from tikora_harness import E2E_BUILD, wait_until
+import pytest
 
-SCREENSHOTS = E2E_BUILD / "screenshots"
-CAPTURES = E2E_BUILD / "captures"
+from tikora_harness import CAPTURES, SCREENSHOTS, wait_until
+
 YELLOW = (255, 255, 0)
 FUCHSIA = (255, 0, 255)
 POWER_OFF = "Shutdown PC /Log off from Windows/Hibernation"
@@ -26,25 +27,6 @@ def time_value(hour: int, minute: int = 0) -> bytes:
     return struct.pack("<d", (hour * 3600 + minute * 60) / 86400)
 
 
-def restart_with(tikora, registry, values):
-    """First start (which writes every value), then the given values, then a second start."""
-    tikora.start()
-    tikora.choose_from_tray_menu("Exit")
-    assert tikora.wait_exit(timeout=20) == 0
-    registry.import_values(r"HKCU\Tikora", values)
-    tikora.start()
-
-
-def open_panel(tikora, driver):
-    CAPTURES.mkdir(parents=True, exist_ok=True)
-    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
-    tikora.choose_from_tray_menu("Control Panel")
-    wait_until(lambda: driver.windows(cls="TForm2", pid=tikora.pid)[0]["visible"], 10, what="control panel shown")
-    panel = driver.windows(cls="TForm2", pid=tikora.pid)[0]
-    driver.settle(panel["hwnd"])
-    return panel
-
-
 def colour_in_rows(image, rgb, top, bottom, left=70, right=170):
     return sum(1 for y in range(top, bottom) for x in range(left, right) if image.getpixel((x, y))[:3] == rgb)
 
@@ -56,14 +38,13 @@ def control(driver, panel, text, group=None):
     return found[0]
 
 
-def test_countdown_and_work_time_lines_show_on_the_face_and_the_work_time_in_the_panel(tikora, driver, registry):
-    target = datetime.date.today() + datetime.timedelta(days=2)
-    restart_with(tikora, registry, {
-        "dtp_da": ("REG_BINARY", date_value(target)), "dtp_ti": ("REG_BINARY", time_value(15)),
-        "chk_ct": ("REG_DWORD", 1), "chk_st": ("REG_DWORD", 1)})
-    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
-    CAPTURES.mkdir(parents=True, exist_ok=True)
-    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+
+def minutes_box(driver, panel):
+    return [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
+
+
+def countdown_and_work_time(tikora, driver, panel):
+    clock = tikora.clock.hwnd
     # The countdown line at top 138 and the work-time line at top 154, both yellow.
     image = driver.capture_until(
         CAPTURES / "countdown_work_time.bmp",
@@ -72,11 +53,10 @@ def test_countdown_and_work_time_lines_show_on_the_face_and_the_work_time_in_the
     image.save(SCREENSHOTS / "clock_countdown_work_time.png")
     assert colour_in_rows(image, YELLOW, 60, 130) == 0
 
-    panel = open_panel(tikora, driver)
     # Loading the ticked countdown captured the target and locked both pickers.
     pickers = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"] == "SysDateTimePick32"]
     assert len(pickers) == 2 and not any(p["enabled"] for p in pickers)
-    # "Check Time" shows the work time over its display.
+    # "Check Time" shows the work time over its display, counting.
     assert not control(driver, panel, "Check Time")["checked"]
     driver.check(hwnd=panel["hwnd"], text="Check Time", state=1)
     work_time = re.compile(r"^(\d+ \d\d:\d\d:\d\d|\d\d:\d\d:\d\d|\d\d:\d\d|\d{1,2})$")
@@ -88,20 +68,17 @@ def test_countdown_and_work_time_lines_show_on_the_face_and_the_work_time_in_the
 
     first = wait_until(shown_work_time, 5, what="work time in the panel")
     wait_until(lambda: shown_work_time() != first, 5, what="work time counting")
-    time.sleep(1)
-    image = driver.capture_image(CAPTURES / "panel_work_time.bmp", hwnd=panel["hwnd"])
+    image = driver.capture_still(CAPTURES / "panel_work_time.bmp", hwnd=panel["hwnd"])
     image.save(SCREENSHOTS / "control_panel_work_time.png")
     driver.check(hwnd=panel["hwnd"], text="Check Time", state=0)
     wait_until(lambda: shown_work_time() is None, 5, what="work time hidden")
 
 
-def test_set_minutes_counts_down_in_the_panel_and_on_the_face(tikora, driver):
-    tikora.start()
-    panel = open_panel(tikora, driver)
-    edit = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
+def minutes_count_down_in_the_panel_and_on_the_face(tikora, driver, panel):
+    edit = minutes_box(driver, panel)
     assert edit["enabled"]
     assert not control(driver, panel, "Show in Clock")["visible"]
-    # Hibernation is harmless under Wine, and three minutes are far more than this test takes.
+    # Hibernation is harmless under Wine, and three minutes are far more than this takes.
     driver.check(hwnd=panel["hwnd"], text="Hibernation", state=1)
     driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
 
@@ -111,36 +88,27 @@ def test_set_minutes_counts_down_in_the_panel_and_on_the_face(tikora, driver):
         return labels[0]["text"] if labels else None
 
     assert wait_until(lambda: (remaining() or "").startswith("00:02:"), 5, what="remaining time")
-    controls = driver.controls(hwnd=panel["hwnd"])
-    assert not [c for c in controls if c["hwnd"] == edit["hwnd"]][0]["enabled"]
+    assert not [c for c in driver.controls(hwnd=panel["hwnd"]) if c["hwnd"] == edit["hwnd"]][0]["enabled"]
     assert not control(driver, panel, "Set Exact Time")["enabled"]
     assert control(driver, panel, "Show in Clock")["visible"]
     assert control(driver, panel, "Play Sound ->")["visible"]
     # The chosen action's caption blinks: red on even seconds, black on odd ones.
     option = control(driver, panel, "Hibernation")["client_rect"]
     area = (option["left"], option["top"], option["right"], option["bottom"])
-
-    def red_pixels():
-        image = driver.capture_image(CAPTURES / "hibernation_caption.bmp", hwnd=panel["hwnd"]).crop(area)
-        return sum(1 for p in image.getdata() if p[0] > 200 and p[1] < 60 and p[2] < 60)
-
     seen = set()
-    deadline = time.monotonic() + 15
-    while len(seen) < 2 and time.monotonic() < deadline:
-        seen.add(red_pixels() > 20)
-        time.sleep(0.3)
-    assert seen == {True, False}
+
+    def red_and_black_seen():
+        image = driver.capture_image(CAPTURES / "hibernation_caption.bmp", hwnd=panel["hwnd"]).crop(area)
+        seen.add(sum(1 for p in image.getdata() if p[0] > 200 and p[1] < 60 and p[2] < 60) > 20)
+        return seen == {True, False}
+
+    wait_until(red_and_black_seen, 5, interval=0.3, what="the action's caption blinking")
 
     # The time left shows on the face too, in the power-off colour, at top 170.
     driver.check(hwnd=panel["hwnd"], text="Show in Clock", state=1)
-    clock = driver.windows(cls="TForm1", pid=tikora.pid)[0]["hwnd"]
-    CAPTURES.mkdir(parents=True, exist_ok=True)
-    image = driver.capture_until(CAPTURES / "power_off_line.bmp",
-                                 lambda im: colour_in_rows(im, FUCHSIA, 170, 186) > 30, hwnd=clock)
-    SCREENSHOTS.mkdir(parents=True, exist_ok=True)
-    image.save(SCREENSHOTS / "clock_power_off_line.png")
-    time.sleep(1)
-    driver.capture_image(CAPTURES / "panel_power_off.bmp", hwnd=panel["hwnd"]).save(
+    driver.capture_until(CAPTURES / "power_off_line.bmp", lambda im: colour_in_rows(im, FUCHSIA, 170, 186) > 30,
+                         hwnd=tikora.clock.hwnd).save(SCREENSHOTS / "clock_power_off_line.png")
+    driver.capture_still(CAPTURES / "panel_power_off.bmp", hwnd=panel["hwnd"]).save(
         SCREENSHOTS / "control_panel_power_off.png")
 
     driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=0)
@@ -148,39 +116,48 @@ def test_set_minutes_counts_down_in_the_panel_and_on_the_face(tikora, driver):
     assert control(driver, panel, "Set Exact Time")["enabled"]
     assert not control(driver, panel, "Show in Clock")["visible"]
     driver.capture_until(CAPTURES / "power_off_line_gone.bmp",
-                         lambda im: colour_in_rows(im, FUCHSIA, 170, 186) == 0, hwnd=clock)
+                         lambda im: colour_in_rows(im, FUCHSIA, 170, 186) == 0, hwnd=tikora.clock.hwnd)
 
 
+def hibernation_after_zero_minutes_disarms(tikora, driver, panel):
+    driver.set_text("0", hwnd=panel["hwnd"], control=minutes_box(driver, panel)["hwnd"])
+    driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
+    # The next tick unticks "Set Minutes" and then asks for hibernation. Wine's power management
+    # says it is allowed and its request does nothing; a system that cannot hibernate would
+    # show the warning instead.
+    wait_until(lambda: not control(driver, panel, "Set Minutes")["checked"], 5, what="disarmed")
+    assert control(driver, panel, "Set Exact Time")["enabled"]
+    for box in driver.message_boxes(pid=tikora.pid):
+        assert box["text"] == "Your system does not support Hibernation.\n\r" + "_" * 50
+        driver.dismiss_message_box("OK", pid=tikora.pid)
+    # Asked for once only: the program runs on, disarmed, through the next ticks.
+    time.sleep(2)
+    assert not driver.message_boxes(pid=tikora.pid) and tikora.running()
+    assert not control(driver, panel, "Set Minutes")["checked"]
+
+
+@pytest.mark.deadline(90)
+def test_countdown_work_time_and_the_power_off_timer(tikora, driver, registry):
+    target = datetime.date.today() + datetime.timedelta(days=2)
+    tikora.start()
+    tikora.restart(registry=registry, values={
+        "dtp_da": ("REG_BINARY", date_value(target)), "dtp_ti": ("REG_BINARY", time_value(15)),
+        "chk_ct": ("REG_DWORD", 1), "chk_st": ("REG_DWORD", 1)})
+    panel = tikora.open_from_tray_menu("Control Panel", "TForm2")
+    countdown_and_work_time(tikora, driver, panel)
+    minutes_count_down_in_the_panel_and_on_the_face(tikora, driver, panel)
+    hibernation_after_zero_minutes_disarms(tikora, driver, panel)
+
+
+@pytest.mark.ends_wine_session
 def test_log_off_after_zero_minutes_ends_the_session_at_the_next_tick(tikora, driver):
     tikora.start()
-    panel = open_panel(tikora, driver)
+    panel = tikora.open_from_tray_menu("Control Panel", "TForm2")
     driver.check(hwnd=panel["hwnd"], text="Log OFF", state=1)
-    edit = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
-    driver.set_text("0", hwnd=panel["hwnd"], control=edit["hwnd"])
+    driver.set_text("0", hwnd=panel["hwnd"], control=minutes_box(driver, panel)["hwnd"])
     assert tikora.running()
     driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
     # The next second tick asks Windows to log off (flags 4); under Wine that ends the session's
     # processes, the clock among them.
     tikora.wait_exit(timeout=15)
     assert not tikora.running()
-
-
-def test_hibernation_after_zero_minutes_disarms_at_the_next_tick(tikora, driver):
-    tikora.start()
-    panel = open_panel(tikora, driver)
-    driver.check(hwnd=panel["hwnd"], text="Hibernation", state=1)
-    edit = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
-    driver.set_text("0", hwnd=panel["hwnd"], control=edit["hwnd"])
-    driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
-    # The next tick unticks "Set Minutes" and then asks for hibernation. Wine's power management
-    # says it is allowed and its request does nothing; a system that cannot hibernate would
-    # show the warning instead.
-    wait_until(lambda: not control(driver, panel, "Set Minutes")["checked"], 15, what="disarmed")
-    assert control(driver, panel, "Set Exact Time")["enabled"]
-    for box in driver.message_boxes(pid=tikora.pid):
-        assert box["text"] == "Your system does not support Hibernation.\n\r" + "_" * 50
-        driver.dismiss_message_box("OK", pid=tikora.pid)
-    # Asked for once only: the program runs on, disarmed.
-    time.sleep(2)
-    assert not driver.message_boxes(pid=tikora.pid)
-    assert tikora.running()

@@ -21,12 +21,12 @@ from dataclasses import dataclass
 from pathlib import Path
 
 from harness_driver import Driver, DriverError, driver_exe
-from harness_registry import Registry, format_reg, parse_reg, signed32
-from harness_wine import E2E_BUILD, REPO, SCREENSHOTS, WinePrefix, XDisplay, wait_until
+from harness_registry import Registry, signed32
+from harness_wine import E2E_BUILD, REPO, SCREENSHOTS, WinePrefix, XDisplay, limit, wait_until
 
 __all__ = [
-    "Driver", "DriverError", "driver_exe", "Registry", "format_reg", "parse_reg", "signed32",
-    "E2E_BUILD", "REPO", "SCREENSHOTS", "WinePrefix", "XDisplay", "wait_until", "tikora_exe",
+    "Driver", "DriverError", "driver_exe", "Registry", "signed32", "CAPTURES",
+    "E2E_BUILD", "REPO", "SCREENSHOTS", "WinePrefix", "XDisplay", "limit", "wait_until", "tikora_exe",
     "TikoraProgram", "ProgramWindow", "CLOCK_CAPTION", "CLOCK_CLASS", "TRAY_CALLBACK",
     "WM_CLOSE", "WM_COMMAND", "WM_LBUTTONDOWN", "WM_RBUTTONDOWN", "WS_EX_LAYERED",
     "WS_EX_TOOLWINDOW", "WS_EX_TOPMOST", "WS_POPUP",
@@ -43,6 +43,7 @@ WS_EX_LAYERED = 0x00080000
 WS_POPUP = 0x80000000
 CLOCK_CAPTION = "Tikora"
 CLOCK_CLASS = "TForm1"
+CAPTURES = E2E_BUILD / "captures"
 
 
 def tikora_exe() -> Path:
@@ -70,7 +71,7 @@ class TikoraProgram:
         self.process: subprocess.Popen | None = None
         self.clock: ProgramWindow | None = None
 
-    def start(self, wait_for_clock: bool = True, timeout: int = 30000) -> "TikoraProgram":
+    def start(self, wait_for_clock: bool = True, timeout: float = 30) -> "TikoraProgram":
         if not self.exe.exists():
             raise FileNotFoundError(f"{self.exe} does not exist: build it first")
         if self.log:
@@ -80,26 +81,44 @@ class TikoraProgram:
             self.wait_for_clock(timeout)
         return self
 
-    def wait_for_clock(self, timeout: int = 30000) -> ProgramWindow:
+    def wait_for_clock(self, timeout: float = 30) -> ProgramWindow:
         """Waits until the clock window is shown and has handled its first messages; fails at
         once if the program ends first."""
-        deadline = time.monotonic() + timeout / 1000
-        while True:
+        def shown():
             try:
-                record = self.driver.wait_window(CLOCK_CAPTION, cls=CLOCK_CLASS, visible=True,
-                                                 timeout=1000)
-                break
+                return self.driver.wait_window(CLOCK_CAPTION, cls=CLOCK_CLASS, visible=True, timeout=0.5)
             except DriverError as error:
                 if error.kind != "timeout":
                     raise
                 if self.process and self.process.poll() is not None:
                     raise RuntimeError(f"{self.exe.name} ended with exit code "
                                        f"{self.process.returncode} before showing its clock")
-                if time.monotonic() >= deadline:
-                    raise
+                return None
+        record = wait_until(shown, timeout, what="the clock window shown")
         self.clock = ProgramWindow(record["hwnd"], record["pid"], record)
         self.driver.settle(self.clock.hwnd)
         return self.clock
+
+    def restart(self, values: dict | None = None, registry: Registry | None = None) -> "TikoraProgram":
+        """Ends the run through the tray menu's "Exit" (which writes nothing), stores `values`
+        under HKCU\\Tikora, and starts again."""
+        self.choose_from_tray_menu("Exit")
+        assert self.wait_exit() == 0
+        if values:
+            registry.import_values(r"HKCU\Tikora", values)
+        return self.start()
+
+    def window(self, cls: str) -> dict:
+        """The program's window of that class, as the driver sees it now."""
+        return self.driver.windows(cls=cls, pid=self.pid)[0]
+
+    def open_from_tray_menu(self, item: str, cls: str) -> dict:
+        """Picks `item` from the tray menu and returns window `cls` once it shows and has
+        handled what was queued."""
+        self.choose_from_tray_menu(item)
+        window = self.driver.wait_shown(cls, self.pid)
+        self.driver.settle(window["hwnd"])
+        return window
 
     @property
     def pid(self) -> int:
@@ -113,12 +132,21 @@ class TikoraProgram:
         self.driver.post(TRAY_CALLBACK, lparam=mouse_message, hwnd=self.clock.hwnd)
 
     def open_tray_menu(self) -> dict:
-        """Right-clicks the tray icon and returns the popup menu the driver reads."""
-        self.tray_event(WM_RBUTTONDOWN)
-        return self.driver.menu(pid=self.pid)
+        """Right-clicks the tray icon and returns the popup menu the driver reads. Under Wine a
+        window that is still being activated may close a menu the moment it opens: then the
+        click is given again."""
+        def opened():
+            self.tray_event(WM_RBUTTONDOWN)
+            try:
+                return self.driver.menu(pid=self.pid, timeout=1)
+            except DriverError as error:
+                if error.kind != "timeout":
+                    raise
+                return None
+        return wait_until(opened, 10, what="the tray menu open")
 
     def choose_from_tray_menu(self, item: str) -> dict:
-        self.tray_event(WM_RBUTTONDOWN)
+        self.open_tray_menu()
         return self.driver.menu_select(item, pid=self.pid)
 
     def running(self) -> bool:
@@ -128,7 +156,7 @@ class TikoraProgram:
         """Waits for the program to end and returns its Windows exit code."""
         if not self.process:
             raise RuntimeError("not started")
-        return self.process.wait(timeout=timeout)
+        return self.process.wait(timeout=limit(timeout))
 
     def kill(self) -> None:
         if self.process and self.process.poll() is None:
