@@ -3,6 +3,10 @@
 // one 152-byte `Lista_<index>` record per channel), shown as the rows of `ListView1` and the
 // items of the channel selector `ComboBox8`, and the selected address a read uses.
 //
+// The list is written through at every add and remove, in the order that never loses a
+// channel (app/registry_record_list.h): a failed write leaves at worst a removed channel stored,
+// and the next add or remove writes the whole list again.
+//
 // It works on the panel's own components, by name: `Edit2` (address), `Edit3` (name), `Button3`
 // (add), `Button2` (remove), `ListView1` (the rows), `ComboBox8` (the selector). The constructor
 // registers its handlers on them. Entry i of the record array is row i and selector item i.
@@ -12,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/registry_record_list.h"
 #include "core/component.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
@@ -80,8 +85,11 @@ class RssChannelList {
   void appendRow(int position, std::wstring name, std::wstring address);
   void showNoChoice();
   void tell(std::wstring text);
+  // Writes the list from entry `changedFrom` on (all of it after a store that failed).
+  bool store(std::size_t changedFrom);
 
   ChannelListServices s_;
+  RegistryRecordList store_;
   std::array<TRss_channel, kMaxChannels> entries_{};
   std::wstring selectedAddress_;
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -220,7 +221,9 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   EXPECT_EQ(channels.selectedAddress(), L"https://b.example/a-longer-address/rss.xml")
       << "the removed channel's address stays chosen until the user picks again";
 
-  EXPECT_EQ(registry.valueNamesOf(kChannelKeyPath), (std::vector<std::wstring>{L"lista_r", L"Lista_0", L"Lista_1"}));
+  std::vector<std::wstring> values = registry.valueNamesOf(kChannelKeyPath);
+  std::sort(values.begin(), values.end());
+  EXPECT_EQ(values, (std::vector<std::wstring>{L"Lista_0", L"Lista_1", L"lista_r"}));
   EXPECT_EQ(storedCount(), 1u);
   EXPECT_EQ(stored(0), record("https://a.example/rss", "A"));
   // Slot 1 held "Bee" and its longer address: the record is written whole, old tail included.
@@ -238,6 +241,76 @@ TEST_F(ChannelListTest, RemovingTheOnlyChannelDeletesTheKeySoTheNextStartIsEmpty
   RssChannelList next{ChannelListServices{nextPanel, registry, codePage, boxes}};
   next.load();
   EXPECT_TRUE(nextPanel[L"ListView1"].rows.empty());
+}
+
+// A registry write that fails at any step of an add or a remove loses no channel at the next
+// start (a removed one may come back, nothing else goes), and the next add or remove writes the
+// whole list again: the key then holds exactly the rows.
+TEST_F(ChannelListTest, AFailedWriteLosesNoChannelAndTheNextChangeRepairsTheStore) {
+  enum Step { AddD, RemoveB, RemoveOnly, AddE, RemoveFirst };
+  struct Case {
+    Step change;
+    std::size_t failingWrite;  // the n-th value write or deletion of the change; 0: none
+    bool keyFails;             // creating (or, for RemoveOnly, deleting) the key fails
+    std::vector<std::wstring> loadedAfter;
+    Step repair;
+    std::vector<std::wstring> repaired;
+  };
+  using Names = std::vector<std::wstring>;
+  const Case cases[] = {
+      {AddD, 1, false, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"B", L"C", L"D", L"E"}},
+      {AddD, 2, false, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"B", L"C", L"D", L"E"}},
+      {AddD, 0, true, Names{L"A", L"B", L"C"}, RemoveFirst, Names{L"B", L"C", L"D"}},
+      {RemoveB, 1, false, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"C", L"E"}},
+      {RemoveB, 2, false, Names{L"A", L"C", L"C"}, AddE, Names{L"A", L"C", L"E"}},
+      {RemoveB, 3, false, Names{L"A", L"C"}, RemoveFirst, Names{L"C"}},
+      {RemoveB, 0, true, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"C", L"E"}},
+      {RemoveOnly, 0, true, Names{L"A"}, AddE, Names{L"E"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "change " << c.change << ", write " << c.failingWrite << ", key "
+                                      << c.keyFails);
+    (void)registry.deleteKeyTree(kChannelKeyPath);
+    ComponentTable page{testing::rssPageComponents()};
+    RssChannelList list{ChannelListServices{page, registry, codePage, boxes}};
+    const auto add = [&](const wchar_t* name) {
+      page[L"Edit2"].text = std::wstring(L"https://") + name + L".example/rss";
+      page[L"Edit3"].text = name;
+      page.raise(L"Button3", ComponentEvent::Click);
+    };
+    const auto run = [&](Step step) {
+      if (step == AddD || step == AddE) return add(step == AddD ? L"D" : L"E");
+      ComponentInput row;
+      row.selected = step == RemoveB ? 1 : 0;
+      page.raise(L"ListView1", ComponentEvent::Change, row);
+      page.raise(L"Button2", ComponentEvent::Click);
+    };
+    const auto loaded = [&] {
+      ComponentTable next{testing::rssPageComponents()};
+      RssChannelList nextStart{ChannelListServices{next, registry, codePage, boxes}};
+      nextStart.load();
+      Names names;
+      for (int i = 0; i < nextStart.count(); ++i) names.push_back(nextStart.entry(i).nameText(codePage));
+      return names;
+    };
+    for (const wchar_t* name : c.change == RemoveOnly ? std::vector{L"A"} : std::vector{L"A", L"B", L"C"}) add(name);
+    registry.failWriteAttempt(c.failingWrite);
+    if (c.keyFails && c.change == RemoveOnly) registry.failDeleteKeyTree(kChannelKeyPath);
+    if (c.keyFails && c.change != RemoveOnly) registry.failCreate(kChannelKeyPath);
+    run(c.change);
+    registry.clearFaults();
+    EXPECT_EQ(loaded(), c.loadedAfter) << "the next start after the failure";
+
+    run(c.repair);
+    EXPECT_EQ(loaded(), c.repaired);
+    Names values;
+    for (int i = 0; i < static_cast<int>(c.repaired.size()); ++i) values.push_back(channelValueName(i));
+    Names stored = registry.valueNamesOf(kChannelKeyPath);
+    std::erase(stored, std::wstring(kChannelCountValue));
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored, values) << "nothing past the end";
+    EXPECT_EQ(storedCount(), c.repaired.size() - 1);
+  }
 }
 
 TEST_F(ChannelListTest, RemoveActsOnlyOnASelectedRow) {
