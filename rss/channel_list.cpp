@@ -96,6 +96,11 @@ void RssChannelList::restoreSelection(int index) {
   }
   selector.selected = index;
   selector.text = selector.items[static_cast<std::size_t>(index)];
+  select(index);
+}
+
+void RssChannelList::select(int index) {
+  selectedEntry_ = index;
   selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
 }
 
@@ -130,6 +135,13 @@ void RssChannelList::Button2Click() {
   s_.panel[kRemoveButton].enabled = false;
   s_.panel[kSelector].items.clear();
   showNoChoice();
+  // The chosen channel removed is read no more; another removed, the choice follows its channel.
+  if (selectedEntry_ == removed) {
+    selectedEntry_ = -1;
+    selectedAddress_.clear();
+  } else if (selectedEntry_ > removed) {
+    --selectedEntry_;
+  }
   const int left = count();
   // The remaining rows, top to bottom, become entries 0 .. left - 1, and the rows and the
   // selector are made again from them; the store is rewritten without gaps.
@@ -159,7 +171,7 @@ bool RssChannelList::store(std::size_t changedFrom) {
 void RssChannelList::ComboBox8Change() {
   const int index = s_.panel[kSelector].selected;
   if (index < 0 || index >= kMaxChannels || index >= count()) return;
-  selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
+  select(index);
 }
 
 void RssChannelList::ListView1Change() {

@@ -78,12 +78,14 @@ class RssChannelList {
 
   int count() const;
   const TRss_channel& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
-  // The address a read uses; empty until one is chosen.
+  // The address a read uses; empty until one is chosen, and again once the chosen channel is
+  // removed. Removing another channel keeps the choice (the selector itself then shows none).
   const std::wstring& selectedAddress() const { return selectedAddress_; }
 
  private:
   void appendRow(int position, std::wstring name, std::wstring address);
   void showNoChoice();
+  void select(int index);
   void tell(std::wstring text);
   // Writes the list from entry `changedFrom` on (all of it after a store that failed).
   bool store(std::size_t changedFrom);
@@ -92,6 +94,7 @@ class RssChannelList {
   RegistryRecordList store_;
   std::array<TRss_channel, kMaxChannels> entries_{};
   std::wstring selectedAddress_;
+  int selectedEntry_ = -1;  // the entry whose address that is; -1 for none
 };
 
 }  // namespace tikora

@@ -218,8 +218,7 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   EXPECT_EQ(settings.cor_ch, -1) << "a save keeps no choice, and the panel shows none";
   EXPECT_EQ(panel[L"ListView1"].selected, -1);
   EXPECT_FALSE(panel[L"Button2"].enabled);
-  EXPECT_EQ(channels.selectedAddress(), L"https://b.example/a-longer-address/rss.xml")
-      << "the removed channel's address stays chosen until the user picks again";
+  EXPECT_EQ(channels.selectedAddress(), L"") << "the removed channel is no longer read";
 
   std::vector<std::wstring> values = registry.valueNamesOf(kChannelKeyPath);
   std::sort(values.begin(), values.end());
@@ -228,6 +227,56 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   EXPECT_EQ(stored(0), record("https://a.example/rss", "A"));
   // Slot 1 held "Bee" and its longer address: the record is written whole, old tail included.
   EXPECT_EQ(stored(1), record("https://c.example/rss", "C", record("https://b.example/a-longer-address/rss.xml", "Bee")));
+}
+
+// Removing the chosen channel leaves no address to read; removing another one keeps the choice,
+// wherever that channel has moved, until it is removed in turn.
+TEST_F(ChannelListTest, RemovingTheChosenChannelLeavesNothingToRead) {
+  struct Case {
+    bool chosenAtStart;             // restored from `cor_ch` rather than picked
+    std::vector<int> removedRows;   // one after another, with channel B (row 1) chosen first
+    const wchar_t* address;
+  };
+  const Case cases[] = {
+      {false, {1}, L""},
+      {true, {1}, L""},
+      {false, {0}, L"https://b.example/rss"},
+      {false, {2}, L"https://b.example/rss"},
+      {false, {2, 0}, L"https://b.example/rss"},
+      {false, {0, 0}, L""},
+      {false, {2, 1}, L""},
+  };
+  for (const Case& c : cases) {
+    registry.setDword(kChannelKeyPath, kChannelCountValue, 2);
+    for (const char* name : {"a", "b", "c"})
+      registry.setBinary(kChannelKeyPath, channelValueName(name[0] - 'a'),
+                         record(std::string("https://") + name + ".example/rss", name));
+    ComponentTable page{testing::rssPageComponents()};
+    RssChannelList list{ChannelListServices{page, registry, codePage, boxes}};
+    list.load();
+    if (c.chosenAtStart) {
+      list.restoreSelection(1);
+    } else {
+      ComponentInput choice;
+      choice.selected = 1;
+      page.raise(L"ComboBox8", ComponentEvent::Change, choice);
+    }
+    for (const int row : c.removedRows) {
+      ComponentInput input;
+      input.selected = row;
+      page.raise(L"ListView1", ComponentEvent::Change, input);
+      page.raise(L"Button2", ComponentEvent::Click);
+    }
+    EXPECT_EQ(list.selectedAddress(), c.address) << ::testing::PrintToString(c.removedRows);
+  }
+  // The next read of a removed choice asks for a channel.
+  addChannel(L"https://a.example/rss", L"A");
+  chooseChannel(0);
+  selectRow(0);
+  panel.raise(L"Button2", ComponentEvent::Click);
+  panel.raise(L"Button4", ComponentEvent::Click);
+  feeds.finish();
+  EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{feedReadMessage(FeedReadOutcome::SelectionRequired)});
 }
 
 TEST_F(ChannelListTest, RemovingTheOnlyChannelDeletesTheKeySoTheNextStartIsEmpty) {
