@@ -68,7 +68,10 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   TimeServicesSetup setup;
   TextOverlays& overlays = *overlays_;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
-  setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };
+  setup.duties.dateChanged = [this, &overlays](const DateTexts& today) {
+    overlays.showDateTexts(today);
+    if (todaysDate_) todaysDate_->dateChanged();
+  };
   setup.duties.showDigitalTime = [&overlays](const std::wstring& text) { overlays.showDigitalTime(text); };
   setup.duties.scheduledRssReading = [this] {
     if (scheduled_) scheduled_->tick();
