@@ -78,7 +78,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   };
   setup.duties.setClockOnTop = [this](bool onTop) { clockWindow_.setStayOnTop(onTop); };
   setup.duties.remindPlannerItems = [this](const TickSample& sample) {
-    if (planner_ && reminder_) remindPlannerItems(*planner_, *reminder_, sample);
+    if (reminders_) reminders_->tick(sample);
   };
   setup.resetEffectPhase = [this] {
     if (animation_) animation_->resetEffectPhase();
@@ -151,6 +151,7 @@ ReminderPopupModel& ProgramModel::createReminderPopup() {
   };
   reminder_ = std::make_unique<ReminderPopupModel>(
       ReminderPopupServices{settings_, s_.sound, s_.locale, s_.metrics, *planner_}, std::move(hooks));
+  reminders_ = std::make_unique<PlannerReminders>(*planner_, *reminder_);
   stripeRecoloured();
   return *reminder_;
 }

@@ -69,7 +69,7 @@ class PlannerBench : public ::testing::Test {
   }
   void tickAt(int day, int hour, int minute, int second) {
     clock.setLocalTime(2024, 3, day, hour, minute, second);
-    remindPlannerItems(planner, popup, sampleTick(clock.now(), locale.names()));
+    reminders.tick(sampleTick(clock.now(), locale.names()));
   }
 
   FakeRegistry registry;
@@ -85,6 +85,7 @@ class PlannerBench : public ::testing::Test {
                            {{},
                             [this] { hookCalls.push_back(L"clock on top"); },
                             [this] { hookCalls.push_back(L"untick st_to"); }}};
+  PlannerReminders reminders{planner, popup};
 };
 
 }  // namespace tikora::testing
