@@ -137,7 +137,7 @@ void ProgramModel::bindOtherWindowsColours() {
 
 PlannerWindowModel& ProgramModel::createDailyPlanner() {
   planner_ = std::make_unique<PlannerWindowModel>(
-      PlannerWindowServices{s_.registry, s_.codePage, s_.clock, s_.locale, s_.metrics});
+      PlannerWindowServices{s_.registry, s_.codePage, s_.clock, s_.locale, s_.metrics, s_.messageBoxes});
   planner_->FormCreate();
   return *planner_;
 }

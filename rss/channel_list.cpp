@@ -69,11 +69,7 @@ void RssChannelList::showNoChoice() {
 }
 
 void RssChannelList::tell(std::wstring text) {
-  MessageBoxRequest request;
-  request.caption = std::wstring(kApplicationTitle);
-  request.text = std::move(text);
-  request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
-  s_.messageBoxes.show(request);
+  (void)s_.messageBoxes.show(plainMessageBox(std::move(text), s_.messageBoxOwner ? *s_.messageBoxOwner : 0));
 }
 
 void RssChannelList::load() {

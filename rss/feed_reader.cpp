@@ -40,12 +40,9 @@ void FeedReader::fetched(const FeedFetch& fetch) {
   }
   lastOutcome_ = read.outcome;
   if (read.outcome != FeedReadOutcome::Read) {
-    MessageBoxRequest request;
-    request.caption = std::wstring(kApplicationTitle);
-    request.text = feedReadMessage(read.outcome);
-    request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
     messageOnScreen_ = true;
-    s_.messageBoxes.show(request);
+    (void)s_.messageBoxes.show(
+        plainMessageBox(feedReadMessage(read.outcome), s_.messageBoxOwner ? *s_.messageBoxOwner : 0));
     messageOnScreen_ = false;
   } else {
     s_.ticker.finishHeadlines();

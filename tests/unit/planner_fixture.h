@@ -12,6 +12,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_locale.h"
+#include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_sound.h"
 #include "platform/fake/fake_text_metrics.h"
@@ -78,9 +79,10 @@ class PlannerBench : public ::testing::Test {
   FakeLocale locale;
   FakeTextMetrics metrics;
   FakeSound sound;
+  FakeMessageBox boxes;
   Settings settings;
   std::vector<std::wstring> hookCalls;
-  PlannerWindowModel planner{{registry, codePage, clock, locale, metrics}};
+  PlannerWindowModel planner{{registry, codePage, clock, locale, metrics, boxes}};
   ReminderPopupModel popup{{settings, sound, locale, metrics, planner},
                            {{},
                             [this] { hookCalls.push_back(L"clock on top"); },
