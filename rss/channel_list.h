@@ -33,8 +33,9 @@ inline constexpr int kMaxChannels = 50;
 inline constexpr int kChannelRowImage = 2;
 // What the selector shows while no channel is chosen.
 inline constexpr std::wstring_view kChannelSelectorPrompt = L"Select RSS Channel";
-// The public feed the messages and the hint above the address field give as an example.
-inline constexpr std::wstring_view kExampleFeedAddress = L"https://example.com/rss.xml";
+// The public feed the messages and the hint above the address field give as an example: a
+// long-lived news feed whose short headlines read well on the ticker.
+inline constexpr std::wstring_view kExampleFeedAddress = L"https://feeds.bbci.co.uk/news/rss.xml";
 
 // "Add" with an empty address field (46 underscores) and with an empty name field (45).
 std::wstring addressRequiredMessage();

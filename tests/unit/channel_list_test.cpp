@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_panel_layout.h"
 #include "tests/unit/rss_fixture.h"
 
 namespace tikora {
@@ -160,7 +161,7 @@ TEST_F(ChannelListTest, AddWithAnEmptyFieldTellsWhichAndChangesNothing) {
       L" RSS channel address is required, please  enter\r"
       L"   the address of an RSS channel.\r"
       L"   Example of an RSS address:\r"
-      L"   https://example.com/rss.xml\r"
+      L"   https://feeds.bbci.co.uk/news/rss.xml\r"
       L"______________________________________________";  // 46
   const std::wstring nameRequired =
       L" In order to better navigate the RSS channels,\r"
@@ -177,6 +178,10 @@ TEST_F(ChannelListTest, AddWithAnEmptyFieldTellsWhichAndChangesNothing) {
   }
   EXPECT_TRUE(panel[L"ListView1"].rows.empty());
   EXPECT_TRUE(registry.changes().empty());
+
+  // The hint above the address field gives the same public feed.
+  const ComponentTable page{controlPanelComponents(metrics)};
+  EXPECT_EQ(page[L"Label40"].text, L"(example RSS address:  https://feeds.bbci.co.uk/news/rss.xml )");
 }
 
 TEST_F(ChannelListTest, TheFiftyFirstAddIsIgnoredSilently) {
