@@ -311,8 +311,7 @@ void TickerWindowModel::lab_move(int index) {
 
 void TickerWindowModel::lab_Leave(int index) {
   if (index < 0 || index >= count_) return;
-  // A window that has gone away meanwhile does not start scrolling again.
-  if (!pageViewShowing() && window().visible) timer_.start();
+  if (!pageViewShowing()) timer_.start();
   ComponentState& label = headline(index);
   const FontSpec current = headlineFont();
   FontSpec font = label.font.value_or(current);

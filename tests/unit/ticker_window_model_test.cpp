@@ -221,6 +221,12 @@ TEST_F(TickerTest, HoveringPausesAndUnderlinesLeavingGoesOnUnlessThePageViewIsOp
   ASSERT_FALSE(tickerWindow.components()[L"TForm5"].visible);
   tickerWindow.pageViewClosed();
   EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  // Leaving a headline starts the timer again whenever the page view is not on screen; on a
+  // hidden ticker it runs to the end of the strip and fades out (hidden still) once more.
+  window.raise(headlineName(0), ComponentEvent::MouseLeave);
+  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  while (tickerWindow.Timer1().enabled()) tick();
+  EXPECT_FALSE(tickerWindow.components()[L"TForm5"].visible);
 }
 
 TEST_F(TickerTest, TheCloseButtonLightsUpUnderTheMouseAndFadesTheTickerOut) {
