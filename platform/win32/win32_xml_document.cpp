@@ -54,11 +54,15 @@ std::wstring valueOf(IXMLDOMNode* node) {
   return text;
 }
 
-std::wstring nameOf(IXMLDOMNode* node) {
-  Bstr name;
-  node->get_nodeName(name.receive());
-  return name.text();
+// A text property of a node: its name as written, its local name, its namespace.
+using TextProperty = HRESULT (STDMETHODCALLTYPE IXMLDOMNode::*)(BSTR*);
+std::wstring textOf(IXMLDOMNode* node, TextProperty property) {
+  Bstr text;
+  (node->*property)(text.receive());
+  return text.text();
 }
+
+std::wstring nameOf(IXMLDOMNode* node) { return textOf(node, &IXMLDOMNode::get_nodeName); }
 
 // Whether the node is one the document's operations see (white-space text is not).
 bool counts(IXMLDOMNode* node) {
@@ -223,18 +227,12 @@ XmlNodeKind Win32XmlDocument::kind(XmlNode node) {
 
 std::wstring Win32XmlDocument::localName(XmlNode node) {
   IXMLDOMNode* element = elementAt(node);
-  if (element == nullptr) return {};
-  Bstr name;
-  element->get_baseName(name.receive());
-  return name.text();
+  return element != nullptr ? textOf(element, &IXMLDOMNode::get_baseName) : std::wstring();
 }
 
 std::wstring Win32XmlDocument::namespaceUri(XmlNode node) {
   IXMLDOMNode* element = elementAt(node);
-  if (element == nullptr) return {};
-  Bstr uri;
-  element->get_namespaceURI(uri.receive());
-  return uri.text();
+  return element != nullptr ? textOf(element, &IXMLDOMNode::get_namespaceURI) : std::wstring();
 }
 
 std::vector<XmlAttribute> Win32XmlDocument::attributes(XmlNode node) {
