@@ -8,7 +8,7 @@ using K = PanelControlKind;
 constexpr PanelControl kBreak{L"", K::LineBreak};
 
 constexpr PanelControl kChannels[] = {
-    {L"Label40", K::Label, L"(example RSS address:  https://example.com/rss.xml )"}, kBreak,
+    {L"Label40", K::Label, L"(example RSS address:  https://feeds.bbci.co.uk/news/rss.xml )"}, kBreak,
     {L"Label41", K::Label, L"RSS Channel Address"}, {L"Edit2", K::Edit, L"", 240},
     {L"Label42", K::Label, L"Your own Channel Name"}, {L"Edit3", K::Edit, L"", 180}, kBreak,
     {L"Button3", K::Button, L"Add RSS Address Channel to The List", 230},

@@ -101,6 +101,14 @@ ClockStartPictures loadClockStartPictures(const FaceStyles& styles, const Resour
   return pictures;
 }
 
+MessageBoxRequest plainMessageBox(std::wstring text, std::uintptr_t owner) {
+  MessageBoxRequest request;
+  request.caption = std::wstring(kApplicationTitle);
+  request.text = std::move(text);
+  request.owner = owner;
+  return request;
+}
+
 void Startup::showPlainMessage(std::wstring text) {
   MessageBoxRequest request;
   request.caption = title_;

@@ -117,7 +117,9 @@ TodaysDateTexts todaysDateTexts(const CivilTime& today, const LocaleNames& names
 
 TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& locale,
                                              const Settings& settings, ScreenSize desktop)
-    : table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
+    : clock_(clock),
+      locale_(locale),
+      table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
   for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.field);
 
   table_.on(L"Image3", ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
@@ -126,7 +128,13 @@ TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& l
   table_.on(kTodaysDateWindowName, ComponentEvent::Close, [this] { hide(); });
 }
 
+void TodaysDateWindowModel::showToday() {
+  const TodaysDateTexts texts = todaysDateTexts(clock_.now(), locale_.names());
+  for (const PanelLayout& layout : kPanels) table_[layout.name].text = texts.*layout.text;
+}
+
 void TodaysDateWindowModel::show() {
+  showToday();
   ComponentState& window = table_[kTodaysDateWindowName];
   window.visible = true;
   ++window.raised;
@@ -141,6 +149,10 @@ void TodaysDateWindowModel::hide() {
   table_[kTodaysDateWindowName].visible = false;
   // The mouse leaves with the window: shown again, the button is black until it is pointed at.
   Image3MouseLeave();
+}
+
+void TodaysDateWindowModel::dateChanged() {
+  if (window().visible) showToday();
 }
 
 bool TodaysDateWindowModel::colourChanged(std::wstring_view setting, Colour colour) {

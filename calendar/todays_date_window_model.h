@@ -1,7 +1,8 @@
 // The today's date page (`TForm7`) as a model: a borderless 330 x 400 tear-off calendar page,
 // centred on the desktop, with the month and year, the weekday, the day of the month in large
-// digits and how many days of the year have passed and are left. The texts are computed once,
-// when the window is made, so the page keeps the date the program started on.
+// digits and how many days of the year have passed and are left. The texts are computed when
+// the page is shown and again at every date change while it is on screen (the second tick
+// tells it), so the page never shows a day gone by.
 //
 // Its colours follow the clock's colour settings: the control panel tells it of every change of
 // one of them (colourChanged). The two stripes drag the window (the view starts the move loop
@@ -68,6 +69,8 @@ class TodaysDateWindowModel {
   void showOnTop();
   // The close button and the system's close: hidden, never destroyed.
   void hide();
+  // The second tick saw the date change: the texts of the new day, if the page is on screen.
+  void dateChanged();
 
   // ---- Colours ----
   // A colour setting changed in the control panel: "col_bg" (Clock Background, as the user chose
@@ -79,7 +82,10 @@ class TodaysDateWindowModel {
  private:
   void Image3MouseMove();
   void Image3MouseLeave();
+  void showToday();
 
+  const Clock& clock_;
+  const Locale& locale_;
   ComponentTable table_;
 };
 

@@ -3,12 +3,12 @@
 // of the last item, a DWORD) and one 384-byte value per item, "Lista0", "Lista1", ...; when the
 // planner is empty the key does not exist.
 //
-// Every add and delete rewrites the registry copy so that it equals the table again. A delete
-// never leaves a moment where an item is lost: the records that moved are written first, then
-// `lista_n`, and only then the values past the new end are deleted (the key itself only when
-// the table is empty). A write that fails stops the store there; what it leaves behind may still
-// hold the deleted item, but never less than the table. The next store then rewrites every
-// record.
+// Every add and delete rewrites the registry copy so that it equals the table again, in the
+// order that never loses an item (app/registry_record_list.h): the records that moved are
+// written first, then `lista_n`, and only then the values past the new end are deleted (the
+// key itself only when the table is empty). A write that fails stops the store there; what it
+// leaves behind may still hold the deleted item, but never less than the table. The next store
+// then rewrites every record.
 //
 // Each item also carries an id for this run, so that a window showing an item can find it again
 // after other items were added or deleted.
@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/registry_record_list.h"
 #include "planner/planner_record.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"
@@ -76,21 +77,18 @@ class PlannerItems {
   std::optional<int> indexOf(PlannerItemId id) const;
 
   // Whether the last store went through, so the registry equals the table.
-  bool storedInStep() const { return inStep_; }
+  bool storedInStep() const { return store_.inStep(); }
 
  private:
   void append(PlannerRecord record);
-  // Writes records `first` .. count - 1 and `lista_n`; with `prune`, then deletes every other
-  // value of the key. An empty table deletes the key.
-  bool store(std::size_t first, bool prune);
-  void prunePastEnd(RegistryKey& key);
+  // Writes the table from record `changedFrom` on (all of it after a store that failed).
+  bool store(std::size_t changedFrom);
 
-  Registry& registry_;
+  RegistryRecordList store_;
   const AnsiCodePage& codePage_;
   std::vector<PlannerRecord> records_;
   std::vector<PlannerItemId> ids_;
   PlannerItemId nextId_ = 1;
-  bool inStep_ = true;
 };
 
 }  // namespace tikora

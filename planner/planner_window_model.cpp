@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/startup.h"
 #include "core/locale_format.h"
 
 namespace tikora {
@@ -118,6 +119,12 @@ Colour plannerRowColour(const PlannerRecord& record, const DateTime& now) {
   return sameDate(record.date, now) ? kTodayItemColour : kLaterDayItemColour;
 }
 
+std::wstring itemNotSavedMessage() {
+  return L" This item could not be saved in the registry.\r"
+         L"   It stays in the list while Tikora runs, and is\r"
+         L"   saved with the next change that can be saved.\r" + std::wstring(50, L'_');
+}
+
 ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& names,
                    const DateTime& now) {
   ListRow row;
@@ -187,9 +194,10 @@ void PlannerWindowModel::Button1Click() {
   record.title = table_[kTitleEdit].text;
   record.description = table_[kDescriptionMemo].text;
   record.sound = table_[kSoundBox].checked;
-  // A registry that refuses the item leaves it in the list for this run, unannounced.
-  (void)items_.add(record);
+  const PlannerAddResult added = items_.add(record);
   refreshRows();
+  if (added == PlannerAddResult::AddedForThisRunOnly)
+    (void)s_.messageBoxes.show(plainMessageBox(itemNotSavedMessage(), nativeWindow));
 }
 
 void PlannerWindowModel::Button2Click() {

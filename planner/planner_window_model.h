@@ -14,6 +14,8 @@
 // their measured text. The time picker's text is its display format, "HH:mm"; the edits'
 // textLimit is what a record holds (96 and 255).
 #pragma once
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/component.h"
@@ -23,6 +25,7 @@
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/locale.h"
+#include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/text_metrics.h"
 
@@ -51,7 +54,11 @@ struct PlannerWindowServices {
   const Clock& clock;
   const Locale& locale;
   const TextMetrics& metrics;
+  MessageBoxService& messageBoxes;
 };
+
+// "Add to the List" when the registry refuses the item (50 underscores).
+std::wstring itemNotSavedMessage();
 
 class PlannerWindowModel {
  public:
@@ -73,7 +80,8 @@ class PlannerWindowModel {
   void hide();
   bool showing() const;
 
-  // "Add to the List": an item from the controls; nothing when the planner holds 100 items.
+  // "Add to the List": an item from the controls; nothing when the planner holds 100 items. An
+  // item the registry refuses stays in the list for this run, and a plain message says so.
   void Button1Click();
   // "Delete Selected Item": deletes the selected item, if any.
   void Button2Click();
@@ -96,6 +104,9 @@ class PlannerWindowModel {
   // Only the colours, for the time `now` (called every second, so the rows turn grey as their
   // minute passes).
   void refreshRowColours(const DateTime& now);
+
+  // The window's native handle, once the view has made it: the owner of its message boxes.
+  std::uintptr_t nativeWindow = 0;
 
  private:
   DateTime now() const;

@@ -69,6 +69,14 @@ std::vector<Component> popupComponents() {
   return components;
 }
 
+constexpr std::int64_t kMinutesPerDay = 24 * 60;
+
+// Minutes since 30 December 1899, the seconds left out.
+std::int64_t minuteNumber(const DateTime& at) {
+  const CivilTime civil = at.civil();
+  return at.dateSerial() * kMinutesPerDay + civil.hour * 60 + civil.minute;
+}
+
 int hhmmOf(const DateTime& time) {
   const CivilTime civil = time.civil();
   return civil.hour * 100 + civil.minute;
@@ -178,11 +186,31 @@ std::optional<int> ReminderPopupModel::shownIndex() const {
   return s_.planner.items().indexOf(*shown_);
 }
 
-void remindPlannerItems(PlannerWindowModel& planner, ReminderPopupModel& popup,
-                        const TickSample& sample) {
-  if (const auto now = DateTime::fromCivil(sample.time)) planner.refreshRowColours(*now);
-  for (int index = 0; index < planner.items().count(); ++index)
-    if (plannerItemDue(planner.items().record(index), sample)) popup.showReminder(index);
+void PlannerReminders::tick(const TickSample& sample) {
+  const auto now = DateTime::fromCivil(sample.time);
+  if (!now) return;
+  planner_.refreshRowColours(*now);
+  const std::int64_t minute = minuteNumber(*now);
+  // The minutes between the tick before and this one were skipped, if the clock went forward by
+  // a day at most.
+  const std::int64_t forward = lastMinute_ ? minute - *lastMinute_ : 0;
+  const bool skipped = forward > 1 && forward <= kMinutesPerDay;
+  const bool sameMinute = lastMinute_ == minute;
+  const PlannerItems& items = planner_.items();
+  for (int index = 0; index < items.count(); ++index) {
+    const PlannerRecord& record = items.record(index);
+    const std::int64_t itemMinute = minuteNumber(DateTime::combine(record.date, record.time));
+    const bool due = plannerItemDue(record, sample) ||
+                     (skipped && itemMinute > *lastMinute_ && itemMinute < minute);
+    if (!due) continue;
+    const auto [shown, first] = shown_.try_emplace(items.idOf(index), minute);
+    // Shown again at the later ticks of the minute it was first shown in, never once the
+    // clock has left that minute.
+    if (!first && !(sameMinute && shown->second == minute)) continue;
+    popup_.showReminder(index);
+  }
+  std::erase_if(shown_, [&](const auto& entry) { return !items.indexOf(entry.first); });
+  lastMinute_ = minute;
 }
 
 }  // namespace tikora

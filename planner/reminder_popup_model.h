@@ -3,9 +3,9 @@
 // may loop the reminder sound "powiadomienie", and deletes the item when it is closed. Its top
 // and bottom stripes drag the window; the close picture and the "Close" label close it.
 //
-// The due test of the second tick is remindPlannerItems: at every tick, every item whose date is
+// The due test of the second tick is PlannerReminders: at every tick, every item whose date is
 // today and whose hour and minute are the tick's is shown, in list order, so the last one due
-// stays on show.
+// stays on show; minutes the ticks skipped are made up for.
 //
 // The popup remembers which item it shows and closing deletes that very item (when it is still
 // in the list), whatever row the planner's list has selected by then.
@@ -16,7 +16,9 @@
 // The popup is centred on the desktop when first shown; that is the view's part.
 #pragma once
 #include "app/clock_window_model.h"
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -101,8 +103,24 @@ class ReminderPopupModel {
 };
 
 // The planner's part of the second tick: the rows' colours at the tick's time, then every due
-// item shown in list order.
-void remindPlannerItems(PlannerWindowModel& planner, ReminderPopupModel& popup,
-                        const TickSample& sample);
+// item shown in list order, so that the last one due stays on show. An item is due at every
+// tick of its minute (its date and its hour and minute); besides, when a tick finds minutes
+// skipped since the one before (the computer slept, the program stalled, the clock was put
+// forward), up to a day of them, the items whose minute fell in the gap are due as if their
+// minute had come. An item is shown in one minute only: once the clock has left it, forward or
+// back, the item is not shown again, so a clock set back repeats no reminder.
+class PlannerReminders {
+ public:
+  PlannerReminders(PlannerWindowModel& planner, ReminderPopupModel& popup)
+      : planner_(planner), popup_(popup) {}
+
+  void tick(const TickSample& sample);
+
+ private:
+  PlannerWindowModel& planner_;
+  ReminderPopupModel& popup_;
+  std::optional<std::int64_t> lastMinute_;       // the minute of the tick before
+  std::map<PlannerItemId, std::int64_t> shown_;  // the minute each item was first shown in
+};
 
 }  // namespace tikora

@@ -68,14 +68,17 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   TimeServicesSetup setup;
   TextOverlays& overlays = *overlays_;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
-  setup.duties.dateChanged = [&overlays](const DateTexts& today) { overlays.showDateTexts(today); };
+  setup.duties.dateChanged = [this, &overlays](const DateTexts& today) {
+    overlays.showDateTexts(today);
+    if (todaysDate_) todaysDate_->dateChanged();
+  };
   setup.duties.showDigitalTime = [&overlays](const std::wstring& text) { overlays.showDigitalTime(text); };
   setup.duties.scheduledRssReading = [this] {
     if (scheduled_) scheduled_->tick();
   };
   setup.duties.setClockOnTop = [this](bool onTop) { clockWindow_.setStayOnTop(onTop); };
   setup.duties.remindPlannerItems = [this](const TickSample& sample) {
-    if (planner_ && reminder_) remindPlannerItems(*planner_, *reminder_, sample);
+    if (reminders_) reminders_->tick(sample);
   };
   setup.resetEffectPhase = [this] {
     if (animation_) animation_->resetEffectPhase();
@@ -134,7 +137,7 @@ void ProgramModel::bindOtherWindowsColours() {
 
 PlannerWindowModel& ProgramModel::createDailyPlanner() {
   planner_ = std::make_unique<PlannerWindowModel>(
-      PlannerWindowServices{s_.registry, s_.codePage, s_.clock, s_.locale, s_.metrics});
+      PlannerWindowServices{s_.registry, s_.codePage, s_.clock, s_.locale, s_.metrics, s_.messageBoxes});
   planner_->FormCreate();
   return *planner_;
 }
@@ -148,6 +151,7 @@ ReminderPopupModel& ProgramModel::createReminderPopup() {
   };
   reminder_ = std::make_unique<ReminderPopupModel>(
       ReminderPopupServices{settings_, s_.sound, s_.locale, s_.metrics, *planner_}, std::move(hooks));
+  reminders_ = std::make_unique<PlannerReminders>(*planner_, *reminder_);
   stripeRecoloured();
   return *reminder_;
 }

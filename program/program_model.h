@@ -147,6 +147,7 @@ class ProgramModel {
   std::unique_ptr<RssChannelList> channels_;
   std::unique_ptr<PlannerWindowModel> planner_;
   std::unique_ptr<ReminderPopupModel> reminder_;
+  std::unique_ptr<PlannerReminders> reminders_;
   std::unique_ptr<TickerWindowModel> ticker_;
   std::unique_ptr<FeedReader> reader_;
   std::unique_ptr<ScheduledReading> scheduled_;

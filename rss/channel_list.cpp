@@ -38,7 +38,8 @@ std::wstring channelSelectorItem(int position, std::wstring_view name) {
   return std::to_wstring(position) + L". " + std::wstring(name);
 }
 
-RssChannelList::RssChannelList(ChannelListServices services) : s_(services) {
+RssChannelList::RssChannelList(ChannelListServices services)
+    : s_(services), store_(services.registry, {kChannelKeyPath, kChannelCountValue, kChannelValuePrefix}) {
   ComponentTable& panel = s_.panel;
   panel[kAddressField].textLimit = static_cast<int>(kChannelAddressCapacity);
   panel[kNameField].textLimit = static_cast<int>(kChannelNameCapacity);
@@ -68,28 +69,18 @@ void RssChannelList::showNoChoice() {
 }
 
 void RssChannelList::tell(std::wstring text) {
-  MessageBoxRequest request;
-  request.caption = std::wstring(kApplicationTitle);
-  request.text = std::move(text);
-  request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
-  s_.messageBoxes.show(request);
+  (void)s_.messageBoxes.show(plainMessageBox(std::move(text), s_.messageBoxOwner ? *s_.messageBoxOwner : 0));
 }
 
 void RssChannelList::load() {
-  if (!s_.registry.keyExists(kChannelKeyPath)) return;
-  auto key = s_.registry.openKey(kChannelKeyPath, KeyAccess::Read);
-  if (!key) return;
-  const auto last = (*key)->readDword(kChannelCountValue);
-  if (!last) return;
-  const auto n = static_cast<std::int32_t>(*last);
-  for (int i = 0; i <= n && i < kMaxChannels; ++i) {
-    const auto stored = (*key)->readBinary(channelValueName(i), kChannelRecordSize);
-    if (!stored) return;
-    TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
-    entry = TRss_channel::fromBytes(std::span<const std::uint8_t, kChannelRecordSize>(stored->data(), kChannelRecordSize));
+  const StoredRecords stored = store_.load(kMaxChannels, kChannelRecordSize);
+  for (std::size_t i = 0; i < stored.records.size(); ++i) {
+    TRss_channel& entry = entries_[i];
+    entry = TRss_channel::fromBytes(
+        std::span<const std::uint8_t, kChannelRecordSize>(stored.records[i].data(), kChannelRecordSize));
     const std::wstring name = entry.nameText(s_.codePage);
-    appendRow(i + 1, name, entry.addressText(s_.codePage));
-    s_.panel[kSelector].items.push_back(channelSelectorItem(i + 1, name));
+    appendRow(static_cast<int>(i) + 1, name, entry.addressText(s_.codePage));
+    s_.panel[kSelector].items.push_back(channelSelectorItem(static_cast<int>(i) + 1, name));
   }
 }
 
@@ -101,6 +92,11 @@ void RssChannelList::restoreSelection(int index) {
   }
   selector.selected = index;
   selector.text = selector.items[static_cast<std::size_t>(index)];
+  select(index);
+}
+
+void RssChannelList::select(int index) {
+  selectedEntry_ = index;
   selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
 }
 
@@ -123,11 +119,7 @@ void RssChannelList::Button3Click() {
   entry.setAddress(address, s_.codePage);
   entry.setName(name, s_.codePage);
   // Written through at once; a failure leaves the row for this run only.
-  auto key = s_.registry.createKey(kChannelKeyPath);
-  if (!key) return;
-  (void)(*key)->writeDword(kChannelCountValue, static_cast<std::uint32_t>(n - 1));
-  const auto bytes = entry.bytes();
-  (void)(*key)->writeBinary(channelValueName(n - 1), bytes);
+  (void)store(static_cast<std::size_t>(n - 1));
 }
 
 void RssChannelList::Button2Click() {
@@ -139,9 +131,14 @@ void RssChannelList::Button2Click() {
   s_.panel[kRemoveButton].enabled = false;
   s_.panel[kSelector].items.clear();
   showNoChoice();
-  if (s_.registry.keyExists(kChannelKeyPath)) (void)s_.registry.deleteKeyTree(kChannelKeyPath);
+  // The chosen channel removed is read no more; another removed, the choice follows its channel.
+  if (selectedEntry_ == removed) {
+    selectedEntry_ = -1;
+    selectedAddress_.clear();
+  } else if (selectedEntry_ > removed) {
+    --selectedEntry_;
+  }
   const int left = count();
-  if (left == 0) return;
   // The remaining rows, top to bottom, become entries 0 .. left - 1, and the rows and the
   // selector are made again from them; the store is rewritten without gaps.
   for (int i = 0; i < left; ++i) {
@@ -151,26 +148,26 @@ void RssChannelList::Button2Click() {
     entry.setAddress(row.cells.at(2), s_.codePage);
   }
   rows.rows.clear();
-  for (int i = 0; i < left; ++i) {
-    const TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
-    appendRow(i + 1, entry.nameText(s_.codePage), entry.addressText(s_.codePage));
-  }
-  auto key = s_.registry.createKey(kChannelKeyPath);
   std::vector<std::wstring>& items = s_.panel[kSelector].items;
   for (int i = 0; i < left; ++i) {
     const TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
-    items.insert(items.begin() + i, channelSelectorItem(i + 1, entry.nameText(s_.codePage)));
-    if (!key) continue;
-    (void)(*key)->writeDword(kChannelCountValue, static_cast<std::uint32_t>(left - 1));
-    const auto bytes = entry.bytes();
-    (void)(*key)->writeBinary(channelValueName(i), bytes);
+    appendRow(i + 1, entry.nameText(s_.codePage), entry.addressText(s_.codePage));
+    items.push_back(channelSelectorItem(i + 1, entry.nameText(s_.codePage)));
   }
+  (void)store(static_cast<std::size_t>(removed));
+}
+
+bool RssChannelList::store(std::size_t changedFrom) {
+  return store_.store(static_cast<std::size_t>(count()), changedFrom, [this](std::size_t index) {
+    const auto bytes = entries_[index].bytes();
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+  });
 }
 
 void RssChannelList::ComboBox8Change() {
   const int index = s_.panel[kSelector].selected;
   if (index < 0 || index >= kMaxChannels || index >= count()) return;
-  selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
+  select(index);
 }
 
 void RssChannelList::ListView1Change() {

@@ -3,6 +3,10 @@
 // one 152-byte `Lista_<index>` record per channel), shown as the rows of `ListView1` and the
 // items of the channel selector `ComboBox8`, and the selected address a read uses.
 //
+// The list is written through at every add and remove, in the order that never loses a
+// channel (app/registry_record_list.h): a failed write leaves at worst a removed channel stored,
+// and the next add or remove writes the whole list again.
+//
 // It works on the panel's own components, by name: `Edit2` (address), `Edit3` (name), `Button3`
 // (add), `Button2` (remove), `ListView1` (the rows), `ComboBox8` (the selector). The constructor
 // registers its handlers on them. Entry i of the record array is row i and selector item i.
@@ -12,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/registry_record_list.h"
 #include "core/component.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
@@ -28,8 +33,9 @@ inline constexpr int kMaxChannels = 50;
 inline constexpr int kChannelRowImage = 2;
 // What the selector shows while no channel is chosen.
 inline constexpr std::wstring_view kChannelSelectorPrompt = L"Select RSS Channel";
-// The public feed the messages and the hint above the address field give as an example.
-inline constexpr std::wstring_view kExampleFeedAddress = L"https://example.com/rss.xml";
+// The public feed the messages and the hint above the address field give as an example: a
+// long-lived news feed whose short headlines read well on the ticker.
+inline constexpr std::wstring_view kExampleFeedAddress = L"https://feeds.bbci.co.uk/news/rss.xml";
 
 // "Add" with an empty address field (46 underscores) and with an empty name field (45).
 std::wstring addressRequiredMessage();
@@ -73,17 +79,23 @@ class RssChannelList {
 
   int count() const;
   const TRss_channel& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
-  // The address a read uses; empty until one is chosen.
+  // The address a read uses; empty until one is chosen, and again once the chosen channel is
+  // removed. Removing another channel keeps the choice (the selector itself then shows none).
   const std::wstring& selectedAddress() const { return selectedAddress_; }
 
  private:
   void appendRow(int position, std::wstring name, std::wstring address);
   void showNoChoice();
+  void select(int index);
   void tell(std::wstring text);
+  // Writes the list from entry `changedFrom` on (all of it after a store that failed).
+  bool store(std::size_t changedFrom);
 
   ChannelListServices s_;
+  RegistryRecordList store_;
   std::array<TRss_channel, kMaxChannels> entries_{};
   std::wstring selectedAddress_;
+  int selectedEntry_ = -1;  // the entry whose address that is; -1 for none
 };
 
 }  // namespace tikora

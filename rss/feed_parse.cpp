@@ -1,6 +1,11 @@
 // Walking a feed document into items; see feed_parse.h.
 #include "rss/feed_parse.h"
 
+#include <optional>
+
+#include "rss/atom_entry.h"
+#include "rss/feed_xml.h"
+
 namespace tikora {
 namespace {
 
@@ -31,33 +36,78 @@ std::wstring feedReadMessage(FeedReadOutcome outcome) {
   return {};
 }
 
+namespace {
+
+// One item read from its element; none when a field holds more than plain text.
+using ItemReader = std::optional<TRss_data> (*)(XmlDocument&, XmlNode);
+
+// An item from its four texts; none when the title, link or description is no plain text. A
+// date that is no plain text is an empty one.
+std::optional<TRss_data> itemOf(Result<std::wstring> title, Result<std::wstring> link,
+                                Result<std::wstring> description, Result<std::wstring> date) {
+  if (!title || !link || !description) return std::nullopt;
+  return TRss_data{std::move(*title), std::move(*link), std::move(*description), date.valueOr(L"")};
+}
+
+std::optional<TRss_data> readRss2Item(XmlDocument& document, XmlNode item) {
+  return itemOf(document.childText(item, L"title"), document.childText(item, L"link"),
+                document.childText(item, L"description"), document.childText(item, L"pubDate"));
+}
+
+std::optional<TRss_data> readRss1Item(XmlDocument& document, XmlNode item) {
+  const auto field = [&](std::wstring_view name) { return childTextIn(document, item, kRss1Namespace, name); };
+  return itemOf(field(L"title"), field(L"link"), field(L"description"),
+                childTextIn(document, item, kDublinCoreNamespace, L"date"));
+}
+
+// Adds the item at `node` to `read`; false when the walk ends here (unreadable, or full).
+bool take(FeedItems& read, ItemReader reader, XmlDocument& document, XmlNode node) {
+  std::optional<TRss_data> item = reader(document, node);
+  if (!item) {
+    read.outcome = FeedReadOutcome::NotReadable;
+    return false;
+  }
+  read.items.push_back(std::move(*item));
+  return static_cast<int>(read.items.size()) < kMostItemsRead;
+}
+
+// RSS 2.0 (and whatever else is not RSS 1.0 or Atom): the first "item" under the document
+// element's first child, and every node after it, whatever its name; only comments and
+// processing instructions between them are passed over.
+void readChannelItems(XmlDocument& document, XmlNode channel, FeedItems& read) {
+  XmlNode node = document.firstChildElement(channel, L"item");
+  if (!node) read.outcome = FeedReadOutcome::NotReadable;
+  while (node && take(read, readRss2Item, document, node)) {
+    do {
+      node = document.nextSibling(node);
+    } while (node && (document.kind(node) == XmlNodeKind::Comment ||
+                      document.kind(node) == XmlNodeKind::Instruction));
+  }
+}
+
+// RSS 1.0 and Atom: the children of the document element that are items of the format.
+void readItemElements(XmlDocument& document, XmlNode root, std::wstring_view space, std::wstring_view name,
+                      ItemReader reader, FeedItems& read) {
+  for (XmlNode node = document.firstChild(root); node; node = document.nextSibling(node)) {
+    if (isElementIn(document, node, space, name) && !take(read, reader, document, node)) return;
+  }
+  if (read.items.empty()) read.outcome = FeedReadOutcome::NotReadable;
+}
+
+}  // namespace
+
 FeedItems readItems(XmlDocument& document) {
   FeedItems read;
   const XmlNode root = document.documentElement();
   const XmlNode first = document.firstChild(root);
   if (!first) {
-    document.release();
     read.outcome = FeedReadOutcome::ErrorReading;
-    return read;
-  }
-  // Every node from the first "item" on counts as an item, whatever its name or kind.
-  for (XmlNode node = document.firstChildElement(first, L"item");;) {
-    if (!node) {
-      if (read.items.empty()) read.outcome = FeedReadOutcome::NotReadable;
-      break;
-    }
-    auto title = document.childText(node, L"title");
-    auto link = document.childText(node, L"link");
-    auto description = document.childText(node, L"description");
-    if (!title || !link || !description) {
-      read.outcome = FeedReadOutcome::NotReadable;
-      break;
-    }
-    auto pubDate = document.childText(node, L"pubDate");
-    read.items.push_back(TRss_data{std::move(*title), std::move(*link), std::move(*description),
-                                   pubDate ? std::move(*pubDate) : std::wstring()});
-    if (static_cast<int>(read.items.size()) == kMostItemsRead) break;
-    node = document.nextSibling(node);
+  } else if (isElementIn(document, root, kAtomNamespace, L"feed")) {
+    readItemElements(document, root, kAtomNamespace, L"entry", readAtomEntry, read);
+  } else if (isElementIn(document, root, kRdfNamespace, L"RDF")) {
+    readItemElements(document, root, kRss1Namespace, L"item", readRss1Item, read);
+  } else {
+    readChannelItems(document, first, read);
   }
   document.release();
   return read;

@@ -1,6 +1,11 @@
-// The part of a feed read that walks the loaded document: the items of an RSS 2.0 channel
-// (rss, then its first child, then that node's first "item" and every node after it) as
-// `TRss_data` records, at most 99 of them, and how the walk ended.
+// The part of a feed read that walks the loaded document into `TRss_data` records, at most 99
+// of them, and how the walk ended. Three kinds of feed are read:
+//   - Atom 1.0 (a "feed" of the Atom namespace): its "entry" elements (atom_entry.h);
+//   - RSS 1.0 (an RDF document): the RSS 1.0 "item" elements beside the channel, with their
+//     title, link, description and Dublin Core date;
+//   - RSS 2.0 and anything else: the document element's first child, that node's first "item"
+//     and every node after it, whatever its name; comments and processing instructions between
+//     them are passed over.
 #pragma once
 #include <string>
 #include <string_view>
@@ -29,7 +34,7 @@ enum class FeedReadOutcome {
   SelectionRequired,  // loading failed and no address was selected
   CannotGet,          // loading failed: network, not XML, not well-formed, too large
   ErrorReading,       // the document element has no child to descend into
-  NotReadable,        // no "item" there, or an item's title, link or description is not plain text
+  NotReadable,        // no item there, or an item's title, link or description is not plain text
 };
 
 // The message box text of a failed read (every line but the last separated by "\r", the last a

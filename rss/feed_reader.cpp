@@ -15,6 +15,7 @@ FeedReader::~FeedReader() {
 
 ReadStart FeedReader::Read() {
   if (loading_) return ReadStart::AlreadyLoading;
+  if (messageOnScreen_) return ReadStart::MessageOnScreen;
   address_ = s_.selectedAddress ? s_.selectedAddress() : std::wstring();
   if (!s_.feeds.start(address_, [this](FeedFetch fetch) { fetched(fetch); }))
     return ReadStart::AlreadyLoading;
@@ -39,11 +40,10 @@ void FeedReader::fetched(const FeedFetch& fetch) {
   }
   lastOutcome_ = read.outcome;
   if (read.outcome != FeedReadOutcome::Read) {
-    MessageBoxRequest request;
-    request.caption = std::wstring(kApplicationTitle);
-    request.text = feedReadMessage(read.outcome);
-    request.owner = s_.messageBoxOwner ? *s_.messageBoxOwner : 0;
-    s_.messageBoxes.show(request);
+    messageOnScreen_ = true;
+    (void)s_.messageBoxes.show(
+        plainMessageBox(feedReadMessage(read.outcome), s_.messageBoxOwner ? *s_.messageBoxOwner : 0));
+    messageOnScreen_ = false;
   } else {
     s_.ticker.finishHeadlines();
     s_.ticker.start();

@@ -5,7 +5,10 @@
 // message shown.
 //
 // One read at a time: a read asked for while one is loading is ignored (Read gives
-// AlreadyLoading), so a scheduled reading never piles fetches up behind a slow server.
+// AlreadyLoading), so a scheduled reading never piles fetches up behind a slow server. Nor is
+// a read started while the message of the last one waits for its OK (MessageOnScreen): the box
+// is modal, but the second tick runs on inside it, and a night of scheduled reads with the
+// network down would otherwise stack one box inside the other.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -32,7 +35,7 @@ struct FeedReaderServices {
   const std::uintptr_t* messageBoxOwner = nullptr;
 };
 
-enum class ReadStart { Started, AlreadyLoading };
+enum class ReadStart { Started, AlreadyLoading, MessageOnScreen };
 
 class FeedReader {
  public:
@@ -45,6 +48,8 @@ class FeedReader {
 
   ReadStart Read();
   bool loading() const { return loading_; }
+  // Whether the message of the last read is on screen, waiting for its OK.
+  bool messageOnScreen() const { return messageOnScreen_; }
 
   // The item table of the last read: entry i belongs to headline i.
   const std::array<TRss_data, kItemSlots>& items() const { return items_; }
@@ -62,6 +67,7 @@ class FeedReader {
   std::array<TRss_data, kItemSlots> items_{};
   int count_ = 0;
   bool loading_ = false;
+  bool messageOnScreen_ = false;
   std::wstring address_;
   FeedReadOutcome lastOutcome_ = FeedReadOutcome::Read;
 };

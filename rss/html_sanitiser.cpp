@@ -67,6 +67,12 @@ constexpr std::wstring_view kDroppedWithContent[] = {
     L"xml", L"head", L"audio", L"video", L"canvas", L"map", L"datalist", L"option",
 };
 
+// Elements that start a new line of text, for a text made of mark-up.
+constexpr std::wstring_view kBreaksLine[] = {
+    L"br", L"p", L"div", L"li", L"dt", L"dd", L"tr", L"td", L"th", L"h1", L"h2", L"h3", L"h4",
+    L"h5", L"h6", L"blockquote", L"ul", L"ol", L"dl", L"table", L"hr", L"pre", L"address",
+};
+
 template <typename List>
 bool listed(const List& list, std::wstring_view name) {
   return std::find(std::begin(list), std::end(list), name) != std::end(list);
@@ -246,5 +252,43 @@ std::optional<std::wstring> allowedAddress(std::wstring_view address, AddressUse
 }
 
 std::wstring sanitiseDescription(std::wstring_view html) { return Sanitiser(html).run(); }
+
+std::wstring htmlText(std::wstring_view html) {
+  HtmlTokenizer tokens(html);
+  std::wstring text;
+  while (auto token = tokens.next()) {
+    if (token->kind == HtmlToken::Kind::Text) {
+      const std::wstring_view raw = token->text;
+      for (std::size_t i = 0; i < raw.size(); ++i) {
+        const auto decoded = raw[i] == L'&' ? decodeCharacterReference(raw.substr(i + 1), false) : std::nullopt;
+        if (!decoded) {
+          text += raw[i];
+          continue;
+        }
+        text += decoded->characters;
+        i += decoded->length;
+      }
+    } else if (token->kind == HtmlToken::Kind::StartTag) {
+      if (listed(kRawTextElements, token->text)) (void)tokens.rawText(token->text);
+      if (listed(kBreaksLine, token->text)) text += L' ';
+    }
+  }
+  return collapseWhiteSpace(text);
+}
+
+std::wstring collapseWhiteSpace(std::wstring_view text) {
+  std::wstring out;
+  bool blank = false;
+  for (const wchar_t c : text) {
+    if (c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f') {
+      blank = !out.empty();
+      continue;
+    }
+    if (blank) out += L' ';
+    blank = false;
+    out += c;
+  }
+  return out;
+}
 
 }  // namespace tikora

@@ -33,4 +33,11 @@ std::optional<std::wstring> allowedAddress(std::wstring_view address, AddressUse
 // The description's mark-up made safe, as above.
 std::wstring sanitiseDescription(std::wstring_view html);
 
+// The text a reader sees of `html`, as one line: tags gone (a line break or the start of a
+// block is a blank), the content of script, style and their kind gone, character references
+// read, runs of white space one blank, none at either end. For a headline given as mark-up.
+std::wstring htmlText(std::wstring_view html);
+// Runs of white space made one blank, none at either end, as a browser lays text out.
+std::wstring collapseWhiteSpace(std::wstring_view text);
+
 }  // namespace tikora

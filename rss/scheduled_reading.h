@@ -6,7 +6,9 @@
 // The read is the "Read RSS Channel" button's own, and runs even while that button is disabled
 // (the ticker of an earlier read still on screen); its failures show as a manual read's do. A
 // read that falls due while another is still loading waits for that one to end and starts at
-// the first tick after it, rather than a second fetch behind the first.
+// the first tick after it, rather than a second fetch behind the first. A read that falls due
+// while the message of an earlier one is on screen is skipped and the count starts again: one
+// such box at a time, however long it waits for its OK.
 #pragma once
 #include <array>
 #include <cstdint>

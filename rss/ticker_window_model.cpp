@@ -43,7 +43,6 @@ std::vector<Component> tickerComponents() {
   Component window = makeComponent(std::wstring(kTickerWindowName), ComponentKind::Window);
   window.options = kBorderless;
   window.state.visible = false;
-  window.state.onTop = true;
   window.state.bounds = {0, 0, 0, kTickerHeight};
   components.push_back(std::move(window));
   components.push_back(picture(kTopStripe, kDecorativeStripePicture));
@@ -113,6 +112,7 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
   Settings& settings = services_.settings;
   const SettingsLoadReport report = store.loadTickerGroup(settings);
   // Only the values read reach the controls; the others keep what the controls show.
+  bool sizeRead = false;
   for (const std::wstring_view name : report.loaded) {
     if (name == L"cor_ch") {
       channels.restoreSelection(settings.cor_ch);
@@ -122,6 +122,7 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
       ComponentState& list = panel[name == L"cor_st" ? kFontStyleList : kFontSizeList];
       const int choice = name == L"cor_st" ? settings.cor_st : settings.cor_si;
       const bool valid = choice >= 0 && choice < static_cast<int>(list.items.size());
+      sizeRead = sizeRead || (name == L"cor_si" && valid);
       list.selected = valid ? choice : -1;
       list.text = valid ? list.items[static_cast<std::size_t>(choice)] : std::wstring();
     } else if (name == L"por_po") {
@@ -131,6 +132,15 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
     } else if (name == L"por_sp") {
       panel[kSpeedBar].position = settings.por_sp;
     }
+  }
+  // A size that could not be read, or is no size of the list, keeps the layout's "16", and the
+  // setting follows what the list shows (the stored default would be "14").
+  if (!sizeRead) {
+    const auto layoutSize = std::find(kTickerFontSizes.begin(), kTickerFontSizes.end(), kLayoutFontSize);
+    settings.cor_si = static_cast<int>(layoutSize - kTickerFontSizes.begin());
+    ComponentState& sizes = panel[kFontSizeList];
+    sizes.selected = settings.cor_si;
+    sizes.text = std::to_wstring(kLayoutFontSize);
   }
   layOut();
   ScrollBar4Change();
@@ -301,8 +311,7 @@ void TickerWindowModel::lab_move(int index) {
 
 void TickerWindowModel::lab_Leave(int index) {
   if (index < 0 || index >= count_) return;
-  // A window that has gone away meanwhile does not start scrolling again.
-  if (!pageViewShowing() && window().visible) timer_.start();
+  if (!pageViewShowing()) timer_.start();
   ComponentState& label = headline(index);
   const FontSpec current = headlineFont();
   FontSpec font = label.font.value_or(current);

@@ -98,8 +98,9 @@ class TickerWindowModel {
   // The window's creation, after the control panel's: the Position bar's range first set to
   // the screen height; `cor_ch`, `cor_fo`, `cor_st`, `cor_si`, `por_po`, `por_st` and `por_sp`
   // read (when the settings key exists, up to the first that cannot be read) into the panel's
-  // controls, `cor_ch` choosing the channel; then the window laid out across the screen at the
-  // Position, the step and the timer interval from their bars.
+  // controls, `cor_ch` choosing the channel (a font size not read, or no size of the list, keeps
+  // the layout's "16"); then the window laid out across the screen at the Position, the step and
+  // the timer interval from their bars.
   void FormCreate(SettingsStore& store, RssChannelList& channels);
   // Lays the window out across the screen as it is now (also done by FormCreate).
   void layOut();

@@ -5,6 +5,11 @@ namespace tikora {
 
 MessageBoxAnswer FakeMessageBox::show(const MessageBoxRequest& request) {
   shown_.push_back(request);
+  if (whileShown && onScreen_ == 0) {
+    ++onScreen_;
+    whileShown(request);
+    --onScreen_;
+  }
   if (!answers_.empty()) {
     const auto answer = answers_.front();
     answers_.pop_front();

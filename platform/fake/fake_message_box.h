@@ -2,6 +2,7 @@
 // used up, a box is answered with its first button (OK or Yes), as pressing Enter would.
 #pragma once
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/message_box.h"
@@ -14,6 +15,11 @@ class FakeMessageBox : public MessageBoxService {
 
   void queueAnswer(MessageBoxAnswer answer) { answers_.push_back(answer); }
 
+  // Runs while a box is on screen, before it is answered: what the box's own message loop
+  // would run meanwhile (timers, a click elsewhere). A box shown from inside it is recorded and
+  // answered, but does not run it again.
+  std::function<void(const MessageBoxRequest&)> whileShown;
+
   const std::vector<MessageBoxRequest>& shown() const { return shown_; }
   // The texts of the boxes shown, in order.
   std::vector<std::wstring> texts() const;
@@ -22,6 +28,7 @@ class FakeMessageBox : public MessageBoxService {
  private:
   std::vector<MessageBoxRequest> shown_;
   std::deque<MessageBoxAnswer> answers_;
+  int onScreen_ = 0;
 };
 
 }  // namespace tikora

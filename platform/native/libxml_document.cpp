@@ -135,14 +135,14 @@ XmlNode LibXmlDocument::documentElement() {
 }
 
 XmlNode LibXmlDocument::firstChild(XmlNode node) {
-  xmlNode* parent = at(node);
-  if (parent == nullptr || parent->type != XML_ELEMENT_NODE) return {};
+  xmlNode* parent = elementAt(node);
+  if (parent == nullptr) return {};
   return handOut(firstCounted(parent->children));
 }
 
 XmlNode LibXmlDocument::firstChildElement(XmlNode node, std::wstring_view name) {
-  xmlNode* parent = at(node);
-  if (parent == nullptr || parent->type != XML_ELEMENT_NODE) return {};
+  xmlNode* parent = elementAt(node);
+  if (parent == nullptr) return {};
   for (xmlNode* child = parent->children; child != nullptr; child = child->next)
     if (named(child, name)) return handOut(child);
   return {};
@@ -154,19 +154,62 @@ XmlNode LibXmlDocument::nextSibling(XmlNode node) {
   return handOut(firstCounted(current->next));
 }
 
-Result<std::wstring> LibXmlDocument::childText(XmlNode element, std::wstring_view name) {
-  xmlNode* parent = at(element);
-  if (parent == nullptr || parent->type != XML_ELEMENT_NODE)
-    return Error{0, L"Only an element has named children."};
-  xmlNode* child = parent->children;
-  while (child != nullptr && !named(child, name)) child = child->next;
-  if (child == nullptr) return std::wstring();
-  xmlNode* only = firstCounted(child->children);
-  if (only == nullptr) return std::wstring();
-  if (firstCounted(only->next) != nullptr) return Error{0, L"The element holds more than one node."};
-  if (only->type != XML_TEXT_NODE && only->type != XML_CDATA_SECTION_NODE)
-    return Error{0, L"The element holds more than text."};
-  return wide(only->content);
+xmlNode* LibXmlDocument::elementAt(XmlNode node) const {
+  xmlNode* element = at(node);
+  return element != nullptr && element->type == XML_ELEMENT_NODE ? element : nullptr;
+}
+
+XmlNodeKind LibXmlDocument::kind(XmlNode node) {
+  const xmlNode* found = at(node);
+  if (found == nullptr) return XmlNodeKind::None;
+  switch (found->type) {
+    case XML_ELEMENT_NODE: return XmlNodeKind::Element;
+    case XML_TEXT_NODE: return XmlNodeKind::Text;
+    case XML_CDATA_SECTION_NODE: return XmlNodeKind::CData;
+    case XML_COMMENT_NODE: return XmlNodeKind::Comment;
+    case XML_PI_NODE: return XmlNodeKind::Instruction;
+    default: return XmlNodeKind::Other;
+  }
+}
+
+std::wstring LibXmlDocument::localName(XmlNode node) {
+  const xmlNode* element = elementAt(node);
+  return element != nullptr ? wide(element->name) : std::wstring();
+}
+
+std::wstring LibXmlDocument::namespaceUri(XmlNode node) {
+  const xmlNode* element = elementAt(node);
+  return element != nullptr && element->ns != nullptr ? wide(element->ns->href) : std::wstring();
+}
+
+std::vector<XmlAttribute> LibXmlDocument::attributes(XmlNode node) {
+  std::vector<XmlAttribute> found;
+  const xmlNode* element = elementAt(node);
+  if (element == nullptr) return found;
+  // Namespace declarations are kept apart from the attributes (nsDef), as they should be.
+  for (const xmlAttr* attribute = element->properties; attribute != nullptr; attribute = attribute->next) {
+    std::wstring name;
+    if (attribute->ns != nullptr && attribute->ns->prefix != nullptr) name = wide(attribute->ns->prefix) + L":";
+    name += wide(attribute->name);
+    xmlChar* value = xmlNodeGetContent(reinterpret_cast<const xmlNode*>(attribute));
+    found.push_back({std::move(name), wide(value)});
+    xmlFree(value);
+  }
+  return found;
+}
+
+std::vector<XmlNode> LibXmlDocument::childNodes(XmlNode node) {
+  std::vector<XmlNode> children;
+  xmlNode* parent = elementAt(node);
+  if (parent == nullptr) return children;
+  for (xmlNode* child = parent->children; child != nullptr; child = child->next) children.push_back(handOut(child));
+  return children;
+}
+
+std::wstring LibXmlDocument::nodeText(XmlNode node) {
+  const xmlNode* found = at(node);
+  if (found == nullptr || (found->type != XML_TEXT_NODE && found->type != XML_CDATA_SECTION_NODE)) return {};
+  return wide(found->content);
 }
 
 void LibXmlDocument::release() {

@@ -25,12 +25,18 @@ class LibXmlDocument : public XmlDocument {
   XmlNode firstChild(XmlNode node) override;
   XmlNode firstChildElement(XmlNode node, std::wstring_view name) override;
   XmlNode nextSibling(XmlNode node) override;
-  Result<std::wstring> childText(XmlNode element, std::wstring_view name) override;
+  XmlNodeKind kind(XmlNode node) override;
+  std::wstring localName(XmlNode node) override;
+  std::wstring namespaceUri(XmlNode node) override;
+  std::vector<XmlAttribute> attributes(XmlNode node) override;
+  std::vector<XmlNode> childNodes(XmlNode node) override;
+  std::wstring nodeText(XmlNode node) override;
   void release() override;
 
  private:
   XmlNode handOut(_xmlNode* node);
   _xmlNode* at(XmlNode node) const;
+  _xmlNode* elementAt(XmlNode node) const;
 
   _xmlDoc* document_ = nullptr;
   std::vector<_xmlNode*> nodes_;  // node id - 1

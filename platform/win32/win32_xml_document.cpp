@@ -54,15 +54,15 @@ std::wstring valueOf(IXMLDOMNode* node) {
   return text;
 }
 
-std::wstring nameOf(IXMLDOMNode* node) {
-  Bstr name;
-  node->get_nodeName(name.receive());
-  return name.text();
+// A text property of a node: its name as written, its local name, its namespace.
+using TextProperty = HRESULT (STDMETHODCALLTYPE IXMLDOMNode::*)(BSTR*);
+std::wstring textOf(IXMLDOMNode* node, TextProperty property) {
+  Bstr text;
+  (node->*property)(text.receive());
+  return text.text();
 }
 
-bool isBlank(const std::wstring& text) {
-  return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
-}
+std::wstring nameOf(IXMLDOMNode* node) { return textOf(node, &IXMLDOMNode::get_nodeName); }
 
 // Whether the node is one the document's operations see (white-space text is not).
 bool counts(IXMLDOMNode* node) {
@@ -73,7 +73,7 @@ bool counts(IXMLDOMNode* node) {
     case NODE_PROCESSING_INSTRUCTION:
       return true;
     case NODE_TEXT:
-      return !isBlank(valueOf(node));
+      return !XmlDocument::isBlank(valueOf(node));
     default:
       return false;
   }
@@ -190,14 +190,14 @@ XmlNode Win32XmlDocument::documentElement() {
 }
 
 XmlNode Win32XmlDocument::firstChild(XmlNode node) {
-  IXMLDOMNode* parent = at(node);
-  if (parent == nullptr || typeOf(parent) != NODE_ELEMENT) return {};
+  IXMLDOMNode* parent = elementAt(node);
+  if (parent == nullptr) return {};
   return handOut(firstCounted(first(parent)));
 }
 
 XmlNode Win32XmlDocument::firstChildElement(XmlNode node, std::wstring_view name) {
-  IXMLDOMNode* parent = at(node);
-  if (parent == nullptr || typeOf(parent) != NODE_ELEMENT) return {};
+  IXMLDOMNode* parent = elementAt(node);
+  if (parent == nullptr) return {};
   return handOut(childNamed(parent, name));
 }
 
@@ -207,18 +207,65 @@ XmlNode Win32XmlDocument::nextSibling(XmlNode node) {
   return handOut(firstCounted(next(current)));
 }
 
-Result<std::wstring> Win32XmlDocument::childText(XmlNode element, std::wstring_view name) {
-  IXMLDOMNode* parent = at(element);
-  if (parent == nullptr || typeOf(parent) != NODE_ELEMENT)
-    return Error{0, L"Only an element has named children."};
-  const ComPtr<IXMLDOMNode> child = childNamed(parent, name);
-  if (!child) return std::wstring();
-  const ComPtr<IXMLDOMNode> only = firstCounted(first(child.Get()));
-  if (!only) return std::wstring();
-  if (firstCounted(next(only.Get()))) return Error{0, L"The element holds more than one node."};
-  const DOMNodeType type = typeOf(only.Get());
-  if (type != NODE_TEXT && type != NODE_CDATA_SECTION) return Error{0, L"The element holds more than text."};
-  return valueOf(only.Get());
+IXMLDOMNode* Win32XmlDocument::elementAt(XmlNode node) const {
+  IXMLDOMNode* element = at(node);
+  return element != nullptr && typeOf(element) == NODE_ELEMENT ? element : nullptr;
+}
+
+XmlNodeKind Win32XmlDocument::kind(XmlNode node) {
+  IXMLDOMNode* found = at(node);
+  if (found == nullptr) return XmlNodeKind::None;
+  switch (typeOf(found)) {
+    case NODE_ELEMENT: return XmlNodeKind::Element;
+    case NODE_TEXT: return XmlNodeKind::Text;
+    case NODE_CDATA_SECTION: return XmlNodeKind::CData;
+    case NODE_COMMENT: return XmlNodeKind::Comment;
+    case NODE_PROCESSING_INSTRUCTION: return XmlNodeKind::Instruction;
+    default: return XmlNodeKind::Other;
+  }
+}
+
+std::wstring Win32XmlDocument::localName(XmlNode node) {
+  IXMLDOMNode* element = elementAt(node);
+  return element != nullptr ? textOf(element, &IXMLDOMNode::get_baseName) : std::wstring();
+}
+
+std::wstring Win32XmlDocument::namespaceUri(XmlNode node) {
+  IXMLDOMNode* element = elementAt(node);
+  return element != nullptr ? textOf(element, &IXMLDOMNode::get_namespaceURI) : std::wstring();
+}
+
+std::vector<XmlAttribute> Win32XmlDocument::attributes(XmlNode node) {
+  std::vector<XmlAttribute> found;
+  IXMLDOMNode* element = elementAt(node);
+  ComPtr<IXMLDOMNamedNodeMap> map;
+  if (element == nullptr || element->get_attributes(map.GetAddressOf()) != S_OK || !map) return found;
+  long count = 0;
+  map->get_length(&count);
+  for (long index = 0; index < count; ++index) {
+    ComPtr<IXMLDOMNode> attribute;
+    if (map->get_item(index, attribute.GetAddressOf()) != S_OK || !attribute) continue;
+    std::wstring name = nameOf(attribute.Get());
+    // MSXML lists namespace declarations among the attributes; the document's rules do not.
+    if (name == L"xmlns" || name.starts_with(L"xmlns:")) continue;
+    found.push_back({std::move(name), valueOf(attribute.Get())});
+  }
+  return found;
+}
+
+std::vector<XmlNode> Win32XmlDocument::childNodes(XmlNode node) {
+  std::vector<XmlNode> children;
+  IXMLDOMNode* parent = elementAt(node);
+  if (parent == nullptr) return children;
+  for (ComPtr<IXMLDOMNode> child = first(parent); child; child = next(child.Get())) children.push_back(handOut(child));
+  return children;
+}
+
+std::wstring Win32XmlDocument::nodeText(XmlNode node) {
+  IXMLDOMNode* found = at(node);
+  if (found == nullptr) return {};
+  const DOMNodeType type = typeOf(found);
+  return type == NODE_TEXT || type == NODE_CDATA_SECTION ? valueOf(found) : std::wstring();
 }
 
 void Win32XmlDocument::release() {

@@ -1,8 +1,8 @@
 // The XML document of the Windows build: an MSXML 6 DOM document, loaded from the feed's bytes
 // with DTDs prohibited, external resources unresolved and no schema or validation, and walked
 // by the rules of platform/xml_document.h. A document whose prolog is not plain never reaches
-// the parser, as not every MSXML honours "ProhibitDTD" (Wine's ignores it). Used on the thread that made it; COM is initialised
-// for that thread here if nobody did it before.
+// the parser, as not every MSXML honours "ProhibitDTD" (Wine's ignores it). Used on the thread
+// that made it; COM is initialised for that thread here if nobody did it before.
 #pragma once
 #include <msxml2.h>
 #include <windows.h>
@@ -26,12 +26,18 @@ class Win32XmlDocument : public XmlDocument {
   XmlNode firstChild(XmlNode node) override;
   XmlNode firstChildElement(XmlNode node, std::wstring_view name) override;
   XmlNode nextSibling(XmlNode node) override;
-  Result<std::wstring> childText(XmlNode element, std::wstring_view name) override;
+  XmlNodeKind kind(XmlNode node) override;
+  std::wstring localName(XmlNode node) override;
+  std::wstring namespaceUri(XmlNode node) override;
+  std::vector<XmlAttribute> attributes(XmlNode node) override;
+  std::vector<XmlNode> childNodes(XmlNode node) override;
+  std::wstring nodeText(XmlNode node) override;
   void release() override;
 
  private:
   XmlNode handOut(Microsoft::WRL::ComPtr<IXMLDOMNode> node);
   IXMLDOMNode* at(XmlNode node) const;
+  IXMLDOMNode* elementAt(XmlNode node) const;
 
   bool uninitialise_ = false;
   Microsoft::WRL::ComPtr<IXMLDOMDocument2> document_;

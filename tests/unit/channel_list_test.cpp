@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/control_panel_layout.h"
 #include "tests/unit/rss_fixture.h"
 
 namespace tikora {
@@ -159,7 +161,7 @@ TEST_F(ChannelListTest, AddWithAnEmptyFieldTellsWhichAndChangesNothing) {
       L" RSS channel address is required, please  enter\r"
       L"   the address of an RSS channel.\r"
       L"   Example of an RSS address:\r"
-      L"   https://example.com/rss.xml\r"
+      L"   https://feeds.bbci.co.uk/news/rss.xml\r"
       L"______________________________________________";  // 46
   const std::wstring nameRequired =
       L" In order to better navigate the RSS channels,\r"
@@ -176,6 +178,10 @@ TEST_F(ChannelListTest, AddWithAnEmptyFieldTellsWhichAndChangesNothing) {
   }
   EXPECT_TRUE(panel[L"ListView1"].rows.empty());
   EXPECT_TRUE(registry.changes().empty());
+
+  // The hint above the address field gives the same public feed.
+  const ComponentTable page{controlPanelComponents(metrics)};
+  EXPECT_EQ(page[L"Label40"].text, L"(example RSS address:  https://feeds.bbci.co.uk/news/rss.xml )");
 }
 
 TEST_F(ChannelListTest, TheFiftyFirstAddIsIgnoredSilently) {
@@ -217,14 +223,65 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   EXPECT_EQ(settings.cor_ch, -1) << "a save keeps no choice, and the panel shows none";
   EXPECT_EQ(panel[L"ListView1"].selected, -1);
   EXPECT_FALSE(panel[L"Button2"].enabled);
-  EXPECT_EQ(channels.selectedAddress(), L"https://b.example/a-longer-address/rss.xml")
-      << "the removed channel's address stays chosen until the user picks again";
+  EXPECT_EQ(channels.selectedAddress(), L"") << "the removed channel is no longer read";
 
-  EXPECT_EQ(registry.valueNamesOf(kChannelKeyPath), (std::vector<std::wstring>{L"lista_r", L"Lista_0", L"Lista_1"}));
+  std::vector<std::wstring> values = registry.valueNamesOf(kChannelKeyPath);
+  std::sort(values.begin(), values.end());
+  EXPECT_EQ(values, (std::vector<std::wstring>{L"Lista_0", L"Lista_1", L"lista_r"}));
   EXPECT_EQ(storedCount(), 1u);
   EXPECT_EQ(stored(0), record("https://a.example/rss", "A"));
   // Slot 1 held "Bee" and its longer address: the record is written whole, old tail included.
   EXPECT_EQ(stored(1), record("https://c.example/rss", "C", record("https://b.example/a-longer-address/rss.xml", "Bee")));
+}
+
+// Removing the chosen channel leaves no address to read; removing another one keeps the choice,
+// wherever that channel has moved, until it is removed in turn.
+TEST_F(ChannelListTest, RemovingTheChosenChannelLeavesNothingToRead) {
+  struct Case {
+    bool chosenAtStart;             // restored from `cor_ch` rather than picked
+    std::vector<int> removedRows;   // one after another, with channel B (row 1) chosen first
+    const wchar_t* address;
+  };
+  const Case cases[] = {
+      {false, {1}, L""},
+      {true, {1}, L""},
+      {false, {0}, L"https://b.example/rss"},
+      {false, {2}, L"https://b.example/rss"},
+      {false, {2, 0}, L"https://b.example/rss"},
+      {false, {0, 0}, L""},
+      {false, {2, 1}, L""},
+  };
+  for (const Case& c : cases) {
+    registry.setDword(kChannelKeyPath, kChannelCountValue, 2);
+    for (const char* name : {"a", "b", "c"})
+      registry.setBinary(kChannelKeyPath, channelValueName(name[0] - 'a'),
+                         record(std::string("https://") + name + ".example/rss", name));
+    ComponentTable page{testing::rssPageComponents()};
+    RssChannelList list{ChannelListServices{page, registry, codePage, boxes}};
+    list.load();
+    if (c.chosenAtStart) {
+      list.restoreSelection(1);
+    } else {
+      ComponentInput choice;
+      choice.selected = 1;
+      page.raise(L"ComboBox8", ComponentEvent::Change, choice);
+    }
+    for (const int row : c.removedRows) {
+      ComponentInput input;
+      input.selected = row;
+      page.raise(L"ListView1", ComponentEvent::Change, input);
+      page.raise(L"Button2", ComponentEvent::Click);
+    }
+    EXPECT_EQ(list.selectedAddress(), c.address) << ::testing::PrintToString(c.removedRows);
+  }
+  // The next read of a removed choice asks for a channel.
+  addChannel(L"https://a.example/rss", L"A");
+  chooseChannel(0);
+  selectRow(0);
+  panel.raise(L"Button2", ComponentEvent::Click);
+  panel.raise(L"Button4", ComponentEvent::Click);
+  feeds.finish();
+  EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{feedReadMessage(FeedReadOutcome::SelectionRequired)});
 }
 
 TEST_F(ChannelListTest, RemovingTheOnlyChannelDeletesTheKeySoTheNextStartIsEmpty) {
@@ -238,6 +295,76 @@ TEST_F(ChannelListTest, RemovingTheOnlyChannelDeletesTheKeySoTheNextStartIsEmpty
   RssChannelList next{ChannelListServices{nextPanel, registry, codePage, boxes}};
   next.load();
   EXPECT_TRUE(nextPanel[L"ListView1"].rows.empty());
+}
+
+// A registry write that fails at any step of an add or a remove loses no channel at the next
+// start (a removed one may come back, nothing else goes), and the next add or remove writes the
+// whole list again: the key then holds exactly the rows.
+TEST_F(ChannelListTest, AFailedWriteLosesNoChannelAndTheNextChangeRepairsTheStore) {
+  enum Step { AddD, RemoveB, RemoveOnly, AddE, RemoveFirst };
+  struct Case {
+    Step change;
+    std::size_t failingWrite;  // the n-th value write or deletion of the change; 0: none
+    bool keyFails;             // creating (or, for RemoveOnly, deleting) the key fails
+    std::vector<std::wstring> loadedAfter;
+    Step repair;
+    std::vector<std::wstring> repaired;
+  };
+  using Names = std::vector<std::wstring>;
+  const Case cases[] = {
+      {AddD, 1, false, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"B", L"C", L"D", L"E"}},
+      {AddD, 2, false, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"B", L"C", L"D", L"E"}},
+      {AddD, 0, true, Names{L"A", L"B", L"C"}, RemoveFirst, Names{L"B", L"C", L"D"}},
+      {RemoveB, 1, false, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"C", L"E"}},
+      {RemoveB, 2, false, Names{L"A", L"C", L"C"}, AddE, Names{L"A", L"C", L"E"}},
+      {RemoveB, 3, false, Names{L"A", L"C"}, RemoveFirst, Names{L"C"}},
+      {RemoveB, 0, true, Names{L"A", L"B", L"C"}, AddE, Names{L"A", L"C", L"E"}},
+      {RemoveOnly, 0, true, Names{L"A"}, AddE, Names{L"E"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "change " << c.change << ", write " << c.failingWrite << ", key "
+                                      << c.keyFails);
+    (void)registry.deleteKeyTree(kChannelKeyPath);
+    ComponentTable page{testing::rssPageComponents()};
+    RssChannelList list{ChannelListServices{page, registry, codePage, boxes}};
+    const auto add = [&](const wchar_t* name) {
+      page[L"Edit2"].text = std::wstring(L"https://") + name + L".example/rss";
+      page[L"Edit3"].text = name;
+      page.raise(L"Button3", ComponentEvent::Click);
+    };
+    const auto run = [&](Step step) {
+      if (step == AddD || step == AddE) return add(step == AddD ? L"D" : L"E");
+      ComponentInput row;
+      row.selected = step == RemoveB ? 1 : 0;
+      page.raise(L"ListView1", ComponentEvent::Change, row);
+      page.raise(L"Button2", ComponentEvent::Click);
+    };
+    const auto loaded = [&] {
+      ComponentTable next{testing::rssPageComponents()};
+      RssChannelList nextStart{ChannelListServices{next, registry, codePage, boxes}};
+      nextStart.load();
+      Names names;
+      for (int i = 0; i < nextStart.count(); ++i) names.push_back(nextStart.entry(i).nameText(codePage));
+      return names;
+    };
+    for (const wchar_t* name : c.change == RemoveOnly ? std::vector{L"A"} : std::vector{L"A", L"B", L"C"}) add(name);
+    registry.failWriteAttempt(c.failingWrite);
+    if (c.keyFails && c.change == RemoveOnly) registry.failDeleteKeyTree(kChannelKeyPath);
+    if (c.keyFails && c.change != RemoveOnly) registry.failCreate(kChannelKeyPath);
+    run(c.change);
+    registry.clearFaults();
+    EXPECT_EQ(loaded(), c.loadedAfter) << "the next start after the failure";
+
+    run(c.repair);
+    EXPECT_EQ(loaded(), c.repaired);
+    Names values;
+    for (int i = 0; i < static_cast<int>(c.repaired.size()); ++i) values.push_back(channelValueName(i));
+    Names stored = registry.valueNamesOf(kChannelKeyPath);
+    std::erase(stored, std::wstring(kChannelCountValue));
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored, values) << "nothing past the end";
+    EXPECT_EQ(storedCount(), c.repaired.size() - 1);
+  }
 }
 
 TEST_F(ChannelListTest, RemoveActsOnlyOnASelectedRow) {

@@ -12,6 +12,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_locale.h"
+#include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_text_metrics.h"
 
@@ -59,7 +60,8 @@ TEST(DpiTest, LayoutTablesKeepTheirShapeAtEveryScaling) {
   FakeAnsiCodePage codePage;
   FakeClock clock;
   FakeLocale locale;
-  PlannerWindowModel planner({registry, codePage, clock, locale, metrics});
+  FakeMessageBox boxes;
+  PlannerWindowModel planner({registry, codePage, clock, locale, metrics, boxes});
   const std::vector<Component> panel = controlPanelComponents(metrics);
   for (const int dpi : kDpis) {
     SCOPED_TRACE(testing::Message() << dpi << " DPI");

@@ -21,6 +21,26 @@ TEST(FeedDocumentTest, EverySharedFeedReadsAsExpected) {
   }
 }
 
+// RSS 1.0 and Atom stop at 99 items as RSS 2.0 does.
+TEST(FeedDocumentTest, EveryKindOfFeedGivesNinetyNineItemsAtMost) {
+  const std::pair<std::string, std::string> kinds[] = {
+      {"<feed xmlns=\"http://www.w3.org/2005/Atom\"><title>t</title>", "</feed>"},
+      {"<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\" xmlns=\"http://purl.org/rss/1.0/\">"
+       "<channel/>",
+       "</rdf:RDF>"},
+  };
+  LibXmlDocument document;
+  for (const auto& [start, end] : kinds) {
+    std::string feed = start;
+    const std::string item = start.starts_with("<feed") ? "entry" : "item";
+    for (int i = 0; i < 150; ++i) feed += "<" + item + "><title>" + std::to_string(i) + "</title></" + item + ">";
+    const FeedItems read = readFeedDocument(document, feed + end);
+    EXPECT_EQ(read.outcome, FeedReadOutcome::Read) << item;
+    ASSERT_EQ(read.items.size(), 99u) << item;
+    EXPECT_EQ(read.items.back().title, L"98") << item;
+  }
+}
+
 TEST(FeedDocumentTest, NodesSkipWhiteSpaceButCountEverythingElse) {
   LibXmlDocument document;
   ASSERT_TRUE(document.load("<a>\n  <!--c-->\n  <b>x</b>\n  text\n  <?pi data?><b>y</b></a>"));

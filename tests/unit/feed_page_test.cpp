@@ -151,6 +151,9 @@ TEST(FeedPage, DescriptionsKeepTheirFormattingAndLoseEverythingThatRuns) {
       {L"</div></div></font>x<!-- never closed <script>alert(1)</script>", L"x"},
       {L"<b><i>x</b>y</i>", L"<b><i>x</i></b>y"},
       {L"a < b <3 </>c <? php ?>", L"a &lt; b &lt;3 c "},
+      // An Atom entry's XHTML written out as HTML: empty elements closed, unknown attributes gone.
+      {L"<p class=\"lead\" title=\"a &quot;q&quot;\">x<br></br>y<img src=\"https://example.com/p.png\"></img></p>",
+       L"<p title=\"a &quot;q&quot;\">x<br>y<img src=\"https://example.com/p.png\"></p>"},
   };
   const FeedPageStyle style{0, 0, 16, L"Arial"};
   for (const Case& c : cases) {
@@ -158,6 +161,22 @@ TEST(FeedPage, DescriptionsKeepTheirFormattingAndLoseEverythingThatRuns) {
     EXPECT_EQ(feedPageText(item, style), expectedPage(L"#000000", L"#000000", L"", L"Arial", L"", L"", L"t", c.page))
         << testing::PrintToString(std::wstring(c.description));
   }
+}
+
+// An Atom title given as HTML shows on the ticker as the words a reader would see.
+TEST(FeedPage, AHeadlineGivenAsMarkupIsItsWordsOnOneLine) {
+  struct Case {
+    const wchar_t* html;
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {L"<b>Bold</b> &amp; <i>new</i><br/>line", L"Bold & new line"},
+      {L"  Two\n  lines<p>and a paragraph</p>  ", L"Two lines and a paragraph"},
+      {L"A<script>alert('x')</script>B<style>b{}</style>C", L"ABC"},
+      {L"1 &lt; 2 &#x2013; caf&eacute; &hellip;", L"1 < 2 \u2013 caf&eacute; \u2026"},
+      {L"a < b <!-- gone -->c", L"a < b c"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(htmlText(c.html), c.text) << testing::PrintToString(std::wstring(c.html));
 }
 
 TEST(FeedPage, TheFileIsUtf8WithAByteOrderMarkAndLiesInTheGivenFolder) {

@@ -81,8 +81,8 @@ TEST_F(FeedReaderTest, EachFailureShowsItsMessageAndNoTicker) {
       {"not_well_formed.xml", true, kCannotGet, FeedReadOutcome::CannotGet},
       {"billion_laughs.xml", true, kCannotGet, FeedReadOutcome::CannotGet},
       {"root_without_children.xml", true, kErrorReading, FeedReadOutcome::ErrorReading},
-      {"atom.xml", true, kNotReadable, FeedReadOutcome::NotReadable},
-      {"rss1_rdf.xml", true, kNotReadable, FeedReadOutcome::NotReadable},
+      {"atom_0_3.xml", true, kNotReadable, FeedReadOutcome::NotReadable},
+      {"rss1_without_items.xml", true, kNotReadable, FeedReadOutcome::NotReadable},
   };
   for (const Case& c : cases) {
     boxes.clear();

@@ -12,6 +12,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_locale.h"
+#include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_sound.h"
 #include "platform/fake/fake_text_metrics.h"
@@ -69,7 +70,7 @@ class PlannerBench : public ::testing::Test {
   }
   void tickAt(int day, int hour, int minute, int second) {
     clock.setLocalTime(2024, 3, day, hour, minute, second);
-    remindPlannerItems(planner, popup, sampleTick(clock.now(), locale.names()));
+    reminders.tick(sampleTick(clock.now(), locale.names()));
   }
 
   FakeRegistry registry;
@@ -78,13 +79,15 @@ class PlannerBench : public ::testing::Test {
   FakeLocale locale;
   FakeTextMetrics metrics;
   FakeSound sound;
+  FakeMessageBox boxes;
   Settings settings;
   std::vector<std::wstring> hookCalls;
-  PlannerWindowModel planner{{registry, codePage, clock, locale, metrics}};
+  PlannerWindowModel planner{{registry, codePage, clock, locale, metrics, boxes}};
   ReminderPopupModel popup{{settings, sound, locale, metrics, planner},
                            {{},
                             [this] { hookCalls.push_back(L"clock on top"); },
                             [this] { hookCalls.push_back(L"untick st_to"); }}};
+  PlannerReminders reminders{planner, popup};
 };
 
 }  // namespace tikora::testing

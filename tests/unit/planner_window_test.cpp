@@ -16,7 +16,7 @@ class PlannerWindowTest : public testing::PlannerBench {};
 
 TEST_F(PlannerWindowTest, EveryControlInsideItsGroupApartFromTheOthersWithItsCaptionWhole) {
   metrics.setExtraWidthPerCharacter(L"MS Sans Serif", 1);  // a face wider than the tests' usual
-  PlannerWindowModel wide({registry, codePage, clock, locale, metrics});
+  PlannerWindowModel wide({registry, codePage, clock, locale, metrics, boxes});
   const ComponentTable& table = wide.components();
   for (const Component& c : table.all()) {
     if (c.kind == ComponentKind::Window) continue;
@@ -97,6 +97,35 @@ TEST_F(PlannerWindowTest, OpenAddSelectDeleteAndClose) {
   raise(L"TForm3", ComponentEvent::Close);
   EXPECT_FALSE(planner.showing());
   EXPECT_EQ(planner.items().count(), 1) << "closing only hides";
+}
+
+// An item the registry refuses stays in the list for this run, and the user is told: otherwise
+// it would be gone at the next start without a word.
+TEST_F(PlannerWindowTest, AnItemTheRegistryRefusesIsTold) {
+  const std::wstring notSaved =
+      L" This item could not be saved in the registry.\r"
+      L"   It stays in the list while Tikora runs, and is\r"
+      L"   saved with the next change that can be saved.\r"
+      L"__________________________________________________";
+  (void)planner.FormCreate();
+  planner.open();
+  planner.nativeWindow = 0x1234;
+  raise(L"Edit1", ComponentEvent::Change, typed(L"Refused"));
+  registry.failWritesOf(plannerValueName(0));
+  raise(L"Button1", ComponentEvent::Click);
+  ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{notSaved});
+  EXPECT_EQ(boxes.shown()[0].caption, L"Tikora");
+  EXPECT_EQ(boxes.shown()[0].buttons, MessageBoxButtons::Ok);
+  EXPECT_EQ(boxes.shown()[0].owner, 0x1234u);
+  EXPECT_EQ(at(L"ListView1").rows.size(), 1u);
+  EXPECT_TRUE(reloaded().empty());
+
+  // The next add that the registry takes saves both, and says nothing.
+  registry.clearFaults();
+  raise(L"Edit1", ComponentEvent::Change, typed(L"Taken"));
+  raise(L"Button1", ComponentEvent::Click);
+  EXPECT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(reloaded().size(), 2u);
 }
 
 TEST_F(PlannerWindowTest, RowColoursAroundNow) {

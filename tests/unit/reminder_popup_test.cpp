@@ -123,5 +123,43 @@ TEST_F(ReminderPopupTest, ClosingDeletesTheItemShownNotTheRowSelected) {
   EXPECT_EQ(reloaded(), std::vector<PlannerRecord>{item(L"keep", 16, 8, 0)});
 }
 
+// A tick that finds minutes skipped (the computer asleep, the program stalled) reminds the items
+// whose minute fell in the gap, up to a day of it; a clock set back never reminds an item again.
+TEST_F(ReminderPopupTest, SkippedMinutesAreRemindedAndAClockSetBackRepeatsNothing) {
+  struct Tick {
+    int day, hour, minute, second;
+    int shown;            // reminders shown at this tick
+    const wchar_t* last;  // the one left on show
+  };
+  struct Case {
+    const char* what;
+    std::vector<Tick> ticks;
+  };
+  const Case cases[] = {
+      {"three hours asleep", {{14, 14, 0, 0, 0, L""}, {14, 17, 0, 5, 3, L"C"}, {14, 17, 0, 6, 0, L""}}},
+      {"a stall through the minute", {{14, 14, 29, 59, 0, L""}, {14, 14, 31, 1, 1, L"A"}, {14, 14, 31, 2, 0, L""}}},
+      {"asleep over midnight", {{14, 23, 0, 0, 0, L""}, {15, 9, 30, 0, 1, L"D"}}},
+      {"more than a day on", {{14, 14, 0, 0, 0, L""}, {15, 15, 0, 0, 0, L""}}},
+      {"the first tick, late", {{14, 17, 0, 0, 0, L""}}},
+      {"set back", {{14, 14, 30, 0, 1, L"A"}, {14, 14, 30, 30, 1, L"A"}, {14, 14, 31, 0, 0, L""},
+                    {14, 14, 30, 10, 0, L""}, {14, 14, 25, 0, 0, L""}, {14, 14, 30, 0, 0, L""},
+                    {14, 15, 0, 0, 1, L"B"}}},
+      {"set back, then a gap", {{14, 17, 0, 0, 0, L""}, {14, 14, 0, 0, 0, L""}, {14, 15, 1, 0, 2, L"B"}}},
+  };
+  for (const Case& c : cases) {
+    store({item(L"A", 14, 14, 30), item(L"B", 14, 15, 0), item(L"C", 14, 16, 45), item(L"D", 15, 9, 0)});
+    (void)planner.FormCreate();
+    PlannerReminders reminders(planner, popup);
+    for (const Tick& t : c.ticks) {
+      const int raisedBefore = popupAt(L"TForm4").raised;
+      popupAt(L"TForm4").text.clear();
+      clock.setLocalTime(2024, 3, t.day, t.hour, t.minute, t.second);
+      reminders.tick(sampleTick(clock.now(), locale.names()));
+      EXPECT_EQ(popupAt(L"TForm4").raised - raisedBefore, t.shown) << c.what << " at " << t.hour << ":" << t.minute;
+      EXPECT_EQ(popupAt(L"TForm4").text, t.last) << c.what << " at " << t.hour << ":" << t.minute;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tikora

@@ -115,6 +115,27 @@ TEST_F(ScheduledReadingTest, FailuresShowAsAManualReadsOncePerInterval) {
   EXPECT_EQ(boxes.shown().at(0).caption, L"Tikora");
 }
 
+// No channel chosen, a night long: the first read's box waits for its OK while the second tick
+// runs on inside it. Only that one box is ever on screen; the reads that fall due meanwhile are
+// skipped, and "Read RSS Channel" asks for nothing while the box is there.
+TEST_F(ScheduledReadingTest, OneBoxAtATimeWhileReadsFallDueBehindIt) {
+  choose(L"rs_hma");
+  std::size_t fetchesWhileShown = 0;
+  boxes.whileShown = [&](const MessageBoxRequest&) {
+    const std::size_t before = feeds.started().size();
+    run(12 * 900);
+    panel.raise(L"Button4", ComponentEvent::Click);
+    fetchesWhileShown = feeds.started().size() - before;
+  };
+  run(900);
+  EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{feedReadMessage(FeedReadOutcome::SelectionRequired)});
+  EXPECT_EQ(fetchesWhileShown, 0u);
+  // Once it is answered, the schedule goes on: the next read one interval after the last skip.
+  boxes.whileShown = nullptr;
+  EXPECT_EQ(run(900), std::vector<int>{900 + 12 * 900 + 900});
+  EXPECT_EQ(boxes.shown().size(), 2u);
+}
+
 TEST_F(ScheduledReadingTest, AReadDueWhileOneLoadsWaitsForItsEnd) {
   chooseFeed();
   choose(L"rs_hma");

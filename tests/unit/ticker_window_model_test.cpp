@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,12 @@ TEST_F(TickerTest, HoveringPausesAndUnderlinesLeavingGoesOnUnlessThePageViewIsOp
   ASSERT_FALSE(tickerWindow.components()[L"TForm5"].visible);
   tickerWindow.pageViewClosed();
   EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  // Leaving a headline starts the timer again whenever the page view is not on screen; on a
+  // hidden ticker it runs to the end of the strip and fades out (hidden still) once more.
+  window.raise(headlineName(0), ComponentEvent::MouseLeave);
+  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  while (tickerWindow.Timer1().enabled()) tick();
+  EXPECT_FALSE(tickerWindow.components()[L"TForm5"].visible);
 }
 
 TEST_F(TickerTest, TheCloseButtonLightsUpUnderTheMouseAndFadesTheTickerOut) {
@@ -325,6 +332,46 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   EXPECT_EQ(window[L"Image1"].picture, L"stripe");
   EXPECT_EQ(window[L"Image3"].bounds, (Rect{654, 1, 7, 7}));
   EXPECT_EQ(window[L"ScrollBox1"].bounds, (Rect{0, 10, 1280, 68}));
+  EXPECT_FALSE(window[L"TForm5"].onTop) << "no stay-on-top style";
+}
+
+// A stored size that cannot be read, or that is no size of the list, leaves the list at the
+// window layout's "16", and "16" is what the next save keeps.
+TEST_F(TickerTest, AFontSizeThatCannotBeReadKeepsTheLayouts16) {
+  struct Case {
+    const char* stored;
+    std::function<void(FakeRegistry&)> store;
+    const wchar_t* shown;
+  };
+  const Case cases[] = {
+      {"missing", [](FakeRegistry&) {}, L"16"},
+      {"text", [](FakeRegistry& r) { r.setString(L"Tikora", L"cor_si", L"12"); }, L"16"},
+      {"past the list", [](FakeRegistry& r) { r.setDword(L"Tikora", L"cor_si", 9); }, L"16"},
+      {"style before it unreadable",
+       [](FakeRegistry& r) {
+         r.setString(L"Tikora", L"cor_st", L"Bold");
+         r.setDword(L"Tikora", L"cor_si", 0);
+       },
+       L"16"},
+      {"10", [](FakeRegistry& r) { r.setDword(L"Tikora", L"cor_si", 0); }, L"10"},
+  };
+  for (const Case& c : cases) {
+    FakeRegistry stored;
+    stored.setDword(L"Tikora", L"cor_ch", 0xFFFFFFFF);
+    stored.setString(L"Tikora", L"cor_fo", L"Arial");
+    stored.setDword(L"Tikora", L"cor_st", 0);
+    c.store(stored);
+    Settings fresh;
+    ComponentTable page{testing::rssPageComponents()};
+    RssChannelList list{ChannelListServices{page, stored, codePage, boxes}};
+    TickerWindowModel made{TickerServices{page, fresh, shell, metrics, sleeper}};
+    SettingsStore store(stored, L"C:\\Tikora.exe");
+    made.FormCreate(store, list);
+    EXPECT_EQ(page[L"ComboBox11"].text, c.shown) << c.stored;
+    EXPECT_EQ(page[L"ComboBox11"].items.at(static_cast<std::size_t>(page[L"ComboBox11"].selected)), c.shown);
+    EXPECT_EQ(page[L"ComboBox11"].selected, fresh.cor_si) << c.stored << ": what a save keeps";
+    EXPECT_EQ(std::to_wstring(made.headlineFont().points), c.shown) << c.stored;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
+#include "tests/unit/program_fixture.h"
 
 namespace tikora {
 namespace {
@@ -33,7 +34,7 @@ TEST(TodaysDateWindow, LayoutTextsAndColoursAtCreation) {
   names.longDayNames[6] = L"Samstag";
   page.locale.setNames(names);
   TodaysDateWindowModel model(page.clock, page.locale, page.settings, {1280, 1024});
-  page.clock.setLocalTime(2024, 3, 10, 0, 0, 1);  // the texts stay those of the start
+  page.clock.setLocalTime(2024, 3, 10, 0, 0, 1);  // not shown yet: the texts of the start
 
   EXPECT_EQ(model.window().bounds, (Rect{475, 312, 330, 400}));
   EXPECT_FALSE(model.window().visible);
@@ -146,6 +147,45 @@ TEST(TodaysDateWindow, ShowingClosingAndTheCloseButton) {
   table.raise(L"TForm7", ComponentEvent::Close);
   model.show();
   EXPECT_TRUE(model.window().visible && model.window().onTop) << "the tray leaves the style";
+}
+
+// In the whole program: the page shows the day it is shown on, and turns over at midnight
+// while it is on screen, at the second tick that sees the new date.
+class TodaysDateInProgramTest : public ::testing::Test, protected testing::FakeProgramServices {};
+
+TEST_F(TodaysDateInProgramTest, ThePageShowsTheDayItIsShownOnAndTurnsOverAtMidnight) {
+  clock.setLocalTime(2023, 12, 30, 12, 0, 0);
+  ProgramModel program(services());
+  program.createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
+  TodaysDateWindowModel& page = program.createTodaysDate();
+  ComponentTable& panel = program.controlPanel()->components();
+  const auto texts = [&] {
+    std::vector<std::wstring> shown;
+    for (const wchar_t* name : {L"Panel2", L"Panel3", L"Panel1", L"Panel4", L"Panel5"})
+      shown.push_back(page.components()[name].text);
+    return shown;
+  };
+  const auto tickAt = [&](int year, int month, int day, int hour, int minute, int second) {
+    clock.setLocalTime(year, month, day, hour, minute, second);
+    panel.tick(L"Timer2");
+  };
+  tickAt(2023, 12, 30, 12, 0, 1);
+  tickAt(2023, 12, 31, 23, 59, 58);
+  page.show();
+  const std::vector<std::wstring> lastDay{
+      L"December 2023", L"Sunday", L"31", L"365 day(s) have elapsed since the beginning of the year",
+      L"0 day(s) left to the end of the year"};
+  EXPECT_EQ(texts(), lastDay) << "shown the day after it was made";
+  tickAt(2023, 12, 31, 23, 59, 59);
+  EXPECT_EQ(texts(), lastDay);
+  tickAt(2024, 1, 1, 0, 0, 0);
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{
+                         L"January 2024", L"Monday", L"1", L"1 day(s) have elapsed since the beginning of the year",
+                         L"365 day(s) left to the end of the year"}));
+  page.hide();
+  tickAt(2024, 1, 2, 9, 0, 0);
+  page.showOnTop();
+  EXPECT_EQ(texts().at(2), L"2");
 }
 
 }  // namespace

@@ -186,11 +186,12 @@ TEST(Win32SingleInstanceTest, CreatedMutexesCanBeFoundByName) {
   EXPECT_EQ(waited, DWORD{WAIT_OBJECT_0});
 }
 
-// Waits on another thread for the box captioned `caption`, reads its text and presses `button`.
+// Waits on another thread for the box captioned `caption`, reads its text, looks at it and at
+// its owner, and presses `button`.
 class BoxAnswerer {
  public:
-  BoxAnswerer(std::wstring caption, int button)
-      : thread_([this, caption = std::move(caption), button] {
+  BoxAnswerer(std::wstring caption, int button, HWND owner = nullptr)
+      : thread_([this, caption = std::move(caption), button, owner] {
           for (int i = 0; i < 500 && !box_; ++i) {
             box_ = FindWindowW(L"#32770", caption.c_str());
             if (!box_) Sleep(10);
@@ -199,6 +200,8 @@ class BoxAnswerer {
           wchar_t text[512] = {};
           GetDlgItemTextW(box_, 0xFFFF, text, 512);  // the message text's static control
           text_ = text;
+          shown_ = IsWindowVisible(box_) != FALSE;
+          ownerTakesInput_ = owner && IsWindowEnabled(owner) != FALSE;
           PostMessageW(box_, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         }) {}
   ~BoxAnswerer() {
@@ -207,10 +210,14 @@ class BoxAnswerer {
   void join() { thread_.join(); }
   bool found() const { return box_ != nullptr; }
   const std::wstring& text() const { return text_; }
+  bool shown() const { return shown_; }
+  bool ownerTakesInput() const { return ownerTakesInput_; }
 
  private:
   std::atomic<HWND> box_{nullptr};
   std::wstring text_;
+  bool shown_ = false;
+  bool ownerTakesInput_ = false;
   std::thread thread_;
 };
 
@@ -232,6 +239,25 @@ TEST(Win32MessageBoxTest, ShowsTheTextAndReturnsTheButtonPressed) {
     EXPECT_EQ(boxes.show({caption, L"done", MessageBoxButtons::Ok, MessageBoxIcon::Warning}),
               MessageBoxAnswer::Ok);
   }
+}
+
+// A feed read's message, owned by the control panel even while the panel is hidden (a scheduled
+// read at night): the box shows, and the panel, "Read RSS Channel" with it, takes no input
+// until the box is answered.
+TEST(Win32MessageBoxTest, ABoxOwnedByAHiddenWindowShowsAndKeepsThatWindowFromInput) {
+  TestWindow panel(L"panel", false);
+  if (!panel.handle()) GTEST_SKIP() << kNoDisplay;
+  Win32MessageBox boxes;
+  const std::wstring caption = uniqueName(L"Tikora ");
+  BoxAnswerer answerer(caption, IDOK, panel.handle());
+  EXPECT_EQ(boxes.show({caption, L"Cannot Get This RSS Channel", MessageBoxButtons::Ok, MessageBoxIcon::None,
+                        reinterpret_cast<std::uintptr_t>(panel.handle())}),
+            MessageBoxAnswer::Ok);
+  answerer.join();
+  ASSERT_TRUE(answerer.found());
+  EXPECT_TRUE(answerer.shown());
+  EXPECT_FALSE(answerer.ownerTakesInput());
+  EXPECT_TRUE(IsWindowEnabled(panel.handle())) << "and takes input again once it is answered";
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ bool Win32WindowFactory::createWindow(ProgramWindow window) {
       break;
     case ProgramWindow::DailyPlanner:
       made = createModelWindow(windows_.dailyPlanner, model.createDailyPlanner().components());
+      if (made) model.planner()->nativeWindow = reinterpret_cast<std::uintptr_t>(windows_.dailyPlanner->hwnd());
       break;
     case ProgramWindow::ReminderPopup:
       made = createModelWindow(windows_.reminderPopup, model.createReminderPopup().components());
