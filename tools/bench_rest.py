@@ -33,8 +33,10 @@ PAGE = os.sysconf("SC_PAGE_SIZE")
 
 
 def linux_pid(exe: Path) -> int | None:
-    """The Linux process that runs `exe` under Wine (the newest one): Wine names it by the
-    program's Windows path."""
+    """The Linux process that runs `exe` under Wine (the newest one). Wine names it by the
+    program's path, the Unix one or the Windows one on drive Z:; the whole path is compared, so
+    that a program of the same name from another folder is not taken for it."""
+    wanted = str(exe.resolve()).lower()
     found = []
     for entry in Path("/proc").iterdir():
         if not entry.name.isdigit():
@@ -43,7 +45,8 @@ def linux_pid(exe: Path) -> int | None:
             command = (entry / "cmdline").read_bytes().split(b"\0")[0].decode(errors="replace")
         except OSError:
             continue
-        if command.lower().endswith(exe.name.lower()):
+        command = command.replace("\\", "/").lower()
+        if command.removeprefix("z:") == wanted:
             found.append(int(entry.name))
     return max(found) if found else None
 
