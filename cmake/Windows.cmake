@@ -77,3 +77,11 @@ add_executable(tikora_floor WIN32 tools/floor/floor.cpp)
 target_link_options(tikora_floor PRIVATE -municode)
 target_link_libraries(tikora_floor PRIVATE user32 gdi32)
 set_target_properties(tikora_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# What the media cost: tikora.exe's size by part, a frame's decoding and the face's rebuild
+# after a frame change, on the real executable (run by scripts/bench-rest).
+add_executable(media_bench bench/win32/media_bench.cpp)
+target_link_libraries(media_bench PRIVATE tikora_ui_win32)
+target_link_options(media_bench PRIVATE -municode)
+add_dependencies(media_bench tikora)
+set_target_properties(media_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
