@@ -1,16 +1,21 @@
-// Bitmap resources of a module (the program itself unless told otherwise), decoded from the
-// packed DIB the resource holds into the core's Bitmap.
+// The program's pictures from the resources of a module (the program itself unless told
+// otherwise). Each is stored as a PNG resource (type "PNG", under the name the program asks
+// for) and decoded, when asked for, by the Windows Imaging Component into the core's Bitmap.
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <span>
+
 #include "platform/resources.h"
+#include "platform/win32/gdi.h"
 
 namespace tikora {
 
 class Win32Resources : public Resources {
  public:
-  // `module` holds the BITMAP resources; null means the program's own executable. A module
-  // loaded as a data file (LoadLibraryEx with LOAD_LIBRARY_AS_IMAGE_RESOURCE) works as well.
+  // `module` holds the PNG resources; null means the program's own executable. A module loaded
+  // as a data file (LoadLibraryEx with LOAD_LIBRARY_AS_IMAGE_RESOURCE) works as well.
   explicit Win32Resources(HMODULE module = nullptr);
 
   std::optional<Bitmap> loadBitmap(std::wstring_view name) const override;
@@ -18,5 +23,14 @@ class Win32Resources : public Resources {
  private:
   HMODULE module_;
 };
+
+// A PNG (or any other picture the system's imaging component reads) as a 24-bit picture; nothing
+// when the bytes are not a picture it decodes. Initialises COM for the calling thread if nobody
+// did before, and leaves it as it was.
+std::optional<Bitmap> decodeCompressedPicture(std::span<const std::uint8_t> bytes);
+
+// A 24-bit top-down DIB section holding the picture's pixels; an empty object if none could be
+// made.
+GdiObject<HBITMAP> makeDibSection(const Bitmap& picture);
 
 }  // namespace tikora
