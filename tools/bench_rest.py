@@ -1,7 +1,9 @@
 """What the clock costs at rest, beside the floor of any such clock (tools/floor): time from start
 to a visible window (median of several starts), CPU at rest over a span of seconds, resident
 memory, GDI and USER objects, and the ratios. Both programs run in the same warm Wine prefix
-under a private Xvfb, one after the other.
+under a private Xvfb, one after the other. Then, in the same prefix, what the media cost
+(media_bench.exe): tikora.exe's size by part, a frame picture's decoding and the face's rebuild
+after a frame change.
 
 Run by scripts/bench-rest; `--quick` (one start, five seconds at rest) is what scripts/test runs
 so that the measuring itself cannot rot. Timings are noisy: compare runs on one machine only.
@@ -28,6 +30,8 @@ PROGRAMS = {
     "floor": (BUILD / "tikora_floor.exe", "Tikora Floor", "TikoraFloor"),
     "tikora": (BUILD / "tikora.exe", "Tikora", "TForm1"),
 }
+# tikora.exe's size by part, a frame's decoding and the face's rebuild (bench/win32).
+MEDIA_BENCH = BUILD / "media_bench.exe"
 TICKS = os.sysconf("SC_CLK_TCK")
 PAGE = os.sysconf("SC_PAGE_SIZE")
 
@@ -145,7 +149,7 @@ def main() -> int:
 
 def run(args) -> int:
     starts, rest = (1, 5.0) if args.quick else (args.starts, args.rest)
-    for exe, _, _ in PROGRAMS.values():
+    for exe in [exe for exe, _, _ in PROGRAMS.values()] + [MEDIA_BENCH]:
         if not exe.exists():
             print(f"{exe} is missing: build the windows preset first", file=sys.stderr)
             return 1
@@ -159,6 +163,7 @@ def run(args) -> int:
         process, _ = bench.start("floor")
         bench.stop(process)
         results = {name: bench.measure(name, starts, rest) for name in ("floor", "tikora")}
+        media = wine.run([str(MEDIA_BENCH), "1" if args.quick else "5"], timeout=300, check=True)
     finally:
         driver.close()
         wine.stop_wineserver()
@@ -174,6 +179,7 @@ def run(args) -> int:
           f"{clock['memory'] - floor['memory']:>+9.1f} MB")
     print(f"{'GDI objects':28}{clock['gdi']:>14}{floor['gdi']:>14}")
     print(f"{'USER objects':28}{clock['user']:>14}{floor['user']:>14}")
+    print(media.stdout.decode(errors="replace").replace("\r\n", "\n").rstrip())
     return 0
 
 

@@ -5,7 +5,7 @@
 //   frame change    the face after a frame style change: the frame decoded, the face layer
 //                   rebuilt (frame list, face disk, frame colour, seconds ring)
 //                   (0.3 ms under Wine with the frames stored as plain bitmaps)
-// media_bench [path of tikora.exe] [rounds]; the defaults are tikora.exe beside it and 5.
+// media_bench [rounds [path of tikora.exe]]; the defaults are 5 rounds and tikora.exe beside it.
 #include <windows.h>
 #include <ole2.h>
 
@@ -136,16 +136,16 @@ int run(const std::wstring& path, int rounds) {
 }  // namespace tikora
 
 int wmain(int argc, wchar_t** argv) {
-  std::wstring path = L"tikora.exe";
-  if (argc > 1) {
-    path = argv[1];
+  const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
+  std::wstring path;
+  if (argc > 2) {
+    path = argv[2];
   } else {
     wchar_t self[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring folder(self, length);
-    path = folder.substr(0, folder.find_last_of(L"\\/") + 1) + path;
+    const std::wstring folder(self, length);
+    path = folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"tikora.exe";
   }
-  const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 5;
   // As in the program, whose GUI thread has OLE for its whole life.
   const bool ole = SUCCEEDED(OleInitialize(nullptr));
   const int result = tikora::run(path, rounds);
