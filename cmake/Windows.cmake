@@ -6,10 +6,14 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 set(TIKORA_WIN32_LIBS user32 gdi32 msimg32 advapi32 shell32 shlwapi comctl32 comdlg32 ole32
     oleaut32 uuid winmm powrprof wininet version uxtheme)
 
+# The PNG decoder the pictures are read with: stb_image, one header (Debian's libstb-dev).
+find_path(TIKORA_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
 file(GLOB TIKORA_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 if(TIKORA_WIN32_SOURCES)
   add_library(tikora_platform_win32 STATIC ${TIKORA_WIN32_SOURCES})
   target_link_libraries(tikora_platform_win32 PUBLIC tikora_platform ${TIKORA_WIN32_LIBS})
+  target_include_directories(tikora_platform_win32 SYSTEM PRIVATE ${TIKORA_STB_INCLUDE_DIR})
 else()
   add_library(tikora_platform_win32 INTERFACE)
   target_link_libraries(tikora_platform_win32 INTERFACE tikora_platform ${TIKORA_WIN32_LIBS})

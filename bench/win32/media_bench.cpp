@@ -7,7 +7,6 @@
 //                   (0.3 ms under Wine with the frames stored as plain bitmaps)
 // media_bench [rounds [path of tikora.exe]]; the defaults are 5 rounds and tikora.exe beside it.
 #include <windows.h>
-#include <ole2.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -146,9 +145,5 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring folder(self, length);
     path = folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"tikora.exe";
   }
-  // As in the program, whose GUI thread has OLE for its whole life.
-  const bool ole = SUCCEEDED(OleInitialize(nullptr));
-  const int result = tikora::run(path, rounds);
-  if (ole) OleUninitialize();
-  return result;
+  return tikora::run(path, rounds);
 }

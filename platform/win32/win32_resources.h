@@ -1,11 +1,8 @@
 // The program's pictures from the resources of a module (the program itself unless told
 // otherwise). Each is stored as a PNG resource (type "PNG", under the name the program asks
-// for) and decoded, when asked for, by the Windows Imaging Component into the core's Bitmap.
+// for) and decoded when asked for (png_decoder.h); the caller keeps what it uses.
 #pragma once
 #include <windows.h>
-
-#include <cstdint>
-#include <span>
 
 #include "platform/resources.h"
 #include "platform/win32/gdi.h"
@@ -23,11 +20,6 @@ class Win32Resources : public Resources {
  private:
   HMODULE module_;
 };
-
-// A PNG (or any other picture the system's imaging component reads) as a 24-bit picture; nothing
-// when the bytes are not a picture it decodes. Initialises COM for the calling thread if nobody
-// did before, and leaves it as it was.
-std::optional<Bitmap> decodeCompressedPicture(std::span<const std::uint8_t> bytes);
 
 // A 24-bit top-down DIB section holding the picture's pixels; an empty object if none could be
 // made.
