@@ -6,7 +6,8 @@
 Writes into DIR the spoken words of the time announcement in a male and a
 female voice (flite), the twelve full-hour chimes, the three power-off
 warnings and the looping reminder sound as 16-bit PCM, the same recordings
-in IMA ADPCM under DIR/packed (the form the program carries), then
+in IMA ADPCM at twice their rate under DIR/packed (the form the program
+carries), then
 "sounds.stamp" last, listing each file with its SHA-256, so a build can
 depend on the stamp alone. The output is the same, byte for byte, on every
 run with the same flite.
