@@ -6,10 +6,14 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 set(TIKORA_WIN32_LIBS user32 gdi32 msimg32 advapi32 shell32 shlwapi comctl32 comdlg32 ole32
     oleaut32 uuid winmm powrprof wininet version uxtheme)
 
+# The PNG decoder the pictures are read with: stb_image, one header (Debian's libstb-dev).
+find_path(TIKORA_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
 file(GLOB TIKORA_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 if(TIKORA_WIN32_SOURCES)
   add_library(tikora_platform_win32 STATIC ${TIKORA_WIN32_SOURCES})
   target_link_libraries(tikora_platform_win32 PUBLIC tikora_platform ${TIKORA_WIN32_LIBS})
+  target_include_directories(tikora_platform_win32 SYSTEM PRIVATE ${TIKORA_STB_INCLUDE_DIR})
 else()
   add_library(tikora_platform_win32 INTERFACE)
   target_link_libraries(tikora_platform_win32 INTERFACE tikora_platform ${TIKORA_WIN32_LIBS})
@@ -25,9 +29,10 @@ configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @O
 add_executable(tikora WIN32 ui/win32/main.cpp resources/tikora.rc)
 target_link_libraries(tikora PRIVATE tikora_ui_win32)
 # Sections start on whole pages in the file too, so that the loader can map the image from the
-# file as it stands: the media in the resources (some 18 MB) then take memory only as far as
-# they are read. With the linker's default 512-byte alignment Wine reads the whole file in.
-target_link_options(tikora PRIVATE -municode -Wl,--file-alignment,4096)
+# file as it stands: the media in the resources then take memory only as far as they are read.
+# With the linker's default 512-byte alignment Wine reads the whole file in. The symbol table
+# and the debugging sections of the static runtime (some 2 MB) are left out (-s).
+target_link_options(tikora PRIVATE -municode -s -Wl,--file-alignment,4096)
 target_include_directories(tikora PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(resources/tikora.rc PROPERTIES OBJECT_DEPENDS "${TIKORA_MEDIA_STAMPS};${CMAKE_SOURCE_DIR}/resources/tikora.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TIKORA_MEDIA_DIR} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
@@ -48,7 +53,7 @@ if(TIKORA_WIN32_TEST_SOURCES)
   add_executable(win32_tests ${TIKORA_WIN32_TEST_SOURCES})
   target_link_libraries(win32_tests PRIVATE tikora_ui_win32 tikora_platform_fake gtest gmock gtest_main)
   target_compile_definitions(win32_tests PRIVATE TIKORA_EXE_NAME=L"tikora.exe"
-    TIKORA_FEEDS_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data/feeds")
+    TIKORA_FEEDS_DIR="Z:${CMAKE_SOURCE_DIR}/tests/data/feeds" TIKORA_MEDIA_DIR="Z:${TIKORA_MEDIA_DIR}")
   # The fetch tests serve their feeds from a loopback server of their own.
   target_link_libraries(win32_tests PRIVATE ws2_32)
   # The list of required resource names, compiled into the resource test.
@@ -77,3 +82,11 @@ add_executable(tikora_floor WIN32 tools/floor/floor.cpp)
 target_link_options(tikora_floor PRIVATE -municode)
 target_link_libraries(tikora_floor PRIVATE user32 gdi32)
 set_target_properties(tikora_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# What the media cost: tikora.exe's size by part, a frame's decoding and the face's rebuild
+# after a frame change, on the real executable (run by scripts/bench-rest).
+add_executable(media_bench bench/win32/media_bench.cpp)
+target_link_libraries(media_bench PRIVATE tikora_ui_win32)
+target_link_options(media_bench PRIVATE -municode)
+add_dependencies(media_bench tikora)
+set_target_properties(media_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

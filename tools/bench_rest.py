@@ -1,7 +1,9 @@
 """What the clock costs at rest, beside the floor of any such clock (tools/floor): time from start
 to a visible window (median of several starts), CPU at rest over a span of seconds, resident
 memory, GDI and USER objects, and the ratios. Both programs run in the same warm Wine prefix
-under a private Xvfb, one after the other.
+under a private Xvfb, one after the other. Then, in the same prefix, what the media cost
+(media_bench.exe): tikora.exe's size by part, a frame picture's decoding and the face's rebuild
+after a frame change.
 
 Run by scripts/bench-rest. `quick()` measures each program once in a Wine that is already running
 (no restarts, a few seconds at rest): the end-to-end tests run it, so that the measuring itself
@@ -29,13 +31,17 @@ PROGRAMS = {
     "floor": (BUILD / "tikora_floor.exe", "Tikora Floor", "TikoraFloor"),
     "tikora": (BUILD / "tikora.exe", "Tikora", "TForm1"),
 }
+# tikora.exe's size by part, a frame's decoding and the face's rebuild (bench/win32).
+MEDIA_BENCH = BUILD / "media_bench.exe"
 TICKS = os.sysconf("SC_CLK_TCK")
 PAGE = os.sysconf("SC_PAGE_SIZE")
 
 
 def linux_pid(exe: Path) -> int | None:
-    """The Linux process that runs `exe` under Wine (the newest one): Wine names it by the
-    program's Windows path."""
+    """The Linux process that runs `exe` under Wine (the newest one). Wine names it by the
+    program's path, the Unix one or the Windows one on drive Z:; the whole path is compared, so
+    that a program of the same name from another folder is not taken for it."""
+    wanted = str(exe.resolve()).lower()
     found = []
     for entry in Path("/proc").iterdir():
         if not entry.name.isdigit():
@@ -44,7 +50,8 @@ def linux_pid(exe: Path) -> int | None:
             command = (entry / "cmdline").read_bytes().split(b"\0")[0].decode(errors="replace")
         except OSError:
             continue
-        if command.lower().endswith(exe.name.lower()):
+        command = command.replace("\\", "/").lower()
+        if command.removeprefix("z:") == wanted:
             found.append(int(entry.name))
     return max(found) if found else None
 
@@ -127,6 +134,13 @@ def quick(wine: WinePrefix, driver: Driver, rest: float = 3.0) -> dict:
     return {name: bench.measure(name, 1, rest, settle=2.0, restart=False) for name in ("floor", "tikora")}
 
 
+def media_costs(wine: WinePrefix, rounds: int = 1) -> str:
+    """media_bench.exe's report: tikora.exe's size by part, a frame picture's decoding, the
+    face's rebuild after a frame change."""
+    media = wine.run([str(MEDIA_BENCH), str(rounds)], timeout=300, check=True)
+    return media.stdout.decode(errors="replace").replace("\r\n", "\n").rstrip()
+
+
 def report(results: dict, rest: float, starts: int) -> None:
     floor, clock = results["floor"], results["tikora"]
     print(f"at rest over {rest:.0f} s, start-up the median of {starts}")
@@ -158,7 +172,7 @@ def main() -> int:
 
 def run(args) -> int:
     starts, rest = args.starts, args.rest
-    for exe, _, _ in PROGRAMS.values():
+    for exe in [exe for exe, _, _ in PROGRAMS.values()] + [MEDIA_BENCH]:
         if not exe.exists():
             print(f"{exe} is missing: build the windows preset first", file=sys.stderr)
             return 1
@@ -172,12 +186,14 @@ def run(args) -> int:
         process, _ = bench.start("floor")
         bench.stop(process)
         results = {name: bench.measure(name, starts, rest) for name in ("floor", "tikora")}
+        media = media_costs(wine, rounds=5)
     finally:
         driver.close()
         wine.stop_wineserver()
         display.stop()
 
     report(results, rest, starts)
+    print(media)
     return 0
 
 

@@ -3,7 +3,7 @@
 
 TIKORA_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev libstb-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64
   xvfb xauth x11-utils x11-xserver-utils imagemagick

@@ -1,6 +1,6 @@
-"""The measurement of what the clock costs at rest (tools/bench_rest.py, run in full by
-scripts/bench-rest), made once briefly in the running Wine so that the measuring cannot rot. It
-prints its figures; no verdict depends on them."""
+"""The measurement of what the clock costs at rest and what its media cost (tools/bench_rest.py
+and media_bench.exe, run in full by scripts/bench-rest), made once briefly in the running Wine so
+that the measuring cannot rot. It prints its figures; no verdict depends on them."""
 
 import sys
 
@@ -15,6 +15,9 @@ def test_the_cost_at_rest_is_measured_beside_the_floor(wine, driver, capsys):
     for name in ("floor", "tikora"):
         figures = results[name]
         assert figures["start"] > 0 and figures["memory"] > 0 and figures["cpu"] >= 0, name
+    media = bench_rest.media_costs(wine)
+    assert "pictures" in media
     with capsys.disabled():
         print()
         bench_rest.report(results, rest=3, starts=1)
+        print(media)

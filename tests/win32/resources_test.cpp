@@ -1,16 +1,20 @@
-// tikora.exe carries every named resource the program asks for, and imports only system DLLs.
+// tikora.exe carries every named resource the program asks for, its pictures decode to the
+// generated ones, and it imports only system DLLs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cwctype>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/dib.h"
+#include "platform/win32/win32_resources.h"
 #include "resource_names.h"  // generated from resources/resource_names.txt
 
 namespace {
@@ -60,47 +64,53 @@ std::set<std::wstring> namesOfType(HMODULE module, LPCWSTR type) {
 TEST(ExecutableResources, EveryRequiredNameIsPresentAndEnumerated) {
   Module exe;
   ASSERT_NE(exe.handle, nullptr);
-  const auto bitmaps = namesOfType(exe.handle, RT_BITMAP);
+  const auto pictures = namesOfType(exe.handle, L"PNG");
   const auto waves = namesOfType(exe.handle, L"WAVE");
   const auto icons = namesOfType(exe.handle, RT_GROUP_ICON);
   const auto required = requiredResources();
   ASSERT_GT(required.size(), 150u);
   for (const auto& r : required) {
-    const auto& set = r.type == L"BITMAP" ? bitmaps : r.type == L"WAVE" ? waves : icons;
+    const auto& set = r.type == L"PNG" ? pictures : r.type == L"WAVE" ? waves : icons;
     EXPECT_TRUE(set.count(upper(r.name))) << "missing " << std::string(r.name.begin(), r.name.end());
   }
 }
 
-TEST(ExecutableResources, BitmapsLoadAsTwentyFourBitPictures) {
+// Every stored picture, decoded by the program's own loader, is the generated picture pixel for
+// pixel; and the pictures the clock relies on have their sizes.
+TEST(ExecutableResources, EveryPictureDecodesToTheGeneratedBitmap) {
   Module exe;
   ASSERT_NE(exe.handle, nullptr);
+  const tikora::Win32Resources resources(exe.handle);
+  int compared = 0;
   for (const auto& r : requiredResources()) {
-    if (r.type != L"BITMAP") continue;
-    HRSRC found = FindResourceW(exe.handle, r.name.c_str(), RT_BITMAP);
-    ASSERT_NE(found, nullptr);
-    auto* info = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(exe.handle, found)));
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->biBitCount, 24) << std::string(r.name.begin(), r.name.end());
-    EXPECT_EQ(info->biCompression, static_cast<DWORD>(BI_RGB));
+    if (r.type != L"PNG") continue;
+    const std::string name(r.name.begin(), r.name.end());
+    const auto generated = tikora::readBmpFile(std::filesystem::path(TIKORA_MEDIA_DIR) / (name + ".bmp"));
+    ASSERT_TRUE(generated) << name << ".bmp is not in " << TIKORA_MEDIA_DIR;
+    const auto stored = resources.loadBitmap(r.name);
+    ASSERT_TRUE(stored) << name << " does not decode";
+    ASSERT_EQ(stored->width(), generated->width()) << name;
+    ASSERT_EQ(stored->height(), generated->height()) << name;
+    int differing = 0;
+    for (int y = 0; y < stored->height(); ++y)
+      for (int x = 0; x < stored->width(); ++x) differing += stored->pixel(x, y) != generated->pixel(x, y);
+    EXPECT_EQ(differing, 0) << name;
+    ++compared;
   }
-}
+  EXPECT_EQ(compared, 106);
 
-TEST(ExecutableResources, ClockPicturesHaveTheirSizes) {
-  Module exe;
-  ASSERT_NE(exe.handle, nullptr);
-  auto size = [&](const wchar_t* name) {
-    HRSRC found = FindResourceW(exe.handle, name, RT_BITMAP);
-    if (!found) return std::pair<LONG, LONG>{-1, -1};
-    auto* info = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(exe.handle, found)));
-    return std::pair<LONG, LONG>{info->biWidth, std::abs(info->biHeight)};
+  const auto size = [&](const wchar_t* name) {
+    const auto picture = resources.loadBitmap(name);
+    return picture ? std::pair{picture->width(), picture->height()} : std::pair{-1, -1};
   };
-  EXPECT_EQ(size(L"plotno"), (std::pair<LONG, LONG>{240, 240}));
-  EXPECT_EQ(size(L"frame1"), (std::pair<LONG, LONG>{240, 240}));
-  EXPECT_EQ(size(L"frame27"), (std::pair<LONG, LONG>{238, 237}));
-  EXPECT_EQ(size(L"frame31"), (std::pair<LONG, LONG>{238, 236}));
-  EXPECT_EQ(size(L"duza17"), (std::pair<LONG, LONG>{240, 240}));
-  EXPECT_EQ(size(L"strip"), (std::pair<LONG, LONG>{51, 17}));
-  EXPECT_EQ(size(L"stripe"), (std::pair<LONG, LONG>{120, 6}));
+  EXPECT_EQ(size(L"plotno"), (std::pair{240, 240}));
+  EXPECT_EQ(size(L"FRAME1"), (std::pair{240, 240})) << "resource names ignore case";
+  EXPECT_EQ(size(L"frame27"), (std::pair{238, 237}));
+  EXPECT_EQ(size(L"frame31"), (std::pair{238, 236}));
+  EXPECT_EQ(size(L"duza17"), (std::pair{240, 240}));
+  EXPECT_EQ(size(L"strip"), (std::pair{51, 17}));
+  EXPECT_EQ(size(L"stripe"), (std::pair{120, 6}));
+  EXPECT_FALSE(resources.loadBitmap(L"frame41"));
 }
 
 TEST(ExecutableResources, ManifestIconAndVersionArePresent) {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/win32/win32_resources.h"
+
 namespace tikora {
 namespace {
 
@@ -17,19 +19,6 @@ BITMAPINFO dibInfo(int width, int height, WORD bitCount) {
   info.bmiHeader.biBitCount = bitCount;
   info.bmiHeader.biCompression = BI_RGB;
   return info;
-}
-
-// The whole strip as a 24-bit bitmap, for the image list to cut and mask.
-GdiObject<HBITMAP> stripBitmap(const Bitmap& strip) {
-  BITMAPINFO info = dibInfo(strip.width(), strip.height(), 24);
-  void* bits = nullptr;
-  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap.valid() || !bits) return {};
-  const std::size_t stride = (std::size_t(strip.width()) * 3 + 3) & ~std::size_t(3);
-  auto* to = static_cast<std::uint8_t*>(bits);
-  for (int y = 0; y < strip.height(); ++y)
-    std::copy(strip.row(y), strip.row(y) + std::size_t(strip.width()) * 3, to + stride * std::size_t(y));
-  return bitmap;
 }
 
 // Wine's menus (up to version 8 at least) copy item bitmaps without blending their alpha, so
@@ -70,7 +59,8 @@ bool ClockImages::load(const Resources& resources) {
   const int images = strip->width() / kSize;
 
   list_.reset(ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, images, 0));
-  const GdiObject<HBITMAP> whole = stripBitmap(*strip);
+  // The whole strip as a 24-bit bitmap, for the image list to cut and mask.
+  const GdiObject<HBITMAP> whole = makeDibSection(*strip);
   if (!list_.valid() || !whole.valid()) return false;
   // AddMasked splits the strip into images of the list's width and makes the mask from magenta.
   if (ImageList_AddMasked(list_, whole, kSeeThrough) < 0) return false;

@@ -643,13 +643,12 @@ HIMAGELIST ComponentView::imageListFor(const std::wstring& resource) {
   auto found = imageLists_.find({resource, dpi_});
   if (found != imageLists_.end()) return found->second;
   // A strip of 16 x 16 pictures, magenta being see-through; at another resolution each picture
-  // scaled to the size of the small icons there.
+  // scaled to the size of the small icons there. The list masks a copy: masking blackens the
+  // see-through pixels of the bitmap it is given.
   constexpr int kCell = 16;
   constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
   HIMAGELIST list = nullptr;
-  if (dpi_ == kStandardDpi) {
-    list = ImageList_LoadImageW(instance_, resource.c_str(), kCell, 0, kSeeThrough, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-  } else if (HBITMAP strip = resourceBitmap(resource)) {
+  if (HBITMAP strip = resourceBitmap(resource)) {
     BITMAP info{};
     GetObjectW(strip, sizeof info, &info);
     const int count = info.bmWidth / kCell, size = scaleToDpi(kCell, dpi_);

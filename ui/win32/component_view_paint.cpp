@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/dib.h"
+#include "platform/win32/win32_resources.h"
 #include "ui/win32/component_view_parts.h"
 
 namespace tikora {
@@ -129,11 +130,12 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
 
 HBITMAP ComponentView::resourceBitmap(const std::wstring& name) {
   auto found = bitmaps_.find(name);
-  if (found == bitmaps_.end())
-    found = bitmaps_
-                .emplace(name, GdiObject<HBITMAP>(static_cast<HBITMAP>(
-                                   LoadImageW(instance_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))))
-                .first;
+  if (found == bitmaps_.end()) {
+    // Decoded when first painted, then kept as long as the window: the pictures a window shows
+    // are few and small.
+    const auto picture = Win32Resources(instance_).loadBitmap(name);
+    found = bitmaps_.emplace(name, picture ? makeDibSection(*picture) : GdiObject<HBITMAP>()).first;
+  }
   return found->second;
 }
 

@@ -1,4 +1,5 @@
-"""Writers for the Windows picture formats the program embeds: 24-bit BMP and multi-size ICO.
+"""Writers for the picture formats of the program: 24-bit BMP (the generated pictures the tests
+read), PNG (the same pictures as the program carries them) and multi-size ICO.
 
 Pictures are handled as numpy arrays of shape (height, width, 3), dtype uint8, in R, G, B order.
 """
@@ -23,6 +24,27 @@ def bmp_bytes(rgb):
     offset = 14 + len(info)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     return header + info + pixels
+
+
+def png_bytes(rgb):
+    """Return the picture as the smaller of a true-colour PNG and, where it has at most 256
+    colours, a palette PNG; either decodes to exactly the same pixels. No gamma or colour-space
+    chunk is written, so no decoder has a reason to change a pixel."""
+    rgb = np.asarray(rgb, dtype=np.uint8)
+    forms = [Image.fromarray(rgb, "RGB")]
+    packed = (rgb[..., 0].astype(np.uint32) << 16) | (rgb[..., 1].astype(np.uint32) << 8) | rgb[..., 2]
+    colours, indices = np.unique(packed, return_inverse=True)
+    if len(colours) <= 256:
+        paletted = Image.fromarray(indices.reshape(packed.shape).astype(np.uint8), "P")
+        palette = np.stack([colours >> 16, (colours >> 8) & 255, colours & 255], axis=1)
+        paletted.putpalette(palette.astype(np.uint8).reshape(-1).tolist())
+        forms.append(paletted)
+    encoded = []
+    for form in forms:
+        buf = io.BytesIO()
+        form.save(buf, format="PNG", optimize=True)
+        encoded.append(buf.getvalue())
+    return min(encoded, key=len)
 
 
 def write_bmp(path, rgb):

@@ -10,12 +10,14 @@ import os
 import numpy as np
 
 from . import frames_ornate, frames_plain, hands, icons, samples, sheets, small
-from .bmpio import bmp_bytes, ico_bytes
+from .bmpio import bmp_bytes, ico_bytes, png_bytes
 from .metal import BLUE_LEVELS, Ring, render
 
 FRAME_RECIPES = frames_plain.RECIPES + frames_ornate.RECIPES
 SIZE_237 = {27, 28, 29, 36, 37, 39}
 SIZE_236 = {31, 32, 35}
+# The subfolder of the compressed forms the program carries (the .rc embeds them from there).
+PACKED = "packed"
 
 
 def frame_size(n):
@@ -120,8 +122,10 @@ def write_all(out_dir, sheets_too=True, workers=2):
             f.write(data)
         written.append((name, hashlib.sha256(data).hexdigest()))
 
+    os.makedirs(os.path.join(out_dir, PACKED), exist_ok=True)
     for name in sorted(pics):
         put(name + ".bmp", bmp_bytes(pics[name]))
+        put(f"{PACKED}/{name}.png", png_bytes(pics[name]))
     app = [icons.app_icon(s) for s in icons.ICON_SIZES]
     put("MAINICON.ico", ico_bytes(app))
     if sheets_too:
