@@ -319,6 +319,24 @@ std::vector<Component> controlPanelComponents(const TextMetrics& metrics) {
     for (const PanelGroup& group : pages[i].groups) layout.group(group);
   }
 
+  // Each radio group's buttons follow its first one, wherever they lie: the keyboard's arrows go
+  // through a run of sibling radio buttons (the Date group's month names have "Short Date"
+  // between them in reading order).
+  for (const SettingSpec& spec : settingsSchema()) {
+    if (spec.radioGroup.empty()) continue;
+    const auto named = [&](std::wstring_view name) {
+      return std::find_if(out.begin(), out.end(), [&](const Component& c) { return c.name == name; });
+    };
+    auto member = named(spec.component);
+    auto last = member;
+    for (auto c = out.begin(); c != member; ++c) {
+      const SettingSpec* other = settingOfComponent(c->name);
+      if (other && other->radioGroup == spec.radioGroup) last = c;
+    }
+    if (last == member || last + 1 == member) continue;
+    std::rotate(last + 1, member, member + 1);
+  }
+
   // The times on the dark displays: green on black.
   for (Component& c : out) {
     if (c.name == L"Label16" || c.name == L"Label19") {
