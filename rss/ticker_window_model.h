@@ -45,7 +45,9 @@ inline constexpr int kTickerHeight = 55;
 inline constexpr int kTickerStripeHeight = 9;
 inline constexpr int kBottomStripeTop = 46;
 inline constexpr int kHeadlineStripTop = 10;
-inline constexpr int kHeadlineStripHeight = 68;  // its scroll bar lies below the window
+// Between the stripes: a strip reaching below the window would hide the bottom stripe. (It has no
+// scroll bar to keep out of sight.)
+inline constexpr int kHeadlineStripHeight = kBottomStripeTop - kHeadlineStripTop;
 inline constexpr int kHeadlineTop = kHeadlineStripTop + 5;  // in the window
 inline constexpr int kHeadlineSlots = 100;
 

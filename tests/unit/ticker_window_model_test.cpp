@@ -63,7 +63,7 @@ TEST_F(TickerTest, HeadlinesFormOneUnbrokenLineStartingAtTheScreensRightEdge) {
   EXPECT_EQ(marker.bounds, (Rect{1000 + 1170 + 140, 15, 0, 23})) << "one screen width after the last";
   EXPECT_EQ(tickerWindow.scrollRange(), 2310);
   EXPECT_EQ(ticker(L"ScrollBox1").maximum, 1310);
-  EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 1000, 68}));
+  EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 1000, 36}));
 
   tickerWindow.clearHeadlines();
   EXPECT_FALSE(headline(0).visible);
@@ -275,7 +275,7 @@ TEST_F(TickerTest, OnAScaledScreenTheWindowSpansItInLayoutPixelsAndStaysAboveThe
   // window is 83 high there and ends at the work area's bottom.
   EXPECT_EQ(window().bounds, (Rect{0, 677, 667, 55}));
   EXPECT_EQ(ticker(L"Image2").bounds, (Rect{0, 46, 667, 9}));
-  EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 667, 68}));
+  EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 667, 36}));
   EXPECT_EQ(panel[L"ScrollBar4"].maximum, 677);
   EXPECT_EQ(settings.por_po, 677);
   show({L"Alpha"});
@@ -331,7 +331,7 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   EXPECT_EQ(window[L"Image2"].bounds, (Rect{0, 46, 1280, 9}));
   EXPECT_EQ(window[L"Image1"].picture, L"stripe");
   EXPECT_EQ(window[L"Image3"].bounds, (Rect{654, 1, 7, 7}));
-  EXPECT_EQ(window[L"ScrollBox1"].bounds, (Rect{0, 10, 1280, 68}));
+  EXPECT_EQ(window[L"ScrollBox1"].bounds, (Rect{0, 10, 1280, 36}));
   EXPECT_FALSE(window[L"TForm5"].onTop) << "no stay-on-top style";
 }
 
