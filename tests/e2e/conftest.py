@@ -14,11 +14,12 @@ from __future__ import annotations
 import hashlib
 import os
 import re
+import shutil
 import signal
 
 import pytest
 
-from tikora_harness import (E2E_BUILD, REPO, SCREENSHOTS, Driver, Registry, TikoraProgram, WinePrefix,
+from tikora_harness import (CAPTURES, E2E_BUILD, REPO, SCREENSHOTS, Driver, Registry, TikoraProgram, WinePrefix,
                             XDisplay, driver_exe, limit)
 
 # What the program writes in the user's registry, put back after every test: its settings and
@@ -92,6 +93,10 @@ def display():
 
 @pytest.fixture(scope="session")
 def wine_session(display):
+    # What an earlier run left to look at would mislead: start with none of it.
+    for folder in (SCREENSHOTS, CAPTURES):
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir(parents=True)
     prefix = WinePrefix.create(E2E_BUILD / "prefix", display.name)
     try:
         yield prefix

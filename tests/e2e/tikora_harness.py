@@ -146,8 +146,17 @@ class TikoraProgram:
         return wait_until(opened, 10, what="the tray menu open")
 
     def choose_from_tray_menu(self, item: str) -> dict:
-        self.open_tray_menu()
-        return self.driver.menu_select(item, pid=self.pid)
+        """Picks `item` from the tray menu; a menu that closed again under Wine's activation
+        before the item could be picked is opened again."""
+        def chosen():
+            self.open_tray_menu()
+            try:
+                return self.driver.menu_select(item, pid=self.pid, timeout=1)
+            except DriverError as error:
+                if error.kind == "usage":
+                    raise
+                return None
+        return wait_until(chosen, 10, what=f'"{item}" chosen from the tray menu')
 
     def running(self) -> bool:
         return self.process is not None and self.process.poll() is None
