@@ -128,10 +128,10 @@ class Bench:
         return result
 
 
-def quick(wine: WinePrefix, driver: Driver, rest: float = 3.0) -> dict:
+def quick(wine: WinePrefix, driver: Driver, rest: float = 2.0) -> dict:
     """Each program measured once in the running Wine: one start, `rest` seconds at rest."""
     bench = Bench(wine, driver)
-    return {name: bench.measure(name, 1, rest, settle=2.0, restart=False) for name in ("floor", "tikora")}
+    return {name: bench.measure(name, 1, rest, settle=1.5, restart=False) for name in ("floor", "tikora")}
 
 
 def media_costs(wine: WinePrefix, rounds: int = 1) -> str:

@@ -50,7 +50,7 @@ def keep_page(driver, panel, name):
 
 
 def radios(driver, panel, group):
-    return [c for c in driver.controls(hwnd=panel["hwnd"]) if c.get("group") == group and c.get("kind") == "radio"]
+    return [c for c in driver.controls(hwnd=panel["hwnd"], group=group, control_class="Button") if c.get("kind") == "radio"]
 
 
 # ---- Settings written, loaded and saved --------------------------------------------------------
@@ -147,7 +147,8 @@ def transparency_blends_the_clock(tikora, driver, panel):
         return tikora.window("TForm1")["layered"]
 
     def label():
-        return [c for c in driver.controls(hwnd=panel["hwnd"]) if c["text"].startswith("Transparency Value")][0]
+        return [c for c in driver.controls(hwnd=panel["hwnd"], group="Clock Transparency, Style", control_class="Static")
+                if c["text"].startswith("Transparency Value")][0]
 
     assert not layered()["uses_alpha"] and not label()["visible"]
     driver.check(hwnd=panel["hwnd"], text="Set Transparency", state=1)
@@ -165,7 +166,7 @@ def transparency_blends_the_clock(tikora, driver, panel):
         assert image.size == (731, 499)
         # The banner lies between two 4-pixel bars in the deep blue it ends in.
         assert {image.getpixel((x, y)) for x in (1, 365, 729) for y in (0, 3, 38, 41)} == {(40, 70, 128)}
-        shown = {c["text"] for c in driver.controls(hwnd=panel["hwnd"], shown=True)}
+        shown = {c["text"] for c in driver.controls(hwnd=panel["hwnd"], shown=True, control_class="Button")}
         assert {"main": "Inform at Full Hour", "colour": "Font Settings", "rss": "RSS Player"}[name] in shown
     driver.tab(hwnd=panel["hwnd"], control_class="SysTabControl32", index=MAIN)
     driver.check(hwnd=panel["hwnd"], text="Set Transparency", state=0)
@@ -376,7 +377,7 @@ SECONDS_STYLES = [str(n) for n in range(1, 13)]
 def seconds_group(driver, panel):
     """The "Seconds" group's controls: the two "OFF" switches (seconds first, then the laser),
     the twelve style buttons and the two colour boxes."""
-    controls = [c for c in driver.controls(hwnd=panel["hwnd"]) if c.get("group") == "Seconds"]
+    controls = driver.controls(hwnd=panel["hwnd"], group="Seconds")
     switches = [c for c in controls if c["text"] == "OFF"]
     assert len(switches) == 2
     styles = [c for c in controls if c.get("kind") == "radio"]

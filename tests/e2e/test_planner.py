@@ -67,7 +67,7 @@ def test_an_item_added_for_this_or_the_next_minute_is_reminded_then_deleted_by_c
     screen = driver.run("screen")["work_area"]
     assert abs(planner["rect"]["left"] * 2 + planner["rect"]["width"] - screen["width"]) <= 1
     assert not driver.control(hwnd=hwnd, text="Delete Selected Item")["enabled"]
-    pickers = [c for c in driver.controls(hwnd=hwnd) if c["class"] == "SysDateTimePick32"]
+    pickers = driver.controls(hwnd=hwnd, control_class="SysDateTimePick32")
     # Both pickers open at the program's now (the time picker without its seconds); the item is
     # added for that minute when it has half a minute left, else for the next one.
     opened = picker_time(pickers[0])

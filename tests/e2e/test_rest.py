@@ -19,5 +19,5 @@ def test_the_cost_at_rest_is_measured_beside_the_floor(wine, driver, capsys):
     assert "pictures" in media
     with capsys.disabled():
         print()
-        bench_rest.report(results, rest=3, starts=1)
+        bench_rest.report(results, rest=2, starts=1)
         print(media)

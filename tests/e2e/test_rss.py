@@ -128,8 +128,8 @@ def render_in_chromium(page, out):
 
 
 def add_channel(driver, panel, address, name):
-    address_field, name_field = [c for c in driver.controls(hwnd=panel, shown=True)
-                                 if c["class"] == "Edit" and c["group"] == "ADD, Remove RSS Channels"]
+    address_field, name_field = driver.controls(hwnd=panel, shown=True, control_class="Edit",
+                                                group="ADD, Remove RSS Channels")
     driver.set_text(address, hwnd=panel, control=address_field["hwnd"])
     driver.set_text(name, hwnd=panel, control=name_field["hwnd"])
     driver.click(hwnd=panel, text="Add RSS Address Channel to The List", mode="send")
@@ -137,8 +137,7 @@ def add_channel(driver, panel, address, name):
 
 def player_bars(driver, panel):
     """The ticker's position, scrolling step and scrolling speed bars."""
-    return [c for c in driver.controls(hwnd=panel) if c["class"] == "ScrollBar"
-            and c["group"] == "RSS Player Settings Window"]
+    return driver.controls(hwnd=panel, control_class="ScrollBar", group="RSS Player Settings Window")
 
 
 def channels_are_listed_and_stored(tikora, driver, registry, panel, address):

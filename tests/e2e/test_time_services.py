@@ -32,15 +32,14 @@ def colour_in_rows(image, rgb, top, bottom, left=70, right=170):
 
 
 def control(driver, panel, text, group=None):
-    found = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["text"] == text and
-             (group is None or c.get("group") == group)]
+    found = [c for c in driver.controls(hwnd=panel["hwnd"], text=text, group=group) if c["text"] == text]
     assert found, text
     return found[0]
 
 
 
 def minutes_box(driver, panel):
-    return [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"].lower() == "edit" and c["text"] == "3"][0]
+    return driver.controls(hwnd=panel["hwnd"], control_class="Edit", text="3")[0]
 
 
 def countdown_and_work_time(tikora, driver, panel):
@@ -54,7 +53,7 @@ def countdown_and_work_time(tikora, driver, panel):
     assert colour_in_rows(image, YELLOW, 60, 130) == 0
 
     # Loading the ticked countdown captured the target and locked both pickers.
-    pickers = [c for c in driver.controls(hwnd=panel["hwnd"]) if c["class"] == "SysDateTimePick32"]
+    pickers = driver.controls(hwnd=panel["hwnd"], control_class="SysDateTimePick32")
     assert len(pickers) == 2 and not any(p["enabled"] for p in pickers)
     # "Check Time" shows the work time over its display, counting.
     assert not control(driver, panel, "Check Time")["checked"]
@@ -62,8 +61,8 @@ def countdown_and_work_time(tikora, driver, panel):
     work_time = re.compile(r"^(\d+ \d\d:\d\d:\d\d|\d\d:\d\d:\d\d|\d\d:\d\d|\d{1,2})$")
 
     def shown_work_time():
-        labels = [c for c in driver.controls(hwnd=panel["hwnd"], shown=True) if work_time.match(c["text"])
-                  and c.get("group") == WORK_TIME]
+        labels = [c for c in driver.controls(hwnd=panel["hwnd"], shown=True, control_class="Static", group=WORK_TIME)
+                  if work_time.match(c["text"])]
         return labels[0]["text"] if labels else None
 
     first = wait_until(shown_work_time, 5, what="work time in the panel")
@@ -83,12 +82,12 @@ def minutes_count_down_in_the_panel_and_on_the_face(tikora, driver, panel):
     driver.check(hwnd=panel["hwnd"], text="Set Minutes", state=1)
 
     def remaining():
-        labels = [c for c in driver.controls(hwnd=panel["hwnd"], shown=True)
-                  if re.match(r"^00:0[0-2]:\d\d$", c["text"]) and c.get("group") == POWER_OFF]
+        labels = [c for c in driver.controls(hwnd=panel["hwnd"], shown=True, control_class="Static", group=POWER_OFF)
+                  if re.match(r"^00:0[0-2]:\d\d$", c["text"])]
         return labels[0]["text"] if labels else None
 
     assert wait_until(lambda: (remaining() or "").startswith("00:02:"), 5, what="remaining time")
-    assert not [c for c in driver.controls(hwnd=panel["hwnd"]) if c["hwnd"] == edit["hwnd"]][0]["enabled"]
+    assert not driver.control(hwnd=panel["hwnd"], control=edit["hwnd"])["enabled"]
     assert not control(driver, panel, "Set Exact Time")["enabled"]
     assert control(driver, panel, "Show in Clock")["visible"]
     assert control(driver, panel, "Play Sound ->")["visible"]

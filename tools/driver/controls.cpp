@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "windows_list.h"
 
@@ -108,6 +109,29 @@ std::vector<HWND> childControls(HWND parent) {
   return out;
 }
 
+namespace {
+
+// The group boxes among a window's children, looked up once per command: finding the group of
+// every control of a window full of them would otherwise ask for each sibling again and again.
+struct GroupBox {
+  HWND hwnd;
+  RECT rect;
+};
+std::map<HWND, std::vector<GroupBox>> groupBoxesByParent;
+
+const std::vector<GroupBox>& groupBoxesOf(HWND parent) {
+  auto found = groupBoxesByParent.find(parent);
+  if (found != groupBoxesByParent.end()) return found->second;
+  std::vector<GroupBox> boxes;
+  for (HWND child : directChildren(parent))
+    if (isGroupBox(child)) boxes.push_back({child, screenRect(child)});
+  return groupBoxesByParent.emplace(parent, std::move(boxes)).first->second;
+}
+
+}  // namespace
+
+void forgetGroupBoxes() { groupBoxesByParent.clear(); }
+
 std::wstring groupOf(HWND control) {
   HWND node = control;
   HWND top = GetAncestor(control, GA_ROOT);
@@ -118,13 +142,11 @@ std::wstring groupOf(HWND control) {
     RECT own = screenRect(node);
     HWND best = nullptr;
     LONG bestArea = 0;
-    for (HWND sibling : directChildren(parent)) {
-      if (sibling == node || !isGroupBox(sibling)) continue;
-      RECT box = screenRect(sibling);
-      if (!contains(box, own)) continue;
-      LONG area = (box.right - box.left) * (box.bottom - box.top);
+    for (const GroupBox& box : groupBoxesOf(parent)) {
+      if (box.hwnd == node || !contains(box.rect, own)) continue;
+      LONG area = (box.rect.right - box.rect.left) * (box.rect.bottom - box.rect.top);
       if (!best || area < bestArea) {
-        best = sibling;
+        best = box.hwnd;
         bestArea = area;
       }
     }
@@ -331,15 +353,8 @@ void ControlReader::addUpDownState(HWND control, Json& out) {
   out.set("buddy", hwndNumber(reinterpret_cast<HWND>(sendTimed(control, UDM_GETBUDDY, 0, 0))));
 }
 
-HWND findControl(HWND top, const Options& options) {
-  if (options.has(L"control")) {
-    HWND control = parseHwnd(options.text(L"control"));
-    if (!IsWindow(control) || !IsChild(top, control)) fail("no such control in the window");
-    return control;
-  }
-  if (!options.has(L"text") && !options.has(L"id") && !options.has(L"control-class")) {
-    failUsage("name the control with --text, --id, --control-class or --control");
-  }
+// The controls of `top` that the filters (--id, --control-class, --shown, --group, --text) leave.
+std::vector<HWND> matchingControls(HWND top, const Options& options) {
   std::vector<HWND> candidates = childControls(top);
   auto keep = [&](auto predicate) {
     candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
@@ -368,6 +383,19 @@ HWND findControl(HWND top, const Options& options) {
     if (exact.empty()) keep([&](HWND h) { return sameLabel(windowText(h), text); });
     else candidates = exact;
   }
+  return candidates;
+}
+
+HWND findControl(HWND top, const Options& options) {
+  if (options.has(L"control")) {
+    HWND control = parseHwnd(options.text(L"control"));
+    if (!IsWindow(control) || !IsChild(top, control)) fail("no such control in the window");
+    return control;
+  }
+  if (!options.has(L"text") && !options.has(L"id") && !options.has(L"control-class")) {
+    failUsage("name the control with --text, --id, --control-class or --control");
+  }
+  const std::vector<HWND> candidates = matchingControls(top, options);
   if (candidates.empty()) fail("no control matches");
   if (options.has(L"nth")) {
     int64_t nth = options.requiredNumber(L"nth");
@@ -388,10 +416,9 @@ Json commandControls(const Options& options) {
   HWND top = targetWindow(options);
   ControlReader reader(top);
   Json list = Json::array();
-  for (HWND control : childControls(top)) {
-    if (options.flag(L"shown") && !IsWindowVisible(control)) continue;
-    list.push(reader.describe(control));
-  }
+  // Only what the filters leave is described: reading every list's items of a window full of
+  // controls takes thousands of messages to its thread.
+  for (HWND control : matchingControls(top, options)) list.push(reader.describe(control));
   return Json::object().set("window", windowJson(top)).set("controls", list);
 }
 

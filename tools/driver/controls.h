@@ -41,6 +41,8 @@ std::vector<HWND> childControls(HWND parent);  // all descendants, in z order, d
 // The caption of the group box that holds a control: its nearest ancestor group box, or else a
 // sibling group box whose rectangle contains the control's. Empty when none.
 std::wstring groupOf(HWND control);
+// Group boxes are looked up once per command; a new command forgets what the last one found.
+void forgetGroupBoxes();
 
 // Finds one control inside `top` from --text, --id, --control (hwnd), --control-class,
 // --group and --nth (0-based index among several matches). Fails when none or several match.

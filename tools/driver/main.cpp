@@ -38,7 +38,7 @@ const Command kCommands[] = {
     {L"wait-window", commandWaitWindow, "wait-window --caption T [--class C] [--pid N] [--visible] [--timeout MS]"},
     {L"wait-gone", commandWaitGone, "wait-gone (--hwnd H | --caption T [--class C] [--pid N]) [--timeout MS]"},
     {L"screen", commandScreen, "screen"},
-    {L"controls", commandControls, "controls WINDOW [--shown]"},
+    {L"controls", commandControls, "controls WINDOW [--shown] [--control-class C] [--group T] [--text T] [--id N]"},
     {L"control", commandControl, "control WINDOW CONTROL"},
     {L"click", commandClick, "click WINDOW CONTROL [--mode post|send|command|mouse] [--send-timeout MS]"},
     {L"check", commandCheck, "check WINDOW CONTROL [--state 0|1] [--timeout MS]"},
@@ -94,6 +94,7 @@ Json usage() {
 // Runs one command; returns its JSON (the result, or the error record) and the exit code.
 std::pair<Json, int> runCommand(const std::vector<std::wstring>& args) {
   std::wstring name = args.empty() ? L"" : args[0];
+  forgetGroupBoxes();
   try {
     for (const auto& command : kCommands) {
       if (name == command.name) {
