@@ -59,6 +59,22 @@ PAGE_FEED = f"""<?xml version="1.0" encoding="UTF-8"?>
 """
 
 
+# An Atom feed as many sites publish one: an HTML title, the alternate link among others, the
+# entry's XHTML content.
+ATOM_TITLE = "Atom feeds are read &amp; scroll"
+ATOM_FEED = f"""<?xml version="1.0" encoding="utf-8"?>
+<feed xmlns="http://www.w3.org/2005/Atom"><title>Atom news</title><id>urn:x</id><updated>2026-12-01T10:00:00Z</updated>
+<entry><title type="html">&lt;b&gt;{ATOM_TITLE}&lt;/b&gt;</title>
+<link rel="self" href="https://example.com/self"/><link rel="alternate" href="https://example.com/atom/1"/>
+<id>urn:1</id><updated>2026-12-01T10:00:00Z</updated>
+<content type="xhtml"><div xmlns="http://www.w3.org/1999/xhtml"><p>An <b>XHTML</b> body<script>alert(1)</script></p></div></content>
+</entry>
+<entry><title>Second entry</title><link href="https://example.com/atom/2"/><id>urn:2</id>
+<updated>2026-12-02T10:00:00Z</updated><summary>Plain summary</summary></entry>
+</feed>
+"""
+
+
 def html_size(choice: int) -> str:
     """The page's font size for the ticker's Font Size choice (10, 12, 14, 16, 18 points)."""
     return ["2", "3", "4", "", "5"][choice]
@@ -106,6 +122,14 @@ def html_colour(value: int) -> str:
 
 def headline(driver, ticker_hwnd):
     return driver.control(hwnd=ticker_hwnd, text=f"    0. {TITLE}     ")
+
+
+def headline_titled(driver, ticker_hwnd, text):
+    """The headline of that text once it has scrolled into sight (it is given its text only then)."""
+    try:
+        return driver.control(hwnd=ticker_hwnd, text=text)
+    except DriverError:
+        return None
 
 
 def headline_in_sight(driver, ticker_hwnd):
@@ -210,6 +234,32 @@ def a_read_scrolls_and_fades_out(tikora, driver, panel, screenshot):
     wait_until(lambda: driver.control(hwnd=panel, text="Read RSS Channel")["enabled"], 5, what="read enabled again")
 
 
+def an_atom_feed_reads_and_its_entry_shows_as_a_page(tikora, driver, wine, panel):
+    """The ticker shows an Atom entry's HTML title as plain text; its page holds the entry's
+    XHTML content, made safe, and the alternate link."""
+    ticker = driver.wait_shown("TForm5", tikora.pid, timeout=20)
+    title = f"    0. {ATOM_TITLE.replace('&amp;', '&')}     "
+    entry = wait_until(lambda: (lambda c: c if c and 0 < c["rect"]["left"] < SCREEN_WIDTH - 400 else None)(
+        headline_titled(driver, ticker["hwnd"], title)), 60, what="the Atom entry's headline on screen")
+    driver.capture_image(CAPTURES / "ticker_atom.bmp", rect=(0, TICKER_TOP, SCREEN_WIDTH, 55)).save(
+        SCREENSHOTS / "ticker_atom.png")
+    driver.mouse((entry["rect"]["left"] + 40, (entry["rect"]["top"] + entry["rect"]["bottom"]) // 2), action="click")
+    view = driver.wait_shown("TForm6", tikora.pid, timeout=20)
+    assert view["caption"] == ATOM_TITLE.replace("&amp;", "&")
+    page = next(wine.path.glob("drive_c/users/*/**/ht.htm")).read_bytes().decode("utf-8")
+    assert '<a class="navblack" href="https://example.com/atom/1"' in page
+    assert "An <b>XHTML</b> body" in page and "script" not in page.split("<body")[1]
+    assert "2026-12-01T10:00:00Z" in page
+    driver.capture_still(CAPTURES / "page_view_atom.bmp", hwnd=view["hwnd"]).save(SCREENSHOTS / "page_view_atom.png")
+    shutil.copyfile(next(wine.path.glob("drive_c/users/*/**/ht.htm")), SCREENSHOTS / "page_atom.htm")
+    render_in_chromium(SCREENSHOTS / "page_atom.htm", SCREENSHOTS / "page_atom_chromium.png")
+    driver.mouse((400, 4), hwnd=view["hwnd"], action="click")
+    wait_until(lambda: not tikora.window("TForm6")["visible"], 10, what="page view closed")
+    # The ticker's own close button, in the middle of its top stripe, ends the read at once.
+    driver.mouse((SCREEN_WIDTH // 2 + 17, 4), hwnd=ticker["hwnd"], action="click")
+    wait_until(lambda: not tikora.window("TForm5")["visible"], 10, what="ticker closed")
+
+
 def a_headlines_click_shows_its_page(tikora, driver, registry, wine, screenshot, panel):
     for old in wine.path.glob("drive_c/users/*/**/ht.htm"):
         old.unlink()
@@ -300,12 +350,18 @@ def test_channels_a_read_across_the_screen_and_a_headlines_page(tikora, driver, 
         driver.scroll(position, hwnd=panel, control=bar["hwnd"])
     a_read_scrolls_and_fades_out(tikora, driver, panel, screenshot)
 
-    # A second feed read slowly, a minute's walk across the screen, so that the driver can follow.
-    page_feed = tmp_path / "page_view.xml"
-    page_feed.write_text(PAGE_FEED, encoding="utf-8")
-    add_channel(driver, panel, wine.windows_path(page_feed), "Page view")
-    driver.select(hwnd=panel, control=selector["hwnd"], index=2)
+    # Two more feeds read slowly, a minute's walk across the screen, so that the driver can follow
+    # a headline with the pointer: an Atom feed, and an RSS item whose page is looked at closely.
     for bar, position in zip(player_bars(driver, panel)[1:], [60, 1000]):
         driver.scroll(position, hwnd=panel, control=bar["hwnd"])
-    driver.click(hwnd=panel, text="Read RSS Channel")
-    a_headlines_click_shows_its_page(tikora, driver, registry, wine, screenshot, panel)
+    for number, (name, text, then) in enumerate([
+            ("Atom news", ATOM_FEED, lambda: an_atom_feed_reads_and_its_entry_shows_as_a_page(tikora, driver, wine, panel)),
+            ("Page view", PAGE_FEED, lambda: a_headlines_click_shows_its_page(tikora, driver, registry, wine, screenshot,
+                                                                               panel))], 2):
+        feed_file = tmp_path / f"{name.replace(' ', '_')}.xml"
+        feed_file.write_text(text, encoding="utf-8")
+        add_channel(driver, panel, wine.windows_path(feed_file), name)
+        wait_until(lambda: driver.control(hwnd=panel, text="Read RSS Channel")["enabled"], 5, what="read enabled")
+        driver.select(hwnd=panel, control=selector["hwnd"], index=number)
+        driver.click(hwnd=panel, text="Read RSS Channel")
+        then()
