@@ -14,24 +14,11 @@ namespace {
 
 using E = ComponentEvent;
 
-class NoAnnouncements final : public AnnouncementLauncher {
- public:
-  bool launch(std::function<void(std::stop_token)>) override { return false; }
-};
-
 class ProgramColoursTest : public ::testing::Test, protected testing::FakeProgramServices {
  protected:
   void SetUp() override {
     clock.setLocalTime(2024, 3, 14, 10, 0, 0);
-    ProgramHooks hooks;
-    hooks.launcher = std::make_unique<NoAnnouncements>();
-    program = std::make_unique<ProgramModel>(services(), std::move(hooks));
-    program->createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
-    program->createDailyPlanner();
-    program->createReminderPopup();
-    program->createTicker();
-    program->createPageView();
-    program->createTodaysDate();
+    program = startProgram();
   }
   ComponentTable& panel() { return program->controlPanel()->components(); }
 

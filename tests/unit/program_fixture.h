@@ -1,6 +1,8 @@
 // Every service the whole program model takes, as the in-memory fakes (with the generated media),
 // for tests that run the program as start-up makes it.
 #pragma once
+#include <memory>
+
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_feed_source.h"
@@ -25,6 +27,12 @@ namespace tikora::testing {
 
 inline constexpr const wchar_t* kProgramPath = L"C:\\Tikora\\tikora.exe";
 
+// Announcements are not these tests' business.
+class NoAnnouncements final : public AnnouncementLauncher {
+ public:
+  bool launch(std::function<void(std::stop_token)>) override { return false; }
+};
+
 struct FakeProgramServices {
   ProgramServices services() {
     return {registry, shell,    metrics,  clock,   locale,  resources, sound, power, boxes,
@@ -45,6 +53,20 @@ struct FakeProgramServices {
   LibXmlDocument document;
   FakeSleeper sleeper;
   FakeFiles files;
+
+  // The program as start-up makes it, every window in its order, at the fake clock's time.
+  std::unique_ptr<ProgramModel> startProgram() {
+    ProgramHooks hooks;
+    hooks.launcher = std::make_unique<NoAnnouncements>();
+    auto program = std::make_unique<ProgramModel>(services(), std::move(hooks));
+    program->createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
+    program->createDailyPlanner();
+    program->createReminderPopup();
+    program->createTicker();
+    program->createPageView();
+    program->createTodaysDate();
+    return program;
+  }
 };
 
 }  // namespace tikora::testing

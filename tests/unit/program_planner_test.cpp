@@ -12,25 +12,12 @@ namespace {
 
 using E = ComponentEvent;
 
-// Announcements are not this test's business.
-class NoAnnouncements final : public AnnouncementLauncher {
- public:
-  bool launch(std::function<void(std::stop_token)>) override { return false; }
-};
-
 class ProgramPlannerTest : public ::testing::Test, protected testing::FakeProgramServices {
  protected:
   // The program as start-up makes it, on 14 March 2024 at `hour`:`minute`:35.
   void startAt(int hour, int minute) {
     clock.setLocalTime(2024, 3, 14, hour, minute, 35);
-    ProgramHooks hooks;
-    hooks.launcher = std::make_unique<NoAnnouncements>();
-    program = std::make_unique<ProgramModel>(services(), std::move(hooks));
-    program->createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
-    program->createDailyPlanner();
-    program->createReminderPopup();
-    program->createTicker();
-    program->createTodaysDate();
+    program = startProgram();
   }
   ComponentTable& panel() { return program->controlPanel()->components(); }
   ComponentTable& planner() { return program->planner()->components(); }

@@ -11,21 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_code_page.h"
-#include "platform/fake/fake_feed_source.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_message_box.h"
-#include "platform/fake/fake_power.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_sleeper.h"
-#include "platform/fake/fake_sound.h"
-#include "platform/win32/win32_resources.h"
-#include "platform/win32/win32_text_metrics.h"
-#include "platform/win32/win32_xml_document.h"
-#include "program/program_model.h"
+#include "tests/win32/program_on_fakes.h"
 #include "ui/win32/clock_compositor.h"
 
 namespace tikora {
@@ -67,26 +53,9 @@ void saveCapture(const ClockCompositor& buffer, const std::string& name) {
 TEST(DigitEffectOnTheClock, ScatterDuringMinuteZeroThenEveryDigitBackInPlace) {
   HMODULE media = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(media, nullptr);
-  FakeRegistry registry;
-  FakeShell shell;
-  shell.screen = {1280, 1024};
-  FakeClock clock;
-  clock.setLocalTime(2024, 1, 1, 10, 0, 0);
-  FakeLocale locale;
-  FakeSound sound;
-  FakePower power;
-  FakeMessageBox boxes;
-  FakeAnsiCodePage codePage;
-  FakeFeedSource feeds;
-  Win32XmlDocument document;
-  FakeSleeper sleeper;
-  FakeFiles files;
-  Win32TextMetrics metrics(96);
-  Win32Resources resources(media);
-  ProgramModel model(ProgramServices{registry, shell, metrics, clock, locale, resources, sound, power, boxes,
-                                     codePage, feeds, document, sleeper, files, L"C:\\Tikora\\tikora.exe"},
-                     ProgramHooks{});
-  model.createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
+  testing::ProgramOnFakes fakes(media);
+  fakes.clock.setLocalTime(2024, 1, 1, 10, 0, 0);
+  ProgramModel& model = fakes.start();
   ComponentTable& panel = model.controlPanel()->components();
   // No hands over the digits; the scatter effect ("11").
   ComponentInput tick;
@@ -115,7 +84,7 @@ TEST(DigitEffectOnTheClock, ScatterDuringMinuteZeroThenEveryDigitBackInPlace) {
   EXPECT_NE(pixelsOf(buffer), before) << "the digits left their places";
 
   // 10:01: the second tick stores the new minute; the next effect tick stops and restores.
-  clock.advance(std::chrono::seconds(60));
+  fakes.clock.advance(std::chrono::seconds(60));
   panel.tick(L"Timer2");
   panel.tick(L"Timer4");
   EXPECT_FALSE(timer4.enabled());

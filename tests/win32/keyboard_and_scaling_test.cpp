@@ -19,21 +19,7 @@
 
 #include "app/settings_schema.h"
 #include "core/dpi.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_code_page.h"
-#include "platform/fake/fake_feed_source.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_message_box.h"
-#include "platform/fake/fake_power.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_sleeper.h"
-#include "platform/fake/fake_sound.h"
-#include "platform/win32/win32_resources.h"
-#include "platform/win32/win32_text_metrics.h"
-#include "platform/win32/win32_xml_document.h"
-#include "program/program_model.h"
+#include "tests/win32/program_on_fakes.h"
 #include "ui/win32/model_window.h"
 
 namespace tikora {
@@ -48,14 +34,9 @@ class ProgramWindows : public ::testing::Test {
     InitCommonControlsEx(&common);
     media_ = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(media_, nullptr);
-    resources_ = std::make_unique<Win32Resources>(media_);
-    shell_.screen = {1280, 1024};
-    clock_.setLocalTime(2024, 3, 14, 10, 0, 30);
-    program_ = std::make_unique<ProgramModel>(
-        ProgramServices{registry_, shell_, metrics_, clock_, locale_, *resources_, sound_, power_, boxes_,
-                        codePage_, feeds_, document_, sleeper_, files_, L"C:\\Tikora\\tikora.exe"},
-        ProgramHooks{});
-    program_->createControlPanel(loadClockStartPictures(FaceStyles{}, *resources_));
+    fakes_ = std::make_unique<testing::ProgramOnFakes>(media_);
+    fakes_->clock.setLocalTime(2024, 3, 14, 10, 0, 30);
+    program_ = &fakes_->start();
     program_->createDailyPlanner();
     program_->createReminderPopup();
     program_->createTicker();
@@ -63,7 +44,7 @@ class ProgramWindows : public ::testing::Test {
   }
   void TearDown() override {
     windows_.clear();
-    program_.reset();
+    fakes_.reset();
     if (media_) FreeLibrary(media_);
   }
   // The window of `table`, made and shown as the program shows it.
@@ -79,21 +60,8 @@ class ProgramWindows : public ::testing::Test {
   }
 
   HMODULE media_ = nullptr;
-  std::unique_ptr<Win32Resources> resources_;
-  FakeRegistry registry_;
-  FakeShell shell_;
-  Win32TextMetrics metrics_{96};
-  FakeClock clock_;
-  FakeLocale locale_;
-  FakeSound sound_;
-  FakePower power_;
-  FakeMessageBox boxes_;
-  FakeAnsiCodePage codePage_;
-  FakeFeedSource feeds_;
-  Win32XmlDocument document_;
-  FakeSleeper sleeper_;
-  FakeFiles files_;
-  std::unique_ptr<ProgramModel> program_;
+  std::unique_ptr<testing::ProgramOnFakes> fakes_;
+  ProgramModel* program_ = nullptr;
   std::vector<std::unique_ptr<ModelWindow>> windows_;
 };
 
