@@ -5,10 +5,10 @@
 #include <new>
 #include <utility>
 
+#include "app/text_overlays.h"
 #include "face/digits.h"
 #include "face/hand_picture.h"
 #include "face/hand_style.h"
-#include "app/text_overlays.h"
 
 namespace tikora {
 namespace {
@@ -19,7 +19,6 @@ PixelList handList(const Resources& resources, const std::wstring& name) {
   const auto picture = resources.loadBitmap(name);
   return picture ? handListFromPicture(*picture) : PixelList{};
 }
-
 
 }  // namespace
 

@@ -29,20 +29,20 @@ namespace tikora {
 // The face settings, as the control panel's controls hold them. The defaults are those of a
 // first run.
 struct ClockFaceSettings {
-  Colour background = 0x000000;  // col_bg "Clock Background"
-  Colour seconds = 0xFF00FF;     // col_se "Seconds Color": fuchsia
-  Colour digits = 0x0000FF;      // col_fo "Digit Font Color": red
-  Colour weekday = 0x00FFFF;     // col_dw "Day Color": yellow
-  Colour date = 0x00FFFF;        // col_dy "Date Color": yellow
-  Colour hands = 0x000080;       // col_ha "Clock Hands Color": maroon
-  Colour laser = 0xFFFF00;       // col_bl "Laser Effect": aqua
+  Colour background = 0x000000;                            // col_bg "Clock Background"
+  Colour seconds = 0xFF00FF;                               // col_se "Seconds Color": fuchsia
+  Colour digits = 0x0000FF;                                // col_fo "Digit Font Color": red
+  Colour weekday = 0x00FFFF;                               // col_dw "Day Color": yellow
+  Colour date = 0x00FFFF;                                  // col_dy "Date Color": yellow
+  Colour hands = 0x000080;                                 // col_ha "Clock Hands Color": maroon
+  Colour laser = 0xFFFF00;                                 // col_bl "Laser Effect": aqua
   SecondsStyle secondsStyle = SecondsStyle::OutlinedDots;  // the seconds style buttons
-  int frameColourRule = kDefaultFrameColourRule;  // co_fr "Frame Color"
-  bool digitsOff = false;        // cfr_of
-  bool weekdayOff = true;        // chk_dw: the weekday is not shown, digit 9 is
-  bool dateOff = true;           // chk_dy: the date is not shown, digit 3 is
-  bool secondHandOff = false;    // chk_sh
-  bool allHandsOff = false;      // cal_of
+  int frameColourRule = kDefaultFrameColourRule;           // co_fr "Frame Color"
+  bool digitsOff = false;                                  // cfr_of
+  bool weekdayOff = true;                                  // chk_dw: the weekday is not shown, digit 9 is
+  bool dateOff = true;                                     // chk_dy: the date is not shown, digit 3 is
+  bool secondHandOff = false;                              // chk_sh
+  bool allHandsOff = false;                                // cal_of
 };
 
 // The seconds and the laser "OFF" switches. They are the control panel's check boxes: the face

@@ -9,8 +9,8 @@ namespace tikora {
 namespace {
 
 constexpr std::array<std::wstring_view, kClockComponentCount> kNames = {
-    L"Image1", L"Label3",  L"Label4",  L"Label6",  L"Label5", L"Label7", L"cyfra1", L"cyfra2",
-    L"cyfra3", L"cyfra4",  L"cyfra5",  L"cyfra6",  L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10",
+    L"Image1",  L"Label3",  L"Label4", L"Label6", L"Label5", L"Label7", L"cyfra1", L"cyfra2",
+    L"cyfra3",  L"cyfra4",  L"cyfra5", L"cyfra6", L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10",
     L"cyfra11", L"cyfra12", L"Label1", L"Image2", L"Image3", L"Image6", L"Image4", L"Image5"};
 
 // Tops of the text overlays before their texts are laid out; their width comes with the text.
@@ -20,9 +20,8 @@ struct LabelStart {
   bool visible;
 };
 constexpr LabelStart kLabelStarts[] = {
-    {ClockComponent::Label3, 113, true},  {ClockComponent::Label4, 113, true},
-    {ClockComponent::Label6, 154, false}, {ClockComponent::Label5, 170, false},
-    {ClockComponent::Label7, 138, false}, {ClockComponent::Label1, 72, true},
+    {ClockComponent::Label3, 113, true},  {ClockComponent::Label4, 113, true},  {ClockComponent::Label6, 154, false},
+    {ClockComponent::Label5, 170, false}, {ClockComponent::Label7, 138, false}, {ClockComponent::Label1, 72, true},
 };
 
 bool dragsWindow(ClockComponent c) {
@@ -57,8 +56,8 @@ std::vector<Component> clockComponents() {
     components.push_back(std::move(layer));
   }
   auto at = [&](ClockComponent c) -> Component& { return components[std::size_t(c)]; };
-  for (const auto c : {ClockComponent::Image1, ClockComponent::Image2, ClockComponent::Image3,
-                       ClockComponent::Image4}) {
+  for (const auto c :
+       {ClockComponent::Image1, ClockComponent::Image2, ClockComponent::Image3, ClockComponent::Image4}) {
     at(c).kind = ComponentKind::Layer;
     at(c).state.font.reset();
     at(c).state.bounds = whole;
@@ -100,9 +99,7 @@ std::vector<Component> clockComponents() {
 
 }  // namespace
 
-std::wstring_view componentName(ClockComponent component) {
-  return kNames[static_cast<std::size_t>(component)];
-}
+std::wstring_view componentName(ClockComponent component) { return kNames[static_cast<std::size_t>(component)]; }
 
 ClockComponent digitComponent(int n) {
   return static_cast<ClockComponent>(static_cast<int>(ClockComponent::cyfra1) + std::clamp(n, 1, 12) - 1);
@@ -210,27 +207,21 @@ void ClockWindowModel::refreshStrip(Point screenPointer) {
 
 ClockActions ClockWindowModel::Image5Click(Point screenPointer) const {
   switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Image5).bounds)) {
-    case StripClick::ShowControlPanel:
-      return {ClockAction::ShowControlPanel};
-    case StripClick::EndProgram:
-      return {ClockAction::EndProgram};
-    case StripClick::Nothing:
-      break;
+    case StripClick::ShowControlPanel: return {ClockAction::ShowControlPanel};
+    case StripClick::EndProgram: return {ClockAction::EndProgram};
+    case StripClick::Nothing: break;
   }
   return {};
 }
 
 ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
   switch (mouseEvent) {
-    case kTrayLeftButtonDown:
-      return {ClockAction::ShowTodaysDate};
+    case kTrayLeftButtonDown: return {ClockAction::ShowTodaysDate};
     case kTrayRightButtonDown:
       // The menu must belong to the foreground window, or it stays open when the user clicks
       // elsewhere; the empty message afterwards lets it close properly.
-      return {ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer,
-              ClockAction::PostNullMessage};
-    default:
-      return {};
+      return {ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer, ClockAction::PostNullMessage};
+    default: return {};
   }
 }
 
@@ -238,26 +229,19 @@ std::vector<MenuItemState> ClockWindowModel::PopupMenu1() const {
   std::vector<MenuItemState> items;
   for (const MenuItemStart& start : kMenuItems) {
     const ComponentState& item = table_[start.name];
-    items.push_back({start.item, start.name, item.text, item.image, start.item == ClockMenuItem::N1,
-                     item.isDefault});
+    items.push_back({start.item, start.name, item.text, item.image, start.item == ClockMenuItem::N1, item.isDefault});
   }
   return items;
 }
 
 ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowing) {
   switch (item) {
-    case ClockMenuItem::ControlPanel1:
-      return ControlPanel1Click();
-    case ClockMenuItem::HideClock1:
-      return HideClock1Click(clockShowing);
-    case ClockMenuItem::DailyPlanner1:
-      return DailyPlanner1Click();
-    case ClockMenuItem::odaysDate1:
-      return odaysDate1Click();
-    case ClockMenuItem::Exit1:
-      return Exit1Click();
-    case ClockMenuItem::N1:
-      break;
+    case ClockMenuItem::ControlPanel1: return ControlPanel1Click();
+    case ClockMenuItem::HideClock1: return HideClock1Click(clockShowing);
+    case ClockMenuItem::DailyPlanner1: return DailyPlanner1Click();
+    case ClockMenuItem::odaysDate1: return odaysDate1Click();
+    case ClockMenuItem::Exit1: return Exit1Click();
+    case ClockMenuItem::N1: break;
   }
   return {};
 }
@@ -268,8 +252,7 @@ ClockActions ClockWindowModel::HideClock1Click(bool clockShowing) {
   item.text = clockShowing ? L"Show Clock" : L"Hide Clock";
   item.image = clockShowing ? 6 : 5;
   tray_.image = clockShowing ? 1 : 0;
-  return {clockShowing ? ClockAction::HideClockWindow : ClockAction::ShowClockWindow,
-          ClockAction::UpdateTrayIcon};
+  return {clockShowing ? ClockAction::HideClockWindow : ClockAction::ShowClockWindow, ClockAction::UpdateTrayIcon};
 }
 
 }  // namespace tikora

@@ -34,7 +34,18 @@ enum class ClockComponent {
   Label6,  // system work time
   Label5,  // time to turn off
   Label7,  // countdown
-  cyfra1, cyfra2, cyfra3, cyfra4, cyfra5, cyfra6, cyfra7, cyfra8, cyfra9, cyfra10, cyfra11, cyfra12,
+  cyfra1,
+  cyfra2,
+  cyfra3,
+  cyfra4,
+  cyfra5,
+  cyfra6,
+  cyfra7,
+  cyfra8,
+  cyfra9,
+  cyfra10,
+  cyfra11,
+  cyfra12,
   Label1,  // digital time
   Image2,  // hour hand
   Image3,  // minute hand
@@ -65,18 +76,18 @@ using ClockLayer = ComponentState;
 
 // What the Win32 layer does for a handler, in the order given.
 enum class ClockAction {
-  StartDrag,             // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
-  BringClockToFront,     // the clock window to the foreground
-  PopUpMenuAtPointer,    // PopupMenu1 at the pointer's screen position
-  PostNullMessage,       // WM_NULL to the clock window, so the menu closes on a click elsewhere
-  ShowTodaysDate,        // show the today's date window, its stay-on-top style untouched
-  ShowTodaysDateOnTop,   // show the today's date window and make it stay on top
+  StartDrag,            // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
+  BringClockToFront,    // the clock window to the foreground
+  PopUpMenuAtPointer,   // PopupMenu1 at the pointer's screen position
+  PostNullMessage,      // WM_NULL to the clock window, so the menu closes on a click elsewhere
+  ShowTodaysDate,       // show the today's date window, its stay-on-top style untouched
+  ShowTodaysDateOnTop,  // show the today's date window and make it stay on top
   ShowControlPanel,
-  OpenDailyPlanner,      // planner at today's date and the current time cut to whole minutes
+  OpenDailyPlanner,  // planner at today's date and the current time cut to whole minutes
   HideClockWindow,
   ShowClockWindow,
-  UpdateTrayIcon,        // tray modify with trayIcon()
-  EndProgram,            // end request: the message loop finishes
+  UpdateTrayIcon,  // tray modify with trayIcon()
+  EndProgram,      // end request: the message loop finishes
 };
 using ClockActions = std::vector<ClockAction>;
 

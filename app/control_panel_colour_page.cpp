@@ -7,6 +7,8 @@ namespace {
 
 using K = PanelControlKind;
 constexpr PanelControl kBreak{L"", K::LineBreak};
+// Each line of a table is a line of controls on the page.
+// clang-format off
 
 constexpr PanelControl kFont[] = {
     {L"Label50", K::Label, L"Font Type", 60}, {L"ComboBox5", K::FromSettings, L"", 140}, kBreak,
@@ -42,6 +44,7 @@ constexpr PanelControl kDigital[] = {
     {L"ColorBox6"}, kBreak, {L"CheckBox25"}, {L"CheckBox26"}, kBreak, {L"RadioButton44"},
     {L"RadioButton45"}, kBreak, {L"CheckBox28"}, {L"CheckBox29"},
 };
+// clang-format on
 
 constexpr PanelGroup kGroups[] = {
     {L"Font Settings", 10, 66, 232, 134, kFont},

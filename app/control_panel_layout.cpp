@@ -26,7 +26,7 @@ constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kDisplayText = 0x00FF00;  // the times on the dark displays
 constexpr Colour kDisplayBackground = 0x000000;
-constexpr Colour kHeaderBar = 0x804628;    // the deep blue the banner ends in
+constexpr Colour kHeaderBar = 0x804628;  // the deep blue the banner ends in
 
 ComponentKind kindOf(const SettingSpec& described, std::wstring_view component) {
   switch (described.control) {
@@ -140,10 +140,10 @@ class PageLayout {
       case SettingControl::ListChoice:
       case SettingControl::FontName: {
         const ComponentKind kind = kindOf(*described, name);
-        const int w = item.width                              ? item.width
+        const int w = item.width                                       ? item.width
                       : described->control == SettingControl::FontName ? 150
-                      : kind == ComponentKind::PictureList              ? 120
-                                                                        : 100;
+                      : kind == ComponentKind::PictureList             ? 120
+                                                                       : 100;
         const Point at = place(item, w, 22);
         made = &add(name, kind, {at.x, at.y, w, 22});
         made->state.items = listItems(*described);
@@ -193,8 +193,8 @@ class PageLayout {
     if (made && !(made->options & kOverPrevious)) made->options |= over;
   }
 
-  void plainControl(const PanelControl& item, const std::wstring& name, const std::wstring& text,
-                    std::uint32_t over, int available) {
+  void plainControl(const PanelControl& item, const std::wstring& name, const std::wstring& text, std::uint32_t over,
+                    int available) {
     switch (item.kind) {
       case PanelControlKind::Label: {
         const int w = item.width ? item.width : textWidth(text) + 4;
@@ -241,7 +241,8 @@ class PageLayout {
         const Point at = place(item, w, h);
         Component& list = add(name, ComponentKind::ListView, {at.x, at.y, w, h});
         list.options = kGridLines;
-        list.state.columns = {{L"Num", 40}, {L"Your Own Channel Name", 150}, {L"RSS Channel Address", w - 40 - 150 - 6}};
+        list.state.columns = {
+            {L"Num", 40}, {L"Your Own Channel Name", 150}, {L"RSS Channel Address", w - 40 - 150 - 6}};
         // The panel's pictures: the RSS sign at the start of every channel row.
         list.state.picture = L"panel_images";
         break;

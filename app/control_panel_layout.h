@@ -24,8 +24,8 @@ enum class PanelControlKind {
   Button,
   Edit,
   ListView,
-  CheckBox,  // a check box whose state is not stored
-  Picture,   // a bitmap resource named by the caption; a dark display panel when it is empty
+  CheckBox,   // a check box whose state is not stored
+  Picture,    // a bitmap resource named by the caption; a dark display panel when it is empty
   LineBreak,  // starts a new row
 };
 

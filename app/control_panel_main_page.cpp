@@ -7,6 +7,8 @@ namespace {
 
 using K = PanelControlKind;
 constexpr PanelControl kBreak{L"", K::LineBreak};
+// Each line of a table is a line of controls on the page.
+// clang-format off
 
 // The screen miniature with its marker on the left, the two position bars with their
 // percentages beside it, the two position boxes and "Start with System" below.
@@ -72,6 +74,7 @@ constexpr PanelControl kEffect[] = {
     {L"RadioButton63", K::FromSettings, L"", kNumber}, {L"RadioButton65", K::FromSettings, L"", kNumber},
     kBreak, {L"RadioButton27"},
 };
+// clang-format on
 
 constexpr PanelGroup kGroups[] = {
     {L"Clock Start-up Position", 10, 66, 222, 128, kStartUp},

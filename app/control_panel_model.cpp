@@ -155,9 +155,7 @@ void ControlPanelModel::beforeHandlers(Component& c, ComponentEvent event) {
         setValue(s, *described, SettingValue{std::int32_t{state.selected}});
       }
       break;
-    case SettingControl::FontName:
-      setValue(s, *described, SettingValue{state.text});
-      break;
+    case SettingControl::FontName: setValue(s, *described, SettingValue{state.text}); break;
     case SettingControl::Edit: {
       setValue(s, *described, SettingValue{state.text});
       // The up-down beside the minutes follows a number typed within its range.
@@ -356,8 +354,7 @@ void ControlPanelModel::ScrollBar1Change() {
   table_[L"Image2"].bounds.left =
       group.left + markerOffset(position, bar.maximum, kMarkerStepsAcross) + kMarkerOrigin.x;
   table_[L"Label13"].text = std::to_wstring(positionPercent(position, bar.maximum));
-  if (table_[L"CheckBox7"].checked)
-    s_.clockWindow.setWindowPosition(position, s_.clockWindow.windowTop());
+  if (table_[L"CheckBox7"].checked) s_.clockWindow.setWindowPosition(position, s_.clockWindow.windowTop());
 }
 
 void ControlPanelModel::ScrollBar2Change() {
@@ -369,13 +366,10 @@ void ControlPanelModel::ScrollBar2Change() {
   const Rect group = table_[L"Clock Start-up Position"].bounds;
   table_[L"Image2"].bounds.top = group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
   table_[L"Label14"].text = std::to_wstring(positionPercent(position, bar.maximum));
-  if (table_[L"CheckBox7"].checked)
-    s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
+  if (table_[L"CheckBox7"].checked) s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
 }
 
-void ControlPanelModel::CheckBox7Click() {
-  s_.clockWindow.setWindowPosition(s_.settings.po_po, s_.settings.po_pi);
-}
+void ControlPanelModel::CheckBox7Click() { s_.clockWindow.setWindowPosition(s_.settings.po_po, s_.settings.po_pi); }
 
 // ---- Transparency ----
 

@@ -61,12 +61,12 @@ std::wstring transparencyText(int alpha);
 
 // The creation steps that belong to other windows and features. An empty hook is skipped.
 struct ControlPanelHooks {
-  std::function<void()> loadChannelList;      // 4: RSS channels into the list view and choice
-  std::function<void()> recolourFrame;        // 7: frame, strip and stripe by the frame colour
-  std::function<void()> paintFaceBackground;  // 8: face disk in the background colour
-  std::function<void()> drawSecondsMarks;     // 9: seconds ring of the chosen style, its action
+  std::function<void()> loadChannelList;                // 4: RSS channels into the list view and choice
+  std::function<void()> recolourFrame;                  // 7: frame, strip and stripe by the frame colour
+  std::function<void()> paintFaceBackground;            // 8: face disk in the background colour
+  std::function<void()> drawSecondsMarks;               // 9: seconds ring of the chosen style, its action
   std::function<void()> applyDigitColourAndVisibility;  // 10, before the face font
-  std::function<void()> buildSecondHandTable;  // 11
+  std::function<void()> buildSecondHandTable;           // 11
   // After the settings are loaded (step 5), before the clock window is placed.
   std::function<void()> settingsLoaded;
 
@@ -143,11 +143,11 @@ class ControlPanelModel {
   // ---- Handlers ----
   void ScrollBar1Change();
   void ScrollBar2Change();
-  void CheckBox7Click();  // "Check Position"
+  void CheckBox7Click();   // "Check Position"
   void CheckBox20Click();  // "Set Transparency"
   void ScrollBar3Change();
   void CheckBox30Click(EventSource source);  // "Start with System"
-  void Button1Click();  // "Open Daily Planner"
+  void Button1Click();                       // "Open Daily Planner"
   void HomePageMouseEnter();
   void HomePageMouseLeave();
   void HomePageClick();

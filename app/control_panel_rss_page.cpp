@@ -6,6 +6,8 @@ namespace {
 
 using K = PanelControlKind;
 constexpr PanelControl kBreak{L"", K::LineBreak};
+// Each line of a table is a line of controls on the page.
+// clang-format off
 
 constexpr PanelControl kChannels[] = {
     {L"Label40", K::Label, L"(example RSS address:  https://feeds.bbci.co.uk/news/rss.xml )"}, kBreak,
@@ -31,6 +33,7 @@ constexpr PanelControl kSchedule[] = {
     {L"RadioButton28"}, {L"RadioButton29"}, {L"RadioButton30"}, kBreak, {L"RadioButton31"},
     {L"RadioButton32"}, {L"RadioButton33"},
 };
+// clang-format on
 
 constexpr PanelGroup kGroups[] = {
     {L"ADD, Remove RSS Channels", 10, 66, 710, 230, kChannels},

@@ -21,12 +21,12 @@ struct EffectButton {
 
 // The "By Visiual Effect" buttons "1" to "12" and the interval of their effect's steps.
 constexpr EffectButton kEffectButtons[] = {
-    {L"ra_h7", DigitEffect::RunningGap, 100},        {L"ra_h8", DigitEffect::RunningGapColour, 100},
-    {L"ra_h9", DigitEffect::ColourFlash, 100},       {L"ra_h10", DigitEffect::Blink, 500},
-    {L"ra_h11", DigitEffect::BlinkColour, 500},      {L"se_sro", DigitEffect::RotatingDiameter, 100},
-    {L"se_sre", DigitEffect::Scissors, 100},         {L"se_srr", DigitEffect::OddAndEven, 100},
-    {L"se_zcv", DigitEffect::FadingSweep, 100},      {L"se_ptw", DigitEffect::Shuffle, 100},
-    {L"se_exe", DigitEffect::Scatter, 150},          {L"se_oev", DigitEffect::PulsingRing, 100},
+    {L"ra_h7", DigitEffect::RunningGap, 100},   {L"ra_h8", DigitEffect::RunningGapColour, 100},
+    {L"ra_h9", DigitEffect::ColourFlash, 100},  {L"ra_h10", DigitEffect::Blink, 500},
+    {L"ra_h11", DigitEffect::BlinkColour, 500}, {L"se_sro", DigitEffect::RotatingDiameter, 100},
+    {L"se_sre", DigitEffect::Scissors, 100},    {L"se_srr", DigitEffect::OddAndEven, 100},
+    {L"se_zcv", DigitEffect::FadingSweep, 100}, {L"se_ptw", DigitEffect::Shuffle, 100},
+    {L"se_exe", DigitEffect::Scatter, 150},     {L"se_oev", DigitEffect::PulsingRing, 100},
 };
 
 struct DigitSet {
@@ -38,8 +38,7 @@ struct DigitSet {
 // Effects 7 and 9: the digits each phase shows (scissors) or hides (fading sweep), in the order
 // the blades move.
 constexpr DigitSet kBladePhases[6] = {
-    {4, {1, 7, 11, 5}}, {4, {2, 8, 10, 4}}, {2, {3, 9}},
-    {4, {4, 10, 8, 2}}, {4, {5, 11, 7, 1}}, {2, {6, 12}},
+    {4, {1, 7, 11, 5}}, {4, {2, 8, 10, 4}}, {2, {3, 9}}, {4, {4, 10, 8, 2}}, {4, {5, 11, 7, 1}}, {2, {6, 12}},
 };
 
 // A phase step run through 1 .. `phases`: one above the last starts again at 1.

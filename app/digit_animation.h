@@ -17,26 +17,26 @@
 #include <span>
 
 #include "app/clock_window_model.h"
-#include "core/component.h"
 #include "app/settings.h"
+#include "core/component.h"
 #include "core/random.h"
 #include "platform/text_metrics.h"
 
 namespace tikora {
 
 enum class DigitEffect {
-  RunningGap = 1,     // "1": a gap runs clockwise round the dial
-  RunningGapColour,   // "2": the same, each shown digit recoloured
-  ColourFlash,        // "3": all twelve in one new colour
-  Blink,              // "4": all shown, all hidden
-  BlinkColour,        // "5": the same, a new colour each time they show
-  RotatingDiameter,   // "6": two opposite digits at a time, turning
-  Scissors,           // "7": two pairs closing and opening like scissors
-  OddAndEven,         // "8": odd and even digits by turns
-  FadingSweep,        // "9": all in colours, then a sweep hides some
-  Shuffle,            // "10": random numbers in random colours
-  Scatter,            // "11": random places
-  PulsingRing,        // "12": half the digits on a ring of random radius, by turns
+  RunningGap = 1,    // "1": a gap runs clockwise round the dial
+  RunningGapColour,  // "2": the same, each shown digit recoloured
+  ColourFlash,       // "3": all twelve in one new colour
+  Blink,             // "4": all shown, all hidden
+  BlinkColour,       // "5": the same, a new colour each time they show
+  RotatingDiameter,  // "6": two opposite digits at a time, turning
+  Scissors,          // "7": two pairs closing and opening like scissors
+  OddAndEven,        // "8": odd and even digits by turns
+  FadingSweep,       // "9": all in colours, then a sweep hides some
+  Shuffle,           // "10": random numbers in random colours
+  Scatter,           // "11": random places
+  PulsingRing,       // "12": half the digits on a ring of random radius, by turns
 };
 
 // The effect chosen in the settings ("hour_effect" group); nothing for "OFF" or no choice.
@@ -56,8 +56,8 @@ class DigitAnimation {
  public:
   // Everything given must outlive the animation. `settings` are read at every step, so a change
   // of the effect takes hold at the next one.
-  DigitAnimation(ClockWindowModel& clock, const Settings& settings, const TextMetrics& metrics,
-                 RandomSource& random, ModelTimer& timer)
+  DigitAnimation(ClockWindowModel& clock, const Settings& settings, const TextMetrics& metrics, RandomSource& random,
+                 ModelTimer& timer)
       : clock_(clock), settings_(settings), metrics_(metrics), random_(random), timer_(timer) {}
 
   DigitAnimation(const DigitAnimation&) = delete;

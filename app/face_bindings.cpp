@@ -39,7 +39,8 @@ struct FaceRoute {
 constexpr FaceRoute kRoutes[] = {
     {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); },
      Duration::Rebuild},
-    {L"ColorBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_se = f.changeSecondsColour(s.col_se); }},
+    {L"ColorBox2", ComponentEvent::Change,
+     [](ClockFace& f, Settings& s) { s.col_se = f.changeSecondsColour(s.col_se); }},
     {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); },
      Duration::Rebuild},
     {L"ColorBox8", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bl = f.changeLaserColour(s.col_bl); }},
@@ -56,8 +57,10 @@ constexpr FaceRoute kRoutes[] = {
     {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.laserSwitchClicked(); }},
     {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.cfr_of); }},
     // The weekday and date switches free or take digits 9 and 3; the digits' switch keeps to them.
-    {L"CheckBox1", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
-    {L"CheckBox3", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
+    {L"CheckBox1", ComponentEvent::Click,
+     [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
+    {L"CheckBox3", ComponentEvent::Click,
+     [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
 };
 
 // The colours the seconds "OFF" switch disables with the style group.

@@ -28,7 +28,7 @@ struct RecordListKey {
 
 struct StoredRecords {
   std::vector<std::vector<std::uint8_t>> records;  // index 0 on, as long as they could be read
-  bool stoppedEarly = false;  // a record the count promised could not be read
+  bool stoppedEarly = false;                       // a record the count promised could not be read
 };
 
 class RegistryRecordList {

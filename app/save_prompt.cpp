@@ -12,28 +12,25 @@ std::wstring savePromptQuestion() {
   return L"   You are leaving the Panel ... \r   Do you want save settings ? \r" + underscores(38);
 }
 
-std::wstring settingsSavedMessage() {
-  return L"   Settings have been saved successfully.\r" + underscores(44);
-}
+std::wstring settingsSavedMessage() { return L"   Settings have been saved successfully.\r" + underscores(44); }
 
 std::wstring settingsUnsavedMessage() { return L"    Settings remain unsaved.\r" + underscores(44); }
 
 std::wstring settingsNotSavedMessage(const Error& reason) {
-  const std::wstring why =
-      reason.message.empty() ? L"error " + std::to_wstring(reason.code) : reason.message;
+  const std::wstring why = reason.message.empty() ? L"error " + std::to_wstring(reason.code) : reason.message;
   return L"   Settings could not be saved.\r   " + why + L"\r" + underscores(44);
 }
 
-SavePromptOutcome runSavePrompt(SettingsStore& store, const Settings& settings,
-                                MessageBoxService& messageBoxes, const SavePromptOptions& options) {
+SavePromptOutcome runSavePrompt(SettingsStore& store, const Settings& settings, MessageBoxService& messageBoxes,
+                                const SavePromptOptions& options) {
   const auto plain = [&](std::wstring text) {
-    messageBoxes.show({std::wstring(options.applicationTitle), std::move(text),
-                       MessageBoxButtons::Ok, MessageBoxIcon::None, options.owner});
+    messageBoxes.show({std::wstring(options.applicationTitle), std::move(text), MessageBoxButtons::Ok,
+                       MessageBoxIcon::None, options.owner});
   };
 
   const MessageBoxAnswer answer =
-      messageBoxes.show({std::wstring(kSavePromptCaption), savePromptQuestion(),
-                         MessageBoxButtons::YesNo, MessageBoxIcon::Information, options.owner});
+      messageBoxes.show({std::wstring(kSavePromptCaption), savePromptQuestion(), MessageBoxButtons::YesNo,
+                         MessageBoxIcon::Information, options.owner});
   if (answer != MessageBoxAnswer::Yes) {
     plain(settingsUnsavedMessage());
     return SavePromptOutcome::NotSaved;

@@ -31,13 +31,12 @@ enum class SavePromptOutcome {
 
 struct SavePromptOptions {
   std::wstring_view applicationTitle = L"Tikora";  // caption of the plain message boxes
-  std::uintptr_t owner = 0;                       // native owner window of the boxes, 0 for none
+  std::uintptr_t owner = 0;                        // native owner window of the boxes, 0 for none
 };
 
 // Asks, and on Yes saves `settings` through `store`. Anything but Yes counts as No. On No the
 // record is left as it is: the changes stay in effect until the program ends.
-SavePromptOutcome runSavePrompt(SettingsStore& store, const Settings& settings,
-                                MessageBoxService& messageBoxes,
+SavePromptOutcome runSavePrompt(SettingsStore& store, const Settings& settings, MessageBoxService& messageBoxes,
                                 const SavePromptOptions& options = {});
 
 }  // namespace tikora

@@ -12,29 +12,26 @@ using enum SettingGroup;
 #define FIELD(name) L"" #name, &Settings::name
 
 // Every entry is made by one of these, so that a field's C++ type always matches its type.
-constexpr SettingSpec entry(SettingGroup group, std::wstring_view name, SettingType type,
-                            SettingField field, SettingDefault value, SettingControl control,
-                            std::wstring_view component, std::wstring_view caption,
-                            std::wstring_view description, std::wstring_view radioGroup = {},
+constexpr SettingSpec entry(SettingGroup group, std::wstring_view name, SettingType type, SettingField field,
+                            SettingDefault value, SettingControl control, std::wstring_view component,
+                            std::wstring_view caption, std::wstring_view description, std::wstring_view radioGroup = {},
                             IntegerRange range = {}) {
-  return {name,      type,    group,       field,      value, control,
-          component, caption, description, radioGroup, range};
+  return {name, type, group, field, value, control, component, caption, description, radioGroup, range};
 }
 
 constexpr SettingDefault number(std::int64_t value) { return {value, {}, 0.0}; }
 
-constexpr SettingSpec colourBox(SettingGroup group, std::wstring_view name,
-                                Colour Settings::*field, Colour value, std::wstring_view component,
-                                std::wstring_view description) {
-  return entry(group, name, SettingType::Colour, field, number(value), SettingControl::ColorBox,
-               component, {}, description);
+constexpr SettingSpec colourBox(SettingGroup group, std::wstring_view name, Colour Settings::*field, Colour value,
+                                std::wstring_view component, std::wstring_view description) {
+  return entry(group, name, SettingType::Colour, field, number(value), SettingControl::ColorBox, component, {},
+               description);
 }
 
-constexpr SettingSpec checkBox(SettingGroup group, std::wstring_view name, bool Settings::*field,
-                               bool value, std::wstring_view component, std::wstring_view caption,
+constexpr SettingSpec checkBox(SettingGroup group, std::wstring_view name, bool Settings::*field, bool value,
+                               std::wstring_view component, std::wstring_view caption,
                                std::wstring_view description = {}) {
-  return entry(group, name, SettingType::Bool, field, number(value ? 1 : 0),
-               SettingControl::CheckBox, component, caption, description);
+  return entry(group, name, SettingType::Bool, field, number(value ? 1 : 0), SettingControl::CheckBox, component,
+               caption, description);
 }
 
 // A group of radio buttons: the box they sit in and the group's name.
@@ -43,45 +40,37 @@ struct RadioSet {
   std::wstring_view group;
 };
 
-constexpr SettingSpec radio(SettingGroup group, std::wstring_view name, bool Settings::*field,
-                            bool value, std::wstring_view component, std::wstring_view caption,
-                            RadioSet set) {
-  return entry(group, name, SettingType::Bool, field, number(value ? 1 : 0),
-               SettingControl::RadioButton, component, caption, set.description, set.group);
+constexpr SettingSpec radio(SettingGroup group, std::wstring_view name, bool Settings::*field, bool value,
+                            std::wstring_view component, std::wstring_view caption, RadioSet set) {
+  return entry(group, name, SettingType::Bool, field, number(value ? 1 : 0), SettingControl::RadioButton, component,
+               caption, set.description, set.group);
 }
 
 // A list of `items` fixed entries; 0 for a list filled while the program runs.
-constexpr SettingSpec listChoice(SettingGroup group, std::wstring_view name,
-                                 std::int32_t Settings::*field, std::int32_t value,
-                                 std::wstring_view component, std::wstring_view description,
+constexpr SettingSpec listChoice(SettingGroup group, std::wstring_view name, std::int32_t Settings::*field,
+                                 std::int32_t value, std::wstring_view component, std::wstring_view description,
                                  std::int32_t items) {
-  const IntegerRange range = items > 0 ? IntegerRange{-1, items - 1, OutOfRange::NoChoice}
-                                       : IntegerRange{};
-  return entry(group, name, SettingType::Integer, field, number(value),
-               SettingControl::ListChoice, component, {}, description, {}, range);
+  const IntegerRange range = items > 0 ? IntegerRange{-1, items - 1, OutOfRange::NoChoice} : IntegerRange{};
+  return entry(group, name, SettingType::Integer, field, number(value), SettingControl::ListChoice, component, {},
+               description, {}, range);
 }
 
 constexpr SettingSpec text(SettingGroup group, SettingControl control, std::wstring_view name,
-                           std::wstring Settings::*field, std::wstring_view value,
-                           std::wstring_view component, std::wstring_view description) {
-  return entry(group, name, SettingType::String, field, {0, value, 0.0}, control, component, {},
-               description);
+                           std::wstring Settings::*field, std::wstring_view value, std::wstring_view component,
+                           std::wstring_view description) {
+  return entry(group, name, SettingType::String, field, {0, value, 0.0}, control, component, {}, description);
 }
 
 // A scroll bar or up-down. Without a range here, the control panel sets it from the screen.
 constexpr SettingSpec position(SettingGroup group, SettingControl control, std::wstring_view name,
-                               std::int32_t Settings::*field, std::int32_t value,
-                               std::wstring_view component, std::wstring_view description,
-                               IntegerRange range = {}) {
-  return entry(group, name, SettingType::Integer, field, number(value), control, component, {},
-               description, {}, range);
+                               std::int32_t Settings::*field, std::int32_t value, std::wstring_view component,
+                               std::wstring_view description, IntegerRange range = {}) {
+  return entry(group, name, SettingType::Integer, field, number(value), control, component, {}, description, {}, range);
 }
 
-constexpr SettingSpec picker(SettingGroup group, SettingType type, std::wstring_view name,
-                             DateTime Settings::*field, double serial, std::wstring_view component,
-                             std::wstring_view description) {
-  return entry(group, name, type, field, {0, {}, serial}, SettingControl::DatePicker, component,
-               {}, description);
+constexpr SettingSpec picker(SettingGroup group, SettingType type, std::wstring_view name, DateTime Settings::*field,
+                             double serial, std::wstring_view component, std::wstring_view description) {
+  return entry(group, name, type, field, {0, {}, serial}, SettingControl::DatePicker, component, {}, description);
 }
 
 constexpr Colour kBlack = 0x00000000;
@@ -151,12 +140,9 @@ constexpr SettingSpec kSchema[] = {
     colourBox(A, FIELD(col_tw), kYellow, L"ColorBox12", L"System Work Time"),
     checkBox(A, FIELD(chk_st), false, L"CheckBox12", L"Show Time in Clock ", L"System Work Time"),
     colourBox(A, FIELD(col_ft), kYellow, L"ColorBox14", L"Countdown to the Date"),
-    picker(A, SettingType::Date, FIELD(dtp_da), kCountdownDate, L"DateTimePicker1",
-           L"countdown target date"),
-    picker(A, SettingType::Time, FIELD(dtp_ti), kCountdownTime, L"DateTimePicker2",
-           L"countdown target time"),
-    checkBox(A, FIELD(chk_ct), false, L"CheckBox14",
-             L"Show Countdown Time in the Clock  [ days  h:min:sec ]"),
+    picker(A, SettingType::Date, FIELD(dtp_da), kCountdownDate, L"DateTimePicker1", L"countdown target date"),
+    picker(A, SettingType::Time, FIELD(dtp_ti), kCountdownTime, L"DateTimePicker2", L"countdown target time"),
+    checkBox(A, FIELD(chk_ct), false, L"CheckBox14", L"Show Countdown Time in the Clock  [ days  h:min:sec ]"),
     checkBox(A, FIELD(chc_co), false, L"CheckBox15", kFront, L"countdown"),
     checkBox(A, FIELD(chc_sw), false, L"CheckBox16", kFront, L"system work time"),
     checkBox(A, FIELD(chc_to), false, L"CheckBox17", kFront, L"power-off time"),
@@ -166,8 +152,7 @@ constexpr SettingSpec kSchema[] = {
     listChoice(A, FIELD(com_si), -1, L"ComboBox6", L"face font size", 5),
     listChoice(A, FIELD(com_st), -1, L"ComboBox7", L"face font style", 4),
     checkBox(A, FIELD(chk_tr), false, L"CheckBox20", L"Set Transparency"),
-    position(A, kScrollBar, FIELD(scr_tr), 255, L"ScrollBar3", L"transparency",
-             {0, 255, OutOfRange::Clamp}),
+    position(A, kScrollBar, FIELD(scr_tr), 255, L"ScrollBar3", L"transparency", {0, 255, OutOfRange::Clamp}),
     checkBox(A, FIELD(st_to), false, L"CheckBox21", L"Set Clock Window on Top"),
     radio(A, FIELD(se_sto), true, L"RadioButton12", L"1", kSeconds),
     radio(A, FIELD(se_stw), false, L"RadioButton13", L"3", kSeconds),
@@ -228,8 +213,7 @@ constexpr SettingSpec kSchema[] = {
     radio(B, FIELD(se_ptw), false, L"RadioButton48", L"10", kEffect),
     radio(B, FIELD(se_axv), false, L"RadioButton49", L"10", kSound),
     radio(B, FIELD(ie_utv), false, L"RadioButton50", L"Hibernation", kAction),
-    checkBox(B, FIELD(ses_st), true, L"CheckBox30", L"Start with System",
-             L"Clock Start-up Position"),
+    checkBox(B, FIELD(ses_st), true, L"CheckBox30", L"Start with System", L"Clock Start-up Position"),
     checkBox(B, FIELD(ms_pfr), false, L"CheckBox33", L"Force Shutdown", kPowerOff),
     radio(B, FIELD(se_axa), true, L"RadioButton59", L"1", kWarning),
     radio(B, FIELD(se_bxb), false, L"RadioButton60", L"2", kWarning),
@@ -245,33 +229,26 @@ constexpr SettingSpec kSchema[] = {
     listChoice(Ticker, FIELD(cor_st), 0, L"ComboBox10", L"ticker font style", 4),
     listChoice(Ticker, FIELD(cor_si), 2, L"ComboBox11", L"ticker font size", 5),
     position(Ticker, kScrollBar, FIELD(por_po), 0, L"ScrollBar4", L"ticker window position"),
-    position(Ticker, kScrollBar, FIELD(por_st), 30, L"ScrollBar5", L"scrolling step",
-             {2, 60, OutOfRange::Clamp}),
-    position(Ticker, kScrollBar, FIELD(por_sp), 150, L"ScrollBar6", L"scrolling speed",
-             {1, 1000, OutOfRange::Clamp}),
+    position(Ticker, kScrollBar, FIELD(por_st), 30, L"ScrollBar5", L"scrolling step", {2, 60, OutOfRange::Clamp}),
+    position(Ticker, kScrollBar, FIELD(por_sp), 150, L"ScrollBar6", L"scrolling speed", {1, 1000, OutOfRange::Clamp}),
 };
 
 #undef FIELD
 
 constexpr std::wstring_view kSaveOrder[] = {
-    L"col_bg", L"col_se", L"col_fo", L"col_dw", L"col_dy", L"chk_dw", L"chk_ds", L"chk_dy",
-    L"chk_dff", L"co_fr", L"nrm_st", L"co_ha", L"col_bl", L"chk_sh", L"chk_le", L"po_po",
-    L"po_pi", L"chk_df", L"col_ha",
-    L"ra_on", L"ra_tw", L"ra_th", L"ra_fo", L"ra_fi", L"ra_si", L"ra_se",
-    L"ra_eg", L"ra_ni", L"ra_to", L"ra_lo", L"ed_mi", L"co_go", L"co_mi", L"up_mi", L"col_tt",
-    L"chk_st", L"col_tw", L"dtp_da", L"dtp_ti", L"chk_ct", L"col_ft", L"chc_co", L"chc_sw",
-    L"chc_to", L"chc_dw", L"chc_dc", L"com_fo", L"com_si", L"com_st", L"scr_tr", L"chk_tr",
-    L"st_to", L"se_sto", L"se_stw", L"se_sko", L"se_skw", L"se_smn", L"se_smo", L"sek_of",
-    L"cfr_of", L"cal_of", L"cti_of", L"cti_fr", L"col_ti",
-    L"ra_h1", L"ra_h2", L"ra_h3", L"ra_h4", L"ra_h5", L"ra_h6",
-    L"ra_h7", L"ra_h8", L"ra_h9", L"ra_h10", L"ra_h11", L"ra_h12",
-    L"cor_ch", L"cor_fo", L"cor_st", L"cor_si", L"por_po", L"por_st", L"por_sp",
-    L"rs_hma", L"rs_hmb", L"rs_hmc", L"rs_hmd", L"rs_hme", L"rs_hmf",
-    L"ts_onn", L"ts_off", L"se_sin", L"se_sro", L"se_sid", L"se_sre", L"se_sdd", L"se_srr",
-    L"se_2fh", L"se_4fh", L"se_uyw", L"se_zcv", L"se_ptw", L"se_axv", L"ie_utv",
-    L"se_sxa", L"se_sxb", L"se_sxc", L"se_sxd", L"se_sxe", L"se_sxf",
-    L"chk_dam", L"chk_sec", L"chk_alr", L"dt_ta", L"dt_tb", L"ms_pfr", L"se_axa", L"se_bxb",
-    L"se_cxc", L"se_dxd", L"se_exe", L"se_oes", L"se_oev",
+    L"col_bg",  L"col_se",  L"col_fo",  L"col_dw", L"col_dy", L"chk_dw", L"chk_ds", L"chk_dy", L"chk_dff", L"co_fr",
+    L"nrm_st",  L"co_ha",   L"col_bl",  L"chk_sh", L"chk_le", L"po_po",  L"po_pi",  L"chk_df", L"col_ha",  L"ra_on",
+    L"ra_tw",   L"ra_th",   L"ra_fo",   L"ra_fi",  L"ra_si",  L"ra_se",  L"ra_eg",  L"ra_ni",  L"ra_to",   L"ra_lo",
+    L"ed_mi",   L"co_go",   L"co_mi",   L"up_mi",  L"col_tt", L"chk_st", L"col_tw", L"dtp_da", L"dtp_ti",  L"chk_ct",
+    L"col_ft",  L"chc_co",  L"chc_sw",  L"chc_to", L"chc_dw", L"chc_dc", L"com_fo", L"com_si", L"com_st",  L"scr_tr",
+    L"chk_tr",  L"st_to",   L"se_sto",  L"se_stw", L"se_sko", L"se_skw", L"se_smn", L"se_smo", L"sek_of",  L"cfr_of",
+    L"cal_of",  L"cti_of",  L"cti_fr",  L"col_ti", L"ra_h1",  L"ra_h2",  L"ra_h3",  L"ra_h4",  L"ra_h5",   L"ra_h6",
+    L"ra_h7",   L"ra_h8",   L"ra_h9",   L"ra_h10", L"ra_h11", L"ra_h12", L"cor_ch", L"cor_fo", L"cor_st",  L"cor_si",
+    L"por_po",  L"por_st",  L"por_sp",  L"rs_hma", L"rs_hmb", L"rs_hmc", L"rs_hmd", L"rs_hme", L"rs_hmf",  L"ts_onn",
+    L"ts_off",  L"se_sin",  L"se_sro",  L"se_sid", L"se_sre", L"se_sdd", L"se_srr", L"se_2fh", L"se_4fh",  L"se_uyw",
+    L"se_zcv",  L"se_ptw",  L"se_axv",  L"ie_utv", L"se_sxa", L"se_sxb", L"se_sxc", L"se_sxd", L"se_sxe",  L"se_sxf",
+    L"chk_dam", L"chk_sec", L"chk_alr", L"dt_ta",  L"dt_tb",  L"ms_pfr", L"se_axa", L"se_bxb", L"se_cxc",  L"se_dxd",
+    L"se_exe",  L"se_oes",  L"se_oev",
 };
 
 }  // namespace
@@ -280,10 +257,8 @@ std::span<const SettingSpec> settingsSchema() { return kSchema; }
 
 std::span<const SettingSpec> settingsGroup(SettingGroup group) {
   const std::span<const SettingSpec> all = kSchema;
-  const auto first = std::find_if(all.begin(), all.end(),
-                                   [&](const SettingSpec& s) { return s.group == group; });
-  const auto last = std::find_if(first, all.end(),
-                                 [&](const SettingSpec& s) { return s.group != group; });
+  const auto first = std::find_if(all.begin(), all.end(), [&](const SettingSpec& s) { return s.group == group; });
+  const auto last = std::find_if(first, all.end(), [&](const SettingSpec& s) { return s.group != group; });
   return {first, last};
 }
 

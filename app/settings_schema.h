@@ -56,17 +56,17 @@ struct IntegerRange {
 };
 
 // The radio groups: one button of a group is selected at a time.
-inline constexpr std::wstring_view kRadioVoiceRepeat = L"voice_repeat";      // ra_on .. ra_se
-inline constexpr std::wstring_view kRadioVoiceType = L"voice_type";          // ra_eg, ra_ni
-inline constexpr std::wstring_view kRadioPowerOffAction = L"power_off_action";  // ra_to, ra_lo, ie_utv
+inline constexpr std::wstring_view kRadioVoiceRepeat = L"voice_repeat";           // ra_on .. ra_se
+inline constexpr std::wstring_view kRadioVoiceType = L"voice_type";               // ra_eg, ra_ni
+inline constexpr std::wstring_view kRadioPowerOffAction = L"power_off_action";    // ra_to, ra_lo, ie_utv
 inline constexpr std::wstring_view kRadioPowerOffWarning = L"power_off_warning";  // se_axa .. se_cxc
-inline constexpr std::wstring_view kRadioSecondsStyle = L"seconds_style";    // twelve styles
-inline constexpr std::wstring_view kRadioHourSound = L"hour_sound";          // twelve sounds, OFF
-inline constexpr std::wstring_view kRadioHourEffect = L"hour_effect";        // twelve effects, OFF
-inline constexpr std::wstring_view kRadioRssSchedule = L"rss_schedule";      // rs_hma .. rs_hmf
-inline constexpr std::wstring_view kRadioMonthName = L"month_name";          // dt_ta, dt_tb
-inline constexpr std::wstring_view kRadioAmPm = L"am_pm";                    // ts_onn, ts_off
-inline constexpr std::wstring_view kRadioHourFormat = L"hour_format";        // se_2fh, se_4fh
+inline constexpr std::wstring_view kRadioSecondsStyle = L"seconds_style";         // twelve styles
+inline constexpr std::wstring_view kRadioHourSound = L"hour_sound";               // twelve sounds, OFF
+inline constexpr std::wstring_view kRadioHourEffect = L"hour_effect";             // twelve effects, OFF
+inline constexpr std::wstring_view kRadioRssSchedule = L"rss_schedule";           // rs_hma .. rs_hmf
+inline constexpr std::wstring_view kRadioMonthName = L"month_name";               // dt_ta, dt_tb
+inline constexpr std::wstring_view kRadioAmPm = L"am_pm";                         // ts_onn, ts_off
+inline constexpr std::wstring_view kRadioHourFormat = L"hour_format";             // se_2fh, se_4fh
 
 // The field of Settings that holds a value.
 using SettingField = std::variant<std::int32_t Settings::*, bool Settings::*, Colour Settings::*,

@@ -39,12 +39,9 @@ Status writeSetting(RegistryKey& key, const SettingSpec& described, const Settin
   switch (described.type) {
     case SettingType::Integer:
       return key.writeDword(described.name, static_cast<std::uint32_t>(std::get<std::int32_t>(value)));
-    case SettingType::Bool:
-      return key.writeDword(described.name, std::get<bool>(value) ? 1u : 0u);
-    case SettingType::Colour:
-      return key.writeDword(described.name, std::get<Colour>(value));
-    case SettingType::String:
-      return key.writeString(described.name, std::get<std::wstring>(value));
+    case SettingType::Bool: return key.writeDword(described.name, std::get<bool>(value) ? 1u : 0u);
+    case SettingType::Colour: return key.writeDword(described.name, std::get<Colour>(value));
+    case SettingType::String: return key.writeString(described.name, std::get<std::wstring>(value));
     case SettingType::Date:
     case SettingType::Time: {
       const auto bytes = std::get<DateTime>(value).toBytes();
@@ -56,8 +53,7 @@ Status writeSetting(RegistryKey& key, const SettingSpec& described, const Settin
 
 // Puts a loaded value into its field as its control would take it, and says which action that
 // sets off, if any.
-std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& described,
-                                         const SettingValue& value) {
+std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& described, const SettingValue& value) {
   const SettingValue before = valueOf(settings, described);
   switch (described.control) {
     case SettingControl::RadioButton:
@@ -76,9 +72,7 @@ std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& 
       setValue(settings, described, value);
       if (before == value) return std::nullopt;
       return SettingAction::Change;
-    default:
-      setValue(settings, described, value);
-      return std::nullopt;
+    default: setValue(settings, described, value); return std::nullopt;
   }
 }
 
@@ -141,8 +135,7 @@ Status SettingsStore::firstRunWrite(Settings& settings) {
   return status;
 }
 
-SettingsLoadReport SettingsStore::loadTickerGroup(Settings& settings,
-                                                  const SettingEventHandler& onEvent) {
+SettingsLoadReport SettingsStore::loadTickerGroup(Settings& settings, const SettingEventHandler& onEvent) {
   SettingsLoadReport report;
   auto key = registry_.openKey(kSettingsKeyPath, KeyAccess::Read);
   if (!key) return report;

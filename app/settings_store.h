@@ -23,8 +23,7 @@
 namespace tikora {
 
 inline constexpr std::wstring_view kSettingsKeyPath = L"Tikora";
-inline constexpr std::wstring_view kRunKeyPath =
-    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::wstring_view kRunKeyPath = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::wstring_view kRunValueName = L"Tikora";
 
 // The ticker font the first run writes, whatever the ticker's controls show before loading.
@@ -45,8 +44,8 @@ struct SettingEvent {
 using SettingEventHandler = std::function<void(const SettingEvent&)>;
 
 struct SettingsLoadReport {
-  bool firstRun = false;     // the key did not exist: the first-run write was done instead
-  Status firstRunStatus;     // the first-run write's outcome (first failure), when it ran
+  bool firstRun = false;                  // the key did not exist: the first-run write was done instead
+  Status firstRunStatus;                  // the first-run write's outcome (first failure), when it ran
   std::vector<std::wstring_view> loaded;  // the values read, in order
   std::wstring_view stoppedAt;            // the first value that could not be read, if any
   std::vector<SettingEvent> events;       // the same events the handler was given, in order

@@ -33,9 +33,7 @@ wchar_t lowerCase(wchar_t c) {
   return c;
 }
 
-std::optional<Bitmap> load(const Resources& resources, std::wstring_view name) {
-  return resources.loadBitmap(name);
-}
+std::optional<Bitmap> load(const Resources& resources, std::wstring_view name) { return resources.loadBitmap(name); }
 
 PixelList handList(const Resources& resources, const std::wstring& name) {
   const auto picture = load(resources, name);
@@ -44,9 +42,7 @@ PixelList handList(const Resources& resources, const std::wstring& name) {
 
 }  // namespace
 
-std::wstring alreadyRunningMessage() {
-  return L"     Tikora already running ...\r" + std::wstring(36, L'_');
-}
+std::wstring alreadyRunningMessage() { return L"     Tikora already running ...\r" + std::wstring(36, L'_'); }
 
 std::wstring administratorMessage() {
   return L"      Open Tikora as an Administrator...\r"

@@ -83,9 +83,9 @@ enum class ProgramWindow {
   RssPageView,    // TForm6
   TodaysDate,     // TForm7
 };
-inline constexpr ProgramWindow kWindowCreationOrder[] = {
-    ProgramWindow::ControlPanel, ProgramWindow::DailyPlanner, ProgramWindow::ReminderPopup,
-    ProgramWindow::RssTicker,    ProgramWindow::RssPageView,  ProgramWindow::TodaysDate};
+inline constexpr ProgramWindow kWindowCreationOrder[] = {ProgramWindow::ControlPanel,  ProgramWindow::DailyPlanner,
+                                                         ProgramWindow::ReminderPopup, ProgramWindow::RssTicker,
+                                                         ProgramWindow::RssPageView,   ProgramWindow::TodaysDate};
 
 // What start-up asks of the window layer, called in this order. A `false` stops start-up: the
 // layer destroys whatever it has made and the program ends.

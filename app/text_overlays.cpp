@@ -13,12 +13,11 @@ namespace {
 
 // Every text label of the clock window: they all wear the face font.
 constexpr ClockComponent kTextLabels[] = {
-    ClockComponent::Label1, ClockComponent::Label3, ClockComponent::Label4,
-    ClockComponent::Label5, ClockComponent::Label6, ClockComponent::Label7,
-    ClockComponent::cyfra1, ClockComponent::cyfra2, ClockComponent::cyfra3,
-    ClockComponent::cyfra4, ClockComponent::cyfra5, ClockComponent::cyfra6,
-    ClockComponent::cyfra7, ClockComponent::cyfra8, ClockComponent::cyfra9,
-    ClockComponent::cyfra10, ClockComponent::cyfra11, ClockComponent::cyfra12,
+    ClockComponent::Label1,  ClockComponent::Label3,  ClockComponent::Label4, ClockComponent::Label5,
+    ClockComponent::Label6,  ClockComponent::Label7,  ClockComponent::cyfra1, ClockComponent::cyfra2,
+    ClockComponent::cyfra3,  ClockComponent::cyfra4,  ClockComponent::cyfra5, ClockComponent::cyfra6,
+    ClockComponent::cyfra7,  ClockComponent::cyfra8,  ClockComponent::cyfra9, ClockComponent::cyfra10,
+    ClockComponent::cyfra11, ClockComponent::cyfra12,
 };
 
 // Hours whose 12-hour form has two digits ("10" to "12"): the cut of "h:mm:ss AM/PM " is one
@@ -34,10 +33,8 @@ DigitalTimeFormat digitalTimeFormat(const Settings& settings) {
   return DigitalTimeFormat{!settings.se_4fh, settings.chk_dam, settings.chk_sec};
 }
 
-std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format,
-                             const LocaleNames& names) {
-  if (!format.twelveHour)
-    return formatDateTime(format.secondsOff ? L"hh:mm" : L"hh:mm:ss", now, names);
+std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format, const LocaleNames& names) {
+  if (!format.twelveHour) return formatDateTime(format.secondsOff ? L"hh:mm" : L"hh:mm:ss", now, names);
   if (format.amPmOff) {
     const std::wstring full = formatDateTime(L"h:mm:ss AM/PM ", now, names);
     const bool longHour = twoDigitTwelveHour(now.hour);
@@ -49,12 +46,9 @@ std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& form
 
 ClockComponent informationLineLabel(InformationLine line) {
   switch (line) {
-    case InformationLine::TimeToTurnOff:
-      return ClockComponent::Label5;
-    case InformationLine::SystemWorkTime:
-      return ClockComponent::Label6;
-    case InformationLine::Countdown:
-      break;
+    case InformationLine::TimeToTurnOff: return ClockComponent::Label5;
+    case InformationLine::SystemWorkTime: return ClockComponent::Label6;
+    case InformationLine::Countdown: break;
   }
   return ClockComponent::Label7;
 }
@@ -83,9 +77,7 @@ void TextOverlays::setCentred(ClockComponent label, std::wstring text, int centr
   centre(label, centreX);
 }
 
-std::wstring TextOverlays::weekdayText() const {
-  return settings_.chk_ds ? dates_.shortWeekday : dates_.longWeekday;
-}
+std::wstring TextOverlays::weekdayText() const { return settings_.chk_ds ? dates_.shortWeekday : dates_.longWeekday; }
 
 std::wstring TextOverlays::dateText() const {
   if (!settings_.chk_dff) return dates_.day;
@@ -199,17 +191,11 @@ void TextOverlays::switchOff(ClockComponent label, bool off, int digit, int cent
   centre(label, centreX);
 }
 
-void TextOverlays::CheckBox1Click() {
-  switchOff(ClockComponent::Label3, settings_.chk_dw, 9, kWeekdayCentre);
-}
+void TextOverlays::CheckBox1Click() { switchOff(ClockComponent::Label3, settings_.chk_dw, 9, kWeekdayCentre); }
 
-void TextOverlays::CheckBox3Click() {
-  switchOff(ClockComponent::Label4, settings_.chk_dy, 3, kDateCentre);
-}
+void TextOverlays::CheckBox3Click() { switchOff(ClockComponent::Label4, settings_.chk_dy, 3, kDateCentre); }
 
-void TextOverlays::CheckBox2Click() {
-  setCentred(ClockComponent::Label3, weekdayText(), kWeekdayCentre);
-}
+void TextOverlays::CheckBox2Click() { setCentred(ClockComponent::Label3, weekdayText(), kWeekdayCentre); }
 
 void TextOverlays::CheckBox4Click() {
   monthNamesEnabled_ = settings_.chk_dff;
@@ -261,44 +247,43 @@ void TextOverlays::ColorBox14Change() {
 
 // ---- In front of the hands ----
 
-void TextOverlays::CheckBox15Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label7, settings_.chc_co);
-}
+void TextOverlays::CheckBox15Click() { clock_.setInFrontOfHands(ClockComponent::Label7, settings_.chc_co); }
 
-void TextOverlays::CheckBox16Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label6, settings_.chc_sw);
-}
+void TextOverlays::CheckBox16Click() { clock_.setInFrontOfHands(ClockComponent::Label6, settings_.chc_sw); }
 
-void TextOverlays::CheckBox17Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label5, settings_.chc_to);
-}
+void TextOverlays::CheckBox17Click() { clock_.setInFrontOfHands(ClockComponent::Label5, settings_.chc_to); }
 
-void TextOverlays::CheckBox18Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label3, settings_.chc_dw);
-}
+void TextOverlays::CheckBox18Click() { clock_.setInFrontOfHands(ClockComponent::Label3, settings_.chc_dw); }
 
-void TextOverlays::CheckBox19Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label4, settings_.chc_dc);
-}
+void TextOverlays::CheckBox19Click() { clock_.setInFrontOfHands(ClockComponent::Label4, settings_.chc_dc); }
 
-void TextOverlays::CheckBox26Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label1, settings_.cti_fr);
-}
+void TextOverlays::CheckBox26Click() { clock_.setInFrontOfHands(ClockComponent::Label1, settings_.cti_fr); }
 
 // ---- Face font ----
 
 void TextOverlays::setFontName() {
   const std::wstring& name = settings_.com_fo;
-  font_.faceName = name.empty() || name == kFaceFontPlaceholder ? std::wstring(kClockLabelFontName)
-                                                                 : name;
+  font_.faceName = name.empty() || name == kFaceFontPlaceholder ? std::wstring(kClockLabelFontName) : name;
 }
 
 void TextOverlays::setFontStyle() {
   switch (settings_.com_st) {
-    case 0: font_.italic = false; font_.bold = false; break;  // "Normal"
-    case 1: font_.italic = true;  font_.bold = false; break;  // "Italic"
-    case 2: font_.italic = false; font_.bold = true;  break;  // "Bold"
-    case 3: font_.italic = true;  font_.bold = true;  break;  // "Italic Bold"
+    case 0:
+      font_.italic = false;
+      font_.bold = false;
+      break;  // "Normal"
+    case 1:
+      font_.italic = true;
+      font_.bold = false;
+      break;  // "Italic"
+    case 2:
+      font_.italic = false;
+      font_.bold = true;
+      break;  // "Bold"
+    case 3:
+      font_.italic = true;
+      font_.bold = true;
+      break;         // "Italic Bold"
     default: break;  // no item chosen: the style stays
   }
 }

@@ -57,8 +57,7 @@ DigitalTimeFormat digitalTimeFormat(const Settings& settings);
 //   12 h:                "h:mm:ss AM/PM " / "h:mm AM/PM " (trailing blank included);
 //   12 h, AM/PM off:     "h:mm:ss" / "h:mm", cut from "h:mm:ss AM/PM " after 7/8 or 4/5
 //                        characters, the longer cut for the two-digit hours 10, 11, 12, 22, 23, 0.
-std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format,
-                             const LocaleNames& names);
+std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format, const LocaleNames& names);
 
 // The three information lines, set by the power-off timer and the work time and countdown
 // displays.
@@ -82,8 +81,8 @@ void placeDigitLabels(ClockWindowModel& clock, const TextMetrics& metrics);
 
 class TextOverlays {
  public:
-  TextOverlays(ClockWindowModel& clock, Settings& settings, const TextMetrics& metrics,
-               const Locale& locale, TextOverlayHooks hooks = {});
+  TextOverlays(ClockWindowModel& clock, Settings& settings, const TextMetrics& metrics, const Locale& locale,
+               TextOverlayHooks hooks = {});
 
   // ---- Start ----
   // Today's texts kept, the label tops, the weekday and date colours, texts and visibility.
@@ -115,10 +114,10 @@ class TextOverlays {
   void setInformationLine(InformationLine line, std::wstring text);
 
   // ---- Handlers (run after the control's Settings field has changed) ----
-  void CheckBox1Click();   // weekday "OFF"
-  void CheckBox2Click();   // "Short Name"
-  void CheckBox3Click();   // date "OFF"
-  void CheckBox4Click();   // "Short Date"
+  void CheckBox1Click();      // weekday "OFF"
+  void CheckBox2Click();      // "Short Name"
+  void CheckBox3Click();      // date "OFF"
+  void CheckBox4Click();      // "Short Date"
   void RadioButton57Click();  // "Long Month Name"
   void RadioButton58Click();  // "Short Month Name"
   void RadioButton44Click();  // " 12 h Format"
@@ -144,7 +143,7 @@ class TextOverlays {
   void ComboBox7Change();  // style: nothing moves
 
   // ---- Control panel states these handlers govern ----
-  bool amPmOffVisible() const { return amPmOffVisible_; }            // CheckBox28
+  bool amPmOffVisible() const { return amPmOffVisible_; }              // CheckBox28
   bool monthNameButtonsEnabled() const { return monthNamesEnabled_; }  // RadioButton57, 58
   const FontSpec& faceFont() const { return font_; }
 

@@ -71,8 +71,7 @@ void BM_WholeFaceTick(benchmark::State& state) {
     shown.swap(composed);
     second = (second + 1) % 60;
   }
-  state.counters["repainted_pixels"] =
-      benchmark::Counter(double(repainted), benchmark::Counter::kAvgIterations);
+  state.counters["repainted_pixels"] = benchmark::Counter(double(repainted), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WholeFaceTick)->Unit(benchmark::kMicrosecond);
 

@@ -19,9 +19,12 @@ PixelList heavyHand(int tipRow) {
   for (int y = tipRow; y <= kHandWindowBottom; ++y)
     for (int x = kHandWindowLeft; x <= kHandWindowRight; ++x) {
       Colour colour = 0x000000;
-      if (y < tipRow + 6) colour = 0x0000FF;                     // red tip
-      else if (x == kHandPivotX && y < 100) colour = 0xA0A0A0;   // grey stripe
-      else if (y >= 116 && y <= 124 && x >= 116 && x <= 124) colour = 0x101010;  // hub
+      if (y < tipRow + 6)
+        colour = 0x0000FF;  // red tip
+      else if (x == kHandPivotX && y < 100)
+        colour = 0xA0A0A0;  // grey stripe
+      else if (y >= 116 && y <= 124 && x >= 116 && x <= 124)
+        colour = 0x101010;  // hub
       hand.push_back({x, y, colour});
     }
   return hand;

@@ -21,10 +21,8 @@ struct PanelLayout {
   std::wstring TodaysDateTexts::*text;
 };
 constexpr PanelLayout kPanels[] = {
-    {L"Panel2", 14, 59, 21, &TodaysDateTexts::monthAndYear},
-    {L"Panel3", 75, 43, 19, &TodaysDateTexts::weekday},
-    {L"Panel1", 124, 212, 160, &TodaysDateTexts::day},
-    {L"Panel4", 338, 22, 11, &TodaysDateTexts::daysPassed},
+    {L"Panel2", 14, 59, 21, &TodaysDateTexts::monthAndYear}, {L"Panel3", 75, 43, 19, &TodaysDateTexts::weekday},
+    {L"Panel1", 124, 212, 160, &TodaysDateTexts::day},       {L"Panel4", 338, 22, 11, &TodaysDateTexts::daysPassed},
     {L"Panel5", 362, 22, 11, &TodaysDateTexts::daysLeft},
 };
 
@@ -58,10 +56,8 @@ void paint(ComponentTable& table, const ColourUse& use, Colour colour) {
   (use.part == ColourPart::Background ? state.background : state.textColour) = colour;
 }
 
-Component picture(std::wstring_view name, Rect bounds, std::wstring_view resource,
-                  std::uint32_t options) {
-  Component made = makeComponent(std::wstring(name), ComponentKind::Picture,
-                                 std::wstring(kTodaysDateWindowName));
+Component picture(std::wstring_view name, Rect bounds, std::wstring_view resource, std::uint32_t options) {
+  Component made = makeComponent(std::wstring(name), ComponentKind::Picture, std::wstring(kTodaysDateWindowName));
   made.options = options;
   made.state.bounds = bounds;
   made.state.picture = std::wstring(resource);
@@ -72,15 +68,14 @@ std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize d
   std::vector<Component> components;
   Component window = makeComponent(std::wstring(kTodaysDateWindowName), ComponentKind::Window);
   window.options = kBorderless;
-  window.state.bounds = {(desktop.width - kTodaysDateWidth) / 2,
-                         (desktop.height - kTodaysDateHeight) / 2, kTodaysDateWidth,
-                         kTodaysDateHeight};
+  window.state.bounds = {(desktop.width - kTodaysDateWidth) / 2, (desktop.height - kTodaysDateHeight) / 2,
+                         kTodaysDateWidth, kTodaysDateHeight};
   window.state.visible = false;
   components.push_back(std::move(window));
 
   for (const PanelLayout& layout : kPanels) {
-    Component panel = makeComponent(std::wstring(layout.name), ComponentKind::Panel,
-                                    std::wstring(kTodaysDateWindowName));
+    Component panel =
+        makeComponent(std::wstring(layout.name), ComponentKind::Panel, std::wstring(kTodaysDateWindowName));
     panel.options = kCentred;
     panel.state.bounds = {0, layout.top, kTodaysDateWidth, layout.height};
     panel.state.text = texts.*layout.text;
@@ -92,10 +87,9 @@ std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize d
     components.push_back(std::move(panel));
   }
 
-  for (const auto& [name, top] : {std::pair{L"Image1", 0},
-                                  std::pair{L"Image2", kTodaysDateHeight - kStripeHeight}}) {
-    Component stripe = picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kDecorativeStripePicture,
-                               kStretch | kDragsWindow);
+  for (const auto& [name, top] : {std::pair{L"Image1", 0}, std::pair{L"Image2", kTodaysDateHeight - kStripeHeight}}) {
+    Component stripe =
+        picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kDecorativeStripePicture, kStretch | kDragsWindow);
     stripe.state.pointer = PointerShape::Drag;
     components.push_back(std::move(stripe));
   }
@@ -115,11 +109,9 @@ TodaysDateTexts todaysDateTexts(const CivilTime& today, const LocaleNames& names
           std::to_wstring(left) + L" day(s) left to the end of the year"};
 }
 
-TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& locale,
-                                             const Settings& settings, ScreenSize desktop)
-    : clock_(clock),
-      locale_(locale),
-      table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
+TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& locale, const Settings& settings,
+                                             ScreenSize desktop)
+    : clock_(clock), locale_(locale), table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
   for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.field);
 
   table_.on(L"Image3", ComponentEvent::MouseMove, [this] { Image3MouseMove(); });

@@ -9,9 +9,9 @@
 // for components made with kDragsWindow); the close button turns red under the mouse and hides
 // the window when clicked.
 #pragma once
-#include "app/clock_window_model.h"
 #include <string>
 #include <string_view>
+#include "app/clock_window_model.h"
 
 #include "app/settings.h"
 #include "core/component.h"
@@ -52,8 +52,7 @@ class TodaysDateWindowModel {
  public:
   // Lays the page out centred on `desktop`, with today's texts and the colours of `settings`.
   // `settings` is only read here.
-  TodaysDateWindowModel(const Clock& clock, const Locale& locale, const Settings& settings,
-                        ScreenSize desktop);
+  TodaysDateWindowModel(const Clock& clock, const Locale& locale, const Settings& settings, ScreenSize desktop);
 
   TodaysDateWindowModel(const TodaysDateWindowModel&) = delete;
   TodaysDateWindowModel& operator=(const TodaysDateWindowModel&) = delete;

@@ -22,8 +22,7 @@ ComponentTable::ComponentTable(std::vector<Component> components) {
 }
 
 Component& ComponentTable::add(Component component) {
-  if (contains(component.name))
-    throw std::invalid_argument("two components named " + narrow(component.name));
+  if (contains(component.name)) throw std::invalid_argument("two components named " + narrow(component.name));
   index_.emplace(component.name, components_.size());
   components_.push_back(std::move(component));
   return components_.back();
@@ -58,8 +57,7 @@ void ComponentTable::on(std::wstring_view name, ComponentEvent event, Handler ha
   handlers_[{std::wstring(name), event}].push_back(std::move(handler));
 }
 
-void ComponentTable::on(std::wstring_view name, ComponentEvent event,
-                        std::function<void()> handler) {
+void ComponentTable::on(std::wstring_view name, ComponentEvent event, std::function<void()> handler) {
   on(name, event, Handler([run = std::move(handler)](const EventContext&) { run(); }));
 }
 
@@ -67,8 +65,8 @@ bool ComponentTable::hasHandler(std::wstring_view name, ComponentEvent event) co
   return handlers_.count({std::wstring(name), event}) != 0;
 }
 
-bool ComponentTable::raise(std::wstring_view name, ComponentEvent event,
-                           const ComponentInput& input, EventSource source) {
+bool ComponentTable::raise(std::wstring_view name, ComponentEvent event, const ComponentInput& input,
+                           EventSource source) {
   Component& target = component(name);
   applyInput(target, input);
   if (beforeHandlers) beforeHandlers(target, event, source);
@@ -98,8 +96,7 @@ bool ComponentTable::dispatch(std::wstring_view name, ComponentEvent event, Even
   return true;
 }
 
-void ComponentTable::addTimer(std::wstring_view name, ModelTimer& timer,
-                              std::function<void()> handler) {
+void ComponentTable::addTimer(std::wstring_view name, ModelTimer& timer, std::function<void()> handler) {
   timers_.push_back(TimerEntry{std::wstring(name), &timer, std::move(handler)});
 }
 

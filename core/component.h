@@ -32,12 +32,12 @@
 namespace tikora {
 
 enum class ComponentKind {
-  Window,            // the window itself: text is its caption, bounds its client size
-  Tabs,              // a page control: items are the page captions, selected the shown page
-  Page,              // one page of a page control; its components lie on it
+  Window,  // the window itself: text is its caption, bounds its client size
+  Tabs,    // a page control: items are the page captions, selected the shown page
+  Page,    // one page of a page control; its components lie on it
   GroupBox,
   Label,
-  Link,              // a label that opens something: hand pointer and underline while hovered
+  Link,  // a label that opens something: hand pointer and underline while hovered
   Button,
   CheckBox,
   RadioButton,
@@ -79,9 +79,9 @@ enum ComponentOption : std::uint32_t {
   kDragsWindow = 1u << 7,   // a left press drags the window (the stripes of the borderless windows)
   kCentred = 1u << 8,       // text centred in the bounds
   kBold = 1u << 9,
-  kBorderless = 1u << 10,   // a window without frame or caption, kept off the task bar
-  kAlignRight = 1u << 11,   // text against the right edge of the bounds
-  kPrompt = 1u << 12,       // a drop-down list that shows its text, greyed, while nothing is chosen
+  kBorderless = 1u << 10,  // a window without frame or caption, kept off the task bar
+  kAlignRight = 1u << 11,  // text against the right edge of the bounds
+  kPrompt = 1u << 12,      // a drop-down list that shows its text, greyed, while nothing is chosen
 };
 
 enum class PointerShape { Arrow, Hand, Drag };
@@ -100,10 +100,10 @@ struct ListRow {
 };
 
 struct ComponentState {
-  std::wstring text;       // caption, edit text, the text a list shows, a window's caption, a
-                           // date or time picker's display format (empty: the system's)
-  std::wstring hint;       // tool-tip
-  Rect bounds;             // in the client area of the window, 96-DPI pixels
+  std::wstring text;  // caption, edit text, the text a list shows, a window's caption, a
+                      // date or time picker's display format (empty: the system's)
+  std::wstring hint;  // tool-tip
+  Rect bounds;        // in the client area of the window, 96-DPI pixels
   bool visible = true;
   bool enabled = true;
   bool checked = false;
@@ -115,22 +115,22 @@ struct ComponentState {
   int position = 0;                  // scroll bars and up-downs
   int minimum = 0;
   int maximum = 100;
-  Colour selectedColour = 0;         // colour boxes
-  DateTime value;                    // date and time pickers
+  Colour selectedColour = 0;  // colour boxes
+  DateTime value;             // date and time pickers
   // Pictures and picture lists: a bitmap resource name, or a picture the program makes (the
   // clock's decorative stripe) by the name the window's view knows it by; a "#" and anything
   // after it only tell that the picture has changed.
   std::wstring picture;
-  std::vector<ListColumn> columns;   // list views
-  std::vector<ListRow> rows;         // list views
+  std::vector<ListColumn> columns;  // list views
+  std::vector<ListRow> rows;        // list views
   PointerShape pointer = PointerShape::Arrow;
-  int image = -1;                    // menu items: the image list's picture
-  bool isDefault = false;            // menu items: shown bold; buttons: the one Enter presses
-  int textLimit = 0;                 // edits: the most characters they take; 0 for the system's
+  int image = -1;          // menu items: the image list's picture
+  bool isDefault = false;  // menu items: shown bold; buttons: the one Enter presses
+  int textLimit = 0;       // edits: the most characters they take; 0 for the system's
   // Windows only.
-  bool onTop = false;                // stays above other windows
-  std::optional<int> alpha;          // whole-window opacity 0 (invisible) to 255 while set
-  int raised = 0;                    // brought to the front each time this grows
+  bool onTop = false;        // stays above other windows
+  std::optional<int> alpha;  // whole-window opacity 0 (invisible) to 255 while set
+  int raised = 0;            // brought to the front each time this grows
 
   friend bool operator==(const ComponentState&, const ComponentState&) = default;
 };
@@ -140,8 +140,8 @@ struct Component {
   ComponentKind kind = ComponentKind::Label;
   std::wstring parent;  // the page or window it lies on; empty for the window itself
   std::uint32_t options = kNoOptions;
-  std::wstring buddy;   // up-downs: the edit they step
-  int itemHeight = 0;   // owner-drawn lists: the height of a dropped-down item; 0 for the usual
+  std::wstring buddy;  // up-downs: the edit they step
+  int itemHeight = 0;  // owner-drawn lists: the height of a dropped-down item; 0 for the usual
   ComponentState state;
 };
 
@@ -165,15 +165,15 @@ class UnknownComponent : public std::out_of_range {
 };
 
 enum class ComponentEvent {
-  Click,       // check boxes, radio buttons, buttons, links, pictures, menu items
-  Change,      // lists, colour boxes, scroll bars, up-downs, pickers, edits, tabs, list views
-  Typed,       // text typed into an editable list
-  MouseDown,   // any mouse button pressed on the component
+  Click,      // check boxes, radio buttons, buttons, links, pictures, menu items
+  Change,     // lists, colour boxes, scroll bars, up-downs, pickers, edits, tabs, list views
+  Typed,      // text typed into an editable list
+  MouseDown,  // any mouse button pressed on the component
   MouseMove,
   MouseLeave,
-  Close,       // the window's close box (the Window component)
-  DpiChange,   // the window's resolution, on the Window component: at its making and whenever it
-               // moves to a screen of another DPI (input.dpi)
+  Close,      // the window's close box (the Window component)
+  DpiChange,  // the window's resolution, on the Window component: at its making and whenever it
+              // moves to a screen of another DPI (input.dpi)
   // Web browsers:
   DocumentComplete,  // the page has loaded
   NavigateError,     // the page could not be loaded; with a handler, the browser's own error
@@ -199,8 +199,8 @@ struct ComponentInput {
   std::optional<DateTime> value;
   std::optional<Point> point;  // mouse events: where, in the component's own coordinates
   MouseButton button = MouseButton::Left;
-  std::optional<int> dpi;      // DpiChange: the window's DPI now
-  std::wstring address;        // web browser events: the address they concern (not kept)
+  std::optional<int> dpi;  // DpiChange: the window's DPI now
+  std::wstring address;    // web browser events: the address they concern (not kept)
 };
 
 struct EventContext {
@@ -279,8 +279,7 @@ class ComponentTable {
   bool raise(std::wstring_view component, ComponentEvent event, const ComponentInput& input = {},
              EventSource source = EventSource::User);
   // Runs the handlers only, the state as it stands.
-  bool dispatch(std::wstring_view component, ComponentEvent event,
-                EventSource source = EventSource::Program);
+  bool dispatch(std::wstring_view component, ComponentEvent event, EventSource source = EventSource::Program);
 
   // Runs before the handlers of every raised event, after the input went into the state (the
   // control panel copies a bound control's state into the settings here).

@@ -31,8 +31,7 @@ const std::wstring& nameAt(const Table& table, int index) {
 }
 
 int weekdayOf(const CivilTime& time) {
-  return isValidDate(time.year, time.month, time.day) ? dayOfWeek(time.year, time.month, time.day)
-                                                      : time.dayOfWeek;
+  return isValidDate(time.year, time.month, time.day) ? dayOfWeek(time.year, time.month, time.day) : time.dayOfWeek;
 }
 
 // Does an AM/PM token make the hour token that ends just before `from` 12-hour? Looks ahead to
@@ -43,8 +42,7 @@ bool amPmFollows(std::wstring_view pattern, std::size_t from) {
     const wchar_t c = pattern[j];
     if (c == L'a' || c == L'A') {
       if (betweenQuotes) continue;
-      return matchesAt(pattern, j, L"AM/PM") || matchesAt(pattern, j, L"A/P") ||
-             matchesAt(pattern, j, L"AMPM");
+      return matchesAt(pattern, j, L"AM/PM") || matchesAt(pattern, j, L"A/P") || matchesAt(pattern, j, L"AMPM");
     }
     if (c == L'h' || c == L'H') return false;
     if (c == L'\'' || c == L'"') betweenQuotes = !betweenQuotes;
@@ -81,8 +79,7 @@ class PatternWriter {
         if (count <= 2) {
           out_ += zeroPadded(time_.month, static_cast<int>(count));
         } else {
-          out_ += nameAt(count == 3 ? names_.shortMonthNames : names_.longMonthNames,
-                         time_.month - 1);
+          out_ += nameAt(count == 3 ? names_.shortMonthNames : names_.longMonthNames, time_.month - 1);
         }
         break;
       }
@@ -104,28 +101,22 @@ class PatternWriter {
         if (amPmFollows(pattern_, at_)) use12Hour_ = true;
         int hour = time_.hour;
         if (use12Hour_) {
-          if (hour == 0) hour = 12;
-          else if (hour > 12) hour -= 12;
+          if (hour == 0)
+            hour = 12;
+          else if (hour > 12)
+            hour -= 12;
         }
         out_ += zeroPadded(hour, digits);
         break;
       }
-      case L'N':
-        out_ += zeroPadded(time_.minute, cappedRunLength(starter, 2));
-        break;
-      case L'S':
-        out_ += zeroPadded(time_.second, cappedRunLength(starter, 2));
-        break;
-      case L'Z':
-        out_ += zeroPadded(time_.millisecond, cappedRunLength(starter, 3));
-        break;
+      case L'N': out_ += zeroPadded(time_.minute, cappedRunLength(starter, 2)); break;
+      case L'S': out_ += zeroPadded(time_.second, cappedRunLength(starter, 2)); break;
+      case L'Z': out_ += zeroPadded(time_.millisecond, cappedRunLength(starter, 3)); break;
       case L'T':
         runLength(starter);
         out_ += longTimeText(time_, names_);
         break;
-      case L'A':
-        amPmOrDayName(starter);
-        break;
+      case L'A': amPmOrDayName(starter); break;
       case L'C':
         runLength(starter);
         out_ += shortDateText(time_, names_);
@@ -142,9 +133,7 @@ class PatternWriter {
         at_ = end == std::wstring_view::npos ? stop : stop + 1;
         break;
       }
-      default:
-        out_ += starter;
-        break;
+      default: out_ += starter; break;
     }
   }
 
@@ -186,9 +175,7 @@ class PatternWriter {
   }
 
   // The same, but no more than `cap`: the digits of a number token.
-  int cappedRunLength(wchar_t starter, std::size_t cap) {
-    return static_cast<int>(std::min(runLength(starter), cap));
-  }
+  int cappedRunLength(wchar_t starter, std::size_t cap) { return static_cast<int>(std::min(runLength(starter), cap)); }
 
   std::wstring_view pattern_;
   const CivilTime& time_;
@@ -201,13 +188,11 @@ class PatternWriter {
 
 }  // namespace
 
-std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time,
-                            const LocaleNames& names) {
+std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time, const LocaleNames& names) {
   return PatternWriter(pattern, time, names).run();
 }
 
-std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time,
-                            const LocaleNames& names) {
+std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time, const LocaleNames& names) {
   return formatDateTime(pattern, time.civil(), names);
 }
 
@@ -215,8 +200,8 @@ std::wstring zeroPadded(long long number, int digits) {
   const bool negative = number < 0;
   // Digits of the magnitude, built without overflow for the most negative value.
   std::wstring magnitude;
-  unsigned long long rest = negative ? 0ULL - static_cast<unsigned long long>(number)
-                                     : static_cast<unsigned long long>(number);
+  unsigned long long rest =
+      negative ? 0ULL - static_cast<unsigned long long>(number) : static_cast<unsigned long long>(number);
   do {
     magnitude += static_cast<wchar_t>(L'0' + rest % 10);
     rest /= 10;
@@ -227,9 +212,7 @@ std::wstring zeroPadded(long long number, int digits) {
   return magnitude;
 }
 
-std::wstring twoDigits(int number) {
-  return number >= 0 ? zeroPadded(number, 2) : zeroPadded(number, 1);
-}
+std::wstring twoDigits(int number) { return number >= 0 ? zeroPadded(number, 2) : zeroPadded(number, 1); }
 
 DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names) {
   return DateTexts{formatDateTime(L"dd.mm.yyyy", today, names), formatDateTime(L"dddd", today, names),

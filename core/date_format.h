@@ -32,10 +32,8 @@
 
 namespace tikora {
 
-std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time,
-                            const LocaleNames& names);
-std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time,
-                            const LocaleNames& names);
+std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time, const LocaleNames& names);
+std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time, const LocaleNames& names);
 
 // A number in decimal with a leading "0" when it is 9 or less: 7 -> "07", 12 -> "12",
 // 123 -> "123". Negative numbers have no leading zero.

@@ -11,11 +11,16 @@ namespace {
 // Letters that carry meaning in a Windows date or time picture.
 bool isPictureLetter(wchar_t c) {
   switch (c) {
-    case L'd': case L'M': case L'y': case L'g':
-    case L'h': case L'H': case L'm': case L's': case L't':
-      return true;
-    default:
-      return false;
+    case L'd':
+    case L'M':
+    case L'y':
+    case L'g':
+    case L'h':
+    case L'H':
+    case L'm':
+    case L's':
+    case L't': return true;
+    default: return false;
   }
 }
 
@@ -76,8 +81,7 @@ class Scanner {
     skipBlanks();
     if (word.empty() || text_.size() - at_ < word.size()) return false;
     for (std::size_t k = 0; k < word.size(); ++k) {
-      if (std::towupper(static_cast<std::wint_t>(text_[at_ + k])) !=
-          std::towupper(static_cast<std::wint_t>(word[k]))) {
+      if (std::towupper(static_cast<std::wint_t>(text_[at_ + k])) != std::towupper(static_cast<std::wint_t>(word[k]))) {
         return false;
       }
     }
@@ -100,10 +104,21 @@ std::optional<DateTime> scanDate(Scanner& in, const DateTextLayout& layout, int 
     if (!in.number(third, thirdDigits)) return std::nullopt;
     int yearDigits = thirdDigits;
     switch (layout.order) {
-      case DateOrder::MonthDayYear: year = third; month = first; day = second; break;
-      case DateOrder::DayMonthYear: year = third; month = second; day = first; break;
+      case DateOrder::MonthDayYear:
+        year = third;
+        month = first;
+        day = second;
+        break;
+      case DateOrder::DayMonthYear:
+        year = third;
+        month = second;
+        day = first;
+        break;
       case DateOrder::YearMonthDay:
-        year = first; month = second; day = third; yearDigits = firstDigits;
+        year = first;
+        month = second;
+        day = third;
+        yearDigits = firstDigits;
         break;
     }
     if (yearDigits <= 2) {
@@ -164,28 +179,33 @@ DateTextLayout dateLayoutOf(std::wstring_view shortDatePicture) {
   for (const wchar_t c : shortDatePicture) {
     if (c == L'\'') quoted = !quoted;
     if (quoted) continue;
-    if (c == L'd') { layout.order = DateOrder::DayMonthYear; break; }
-    if (c == L'M') { layout.order = DateOrder::MonthDayYear; break; }
-    if (c == L'y') { layout.order = DateOrder::YearMonthDay; break; }
+    if (c == L'd') {
+      layout.order = DateOrder::DayMonthYear;
+      break;
+    }
+    if (c == L'M') {
+      layout.order = DateOrder::MonthDayYear;
+      break;
+    }
+    if (c == L'y') {
+      layout.order = DateOrder::YearMonthDay;
+      break;
+    }
   }
   layout.separator = firstSeparator(shortDatePicture, L'/');
   return layout;
 }
 
-wchar_t timeSeparatorOf(std::wstring_view longTimePicture) {
-  return firstSeparator(longTimePicture, L':');
-}
+wchar_t timeSeparatorOf(std::wstring_view longTimePicture) { return firstSeparator(longTimePicture, L':'); }
 
-std::optional<DateTime> parseDate(std::wstring_view text, const DateTextLayout& layout,
-                                  int currentYear) {
+std::optional<DateTime> parseDate(std::wstring_view text, const DateTextLayout& layout, int currentYear) {
   Scanner in(text);
   auto date = scanDate(in, layout, currentYear);
   if (!date || !in.atEnd()) return std::nullopt;
   return date;
 }
 
-std::optional<DateTime> parseDate(std::wstring_view text, const LocaleNames& names,
-                                  int currentYear) {
+std::optional<DateTime> parseDate(std::wstring_view text, const LocaleNames& names, int currentYear) {
   return parseDate(text, dateLayoutOf(names.shortDateFormat), currentYear);
 }
 
@@ -196,8 +216,7 @@ std::optional<DateTime> parseTime(std::wstring_view text, const LocaleNames& nam
   return time;
 }
 
-std::optional<DateTime> parseDateTime(std::wstring_view text, const LocaleNames& names,
-                                      int currentYear) {
+std::optional<DateTime> parseDateTime(std::wstring_view text, const LocaleNames& names, int currentYear) {
   Scanner in(text);
   if (auto date = scanDate(in, dateLayoutOf(names.shortDateFormat), currentYear)) {
     if (in.atEnd()) return date;

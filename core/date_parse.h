@@ -39,15 +39,12 @@ DateTextLayout dateLayoutOf(std::wstring_view shortDatePicture);
 // there is none).
 wchar_t timeSeparatorOf(std::wstring_view longTimePicture);
 
-std::optional<DateTime> parseDate(std::wstring_view text, const DateTextLayout& layout,
-                                  int currentYear);
-std::optional<DateTime> parseDate(std::wstring_view text, const LocaleNames& names,
-                                  int currentYear);
+std::optional<DateTime> parseDate(std::wstring_view text, const DateTextLayout& layout, int currentYear);
+std::optional<DateTime> parseDate(std::wstring_view text, const LocaleNames& names, int currentYear);
 // The time of day on 30 December 1899.
 std::optional<DateTime> parseTime(std::wstring_view text, const LocaleNames& names);
 // A date, then optionally blanks and a time; a text that is a time alone gives that time on
 // 30 December 1899.
-std::optional<DateTime> parseDateTime(std::wstring_view text, const LocaleNames& names,
-                                      int currentYear);
+std::optional<DateTime> parseDateTime(std::wstring_view text, const LocaleNames& names, int currentYear);
 
 }  // namespace tikora

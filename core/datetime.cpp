@@ -14,10 +14,8 @@ std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
   year -= month <= 2 ? 1 : 0;
   const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
   const auto yearOfEra = static_cast<std::int64_t>(year - era * 400);
-  const std::int64_t dayOfYearFromMarch =
-      (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const std::int64_t dayOfEra =
-      yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYearFromMarch;
+  const std::int64_t dayOfYearFromMarch = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYearFromMarch;
   return era * 146097 + dayOfEra - 719468;
 }
 
@@ -31,14 +29,11 @@ YearMonthDay civilFromDays(std::int64_t days) {
   days += 719468;
   const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
   const std::int64_t dayOfEra = days - era * 146097;
-  const std::int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYearFromMarch =
-      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYearFromMarch = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const std::int64_t monthFromMarch = (5 * dayOfYearFromMarch + 2) / 153;
   const auto day = static_cast<int>(dayOfYearFromMarch - (153 * monthFromMarch + 2) / 5 + 1);
-  const auto month =
-      static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  const auto month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
   const auto year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
   return {year, month, day};
 }
@@ -46,14 +41,10 @@ YearMonthDay civilFromDays(std::int64_t days) {
 // 30 December 1899 is day -25569 of the 1970 count.
 constexpr std::int64_t kEpochFrom1970 = -25569;
 
-std::int64_t serialOfDate(int year, int month, int day) {
-  return daysFromCivil(year, month, day) - kEpochFrom1970;
-}
+std::int64_t serialOfDate(int year, int month, int day) { return daysFromCivil(year, month, day) - kEpochFrom1970; }
 
 // 30 December 1899 was a Saturday.
-int weekdayOfSerial(std::int64_t serial) {
-  return static_cast<int>(((serial % 7) + 7 + 6) % 7);
-}
+int weekdayOfSerial(std::int64_t serial) { return static_cast<int>(((serial % 7) + 7 + 6) % 7); }
 
 // serial * 86400000 rounded to the nearest integer (halves to even), decided on the exact
 // product: fma gives the rounding error of the double product, so a product that lands on a
@@ -69,8 +60,7 @@ std::int64_t roundedMilliseconds(double serial) {
   auto rounded = static_cast<std::int64_t>(whole);
   // |error| is below half a unit of the product's last place and the fraction is a multiple of
   // that unit, so the error only matters when the fraction is exactly one half.
-  if (fraction > 0.5 || (fraction == 0.5 && (magnitudeError > 0 ||
-                                             (magnitudeError == 0 && (rounded & 1) != 0)))) {
+  if (fraction > 0.5 || (fraction == 0.5 && (magnitudeError > 0 || (magnitudeError == 0 && (rounded & 1) != 0)))) {
     ++rounded;
   }
   return product < 0 ? -rounded : rounded;
@@ -78,17 +68,14 @@ std::int64_t roundedMilliseconds(double serial) {
 
 // The serial of a date and a time of day, by the convention for dates before the epoch.
 double serialOf(std::int64_t dateSerial, std::int32_t millisecondOfDay) {
-  const double fraction = static_cast<double>(millisecondOfDay) /
-                          static_cast<double>(kMillisecondsPerDay);
+  const double fraction = static_cast<double>(millisecondOfDay) / static_cast<double>(kMillisecondsPerDay);
   const auto date = static_cast<double>(dateSerial);
   return dateSerial >= 0 ? date + fraction : date - fraction;
 }
 
 }  // namespace
 
-bool isLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int daysInYear(int year) { return isLeapYear(year) ? 366 : 365; }
 
@@ -103,13 +90,11 @@ bool isValidDate(int year, int month, int day) {
 }
 
 bool isValidTime(int hour, int minute, int second, int millisecond) {
-  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 &&
-         millisecond >= 0 && millisecond < 1000;
+  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 && millisecond >= 0 &&
+         millisecond < 1000;
 }
 
-int dayOfWeek(int year, int month, int day) {
-  return weekdayOfSerial(serialOfDate(year, month, day));
-}
+int dayOfWeek(int year, int month, int day) { return weekdayOfSerial(serialOfDate(year, month, day)); }
 
 int dayOfYear(int year, int month, int day) {
   return static_cast<int>(serialOfDate(year, month, day) - serialOfDate(year, 1, 1)) + 1;
@@ -128,8 +113,8 @@ std::optional<DateTime> DateTime::fromCivil(const CivilTime& civil) {
       !isValidTime(civil.hour, civil.minute, civil.second, civil.millisecond)) {
     return std::nullopt;
   }
-  const auto millisecondOfDay = static_cast<std::int32_t>(
-      ((civil.hour * 60 + civil.minute) * 60 + civil.second) * 1000 + civil.millisecond);
+  const auto millisecondOfDay =
+      static_cast<std::int32_t>(((civil.hour * 60 + civil.minute) * 60 + civil.second) * 1000 + civil.millisecond);
   return DateTime(serialOf(serialOfDate(civil.year, civil.month, civil.day), millisecondOfDay));
 }
 
@@ -172,9 +157,7 @@ std::int32_t DateTime::millisecondOfDay() const {
   return static_cast<std::int32_t>(std::llabs(roundedMilliseconds(serial_)) % kMillisecondsPerDay);
 }
 
-std::int64_t DateTime::linearMilliseconds() const {
-  return dateSerial() * kMillisecondsPerDay + millisecondOfDay();
-}
+std::int64_t DateTime::linearMilliseconds() const { return dateSerial() * kMillisecondsPerDay + millisecondOfDay(); }
 
 CivilTime DateTime::civil() const {
   const std::int64_t date = dateSerial();
@@ -203,9 +186,7 @@ DateTime DateTime::datePart() const { return DateTime(serialOf(dateSerial(), 0))
 
 DateTime DateTime::timePart() const { return DateTime(serialOf(0, millisecondOfDay())); }
 
-std::strong_ordering compareDates(const DateTime& a, const DateTime& b) {
-  return a.dateSerial() <=> b.dateSerial();
-}
+std::strong_ordering compareDates(const DateTime& a, const DateTime& b) { return a.dateSerial() <=> b.dateSerial(); }
 
 bool sameDate(const DateTime& a, const DateTime& b) { return a.dateSerial() == b.dateSerial(); }
 

@@ -26,12 +26,12 @@ inline constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
 // A calendar date and clock time field by field, as the system clock reports it.
 struct CivilTime {
   int year = 1970;
-  int month = 1;      // 1..12
-  int day = 1;        // 1..31
-  int dayOfWeek = 4;  // 0 = Sunday .. 6 = Saturday
-  int hour = 0;       // 0..23
-  int minute = 0;     // 0..59
-  int second = 0;     // 0..59
+  int month = 1;        // 1..12
+  int day = 1;          // 1..31
+  int dayOfWeek = 4;    // 0 = Sunday .. 6 = Saturday
+  int hour = 0;         // 0..23
+  int minute = 0;       // 0..59
+  int second = 0;       // 0..59
   int millisecond = 0;  // 0..999
 
   friend bool operator==(const CivilTime&, const CivilTime&) = default;
@@ -69,13 +69,13 @@ class DateTime {
   double serial() const { return serial_; }
   std::array<std::uint8_t, 8> toBytes() const;
 
-  CivilTime civil() const;            // dayOfWeek filled in
-  std::int64_t dateSerial() const;    // whole days since 30 December 1899 of the date shown
+  CivilTime civil() const;          // dayOfWeek filled in
+  std::int64_t dateSerial() const;  // whole days since 30 December 1899 of the date shown
   std::int32_t millisecondOfDay() const;
-  int dayOfWeek() const;              // 0 = Sunday
-  int dayOfYear() const;              // 1 January is 1
-  DateTime datePart() const;          // midnight of the same date
-  DateTime timePart() const;          // the time of day on 30 December 1899 (a fraction >= 0)
+  int dayOfWeek() const;      // 0 = Sunday
+  int dayOfYear() const;      // 1 January is 1
+  DateTime datePart() const;  // midnight of the same date
+  DateTime timePart() const;  // the time of day on 30 December 1899 (a fraction >= 0)
   // Milliseconds since 30 December 1899 00:00 on a straight time line (negative before it), so
   // that differences and order are right on both sides of the epoch.
   std::int64_t linearMilliseconds() const;

@@ -28,7 +28,7 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 struct DibHeader {
   std::uint32_t headerSize;
   int width;
-  int height;       // always positive here
+  int height;  // always positive here
   bool bottomUp;
   int bytesPerPixel;
   std::size_t colourTableBytes;
@@ -50,15 +50,14 @@ std::optional<DibHeader> readHeader(std::span<const std::uint8_t> dib) {
   if (width <= 0 || width > kMaxDibSide || height == 0 || height < -kMaxDibSide || height > kMaxDibSide)
     return std::nullopt;
   if (coloursUsed > 256) return std::nullopt;  // a true-colour picture's optional table is small
-  return DibHeader{headerSize, width, height < 0 ? -height : height, height > 0, bitCount / 8,
-                   std::size_t(coloursUsed) * 4};
+  return DibHeader{headerSize, width,        height < 0 ? -height : height,
+                   height > 0, bitCount / 8, std::size_t(coloursUsed) * 4};
 }
 
 std::optional<Bitmap> decodeRows(const DibHeader& header, std::span<const std::uint8_t> bits) {
   const std::size_t stride = (std::size_t(header.width) * header.bytesPerPixel + 3) & ~std::size_t(3);
   // The last row need not carry its padding: only the bytes that hold pixels must be there.
-  const std::size_t needed =
-      stride * std::size_t(header.height - 1) + std::size_t(header.width) * header.bytesPerPixel;
+  const std::size_t needed = stride * std::size_t(header.height - 1) + std::size_t(header.width) * header.bytesPerPixel;
   if (bits.size() < needed) return std::nullopt;
   Bitmap picture(header.width, header.height);
   for (int y = 0; y < header.height; ++y) {

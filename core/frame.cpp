@@ -33,8 +33,7 @@ void copyPicture(const FrameRows& frame, const Bitmap& picture, const Rect& boun
   }
 }
 
-void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const Rect& bounds,
-                           Colour leftOut) {
+void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const Rect& bounds, Colour leftOut) {
   const Span s = clipped(frame, picture, bounds);
   const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
   const auto copyPixels = [&](const std::uint8_t* from, std::uint8_t* to, int count) {
@@ -63,8 +62,7 @@ void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const 
   }
 }
 
-Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int width, int height,
-                 std::size_t stride) {
+Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int width, int height, std::size_t stride) {
   if (width <= 0 || height <= 0) return {};
   const std::size_t rowBytes = std::size_t(width) * 3;
   const auto differs = [](const std::uint8_t* a, const std::uint8_t* b, int x) {

@@ -21,13 +21,11 @@ struct FrameRows {
 // Copies `picture` placed at `bounds` (clipped to the bounds and to the frame) as it is.
 void copyPicture(const FrameRows& frame, const Bitmap& picture, const Rect& bounds);
 // The same, leaving out every pixel of the colour `leftOut`.
-void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const Rect& bounds,
-                           Colour leftOut);
+void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const Rect& bounds, Colour leftOut);
 
 // The smallest rectangle holding every pixel in which `before` and `after` differ; both are
 // `height` rows of `width` pixels (three bytes each), `stride` bytes apart. Empty when they are
 // the same.
-Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int width, int height,
-                 std::size_t stride);
+Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int width, int height, std::size_t stride);
 
 }  // namespace tikora

@@ -24,12 +24,10 @@ struct Rect {
   bool contains(Point p) const { return p.x >= left && p.x < right() && p.y >= top && p.y < bottom(); }
   // Whether the two rectangles share at least one pixel.
   bool intersects(const Rect& other) const {
-    return !empty() && !other.empty() && left < other.right() && other.left < right() &&
-           top < other.bottom() && other.top < bottom();
+    return !empty() && !other.empty() && left < other.right() && other.left < right() && top < other.bottom() &&
+           other.top < bottom();
   }
-  static Rect fromEdges(int left, int top, int right, int bottom) {
-    return {left, top, right - left, bottom - top};
-  }
+  static Rect fromEdges(int left, int top, int right, int bottom) { return {left, top, right - left, bottom - top}; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -23,12 +23,10 @@ int twelveHour(int hour) {
 
 }  // namespace
 
-std::wstring formatLocalePicture(std::wstring_view picture, const CivilTime& time,
-                                 const LocaleNames& names) {
+std::wstring formatLocalePicture(std::wstring_view picture, const CivilTime& time, const LocaleNames& names) {
   std::wstring out;
-  const int weekday = isValidDate(time.year, time.month, time.day)
-                          ? dayOfWeek(time.year, time.month, time.day)
-                          : time.dayOfWeek;
+  const int weekday =
+      isValidDate(time.year, time.month, time.day) ? dayOfWeek(time.year, time.month, time.day) : time.dayOfWeek;
   const std::wstring& marker = time.hour >= 12 ? names.pmMarker : names.amMarker;
   std::size_t at = 0;
   while (at < picture.size()) {
@@ -60,40 +58,37 @@ std::wstring formatLocalePicture(std::wstring_view picture, const CivilTime& tim
     const int two = static_cast<int>(std::min<std::size_t>(count, 2));
     switch (c) {
       case L'd':
-        if (count <= 2) out += zeroPadded(time.day, two);
-        else out += nameAt(count == 3 ? names.shortDayNames : names.longDayNames, weekday);
+        if (count <= 2)
+          out += zeroPadded(time.day, two);
+        else
+          out += nameAt(count == 3 ? names.shortDayNames : names.longDayNames, weekday);
         break;
       case L'M':
-        if (count <= 2) out += zeroPadded(time.month, two);
-        else out += nameAt(count == 3 ? names.shortMonthNames : names.longMonthNames,
-                           time.month - 1);
+        if (count <= 2)
+          out += zeroPadded(time.month, two);
+        else
+          out += nameAt(count == 3 ? names.shortMonthNames : names.longMonthNames, time.month - 1);
         break;
       case L'y':
-        if (count == 1) out += zeroPadded(time.year % 100, 1);
-        else if (count == 2) out += zeroPadded(time.year % 100, 2);
-        else out += zeroPadded(time.year, 4);
+        if (count == 1)
+          out += zeroPadded(time.year % 100, 1);
+        else if (count == 2)
+          out += zeroPadded(time.year % 100, 2);
+        else
+          out += zeroPadded(time.year, 4);
         break;
-      case L'g':
-        break;
-      case L'h':
-        out += zeroPadded(twelveHour(time.hour), two);
-        break;
-      case L'H':
-        out += zeroPadded(time.hour, two);
-        break;
-      case L'm':
-        out += zeroPadded(time.minute, two);
-        break;
-      case L's':
-        out += zeroPadded(time.second, two);
-        break;
+      case L'g': break;
+      case L'h': out += zeroPadded(twelveHour(time.hour), two); break;
+      case L'H': out += zeroPadded(time.hour, two); break;
+      case L'm': out += zeroPadded(time.minute, two); break;
+      case L's': out += zeroPadded(time.second, two); break;
       case L't':
-        if (count == 1) out += marker.substr(0, 1);
-        else out += marker;
+        if (count == 1)
+          out += marker.substr(0, 1);
+        else
+          out += marker;
         break;
-      default:
-        out.append(count, c);
-        break;
+      default: out.append(count, c); break;
     }
     at += count;
   }
@@ -112,8 +107,6 @@ std::wstring shortDateText(const DateTime& time, const LocaleNames& names) {
   return shortDateText(time.civil(), names);
 }
 
-std::wstring longTimeText(const DateTime& time, const LocaleNames& names) {
-  return longTimeText(time.civil(), names);
-}
+std::wstring longTimeText(const DateTime& time, const LocaleNames& names) { return longTimeText(time.civil(), names); }
 
 }  // namespace tikora

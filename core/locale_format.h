@@ -20,8 +20,7 @@
 
 namespace tikora {
 
-std::wstring formatLocalePicture(std::wstring_view picture, const CivilTime& time,
-                                 const LocaleNames& names);
+std::wstring formatLocalePicture(std::wstring_view picture, const CivilTime& time, const LocaleNames& names);
 
 // The date in the short date format and the time in the long time format of `names`.
 std::wstring shortDateText(const CivilTime& time, const LocaleNames& names);

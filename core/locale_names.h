@@ -25,10 +25,9 @@ inline LocaleNames englishLocaleNames() {
   return LocaleNames{
       {L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"},
       {L"Sun", L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat"},
-      {L"January", L"February", L"March", L"April", L"May", L"June", L"July", L"August",
-       L"September", L"October", L"November", L"December"},
-      {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun", L"Jul", L"Aug", L"Sep", L"Oct", L"Nov",
-       L"Dec"},
+      {L"January", L"February", L"March", L"April", L"May", L"June", L"July", L"August", L"September", L"October",
+       L"November", L"December"},
+      {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun", L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"},
       L"AM",
       L"PM",
       L"M/d/yyyy",

@@ -75,10 +75,9 @@ void Painter::ellipse(int left, int top, int right, int bottom) {
   for (std::int64_t row = 0; row < height; ++row)
     for (std::int64_t column = 0; column < width; ++column) {
       if (!insideEllipse(column, row, width, height)) continue;
-      const bool edge = !insideEllipse(column - 1, row, width, height) ||
-                        !insideEllipse(column + 1, row, width, height) ||
-                        !insideEllipse(column, row - 1, width, height) ||
-                        !insideEllipse(column, row + 1, width, height);
+      const bool edge =
+          !insideEllipse(column - 1, row, width, height) || !insideEllipse(column + 1, row, width, height) ||
+          !insideEllipse(column, row - 1, width, height) || !insideEllipse(column, row + 1, width, height);
       const int x = left + int(column), y = top + int(row);
       if (edge)
         outline.emplace_back(x, y);
@@ -108,9 +107,8 @@ void Painter::polygon(std::span<const Point> points) {
         const std::int64_t den = high.y - low.y;
         crossings.emplace_back(std::int64_t(low.x) * den + std::int64_t(y - low.y) * (high.x - low.x), den);
       }
-      std::sort(crossings.begin(), crossings.end(), [](const auto& p, const auto& q) {
-        return p.first * q.second < q.first * p.second;
-      });
+      std::sort(crossings.begin(), crossings.end(),
+                [](const auto& p, const auto& q) { return p.first * q.second < q.first * p.second; });
       for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
         const std::int64_t from = ceilDiv(crossings[i].first, crossings[i].second);
         const std::int64_t to = floorDiv(crossings[i + 1].first, crossings[i + 1].second);

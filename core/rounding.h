@@ -31,9 +31,7 @@ inline std::int64_t roundHalfEven(double value) {
 
 // Integer quotient truncated toward zero: -1 / 2 = 0, -7 / 2 = -3 (the hand rotation's `div`).
 // `divisor` must not be 0.
-constexpr std::int64_t divTowardZero(std::int64_t dividend, std::int64_t divisor) {
-  return dividend / divisor;
-}
+constexpr std::int64_t divTowardZero(std::int64_t dividend, std::int64_t divisor) { return dividend / divisor; }
 
 // numerator / denominator rounded to the nearest integer, exact halves to the even neighbour,
 // computed in integers so no floating-point error can move a result across a half. Used for

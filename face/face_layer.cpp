@@ -30,8 +30,7 @@ FaceLayerState createFaceLayer(const Bitmap& frame, Bitmap strip, Bitmap stripe)
 void loadFrame(FaceLayerState& state, const Bitmap& frame) {
   state.face = Bitmap(kFaceSize, kFaceSize, kPureWhite);
   const int width = std::min(frame.width(), kFaceSize), height = std::min(frame.height(), kFaceSize);
-  for (int y = 0; y < height; ++y)
-    std::copy(frame.row(y), frame.row(y) + std::size_t(width) * 3, state.face.row(y));
+  for (int y = 0; y < height; ++y) std::copy(frame.row(y), frame.row(y) + std::size_t(width) * 3, state.face.row(y));
   state.frameList = collectNonWhite(state.face);
 }
 
@@ -42,8 +41,8 @@ void drawFaceDisk(Bitmap& face, Colour background) {
 }
 
 void applyFrameColour(FaceLayerState& state, int rule) {
-  applyFrameColour(rule, FrameColourTargets{state.frameList, state.face, state.stripList, state.strip,
-                                            state.stripeList, state.stripe});
+  applyFrameColour(rule, FrameColourTargets{state.frameList, state.face, state.stripList, state.strip, state.stripeList,
+                                            state.stripe});
 }
 
 void changeFrameColour(FaceLayerState& state, int rule, const FaceLayerHooks& hooks) {

@@ -25,12 +25,12 @@ struct FaceSettings : SecondsRingSettings {
 };
 
 struct FaceLayerState {
-  Bitmap face;          // 240 x 240: frame, face disk, seconds ring
-  PixelList frameList;  // non-white pixels of the frame picture, original colours
-  Bitmap strip;         // the two-button strip
-  PixelList stripList;  // its non-white pixels
-  Bitmap stripe;        // the decorative stripe
-  PixelList stripeList; // all its pixels, white included
+  Bitmap face;           // 240 x 240: frame, face disk, seconds ring
+  PixelList frameList;   // non-white pixels of the frame picture, original colours
+  Bitmap strip;          // the two-button strip
+  PixelList stripList;   // its non-white pixels
+  Bitmap stripe;         // the decorative stripe
+  PixelList stripeList;  // all its pixels, white included
 };
 
 struct FaceLayerHooks {

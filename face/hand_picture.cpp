@@ -5,8 +5,7 @@
 namespace tikora {
 
 PixelList handListFromPicture(const Bitmap& handBitmap) {
-  return collectNonWhite(handBitmap, kHandWindowLeft, kHandWindowTop, kHandWindowRight,
-                         kHandWindowBottom);
+  return collectNonWhite(handBitmap, kHandWindowLeft, kHandWindowTop, kHandWindowRight, kHandWindowBottom);
 }
 
 void paintHandPicture(Bitmap& picture, const PixelList& hand, Colour handColour, Colour background) {
@@ -15,17 +14,14 @@ void paintHandPicture(Bitmap& picture, const PixelList& hand, Colour handColour,
   else
     picture.fill(background);
   for (const PixelRecord& record : hand)
-    picture.setPixel(record.x, record.y,
-                     record.colour == kHandColourMarker ? handColour : record.colour);
+    picture.setPixel(record.x, record.y, record.colour == kHandColourMarker ? handColour : record.colour);
 }
 
 Rect paintedHandBounds(const PixelList& hand) {
   // Both edges inclusive while scanning.
   int left = kHandPictureSize, top = kHandPictureSize, right = -1, bottom = -1;
   for (const PixelRecord& record : hand) {
-    if (record.x < 0 || record.y < 0 || record.x >= kHandPictureSize ||
-        record.y >= kHandPictureSize)
-      continue;
+    if (record.x < 0 || record.y < 0 || record.x >= kHandPictureSize || record.y >= kHandPictureSize) continue;
     left = std::min(left, int(record.x));
     top = std::min(top, int(record.y));
     right = std::max(right, int(record.x));

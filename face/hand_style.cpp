@@ -7,13 +7,10 @@ int handStyleFromStored(std::int32_t storedValue) {
   return lowByte < kHandStyleCount ? lowByte : 0;
 }
 
-int handStyleFromItemIndex(int itemIndex) {
-  return itemIndex >= 0 && itemIndex < kHandStyleCount ? itemIndex : 0;
-}
+int handStyleFromItemIndex(int itemIndex) { return itemIndex >= 0 && itemIndex < kHandStyleCount ? itemIndex : 0; }
 
 HandResourceNames handResourceNames(int style) {
-  const std::wstring suffix =
-      style >= 1 && style < kHandStyleCount ? std::to_wstring(style) : std::wstring();
+  const std::wstring suffix = style >= 1 && style < kHandStyleCount ? std::to_wstring(style) : std::wstring();
   return {L"mala" + suffix, L"srednia" + suffix, L"duza" + suffix};
 }
 

@@ -7,16 +7,14 @@
 
 namespace tikora {
 
-void renderHand(Bitmap& layer, Bitmap& painted, const PixelList& hand, Colour handColour,
-                Colour background, double angleDegrees) {
+void renderHand(Bitmap& layer, Bitmap& painted, const PixelList& hand, Colour handColour, Colour background,
+                double angleDegrees) {
   paintHandPicture(painted, hand, handColour, background);
-  rotatePicture(painted, paintedHandBounds(hand), layer, angleDegrees, background & 0xFFFFFF,
-                kHandPivotX, kHandPivotY);
+  rotatePicture(painted, paintedHandBounds(hand), layer, angleDegrees, background & 0xFFFFFF, kHandPivotX, kHandPivotY);
   smoothPicture(layer, kHandSmoothingWeight);
 }
 
-Bitmap renderHand(const PixelList& hand, Colour handColour, Colour background,
-                  double angleDegrees) {
+Bitmap renderHand(const PixelList& hand, Colour handColour, Colour background, double angleDegrees) {
   Bitmap layer, painted;
   renderHand(layer, painted, hand, handColour, background, angleDegrees);
   return layer;
@@ -31,13 +29,9 @@ HandLayerVisibility handLayerVisibility(bool secondHandOff, bool allHandsOff) {
   return {!allHandsOff, !allHandsOff, !allHandsOff && !secondHandOff};
 }
 
-void ClockHands::startSecondHandTableRebuild() {
-  table_.startRebuild(lists_.second, handColour_, background_);
-}
+void ClockHands::startSecondHandTableRebuild() { table_.startRebuild(lists_.second, handColour_, background_); }
 
-void ClockHands::rebuildSecondHandTable() {
-  table_.rebuild(lists_.second, handColour_, background_);
-}
+void ClockHands::rebuildSecondHandTable() { table_.rebuild(lists_.second, handColour_, background_); }
 
 ClockHands::TickResult ClockHands::faceTick(int hour, int minute, int second) {
   TickResult result;
@@ -55,13 +49,11 @@ ClockHands::TickResult ClockHands::faceTick(int hour, int minute, int second) {
 }
 
 void ClockHands::renderHourHand(int hour, int minute) {
-  renderHand(hourLayer_, painted_, lists_.hour, handColour_, background_,
-             hourHandAngle(hour, minute));
+  renderHand(hourLayer_, painted_, lists_.hour, handColour_, background_, hourHandAngle(hour, minute));
 }
 
 void ClockHands::renderMinuteHand(int minute, int second) {
-  renderHand(minuteLayer_, painted_, lists_.minute, handColour_, background_,
-             minuteHandAngle(minute, second));
+  renderHand(minuteLayer_, painted_, lists_.minute, handColour_, background_, minuteHandAngle(minute, second));
 }
 
 }  // namespace tikora

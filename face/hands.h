@@ -19,10 +19,9 @@ struct HandLists {
 
 // Renders one hand turned by `angleDegrees`: painted, rotated into `layer` (memory reused) and
 // smoothed there in place. `painted` is scratch space for the painted picture.
-void renderHand(Bitmap& layer, Bitmap& painted, const PixelList& hand, Colour handColour,
-                Colour background, double angleDegrees);
-Bitmap renderHand(const PixelList& hand, Colour handColour, Colour background,
-                  double angleDegrees);
+void renderHand(Bitmap& layer, Bitmap& painted, const PixelList& hand, Colour handColour, Colour background,
+                double angleDegrees);
+Bitmap renderHand(const PixelList& hand, Colour handColour, Colour background, double angleDegrees);
 
 // A hand layer is drawn leaving out every pixel of the colour of its bottom-left pixel (0, 239),
 // which is always the background colour, so the smoothed edges stay. None for an empty picture.
@@ -86,7 +85,7 @@ class ClockHands {
   Bitmap minuteLayer_;
   Bitmap secondLayer_;
   std::optional<SecondHandTable::Ink> secondInk_;  // where the table's last copy put the hand
-  Bitmap painted_;  // scratch picture of the hand being rendered
+  Bitmap painted_;                                 // scratch picture of the hand being rendered
 };
 
 }  // namespace tikora

@@ -38,8 +38,7 @@ std::vector<std::uint8_t> filledRow(int width, Colour fill) {
 
 // Narrows [dxLow, dxHigh] to the dx for which slope * dx + offset can lie in [low, high].
 // `dxReach` is the largest |dx| of the picture.
-void narrowRange(double slope, double offset, double low, double high, double dxReach,
-                 double& dxLow, double& dxHigh) {
+void narrowRange(double slope, double offset, double low, double high, double dxReach, double& dxLow, double& dxHigh) {
   if (std::fabs(slope) * dxReach < 0.25) {
     // The value hardly changes along the row: it is offset within a quarter.
     if (offset < low - 0.25 || offset > high + 0.25) {
@@ -85,9 +84,8 @@ Rect boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour) {
 
 double drawnAngle(double angleDegrees) { return angleDegrees == 270.0 ? 269.8 : angleDegrees; }
 
-void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& destination,
-                   double angleDegrees, Colour fill, int centreX, int centreY,
-                   RotationFootprint* footprint) {
+void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& destination, double angleDegrees,
+                   Colour fill, int centreX, int centreY, RotationFootprint* footprint) {
   if (&source == &destination) {  // the mapping reads pixels it has already overwritten
     const Bitmap copy = source;
     if (footprint) footprint->rows.clear();  // it no longer describes the picture
@@ -106,8 +104,7 @@ void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& desti
     destination = Bitmap(width, height, fill);
     refillWholeRows = false;
     previous.assign(std::size_t(height), ColumnSpan{});
-  } else if (footprint && footprint->fill == fill &&
-             footprint->rows.size() == std::size_t(height)) {
+  } else if (footprint && footprint->fill == fill && footprint->rows.size() == std::size_t(height)) {
     refillWholeRows = false;
     previous = std::move(footprint->rows);
   }
@@ -148,8 +145,7 @@ void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& desti
     columnCos[std::size_t(x)] = dx * cosT;
     columnSin[std::size_t(x)] = dx * sinT;
   }
-  const double dxReach =
-      std::max(std::fabs(2.0 * (0 - centreX) + 1.0), std::fabs(2.0 * (width - 1 - centreX) + 1.0));
+  const double dxReach = std::max(std::fabs(2.0 * (0 - centreX) + 1.0), std::fabs(2.0 * (width - 1 - centreX) + 1.0));
   constexpr double kSlack = 1.0 / 64;
   const double uLow = 2.0 * (sourceBounds.left - centreX) - 1.5 - kSlack;
   const double uHigh = 2.0 * (sourceBounds.right() - 1 - centreX) + 2.5 + kSlack;
@@ -188,14 +184,12 @@ void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& desti
   }
 }
 
-void rotatePicture(const Bitmap& source, Bitmap& destination, double angleDegrees, Colour fill,
-                   int centreX, int centreY) {
-  rotatePicture(source, boundsOfPixelsOtherThan(source, fill), destination, angleDegrees, fill,
-                centreX, centreY);
+void rotatePicture(const Bitmap& source, Bitmap& destination, double angleDegrees, Colour fill, int centreX,
+                   int centreY) {
+  rotatePicture(source, boundsOfPixelsOtherThan(source, fill), destination, angleDegrees, fill, centreX, centreY);
 }
 
-Bitmap rotatePicture(const Bitmap& source, double angleDegrees, Colour fill, int centreX,
-                     int centreY) {
+Bitmap rotatePicture(const Bitmap& source, double angleDegrees, Colour fill, int centreX, int centreY) {
   Bitmap destination;
   rotatePicture(source, destination, angleDegrees, fill, centreX, centreY);
   return destination;

@@ -40,10 +40,9 @@ double drawnAngle(double angleDegrees);
 //   u = round(dx * cos t - dy * sin t), v = round(dx * sin t + dy * cos t), halves to even;
 //   sx = centreX + (u - 1) / 2, sy = centreY + (v - 1) / 2, dividing toward zero;
 // the source pixel (sx, sy) when it lies inside the source, else `fill` (its low 24 bits).
-void rotatePicture(const Bitmap& source, Bitmap& destination, double angleDegrees, Colour fill,
-                   int centreX, int centreY);
-Bitmap rotatePicture(const Bitmap& source, double angleDegrees, Colour fill, int centreX,
-                     int centreY);
+void rotatePicture(const Bitmap& source, Bitmap& destination, double angleDegrees, Colour fill, int centreX,
+                   int centreY);
+Bitmap rotatePicture(const Bitmap& source, double angleDegrees, Colour fill, int centreX, int centreY);
 // The same with every source pixel other than `fill` known to lie within `sourceBounds` (a
 // rectangle as boundsOfPixelsOtherThan(source, fill) gives, or any larger one), for rotating one
 // picture many times or when the caller knows where it painted.
@@ -60,8 +59,7 @@ struct RotationFootprint {
   Colour fill = 0;
   std::vector<ColumnSpan> rows;
 };
-void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& destination,
-                   double angleDegrees, Colour fill, int centreX, int centreY,
-                   RotationFootprint* footprint = nullptr);
+void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& destination, double angleDegrees,
+                   Colour fill, int centreX, int centreY, RotationFootprint* footprint = nullptr);
 
 }  // namespace tikora

@@ -12,8 +12,8 @@ namespace {
 // Copies `area` (which lies inside `from`) of `from` to the same size at `to`'s (left, top).
 void copyArea(const Bitmap& from, const Rect& area, Bitmap& to, int left, int top) {
   for (int y = 0; y < area.height; ++y)
-    std::memcpy(to.row(top + y) + std::size_t(left) * 3,
-                from.row(area.top + y) + std::size_t(area.left) * 3, std::size_t(area.width) * 3);
+    std::memcpy(to.row(top + y) + std::size_t(left) * 3, from.row(area.top + y) + std::size_t(area.left) * 3,
+                std::size_t(area.width) * 3);
 }
 
 void fillArea(Bitmap& picture, const Rect& area, Colour colour) {
@@ -50,8 +50,7 @@ Rect footprintBounds(const RotationFootprint& footprint) {
 
 }  // namespace
 
-void SecondHandTable::startRebuild(const PixelList& secondHand, Colour handColour,
-                                   Colour background) {
+void SecondHandTable::startRebuild(const PixelList& secondHand, Colour handColour, Colour background) {
   paintHandPicture(hand_, secondHand, handColour, background);
   smoothPicture(hand_, kHandSmoothingWeight);
   fill_ = background & 0xFFFFFF;
@@ -61,8 +60,7 @@ void SecondHandTable::startRebuild(const PixelList& secondHand, Colour handColou
 
 bool SecondHandTable::rebuildNextEntry() {
   if (!rebuilding()) return false;
-  rotatePicture(hand_, handBounds_, rotated_, entryAngle(nextEntry_), fill_, kHandPivotX,
-                kHandPivotY, &footprint_);
+  rotatePicture(hand_, handBounds_, rotated_, entryAngle(nextEntry_), fill_, kHandPivotX, kHandPivotY, &footprint_);
   Entry& made = entries_[std::size_t(nextEntry_)];
   made.width = rotated_.width();
   made.height = rotated_.height();

@@ -87,12 +87,8 @@ void drawSecondsRing(Bitmap& face, const SecondsRingSettings& settings) {
   // Most styles use one pen and brush for the whole ring.
   switch (settings.style) {
     case SecondsStyle::OutlinedDots:
-    case SecondsStyle::OutlinedSquares:
-      painter.setPenAndBrush(background, seconds);
-      break;
-    default:
-      painter.setPenAndBrush(seconds, seconds);
-      break;
+    case SecondsStyle::OutlinedSquares: painter.setPenAndBrush(background, seconds); break;
+    default: painter.setPenAndBrush(seconds, seconds); break;
   }
   for (int i = 0; i < kPositions; ++i) {
     const Point p = secondsRingPosition(i);
@@ -216,8 +212,7 @@ void drawLaserStep(Bitmap& face, const SecondsRingSettings& settings, int second
       painter.setPenAndBrush(seconds, seconds);
       if (markBehind(3)) circle(painter, behind(3), kSmallRadius);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -245,11 +240,8 @@ void laserSwitchClicked(Bitmap& face, const SecondsRingSettings& settings, int c
     case SecondsStyle::OutlinedDotsSolidMarks:
     case SecondsStyle::DotMarks:
     case SecondsStyle::OutlinedSquaresSolidMarks:
-    case SecondsStyle::SquareMarks:
-      selectSecondsStyle(face, settings);
-      break;
-    default:
-      break;
+    case SecondsStyle::SquareMarks: selectSecondsStyle(face, settings); break;
+    default: break;
   }
 }
 

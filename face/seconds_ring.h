@@ -49,7 +49,7 @@ struct SecondsRingSettings {
   Colour seconds = 0x000000;     // "Seconds Color"
   Colour laser = 0x000000;       // "Laser Effect"
   SecondsStyle style = SecondsStyle::OutlinedDots;
-  bool secondsOff = false;       // the seconds "OFF" switch
+  bool secondsOff = false;  // the seconds "OFF" switch
 };
 
 // The erase step: a background square of radius 5 at all sixty positions.

@@ -32,8 +32,7 @@ template <int Denominator>
 inline int roundedQuotient(int numerator) {
   int quotient = numerator / Denominator;
   const int twiceRemainder = 2 * (numerator - quotient * Denominator);
-  if (twiceRemainder > Denominator || (twiceRemainder == Denominator && (quotient & 1)))
-    ++quotient;
+  if (twiceRemainder > Denominator || (twiceRemainder == Denominator && (quotient & 1))) ++quotient;
   return quotient;
 }
 
@@ -64,8 +63,7 @@ struct AnyWeight {
 // Smooths pixel x of `row` in place and returns its new colour; `up`/`down` are null at the
 // picture's top and bottom edges.
 template <class Weights>
-inline std::uint32_t smoothPixel(std::uint8_t* row, const std::uint8_t* up,
-                                 const std::uint8_t* down, int x, int width,
+inline std::uint32_t smoothPixel(std::uint8_t* row, const std::uint8_t* up, const std::uint8_t* down, int x, int width,
                                  const Weights& weights) {
   const bool hasLeft = x > 0;
   const bool hasRight = x < width - 1;
@@ -160,8 +158,8 @@ void smoothWith(Bitmap& picture, const Weights& weights) {
     for (int x = std::max(firstDiffering - 1, 0); x < width; ++x) {
       const std::uint32_t own = pixelAt(row, x);
       std::uint32_t smoothed = own;
-      if (x == 0 || x == width - 1 || !up || !down || pixelAt(row, x - 1) != own ||
-          pixelAt(row, x + 1) != own || pixelAt(up, x) != own || pixelAt(down, x) != own)
+      if (x == 0 || x == width - 1 || !up || !down || pixelAt(row, x - 1) != own || pixelAt(row, x + 1) != own ||
+          pixelAt(up, x) != own || pixelAt(down, x) != own)
         smoothed = smoothPixel(row, up, down, x, width, weights);
       // Past the last differing column, a pixel that keeps the last colour leaves every pixel
       // after it with nothing but that colour around it.

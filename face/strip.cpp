@@ -35,10 +35,8 @@ StripUpdate updateStrip(Point pointer, const Rect& window, const Rect& strip) {
 
 StripClick stripClick(Point pointer, const Rect& window, const Rect& strip) {
   if (!withinRows(pointer, window, strip)) return StripClick::Nothing;
-  if (withinColumns(pointer, window, strip, kPanelFirstColumn, kPanelLastColumn))
-    return StripClick::ShowControlPanel;
-  if (withinColumns(pointer, window, strip, kCloseFirstColumn, kCloseLastColumn))
-    return StripClick::EndProgram;
+  if (withinColumns(pointer, window, strip, kPanelFirstColumn, kPanelLastColumn)) return StripClick::ShowControlPanel;
+  if (withinColumns(pointer, window, strip, kCloseFirstColumn, kCloseLastColumn)) return StripClick::EndProgram;
   return StripClick::Nothing;
 }
 

@@ -46,8 +46,7 @@ PlannerRecordBytes encodePlannerRecord(const PlannerRecord& record, const AnsiCo
 // Nothing unless `bytes` is exactly one record long. A length above its field's size reads as
 // the whole field; a date or time that is no valid date-time reads as 0 (30 December 1899,
 // midnight), so such an item shows as passed and can be deleted.
-std::optional<PlannerRecord> decodePlannerRecord(std::span<const std::uint8_t> bytes,
-                                                 const AnsiCodePage& codePage);
+std::optional<PlannerRecord> decodePlannerRecord(std::span<const std::uint8_t> bytes, const AnsiCodePage& codePage);
 
 // The record as it reads back from its stored form: its texts cut, with "?" where the code
 // page falls short.

@@ -48,10 +48,20 @@ const std::array<Placement, 20> kLayout{{
     {L"Label2", ComponentKind::Label, kAddGroup, L"Select Execution Time", {162, 28, 0, 0}},
     {kTimePicker, ComponentKind::TimePicker, kAddGroup, L"HH:mm", {162, 44, 130, 22}},
     {L"Label3", ComponentKind::Label, kAddGroup, L"Item Title", {304, 28, 0, 0}},
-    {kTitleEdit, ComponentKind::Edit, kAddGroup, L"", {304, 44, 388, 22}, kNoOptions,
+    {kTitleEdit,
+     ComponentKind::Edit,
+     kAddGroup,
+     L"",
+     {304, 44, 388, 22},
+     kNoOptions,
      static_cast<int>(kPlannerTitleBytes)},
     {L"Label4", ComponentKind::Label, kAddGroup, L"Item Description", {20, 76, 0, 0}},
-    {kDescriptionMemo, ComponentKind::Memo, kAddGroup, L"", {20, 92, 672, 62}, kNoOptions,
+    {kDescriptionMemo,
+     ComponentKind::Memo,
+     kAddGroup,
+     L"",
+     {20, 92, 672, 62},
+     kNoOptions,
      static_cast<int>(kPlannerDescriptionBytes)},
     {kSoundBox, ComponentKind::CheckBox, kAddGroup, L"Notify with Sound", {20, 168, 0, 17}},
     {kAddButton, ComponentKind::Button, kAddGroup, L"Add to the List", {572, 164, 120, 25}},
@@ -60,14 +70,36 @@ const std::array<Placement, 20> kLayout{{
     {kDeleteButton, ComponentKind::Button, kListGroup, L"Delete Selected Item", {457, 485, 140, 25}},
     {kOkButton, ComponentKind::Button, kListGroup, L"OK", {617, 485, 75, 25}},
     {L"Label5", ComponentKind::Label, kListGroup, L"Item Color Meaning :", {20, 449, 0, 0}},
-    {L"Label6", ComponentKind::Label, kListGroup, L"Item Activity Passed", {32, 465, 0, 0},
-     kNoOptions, 0, kPassedItemColour},
-    {L"Label7", ComponentKind::Label, kListGroup, L"Item Active Execution later Today",
-     {32, 481, 0, 0}, kNoOptions, 0, kTodayItemColour},
-    {L"Label8", ComponentKind::Label, kListGroup, L"Item Active Execution in Future Days",
-     {32, 497, 0, 0}, kNoOptions, 0, kLaterDayItemColour},
-    {kPlannerWindowName, ComponentKind::Window, L"", kPlannerWindowCaption,
-     {0, 0, kPlannerClientWidth, kPlannerClientHeight}, kCentred},
+    {L"Label6",
+     ComponentKind::Label,
+     kListGroup,
+     L"Item Activity Passed",
+     {32, 465, 0, 0},
+     kNoOptions,
+     0,
+     kPassedItemColour},
+    {L"Label7",
+     ComponentKind::Label,
+     kListGroup,
+     L"Item Active Execution later Today",
+     {32, 481, 0, 0},
+     kNoOptions,
+     0,
+     kTodayItemColour},
+    {L"Label8",
+     ComponentKind::Label,
+     kListGroup,
+     L"Item Active Execution in Future Days",
+     {32, 497, 0, 0},
+     kNoOptions,
+     0,
+     kLaterDayItemColour},
+    {kPlannerWindowName,
+     ComponentKind::Window,
+     L"",
+     kPlannerWindowCaption,
+     {0, 0, kPlannerClientWidth, kPlannerClientHeight},
+     kCentred},
 }};
 
 const std::array<ListColumn, 6> kColumns{{
@@ -122,18 +154,14 @@ Colour plannerRowColour(const PlannerRecord& record, const DateTime& now) {
 std::wstring itemNotSavedMessage() {
   return L" This item could not be saved in the registry.\r"
          L"   It stays in the list while Tikora runs, and is\r"
-         L"   saved with the next change that can be saved.\r" + std::wstring(50, L'_');
+         L"   saved with the next change that can be saved.\r" +
+         std::wstring(50, L'_');
 }
 
-ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& names,
-                   const DateTime& now) {
+ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& names, const DateTime& now) {
   ListRow row;
-  row.cells = {std::to_wstring(number),
-               shortDateText(record.date, names),
-               longTimeText(record.time, names),
-               oneLine(record.title),
-               oneLine(record.description),
-               record.sound ? L"Yes" : L"No"};
+  row.cells = {std::to_wstring(number), shortDateText(record.date, names), longTimeText(record.time, names),
+               oneLine(record.title),   oneLine(record.description),       record.sound ? L"Yes" : L"No"};
   row.textColour = plannerRowColour(record, now);
   return row;
 }
@@ -160,9 +188,7 @@ void PlannerWindowModel::bindHandlers() {
   table_.on(kPlannerWindowName, ComponentEvent::Close, [this] { hide(); });
 }
 
-DateTime PlannerWindowModel::now() const {
-  return DateTime::fromCivil(s_.clock.now()).value_or(DateTime{});
-}
+DateTime PlannerWindowModel::now() const { return DateTime::fromCivil(s_.clock.now()).value_or(DateTime{}); }
 
 PlannerLoadReport PlannerWindowModel::FormCreate() {
   const PlannerLoadReport report = items_.load();
@@ -205,9 +231,7 @@ void PlannerWindowModel::Button2Click() {
   if (selected >= 0) deleteItem(selected);
 }
 
-void PlannerWindowModel::ListView1Change() {
-  table_[kDeleteButton].enabled = selectedIndex() >= 0;
-}
+void PlannerWindowModel::ListView1Change() { table_[kDeleteButton].enabled = selectedIndex() >= 0; }
 
 int PlannerWindowModel::selectedIndex() const {
   const int selected = table_[kList].selected;

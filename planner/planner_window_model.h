@@ -36,17 +36,16 @@ inline constexpr std::wstring_view kPlannerWindowCaption = L"Daily Planner";
 inline constexpr int kPlannerClientWidth = 712;
 inline constexpr int kPlannerClientHeight = 530;
 
-inline constexpr Colour kPassedItemColour = 0x808080;     // grey
-inline constexpr Colour kTodayItemColour = 0x0000FF;      // red
-inline constexpr Colour kLaterDayItemColour = 0xFF0000;   // blue
+inline constexpr Colour kPassedItemColour = 0x808080;    // grey
+inline constexpr Colour kTodayItemColour = 0x0000FF;     // red
+inline constexpr Colour kLaterDayItemColour = 0xFF0000;  // blue
 
 // The colour of an item's row at `now`: grey once its date and time have passed, else red when
 // its date is today and blue for a later day.
 Colour plannerRowColour(const PlannerRecord& record, const DateTime& now);
 // Row of item `number` (1-based): number, short date, long time, title, description (its line
 // breaks shown as blanks), "Yes"/"No".
-ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& names,
-                   const DateTime& now);
+ListRow plannerRow(int number, const PlannerRecord& record, const LocaleNames& names, const DateTime& now);
 
 struct PlannerWindowServices {
   Registry& registry;

@@ -38,20 +38,30 @@ struct Placement {
 };
 
 constexpr std::array<Placement, 10> kLayout{{
-    {kTopStripe, ComponentKind::Picture, {0, 0, kReminderClientWidth, kStripeHeight},
-     kStretch | kDragsWindow, PointerShape::Drag},
-    {kBottomStripe, ComponentKind::Picture,
+    {kTopStripe,
+     ComponentKind::Picture,
+     {0, 0, kReminderClientWidth, kStripeHeight},
+     kStretch | kDragsWindow,
+     PointerShape::Drag},
+    {kBottomStripe,
+     ComponentKind::Picture,
      {0, kReminderClientHeight - kStripeHeight, kReminderClientWidth, kStripeHeight},
-     kStretch | kDragsWindow, PointerShape::Drag},
+     kStretch | kDragsWindow,
+     PointerShape::Drag},
     {kNumberLabel, ComponentKind::Label, {8, 15, 0, 0}},
     {kTimeLabel, ComponentKind::Label, {333, 15, 0, 0}},
     {kDateLabel, ComponentKind::Label, {415, 15, 0, 0}},
     {kTitleLabel, ComponentKind::Label, {72, 49, kTitleWidth, 60}, kWordWrap},
     {kDescriptionLabel, ComponentKind::Label, {16, 114, kDescriptionWidth, 92}, kWordWrap},
     {kClosePicture, ComponentKind::Picture, kClosePictureBounds, kStretch, PointerShape::Hand},
-    {kCloseLabel, ComponentKind::Label, {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
-     kOverPrevious | kTransparent, PointerShape::Hand},
-    {kReminderWindowName, ComponentKind::Window, {0, 0, kReminderClientWidth, kReminderClientHeight},
+    {kCloseLabel,
+     ComponentKind::Label,
+     {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
+     kOverPrevious | kTransparent,
+     PointerShape::Hand},
+    {kReminderWindowName,
+     ComponentKind::Window,
+     {0, 0, kReminderClientWidth, kReminderClientHeight},
      kBorderless | kCentred},
 }};
 
@@ -200,8 +210,7 @@ void PlannerReminders::tick(const TickSample& sample) {
   for (int index = 0; index < items.count(); ++index) {
     const PlannerRecord& record = items.record(index);
     const std::int64_t itemMinute = minuteNumber(DateTime::combine(record.date, record.time));
-    const bool due = plannerItemDue(record, sample) ||
-                     (skipped && itemMinute > *lastMinute_ && itemMinute < minute);
+    const bool due = plannerItemDue(record, sample) || (skipped && itemMinute > *lastMinute_ && itemMinute < minute);
     if (!due) continue;
     const auto [shown, first] = shown_.try_emplace(items.idOf(index), minute);
     // Shown again at the later ticks of the minute it was first shown in, never once the

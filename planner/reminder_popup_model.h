@@ -15,12 +15,12 @@
 // picture show the decorative stripe ("stripe", the view gives them the clock's recoloured copy).
 // The popup is centred on the desktop when first shown; that is the view's part.
 #pragma once
-#include "app/clock_window_model.h"
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string_view>
+#include "app/clock_window_model.h"
 
 #include "app/settings.h"
 #include "core/component.h"
@@ -111,8 +111,7 @@ class ReminderPopupModel {
 // back, the item is not shown again, so a clock set back repeats no reminder.
 class PlannerReminders {
  public:
-  PlannerReminders(PlannerWindowModel& planner, ReminderPopupModel& popup)
-      : planner_(planner), popup_(popup) {}
+  PlannerReminders(PlannerWindowModel& planner, ReminderPopupModel& popup) : planner_(planner), popup_(popup) {}
 
   void tick(const TickSample& sample);
 

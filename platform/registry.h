@@ -37,9 +37,7 @@ struct RegistryValue {
 
   static RegistryValue ofDword(std::uint32_t v) { return {RegistryValueType::Dword, v, {}, {}}; }
   static RegistryValue ofString(std::wstring v) { return {RegistryValueType::String, 0, std::move(v), {}}; }
-  static RegistryValue ofExpandString(std::wstring v) {
-    return {RegistryValueType::ExpandString, 0, std::move(v), {}};
-  }
+  static RegistryValue ofExpandString(std::wstring v) { return {RegistryValueType::ExpandString, 0, std::move(v), {}}; }
   static RegistryValue ofBinary(std::vector<std::uint8_t> v) {
     return {RegistryValueType::Binary, 0, {}, std::move(v)};
   }
@@ -59,8 +57,7 @@ class RegistryKey {
   // REG_SZ or REG_EXPAND_SZ (unexpanded), cut at the first NUL, else missing.
   virtual std::optional<std::wstring> readString(std::wstring_view name) const = 0;
   // REG_BINARY of exactly `size` bytes, else missing.
-  virtual std::optional<std::vector<std::uint8_t>> readBinary(std::wstring_view name,
-                                                               std::size_t size) const = 0;
+  virtual std::optional<std::vector<std::uint8_t>> readBinary(std::wstring_view name, std::size_t size) const = 0;
   // Whatever is stored under the name, with its type.
   virtual std::optional<RegistryValue> readValue(std::wstring_view name) const = 0;
 

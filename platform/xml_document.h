@@ -103,9 +103,7 @@ class XmlDocument {
   }
 
   // White space as XML has it: blanks, tabs, carriage returns and line feeds.
-  static bool isBlank(std::wstring_view text) {
-    return text.find_first_not_of(L" \t\r\n") == std::wstring_view::npos;
-  }
+  static bool isBlank(std::wstring_view text) { return text.find_first_not_of(L" \t\r\n") == std::wstring_view::npos; }
 };
 
 }  // namespace tikora

@@ -41,10 +41,9 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   hooks.showDailyPlanner = [this] {
     if (planner_) planner_->open();
   };
-  panel_ = std::make_unique<ControlPanelModel>(
-      ControlPanelServices{settings_, store_, s_.shell, s_.metrics, s_.clock, s_.messageBoxes, *overlays_,
-                           clockWindow_},
-      std::move(hooks));
+  panel_ = std::make_unique<ControlPanelModel>(ControlPanelServices{settings_, store_, s_.shell, s_.metrics, s_.clock,
+                                                                    s_.messageBoxes, *overlays_, clockWindow_},
+                                               std::move(hooks));
   ComponentTable& panel = panel_->components();
 
   // The RSS channels on the panel's "RSS Reader" page.
@@ -62,9 +61,9 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
 
   // The time services', with their controls' first states and the panel's timers.
   setFirstTimeServiceStates(panel);
-  context_ = std::make_unique<TimeServicesContext>(TimeServicesContext{
-      settings_, panel, clockWindow_, s_.metrics, s_.clock, s_.locale, s_.sound, s_.power, s_.messageBoxes,
-      &panel_->nativeWindow});
+  context_ = std::make_unique<TimeServicesContext>(TimeServicesContext{settings_, panel, clockWindow_, s_.metrics,
+                                                                       s_.clock, s_.locale, s_.sound, s_.power,
+                                                                       s_.messageBoxes, &panel_->nativeWindow});
   TimeServicesSetup setup;
   TextOverlays& overlays = *overlays_;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
@@ -95,8 +94,8 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   std::unique_ptr<RandomSource> random = std::move(hooks_.random);
   if (!random) random = std::make_unique<SeededRandom>(s_.clock.tickCount());
   hooks_.random = std::move(random);
-  animation_ = std::make_unique<DigitAnimation>(clockWindow_, settings_, s_.metrics, *hooks_.random,
-                                                services_->effectTimer());
+  animation_ =
+      std::make_unique<DigitAnimation>(clockWindow_, settings_, s_.metrics, *hooks_.random, services_->effectTimer());
   panel.on(L"RadioButton27", E::Click, [this] { animation_->RadioButton27Click(); });
 
   // After every event the digital time shows the change at once (its format, colour, switch).
@@ -163,12 +162,12 @@ TickerWindowModel& ProgramModel::createTicker() {
     if (pageView_) pageView_->openPage(item);
   };
   hooks.pageViewShowing = [this] { return pageView_ && pageView_->showing(); };
-  ticker_ = std::make_unique<TickerWindowModel>(
-      TickerServices{panel, settings_, s_.shell, s_.metrics, s_.sleeper}, std::move(hooks));
+  ticker_ = std::make_unique<TickerWindowModel>(TickerServices{panel, settings_, s_.shell, s_.metrics, s_.sleeper},
+                                                std::move(hooks));
   ticker_->FormCreate(store_, *channels_);
-  reader_ = std::make_unique<FeedReader>(FeedReaderServices{
-      panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_, [this] { return channels_->selectedAddress(); },
-      &panel_->nativeWindow});
+  reader_ = std::make_unique<FeedReader>(FeedReaderServices{panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_,
+                                                            [this] { return channels_->selectedAddress(); },
+                                                            &panel_->nativeWindow});
   scheduled_ = std::make_unique<ScheduledReading>(settings_, *reader_);
   panel_->showSettings();
   stripeRecoloured();
@@ -200,10 +199,9 @@ const Bitmap* ProgramModel::picture(std::wstring_view name) const {
 void ProgramModel::stripeRecoloured() {
   // The windows' stripe pictures name the stripe anew, so their views paint it again.
   const std::wstring named = std::wstring(kDecorativeStripePicture) + L"#" + std::to_wstring(++stripeRevision_);
-  for (ComponentTable* table : {reminder_ ? &reminder_->components() : nullptr,
-                                ticker_ ? &ticker_->components() : nullptr,
-                                pageView_ ? &pageView_->components() : nullptr,
-                                todaysDate_ ? &todaysDate_->components() : nullptr}) {
+  for (ComponentTable* table :
+       {reminder_ ? &reminder_->components() : nullptr, ticker_ ? &ticker_->components() : nullptr,
+        pageView_ ? &pageView_->components() : nullptr, todaysDate_ ? &todaysDate_->components() : nullptr}) {
     if (!table) continue;
     for (Component& c : table->all()) {
       const std::wstring_view shown = std::wstring_view(c.state.picture).substr(0, c.state.picture.find(L'#'));

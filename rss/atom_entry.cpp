@@ -34,10 +34,8 @@ Result<std::wstring> titleOf(XmlDocument& document, XmlNode title) {
       if (!markup) return markup;
       return htmlText(*markup);
     }
-    case AtomText::Xhtml:
-      return collapseWhiteSpace(textContent(document, xhtmlContent(document, title)));
-    default:
-      return document.text(title);
+    case AtomText::Xhtml: return collapseWhiteSpace(textContent(document, xhtmlContent(document, title)));
+    default: return document.text(title);
   }
 }
 
@@ -50,12 +48,9 @@ Result<std::wstring> pageMarkupOf(XmlDocument& document, XmlNode element) {
       if (!text) return text;
       return escapeHtml(*text);
     }
-    case AtomText::Html:
-      return document.text(element);
-    case AtomText::Xhtml:
-      return markupOf(document, xhtmlContent(document, element));
-    case AtomText::Elsewhere:
-      break;
+    case AtomText::Html: return document.text(element);
+    case AtomText::Xhtml: return markupOf(document, xhtmlContent(document, element));
+    case AtomText::Elsewhere: break;
   }
   return std::wstring();
 }

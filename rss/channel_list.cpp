@@ -21,18 +21,18 @@ std::wstring addressRequiredMessage() {
   return L" RSS channel address is required, please  enter\r"
          L"   the address of an RSS channel.\r"
          L"   Example of an RSS address:\r"
-         L"   " + std::wstring(kExampleFeedAddress) + L"\r" + std::wstring(46, L'_');
+         L"   " +
+         std::wstring(kExampleFeedAddress) + L"\r" + std::wstring(46, L'_');
 }
 
 std::wstring nameRequiredMessage() {
   return L" In order to better navigate the RSS channels,\r"
          L"    please, enter your own name\r"
-         L"    for this RRS channel.\r" + std::wstring(45, L'_');
+         L"    for this RRS channel.\r" +
+         std::wstring(45, L'_');
 }
 
-std::wstring channelValueName(int index) {
-  return std::wstring(kChannelValuePrefix) + std::to_wstring(index);
-}
+std::wstring channelValueName(int index) { return std::wstring(kChannelValuePrefix) + std::to_wstring(index); }
 
 std::wstring channelSelectorItem(int position, std::wstring_view name) {
   return std::to_wstring(position) + L". " + std::wstring(name);

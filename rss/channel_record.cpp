@@ -34,8 +34,8 @@ TRss_channel TRss_channel::fromBytes(std::span<const std::uint8_t, kChannelRecor
   TRss_channel record;
   record.addressLength = static_cast<std::uint8_t>(std::min<std::size_t>(stored[0], kChannelAddressCapacity));
   std::memcpy(record.address.data(), stored.data() + 1, record.address.size());
-  record.nameLength = static_cast<std::uint8_t>(
-      std::min<std::size_t>(stored[1 + kChannelAddressCapacity], kChannelNameCapacity));
+  record.nameLength =
+      static_cast<std::uint8_t>(std::min<std::size_t>(stored[1 + kChannelAddressCapacity], kChannelNameCapacity));
   std::memcpy(record.name.data(), stored.data() + 2 + kChannelAddressCapacity, record.name.size());
   return record;
 }

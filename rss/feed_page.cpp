@@ -20,7 +20,8 @@ struct Piece {
 };
 
 constexpr std::array<Piece, 30> kPieces{{
-    Piece{LR"piece(<div style="position: absolute; width: 280px; height: px; z-index: 1; border: 0px solid; background-color:)piece"},
+    Piece{
+        LR"piece(<div style="position: absolute; width: 280px; height: px; z-index: 1; border: 0px solid; background-color:)piece"},
     {{}, Slot::Background},
     Piece{LR"piece(; left: 450px; top: 2px" id="layer1"><font size="4"><font color="#C0C0C0">)piece"},
     {{}, Slot::Date},
@@ -43,10 +44,12 @@ constexpr std::array<Piece, 30> kPieces{{
         LR"piece(<body bgcolor=")piece"},
     {{}, Slot::Background},
     Piece{LR"piece(">)piece"},
-    Piece{LR"piece(<div style="position: absolute; width: 730px; height: px; z-index: 1; border: 0px solid; background-color:)piece"},
+    Piece{
+        LR"piece(<div style="position: absolute; width: 730px; height: px; z-index: 1; border: 0px solid; background-color:)piece"},
     {{}, Slot::Background},
     Piece{LR"piece(; left: 10px; top: 45px" id="layer2">)piece"},
-    Piece{LR"piece(<div style="position: relative; width: 698px; height: px; z-index: 2; left: 0px; top: 2px" id="layer3">)piece"},
+    Piece{
+        LR"piece(<div style="position: relative; width: 698px; height: px; z-index: 2; left: 0px; top: 2px" id="layer3">)piece"},
     Piece{LR"piece(<font size=")piece"},
     {{}, Slot::Size},
     Piece{LR"piece(">)piece"},

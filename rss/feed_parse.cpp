@@ -15,23 +15,26 @@ const std::wstring kUnderscores(35, L'_');
 
 std::wstring feedReadMessage(FeedReadOutcome outcome) {
   switch (outcome) {
-    case FeedReadOutcome::Read:
-      return {};
+    case FeedReadOutcome::Read: return {};
     case FeedReadOutcome::SelectionRequired:
       return L" Selection is Required\r"
-             L"   Please, Select Proper RSS Channel.\r" + kUnderscores;
+             L"   Please, Select Proper RSS Channel.\r" +
+             kUnderscores;
     case FeedReadOutcome::CannotGet:
       return L"Cannot Get This RSS Channel\r"
              L"   Please, Check Internet Connection\r"
-             L" or Try Get This Channel again later.\r" + kUnderscores;
+             L" or Try Get This Channel again later.\r" +
+             kUnderscores;
     case FeedReadOutcome::ErrorReading:
       return L"Error Reading Rss Channel\r"
              L"   Please, Read one More Time\r"
-             L" or Try Get This Channel again later.\r" + kUnderscores;
+             L" or Try Get This Channel again later.\r" +
+             kUnderscores;
     case FeedReadOutcome::NotReadable:
       return L"Selected Rss Channel is not Readable\r"
              L"   Use Feed Validation Service\r"
-             L"    to make sure that document has no errors\r" + kUnderscores;
+             L"    to make sure that document has no errors\r" +
+             kUnderscores;
   }
   return {};
 }
@@ -43,8 +46,8 @@ using ItemReader = std::optional<TRss_data> (*)(XmlDocument&, XmlNode);
 
 // An item from its four texts; none when the title, link or description is no plain text. A
 // date that is no plain text is an empty one.
-std::optional<TRss_data> itemOf(Result<std::wstring> title, Result<std::wstring> link,
-                                Result<std::wstring> description, Result<std::wstring> date) {
+std::optional<TRss_data> itemOf(Result<std::wstring> title, Result<std::wstring> link, Result<std::wstring> description,
+                                Result<std::wstring> date) {
   if (!title || !link || !description) return std::nullopt;
   return TRss_data{std::move(*title), std::move(*link), std::move(*description), date.valueOr(L"")};
 }
@@ -80,8 +83,7 @@ void readChannelItems(XmlDocument& document, XmlNode channel, FeedItems& read) {
   while (node && take(read, readRss2Item, document, node)) {
     do {
       node = document.nextSibling(node);
-    } while (node && (document.kind(node) == XmlNodeKind::Comment ||
-                      document.kind(node) == XmlNodeKind::Instruction));
+    } while (node && (document.kind(node) == XmlNodeKind::Comment || document.kind(node) == XmlNodeKind::Instruction));
   }
 }
 

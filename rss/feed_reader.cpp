@@ -17,8 +17,7 @@ ReadStart FeedReader::Read() {
   if (loading_) return ReadStart::AlreadyLoading;
   if (messageOnScreen_) return ReadStart::MessageOnScreen;
   address_ = s_.selectedAddress ? s_.selectedAddress() : std::wstring();
-  if (!s_.feeds.start(address_, [this](FeedFetch fetch) { fetched(fetch); }))
-    return ReadStart::AlreadyLoading;
+  if (!s_.feeds.start(address_, [this](FeedFetch fetch) { fetched(fetch); })) return ReadStart::AlreadyLoading;
   loading_ = true;
   return ReadStart::Started;
 }

@@ -21,9 +21,7 @@ void appendMarkup(XmlDocument& document, XmlNode node, std::wstring& out, int de
   for (const XmlNode child : document.childNodes(node)) {
     switch (document.kind(child)) {
       case XmlNodeKind::Text:
-      case XmlNodeKind::CData:
-        out += escapeHtml(document.nodeText(child));
-        break;
+      case XmlNodeKind::CData: out += escapeHtml(document.nodeText(child)); break;
       case XmlNodeKind::Element: {
         if (depth >= kDeepestMarkup) break;
         const std::wstring name = document.localName(child);
@@ -35,8 +33,7 @@ void appendMarkup(XmlDocument& document, XmlNode node, std::wstring& out, int de
         out += L"</" + name + L'>';
         break;
       }
-      default:
-        break;  // comments and instructions are no content
+      default: break;  // comments and instructions are no content
     }
   }
 }

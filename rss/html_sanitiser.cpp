@@ -15,30 +15,26 @@ struct AllowedElement {
   bool isVoid;  // has no content and no end tag
 };
 constexpr AllowedElement kAllowedElements[] = {
-    {L"a", false},       {L"abbr", false},   {L"acronym", false}, {L"address", false},
-    {L"b", false},       {L"big", false},    {L"blockquote", false}, {L"br", true},
-    {L"caption", false}, {L"center", false}, {L"cite", false},    {L"code", false},
-    {L"col", true},      {L"colgroup", false}, {L"dd", false},    {L"del", false},
-    {L"dfn", false},     {L"div", false},    {L"dl", false},      {L"dt", false},
-    {L"em", false},      {L"figcaption", false}, {L"figure", false}, {L"font", false},
-    {L"h1", false},      {L"h2", false},     {L"h3", false},      {L"h4", false},
-    {L"h5", false},      {L"h6", false},     {L"hr", true},       {L"i", false},
-    {L"img", true},      {L"ins", false},    {L"kbd", false},     {L"li", false},
-    {L"ol", false},      {L"p", false},      {L"pre", false},     {L"q", false},
-    {L"s", false},       {L"samp", false},   {L"small", false},   {L"span", false},
-    {L"strike", false},  {L"strong", false}, {L"sub", false},     {L"sup", false},
-    {L"table", false},   {L"tbody", false},  {L"td", false},      {L"tfoot", false},
-    {L"th", false},      {L"thead", false},  {L"tr", false},      {L"tt", false},
-    {L"u", false},       {L"ul", false},     {L"var", false},     {L"wbr", true},
+    {L"a", false},      {L"abbr", false},       {L"acronym", false}, {L"address", false},  {L"b", false},
+    {L"big", false},    {L"blockquote", false}, {L"br", true},       {L"caption", false},  {L"center", false},
+    {L"cite", false},   {L"code", false},       {L"col", true},      {L"colgroup", false}, {L"dd", false},
+    {L"del", false},    {L"dfn", false},        {L"div", false},     {L"dl", false},       {L"dt", false},
+    {L"em", false},     {L"figcaption", false}, {L"figure", false},  {L"font", false},     {L"h1", false},
+    {L"h2", false},     {L"h3", false},         {L"h4", false},      {L"h5", false},       {L"h6", false},
+    {L"hr", true},      {L"i", false},          {L"img", true},      {L"ins", false},      {L"kbd", false},
+    {L"li", false},     {L"ol", false},         {L"p", false},       {L"pre", false},      {L"q", false},
+    {L"s", false},      {L"samp", false},       {L"small", false},   {L"span", false},     {L"strike", false},
+    {L"strong", false}, {L"sub", false},        {L"sup", false},     {L"table", false},    {L"tbody", false},
+    {L"td", false},     {L"tfoot", false},      {L"th", false},      {L"thead", false},    {L"tr", false},
+    {L"tt", false},     {L"u", false},          {L"ul", false},      {L"var", false},      {L"wbr", true},
 };
 
 // Presentation attributes any kept element may carry; none of them holds an address or script.
 constexpr std::wstring_view kCommonAttributes[] = {
-    L"title", L"lang", L"dir", L"align", L"valign", L"width", L"height", L"bgcolor", L"color",
-    L"face", L"size", L"border", L"clear", L"nowrap", L"noshade", L"hspace", L"vspace",
-    L"cellpadding", L"cellspacing", L"colspan", L"rowspan", L"span", L"start", L"type",
-    L"summary", L"abbr", L"scope", L"headers", L"alt", L"datetime", L"compact", L"rules",
-    L"frame",
+    L"title",       L"lang",    L"dir",      L"align",   L"valign", L"width",   L"height",  L"bgcolor", L"color",
+    L"face",        L"size",    L"border",   L"clear",   L"nowrap", L"noshade", L"hspace",  L"vspace",  L"cellpadding",
+    L"cellspacing", L"colspan", L"rowspan",  L"span",    L"start",  L"type",    L"summary", L"abbr",    L"scope",
+    L"headers",     L"alt",     L"datetime", L"compact", L"rules",  L"frame",
 };
 
 // Attributes that hold an address, on the elements that use them.
@@ -58,19 +54,18 @@ constexpr AddressAttribute kAddressAttributes[] = {
 
 // Elements whose content is raw text to the browser: it goes with them.
 constexpr std::wstring_view kRawTextElements[] = {
-    L"script", L"style", L"xmp", L"iframe", L"noembed", L"noframes", L"noscript", L"textarea",
-    L"title", L"plaintext",
+    L"script", L"style", L"xmp", L"iframe", L"noembed", L"noframes", L"noscript", L"textarea", L"title", L"plaintext",
 };
 // Elements whose content is no text for the reader: it goes with them.
 constexpr std::wstring_view kDroppedWithContent[] = {
-    L"object", L"applet", L"frameset", L"svg", L"math", L"template", L"select", L"button",
-    L"xml", L"head", L"audio", L"video", L"canvas", L"map", L"datalist", L"option",
+    L"object", L"applet", L"frameset", L"svg",   L"math",   L"template", L"select",   L"button",
+    L"xml",    L"head",   L"audio",    L"video", L"canvas", L"map",      L"datalist", L"option",
 };
 
 // Elements that start a new line of text, for a text made of mark-up.
 constexpr std::wstring_view kBreaksLine[] = {
-    L"br", L"p", L"div", L"li", L"dt", L"dd", L"tr", L"td", L"th", L"h1", L"h2", L"h3", L"h4",
-    L"h5", L"h6", L"blockquote", L"ul", L"ol", L"dl", L"table", L"hr", L"pre", L"address",
+    L"br", L"p",  L"div", L"li",         L"dt", L"dd", L"tr", L"td",    L"th", L"h1",  L"h2",      L"h3",
+    L"h4", L"h5", L"h6",  L"blockquote", L"ul", L"ol", L"dl", L"table", L"hr", L"pre", L"address",
 };
 
 template <typename List>
@@ -104,9 +99,9 @@ void appendText(std::wstring& out, std::wstring_view text) {
         // A well-formed named reference the tokenizer does not know ("&eacute;") is the
         // browser's to read; it is text, whatever it names.
         std::size_t length = 0;
-        while (length < rest.size() && ((rest[length] >= L'a' && rest[length] <= L'z') ||
-                                        (rest[length] >= L'A' && rest[length] <= L'Z') ||
-                                        (length > 0 && rest[length] >= L'0' && rest[length] <= L'9')))
+        while (length < rest.size() &&
+               ((rest[length] >= L'a' && rest[length] <= L'z') || (rest[length] >= L'A' && rest[length] <= L'Z') ||
+                (length > 0 && rest[length] >= L'0' && rest[length] <= L'9')))
           ++length;
         if (length > 0 && length < rest.size() && rest[length] == L';') {
           out += L'&';

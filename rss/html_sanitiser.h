@@ -19,9 +19,9 @@ namespace tikora {
 std::wstring escapeHtml(std::wstring_view text);
 
 enum class AddressUse {
-  PageLink,   // the item's own link: http, https, ftp
-  Link,       // a link in a description: mailto too
-  Picture,    // a picture's source: http, https
+  PageLink,  // the item's own link: http, https, ftp
+  Link,      // a link in a description: mailto too
+  Picture,   // a picture's source: http, https
 };
 
 // The address with the white space around it and the tabs and line breaks in it taken out, as

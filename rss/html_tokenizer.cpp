@@ -15,19 +15,17 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool isAsciiAlpha(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 bool isAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool isAsciiAlphanumeric(wchar_t c) { return isAsciiAlpha(c) || isAsciiDigit(c); }
-bool isHexDigit(wchar_t c) {
-  return isAsciiDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
-}
+bool isHexDigit(wchar_t c) { return isAsciiDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
 // The standard's white space in tags; a carriage return counts too, as the browser's input
 // stream has turned it into a line feed before the tokenizer sees it.
 bool isTagSpace(wchar_t c) { return c == L'\t' || c == L'\n' || c == L'\f' || c == L' ' || c == L'\r'; }
 wchar_t asciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
 // Numeric references to C1 controls stand for the windows-1252 characters at those codes.
-constexpr std::array<char16_t, 32> kWindows1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kWindows1252High{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct NamedReference {
   std::wstring_view name;
@@ -37,19 +35,16 @@ struct NamedReference {
 // The references feeds use most, and every one that spells a character of an address's scheme
 // or its punctuation. Names not listed are left as they stand.
 constexpr NamedReference kNamedReferences[] = {
-    {L"amp", L'&', true},       {L"lt", L'<', true},         {L"gt", L'>', true},
-    {L"quot", L'"', true},      {L"nbsp", 0xA0, true},       {L"copy", 0xA9, true},
-    {L"reg", 0xAE, true},       {L"apos", L'\'', false},     {L"colon", L':', false},
-    {L"Tab", L'\t', false},     {L"NewLine", L'\n', false},  {L"sol", L'/', false},
-    {L"bsol", L'\\', false},    {L"lpar", L'(', false},      {L"rpar", L')', false},
-    {L"period", L'.', false},   {L"comma", L',', false},     {L"semi", L';', false},
-    {L"excl", L'!', false},     {L"num", L'#', false},       {L"percnt", L'%', false},
-    {L"equals", L'=', false},   {L"quest", L'?', false},     {L"commat", L'@', false},
-    {L"plus", L'+', false},     {L"hellip", 0x2026, false},  {L"mdash", 0x2014, false},
-    {L"ndash", 0x2013, false},  {L"lsquo", 0x2018, false},   {L"rsquo", 0x2019, false},
-    {L"ldquo", 0x201C, false},  {L"rdquo", 0x201D, false},   {L"laquo", 0xAB, true},
-    {L"raquo", 0xBB, true},     {L"middot", 0xB7, true},     {L"bull", 0x2022, false},
-    {L"trade", 0x2122, false},  {L"euro", 0x20AC, false},    {L"deg", 0xB0, true},
+    {L"amp", L'&', true},      {L"lt", L'<', true},        {L"gt", L'>', true},        {L"quot", L'"', true},
+    {L"nbsp", 0xA0, true},     {L"copy", 0xA9, true},      {L"reg", 0xAE, true},       {L"apos", L'\'', false},
+    {L"colon", L':', false},   {L"Tab", L'\t', false},     {L"NewLine", L'\n', false}, {L"sol", L'/', false},
+    {L"bsol", L'\\', false},   {L"lpar", L'(', false},     {L"rpar", L')', false},     {L"period", L'.', false},
+    {L"comma", L',', false},   {L"semi", L';', false},     {L"excl", L'!', false},     {L"num", L'#', false},
+    {L"percnt", L'%', false},  {L"equals", L'=', false},   {L"quest", L'?', false},    {L"commat", L'@', false},
+    {L"plus", L'+', false},    {L"hellip", 0x2026, false}, {L"mdash", 0x2014, false},  {L"ndash", 0x2013, false},
+    {L"lsquo", 0x2018, false}, {L"rsquo", 0x2019, false},  {L"ldquo", 0x201C, false},  {L"rdquo", 0x201D, false},
+    {L"laquo", 0xAB, true},    {L"raquo", 0xBB, true},     {L"middot", 0xB7, true},    {L"bull", 0x2022, false},
+    {L"trade", 0x2122, false}, {L"euro", 0x20AC, false},   {L"deg", 0xB0, true},
 };
 
 std::wstring codePointText(char32_t c) {
@@ -104,8 +99,7 @@ std::optional<DecodedReference> decodeCharacterReference(std::wstring_view text,
   if (!best) return std::nullopt;
   const std::size_t used = best->name.size();
   if (used < text.size() && text[used] == L';') return std::nullopt;  // "&ampx;": an unknown name
-  if (inAttribute && used < text.size() && (isAsciiAlphanumeric(text[used]) || text[used] == L'='))
-    return std::nullopt;
+  if (inAttribute && used < text.size() && (isAsciiAlphanumeric(text[used]) || text[used] == L'=')) return std::nullopt;
   return DecodedReference{codePointText(best->character), used};
 }
 

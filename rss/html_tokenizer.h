@@ -47,9 +47,7 @@ class HtmlTokenizer {
 
  private:
   bool atEnd() const { return at_ >= input_.size(); }
-  wchar_t peek(std::size_t ahead = 0) const {
-    return at_ + ahead < input_.size() ? input_[at_ + ahead] : L'\0';
-  }
+  wchar_t peek(std::size_t ahead = 0) const { return at_ + ahead < input_.size() ? input_[at_ + ahead] : L'\0'; }
   bool lookingAt(std::wstring_view text, bool ignoreCase) const;
 
   HtmlToken text();

@@ -43,13 +43,14 @@ std::vector<Component> pageViewComponents(Colour background) {
   window.state.visible = false;
   components.push_back(std::move(window));
 
-  Component browser = makeComponent(std::wstring(kPageBrowserName), ComponentKind::WebBrowser,
-                                    std::wstring(kPageViewWindowName));
+  Component browser =
+      makeComponent(std::wstring(kPageBrowserName), ComponentKind::WebBrowser, std::wstring(kPageViewWindowName));
   browser.state.bounds = {0, kPageViewStripeHeight, kPageViewWidth, kPageViewHeight - 2 * kPageViewStripeHeight};
   browser.state.items = kBodyStyle;
   components.push_back(std::move(browser));
 
-  for (const auto& [name, top] : {std::pair{kTopStripe, 0}, std::pair{kBottomStripe, kPageViewHeight - kPageViewStripeHeight}}) {
+  for (const auto& [name, top] :
+       {std::pair{kTopStripe, 0}, std::pair{kBottomStripe, kPageViewHeight - kPageViewStripeHeight}}) {
     Component stripe = picture(name, {0, top, kPageViewWidth, kPageViewStripeHeight}, kDecorativeStripePicture,
                                kStretch | kDragsWindow);
     stripe.state.pointer = PointerShape::Drag;

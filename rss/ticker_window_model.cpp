@@ -48,8 +48,8 @@ std::vector<Component> tickerComponents() {
   components.push_back(picture(kTopStripe, kDecorativeStripePicture));
   components.push_back(picture(kBottomStripe, kDecorativeStripePicture));
   components.push_back(picture(kCloseButton, kBlackClosePicture));
-  components.push_back(makeComponent(std::wstring(kHeadlineStripName), ComponentKind::ScrollBox,
-                                     std::wstring(kTickerWindowName)));
+  components.push_back(
+      makeComponent(std::wstring(kHeadlineStripName), ComponentKind::ScrollBox, std::wstring(kTickerWindowName)));
   components.back().state.maximum = 0;
   for (int i = 0; i < kHeadlineSlots; ++i) components.push_back(stripLabel(headlineName(i)));
   components.push_back(stripLabel(std::wstring(kEndMarkerName)));
@@ -381,7 +381,8 @@ int TickerWindowModel::availableHeight() const {
 }
 
 void TickerWindowModel::ScrollBar4Change() {
-  const int top = clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
+  const int top =
+      clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
   services_.settings.por_po = top;
   window().bounds.top = top;
 }

@@ -14,13 +14,13 @@
 // disables "Read RSS Channel" (`Button4`). The fades pause through a Sleeper: the Win32 side's
 // sleeper shows each step before it waits.
 #pragma once
-#include "app/clock_window_model.h"
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include "app/clock_window_model.h"
 
 #include "app/settings.h"
 #include "app/settings_store.h"
@@ -62,10 +62,28 @@ struct FadeStep {
   std::uint32_t pauseMs;
   int alpha;
 };
-inline constexpr std::array<FadeStep, 11> kFadeInSteps{{{12, 25}, {12, 50}, {12, 50}, {12, 75},
-    {12, 100}, {12, 125}, {12, 150}, {12, 175}, {12, 200}, {12, 225}, {12, 255}}};
-inline constexpr std::array<FadeStep, 11> kFadeOutSteps{{{15, 250}, {15, 225}, {15, 200},
-    {15, 175}, {15, 150}, {15, 125}, {15, 100}, {15, 75}, {15, 75}, {15, 50}, {15, 0}}};
+inline constexpr std::array<FadeStep, 11> kFadeInSteps{{{12, 25},
+                                                        {12, 50},
+                                                        {12, 50},
+                                                        {12, 75},
+                                                        {12, 100},
+                                                        {12, 125},
+                                                        {12, 150},
+                                                        {12, 175},
+                                                        {12, 200},
+                                                        {12, 225},
+                                                        {12, 255}}};
+inline constexpr std::array<FadeStep, 11> kFadeOutSteps{{{15, 250},
+                                                         {15, 225},
+                                                         {15, 200},
+                                                         {15, 175},
+                                                         {15, 150},
+                                                         {15, 125},
+                                                         {15, 100},
+                                                         {15, 75},
+                                                         {15, 75},
+                                                         {15, 50},
+                                                         {15, 0}}};
 
 // "    " + index + ". " + title + "     ": the first headline is numbered 0.
 std::wstring headlineCaption(int index, std::wstring_view title);
@@ -134,11 +152,11 @@ class TickerWindowModel {
   void fadeOut();
 
   // ---- The control panel ----
-  void Button6Click();      // "Stop Read "
-  void ScrollBar4Change();  // Position
-  void ScrollBar5Change();  // Scrolling Step
-  void ScrollBar6Change();  // Scrolling Speed
-  void fontChanged();       // Font Type, Font Style or Font Size
+  void Button6Click();             // "Stop Read "
+  void ScrollBar4Change();         // Position
+  void ScrollBar5Change();         // Scrolling Step
+  void ScrollBar6Change();         // Scrolling Speed
+  void fontChanged();              // Font Type, Font Style or Font Size
   void backgroundColourChanged();  // the clock background colour (col_bg)
   void digitColourChanged();       // the digit colour (col_fo)
   // The page view closed: scrolling goes on if the ticker is on screen.

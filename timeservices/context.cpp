@@ -9,8 +9,7 @@
 
 namespace tikora {
 
-void setInformationLine(ClockWindowModel& window, const TextMetrics& metrics, ClockComponent label,
-                        std::wstring text) {
+void setInformationLine(ClockWindowModel& window, const TextMetrics& metrics, ClockComponent label, std::wstring text) {
   window.setText(label, std::move(text));
   window.autoSize(label, metrics);
   const Rect& bounds = window.layer(label).bounds;

@@ -12,13 +12,13 @@
 
 #include "app/clock_window_model.h"
 #include "app/settings.h"
+#include "core/component.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
 #include "platform/power.h"
 #include "platform/sound.h"
 #include "platform/text_metrics.h"
-#include "core/component.h"
 
 namespace tikora {
 
@@ -43,8 +43,7 @@ struct TimeServicesContext {
 
 // Sets the text of an information line of the clock window (Label5, Label6, Label7), sizes the
 // label to it and centres it on the window: left = 240 / 2 - width / 2. The top is kept.
-void setInformationLine(ClockWindowModel& window, const TextMetrics& metrics, ClockComponent label,
-                        std::wstring text);
+void setInformationLine(ClockWindowModel& window, const TextMetrics& metrics, ClockComponent label, std::wstring text);
 
 // The left of a label centred over a picture: picture left + |picture width - label width| / 2.
 int centredOver(int pictureLeft, int pictureWidth, int labelWidth);

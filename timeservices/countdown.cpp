@@ -76,9 +76,8 @@ void Countdown::CheckBox14Click() {
 }
 
 void Countdown::tick(const CivilTime& now) {
-  std::wstring line = readable_ && target_
-                          ? countdownLine(now, *target_, targetSecond_, c_.settings.dtp_da)
-                          : std::wstring(kFutureDatePassed);
+  std::wstring line = readable_ && target_ ? countdownLine(now, *target_, targetSecond_, c_.settings.dtp_da)
+                                           : std::wstring(kFutureDatePassed);
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label7, std::move(line));
 }
 

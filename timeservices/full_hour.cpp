@@ -30,9 +30,8 @@ constexpr std::array<SoundOption, 12> kSoundOptions{{
 
 // Options "1" to "12" of "By Visiual Effect".
 constexpr std::array<bool Settings::*, 12> kEffectOptions{
-    &Settings::ra_h7,  &Settings::ra_h8,  &Settings::ra_h9,  &Settings::ra_h10,
-    &Settings::ra_h11, &Settings::se_sro, &Settings::se_sre, &Settings::se_srr,
-    &Settings::se_zcv, &Settings::se_ptw, &Settings::se_exe, &Settings::se_oev,
+    &Settings::ra_h7,  &Settings::ra_h8,  &Settings::ra_h9,  &Settings::ra_h10, &Settings::ra_h11, &Settings::se_sro,
+    &Settings::se_sre, &Settings::se_srr, &Settings::se_zcv, &Settings::se_ptw, &Settings::se_exe, &Settings::se_oev,
 };
 
 }  // namespace

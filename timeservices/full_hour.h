@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "app/settings.h"
-#include "platform/sound.h"
 #include "core/component.h"
+#include "platform/sound.h"
 
 namespace tikora {
 
@@ -28,12 +28,8 @@ class FullHour {
  public:
   // `effectTimer` is the control panel's Timer4; `resetEffectPhase` sets the digit animation's
   // phase step to 1 and its odd/even switch to true.
-  FullHour(const Settings& settings, Sound& sound, ModelTimer& effectTimer,
-           std::function<void()> resetEffectPhase)
-      : settings_(settings),
-        sound_(sound),
-        effectTimer_(effectTimer),
-        resetEffectPhase_(std::move(resetEffectPhase)) {}
+  FullHour(const Settings& settings, Sound& sound, ModelTimer& effectTimer, std::function<void()> resetEffectPhase)
+      : settings_(settings), sound_(sound), effectTimer_(effectTimer), resetEffectPhase_(std::move(resetEffectPhase)) {}
 
   // The chime: at minute 0, second 0, the chosen sound, once, without waiting.
   void chime(int minute, int second);

@@ -16,12 +16,11 @@ constexpr std::wstring_view kHiddenAtFirst[] = {
     L"CheckBox31", L"RadioButton59", L"RadioButton60", L"RadioButton61", L"CheckBox33",
 };
 // The power-off options whose captions blink.
-constexpr std::wstring_view kBlinkingCaptions[] = {L"RadioButton10", L"RadioButton11", L"RadioButton50",
-                                                   L"CheckBox33"};
+constexpr std::wstring_view kBlinkingCaptions[] = {L"RadioButton10", L"RadioButton11", L"RadioButton50", L"CheckBox33"};
 // The twelve options of "By Sound Effect", previewed by any mouse button.
-constexpr std::wstring_view kSoundOptions[] = {
-    L"RadioButton16", L"RadioButton17", L"RadioButton18", L"RadioButton19", L"RadioButton20", L"RadioButton38",
-    L"RadioButton40", L"RadioButton42", L"RadioButton46", L"RadioButton49", L"RadioButton62", L"RadioButton64"};
+constexpr std::wstring_view kSoundOptions[] = {L"RadioButton16", L"RadioButton17", L"RadioButton18", L"RadioButton19",
+                                               L"RadioButton20", L"RadioButton38", L"RadioButton40", L"RadioButton42",
+                                               L"RadioButton46", L"RadioButton49", L"RadioButton62", L"RadioButton64"};
 
 template <class Owner>
 struct Route {

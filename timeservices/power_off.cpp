@@ -34,14 +34,10 @@ std::wstring warningSoundName(const Settings& s) {
 
 std::wstring_view actionLineText(PowerOffAction action) {
   switch (action) {
-    case PowerOffAction::Shutdown:
-      return L" SHUTDOWN ";
-    case PowerOffAction::LogOff:
-      return L" LOG OFF ";
-    case PowerOffAction::Hibernation:
-      return L" HIBERNATION ";
-    case PowerOffAction::None:
-      break;
+    case PowerOffAction::Shutdown: return L" SHUTDOWN ";
+    case PowerOffAction::LogOff: return L" LOG OFF ";
+    case PowerOffAction::Hibernation: return L" HIBERNATION ";
+    case PowerOffAction::None: break;
   }
   return {};
 }
@@ -90,8 +86,8 @@ void PowerOffTimer::ComboBox4Change() {
 // power-off line off the clock and puts its label back onto the face.
 void PowerOffTimer::showArmedOptions(bool armed) {
   ComponentTable& k = c_.panel;
-  for (std::wstring_view option : {L"CheckBox13", L"CheckBox17", L"CheckBox31", L"RadioButton59",
-                                   L"RadioButton60", L"RadioButton61"})
+  for (std::wstring_view option :
+       {L"CheckBox13", L"CheckBox17", L"CheckBox31", L"RadioButton59", L"RadioButton60", L"RadioButton61"})
     k[option].visible = armed;
   if (!armed) {
     if (k[L"CheckBox13"].checked) {
@@ -171,8 +167,7 @@ void PowerOffTimer::showRemaining(std::int64_t remaining, int second) {
   if (lastMinute && second % 2 == 1) {
     const std::wstring_view action = actionLineText(chosenPowerOffAction(c_.settings));
     if (!action.empty())
-      setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5,
-                         std::wstring(action));
+      setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, std::wstring(action));
     return;
   }
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L" " + time + L" ");

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/component.h"
 #include "core/datetime.h"
 #include "timeservices/context.h"
-#include "core/component.h"
 
 namespace tikora {
 

@@ -14,15 +14,13 @@ TickSample sampleTick(const CivilTime& now, const LocaleNames& names) {
   s.minute = now.minute;
   s.hour = now.hour;
   s.second = now.second;
-  s.hhnn =
-      readWholeNumber(formatDateTime(L"hhnn", now, names)).value_or(now.hour * 100 + now.minute);
+  s.hhnn = readWholeNumber(formatDateTime(L"hhnn", now, names)).value_or(now.hour * 100 + now.minute);
   s.day = formatDateTime(L"dd.mm.yyyy", now, names);
   return s;
 }
 
 SecondTick::SecondTick(const TimeServicesContext& context, TickTime& tickTime, FullHour& fullHour,
-                       PowerOffTimer& powerOff, VoiceAnnouncer& voice, Countdown& countdown,
-                       SecondTickDuties duties)
+                       PowerOffTimer& powerOff, VoiceAnnouncer& voice, Countdown& countdown, SecondTickDuties duties)
     : c_(context),
       tickTime_(tickTime),
       fullHour_(fullHour),

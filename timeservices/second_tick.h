@@ -18,13 +18,13 @@
 #include <functional>
 #include <string>
 
+#include "core/component.h"
 #include "core/date_format.h"
 #include "core/datetime.h"
 #include "core/locale_names.h"
 #include "timeservices/context.h"
 #include "timeservices/countdown.h"
 #include "timeservices/full_hour.h"
-#include "core/component.h"
 #include "timeservices/power_off.h"
 #include "timeservices/tick_time.h"
 #include "timeservices/voice_announcement.h"
@@ -62,9 +62,8 @@ struct SecondTickDuties {
 
 class SecondTick {
  public:
-  SecondTick(const TimeServicesContext& context, TickTime& tickTime, FullHour& fullHour,
-             PowerOffTimer& powerOff, VoiceAnnouncer& voice, Countdown& countdown,
-             SecondTickDuties duties = {});
+  SecondTick(const TimeServicesContext& context, TickTime& tickTime, FullHour& fullHour, PowerOffTimer& powerOff,
+             VoiceAnnouncer& voice, Countdown& countdown, SecondTickDuties duties = {});
   SecondTick(const SecondTick&) = delete;
   SecondTick& operator=(const SecondTick&) = delete;
 

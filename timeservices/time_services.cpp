@@ -6,8 +6,7 @@
 namespace tikora {
 namespace {
 
-std::unique_ptr<AnnouncementLauncher> launcherOrThreads(
-    std::unique_ptr<AnnouncementLauncher> given) {
+std::unique_ptr<AnnouncementLauncher> launcherOrThreads(std::unique_ptr<AnnouncementLauncher> given) {
   if (given) return given;
   return std::make_unique<ThreadAnnouncementLauncher>();
 }
@@ -24,8 +23,7 @@ TimeServices::TimeServices(const TimeServicesContext& context, TimeServicesSetup
       countdown(context),
       workTime(context),
       voice(context.sound, tickTime, *launcher_),
-      secondTick(context, tickTime, fullHour, powerOff, voice, countdown, std::move(setup.duties)) {
-}
+      secondTick(context, tickTime, fullHour, powerOff, voice, countdown, std::move(setup.duties)) {}
 
 void TimeServices::Timer4Timer() {
   if (effectStep_) return effectStep_(tickTime.minute);

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string_view>
 
+#include "core/component.h"
 #include "timeservices/context.h"
 #include "timeservices/countdown.h"
 #include "timeservices/full_hour.h"
-#include "core/component.h"
 #include "timeservices/power_off.h"
 #include "timeservices/second_tick.h"
 #include "timeservices/tick_time.h"

@@ -105,8 +105,7 @@ void VoiceAnnouncer::start(const Settings& settings) {
   }
   // The body holds the thread object, so it lives until the phrase has been spoken even when
   // the next announcement replaces the reference.
-  if (launcher_.launch([thread](std::stop_token stop) { thread->Execute(std::move(stop)); }))
-    ++launched_;
+  if (launcher_.launch([thread](std::stop_token stop) { thread->Execute(std::move(stop)); })) ++launched_;
 }
 
 }  // namespace tikora

@@ -112,14 +112,12 @@ class AnnouncementThread {
 
 class TCzytaj_ang final : public AnnouncementThread {
  public:
-  TCzytaj_ang(Sound& sound, const TickTime& time, bool amPm)
-      : AnnouncementThread(Voice::Male, sound, time, amPm) {}
+  TCzytaj_ang(Sound& sound, const TickTime& time, bool amPm) : AnnouncementThread(Voice::Male, sound, time, amPm) {}
 };
 
 class TCzytaj_ang_f final : public AnnouncementThread {
  public:
-  TCzytaj_ang_f(Sound& sound, const TickTime& time, bool amPm)
-      : AnnouncementThread(Voice::Female, sound, time, amPm) {}
+  TCzytaj_ang_f(Sound& sound, const TickTime& time, bool amPm) : AnnouncementThread(Voice::Female, sound, time, amPm) {}
 };
 
 // Starts announcements for the second tick. GUI thread only.

@@ -9,9 +9,7 @@ std::wstring voiceSample(std::wstring_view word, Voice voice) {
   return name;
 }
 
-std::wstring numberSample(int n, Voice voice) {
-  return voiceSample(L"ang_" + std::to_wstring(n), voice);
-}
+std::wstring numberSample(int n, Voice voice) { return voiceSample(L"ang_" + std::to_wstring(n), voice); }
 
 std::vector<std::wstring> minuteWords(int minute, Voice voice) {
   std::vector<std::wstring> words{voiceSample(L"its", voice)};

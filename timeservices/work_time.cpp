@@ -14,8 +14,7 @@ std::wstring workTimeText(std::uint32_t ms) {
   const int minutes = static_cast<int>(totalSeconds % 3600 / 60);
   const int seconds = static_cast<int>(totalSeconds % 60);
   if (ms >= kDay)
-    return std::to_wstring(ms / kDay) + L" " + twoDigits(hours) + L":" + twoDigits(minutes) + L":" +
-           twoDigits(seconds);
+    return std::to_wstring(ms / kDay) + L" " + twoDigits(hours) + L":" + twoDigits(minutes) + L":" + twoDigits(seconds);
   if (ms >= kHour) return twoDigits(hours) + L":" + twoDigits(minutes) + L":" + twoDigits(seconds);
   if (ms >= kMinute) return twoDigits(minutes) + L":" + twoDigits(seconds);
   return std::to_wstring(seconds);
@@ -47,8 +46,7 @@ void WorkTime::CheckBox12Click() {
 
 void WorkTime::Timer3Timer() {
   const std::wstring text = workTimeText(c_.clock.tickCount());
-  if (c_.panel[L"CheckBox11"].checked)
-    showTimeOverPicture(c_.panel, c_.textMetrics, L"Label19", L"Image5", text);
+  if (c_.panel[L"CheckBox11"].checked) showTimeOverPicture(c_.panel, c_.textMetrics, L"Label19", L"Image5", text);
   if (c_.settings.chk_st)
     setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label6, L" " + text + L" ");
 }

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "timeservices/context.h"
 #include "core/component.h"
+#include "timeservices/context.h"
 
 namespace tikora {
 

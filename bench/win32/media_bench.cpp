@@ -57,8 +57,7 @@ BOOL CALLBACK addType(HMODULE module, LPWSTR type, LONG_PTR param) {
   auto& totals = *reinterpret_cast<std::vector<std::pair<std::wstring, TypeTotal>>*>(param);
   TypeTotal total;
   EnumResourceNamesW(module, type, addResource, reinterpret_cast<LONG_PTR>(&total));
-  totals.emplace_back(IS_INTRESOURCE(type) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(type)) : type,
-                      total);
+  totals.emplace_back(IS_INTRESOURCE(type) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(type)) : type, total);
   return TRUE;
 }
 
@@ -73,8 +72,8 @@ void printSizes(HMODULE program, const std::wstring& path) {
   EnumResourceTypesW(program, addType, reinterpret_cast<LONG_PTR>(&types));
   TypeTotal pictures, recordings, icons, other;
   for (const auto& [type, total] : types) {
-    TypeTotal& part = type == L"#2" || type == L"PNG" ? pictures
-                      : type == L"WAVE"               ? recordings
+    TypeTotal& part = type == L"#2" || type == L"PNG"   ? pictures
+                      : type == L"WAVE"                 ? recordings
                       : type == L"#3" || type == L"#14" ? icons  // RT_ICON, RT_GROUP_ICON
                                                         : other;
     part.bytes += total.bytes;

@@ -9,9 +9,9 @@ using namespace std::chrono;
 std::int64_t toMs(int year, int month, int day, int hour, int minute, int second, int ms) {
   // Month and day may be out of range: count from the first of the (normalised) month.
   const int monthIndex = year * 12 + (month - 1);
-  const auto first = year_month_day{std::chrono::year{monthIndex / 12},
-                                    std::chrono::month{static_cast<unsigned>(monthIndex % 12 + 1)},
-                                    std::chrono::day{1}};
+  const auto first =
+      year_month_day{std::chrono::year{monthIndex / 12}, std::chrono::month{static_cast<unsigned>(monthIndex % 12 + 1)},
+                     std::chrono::day{1}};
   const auto start = sys_days{first} + days{day - 1};
   const auto at = start + hours{hour} + minutes{minute} + seconds{second} + milliseconds{ms};
   return duration_cast<milliseconds>(at.time_since_epoch()).count();
@@ -38,8 +38,7 @@ LocalTime FakeClock::now() const {
   return t;
 }
 
-void FakeClock::setLocalTime(int year, int month, int day, int hour, int minute, int second,
-                             int millisecond) {
+void FakeClock::setLocalTime(int year, int month, int day, int hour, int minute, int second, int millisecond) {
   localMs_.store(toMs(year, month, day, hour, minute, second, millisecond));
 }
 

@@ -20,8 +20,7 @@ class FakeClock : public Clock {
 
   // The day of the week follows from the date. Out-of-range fields roll over (25:00 is 01:00
   // of the next day).
-  void setLocalTime(int year, int month, int day, int hour, int minute, int second,
-                    int millisecond = 0);
+  void setLocalTime(int year, int month, int day, int hour, int minute, int second, int millisecond = 0);
   void setTickCount(std::uint32_t ticks) { tick_.store(ticks); }
   // Moves the local time and the tick count forward (the tick count wraps at 2^32).
   void advance(std::chrono::milliseconds step);

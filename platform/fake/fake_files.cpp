@@ -27,14 +27,9 @@ Status FakeFiles::createEmptyFile(const std::wstring& path) {
   calls_.push_back(L"create " + path);
   const std::wstring key = keyOf(path);
   switch (faultFor(key)) {
-    case Fault::CreateFails:
-      return Error{kAccessDenied, L"Cannot create " + path};
-    case Fault::CreateFailsLeavingFile:
-      files_[key].clear();
-      return Error{kAccessDenied, L"Cannot create " + path};
-    default:
-      files_[key].clear();
-      return {};
+    case Fault::CreateFails: return Error{kAccessDenied, L"Cannot create " + path};
+    case Fault::CreateFailsLeavingFile: files_[key].clear(); return Error{kAccessDenied, L"Cannot create " + path};
+    default: files_[key].clear(); return {};
   }
 }
 
@@ -42,15 +37,10 @@ Status FakeFiles::writeFile(const std::wstring& path, std::string_view bytes) {
   calls_.push_back(L"write " + path);
   const std::wstring key = keyOf(path);
   switch (faultFor(key)) {
-    case Fault::CreateFails:
-      return Error{kAccessDenied, L"Cannot create " + path};
+    case Fault::CreateFails: return Error{kAccessDenied, L"Cannot create " + path};
     case Fault::CreateFailsLeavingFile:
-    case Fault::WriteFails:
-      files_[key].clear();
-      return Error{kAccessDenied, L"Cannot write " + path};
-    default:
-      files_[key] = std::string(bytes);
-      return {};
+    case Fault::WriteFails: files_[key].clear(); return Error{kAccessDenied, L"Cannot write " + path};
+    default: files_[key] = std::string(bytes); return {};
   }
 }
 
@@ -69,9 +59,7 @@ bool FakeFiles::fileExists(const std::wstring& path) const {
   return files_.count(keyOf(path)) != 0;
 }
 
-void FakeFiles::putFile(const std::wstring& path, std::string bytes) {
-  files_[keyOf(path)] = std::move(bytes);
-}
+void FakeFiles::putFile(const std::wstring& path, std::string bytes) { files_[keyOf(path)] = std::move(bytes); }
 
 std::optional<std::string> FakeFiles::contents(const std::wstring& path) const {
   auto found = files_.find(keyOf(path));

@@ -15,10 +15,10 @@ class FakeFiles : public Files {
  public:
   enum class Fault {
     None,
-    CreateFails,              // creating or writing the file fails and leaves nothing
-    CreateFailsLeavingFile,   // creating reports failure yet leaves an empty file behind
-    WriteFails,               // the file is created (empty) but writing its bytes fails
-    RemoveFails,              // the file cannot be deleted
+    CreateFails,             // creating or writing the file fails and leaves nothing
+    CreateFailsLeavingFile,  // creating reports failure yet leaves an empty file behind
+    WriteFails,              // the file is created (empty) but writing its bytes fails
+    RemoveFails,             // the file cannot be deleted
   };
 
   Status createEmptyFile(const std::wstring& path) override;

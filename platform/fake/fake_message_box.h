@@ -23,7 +23,10 @@ class FakeMessageBox : public MessageBoxService {
   const std::vector<MessageBoxRequest>& shown() const { return shown_; }
   // The texts of the boxes shown, in order.
   std::vector<std::wstring> texts() const;
-  void clear() { shown_.clear(); answers_.clear(); }
+  void clear() {
+    shown_.clear();
+    answers_.clear();
+  }
 
  private:
   std::vector<MessageBoxRequest> shown_;

@@ -39,13 +39,11 @@ class FakeRegistryKey : public RegistryKey {
   std::optional<std::wstring> readString(std::wstring_view name) const override {
     auto v = readValue(name);
     if (!v) return std::nullopt;
-    if (v->type != RegistryValueType::String && v->type != RegistryValueType::ExpandString)
-      return std::nullopt;
+    if (v->type != RegistryValueType::String && v->type != RegistryValueType::ExpandString) return std::nullopt;
     return cutAtNul(v->text);
   }
 
-  std::optional<std::vector<std::uint8_t>> readBinary(std::wstring_view name,
-                                                      std::size_t size) const override {
+  std::optional<std::vector<std::uint8_t>> readBinary(std::wstring_view name, std::size_t size) const override {
     auto v = readValue(name);
     if (!v || v->type != RegistryValueType::Binary || v->bytes.size() != size) return std::nullopt;
     return v->bytes;
@@ -74,9 +72,8 @@ class FakeRegistryKey : public RegistryKey {
     if (auto failure = checkWritable(name)) return *failure;
     auto* key = registry_.find(path_);
     auto& values = key->values;
-    auto it = std::find_if(values.begin(), values.end(), [&](const auto& v) {
-      return FakeRegistry::fold(v.name) == FakeRegistry::fold(name);
-    });
+    auto it = std::find_if(values.begin(), values.end(),
+                           [&](const auto& v) { return FakeRegistry::fold(v.name) == FakeRegistry::fold(name); });
     if (it == values.end()) return Error{kFileNotFound, L"value not found"};
     registry_.changes_.push_back({RegistryChangeKind::DeleteValue, key->path, it->name, {}});
     values.erase(it);
@@ -165,8 +162,7 @@ FakeRegistry::StoredValue* FakeRegistry::findValue(StoredKey& key, std::wstring_
   return nullptr;
 }
 
-const FakeRegistry::StoredValue* FakeRegistry::findValue(const StoredKey& key,
-                                                         std::wstring_view name) {
+const FakeRegistry::StoredValue* FakeRegistry::findValue(const StoredKey& key, std::wstring_view name) {
   return findValue(const_cast<StoredKey&>(key), name);
 }
 
@@ -175,8 +171,7 @@ bool FakeRegistry::writeShouldFail(std::wstring_view name) {
   return failingAttempts_.erase(writeAttempts_) > 0 || failingNames_.count(fold(name)) > 0;
 }
 
-Result<std::unique_ptr<RegistryKey>> FakeRegistry::openKey(std::wstring_view path,
-                                                           KeyAccess access) {
+Result<std::unique_ptr<RegistryKey>> FakeRegistry::openKey(std::wstring_view path, KeyAccess access) {
   const auto folded = fold(normalise(path));
   if (failingOpens_.count(folded)) return Error{kAccessDenied, L"injected open failure"};
   if (!find(path)) return Error{kFileNotFound, L"key not found"};
@@ -188,8 +183,7 @@ Result<std::unique_ptr<RegistryKey>> FakeRegistry::createKey(std::wstring_view p
   if (failingCreates_.count(folded)) return Error{kAccessDenied, L"injected create failure"};
   if (folded.empty()) return Error{kAccessDenied, L"no key path"};
   ensure(path, true);
-  return std::unique_ptr<RegistryKey>(
-      std::make_unique<FakeRegistryKey>(*this, folded, KeyAccess::ReadWrite));
+  return std::unique_ptr<RegistryKey>(std::make_unique<FakeRegistryKey>(*this, folded, KeyAccess::ReadWrite));
 }
 
 bool FakeRegistry::keyExists(std::wstring_view path) { return hasKey(path); }
@@ -201,9 +195,7 @@ Status FakeRegistry::deleteKeyTree(std::wstring_view path) {
   if (folded.empty() || it == keys_.end()) return Error{kFileNotFound, L"key not found"};
   changes_.push_back({RegistryChangeKind::DeleteKeyTree, it->second.path, {}, {}});
   const std::wstring below = folded + L'\\';
-  std::erase_if(keys_, [&](const auto& entry) {
-    return entry.first == folded || entry.first.starts_with(below);
-  });
+  std::erase_if(keys_, [&](const auto& entry) { return entry.first == folded || entry.first.starts_with(below); });
   return {};
 }
 
@@ -223,16 +215,13 @@ void FakeRegistry::setDword(std::wstring_view path, std::wstring_view name, std:
 void FakeRegistry::setString(std::wstring_view path, std::wstring_view name, std::wstring_view v) {
   set(path, name, RegistryValue::ofString(std::wstring(v)));
 }
-void FakeRegistry::setExpandString(std::wstring_view path, std::wstring_view name,
-                                   std::wstring_view v) {
+void FakeRegistry::setExpandString(std::wstring_view path, std::wstring_view name, std::wstring_view v) {
   set(path, name, RegistryValue::ofExpandString(std::wstring(v)));
 }
-void FakeRegistry::setBinary(std::wstring_view path, std::wstring_view name,
-                             std::vector<std::uint8_t> v) {
+void FakeRegistry::setBinary(std::wstring_view path, std::wstring_view name, std::vector<std::uint8_t> v) {
   set(path, name, RegistryValue::ofBinary(std::move(v)));
 }
-void FakeRegistry::setOther(std::wstring_view path, std::wstring_view name,
-                            std::vector<std::uint8_t> v) {
+void FakeRegistry::setOther(std::wstring_view path, std::wstring_view name, std::vector<std::uint8_t> v) {
   set(path, name, RegistryValue{RegistryValueType::Other, 0, {}, std::move(v)});
 }
 
@@ -243,12 +232,9 @@ void FakeRegistry::removeValue(std::wstring_view path, std::wstring_view name) {
   }
 }
 
-bool FakeRegistry::hasKey(std::wstring_view path) const {
-  return !normalise(path).empty() && find(path) != nullptr;
-}
+bool FakeRegistry::hasKey(std::wstring_view path) const { return !normalise(path).empty() && find(path) != nullptr; }
 
-std::optional<RegistryValue> FakeRegistry::value(std::wstring_view path,
-                                                 std::wstring_view name) const {
+std::optional<RegistryValue> FakeRegistry::value(std::wstring_view path, std::wstring_view name) const {
   const auto* key = find(path);
   if (!key) return std::nullopt;
   const auto* stored = findValue(*key, name);
@@ -275,12 +261,8 @@ void FakeRegistry::failWriteAttempt(std::size_t n) {
 }
 void FakeRegistry::failWritesOf(std::wstring_view name) { failingNames_.insert(fold(name)); }
 void FakeRegistry::failOpen(std::wstring_view path) { failingOpens_.insert(fold(normalise(path))); }
-void FakeRegistry::failCreate(std::wstring_view path) {
-  failingCreates_.insert(fold(normalise(path)));
-}
-void FakeRegistry::failDeleteKeyTree(std::wstring_view path) {
-  failingDeletes_.insert(fold(normalise(path)));
-}
+void FakeRegistry::failCreate(std::wstring_view path) { failingCreates_.insert(fold(normalise(path))); }
+void FakeRegistry::failDeleteKeyTree(std::wstring_view path) { failingDeletes_.insert(fold(normalise(path))); }
 
 void FakeRegistry::clearFaults() {
   failingAttempts_.clear();

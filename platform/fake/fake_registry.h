@@ -22,8 +22,8 @@ enum class RegistryChangeKind { SetValue, DeleteValue, CreateKey, DeleteKeyTree 
 struct RegistryChange {
   RegistryChangeKind kind = RegistryChangeKind::SetValue;
   std::wstring key;
-  std::wstring name;     // the value name (SetValue, DeleteValue)
-  RegistryValue value;   // SetValue only
+  std::wstring name;    // the value name (SetValue, DeleteValue)
+  RegistryValue value;  // SetValue only
 
   friend bool operator==(const RegistryChange&, const RegistryChange&) = default;
 };

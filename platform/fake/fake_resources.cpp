@@ -14,9 +14,7 @@ std::wstring FakeResources::fold(std::wstring_view name) {
   return folded;
 }
 
-void FakeResources::add(std::wstring_view name, Bitmap picture) {
-  pictures_[fold(name)] = std::move(picture);
-}
+void FakeResources::add(std::wstring_view name, Bitmap picture) { pictures_[fold(name)] = std::move(picture); }
 
 void FakeResources::remove(std::wstring_view name) { pictures_.erase(fold(name)); }
 
@@ -36,8 +34,7 @@ std::optional<Bitmap> FakeResources::loadFromFolder(const std::wstring& foldedNa
   std::error_code error;
   if (std::filesystem::is_regular_file(wanted, error)) return readBmpFile(wanted);
   // The folder's file system may tell case apart; look for the name in any case.
-  for (std::filesystem::directory_iterator it(*folder_, error), end; !error && it != end;
-       it.increment(error)) {
+  for (std::filesystem::directory_iterator it(*folder_, error), end; !error && it != end; it.increment(error)) {
     const std::filesystem::path& candidate = it->path();
     if (fold(candidate.filename().wstring()) == foldedName + L".bmp" && it->is_regular_file(error))
       return readBmpFile(candidate);

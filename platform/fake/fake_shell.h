@@ -13,8 +13,7 @@ class FakeShell : public Shell {
  public:
   // std::nullopt: the shell cannot name the folder.
   std::optional<std::wstring> appData = L"C:\\Users\\Tester\\AppData\\Roaming";
-  std::optional<std::wstring> internetCache =
-      L"C:\\Users\\Tester\\AppData\\Local\\Microsoft\\Windows\\INetCache";
+  std::optional<std::wstring> internetCache = L"C:\\Users\\Tester\\AppData\\Local\\Microsoft\\Windows\\INetCache";
   bool autoHide = false;
   ScreenSize screen{1920, 1080};
   Rect work{0, 0, 1920, 1040};  // a 40-pixel task bar along the bottom

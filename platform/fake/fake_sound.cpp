@@ -14,12 +14,9 @@ std::wstring fold(std::wstring_view text) {
 
 }  // namespace
 
-bool FakeSound::unplayable(std::wstring_view name) const {
-  return name.empty() || unplayable_.count(fold(name)) > 0;
-}
+bool FakeSound::unplayable(std::wstring_view name) const { return name.empty() || unplayable_.count(fold(name)) > 0; }
 
-bool FakeSound::start(SoundCallKind kind, std::wstring_view name, SoundRepeat repeat,
-                      bool noStop) {
+bool FakeSound::start(SoundCallKind kind, std::wstring_view name, SoundRepeat repeat, bool noStop) {
   std::lock_guard lock(mutex_);
   bool started = !unplayable(name) && !(noStop && playing_);
   calls_.push_back({kind, std::wstring(name), repeat, started});

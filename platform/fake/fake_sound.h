@@ -18,9 +18,9 @@ enum class SoundCallKind { PlayAsyncOnce, PlayAsyncLooped, PlaySync, PlayAsyncNo
 
 struct SoundCall {
   SoundCallKind kind = SoundCallKind::PlayAsyncOnce;
-  std::wstring name;                         // empty for StopAll
-  SoundRepeat repeat = SoundRepeat::Once;    // Looped for PlayAsyncLooped and looped no-stop starts
-  bool started = false;                      // what the call returned (false for StopAll)
+  std::wstring name;                       // empty for StopAll
+  SoundRepeat repeat = SoundRepeat::Once;  // Looped for PlayAsyncLooped and looped no-stop starts
+  bool started = false;                    // what the call returned (false for StopAll)
 
   friend bool operator==(const SoundCall&, const SoundCall&) = default;
 };

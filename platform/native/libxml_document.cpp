@@ -43,12 +43,9 @@ bool counts(const xmlNode* node) {
     case XML_ELEMENT_NODE:
     case XML_CDATA_SECTION_NODE:
     case XML_COMMENT_NODE:
-    case XML_PI_NODE:
-      return true;
-    case XML_TEXT_NODE:
-      return !isBlank(node->content);
-    default:
-      return false;
+    case XML_PI_NODE: return true;
+    case XML_TEXT_NODE: return !isBlank(node->content);
+    default: return false;
   }
 }
 
@@ -65,9 +62,16 @@ std::wstring wide(const xmlChar* text) {
   while (*at) {
     char32_t c = *at;
     int extra = 0;
-    if (c >= 0xF0) { c &= 0x07; extra = 3; }
-    else if (c >= 0xE0) { c &= 0x0F; extra = 2; }
-    else if (c >= 0xC0) { c &= 0x1F; extra = 1; }
+    if (c >= 0xF0) {
+      c &= 0x07;
+      extra = 3;
+    } else if (c >= 0xE0) {
+      c &= 0x0F;
+      extra = 2;
+    } else if (c >= 0xC0) {
+      c &= 0x1F;
+      extra = 1;
+    }
     ++at;
     for (; extra > 0 && (*at & 0xC0) == 0x80; --extra, ++at) c = (c << 6) | (*at & 0x3F);
     appendCodePoint(out, c);

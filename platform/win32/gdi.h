@@ -15,8 +15,7 @@ class WindowDc {
   ~WindowDc() { reset(); }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
-  WindowDc(WindowDc&& other) noexcept
-      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc(WindowDc&& other) noexcept : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
   WindowDc& operator=(WindowDc&& other) noexcept {
     if (this != &other) {
       reset();
@@ -74,8 +73,7 @@ class SelectedObject {
   ~SelectedObject() { reset(); }
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
-  SelectedObject(SelectedObject&& other) noexcept
-      : dc_(other.dc_), old_(std::exchange(other.old_, nullptr)) {}
+  SelectedObject(SelectedObject&& other) noexcept : dc_(other.dc_), old_(std::exchange(other.old_, nullptr)) {}
   SelectedObject& operator=(SelectedObject&& other) noexcept {
     if (this != &other) {
       reset();

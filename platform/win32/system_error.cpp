@@ -8,9 +8,9 @@ namespace tikora {
 Error systemError(DWORD code, std::wstring_view what) {
   std::wstring message(what);
   wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring system = text ? std::wstring(text, length) : std::wstring();
   if (text) LocalFree(text);
   while (!system.empty() && (system.back() == L'\n' || system.back() == L'\r' || system.back() == L' '))

@@ -8,8 +8,7 @@ namespace tikora {
 LocalTime Win32Clock::now() const {
   SYSTEMTIME st{};
   GetLocalTime(&st);
-  return LocalTime{st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond,
-                   st.wMilliseconds};
+  return LocalTime{st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
 
 // The 32-bit count on purpose: the work-time display wraps with it, as the system's own does.

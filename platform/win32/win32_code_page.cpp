@@ -11,8 +11,7 @@ std::string Win32AnsiCodePage::toAnsi(std::wstring_view text) const {
   if (text.empty() || text.size() > INT_MAX) return {};
   const int length = static_cast<int>(text.size());
   // No best fit: a character the code page lacks is stored as "?", not as a lookalike.
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0,
-                                       "?", nullptr);
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, "?", nullptr);
   if (size <= 0) return std::string(text.size(), '?');
   std::string bytes(static_cast<std::size_t>(size), '\0');
   WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, bytes.data(), size, "?", nullptr);

@@ -102,8 +102,8 @@ FeedFetch fetchWeb(const std::wstring& address, const FeedFetchLimits& limits) {
   InternetHandle session(InternetOpenW(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session) return networkFailure(GetLastError());
   DWORD timeout = limits.stepTimeoutMs;
-  for (const DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
-                             INTERNET_OPTION_RECEIVE_TIMEOUT})
+  for (const DWORD option :
+       {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
     InternetSetOptionW(session, option, &timeout, sizeof timeout);
   DWORD retries = 1;
   InternetSetOptionW(session, INTERNET_OPTION_CONNECT_RETRIES, &retries, sizeof retries);
@@ -139,8 +139,7 @@ FeedFetch fetchWeb(const std::wstring& address, const FeedFetchLimits& limits) {
 
 FeedFetch fetchFeedNow(const std::wstring& address, const FeedFetchLimits& limits) {
   if (address.empty()) return failure(FeedFetchStatus::EmptyAddress);
-  if (startsWithNoCase(address, L"http://") || startsWithNoCase(address, L"https://"))
-    return fetchWeb(address, limits);
+  if (startsWithNoCase(address, L"http://") || startsWithNoCase(address, L"https://")) return fetchWeb(address, limits);
   if (startsWithNoCase(address, L"file:")) {
     std::vector<wchar_t> path(32768);
     DWORD length = static_cast<DWORD>(path.size());

@@ -14,8 +14,8 @@ namespace {
 
 UniqueHandle createForWriting(const std::wstring& path) {
   // Others may read the file meanwhile (the page view's browser), not write it.
-  return UniqueHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return UniqueHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // Closes now rather than in the destructor, so that a failing close can be reported.

@@ -10,8 +10,7 @@ namespace tikora {
 
 bool Win32Power::enableShutdownPrivilege() {
   UniqueHandle token;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.receive()))
-    return false;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.receive())) return false;
   TOKEN_PRIVILEGES privileges{};
   if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) return false;
   privileges.PrivilegeCount = 1;

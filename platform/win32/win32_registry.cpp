@@ -77,8 +77,7 @@ class Win32RegistryKey : public RegistryKey {
 
   std::optional<std::uint32_t> readDword(std::wstring_view name) const override {
     auto raw = queryRaw(key_, name);
-    if (!raw || raw->type != REG_DWORD || raw->bytes.size() != sizeof(std::uint32_t))
-      return std::nullopt;
+    if (!raw || raw->type != REG_DWORD || raw->bytes.size() != sizeof(std::uint32_t)) return std::nullopt;
     std::uint32_t value = 0;
     std::memcpy(&value, raw->bytes.data(), sizeof value);
     return value;
@@ -90,8 +89,7 @@ class Win32RegistryKey : public RegistryKey {
     return decodeString(raw->bytes);
   }
 
-  std::optional<std::vector<std::uint8_t>> readBinary(std::wstring_view name,
-                                                      std::size_t size) const override {
+  std::optional<std::vector<std::uint8_t>> readBinary(std::wstring_view name, std::size_t size) const override {
     auto raw = queryRaw(key_, name);
     if (!raw || raw->type != REG_BINARY || raw->bytes.size() != size) return std::nullopt;
     return std::move(raw->bytes);
@@ -142,8 +140,8 @@ class Win32RegistryKey : public RegistryKey {
 
   Result<std::vector<std::wstring>> valueNames() const override {
     DWORD longest = 0;
-    LSTATUS status = RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                      nullptr, &longest, nullptr, nullptr, nullptr);
+    LSTATUS status = RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest,
+                                      nullptr, nullptr, nullptr);
     if (status != ERROR_SUCCESS) return systemError(status, L"list values of " + path_);
     std::vector<std::wstring> names;
     std::wstring buffer(longest + 1, L'\0');
@@ -168,8 +166,8 @@ class Win32RegistryKey : public RegistryKey {
     const std::wstring valueName(name);
     if (size > std::numeric_limits<DWORD>::max())
       return systemError(ERROR_INVALID_PARAMETER, L"write value " + valueName + L" of " + path_);
-    const LSTATUS status = RegSetValueExW(key_, valueName.c_str(), 0, type,
-                                          static_cast<const BYTE*>(data), static_cast<DWORD>(size));
+    const LSTATUS status =
+        RegSetValueExW(key_, valueName.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
     if (status != ERROR_SUCCESS) return systemError(status, L"write value " + valueName + L" of " + path_);
     return {};
   }
@@ -180,8 +178,7 @@ class Win32RegistryKey : public RegistryKey {
 
 }  // namespace
 
-Result<std::unique_ptr<RegistryKey>> Win32Registry::openKey(std::wstring_view path,
-                                                            KeyAccess access) {
+Result<std::unique_ptr<RegistryKey>> Win32Registry::openKey(std::wstring_view path, KeyAccess access) {
   const std::wstring subKey = normalise(path);
   UniqueRegKey key;
   const LSTATUS status = RegOpenKeyExW(root_, subKey.c_str(), 0, rightsFor(access), key.receive());

@@ -12,8 +12,7 @@ namespace tikora {
 
 constexpr const wchar_t* kPictureType = L"PNG";
 
-Win32Resources::Win32Resources(HMODULE module)
-    : module_(module ? module : GetModuleHandleW(nullptr)) {}
+Win32Resources::Win32Resources(HMODULE module) : module_(module ? module : GetModuleHandleW(nullptr)) {}
 
 std::optional<Bitmap> Win32Resources::loadBitmap(std::wstring_view name) const {
   if (name.empty()) return std::nullopt;

@@ -16,11 +16,9 @@ Result<std::wstring> specialFolder(int folderId, const wchar_t* what) {
   wchar_t path[MAX_PATH] = {};
   // CSIDL_FLAG_CREATE: on a fresh profile the folder may not exist yet; making it here keeps a
   // file written into it from failing for that reason alone.
-  const HRESULT result =
-      SHGetFolderPathW(nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
+  const HRESULT result = SHGetFolderPathW(nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
   if (FAILED(result) || path[0] == L'\0') {
-    return systemError(static_cast<DWORD>(result),
-                       std::wstring(L"The shell cannot name the ") + what + L" folder");
+    return systemError(static_cast<DWORD>(result), std::wstring(L"The shell cannot name the ") + what + L" folder");
   }
   std::wstring folder = path;
   while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
@@ -29,9 +27,7 @@ Result<std::wstring> specialFolder(int folderId, const wchar_t* what) {
 
 }  // namespace
 
-Result<std::wstring> Win32Shell::appDataFolder() const {
-  return specialFolder(CSIDL_APPDATA, L"application data");
-}
+Result<std::wstring> Win32Shell::appDataFolder() const { return specialFolder(CSIDL_APPDATA, L"application data"); }
 
 Result<std::wstring> Win32Shell::internetCacheFolder() const {
   return specialFolder(CSIDL_INTERNET_CACHE, L"temporary internet files");
@@ -43,9 +39,7 @@ bool Win32Shell::taskbarAutoHides() const {
   return (SHAppBarMessage(ABM_GETSTATE, &bar) & ABS_AUTOHIDE) != 0;
 }
 
-ScreenSize Win32Shell::screenSize() const {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
+ScreenSize Win32Shell::screenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 Rect Win32Shell::workArea() const {
   RECT area{};

@@ -70,12 +70,9 @@ bool counts(IXMLDOMNode* node) {
     case NODE_ELEMENT:
     case NODE_CDATA_SECTION:
     case NODE_COMMENT:
-    case NODE_PROCESSING_INSTRUCTION:
-      return true;
-    case NODE_TEXT:
-      return !XmlDocument::isBlank(valueOf(node));
-    default:
-      return false;
+    case NODE_PROCESSING_INSTRUCTION: return true;
+    case NODE_TEXT: return !XmlDocument::isBlank(valueOf(node));
+    default: return false;
   }
 }
 

@@ -4,8 +4,8 @@
 // the parser, as not every MSXML honours "ProhibitDTD" (Wine's ignores it). Used on the thread
 // that made it; COM is initialised for that thread here if nobody did it before.
 #pragma once
-#include <msxml2.h>
 #include <windows.h>
+#include <msxml2.h>
 #include <wrl/client.h>
 
 #include <vector>

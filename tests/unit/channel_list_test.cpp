@@ -62,8 +62,7 @@ TEST(ChannelRecordTest, IsLaidOutByteForByteAndKeepsTheBytesPastEachLength) {
   channel.setAddress(L"https://example.com/a-long-feed-address.xml", cp);
   channel.setName(L"Caf\u00e9 \u20ac \u6771", cp);  // e-acute and euro in Windows-1252; the kanji is not
   const auto first = channel.bytes();
-  EXPECT_EQ(Bytes(first.begin(), first.end()),
-            record("https://example.com/a-long-feed-address.xml", "Caf\xE9 \x80 ?"));
+  EXPECT_EQ(Bytes(first.begin(), first.end()), record("https://example.com/a-long-feed-address.xml", "Caf\xE9 \x80 ?"));
 
   channel.setAddress(L"http://b.example/", cp);
   const auto second = channel.bytes();
@@ -92,9 +91,9 @@ TEST(ChannelRecordTest, CutsToTheCapacityWithoutSplittingADoubleByteCharacter) {
     std::size_t capacity;
     std::size_t bytes;
   } cases[] = {
-      {std::wstring(50, L'n'), 50, 50},                     // exactly the capacity: whole
-      {std::wstring(51, L'n'), 50, 50},                     // one more: cut
-      {L"a" + std::wstring(25, L'\u3042'), 50, 49},         // the 25th double-byte one would split
+      {std::wstring(50, L'n'), 50, 50},              // exactly the capacity: whole
+      {std::wstring(51, L'n'), 50, 50},              // one more: cut
+      {L"a" + std::wstring(25, L'\u3042'), 50, 49},  // the 25th double-byte one would split
       {std::wstring(50, L'\u3042'), 100, 100},
       {L"ab" + std::wstring(50, L'\u3042'), 100, 100},
       {L"abc" + std::wstring(50, L'\u3042'), 100, 99},
@@ -231,15 +230,16 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   EXPECT_EQ(storedCount(), 1u);
   EXPECT_EQ(stored(0), record("https://a.example/rss", "A"));
   // Slot 1 held "Bee" and its longer address: the record is written whole, old tail included.
-  EXPECT_EQ(stored(1), record("https://c.example/rss", "C", record("https://b.example/a-longer-address/rss.xml", "Bee")));
+  EXPECT_EQ(stored(1),
+            record("https://c.example/rss", "C", record("https://b.example/a-longer-address/rss.xml", "Bee")));
 }
 
 // Removing the chosen channel leaves no address to read; removing another one keeps the choice,
 // wherever that channel has moved, until it is removed in turn.
 TEST_F(ChannelListTest, RemovingTheChosenChannelLeavesNothingToRead) {
   struct Case {
-    bool chosenAtStart;             // restored from `cor_ch` rather than picked
-    std::vector<int> removedRows;   // one after another, with channel B (row 1) chosen first
+    bool chosenAtStart;            // restored from `cor_ch` rather than picked
+    std::vector<int> removedRows;  // one after another, with channel B (row 1) chosen first
     const wchar_t* address;
   };
   const Case cases[] = {
@@ -406,11 +406,9 @@ TEST_F(ChannelListTest, LoadShowsStoredTextsAndRestoresTheChoiceFromTheSetting) 
   storeChannels(2, 3);
   registry.setBinary(kChannelKeyPath, L"Lista_1", record("https://f.example/1", "Caf\xE9"));
   channels.load();
-  EXPECT_EQ(rowTexts(), (std::vector<std::wstring>{L"1|Feed 0|https://f.example/0",
-                                                   L"2|Caf\u00e9|https://f.example/1",
+  EXPECT_EQ(rowTexts(), (std::vector<std::wstring>{L"1|Feed 0|https://f.example/0", L"2|Caf\u00e9|https://f.example/1",
                                                    L"3|Feed 2|https://f.example/2"}));
-  EXPECT_EQ(panel[L"ComboBox8"].items,
-            (std::vector<std::wstring>{L"1. Feed 0", L"2. Caf\u00e9", L"3. Feed 2"}));
+  EXPECT_EQ(panel[L"ComboBox8"].items, (std::vector<std::wstring>{L"1. Feed 0", L"2. Caf\u00e9", L"3. Feed 2"}));
 
   channels.restoreSelection(3);
   EXPECT_EQ(panel[L"ComboBox8"].selected, -1);

@@ -54,9 +54,7 @@ CivilTime at(int hour, int minute, int second) {
 
 class ClockFaceTest : public ::testing::Test {
  protected:
-  ClockFaceTest() : resources_(TIKORA_MEDIA_DIR) {
-    window_.setWindowPosition(kWindowOrigin.x, kWindowOrigin.y);
-  }
+  ClockFaceTest() : resources_(TIKORA_MEDIA_DIR) { window_.setWindowPosition(kWindowOrigin.x, kWindowOrigin.y); }
 
   // A face made from the first-run pictures (frame style -1: "frame1"; hand style 0).
   ClockFace& face() {
@@ -70,8 +68,8 @@ class ClockFaceTest : public ::testing::Test {
                              ++availabilityChecks_;
                              if (onAvailability_) onAvailability_();
                            }};
-      face_.emplace(window_, metrics_, resources_,
-                    loadClockStartPictures(FaceStyles{0, -1}, resources_), std::move(hooks));
+      face_.emplace(window_, metrics_, resources_, loadClockStartPictures(FaceStyles{0, -1}, resources_),
+                    std::move(hooks));
     }
     return *face_;
   }
@@ -123,10 +121,10 @@ TEST_F(ClockFaceTest, StartUpRecoloursTheFrameByRuleSixAndDrawsDiskAndRing) {
   // positions fuchsia dots of radius 2.
   EXPECT_EQ(secondsRingPosition(0), (Point{27, 120}));
   EXPECT_EQ(facePixel(27, 120), kFuchsia);
-  EXPECT_EQ(facePixel(120, 27), kFuchsia);   // 12 o'clock mark
-  EXPECT_EQ(facePixel(24, 120), kFuchsia);   // inside the mark's circle
-  EXPECT_EQ(facePixel(23, 120), kBlack);     // its outline
-  EXPECT_EQ(facePixel(25, 120), kBlack);     // the outline of the small dot drawn over it
+  EXPECT_EQ(facePixel(120, 27), kFuchsia);  // 12 o'clock mark
+  EXPECT_EQ(facePixel(24, 120), kFuchsia);  // inside the mark's circle
+  EXPECT_EQ(facePixel(23, 120), kBlack);    // its outline
+  EXPECT_EQ(facePixel(25, 120), kBlack);    // the outline of the small dot drawn over it
   const Point one = secondsRingPosition(1);
   EXPECT_EQ(facePixel(one.x, one.y), kFuchsia);
   EXPECT_EQ(facePixel(one.x, one.y - 3), kBlack);  // beyond a small dot
@@ -188,12 +186,8 @@ TEST_F(ClockFaceTest, TickShowsTheTableEntryAndRendersHourAndMinuteEveryTenSecon
   ClockFace& clock = composed();
   (void)clock.takeRepaint();
   const HandLists& lists = clock.hands().handLists();
-  auto hourAt = [&](int h, int m) {
-    return renderHand(lists.hour, kMaroon, kBlack, hourHandAngle(h, m));
-  };
-  auto minuteAt = [&](int m, int s) {
-    return renderHand(lists.minute, kMaroon, kBlack, minuteHandAngle(m, s));
-  };
+  auto hourAt = [&](int h, int m) { return renderHand(lists.hour, kMaroon, kBlack, hourHandAngle(h, m)); };
+  auto minuteAt = [&](int m, int s) { return renderHand(lists.minute, kMaroon, kBlack, minuteHandAngle(m, s)); };
 
   // The first tick renders everything, because start-up set the redraw flag.
   clock.faceTick(at(10, 20, 5), kFarAway);
@@ -344,7 +338,7 @@ TEST_F(ClockFaceTest, WhiteBackgroundIsKeptNearWhiteForDiskRingAndHands) {
   EXPECT_EQ(facePixel(60, 120), kNearWhitePixel);
   EXPECT_EQ(facePixel(27, 120), kFuchsia);
   EXPECT_EQ(facePixel(23, 120), kNearWhitePixel);  // mark outline in the new background
-  EXPECT_EQ(pumps_, 61);                            // sixty rotations, then once more
+  EXPECT_EQ(pumps_, 61);                           // sixty rotations, then once more
   EXPECT_TRUE(clock.hands().redrawFlag());
   EXPECT_EQ(clock.hands().secondHandTable().entry(30).pixel(0, 239), kNearWhitePixel);
   clock.faceTick(at(3, 0, 21), kFarAway);

@@ -19,10 +19,10 @@ std::vector<std::wstring> names(const std::vector<ClockComponent>& order) {
   return out;
 }
 
-const std::vector<std::wstring> kCreationOrder = {
-    L"Image1",  L"Label3",  L"Label4",  L"Label6",  L"Label5", L"Label7", L"cyfra1", L"cyfra2",
-    L"cyfra3",  L"cyfra4",  L"cyfra5",  L"cyfra6",  L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10",
-    L"cyfra11", L"cyfra12", L"Label1",  L"Image2",  L"Image3", L"Image6", L"Image4", L"Image5"};
+const std::vector<std::wstring> kCreationOrder = {L"Image1", L"Label3", L"Label4", L"Label6",  L"Label5",  L"Label7",
+                                                  L"cyfra1", L"cyfra2", L"cyfra3", L"cyfra4",  L"cyfra5",  L"cyfra6",
+                                                  L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10", L"cyfra11", L"cyfra12",
+                                                  L"Label1", L"Image2", L"Image3", L"Image6",  L"Image4",  L"Image5"};
 
 TEST(ClockWindowModelTest, ComponentsAtCreation) {
   ClockWindowModel m;
@@ -71,9 +71,7 @@ class ClockPressTest : public ::testing::Test {
     m.setPosition(C::Label3, 40, 113);
     m.autoSize(C::Label3, metrics);
   }
-  bool drags(Point p) const {
-    return m.mouseDown(MouseButton::Left, p) == ClockActions{ClockAction::StartDrag};
-  }
+  bool drags(Point p) const { return m.mouseDown(MouseButton::Left, p) == ClockActions{ClockAction::StartDrag}; }
   ClockWindowModel m;
   FakeTextMetrics metrics;
 };
@@ -139,8 +137,7 @@ TEST_F(ClockPressTest, StripIsTopmostWhileShownAndNeverDrags) {
 TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
   ClockWindowModel m;
   EXPECT_EQ(m.trayMessage(0x0201), ClockActions{ClockAction::ShowTodaysDate});
-  EXPECT_EQ(m.trayMessage(0x0204), (ClockActions{ClockAction::BringClockToFront,
-                                                 ClockAction::PopUpMenuAtPointer,
+  EXPECT_EQ(m.trayMessage(0x0204), (ClockActions{ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer,
                                                  ClockAction::PostNullMessage}));
   for (const std::uint32_t other : {0x0200u, 0x0202u, 0x0203u, 0x0205u, 0x0206u, 0x0207u, 0x0400u})
     EXPECT_TRUE(m.trayMessage(other).empty()) << other;

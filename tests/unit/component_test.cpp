@@ -39,15 +39,14 @@ TEST(ComponentTableTest, RaisedEventPutsTheInputInThenRunsBindingHandlersAndAfte
   };
   table.afterEvent = [&] { trace.push_back(L"after"); };
   table.on(L"CheckBox9", ComponentEvent::Click, [&] { trace.push_back(L"first"); });
-  table.on(L"CheckBox9", ComponentEvent::Click, [&](const EventContext& e) {
-    trace.push_back(L"second " + std::wstring(e.component));
-  });
+  table.on(L"CheckBox9", ComponentEvent::Click,
+           [&](const EventContext& e) { trace.push_back(L"second " + std::wstring(e.component)); });
 
   ComponentInput tick;
   tick.checked = true;
   EXPECT_TRUE(table.raise(L"CheckBox9", ComponentEvent::Click, tick));
-  EXPECT_EQ(trace, (std::vector<std::wstring>{L"bind CheckBox9 ticked by user", L"first",
-                                              L"second CheckBox9", L"after"}));
+  EXPECT_EQ(trace,
+            (std::vector<std::wstring>{L"bind CheckBox9 ticked by user", L"first", L"second CheckBox9", L"after"}));
   EXPECT_TRUE(table[L"CheckBox9"].checked);
 
   // An event nobody handles still binds and ends with the after step.

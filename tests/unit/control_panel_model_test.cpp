@@ -64,8 +64,7 @@ class ControlPanelModelTest : public ::testing::Test {
 
   void makePanel(ControlPanelHooks hooks = {}) {
     panel = std::make_unique<ControlPanelModel>(
-        ControlPanelServices{settings, store, shell, metrics, clock, boxes, overlays, clockModel},
-        std::move(hooks));
+        ControlPanelServices{settings, store, shell, metrics, clock, boxes, overlays, clockModel}, std::move(hooks));
   }
 
   // The key as a first run leaves it, then the given values changed.
@@ -122,23 +121,23 @@ class ControlPanelModelTest : public ::testing::Test {
 
 TEST(PositionArithmetic, MarkerAndPercentRoundHalvesToEven) {
   // 1280 wide: range 1040, marker step nearest(1040 / 20) = 52.
-  EXPECT_EQ(markerOffset(26, 1040, 20), 0);    // 0.5
-  EXPECT_EQ(markerOffset(78, 1040, 20), 2);    // 1.5
-  EXPECT_EQ(markerOffset(130, 1040, 20), 2);   // 2.5
+  EXPECT_EQ(markerOffset(26, 1040, 20), 0);   // 0.5
+  EXPECT_EQ(markerOffset(78, 1040, 20), 2);   // 1.5
+  EXPECT_EQ(markerOffset(130, 1040, 20), 2);  // 2.5
   EXPECT_EQ(markerOffset(1040, 1040, 20), 20);
-  EXPECT_EQ(positionPercent(26, 1040), 2);     // 2.5
-  EXPECT_EQ(positionPercent(78, 1040), 8);     // 7.5
-  EXPECT_EQ(positionPercent(130, 1040), 12);   // 12.5
+  EXPECT_EQ(positionPercent(26, 1040), 2);    // 2.5
+  EXPECT_EQ(positionPercent(78, 1040), 8);    // 7.5
+  EXPECT_EQ(positionPercent(130, 1040), 12);  // 12.5
   EXPECT_EQ(positionPercent(1040, 1040), 100);
   // 1024 high: range 784, marker step nearest(784 / 14) = 56.
-  EXPECT_EQ(markerOffset(28, 784, 14), 0);     // 0.5
-  EXPECT_EQ(markerOffset(84, 784, 14), 2);     // 1.5
+  EXPECT_EQ(markerOffset(28, 784, 14), 0);  // 0.5
+  EXPECT_EQ(markerOffset(84, 784, 14), 2);  // 1.5
   EXPECT_EQ(markerOffset(784, 784, 14), 14);
-  EXPECT_EQ(positionPercent(98, 784), 12);     // 12.5
-  EXPECT_EQ(positionPercent(294, 784), 38);    // 37.5
+  EXPECT_EQ(positionPercent(98, 784), 12);   // 12.5
+  EXPECT_EQ(positionPercent(294, 784), 38);  // 37.5
   // 1024 x 768: steps nearest(39.2) = 39 and nearest(37.71...) = 38.
   EXPECT_EQ(markerOffset(78, 784, 20), 2);
-  EXPECT_EQ(markerOffset(57, 528, 14), 2);     // 57 / 38 = 1.5
+  EXPECT_EQ(markerOffset(57, 528, 14), 2);  // 57 / 38 = 1.5
   // Empty and tiny ranges divide by nothing; a range of 10 or less moves a pixel at a time.
   EXPECT_EQ(markerOffset(0, 0, 20), 0);
   EXPECT_EQ(positionPercent(5, -40), 0);
@@ -148,14 +147,18 @@ TEST(PositionArithmetic, MarkerAndPercentRoundHalvesToEven) {
 
 TEST_F(ControlPanelModelTest, ScrollBarsMoveMarkerAndPercentage) {
   makePanel();
-  struct Case { const wchar_t* bar; int position; Point marker; const wchar_t* label; const wchar_t* percent; };
-  for (const Case c : {Case{L"ScrollBar1", 0, {20, 24}, L"Label13", L"0"},
-                       Case{L"ScrollBar1", 78, {22, 24}, L"Label13", L"8"},
-                       Case{L"ScrollBar1", 130, {22, 24}, L"Label13", L"12"},
-                       Case{L"ScrollBar1", 1040, {40, 24}, L"Label13", L"100"},
-                       Case{L"ScrollBar2", 84, {40, 26}, L"Label14", L"11"},
-                       Case{L"ScrollBar2", 294, {40, 29}, L"Label14", L"38"},
-                       Case{L"ScrollBar2", 784, {40, 38}, L"Label14", L"100"}}) {
+  struct Case {
+    const wchar_t* bar;
+    int position;
+    Point marker;
+    const wchar_t* label;
+    const wchar_t* percent;
+  };
+  for (const Case c :
+       {Case{L"ScrollBar1", 0, {20, 24}, L"Label13", L"0"}, Case{L"ScrollBar1", 78, {22, 24}, L"Label13", L"8"},
+        Case{L"ScrollBar1", 130, {22, 24}, L"Label13", L"12"}, Case{L"ScrollBar1", 1040, {40, 24}, L"Label13", L"100"},
+        Case{L"ScrollBar2", 84, {40, 26}, L"Label14", L"11"}, Case{L"ScrollBar2", 294, {40, 29}, L"Label14", L"38"},
+        Case{L"ScrollBar2", 784, {40, 38}, L"Label14", L"100"}}) {
     scroll(c.bar, c.position);
     EXPECT_EQ(state(c.bar).maximum, std::wstring_view(c.bar) == L"ScrollBar1" ? 1040 : 784);
     EXPECT_EQ(marker(), c.marker) << c.bar << " " << c.position;
@@ -213,7 +216,7 @@ TEST_F(ControlPanelModelTest, StartPositionIsTheUpperRightCornerUnlessSetCurrent
   storeSettings({{L"po_po", 100}, {L"po_pi", 200}});
   makePanel(recordingHooks());
   panel->FormCreate();
-  EXPECT_EQ(clockAt(), (Point{1010, 30}));  // 1280 - 240 - 30
+  EXPECT_EQ(clockAt(), (Point{1010, 30}));   // 1280 - 240 - 30
   EXPECT_EQ(state(L"Label13").text, L"10");  // the scroll bars still show the stored place
   EXPECT_EQ(marker(), (Point{22, 28}));      // 100 / 52, 200 / 56
   EXPECT_EQ(state(L"ScrollBar1").position, 100);
@@ -299,8 +302,7 @@ TEST_F(ControlPanelModelTest, PlannerButtonHomePageLinkAndPages) {
   EXPECT_TRUE(boxes.shown().empty());
   shell.openFails = true;
   click(L"HomePage", false);
-  EXPECT_EQ(shell.openedAddresses,
-            (std::vector<std::wstring>{L"https://tikora.app/", L"https://tikora.app/"}));
+  EXPECT_EQ(shell.openedAddresses, (std::vector<std::wstring>{L"https://tikora.app/", L"https://tikora.app/"}));
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0].caption, L"Tikora");
   EXPECT_EQ(boxes.shown()[0].text,
@@ -338,19 +340,19 @@ TEST_F(ControlPanelModelTest, FirstRunCreationRunsEveryStepInOrder) {
 
 TEST_F(ControlPanelModelTest, LoadedChangesRunTheirActionsInLoadOrder) {
   storeSettings({
-      {L"chk_dw", 0},  {L"chk_sh", 1},  {L"po_po", 520}, {L"ra_si", 0},   {L"ra_fo", 1},
-      {L"chc_dw", 1},  {L"chk_tr", 1},  {L"scr_tr", 128}, {L"st_to", 1},  {L"se_sto", 0},
-      {L"se_skw", 1},  {L"cfr_of", 1},  {L"chk_df", 1},  {L"dt_ta", 0},   {L"dt_tb", 1},
-      {L"chk_dff", 1}, {L"se_2fh", 0},  {L"se_4fh", 1},  {L"ses_st", 0},  {L"col_bg", 0x123456},
+      {L"chk_dw", 0},  {L"chk_sh", 1}, {L"po_po", 520},  {L"ra_si", 0},  {L"ra_fo", 1},
+      {L"chc_dw", 1},  {L"chk_tr", 1}, {L"scr_tr", 128}, {L"st_to", 1},  {L"se_sto", 0},
+      {L"se_skw", 1},  {L"cfr_of", 1}, {L"chk_df", 1},   {L"dt_ta", 0},  {L"dt_tb", 1},
+      {L"chk_dff", 1}, {L"se_2fh", 0}, {L"se_4fh", 1},   {L"ses_st", 0}, {L"col_bg", 0x123456},
   });
   reg.setString(kRun, L"Tikora", L"C:\\Elsewhere\\Tikora.exe");
   makePanel(recordingHooks());
   // Other features' handlers, as they register them.
   for (const wchar_t* name : {L"CheckBox5", L"RadioButton4", L"RadioButton15", L"CheckBox23", L"ColorBox1"}) {
-    const ComponentEvent event = std::wstring_view(name) == L"ColorBox1" ? ComponentEvent::Change : ComponentEvent::Click;
-    panel->components().on(name, event, [this, name] {
-      trace.push_back(std::wstring(name) + (state(name).checked ? L" ticked" : L""));
-    });
+    const ComponentEvent event =
+        std::wstring_view(name) == L"ColorBox1" ? ComponentEvent::Change : ComponentEvent::Click;
+    panel->components().on(
+        name, event, [this, name] { trace.push_back(std::wstring(name) + (state(name).checked ? L" ticked" : L"")); });
   }
   const SettingsLoadReport report = panel->FormCreate();
   EXPECT_FALSE(report.firstRun);

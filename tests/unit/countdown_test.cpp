@@ -130,14 +130,13 @@ TEST_F(CountdownTest, UnreadableTargetIsToldAndShowsPassedUntilReadAgain) {
   tickBox(false);
   tickBox(true);
   ASSERT_EQ(boxes.shown().size(), 1u);
-  EXPECT_EQ(boxes.shown()[0], (MessageBoxRequest{L"Tikora", kWrongDateFormat, MessageBoxButtons::Ok,
-                                                 MessageBoxIcon::None, 0}));
+  EXPECT_EQ(boxes.shown()[0],
+            (MessageBoxRequest{L"Tikora", kWrongDateFormat, MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
   EXPECT_TRUE(settings.chk_ct) << "the box stays ticked";
   EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
   EXPECT_FALSE(panel[L"DateTimePicker2"].enabled);
   EXPECT_FALSE(countdown.targetReadable());
-  EXPECT_EQ(lineAt(2024, 3, 9, 14, 0, 0), L" Future Date Passed ")
-      << "the old target is not counted to";
+  EXPECT_EQ(lineAt(2024, 3, 9, 14, 0, 0), L" Future Date Passed ") << "the old target is not counted to";
 
   locale.setNames(englishLocaleNames());
   tickBox(false);

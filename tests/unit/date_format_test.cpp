@@ -118,10 +118,10 @@ TEST_F(DateFormatTest, MAfterAnHourIsTheMinute) {
   EXPECT_EQ(format(L"m", CivilTime{2011, 3, 8, 2, 13, 7, 0, 0}), L"3");
   EXPECT_EQ(format(L"hhmm", dec8(13, 7)), L"1307");
   EXPECT_EQ(format(L"h.m", dec8(13, 7)), L"13.7");
-  EXPECT_EQ(format(L"mm:hh", dec8(13, 7)), L"12:13");           // month first, then hour
-  EXPECT_EQ(format(L"hh dd mm", dec8(13, 7)), L"13 08 12");     // a day token in between
-  EXPECT_EQ(format(L"hh:nn mm", dec8(13, 7)), L"13:07 12");     // after a minute it is the month
-  EXPECT_EQ(format(L"hh 'x' mm", dec8(13, 7)), L"13 x 07");     // quoted text is no token
+  EXPECT_EQ(format(L"mm:hh", dec8(13, 7)), L"12:13");        // month first, then hour
+  EXPECT_EQ(format(L"hh dd mm", dec8(13, 7)), L"13 08 12");  // a day token in between
+  EXPECT_EQ(format(L"hh:nn mm", dec8(13, 7)), L"13:07 12");  // after a minute it is the month
+  EXPECT_EQ(format(L"hh 'x' mm", dec8(13, 7)), L"13 x 07");  // quoted text is no token
 }
 
 TEST_F(DateFormatTest, DateTextsOfTheClock) {
@@ -140,8 +140,7 @@ TEST_F(DateFormatTest, DateTextsOfTheClock) {
   const CivilTime newYear{2000, 1, 1, 6, 0, 0, 0, 0};
   EXPECT_EQ(format(L"dd.mm.yyyy", newYear), L"01.01.2000");
   EXPECT_EQ(format(L"ddd mmm d", newYear), L"Sat Jan 1");
-  EXPECT_EQ(format(L"dddd, d mmmm yyyy", CivilTime{2023, 5, 21, 0, 0, 0, 0, 0}),
-            L"Sunday, 21 May 2023");
+  EXPECT_EQ(format(L"dddd, d mmmm yyyy", CivilTime{2023, 5, 21, 0, 0, 0, 0, 0}), L"Sunday, 21 May 2023");
 }
 
 TEST_F(DateFormatTest, TheWeekdayFollowsTheDateNotTheGivenField) {
@@ -204,8 +203,7 @@ TEST_F(DateFormatTest, DateTimeValuesAreDecodedFirst) {
   const auto value = *DateTime::fromSerial(40885.625);
   EXPECT_EQ(formatDateTime(L"dd.mm.yyyy hh:nn:ss.zzz", value, names_), L"08.12.2011 15:00:00.000");
   const auto beforeEpoch = *DateTime::fromSerial(-1.25);
-  EXPECT_EQ(formatDateTime(L"dddd dd.mm.yyyy hh:nn", beforeEpoch, names_),
-            L"Friday 29.12.1899 06:00");
+  EXPECT_EQ(formatDateTime(L"dddd dd.mm.yyyy hh:nn", beforeEpoch, names_), L"Friday 29.12.1899 06:00");
 }
 
 TEST(TwoDigitsTest, LeadingZeroUpToNine) {

@@ -72,12 +72,9 @@ TEST(ParseDateTest, DayFirstAndYearFirstDates) {
   EXPECT_EQ(serial(parseDate(L"8.12.2011.", german, 2024)), 40885.0);
   EXPECT_EQ(serial(parseDate(L"8. 12. 2011", german, 2024)), 40885.0);
   EXPECT_EQ(serial(parseDate(L"8.12", german, 2011)), 40885.0);
-  EXPECT_EQ(serial(parseDate(L"08.12.2011", DateTextLayout{DateOrder::DayMonthYear, L'.'}, 2024)),
-            40885.0);
-  EXPECT_EQ(serial(parseDate(L"2011-12-08", DateTextLayout{DateOrder::YearMonthDay, L'-'}, 2024)),
-            40885.0);
-  EXPECT_EQ(serial(parseDate(L"11-12-08", DateTextLayout{DateOrder::YearMonthDay, L'-'}, 2024)),
-            40885.0);
+  EXPECT_EQ(serial(parseDate(L"08.12.2011", DateTextLayout{DateOrder::DayMonthYear, L'.'}, 2024)), 40885.0);
+  EXPECT_EQ(serial(parseDate(L"2011-12-08", DateTextLayout{DateOrder::YearMonthDay, L'-'}, 2024)), 40885.0);
+  EXPECT_EQ(serial(parseDate(L"11-12-08", DateTextLayout{DateOrder::YearMonthDay, L'-'}, 2024)), 40885.0);
 }
 
 TEST(ParseDateTest, TextsThatAreNoDateGiveNothing) {
@@ -177,8 +174,8 @@ TEST(ParseDateTimeTest, LocaleTextsReadBackToTheSecond) {
     EXPECT_EQ(*date, moment.datePart()) << shown;
   };
   for (const LocaleNames& names : {englishLocaleNames(), germanNames(), finnishNames(), iso}) {
-    for (double value : {40885.625, 45351.0, 45351.99998842592, 47000.5000115740741, 36526.0,
-                         -1.25, 61.041666666666667, 2958465.5}) {
+    for (double value :
+         {40885.625, 45351.0, 45351.99998842592, 47000.5000115740741, 36526.0, -1.25, 61.041666666666667, 2958465.5}) {
       readsBack(value, names);
     }
   }

@@ -11,8 +11,8 @@
 namespace tikora {
 namespace {
 
-CivilTime civil(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
-                int millisecond = 0, int weekday = 0) {
+CivilTime civil(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int millisecond = 0,
+                int weekday = 0) {
   return CivilTime{year, month, day, weekday, hour, minute, second, millisecond};
 }
 
@@ -61,8 +61,8 @@ TEST(CalendarTest, DayOfYearAndDayOfWeek) {
   EXPECT_EQ(dayOfWeek(2011, 12, 8), 4);   // Thursday
   EXPECT_EQ(dayOfWeek(2000, 1, 1), 6);
   EXPECT_EQ(dayOfWeek(2024, 2, 29), 4);
-  EXPECT_EQ(dayOfWeek(2100, 2, 28), 0);   // Sunday
-  EXPECT_EQ(dayOfWeek(1, 1, 1), 1);       // Monday, proleptic Gregorian
+  EXPECT_EQ(dayOfWeek(2100, 2, 28), 0);  // Sunday
+  EXPECT_EQ(dayOfWeek(1, 1, 1), 1);      // Monday, proleptic Gregorian
 }
 
 TEST(CalendarTest, ValidDatesAndTimes) {
@@ -136,8 +136,8 @@ TEST(DateTimeTest, SerialsOutsideTheCalendarGiveNothing) {
   EXPECT_FALSE(DateTime::fromSerial(std::numeric_limits<double>::infinity()));
   EXPECT_FALSE(DateTime::fromSerial(-std::numeric_limits<double>::infinity()));
   EXPECT_FALSE(DateTime::fromSerial(1e300));
-  EXPECT_FALSE(DateTime::fromSerial(2958466.0));   // 1 January 10000
-  EXPECT_FALSE(DateTime::fromSerial(-693594.0));   // 31 December 0000
+  EXPECT_FALSE(DateTime::fromSerial(2958466.0));    // 1 January 10000
+  EXPECT_FALSE(DateTime::fromSerial(-693594.0));    // 31 December 0000
   EXPECT_TRUE(DateTime::fromSerial(2958465.9999));  // 9999-12-31 23:59:51.360
   EXPECT_TRUE(DateTime::fromSerial(-693593.9999));  // 0001-01-01 23:59:51.360
   // A hair below 1 January 10000 reads as that midnight, which is out of range.
@@ -214,9 +214,7 @@ TEST(DateTimeTest, PartsAndCombination) {
   const auto time = *DateTime::fromTime(15, 0, 0);
   EXPECT_EQ(DateTime::combine(date, time).serial(), 40885.625);
   // A picker's date may carry a time and a picker's time a date: only the right part counts.
-  EXPECT_EQ(DateTime::combine(*DateTime::fromSerial(40885.3), *DateTime::fromSerial(36526.625))
-                .serial(),
-            40885.625);
+  EXPECT_EQ(DateTime::combine(*DateTime::fromSerial(40885.3), *DateTime::fromSerial(36526.625)).serial(), 40885.625);
   EXPECT_EQ(DateTime::combine(*DateTime::fromDate(1899, 12, 29), time).serial(), -1.625);
   EXPECT_EQ(*DateTime::fromSerial(-1.625), *DateTime::fromCivil(civil(1899, 12, 29, 15)));
 }
@@ -241,16 +239,15 @@ TEST(DateTimeTest, MillisecondRoundingSeesThroughTheRoundedProduct) {
 
 TEST(DateTimeTest, CivilTimesRoundTripToTheMillisecond) {
   const std::vector<std::array<int, 4>> times = {
-      {0, 0, 0, 0},   {0, 0, 0, 1},    {0, 0, 0, 999}, {6, 0, 0, 0},      {11, 59, 59, 999},
-      {12, 0, 0, 0},  {12, 0, 0, 1},   {15, 0, 0, 0},  {13, 7, 9, 5},     {23, 59, 59, 999},
+      {0, 0, 0, 0},      {0, 0, 0, 1},     {0, 0, 0, 999},   {6, 0, 0, 0},    {11, 59, 59, 999},
+      {12, 0, 0, 0},     {12, 0, 0, 1},    {15, 0, 0, 0},    {13, 7, 9, 5},   {23, 59, 59, 999},
       {23, 59, 59, 998}, {7, 33, 21, 123}, {19, 4, 58, 501}, {2, 6, 30, 197},
   };
   int checked = 0;
   for (std::int64_t day = DateTime::kFirstDay; day <= DateTime::kLastDay; day += 997) {
     const CivilTime date = DateTime::fromSerial(static_cast<double>(day))->civil();
     for (const auto& t : times) {
-      const CivilTime original = civil(date.year, date.month, date.day, t[0], t[1], t[2], t[3],
-                                       date.dayOfWeek);
+      const CivilTime original = civil(date.year, date.month, date.day, t[0], t[1], t[2], t[3], date.dayOfWeek);
       const auto encoded = DateTime::fromCivil(original);
       ASSERT_TRUE(encoded) << day;
       ASSERT_EQ(encoded->civil(), original) << "day " << day << " at " << t[0] << ":" << t[1];
@@ -284,10 +281,8 @@ TEST(DateTimeTest, ConsecutiveDaysDecodeToConsecutiveDates) {
 
 TEST(DateTimeTest, EightBytesAreTheLittleEndianDouble) {
   using Bytes = std::array<std::uint8_t, 8>;
-  EXPECT_EQ(DateTime::fromDate(2011, 12, 8)->toBytes(),
-            (Bytes{0x00, 0x00, 0x00, 0x00, 0xA0, 0xF6, 0xE3, 0x40}));
-  EXPECT_EQ(DateTime::fromTime(15, 0, 0)->toBytes(),
-            (Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xE4, 0x3F}));
+  EXPECT_EQ(DateTime::fromDate(2011, 12, 8)->toBytes(), (Bytes{0x00, 0x00, 0x00, 0x00, 0xA0, 0xF6, 0xE3, 0x40}));
+  EXPECT_EQ(DateTime::fromTime(15, 0, 0)->toBytes(), (Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xE4, 0x3F}));
   EXPECT_EQ(DateTime::fromCivil(civil(2011, 12, 8, 15))->toBytes(),
             (Bytes{0x00, 0x00, 0x00, 0x00, 0xB4, 0xF6, 0xE3, 0x40}));
   EXPECT_EQ(DateTime::fromCivil(civil(1899, 12, 29, 6))->toBytes(),

@@ -110,7 +110,7 @@ TEST(DibTest, RefusesWhatItCannotDecode) {
   };
   EXPECT_FALSE(decodePackedDib(Bytes{}).has_value());
   EXPECT_FALSE(decodePackedDib(Bytes(39, 0)).has_value());
-  EXPECT_FALSE(decodePackedDib(withRows(infoHeader(3, 2, 8))).has_value());      // paletted
+  EXPECT_FALSE(decodePackedDib(withRows(infoHeader(3, 2, 8))).has_value());  // paletted
   EXPECT_FALSE(decodePackedDib(withRows(infoHeader(3, 2, 16))).has_value());
   EXPECT_FALSE(decodePackedDib(withRows(infoHeader(3, 2, 24, 1))).has_value());  // RLE
   EXPECT_FALSE(decodePackedDib(withRows(infoHeader(0, 2, 24))).has_value());

@@ -81,9 +81,8 @@ struct Bench {
 
 TEST(DigitAnimation, EachButtonChoosesItsEffectAndInterval) {
   const std::pair<const wchar_t*, std::uint32_t> buttons[] = {
-      {L"ra_h7", 100},  {L"ra_h8", 100},  {L"ra_h9", 100},  {L"ra_h10", 500},
-      {L"ra_h11", 500}, {L"se_sro", 100}, {L"se_sre", 100}, {L"se_srr", 100},
-      {L"se_zcv", 100}, {L"se_ptw", 100}, {L"se_exe", 150}, {L"se_oev", 100}};
+      {L"ra_h7", 100},  {L"ra_h8", 100},  {L"ra_h9", 100},  {L"ra_h10", 500}, {L"ra_h11", 500}, {L"se_sro", 100},
+      {L"se_sre", 100}, {L"se_srr", 100}, {L"se_zcv", 100}, {L"se_ptw", 100}, {L"se_exe", 150}, {L"se_oev", 100}};
   int number = 0;
   for (const auto& [button, interval] : buttons) {
     Bench bench(button);
@@ -106,13 +105,19 @@ TEST(DigitAnimation, VisibilityStepByStep) {
       // Blink: even steps hide, odd steps show, with the digits' own "OFF" ticked too.
       {L"ra_h10", true, {"............", "##.#####.###", "............"}},
       // Effects 6 to 9 round their phases and back to 1; 3 and 9 show under the labels.
-      {L"se_sro", false, {"#.....#.....", ".#.....#....", "..#.....#...", "...#.....#..",
-                          "....#.....#.", ".....#.....#", "#.....#....."}},
-      {L"se_sre", false, {"#...#.#...#.", ".#.#...#.#..", "..#.....#...", ".#.#...#.#..",
-                          "#...#.#...#.", ".....#.....#", "#...#.#...#."}},
+      {L"se_sro",
+       false,
+       {"#.....#.....", ".#.....#....", "..#.....#...", "...#.....#..", "....#.....#.", ".....#.....#",
+        "#.....#....."}},
+      {L"se_sre",
+       false,
+       {"#...#.#...#.", ".#.#...#.#..", "..#.....#...", ".#.#...#.#..", "#...#.#...#.", ".....#.....#",
+        "#...#.#...#."}},
       {L"se_srr", false, {".#.#.#.#.#.#", "#.#.#.#.#.#.", ".#.#.#.#.#.#"}},
-      {L"se_zcv", false, {".###.#.###.#", "#.#.###.#.##", "##.#####.###", "#.#.###.#.##",
-                          ".###.#.###.#", "#####.#####.", ".###.#.###.#"}},
+      {L"se_zcv",
+       false,
+       {".###.#.###.#", "#.#.###.#.##", "##.#####.###", "#.#.###.#.##", ".###.#.###.#", "#####.#####.",
+        ".###.#.###.#"}},
       // The colour flash puts 3 and 9 back where the labels stand, touching nothing else.
       {L"ra_h9", false, {"##.#####.###"}},
   };

@@ -75,8 +75,18 @@ TEST(DpiTest, EdgesRoundToTheNearestPixelHalvesAwayFromZero) {
   struct Case {
     int value, dpi, scaled;
   };
-  for (const Case& c : {Case{0, 144, 0}, {1, 144, 2}, {3, 144, 5}, {-1, 144, -2}, {-3, 144, -5}, {731, 144, 1097},
-                        {499, 144, 749}, {2, 120, 3}, {6, 120, 8}, {731, 120, 914}, {731, 192, 1462}, {7, 96, 7},
+  for (const Case& c : {Case{0, 144, 0},
+                        {1, 144, 2},
+                        {3, 144, 5},
+                        {-1, 144, -2},
+                        {-3, 144, -5},
+                        {731, 144, 1097},
+                        {499, 144, 749},
+                        {2, 120, 3},
+                        {6, 120, 8},
+                        {731, 120, 914},
+                        {731, 192, 1462},
+                        {7, 96, 7},
                         {10, 0, 10}}) {
     EXPECT_EQ(scaleToDpi(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi;
   }
@@ -92,10 +102,18 @@ TEST(DpiTest, FontsGrowWithTheDpiByTheirPointsOrTheirPixels) {
   };
   const FontSpec arial8{L"Arial", 8};
   const FontSpec title{L"Times New Roman", 0, true, true, false, 27};
-  for (const Case& c : {Case{arial8, 96, 11}, {arial8, 120, 13}, {arial8, 144, 16}, {arial8, 192, 21},
-                        {FontSpec{L"Arial", 12}, 96, 16}, {FontSpec{L"Arial", 12}, 144, 24}, {title, 96, 27},
-                        {title, 120, 34}, {title, 144, 41}, {title, 192, 54}}) {
-    EXPECT_EQ(characterHeight(c.font, c.dpi), c.height) << c.font.points << " pt / " << c.font.pixels << " px at " << c.dpi;
+  for (const Case& c : {Case{arial8, 96, 11},
+                        {arial8, 120, 13},
+                        {arial8, 144, 16},
+                        {arial8, 192, 21},
+                        {FontSpec{L"Arial", 12}, 96, 16},
+                        {FontSpec{L"Arial", 12}, 144, 24},
+                        {title, 96, 27},
+                        {title, 120, 34},
+                        {title, 144, 41},
+                        {title, 192, 54}}) {
+    EXPECT_EQ(characterHeight(c.font, c.dpi), c.height)
+        << c.font.points << " pt / " << c.font.pixels << " px at " << c.dpi;
   }
 }
 
@@ -103,8 +121,13 @@ TEST(DpiTest, TheFewestStandardPixelsThatCoverAScreen) {
   struct Case {
     int pixels, dpi, standard;
   };
-  for (const Case& c : {Case{1280, 96, 1280}, {1920, 144, 1280}, {1921, 144, 1281}, {1366, 120, 1093},
-                        {2560, 192, 1280}, {2561, 192, 1281}, {0, 144, 0}}) {
+  for (const Case& c : {Case{1280, 96, 1280},
+                        {1920, 144, 1280},
+                        {1921, 144, 1281},
+                        {1366, 120, 1093},
+                        {2560, 192, 1280},
+                        {2561, 192, 1281},
+                        {0, 144, 0}}) {
     const int standard = standardPixelsCovering(c.pixels, c.dpi);
     EXPECT_EQ(standard, c.standard) << c.pixels << " at " << c.dpi;
     EXPECT_GE(scaleToDpi(standard, c.dpi), c.pixels);

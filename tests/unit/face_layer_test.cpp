@@ -84,7 +84,7 @@ TEST(FaceLayerTest, FrameStyleChangeDrawsDiskThenFrameColourThenRing) {
   EXPECT_EQ(state.face.pixel(100, 5), 0x0000AF00u);   // rule 3 keeps green
   EXPECT_EQ(state.face.pixel(20, 120), 0x00006000u);  // the frame is coloured over the disk
   EXPECT_EQ(state.face.pixel(120, 120), kBackground);
-  EXPECT_EQ(state.face.pixel(27, 120), kSeconds);     // the ring's first mark
+  EXPECT_EQ(state.face.pixel(27, 120), kSeconds);  // the ring's first mark
   EXPECT_EQ(state.face.pixel(239, 239), kPureWhite);
   EXPECT_EQ(state.strip.pixel(0, 0), 0x0000AF00u);
   EXPECT_EQ(state.strip.pixel(34, 8), kPureWhite);

@@ -44,8 +44,7 @@ TEST_F(FullHourTest, EachOptionChimesItsSoundOnceAtTheFullHour) {
     ASSERT_TRUE(selectRadioButton(settings, option.setting));
     fullHour.chime(0, 0);
     ASSERT_EQ(calls().size(), 1u) << option.setting;
-    EXPECT_EQ(calls()[0],
-              (SoundCall{SoundCallKind::PlayAsyncOnce, option.sound, SoundRepeat::Once, true}));
+    EXPECT_EQ(calls()[0], (SoundCall{SoundCallKind::PlayAsyncOnce, option.sound, SoundRepeat::Once, true}));
   }
 }
 
@@ -66,8 +65,7 @@ TEST_F(FullHourTest, OffOrNoChoiceIsSilent) {
 
 TEST_F(FullHourTest, PressOnAnOptionPreviewsItChosenOrNot) {
   selectRadioButton(settings, L"se_sid");  // "7" chosen
-  for (const SoundOption& option : kOptions)
-    EXPECT_TRUE(fullHour.soundOptionMouseDown(option.component));
+  for (const SoundOption& option : kOptions) EXPECT_TRUE(fullHour.soundOptionMouseDown(option.component));
   std::vector<std::wstring> expected;
   for (const SoundOption& option : kOptions) expected.push_back(option.sound);
   EXPECT_EQ(sound.startedNames(), expected);

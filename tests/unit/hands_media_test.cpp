@@ -22,8 +22,7 @@ std::optional<HandLists> mediaHands(int style) {
   const auto minute = reference::mediaHand(narrow(names.minute));
   const auto second = reference::mediaHand(narrow(names.second));
   if (!hour || !minute || !second) return std::nullopt;
-  return HandLists{handListFromPicture(*hour), handListFromPicture(*minute),
-                   handListFromPicture(*second)};
+  return HandLists{handListFromPicture(*hour), handListFromPicture(*minute), handListFromPicture(*second)};
 }
 
 struct Colours {
@@ -42,8 +41,7 @@ TEST_P(HandMediaTest, FastRenderingEqualsTheLiteralOne) {
   ASSERT_FALSE(lists->second.empty());
 
   // The default look, a dark face, and a hand colour equal to the background.
-  const Colours colours[] = {{0x000000, 0x02FEFFFF}, {0x0000D7FF, 0x00402020},
-                             {0x00336699, 0x00336699}};
+  const Colours colours[] = {{0x000000, 0x02FEFFFF}, {0x0000D7FF, 0x00402020}, {0x00336699, 0x00336699}};
   const Colours& c = colours[style % 3];
 
   SecondHandTable table;
@@ -55,15 +53,16 @@ TEST_P(HandMediaTest, FastRenderingEqualsTheLiteralOne) {
         << "style " << style << " second " << j;
   EXPECT_EQ(table.entry(45), reference::rotate(smoothed, 269.8, c.background));
 
-  struct Time { int h, m, s; };
-  for (const Time& t : {Time{9, 0, 0}, Time{9, 1, 59}, Time{12, 45, 9}, Time{0, 30, 0},
-                        Time{15, 7, 40}, Time{22, 58, 20}}) {
+  struct Time {
+    int h, m, s;
+  };
+  for (const Time& t :
+       {Time{9, 0, 0}, Time{9, 1, 59}, Time{12, 45, 9}, Time{0, 30, 0}, Time{15, 7, 40}, Time{22, 58, 20}}) {
     EXPECT_EQ(renderHand(lists->hour, c.hand, c.background, hourHandAngle(t.h, t.m)),
               reference::renderHand(lists->hour, c.hand, c.background, hourHandAngle(t.h, t.m)))
         << "style " << style << " hour " << t.h << ":" << t.m;
-    EXPECT_EQ(
-        renderHand(lists->minute, c.hand, c.background, minuteHandAngle(t.m, t.s)),
-        reference::renderHand(lists->minute, c.hand, c.background, minuteHandAngle(t.m, t.s)))
+    EXPECT_EQ(renderHand(lists->minute, c.hand, c.background, minuteHandAngle(t.m, t.s)),
+              reference::renderHand(lists->minute, c.hand, c.background, minuteHandAngle(t.m, t.s)))
         << "style " << style << " minute " << t.m << ":" << t.s;
   }
 }
@@ -76,10 +75,11 @@ TEST(HandRenderTest, DrawnStandInsRenderLikeTheLiteralCode) {
   const PixelList narrow = handListFromPicture(reference::drawnHand(33, 1, 8));
   for (int k = 0; k < 48; ++k) {
     const double angle = 7.5 * k;
-    EXPECT_EQ(renderHand(wide, 0x000000, 0x02FEFFFF, angle),
-              reference::renderHand(wide, 0x000000, 0x02FEFFFF, angle)) << angle;
+    EXPECT_EQ(renderHand(wide, 0x000000, 0x02FEFFFF, angle), reference::renderHand(wide, 0x000000, 0x02FEFFFF, angle))
+        << angle;
     EXPECT_EQ(renderHand(narrow, 0x0000FF, 0x00101010, angle),
-              reference::renderHand(narrow, 0x0000FF, 0x00101010, angle)) << angle;
+              reference::renderHand(narrow, 0x0000FF, 0x00101010, angle))
+        << angle;
   }
 }
 

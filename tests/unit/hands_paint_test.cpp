@@ -21,10 +21,8 @@ TEST(HandPictureTest, HandListReadsOnlyTheHandWindowRowByRow) {
   bitmap.setPixel(120, 19, 0x000000);   // above it
   bitmap.setPixel(120, 141, 0x000000);  // below it: a hand's tail is not drawn
   bitmap.setPixel(125, 60, 0xFEFFFF);   // near white is a hand pixel
-  EXPECT_EQ(handListFromPicture(bitmap), (PixelList{{110, 20, 0x000000},
-                                                    {130, 20, 0x0000FF},
-                                                    {125, 60, 0xFEFFFF},
-                                                    {120, 140, 0xA0A0A0}}));
+  EXPECT_EQ(handListFromPicture(bitmap),
+            (PixelList{{110, 20, 0x000000}, {130, 20, 0x0000FF}, {125, 60, 0xFEFFFF}, {120, 140, 0xA0A0A0}}));
 }
 
 TEST(HandPictureTest, PaintFillsBackgroundAndGivesBlackRecordsTheHandColour) {
@@ -39,8 +37,8 @@ TEST(HandPictureTest, PaintFillsBackgroundAndGivesBlackRecordsTheHandColour) {
   EXPECT_EQ(picture.pixel(122, 30), 0x00A0A0A0u);
   EXPECT_EQ(picture.pixel(120, 31), 0x00101010u);  // near black keeps its own colour
   Bitmap expected(240, 240, 0x00FEFFFF);
-  for (const auto& [x, y, c] : PixelList{{120, 30, 0x123456}, {121, 30, 0x0000FF},
-                                         {122, 30, 0xA0A0A0}, {120, 31, 0x101010}})
+  for (const auto& [x, y, c] :
+       PixelList{{120, 30, 0x123456}, {121, 30, 0x0000FF}, {122, 30, 0xA0A0A0}, {120, 31, 0x101010}})
     expected.setPixel(x, y, c);
   EXPECT_EQ(picture, expected);  // records outside the picture are left out
 
@@ -72,8 +70,7 @@ TEST(HandStyleTest, ResourceNames) {
   EXPECT_EQ(handResourceNames(7), (HandResourceNames{L"mala7", L"srednia7", L"duza7"}));
   EXPECT_EQ(handResourceNames(17), (HandResourceNames{L"mala17", L"srednia17", L"duza17"}));
   EXPECT_EQ(handResourceNames(18), (HandResourceNames{L"mala", L"srednia", L"duza"}));
-  EXPECT_EQ(handResourceNames(handStyleFromStored(257)),
-            (HandResourceNames{L"mala1", L"srednia1", L"duza1"}));
+  EXPECT_EQ(handResourceNames(handStyleFromStored(257)), (HandResourceNames{L"mala1", L"srednia1", L"duza1"}));
 }
 
 TEST(HandAnglesTest, HourHand) {
@@ -117,8 +114,7 @@ TEST(HandLayersTest, TransparentColourIsTheBottomLeftPixel) {
   // A rendered hand has the background there, whatever the angle.
   const PixelList hand{{120, 40, 0x000000}, {120, 41, 0x000000}};
   for (double angle : {0.0, 45.0, 225.0, 270.0})
-    EXPECT_EQ(handLayerTransparentColour(renderHand(hand, 0x000000, 0x02FEFFFF, angle)),
-              0x00FEFFFFu);
+    EXPECT_EQ(handLayerTransparentColour(renderHand(hand, 0x000000, 0x02FEFFFF, angle)), 0x00FEFFFFu);
 }
 
 }  // namespace

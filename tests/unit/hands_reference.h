@@ -42,8 +42,7 @@ inline void smooth(Bitmap& picture, int weight) {
       if (y > 0) add(x, y - 1);
       if (y < h - 1) add(x, y + 1);
       picture.setPixel(x, y,
-                       rgb(std::uint8_t(roundHalfEvenDiv(red, total)),
-                           std::uint8_t(roundHalfEvenDiv(green, total)),
+                       rgb(std::uint8_t(roundHalfEvenDiv(red, total)), std::uint8_t(roundHalfEvenDiv(green, total)),
                            std::uint8_t(roundHalfEvenDiv(blue, total))));
     }
 }
@@ -66,8 +65,7 @@ inline Bitmap rotate(const Bitmap& source, double angle, Colour fill, int cx = 1
 }
 
 // Paint, rotate into a new picture, smooth that in place.
-inline Bitmap renderHand(const PixelList& hand, Colour handColour, Colour background,
-                         double angle) {
+inline Bitmap renderHand(const PixelList& hand, Colour handColour, Colour background, double angle) {
   Bitmap rotated = rotate(paint(hand, handColour, background), angle, background);
   smooth(rotated, 5);
   return rotated;
@@ -114,8 +112,7 @@ inline Bitmap patchyPicture(int width, int height, unsigned seed, Colour base) {
       for (int x = x0; x < x0 + bw; ++x) picture.setPixel(x, y, c);
   }
   for (int n = 0; n < width * height / 50; ++n)
-    picture.setPixel(int(random() % unsigned(width)), int(random() % unsigned(height)),
-                     Colour(random() & 0xFFFFFF));
+    picture.setPixel(int(random() % unsigned(width)), int(random() % unsigned(height)), Colour(random() & 0xFFFFFF));
   return picture;
 }
 

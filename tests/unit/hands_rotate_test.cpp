@@ -28,8 +28,10 @@ Points rotatedMark(int markX, int markY, double angle) {
   for (int y = 0; y < 240; ++y)
     for (int x = 0; x < 240; ++x) {
       const Colour c = rotated.pixel(x, y);
-      if (c == kMark) marked.insert({x, y});
-      else EXPECT_EQ(c, kBackground) << x << "," << y;
+      if (c == kMark)
+        marked.insert({x, y});
+      else
+        EXPECT_EQ(c, kBackground) << x << "," << y;
     }
   return marked;
 }
@@ -151,19 +153,20 @@ TEST(RotateTest, BoundsOfPixelsOtherThanAColour) {
 }
 
 TEST(RotateTest, FastRotationEqualsTheLiteralOneOnPatchyPictures) {
-  const double angles[] = {0,   6,     30,  45,  89.9, 90,  90.1, 135, 180,  222,
+  const double angles[] = {0,     6,   30,  45,  89.9, 90,  90.1, 135, 180, 222,
                            269.8, 270, 271, 300, 354,  360, 375,  389, -6,  0.5};
   for (unsigned seed = 1; seed <= 3; ++seed) {
     const Bitmap source = reference::patchyPicture(240, 240, seed, kBackground);
     for (double angle : angles)
-      EXPECT_EQ(rotatePicture(source, angle, kBackground, 120, 120),
-                reference::rotate(source, angle, kBackground))
+      EXPECT_EQ(rotatePicture(source, angle, kBackground, 120, 120), reference::rotate(source, angle, kBackground))
           << "seed " << seed << " angle " << angle;
   }
   // Pictures of other sizes, centres inside and outside them, a fill colour the picture lacks.
-  struct Case { int width, height, cx, cy; };
-  for (const Case& c : {Case{37, 53, 120, 120}, Case{37, 53, 18, 20}, Case{1, 1, 0, 0},
-                        Case{5, 1, 2, 0}, Case{300, 80, 150, 40}, Case{64, 64, -10, 70}})
+  struct Case {
+    int width, height, cx, cy;
+  };
+  for (const Case& c : {Case{37, 53, 120, 120}, Case{37, 53, 18, 20}, Case{1, 1, 0, 0}, Case{5, 1, 2, 0},
+                        Case{300, 80, 150, 40}, Case{64, 64, -10, 70}})
     for (double angle : {0.0, 17.0, 90.0, 200.0, 270.0, 333.3}) {
       const Bitmap source = reference::patchyPicture(c.width, c.height, 7, 0x000000);
       EXPECT_EQ(rotatePicture(source, angle, 0x00ABCDEF, c.cx, c.cy),
@@ -201,15 +204,14 @@ TEST(RotateTest, FootprintOfTheLastRotationGivesTheSameResult) {
   Bitmap destination;
   RotationFootprint footprint;
   const auto rotateWithFootprint = [&](const Bitmap& source, double angle, Colour fill) {
-    rotatePicture(source, boundsOfPixelsOtherThan(source, fill), destination, angle, fill, 120,
-                  120, &footprint);
+    rotatePicture(source, boundsOfPixelsOtherThan(source, fill), destination, angle, fill, 120, 120, &footprint);
     EXPECT_EQ(destination, reference::rotate(source, angle, fill)) << angle;
   };
   rotateWithFootprint(longHand, 45, kBackground);
   EXPECT_EQ(footprint.rows.size(), 240u);
   EXPECT_EQ(footprint.fill, kBackground);
-  rotateWithFootprint(shortHand, 200, kBackground);   // the long hand's pixels are wiped
-  rotateWithFootprint(longHand, 300, 0x00ABCDEF);     // another fill: everything is rewritten
+  rotateWithFootprint(shortHand, 200, kBackground);  // the long hand's pixels are wiped
+  rotateWithFootprint(longHand, 300, 0x00ABCDEF);    // another fill: everything is rewritten
   rotateWithFootprint(shortHand, 300, 0x00ABCDEF);
   rotateWithFootprint(Bitmap(240, 240, 0x00ABCDEF), 10, 0x00ABCDEF);  // nothing but fill
   EXPECT_EQ(destination, Bitmap(240, 240, 0x00ABCDEF));
@@ -217,8 +219,7 @@ TEST(RotateTest, FootprintOfTheLastRotationGivesTheSameResult) {
   // A footprint that does not describe the picture's size is ignored.
   RotationFootprint stale{kBackground, std::vector<ColumnSpan>(10)};
   Bitmap other = reference::patchyPicture(240, 240, 2, kMark);
-  rotatePicture(shortHand, boundsOfPixelsOtherThan(shortHand, kBackground), other, 30,
-                kBackground, 120, 120, &stale);
+  rotatePicture(shortHand, boundsOfPixelsOtherThan(shortHand, kBackground), other, 30, kBackground, 120, 120, &stale);
   EXPECT_EQ(other, reference::rotate(shortHand, 30, kBackground));
 }
 

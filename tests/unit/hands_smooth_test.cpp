@@ -68,7 +68,9 @@ TEST(SmoothTest, FlatPicturesAndNonPositiveWeightsStayAsTheyAre) {
 }
 
 TEST(SmoothTest, FastFilterEqualsTheLiteralOne) {
-  struct Case { int width, height; };
+  struct Case {
+    int width, height;
+  };
   const Case sizes[] = {{240, 240}, {1, 1}, {1, 7}, {7, 1}, {2, 2}, {3, 5}, {17, 13}, {64, 3}};
   for (int weight : {5, 1, 3, 7, 20, 100, 1000}) {
     unsigned seed = 1;

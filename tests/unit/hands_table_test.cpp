@@ -14,8 +14,7 @@ constexpr Colour kHandColour = 0x00202080;
 constexpr Colour kBackground = 0x00E0F0F0;
 
 HandLists drawnHands() {
-  return {handListFromPicture(reference::drawnHand(59, 5, 1)),
-          handListFromPicture(reference::drawnHand(47, 4, 2)),
+  return {handListFromPicture(reference::drawnHand(59, 5, 1)), handListFromPicture(reference::drawnHand(47, 4, 2)),
           handListFromPicture(reference::drawnHand(33, 2, 3))};
 }
 
@@ -66,8 +65,7 @@ TEST(SecondHandTableTest, RebuildsAnEntryAtATimeOverTheOldPictures) {
   EXPECT_EQ(table.entry(0), reference::rotate(red, 0, kBackground));
   EXPECT_EQ(table.entry(1), reference::rotate(red, 6, kBackground));
   EXPECT_NE(table.entry(1), oldEntry1);
-  EXPECT_EQ(table.entry(2), reference::rotate(smoothedSecondHand(hand, kHandColour, kBackground),
-                                              12, kBackground));
+  EXPECT_EQ(table.entry(2), reference::rotate(smoothedSecondHand(hand, kHandColour, kBackground), 12, kBackground));
 
   // Starting again mid-way begins anew at entry 0 with the newest colours.
   table.startRebuild(hand, kHandColour, 0x00000000);
@@ -85,12 +83,10 @@ class ClockHandsTest : public testing::Test {
     hands.setBackground(kBackground);
   }
   Bitmap expectedHour(int h, int m) const {
-    return reference::renderHand(hands.handLists().hour, kHandColour, kBackground,
-                                 hourHandAngle(h, m));
+    return reference::renderHand(hands.handLists().hour, kHandColour, kBackground, hourHandAngle(h, m));
   }
   Bitmap expectedMinute(int m, int s) const {
-    return reference::renderHand(hands.handLists().minute, kHandColour, kBackground,
-                                 minuteHandAngle(m, s));
+    return reference::renderHand(hands.handLists().minute, kHandColour, kBackground, minuteHandAngle(m, s));
   }
   ClockHands hands;
 };
@@ -131,12 +127,9 @@ TEST_F(ClockHandsTest, ColourChangeShowsAfterTheRedrawFlagIsSet) {
   hands.setRedrawFlag();
   const auto tick = hands.faceTick(12, 45, 4);
   EXPECT_TRUE(tick.hourAndMinuteRendered);
-  EXPECT_EQ(hands.minuteLayer(), reference::renderHand(hands.handLists().minute, 0x000000FF,
-                                                       kBackground, 269.8));
+  EXPECT_EQ(hands.minuteLayer(), reference::renderHand(hands.handLists().minute, 0x000000FF, kBackground, 269.8));
   EXPECT_EQ(hands.secondLayer(),
-            reference::rotate(smoothedSecondHand(hands.handLists().second, 0x000000FF,
-                                                 kBackground),
-                              24, kBackground));
+            reference::rotate(smoothedSecondHand(hands.handLists().second, 0x000000FF, kBackground), 24, kBackground));
 }
 
 TEST_F(ClockHandsTest, SecondHandStaysWhileItsEntryIsNotBuilt) {
@@ -174,12 +167,15 @@ TEST_F(ClockHandsTest, EachSecondLeavesOnlyItsOwnHandInTheReusedLayer) {
     int second;
     const Bitmap& hand;
     Colour background;
-  } ticks[] = {{8, dark, kDark}, {9, dark, kDark}, {20, smoothed, kBackground}, {3, dark, kDark},
-               {21, smoothed, kBackground}, {22, smoothed, kBackground}};
+  } ticks[] = {{8, dark, kDark},
+               {9, dark, kDark},
+               {20, smoothed, kBackground},
+               {3, dark, kDark},
+               {21, smoothed, kBackground},
+               {22, smoothed, kBackground}};
   for (const auto& tick : ticks) {
     hands.faceTick(11, 20, tick.second);
-    ASSERT_EQ(hands.secondLayer(), reference::rotate(tick.hand, 6.0 * tick.second, tick.background))
-        << tick.second;
+    ASSERT_EQ(hands.secondLayer(), reference::rotate(tick.hand, 6.0 * tick.second, tick.background)) << tick.second;
   }
 }
 

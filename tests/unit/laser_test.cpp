@@ -40,8 +40,8 @@ void runLaser(Bitmap& face, SecondsStyle style, int from, int to) {
 }
 
 TEST(LaserTest, OutlinedDotsAtSecondZeroRepaintSecondFiftyNineWithRadiusThree) {
-  for (SecondsStyle style : {SecondsStyle::OutlinedDots, SecondsStyle::OutlinedDotsSolidMarks,
-                             SecondsStyle::OutlinedSquaresSolidMarks}) {
+  for (SecondsStyle style :
+       {SecondsStyle::OutlinedDots, SecondsStyle::OutlinedDotsSolidMarks, SecondsStyle::OutlinedSquaresSolidMarks}) {
     Bitmap face = ringFace(style);
     drawLaserStep(face, settingsFor(style), 0);
     // A radius 3 circle at (111, 27) in the seconds colour outlined in the background, then the
@@ -61,8 +61,8 @@ TEST(LaserTest, OutlinedDotsAtSecondZeroRepaintSecondFiftyNineWithRadiusThree) {
 }
 
 TEST(LaserTest, SolidMarksOfStylesTwoAndSixStaySolidAfterTheLaserPasses) {
-  const std::string solidDot = rows({"bbbbbbbbbb", "bbbssssbbb", "bbssssssbb", "bssssssssb", "bssssssssb",
-                                     "bssssssssb", "bssssssssb", "bbssssssbb", "bbbssssbbb"});
+  const std::string solidDot = rows({"bbbbbbbbbb", "bbbssssbbb", "bbssssssbb", "bssssssssb", "bssssssssb", "bssssssssb",
+                                     "bssssssssb", "bbssssssbb", "bbbssssbbb"});
   const std::string solidSquare = rows({"bbbbbbbbbb", "bssssssssb", "bssssssssb", "bssssssssb", "bssssssssb",
                                         "bssssssssb", "bssssssssb", "bssssssssb", "bssssssssb"});
   for (SecondsStyle style : {SecondsStyle::OutlinedDotsSolidMarks, SecondsStyle::OutlinedSquaresSolidMarks}) {

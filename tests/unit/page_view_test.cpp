@@ -40,8 +40,7 @@ class PageViewTest : public testing::RssBench {
 
   FakeFiles files;
   int closedCount = 0;
-  PageViewModel pageView{PageViewServices{settings, tickerWindow, reader, shell, files},
-                         PageViewHooks{[this] {
+  PageViewModel pageView{PageViewServices{settings, tickerWindow, reader, shell, files}, PageViewHooks{[this] {
                            ++closedCount;
                            tickerWindow.pageViewClosed();
                          }}};
@@ -71,7 +70,8 @@ TEST_F(PageViewTest, IsABorderlessCentredWindowWithStripesACloseButtonAndABrowse
   const Component& browser = pageView.components().component(L"WebBrowser1");
   EXPECT_EQ(browser.kind, ComponentKind::WebBrowser);
   EXPECT_EQ(browser.state.bounds, (Rect{0, 9, 800, 272}));
-  EXPECT_EQ(browser.state.items, (std::vector<std::wstring>{L"overflowX=hidden", L"overflowY=auto", L"borderStyle=none"}));
+  EXPECT_EQ(browser.state.items,
+            (std::vector<std::wstring>{L"overflowX=hidden", L"overflowY=auto", L"borderStyle=none"}));
 
   raiseOnView(L"Image3", ComponentEvent::MouseMove);
   EXPECT_EQ(view(L"Image3").picture, L"red_close");
@@ -138,8 +138,8 @@ TEST_F(PageViewTest, ANavigationErrorHidesTheBrowserUntilTheNextPage) {
 
 TEST_F(PageViewTest, ANewWindowOpensOnlyAWebAddressInTheUsersBrowser) {
   clickHeadline(0);
-  for (const wchar_t* address : {L"https://example.com/story", L"javascript:alert(1)", L"file:///C:/x.exe",
-                                 L"ftp://files.example/a"}) {
+  for (const wchar_t* address :
+       {L"https://example.com/story", L"javascript:alert(1)", L"file:///C:/x.exe", L"ftp://files.example/a"}) {
     ComponentInput input;
     input.address = address;
     raiseOnView(L"WebBrowser1", ComponentEvent::NewWindow, input);

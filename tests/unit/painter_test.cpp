@@ -27,6 +27,8 @@ class PainterTest : public ::testing::Test {
   }
 };
 
+// The pictures are drawn one row a line.
+// clang-format off
 TEST_F(PainterTest, CirclesOfRadiusTwoThreeAndFourInTheirBoxes) {
   // Circle of radius r at (10, 10): the box (10 - r, 10 - r) to (10 + r, 10 + r), exclusive.
   painter.ellipse(8, 8, 12, 12);
@@ -220,6 +222,7 @@ TEST_F(PainterTest, WidePenOutlinesStraddleTheBorder) {
                                      ".PPPPPPPP.",
                                      ".........."}));
 }
+// clang-format on
 
 TEST_F(PainterTest, DrawingIsClippedAtTheEdges) {
   painter.ellipse(-4, -4, 4, 4);

@@ -23,9 +23,9 @@ constexpr Colour kAqua = 0xFFFF00;     // laser
 // The style group, the seconds colour and the laser colour: what the seconds "OFF" switch
 // disables.
 const std::vector<std::wstring> kSecondsControls = {
-    L"RadioButton12", L"RadioButton36", L"RadioButton13", L"RadioButton55", L"RadioButton14", L"RadioButton37",
-    L"RadioButton15", L"RadioButton56", L"RadioButton51", L"RadioButton52", L"RadioButton53", L"RadioButton54",
-    L"ColorBox2",     L"ColorBox8"};
+    L"RadioButton12", L"RadioButton36", L"RadioButton13", L"RadioButton55", L"RadioButton14",
+    L"RadioButton37", L"RadioButton15", L"RadioButton56", L"RadioButton51", L"RadioButton52",
+    L"RadioButton53", L"RadioButton54", L"ColorBox2",     L"ColorBox8"};
 
 class PanelFaceTest : public ::testing::Test, protected testing::FakeProgramServices {
  protected:

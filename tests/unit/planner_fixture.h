@@ -83,10 +83,9 @@ class PlannerBench : public ::testing::Test {
   Settings settings;
   std::vector<std::wstring> hookCalls;
   PlannerWindowModel planner{{registry, codePage, clock, locale, metrics, boxes}};
-  ReminderPopupModel popup{{settings, sound, locale, metrics, planner},
-                           {{},
-                            [this] { hookCalls.push_back(L"clock on top"); },
-                            [this] { hookCalls.push_back(L"untick st_to"); }}};
+  ReminderPopupModel popup{
+      {settings, sound, locale, metrics, planner},
+      {{}, [this] { hookCalls.push_back(L"clock on top"); }, [this] { hookCalls.push_back(L"untick st_to"); }}};
   PlannerReminders reminders{planner, popup};
 };
 

@@ -26,7 +26,12 @@ class PlannerItemsTest : public testing::PlannerBench {
 };
 
 TEST_F(PlannerItemsTest, LoadStopsWhereTheStoreDoes) {
-  struct Case { const char* what; std::function<void()> spoil; int loaded; std::optional<int> unreadable; };
+  struct Case {
+    const char* what;
+    std::function<void()> spoil;
+    int loaded;
+    std::optional<int> unreadable;
+  };
   const Case cases[] = {
       {"no key", [this] { (void)registry.deleteKeyTree(kPlannerKey); }, 0, {}},
       {"no lista_n", [this] { registry.removeValue(kPlannerKey, L"lista_n"); }, 0, {}},
@@ -53,11 +58,11 @@ TEST_F(PlannerItemsTest, AddStoresTheValueThenTheCountAndStopsAtAHundred) {
   EXPECT_EQ(items.add(item(L"first \x260E", 14, 10, 0)), PlannerAddResult::Added);
   EXPECT_EQ(items.record(0).title, L"first ?") << "the table holds what the registry holds";
   using enum RegistryChangeKind;
-  EXPECT_EQ(registry.changes(), (std::vector<RegistryChange>{
-                                    {CreateKey, L"Tikora", L"", {}},
-                                    {CreateKey, L"Tikora\\Data", L"", {}},
-                                    {SetValue, L"Tikora\\Data", L"Lista0", valueOf(items.record(0))},
-                                    {SetValue, L"Tikora\\Data", L"lista_n", RegistryValue::ofDword(0)}}));
+  EXPECT_EQ(registry.changes(),
+            (std::vector<RegistryChange>{{CreateKey, L"Tikora", L"", {}},
+                                         {CreateKey, L"Tikora\\Data", L"", {}},
+                                         {SetValue, L"Tikora\\Data", L"Lista0", valueOf(items.record(0))},
+                                         {SetValue, L"Tikora\\Data", L"lista_n", RegistryValue::ofDword(0)}}));
 
   while (items.count() < 100) (void)items.add(three[1]);
   registry.clearChanges();

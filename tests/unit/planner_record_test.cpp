@@ -29,9 +29,9 @@ TEST(PlannerRecordTest, EveryByteInItsPlaceAndZerosElsewhere) {
   FakeAnsiCodePage codePage;
   // é and € are in Windows-1252, ☎ is not.
   const std::wstring kBreaks = L"a\r\nb\xE9\x20AC\x260E";
-  for (const auto& [title, description] : {std::pair{std::wstring(), std::wstring()},
-                                           std::pair{std::wstring(96, L'T'), std::wstring(255, L'd')},
-                                           std::pair{std::wstring(120, L'T'), kBreaks}}) {
+  for (const auto& [title, description] :
+       {std::pair{std::wstring(), std::wstring()}, std::pair{std::wstring(96, L'T'), std::wstring(255, L'd')},
+        std::pair{std::wstring(120, L'T'), kBreaks}}) {
     PlannerRecord record{title, description, *DateTime::fromSerial(45365.25),  // a picker at 06:00
                          *DateTime::fromTime(14, 30, 0), title.empty()};
     PlannerRecordBytes expected{};
@@ -45,7 +45,7 @@ TEST(PlannerRecordTest, EveryByteInItsPlaceAndZerosElsewhere) {
       expected[97] = std::uint8_t(description.size());
       std::fill_n(expected.begin() + 98, description.size(), 'd');
     }
-    const std::uint8_t dateAndTime[] = {0, 0, 0, 0, 0xA8, 0x26, 0xE6, 0x40,                 // 45365.25
+    const std::uint8_t dateAndTime[] = {0,    0,    0,    0,    0xA8, 0x26, 0xE6, 0x40,   // 45365.25
                                         0x55, 0x55, 0x55, 0x55, 0x55, 0x55, 0xE3, 0x3F};  // 14:30
     std::copy(std::begin(dateAndTime), std::end(dateAndTime), expected.begin() + 360);
     expected[376] = title.empty() ? 1 : 0;

@@ -27,7 +27,8 @@ TEST_F(PlannerWindowTest, EveryControlInsideItsGroupApartFromTheOthersWithItsCap
     }
     const Rect& b = c.state.bounds;
     EXPECT_TRUE(b.left >= inside.left && b.top >= inside.top && b.right() <= inside.right() &&
-                b.bottom() <= inside.bottom()) << c.name;
+                b.bottom() <= inside.bottom())
+        << c.name;
     for (const Component& other : table.all()) {
       if (&other != &c && other.parent == c.parent) {
         EXPECT_FALSE(b.intersects(other.state.bounds)) << c.name << " and " << other.name;
@@ -44,9 +45,12 @@ TEST_F(PlannerWindowTest, EveryControlInsideItsGroupApartFromTheOthersWithItsCap
   EXPECT_EQ(table[L"Edit1"].textLimit, 96);
   EXPECT_EQ(table[L"Memo1"].textLimit, 255);
   EXPECT_EQ(table.component(L"ListView1").options, std::uint32_t{kGridLines});
-  EXPECT_EQ(table[L"ListView1"].columns,
-            (std::vector<ListColumn>{{L"Item", 40}, {L"Date", 80}, {L"Time", 70}, {L"Title", 130},
-                                     {L"Description  [ What to Do ]", 280}, {L"Sound", 50}}));
+  EXPECT_EQ(table[L"ListView1"].columns, (std::vector<ListColumn>{{L"Item", 40},
+                                                                  {L"Date", 80},
+                                                                  {L"Time", 70},
+                                                                  {L"Title", 130},
+                                                                  {L"Description  [ What to Do ]", 280},
+                                                                  {L"Sound", 50}}));
   EXPECT_EQ(table[L"Label6"].textColour, Colour{0x808080});
   EXPECT_EQ(table[L"Label7"].textColour, Colour{0x0000FF});
   EXPECT_EQ(table[L"Label8"].textColour, Colour{0xFF0000});
@@ -67,9 +71,10 @@ TEST_F(PlannerWindowTest, OpenAddSelectDeleteAndClose) {
   raise(L"Memo1", ComponentEvent::Change, typed(L"Bring the card\r\nCall first"));
   raise(L"CheckBox1", ComponentEvent::Click, ticked(true));
   raise(L"Button1", ComponentEvent::Click);
-  EXPECT_EQ(at(L"ListView1").rows, (std::vector<ListRow>{{{L"1", L"3/14/2024", L"2:45:00 PM", L"Dentist",
-                                                           L"Bring the card Call first", L"Yes"},
-                                                          kTodayItemColour}}));
+  EXPECT_EQ(
+      at(L"ListView1").rows,
+      (std::vector<ListRow>{
+          {{L"1", L"3/14/2024", L"2:45:00 PM", L"Dentist", L"Bring the card Call first", L"Yes"}, kTodayItemColour}}));
   PlannerRecord dentist = item(L"Dentist", 14, 14, 45, true, L"Bring the card\r\nCall first");
   dentist.date = opened;
   EXPECT_EQ(reloaded(), std::vector<PlannerRecord>{dentist});
@@ -85,9 +90,9 @@ TEST_F(PlannerWindowTest, OpenAddSelectDeleteAndClose) {
   EXPECT_FALSE(at(L"Button2").enabled) << "a click that leaves nothing selected";
   raise(L"ListView1", ComponentEvent::Change, rowSelected(0));
   raise(L"Button2", ComponentEvent::Click);
-  EXPECT_EQ(at(L"ListView1").rows, (std::vector<ListRow>{{{L"1", L"3/15/2024", L"2:45:00 PM", L"Dentist",
-                                                           L"Bring the card Call first", L"No"},
-                                                          kLaterDayItemColour}}));
+  EXPECT_EQ(at(L"ListView1").rows,
+            (std::vector<ListRow>{{{L"1", L"3/15/2024", L"2:45:00 PM", L"Dentist", L"Bring the card Call first", L"No"},
+                                   kLaterDayItemColour}}));
   EXPECT_FALSE(at(L"Button2").enabled);
   EXPECT_EQ(reloaded(), planner.items().records());
 
@@ -134,8 +139,8 @@ TEST_F(PlannerWindowTest, RowColoursAroundNow) {
   pickedAtSix.date = *DateTime::fromSerial(45365.25);
   const std::pair<PlannerRecord, Colour> cases[] = {
       {item(L"20 s ago", 14, 14, 30), kPassedItemColour}, {item(L"", 14, 9, 0), kPassedItemColour},
-      {item(L"", 14, 14, 31), kTodayItemColour},           {pickedAtSix, kTodayItemColour},
-      {item(L"", 15, 0, 0), kLaterDayItemColour},          {item(L"", 13, 23, 59), kPassedItemColour},
+      {item(L"", 14, 14, 31), kTodayItemColour},          {pickedAtSix, kTodayItemColour},
+      {item(L"", 15, 0, 0), kLaterDayItemColour},         {item(L"", 13, 23, 59), kPassedItemColour},
   };
   for (const auto& [record, colour] : cases) EXPECT_EQ(plannerRowColour(record, now), colour);
 }

@@ -48,8 +48,8 @@ TEST(FakeFilesTest, FaultsActOnTheirPathWhateverItsCase) {
   EXPECT_TRUE(files.fileExists(probe));
   EXPECT_TRUE(files.removeFile(probe).ok());
   EXPECT_FALSE(files.removeFile(probe).ok());
-  EXPECT_EQ(files.calls(), (std::vector<std::wstring>{L"create " + probe, L"exists " + probe,
-                                                      L"remove " + probe, L"remove " + probe}));
+  EXPECT_EQ(files.calls(), (std::vector<std::wstring>{L"create " + probe, L"exists " + probe, L"remove " + probe,
+                                                      L"remove " + probe}));
 
   EXPECT_TRUE(files.writeFile(L"C:\\page\\ht.htm", "<html>").ok());
   files.setFault(L"C:\\page\\ht.htm", FakeFiles::Fault::WriteFails);

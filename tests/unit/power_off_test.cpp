@@ -83,8 +83,8 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   EXPECT_FALSE(panel[L"Label16"].visible);
   EXPECT_TRUE(panel[L"Edit1"].enabled && panel[L"UpDown1"].enabled && panel[L"ComboBox3"].enabled &&
               panel[L"ComboBox4"].enabled && panel[L"CheckBox10"].enabled);
-  EXPECT_FALSE(panel[L"CheckBox13"].visible || panel[L"CheckBox17"].visible ||
-               panel[L"CheckBox31"].visible || panel[L"RadioButton59"].visible);
+  EXPECT_FALSE(panel[L"CheckBox13"].visible || panel[L"CheckBox17"].visible || panel[L"CheckBox31"].visible ||
+               panel[L"RadioButton59"].visible);
   EXPECT_FALSE(panel[L"CheckBox13"].checked) << "\"Show in Clock\" is unticked";
   EXPECT_FALSE(label(ClockComponent::Label5).visible);
   EXPECT_EQ(label(ClockComponent::Label5).text, L"");
@@ -106,8 +106,8 @@ TEST_F(PowerOffTest, SetExactTimeKeepsTheCounterAndTheTimeBoxes) {
   EXPECT_TRUE(panel[L"ComboBox3"].enabled);
   EXPECT_TRUE(panel[L"ComboBox4"].enabled);
   EXPECT_FALSE(panel[L"CheckBox9"].enabled);
-  EXPECT_TRUE(panel[L"CheckBox13"].visible && panel[L"CheckBox17"].visible &&
-              panel[L"CheckBox31"].visible && panel[L"RadioButton59"].visible);
+  EXPECT_TRUE(panel[L"CheckBox13"].visible && panel[L"CheckBox17"].visible && panel[L"CheckBox31"].visible &&
+              panel[L"RadioButton59"].visible);
   panel[L"CheckBox10"].checked = false;
   timer.CheckBox10Click();
   EXPECT_TRUE(panel[L"CheckBox9"].enabled && panel[L"Edit1"].enabled && panel[L"ComboBox3"].enabled);
@@ -140,9 +140,8 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
     timer.Edit1Change();
     EXPECT_EQ(settings.ed_mi, L"1440") << bad;
     ASSERT_EQ(boxes.shown().size(), 1u) << bad;
-    EXPECT_EQ(boxes.shown()[0],
-              (MessageBoxRequest{L"Tikora", L"Set Only Digits from Range 0 to 1440",
-                                 MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
+    EXPECT_EQ(boxes.shown()[0], (MessageBoxRequest{L"Tikora", L"Set Only Digits from Range 0 to 1440",
+                                                   MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
   }
   boxes.clear();
   for (const wchar_t* typed : {L"0", L"2000", L"+7", L"-0"}) {
@@ -216,8 +215,7 @@ TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown
                                                    {PowerCallKind::ExitWindows, 12, 0}}));
 
   tick(6, 13, 0);
-  EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{12, 12}))
-      << "asked again while still armed";
+  EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{12, 12})) << "asked again while still armed";
   EXPECT_EQ(panel[L"Label16"].text, L"00:00:00");
 }
 
@@ -227,8 +225,8 @@ TEST_F(PowerOffTest, ZeroMinutesWarnAndHibernateAtTheFirstTick) {
   armMinutes(L"0");
   tick(8, 0, 0);
   EXPECT_EQ(asyncSounds(), (std::vector<std::wstring>{L"shutdown"}));
-  EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0},
-                                                   {PowerCallKind::Hibernate, 0, 0}}));
+  EXPECT_EQ(power.calls(),
+            (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0}, {PowerCallKind::Hibernate, 0, 0}}));
   EXPECT_FALSE(panel[L"CheckBox9"].checked) << "hibernation disarms";
   EXPECT_EQ(timer.counter(), 0);
   EXPECT_FALSE(panel[L"Label16"].visible);
@@ -245,8 +243,7 @@ TEST_F(PowerOffTest, HibernationRefusedIsToldAfterDisarming) {
   EXPECT_EQ(power.count(PowerCallKind::Hibernate), 0u);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0],
-            (MessageBoxRequest{L"Warning", kHibernationWarning, MessageBoxButtons::Ok,
-                               MessageBoxIcon::Warning, 0}));
+            (MessageBoxRequest{L"Warning", kHibernationWarning, MessageBoxButtons::Ok, MessageBoxIcon::Warning, 0}));
 }
 
 TEST_F(PowerOffTest, NoActionChosenCountsToZeroAndDoesNothing) {
@@ -418,8 +415,7 @@ TEST_F(PowerOffTest, ForcedShutdownBlinksShutdownOnEvenAndForceOnOddSeconds) {
     timer.Timer7Timer();
     flicker.push_back(panel[L"CheckBox33"].textColour.value_or(0xFFFFFFFF));
   }
-  EXPECT_EQ(flicker, (std::vector<Colour>{kCaptionRed, kCaptionBlack, kCaptionRed, kCaptionBlack,
-                                          kCaptionRed}));
+  EXPECT_EQ(flicker, (std::vector<Colour>{kCaptionRed, kCaptionBlack, kCaptionRed, kCaptionBlack, kCaptionRed}));
 
   tick(10, 0, 2);
   EXPECT_FALSE(timer.Timer7().enabled());

@@ -35,8 +35,8 @@ TEST_F(ProgramColoursTest, EachColourBoxReachesExactlyThePartsThatShowIt) {
   const std::wstring headline = headlineName(0);
 
   // Every box a colour of its own, so that two boxes swapped show.
-  const std::vector<std::wstring> boxes{L"ColorBox1", L"ColorBox2", L"ColorBox3", L"ColorBox4", L"ColorBox5",
-                                        L"ColorBox9"};
+  const std::vector<std::wstring> boxes{L"ColorBox1", L"ColorBox2", L"ColorBox3",
+                                        L"ColorBox4", L"ColorBox5", L"ColorBox9"};
   const auto colourOf = [&](std::wstring_view box) {
     return Colour(0x101010u * (1 + (std::find(boxes.begin(), boxes.end(), box) - boxes.begin())));
   };
@@ -53,15 +53,15 @@ TEST_F(ProgramColoursTest, EachColourBoxReachesExactlyThePartsThatShowIt) {
     const wchar_t* box;  // background ColorBox1, seconds 2, digits 3, weekday 4, date 5, hands 9
   };
   const Use uses[] = {
-      {reminder, L"TForm4", Back, L"ColorBox1"},  {reminder, L"Label1", Text, L"ColorBox2"},
-      {reminder, L"Label2", Text, L"ColorBox2"},  {reminder, L"Label3", Text, L"ColorBox2"},
-      {reminder, L"Label4", Text, L"ColorBox2"},  {reminder, L"Label5", Text, L"ColorBox9"},
-      {reminder, L"Label6", Text, L"ColorBox3"},  {reminder, L"Label6", Back, L"ColorBox1"},
-      {ticker, L"TForm5", Back, L"ColorBox1"},    {ticker, headline.c_str(), Text, L"ColorBox3"},
-      {today, L"TForm7", Back, L"ColorBox1"},     {today, L"Panel1", Text, L"ColorBox4"},
-      {today, L"Panel2", Back, L"ColorBox2"},     {today, L"Panel2", Text, L"ColorBox5"},
-      {today, L"Panel3", Back, L"ColorBox2"},     {today, L"Panel3", Text, L"ColorBox4"},
-      {today, L"Panel4", Back, L"ColorBox1"},     {today, L"Panel4", Text, L"ColorBox3"},
+      {reminder, L"TForm4", Back, L"ColorBox1"}, {reminder, L"Label1", Text, L"ColorBox2"},
+      {reminder, L"Label2", Text, L"ColorBox2"}, {reminder, L"Label3", Text, L"ColorBox2"},
+      {reminder, L"Label4", Text, L"ColorBox2"}, {reminder, L"Label5", Text, L"ColorBox9"},
+      {reminder, L"Label6", Text, L"ColorBox3"}, {reminder, L"Label6", Back, L"ColorBox1"},
+      {ticker, L"TForm5", Back, L"ColorBox1"},   {ticker, headline.c_str(), Text, L"ColorBox3"},
+      {today, L"TForm7", Back, L"ColorBox1"},    {today, L"Panel1", Text, L"ColorBox4"},
+      {today, L"Panel2", Back, L"ColorBox2"},    {today, L"Panel2", Text, L"ColorBox5"},
+      {today, L"Panel3", Back, L"ColorBox2"},    {today, L"Panel3", Text, L"ColorBox4"},
+      {today, L"Panel4", Back, L"ColorBox1"},    {today, L"Panel4", Text, L"ColorBox3"},
   };
   for (const Use& use : uses) {
     const ComponentState& state = use.window[use.component];
@@ -72,13 +72,13 @@ TEST_F(ProgramColoursTest, EachColourBoxReachesExactlyThePartsThatShowIt) {
 
 TEST_F(ProgramColoursTest, AFrameColourOrStyleChangeRepaintsTheStripeOfEveryStripedWindow) {
   const std::vector<ComponentTable*> striped{&program->reminder()->components(), &program->ticker()->components(),
-                                             &program->pageView()->components(),
-                                             &program->todaysDate()->components()};
+                                             &program->pageView()->components(), &program->todaysDate()->components()};
   const auto stripeNames = [&] {
     std::vector<std::wstring> names;
     for (ComponentTable* window : striped)
       for (const Component& c : window->all())
-        if (c.kind == ComponentKind::Picture && c.state.picture.starts_with(L"stripe")) names.push_back(c.state.picture);
+        if (c.kind == ComponentKind::Picture && c.state.picture.starts_with(L"stripe"))
+          names.push_back(c.state.picture);
     return names;
   };
   ASSERT_EQ(stripeNames().size(), 9u) << "a stripe at the top and the bottom of each, the reminder's close button";

@@ -35,8 +35,8 @@ class NoAnnouncements final : public AnnouncementLauncher {
 
 struct FakeProgramServices {
   ProgramServices services() {
-    return {registry, shell,    metrics,  clock,   locale,  resources, sound, power, boxes,
-            codePage, feeds,    document, sleeper, files,   kProgramPath};
+    return {registry, shell,    metrics, clock,    locale,  resources, sound,       power,
+            boxes,    codePage, feeds,   document, sleeper, files,     kProgramPath};
   }
 
   FakeRegistry registry;

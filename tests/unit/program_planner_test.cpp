@@ -65,8 +65,10 @@ TEST_F(ProgramPlannerTest, AnItemDueNextMinuteIsRemindedAtItsFirstTickAndGoneOnc
 
   tick(14, 30, 0);
   ASSERT_TRUE(program->reminder()->showing());
-  for (const auto& [name, text] : {std::pair{L"Label1", L"Item num. 1"}, {L"Label2", L"2:30:00 PM"},
-                                   {L"Label3", L"3/14/2024"}, {L"Label5", L"Call Anna"},
+  for (const auto& [name, text] : {std::pair{L"Label1", L"Item num. 1"},
+                                   {L"Label2", L"2:30:00 PM"},
+                                   {L"Label3", L"3/14/2024"},
+                                   {L"Label5", L"Call Anna"},
                                    {L"Label6", L"About the trip"}})
     EXPECT_EQ(popup()[name].text, text) << name;
   EXPECT_FALSE(program->planner()->showing());

@@ -10,10 +10,10 @@ namespace {
 constexpr Colour kGold = 0x0037AFD4;
 
 TEST(RecolourTest, EveryRuleOnGold) {
-  const std::array<std::uint32_t, 19> expected{
-      0x0000AFD4, 0x00B7AFD4, 0x000000D4, 0x0000AF00, 0x00AF0000, 0x006E0000, 0x006E01A8,
-      0x00AFD400, 0x00003700, 0x000000B7, 0x0000AFFF, 0x00FFAFD4, 0x03700000, 0x00DC0000,
-      0x000000DC, 0x0000DC00, 0x00000370, 0x00037000, 0x000008CC};
+  const std::array<std::uint32_t, 19> expected{0x0000AFD4, 0x00B7AFD4, 0x000000D4, 0x0000AF00, 0x00AF0000,
+                                               0x006E0000, 0x006E01A8, 0x00AFD400, 0x00003700, 0x000000B7,
+                                               0x0000AFFF, 0x00FFAFD4, 0x03700000, 0x00DC0000, 0x000000DC,
+                                               0x0000DC00, 0x00000370, 0x00037000, 0x000008CC};
   for (int rule = 0; rule < 19; ++rule) {
     EXPECT_EQ(frameColourRuleValue(rule, kGold), expected[rule]) << "rule " << rule;
   }

@@ -18,8 +18,8 @@ TEST_F(ReminderPopupTest, PartsWhereTheyBelongInTheClockColours) {
   const ComponentTable& table = popup.components();
   // Measured: bold 8 pt is 6 pixels a character and 13 high in the tests.
   const std::tuple<const wchar_t*, Rect, PointerShape> parts[] = {
-      {L"TForm4", {0, 0, 492, 261}, PointerShape::Arrow}, {L"Image2", {0, 0, 492, 9}, PointerShape::Drag},
-      {L"Image3", {0, 252, 492, 9}, PointerShape::Drag},  {L"Label5", {72, 49, 385, 60}, PointerShape::Arrow},
+      {L"TForm4", {0, 0, 492, 261}, PointerShape::Arrow},   {L"Image2", {0, 0, 492, 9}, PointerShape::Drag},
+      {L"Image3", {0, 252, 492, 9}, PointerShape::Drag},    {L"Label5", {72, 49, 385, 60}, PointerShape::Arrow},
       {L"Label6", {16, 114, 441, 92}, PointerShape::Arrow}, {L"Image1", {379, 210, 75, 25}, PointerShape::Hand},
       {L"Label4", {402, 215, 30, 13}, PointerShape::Hand},
   };
@@ -37,16 +37,16 @@ TEST_F(ReminderPopupTest, PartsWhereTheyBelongInTheClockColours) {
   settings.col_fo = 0xAABBCC;
   popup.refreshColours();
   EXPECT_EQ(table[L"TForm4"].background, Colour{0x112233});
-  for (const auto name : {L"Label1", L"Label2", L"Label3", L"Label4"}) EXPECT_EQ(table[name].textColour, Colour{0x445566});
+  for (const auto name : {L"Label1", L"Label2", L"Label3", L"Label4"})
+    EXPECT_EQ(table[name].textColour, Colour{0x445566});
   EXPECT_EQ(table[L"Label5"].textColour, Colour{0x778899});
   EXPECT_EQ(table[L"Label6"].textColour, Colour{0xAABBCC});
 }
 
 TEST_F(ReminderPopupTest, DueAtEveryTickOfItsMinuteOnItsDateOnly) {
   const std::pair<CivilTime, bool> ticks[] = {
-      {{2024, 3, 14, 4, 14, 29, 59}, false}, {{2024, 3, 14, 4, 14, 30, 0}, true},
-      {{2024, 3, 14, 4, 14, 30, 59}, true},  {{2024, 3, 14, 4, 14, 31, 0}, false},
-      {{2024, 3, 15, 5, 14, 30, 0}, false},  {{2024, 3, 14, 4, 2, 30, 0}, false},
+      {{2024, 3, 14, 4, 14, 29, 59}, false}, {{2024, 3, 14, 4, 14, 30, 0}, true},  {{2024, 3, 14, 4, 14, 30, 59}, true},
+      {{2024, 3, 14, 4, 14, 31, 0}, false},  {{2024, 3, 15, 5, 14, 30, 0}, false}, {{2024, 3, 14, 4, 2, 30, 0}, false},
   };
   for (const auto& [at, due] : ticks)
     EXPECT_EQ(plannerItemDue(item(L"", 14, 14, 30), sampleTick(at, englishLocaleNames())), due)
@@ -62,9 +62,12 @@ TEST_F(ReminderPopupTest, AReminderFromItsFirstTickToItsClose) {
 
   tickAt(14, 14, 30, 0);
   EXPECT_TRUE(popup.showing());
-  for (const auto& [name, text] : {std::pair{L"Label1", L"Item num. 1"}, {L"Label2", L"2:30:00 PM"},
-                                   {L"Label3", L"3/14/2024"}, {L"TForm4", L"Call Anna"},
-                                   {L"Label5", L"Call Anna"}, {L"Label6", L"About the trip"}})
+  for (const auto& [name, text] : {std::pair{L"Label1", L"Item num. 1"},
+                                   {L"Label2", L"2:30:00 PM"},
+                                   {L"Label3", L"3/14/2024"},
+                                   {L"TForm4", L"Call Anna"},
+                                   {L"Label5", L"Call Anna"},
+                                   {L"Label6", L"About the trip"}})
     EXPECT_EQ(popupAt(name).text, text) << name;
   EXPECT_EQ(popupAt(L"Label2").bounds, (Rect{333, 15, 60, 13}));
   EXPECT_EQ(planner.selectedIndex(), 0);
@@ -109,8 +112,8 @@ TEST_F(ReminderPopupTest, ClosingDeletesTheItemShownNotTheRowSelected) {
   (void)planner.FormCreate();
   tickAt(14, 15, 0, 0);
   planner.open();
-  planner.deleteItem(0);   // "a" deleted meanwhile
-  planner.selectItem(1);   // "c" selected
+  planner.deleteItem(0);  // "a" deleted meanwhile
+  planner.selectItem(1);  // "c" selected
   popup.closeIfShowing();
   EXPECT_EQ(reloaded(), std::vector<PlannerRecord>{item(L"c", 16, 8, 0)});
 
@@ -141,9 +144,14 @@ TEST_F(ReminderPopupTest, SkippedMinutesAreRemindedAndAClockSetBackRepeatsNothin
       {"asleep over midnight", {{14, 23, 0, 0, 0, L""}, {15, 9, 30, 0, 1, L"D"}}},
       {"more than a day on", {{14, 14, 0, 0, 0, L""}, {15, 15, 0, 0, 0, L""}}},
       {"the first tick, late", {{14, 17, 0, 0, 0, L""}}},
-      {"set back", {{14, 14, 30, 0, 1, L"A"}, {14, 14, 30, 30, 1, L"A"}, {14, 14, 31, 0, 0, L""},
-                    {14, 14, 30, 10, 0, L""}, {14, 14, 25, 0, 0, L""}, {14, 14, 30, 0, 0, L""},
-                    {14, 15, 0, 0, 1, L"B"}}},
+      {"set back",
+       {{14, 14, 30, 0, 1, L"A"},
+        {14, 14, 30, 30, 1, L"A"},
+        {14, 14, 31, 0, 0, L""},
+        {14, 14, 30, 10, 0, L""},
+        {14, 14, 25, 0, 0, L""},
+        {14, 14, 30, 0, 0, L""},
+        {14, 15, 0, 0, 1, L"B"}}},
       {"set back, then a gap", {{14, 17, 0, 0, 0, L""}, {14, 14, 0, 0, 0, L""}, {14, 15, 1, 0, 2, L"B"}}},
   };
   for (const Case& c : cases) {

@@ -18,8 +18,8 @@ class FakeResourcesFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder = fs::temp_directory_path() /
-             ("tikora-resources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+             ("tikora-resources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
   }

@@ -46,7 +46,7 @@ TEST(RoundHalfEvenTest, OrdinaryValuesAndIntegers) {
   EXPECT_EQ(roundHalfEven(-2.4), -2);
   EXPECT_EQ(roundHalfEven(93.0), 93);
   EXPECT_EQ(roundHalfEven(-93.0), -93);
-  EXPECT_EQ(roundHalfEven(4503599627370497.0), 4503599627370497);  // 2^52 + 1
+  EXPECT_EQ(roundHalfEven(4503599627370497.0), 4503599627370497);    // 2^52 + 1
   EXPECT_EQ(roundHalfEven(-9007199254740993.0), -9007199254740992);  // not representable
 }
 
@@ -56,8 +56,8 @@ TEST(RoundHalfEvenTest, NaNAndOutOfRangeValuesAreClamped) {
   EXPECT_EQ(roundHalfEven(-std::numeric_limits<double>::infinity()), kMin);
   EXPECT_EQ(roundHalfEven(1e300), kMax);
   EXPECT_EQ(roundHalfEven(-1e300), kMin);
-  EXPECT_EQ(roundHalfEven(9223372036854775808.0), kMax);   // 2^63
-  EXPECT_EQ(roundHalfEven(-9223372036854775808.0), kMin);  // -2^63
+  EXPECT_EQ(roundHalfEven(9223372036854775808.0), kMax);                 // 2^63
+  EXPECT_EQ(roundHalfEven(-9223372036854775808.0), kMin);                // -2^63
   EXPECT_EQ(roundHalfEven(9223372036854774784.0), 9223372036854774784);  // largest below 2^63
 }
 
@@ -100,8 +100,8 @@ TEST(RoundHalfEvenDivTest, HalvesGoToTheEvenQuotient) {
 
 TEST(RoundHalfEvenDivTest, SmoothingSumsWithFourNeighbours) {
   // Weight 100 for the pixel and 5 for each of four neighbours: total 120.
-  EXPECT_EQ(roundHalfEvenDiv(100 * 1 + 5 * 16, 120), 2);    // 180/120 = 1.5
-  EXPECT_EQ(roundHalfEvenDiv(100 * 2 + 5 * 20, 120), 2);    // 300/120 = 2.5
+  EXPECT_EQ(roundHalfEvenDiv(100 * 1 + 5 * 16, 120), 2);  // 180/120 = 1.5
+  EXPECT_EQ(roundHalfEvenDiv(100 * 2 + 5 * 20, 120), 2);  // 300/120 = 2.5
   EXPECT_EQ(roundHalfEvenDiv(100 * 255 + 5 * 1020, 120), 255);
   EXPECT_EQ(roundHalfEvenDiv(100 * 0 + 5 * 255, 120), 11);  // 10.625
   EXPECT_EQ(roundHalfEvenDiv(100 * 0 + 5 * 255, 110), 12);  // corner pixel: 11.59...
@@ -113,10 +113,9 @@ TEST(RoundHalfEvenDivTest, AgreesWithNearestEvenOfTheExactQuotient) {
   // round-to-nearest-even is an independent judge.
   for (std::int64_t denominator = 1; denominator <= 130; ++denominator) {
     for (std::int64_t numerator = -1000; numerator <= 1000; ++numerator) {
-      const auto expected = static_cast<std::int64_t>(
-          std::nearbyint(static_cast<double>(numerator) / static_cast<double>(denominator)));
-      ASSERT_EQ(roundHalfEvenDiv(numerator, denominator), expected)
-          << numerator << " / " << denominator;
+      const auto expected =
+          static_cast<std::int64_t>(std::nearbyint(static_cast<double>(numerator) / static_cast<double>(denominator)));
+      ASSERT_EQ(roundHalfEvenDiv(numerator, denominator), expected) << numerator << " / " << denominator;
     }
   }
 }

@@ -69,8 +69,8 @@ class RssBench : public ::testing::Test {
   LibXmlDocument document;
   RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, nullptr, &settings.cor_ch}};
   TickerWindowModel tickerWindow{TickerServices{panel, settings, shell, metrics, sleeper}};
-  FeedReader reader{FeedReaderServices{panel, feeds, document, boxes, tickerWindow,
-                                       [this] { return channels.selectedAddress(); }}};
+  FeedReader reader{
+      FeedReaderServices{panel, feeds, document, boxes, tickerWindow, [this] { return channels.selectedAddress(); }}};
 };
 
 }  // namespace tikora::testing

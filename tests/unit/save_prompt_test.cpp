@@ -55,23 +55,20 @@ TEST_F(SavePromptTest, TextsAreExact) {
 TEST_F(SavePromptTest, YesSavesInOrderAndSaysSo) {
   boxes.queueAnswer(MessageBoxAnswer::Yes);
   EXPECT_EQ(runSavePrompt(store, settings, boxes), SavePromptOutcome::Saved);
-  EXPECT_EQ(boxes.shown(),
-            (std::vector<MessageBoxRequest>{
-                {L"Control Panel - Settings", kQuestion, MessageBoxButtons::YesNo,
-                 MessageBoxIcon::Information, 0},
-                plain(kSaved)}));
+  EXPECT_EQ(boxes.shown(), (std::vector<MessageBoxRequest>{{L"Control Panel - Settings", kQuestion,
+                                                            MessageBoxButtons::YesNo, MessageBoxIcon::Information, 0},
+                                                           plain(kSaved)}));
   EXPECT_EQ(reg.writtenNames(), reference::saveOrder());
   EXPECT_EQ(reg.value(L"Tikora", L"col_bg"), RegistryValue::ofDword(0x00336699));
 }
 
 TEST_F(SavePromptTest, NoWritesNothingAndLeavesTheSettingsAsTheyAre) {
   boxes.queueAnswer(MessageBoxAnswer::No);
-  EXPECT_EQ(runSavePrompt(store, settings, boxes, {L"Tikora", 0x1234}),
-            SavePromptOutcome::NotSaved);
+  EXPECT_EQ(runSavePrompt(store, settings, boxes, {L"Tikora", 0x1234}), SavePromptOutcome::NotSaved);
   ASSERT_EQ(boxes.shown().size(), 2u);
   EXPECT_EQ(boxes.shown()[0].owner, 0x1234u);
-  EXPECT_EQ(boxes.shown()[1], (MessageBoxRequest{L"Tikora", kUnsaved, MessageBoxButtons::Ok,
-                                                 MessageBoxIcon::None, 0x1234}));
+  EXPECT_EQ(boxes.shown()[1],
+            (MessageBoxRequest{L"Tikora", kUnsaved, MessageBoxButtons::Ok, MessageBoxIcon::None, 0x1234}));
   EXPECT_TRUE(reg.changes().empty());
   EXPECT_EQ(reg.writeAttempts(), 0u);
   EXPECT_EQ(settings.col_bg, 0x00336699u);
@@ -89,9 +86,8 @@ TEST_F(SavePromptTest, AFailingWriteIsToldOnceAndKeepsTheValuesBeforeIt) {
   boxes.queueAnswer(MessageBoxAnswer::Yes);
   EXPECT_EQ(runSavePrompt(store, settings, boxes), SavePromptOutcome::SaveFailed);
   ASSERT_EQ(boxes.shown().size(), 2u);
-  EXPECT_EQ(boxes.shown()[1],
-            plain(L"   Settings could not be saved.\r   injected write failure\r"
-                  L"____________________________________________"));
+  EXPECT_EQ(boxes.shown()[1], plain(L"   Settings could not be saved.\r   injected write failure\r"
+                                    L"____________________________________________"));
   EXPECT_EQ(reg.writtenNames().size(), 11u);
   EXPECT_EQ(reg.value(L"Tikora", L"col_bg"), RegistryValue::ofDword(0x00336699));
   EXPECT_EQ(reg.openKeyCount(), 0);

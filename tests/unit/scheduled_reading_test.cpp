@@ -55,8 +55,7 @@ TEST_F(ScheduledReadingTest, EachOptionReadsEveryIntervalFromTheStart) {
     std::vector<int> reads;  // within the first 4 hours and a second
   };
   const Case cases[] = {
-      {L"rs_hma", {900, 1800, 2700, 3600, 4500, 5400, 6300, 7200, 8100, 9000, 9900, 10800, 11700,
-                          12600, 13500, 14400}},
+      {L"rs_hma", {900, 1800, 2700, 3600, 4500, 5400, 6300, 7200, 8100, 9000, 9900, 10800, 11700, 12600, 13500, 14400}},
       {L"rs_hmb", {1800, 3600, 5400, 7200, 9000, 10800, 12600, 14400}},
       {L"rs_hmc", {3600, 7200, 10800, 14400}},
       {L"rs_hmd", {7200, 14400}},

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "tests/unit/time_services_fixture.h"
-#include "timeservices/time_services.h"
 #include "timeservices/panel_bindings.h"
+#include "timeservices/time_services.h"
 
 namespace tikora {
 namespace {
@@ -33,8 +33,7 @@ class RecordingLauncher final : public AnnouncementLauncher {
 };
 
 std::wstring stamp(const CivilTime& t) {
-  return std::to_wstring(t.hour) + L":" + std::to_wstring(t.minute) + L":" +
-         std::to_wstring(t.second);
+  return std::to_wstring(t.hour) + L":" + std::to_wstring(t.minute) + L":" + std::to_wstring(t.second);
 }
 
 class SecondTickTest : public testing::TimeServicesBench {
@@ -132,8 +131,8 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   auto snapshot = [&](const std::wstring& at) {
     seen.push_back(at + L": sounds " + std::to_wstring(sound.calls().size()) + L", effect " +
                    (services->effectTimer().enabled() ? L"on" : L"off") + L", power " +
-                   std::to_wstring(power.calls().size()) + L", countdown '" +
-                   label(ClockComponent::Label7).text + L"'");
+                   std::to_wstring(power.calls().size()) + L", countdown '" + label(ClockComponent::Label7).text +
+                   L"'");
   };
   services->secondTick.duties().setClockOnTop = [&](bool onTop) {
     log.push_back(onTop ? L"on top" : L"not on top");
@@ -149,12 +148,11 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   };
 
   tickAt(2024, 3, 10, 0, 0, 0);
-  EXPECT_EQ(log, (std::vector<std::wstring>{L"digital text", L"date 10.03.2024", L"rss",
-                                            L"show 0:0:0", L"on top", L"planner 0000"}));
-  EXPECT_EQ(seen, (std::vector<std::wstring>{
-                      L"5: sounds 0, effect off, power 0, countdown ''",
-                      L"7: sounds 1, effect off, power 0, countdown ''",
-                      L"16: sounds 1, effect on, power 2, countdown ' 06:00:00 '"}));
+  EXPECT_EQ(log, (std::vector<std::wstring>{L"digital text", L"date 10.03.2024", L"rss", L"show 0:0:0", L"on top",
+                                            L"planner 0000"}));
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"5: sounds 0, effect off, power 0, countdown ''",
+                                             L"7: sounds 1, effect off, power 0, countdown ''",
+                                             L"16: sounds 1, effect on, power 2, countdown ' 06:00:00 '"}));
   EXPECT_EQ(sound.startedNames(), (std::vector<std::wstring>{L"dzwiek1"}));
   EXPECT_EQ(phaseResets, 1);
   EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{4}));
@@ -280,8 +278,7 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
 
   const std::vector<std::wstring> async = asyncSounds();
   EXPECT_EQ(std::count(async.begin(), async.end(), L"dzwiek3"), 24);
-  EXPECT_EQ(std::count(async.begin(), async.end(), L"shutdown1"), 19)
-      << "every third second of the last minute";
+  EXPECT_EQ(std::count(async.begin(), async.end(), L"shutdown1"), 19) << "every third second of the last minute";
   EXPECT_EQ(async.size(), 43u);
   EXPECT_EQ(services->effectTimer().starts(), 24u);
   EXPECT_EQ(effectStarts, 24);
@@ -298,8 +295,8 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   EXPECT_EQ(tickTime.minute.load(), 59);
 
   EXPECT_EQ(hibernatedAt, (std::vector<std::wstring>{L"21:59:59"}));
-  EXPECT_EQ(power.calls(), (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0},
-                                                   {PowerCallKind::Hibernate, 0, 0}}));
+  EXPECT_EQ(power.calls(),
+            (std::vector<PowerCall>{{PowerCallKind::HibernateAllowed, 0, 0}, {PowerCallKind::Hibernate, 0, 0}}));
   EXPECT_FALSE(panel[L"CheckBox9"].checked);
 
   EXPECT_EQ(dateChanges.size(), 2u);

@@ -41,8 +41,8 @@ const std::string kSolidBigSquare = rows({"bbbbbbbbbb", "bssssssssb", "bssssssss
                                           "bssssssssb", "bssssssssb", "bssssssssb", "bssssssssb", "bbbbbbbbbb"});
 const std::string kOutlinedDot = rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssbbbb",
                                        "bbbbssbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"});
-const std::string kTick = rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssssss",
-                                "bbbbssssss", "bbbbssssss", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"});
+const std::string kTick = rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssssss", "bbbbssssss",
+                                "bbbbssssss", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"});
 const std::string kBigTriangle = rows({"bbbbbbbbbb", "bbbbbsbbbb", "bbbbbssbbb", "bbbbbsssbb", "bbbbbssssb",
                                        "bbbbbsssss", "bbbbbssssb", "bbbbbsssbb", "bbbbbssbbb", "bbbbbsbbbb"});
 
@@ -54,30 +54,30 @@ struct StyleCase {
 
 const StyleCase kCases[] = {
     {SecondsStyle::OutlinedDots,
-     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbssssbbb", "bbssbbssbb", "bbsbssbsbb",
-           "bbsbssbsbb", "bbssbbssbb", "bbbssssbbb", "bbbbbbbbbb", "bbbbbbbbbb"}),
+     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbssssbbb", "bbssbbssbb", "bbsbssbsbb", "bbsbssbsbb", "bbssbbssbb",
+           "bbbssssbbb", "bbbbbbbbbb", "bbbbbbbbbb"}),
      kOutlinedDot},
     {SecondsStyle::OutlinedDotsSolidMarks, kSolidBigDot, kOutlinedDot},
     {SecondsStyle::SolidDots, kSolidBigDot,
-     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssbbbb", "bbbssssbbb",
-           "bbbssssbbb", "bbbbssbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
+     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssbbbb", "bbbssssbbb", "bbbssssbbb", "bbbbssbbbb",
+           "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
     {SecondsStyle::DotMarks, kSolidBigDot, kAllBackground},
     {SecondsStyle::OutlinedSquares,
-     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbssssssbb", "bbsbbbbsbb", "bbsbssbsbb",
-           "bbsbssbsbb", "bbsbbbbsbb", "bbssssssbb", "bbbbbbbbbb", "bbbbbbbbbb"}),
+     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbssssssbb", "bbsbbbbsbb", "bbsbssbsbb", "bbsbssbsbb", "bbsbbbbsbb",
+           "bbssssssbb", "bbbbbbbbbb", "bbbbbbbbbb"}),
      kOutlinedDot},
     {SecondsStyle::OutlinedSquaresSolidMarks, kSolidBigSquare, kOutlinedDot},
     {SecondsStyle::SolidSquares, kSolidBigSquare,
-     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbssssbbb", "bbbssssbbb",
-           "bbbssssbbb", "bbbssssbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
+     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbssssbbb", "bbbssssbbb", "bbbssssbbb", "bbbssssbbb",
+           "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
     {SecondsStyle::SquareMarks, kSolidBigSquare, kAllBackground},
     {SecondsStyle::TicksAndPoints, kTick,
-     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssbbbb",
-           "bbbbssbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
+     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbssbbbb", "bbbbssbbbb", "bbbbbbbbbb",
+           "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
     {SecondsStyle::Ticks, kTick, kAllBackground},
     {SecondsStyle::Triangles, kBigTriangle,
-     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbsbbbb", "bbbbbssbbb",
-           "bbbbbssbbb", "bbbbssbbbb", "bbbbsbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
+     rows({"bbbbbbbbbb", "bbbbbbbbbb", "bbbbbbbbbb", "bbbbbsbbbb", "bbbbbssbbb", "bbbbbssbbb", "bbbbssbbbb",
+           "bbbbsbbbbb", "bbbbbbbbbb", "bbbbbbbbbb"})},
     {SecondsStyle::TriangleMarks, kBigTriangle, kAllBackground},
 };
 
@@ -138,8 +138,8 @@ TEST(SecondsRingTest, RedrawsSkipTheEraseStepForSomeStyles) {
   // Drawn over: the marks are the same, the old picture shows around them.
   Bitmap face(240, 240, kOld);
   redrawSecondsRing(face, settingsFor(SecondsStyle::SolidDots), RingRedraw::FaceChange);
-  EXPECT_EQ(markArt(face), rows({"oooooooooo", "ooossssooo", "oossssssoo", "osssssssso", "osssssssso",
-                                 "osssssssso", "osssssssso", "oossssssoo", "ooossssooo", "oooooooooo"}));
+  EXPECT_EQ(markArt(face), rows({"oooooooooo", "ooossssooo", "oossssssoo", "osssssssso", "osssssssso", "osssssssso",
+                                 "osssssssso", "oossssssoo", "ooossssooo", "oooooooooo"}));
   // Nothing at all while the seconds are off.
   for (RingRedraw occasion : {RingRedraw::FaceChange, RingRedraw::StartUp}) {
     Bitmap off(240, 240, kOld);

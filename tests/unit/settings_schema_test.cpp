@@ -34,8 +34,7 @@ reference::Group groupOf(SettingGroup g) {
 // The registry form a default takes, worked out here from the type alone.
 RegistryValue storedForm(const SettingSpec& described, const SettingValue& v) {
   switch (described.type) {
-    case SettingType::Integer:
-      return RegistryValue::ofDword(static_cast<std::uint32_t>(std::get<std::int32_t>(v)));
+    case SettingType::Integer: return RegistryValue::ofDword(static_cast<std::uint32_t>(std::get<std::int32_t>(v)));
     case SettingType::Bool: return RegistryValue::ofDword(std::get<bool>(v) ? 1 : 0);
     case SettingType::Colour: return RegistryValue::ofDword(std::get<Colour>(v));
     case SettingType::String: return RegistryValue::ofString(std::get<std::wstring>(v));
@@ -61,8 +60,7 @@ TEST(SettingsSchemaTest, ListsEveryValueInLoadOrderWithItsGroup) {
   EXPECT_EQ(names(settingsGroup(SettingGroup::A)), reference::namesOf(reference::Group::A));
   EXPECT_EQ(names(settingsGroup(SettingGroup::B)), reference::namesOf(reference::Group::B));
   EXPECT_EQ(names(settingsGroup(SettingGroup::Ticker)),
-            (std::vector<std::wstring>{L"cor_ch", L"cor_fo", L"cor_st", L"cor_si", L"por_po",
-                                       L"por_st", L"por_sp"}));
+            (std::vector<std::wstring>{L"cor_ch", L"cor_fo", L"cor_st", L"cor_si", L"por_po", L"por_st", L"por_sp"}));
 }
 
 TEST(SettingsSchemaTest, DefaultsHaveTheStoredTypesAndValuesOfTheTable) {
@@ -96,10 +94,10 @@ TEST(SettingsSchemaTest, EachValueHasItsOwnFieldAndControl) {
   for (std::size_t i = 0; i < schema.size(); ++i) {
     EXPECT_TRUE(components.insert(schema[i].component).second) << std::wstring(schema[i].component);
     for (std::size_t j = i + 1; j < schema.size(); ++j)
-      EXPECT_FALSE(schema[i].field == schema[j].field) << std::wstring(schema[i].name) << " " << std::wstring(schema[j].name);
+      EXPECT_FALSE(schema[i].field == schema[j].field)
+          << std::wstring(schema[i].name) << " " << std::wstring(schema[j].name);
   }
-  const auto check = [](const wchar_t* name, SettingControl kind, const wchar_t* component,
-                        const wchar_t* caption) {
+  const auto check = [](const wchar_t* name, SettingControl kind, const wchar_t* component, const wchar_t* caption) {
     const SettingSpec* s = findSetting(name);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->control, kind) << name;
@@ -117,8 +115,7 @@ TEST(SettingsSchemaTest, EachValueHasItsOwnFieldAndControl) {
   check(L"por_sp", SettingControl::ScrollBar, L"ScrollBar6", L"");
   check(L"dtp_ti", SettingControl::DatePicker, L"DateTimePicker2", L"");
   check(L"chk_st", SettingControl::CheckBox, L"CheckBox12", L"Show Time in Clock ");
-  check(L"chk_ct", SettingControl::CheckBox, L"CheckBox14",
-        L"Show Countdown Time in the Clock  [ days  h:min:sec ]");
+  check(L"chk_ct", SettingControl::CheckBox, L"CheckBox14", L"Show Countdown Time in the Clock  [ days  h:min:sec ]");
   check(L"ses_st", SettingControl::CheckBox, L"CheckBox30", L"Start with System");
   check(L"se_2fh", SettingControl::RadioButton, L"RadioButton44", L" 12 h Format");
   check(L"se_sxe", SettingControl::RadioButton, L"RadioButton55", L"4");
@@ -135,14 +132,14 @@ TEST(SettingsSchemaTest, RadioGroupsHoldTheirButtonsAndOneDefault) {
       {kRadioPowerOffAction, {L"ra_to", L"ra_lo", L"ie_utv"}},
       {kRadioPowerOffWarning, {L"se_axa", L"se_bxb", L"se_cxc"}},
       {kRadioSecondsStyle,
-       {L"se_sto", L"se_stw", L"se_sko", L"se_skw", L"se_smn", L"se_smo", L"se_sxa", L"se_sxb",
-        L"se_sxc", L"se_sxd", L"se_sxe", L"se_sxf"}},
+       {L"se_sto", L"se_stw", L"se_sko", L"se_skw", L"se_smn", L"se_smo", L"se_sxa", L"se_sxb", L"se_sxc", L"se_sxd",
+        L"se_sxe", L"se_sxf"}},
       {kRadioHourSound,
-       {L"ra_h1", L"ra_h2", L"ra_h3", L"ra_h4", L"ra_h5", L"ra_h6", L"se_sin", L"se_sid",
-        L"se_sdd", L"se_uyw", L"se_axv", L"se_dxd", L"se_oes"}},
+       {L"ra_h1", L"ra_h2", L"ra_h3", L"ra_h4", L"ra_h5", L"ra_h6", L"se_sin", L"se_sid", L"se_sdd", L"se_uyw",
+        L"se_axv", L"se_dxd", L"se_oes"}},
       {kRadioHourEffect,
-       {L"ra_h7", L"ra_h8", L"ra_h9", L"ra_h10", L"ra_h11", L"ra_h12", L"se_sro", L"se_sre",
-        L"se_srr", L"se_zcv", L"se_ptw", L"se_exe", L"se_oev"}},
+       {L"ra_h7", L"ra_h8", L"ra_h9", L"ra_h10", L"ra_h11", L"ra_h12", L"se_sro", L"se_sre", L"se_srr", L"se_zcv",
+        L"se_ptw", L"se_exe", L"se_oev"}},
       {kRadioRssSchedule, {L"rs_hma", L"rs_hmb", L"rs_hmc", L"rs_hmd", L"rs_hme", L"rs_hmf"}},
       {kRadioMonthName, {L"dt_ta", L"dt_tb"}},
       {kRadioAmPm, {L"ts_onn", L"ts_off"}},

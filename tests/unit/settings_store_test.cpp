@@ -102,9 +102,8 @@ TEST_F(SettingsStoreTest, FirstRunThatFailsPartWayKeepsWhatItWroteAndStillSetsUp
   const SettingsLoadReport report = store.load(settings);
   EXPECT_TRUE(report.firstRun);
   EXPECT_FALSE(report.firstRunStatus.ok());
-  EXPECT_EQ(reg.valueNamesOf(kKey),
-            (std::vector<std::wstring>{L"col_bg", L"col_se", L"col_fo", L"col_dw", L"col_dy",
-                                       L"chk_dw", L"chk_ds", L"chk_dy", L"co_fr", L"ses_st"}));
+  EXPECT_EQ(reg.valueNamesOf(kKey), (std::vector<std::wstring>{L"col_bg", L"col_se", L"col_fo", L"col_dw", L"col_dy",
+                                                               L"chk_dw", L"chk_ds", L"chk_dy", L"co_fr", L"ses_st"}));
   EXPECT_EQ(reg.value(kRun, L"Tikora"), RegistryValue::ofString(kProgram));
   EXPECT_EQ(reg.openKeyCount(), 0);
 
@@ -251,10 +250,10 @@ TEST_F(SettingsStoreTest, RadioGroupsKeepTheLastTrueValueAndAllFalseSelectsNone)
   reg.setDword(kKey, L"ra_on", 1);
   reg.setDword(kKey, L"ra_th", 1);
   reg.setDword(kKey, L"ra_si", 0);
-  reg.setDword(kKey, L"ra_ni", 0);            // voice type: both false
-  reg.setDword(kKey, L"se_sto", 1);           // seconds style: group A and then group B
+  reg.setDword(kKey, L"ra_ni", 0);   // voice type: both false
+  reg.setDword(kKey, L"se_sto", 1);  // seconds style: group A and then group B
   reg.setDword(kKey, L"se_sxb", 1);
-  reg.setDword(kKey, L"ra_h6", 1);            // hour sound: OFF in group A, "9" in group B
+  reg.setDword(kKey, L"ra_h6", 1);  // hour sound: OFF in group A, "9" in group B
   reg.setDword(kKey, L"se_uyw", 1);
 
   const SettingsLoadReport report = store.load(settings);
@@ -268,9 +267,8 @@ TEST_F(SettingsStoreTest, RadioGroupsKeepTheLastTrueValueAndAllFalseSelectsNone)
   EXPECT_FALSE(settings.ra_h1);
   EXPECT_FALSE(settings.ra_h6);
   // A button clicks only when it becomes selected; se_sto already was.
-  EXPECT_EQ(describe(report.events),
-            (std::vector<std::wstring>{L"ra_on:Click", L"ra_th:Click", L"ra_h6:Click",
-                                       L"se_sxb:Click", L"se_uyw:Click"}));
+  EXPECT_EQ(describe(report.events), (std::vector<std::wstring>{L"ra_on:Click", L"ra_th:Click", L"ra_h6:Click",
+                                                                L"se_sxb:Click", L"se_uyw:Click"}));
 }
 
 TEST_F(SettingsStoreTest, ControlActionsRunAsEachValueIsLoaded) {
@@ -279,22 +277,21 @@ TEST_F(SettingsStoreTest, ControlActionsRunAsEachValueIsLoaded) {
   reg.setDword(kKey, L"po_po", 100);
   reg.setDword(kKey, L"chk_tr", 1);
   reg.setDword(kKey, L"scr_tr", 128);
-  reg.setDword(kKey, L"chk_dw", 1);           // unchanged: no click
-  reg.setDword(kKey, L"co_ha", 5);            // list: no action
+  reg.setDword(kKey, L"chk_dw", 1);  // unchanged: no click
+  reg.setDword(kKey, L"co_ha", 5);   // list: no action
   reg.setDword(kKey, L"rs_hmc", 1);
-  reg.setDword(kKey, L"rs_hmf", 0);           // just cleared
+  reg.setDword(kKey, L"rs_hmf", 0);  // just cleared
   reg.setDword(kKey, L"ses_st", 0);
 
   std::vector<std::wstring> seen;
   const SettingsLoadReport report = store.load(settings, [&](const SettingEvent& e) {
     // What the action finds in the record at that moment.
-    seen.push_back(describe(e) + L" scr_tr=" + std::to_wstring(settings.scr_tr) +
-                   L" ses_st=" + std::to_wstring(settings.ses_st));
+    seen.push_back(describe(e) + L" scr_tr=" + std::to_wstring(settings.scr_tr) + L" ses_st=" +
+                   std::to_wstring(settings.ses_st));
   });
-  EXPECT_EQ(seen, (std::vector<std::wstring>{
-                      L"po_po:Change scr_tr=255 ses_st=1", L"chk_tr:Click scr_tr=255 ses_st=1",
-                      L"scr_tr:Change scr_tr=128 ses_st=1", L"rs_hmc:Click scr_tr=128 ses_st=1",
-                      L"ses_st:Click scr_tr=128 ses_st=0"}));
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"po_po:Change scr_tr=255 ses_st=1", L"chk_tr:Click scr_tr=255 ses_st=1",
+                                             L"scr_tr:Change scr_tr=128 ses_st=1", L"rs_hmc:Click scr_tr=128 ses_st=1",
+                                             L"ses_st:Click scr_tr=128 ses_st=0"}));
   EXPECT_EQ(report.events.size(), seen.size());
   EXPECT_EQ(report.events[1].setting->component, L"CheckBox20");
 }
@@ -381,10 +378,10 @@ TEST_F(SettingsStoreTest, SavedValuesHaveTheirTypesAndLoadBackUnchanged) {
 
 TEST_F(SettingsStoreTest, AWriteThatFailsEndsTheSaveAndKeepsTheValuesBeforeIt) {
   storeReference(true, true, true);
-  settings.col_bg = 0x00010101;    // 1st
-  settings.col_ha = 0x00020202;    // 19th
-  settings.ra_on = true;           // 20th: fails
-  settings.ed_mi = L"9";           // 31st: never tried
+  settings.col_bg = 0x00010101;  // 1st
+  settings.col_ha = 0x00020202;  // 19th
+  settings.ra_on = true;         // 20th: fails
+  settings.ed_mi = L"9";         // 31st: never tried
   reg.failWriteAttempt(20);
   const Status status = store.save(settings);
   ASSERT_FALSE(status.ok());
@@ -413,18 +410,16 @@ TEST_F(SettingsStoreTest, StartWithSystemWritesOrDeletesTheRunValueThenStoresThe
   EXPECT_TRUE(report.runKeyOpened);
   EXPECT_TRUE(report.runValue.ok());
   EXPECT_TRUE(report.setting.ok());
-  EXPECT_EQ(reg.changes(),
-            (std::vector<RegistryChange>{
-                {RegistryChangeKind::SetValue, kRun, L"Tikora", RegistryValue::ofString(kProgram)},
-                {RegistryChangeKind::SetValue, kKey, L"ses_st", RegistryValue::ofDword(1)}}));
+  EXPECT_EQ(reg.changes(), (std::vector<RegistryChange>{
+                               {RegistryChangeKind::SetValue, kRun, L"Tikora", RegistryValue::ofString(kProgram)},
+                               {RegistryChangeKind::SetValue, kKey, L"ses_st", RegistryValue::ofDword(1)}}));
 
   reg.clearChanges();
   report = store.startWithSystem(false);
   EXPECT_TRUE(report.runValue.ok());
   EXPECT_EQ(reg.changes(),
-            (std::vector<RegistryChange>{
-                {RegistryChangeKind::DeleteValue, kRun, L"Tikora", {}},
-                {RegistryChangeKind::SetValue, kKey, L"ses_st", RegistryValue::ofDword(0)}}));
+            (std::vector<RegistryChange>{{RegistryChangeKind::DeleteValue, kRun, L"Tikora", {}},
+                                         {RegistryChangeKind::SetValue, kKey, L"ses_st", RegistryValue::ofDword(0)}}));
 
   reg.clearChanges();
   report = store.startWithSystem(false);
@@ -454,8 +449,8 @@ TEST_F(SettingsStoreTest, StartWithSystemSettingIsOneWriteIntoAnExistingKey) {
   EXPECT_TRUE(reg.changes().empty());
   reg.addKey(kKey);
   ASSERT_TRUE(store.writeStartWithSystemSetting(false).ok());
-  EXPECT_EQ(reg.changes(), (std::vector<RegistryChange>{{RegistryChangeKind::SetValue, kKey,
-                                                         L"ses_st", RegistryValue::ofDword(0)}}));
+  EXPECT_EQ(reg.changes(),
+            (std::vector<RegistryChange>{{RegistryChangeKind::SetValue, kKey, L"ses_st", RegistryValue::ofDword(0)}}));
 }
 
 // ---- Ticker group ----
@@ -470,8 +465,7 @@ TEST_F(SettingsStoreTest, TickerGroupLoadsItsSevenValuesInOrder) {
   reg.setDword(kKey, L"por_sp", 0);  // below the scroll bar's range
   const SettingsLoadReport report = store.loadTickerGroup(settings);
   EXPECT_EQ(asStrings(report.loaded),
-            (std::vector<std::wstring>{L"cor_ch", L"cor_fo", L"cor_st", L"cor_si", L"por_po",
-                                       L"por_st", L"por_sp"}));
+            (std::vector<std::wstring>{L"cor_ch", L"cor_fo", L"cor_st", L"cor_si", L"por_po", L"por_st", L"por_sp"}));
   EXPECT_EQ(settings.cor_ch, 4);
   EXPECT_EQ(settings.cor_fo, L"Verdana");
   EXPECT_EQ(settings.cor_st, 3);
@@ -479,8 +473,7 @@ TEST_F(SettingsStoreTest, TickerGroupLoadsItsSevenValuesInOrder) {
   EXPECT_EQ(settings.por_po, 700);
   EXPECT_EQ(settings.por_st, 30);
   EXPECT_EQ(settings.por_sp, 1);
-  EXPECT_EQ(describe(report.events),
-            (std::vector<std::wstring>{L"por_po:Change", L"por_sp:Change"}));
+  EXPECT_EQ(describe(report.events), (std::vector<std::wstring>{L"por_po:Change", L"por_sp:Change"}));
   EXPECT_EQ(settings.col_bg, defaults.col_bg) << "nothing outside the group is read";
 }
 

@@ -119,12 +119,11 @@ class StartupTest : public ::testing::Test {
   FaceStyles styles;
 };
 
-const std::vector<std::wstring> kAllSteps = {
-    L"createClockWindow",          L"addTrayIcon",
-    L"removeFromTaskbar",          L"setClockPictures",
-    L"createWindow ControlPanel",  L"createWindow DailyPlanner",
-    L"createWindow ReminderPopup", L"createWindow RssTicker",
-    L"createWindow RssPageView",   L"createWindow TodaysDate"};
+const std::vector<std::wstring> kAllSteps = {L"createClockWindow",          L"addTrayIcon",
+                                             L"removeFromTaskbar",          L"setClockPictures",
+                                             L"createWindow ControlPanel",  L"createWindow DailyPlanner",
+                                             L"createWindow ReminderPopup", L"createWindow RssTicker",
+                                             L"createWindow RssPageView",   L"createWindow TodaysDate"};
 
 TEST_F(StartupTest, SecondStartShowsTheMessageUnderTheDefaultTitleAndTouchesNothing) {
   storedSettings.setDword(L"Tikora", L"co_ha", 3);
@@ -177,8 +176,8 @@ TEST_F(StartupTest, FirstStartMakesEverythingInOrder) {
   EXPECT_TRUE(boxes.shown().empty());
   // Mutex, then the probe, then the clock window.
   EXPECT_EQ(windows.mutexesAtClockWindow, std::vector<std::wstring>{L"VoiceTikoraMutex"});
-  const std::vector<std::wstring> probe = {L"exists " + kProbePath, L"create " + kProbePath,
-                                           L"exists " + kProbePath, L"remove " + kProbePath};
+  const std::vector<std::wstring> probe = {L"exists " + kProbePath, L"create " + kProbePath, L"exists " + kProbePath,
+                                           L"remove " + kProbePath};
   EXPECT_EQ(windows.fileCallsAtClockWindow, probe);
   EXPECT_EQ(files.fileCount(), 0u) << "the probe leaves nothing behind";
   // The styles are read after the tray icon and the task bar steps, read-only.
@@ -275,8 +274,8 @@ TEST_F(StartupTest, StoredStylesChooseTheClockPictures) {
   EXPECT_EQ(run(), StartupResult::RunMessageLoop);
 
   EXPECT_EQ(styles, (FaceStyles{257, 4}));
-  EXPECT_EQ(resources.requests(), (std::vector<std::wstring>{L"frame5", L"strip", L"stripe", L"mala1",
-                                                             L"srednia1", L"duza1"}));
+  EXPECT_EQ(resources.requests(),
+            (std::vector<std::wstring>{L"frame5", L"strip", L"stripe", L"mala1", L"srednia1", L"duza1"}));
   EXPECT_EQ(windows.pictures.hands.hour, (PixelList{{120, 30, 0x000000}}));
   EXPECT_TRUE(windows.pictures.hands.minute.empty());
   EXPECT_EQ(windows.pictures.faceLayer.frameList, (PixelList{{3, 2, 0x123456}}));
@@ -295,8 +294,8 @@ TEST(ReadFaceStylesTest, MissingOrUnreadableValues) {
       {dword(0xFFFFFFFF), dword(0xFFFFFFFF), {-1, -1}},
       {dword(7), std::nullopt, {7, 0}},
       {dword(7), RegistryValue::ofString(L"12"), {7, 0}},
-      {std::nullopt, dword(12), {0, 0}},                         // nrm_st is then not read
-      {RegistryValue::ofString(L"7"), dword(12), {0, 0}},        // unreadable co_ha
+      {std::nullopt, dword(12), {0, 0}},                   // nrm_st is then not read
+      {RegistryValue::ofString(L"7"), dword(12), {0, 0}},  // unreadable co_ha
       {RegistryValue::ofBinary({7, 0, 0, 0}), dword(12), {0, 0}},
   };
   for (const StoredStyles& c : cases) {
@@ -330,12 +329,11 @@ TEST(FrameResourceNameTest, StylesZeroToThirtyNineElseTheBuiltInFrame) {
 
 TEST(ClockStartPicturesTest, HandNamesFromTheLowByteOfTheHandStyle) {
   const std::vector<std::pair<std::int32_t, std::wstring>> cases = {
-      {0, L""}, {1, L"1"}, {7, L"7"}, {17, L"17"}, {18, L""}, {255, L""}, {-1, L""}, {257, L"1"},
-      {256 + 17, L"17"}};
+      {0, L""}, {1, L"1"}, {7, L"7"}, {17, L"17"}, {18, L""}, {255, L""}, {-1, L""}, {257, L"1"}, {256 + 17, L"17"}};
   for (const auto& [stored, suffix] : cases) {
     FakeResources resources;
     (void)loadClockStartPictures({stored, 0}, resources);
-    const std::vector<std::wstring> expected = {L"frame1", L"strip", L"stripe", L"mala" + suffix,
+    const std::vector<std::wstring> expected = {L"frame1",           L"strip",        L"stripe", L"mala" + suffix,
                                                 L"srednia" + suffix, L"duza" + suffix};
     EXPECT_EQ(resources.requests(), expected) << "co_ha " << stored;
   }

@@ -27,8 +27,8 @@ TEST(StripTest, HintNamesTheButtonUnderThePointerAndKeepsItElsewhere) {
   EXPECT_EQ(updateStrip({321, 438}, kWindow, kStrip).hint, L"Clock Control Panel");
   EXPECT_EQ(updateStrip({323, 421}, kWindow, kStrip).hint, L"Close the Program");
   EXPECT_EQ(updateStrip({337, 430}, kWindow, kStrip).hint, L"Close the Program");
-  for (Point keeps : {Point{322, 430}, Point{338, 430}, Point{287, 430}, Point{300, 420}, Point{300, 439},
-                      Point{150, 300}}) {
+  for (Point keeps :
+       {Point{322, 430}, Point{338, 430}, Point{287, 430}, Point{300, 420}, Point{300, 439}, Point{150, 300}}) {
     const StripUpdate update = updateStrip(keeps, kWindow, kStrip);
     EXPECT_TRUE(update.visible);
     EXPECT_EQ(update.hint, std::nullopt) << keeps.x << "," << keeps.y;

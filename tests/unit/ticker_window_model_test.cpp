@@ -29,9 +29,7 @@ class TickerTest : public testing::RssBench {
   const ComponentState& headline(int i) const { return ticker(headlineName(i)); }
   const ComponentState& window() const { return ticker(L"TForm5"); }
   void tick() { tickerWindow.components().tick(L"Timer1"); }
-  void setPanel(std::wstring_view name, ComponentInput input) {
-    panel.raise(name, ComponentEvent::Change, input);
-  }
+  void setPanel(std::wstring_view name, ComponentInput input) { panel.raise(name, ComponentEvent::Change, input); }
   void setPosition(std::wstring_view bar, int position) {
     ComponentInput input;
     input.position = position;

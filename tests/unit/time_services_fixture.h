@@ -50,8 +50,7 @@ class TimeServicesBench : public ::testing::Test {
   FakeSound sound;
   FakePower power;
   FakeMessageBox boxes;
-  TimeServicesContext context{settings, panel, window, metrics, clock,
-                              locale,   sound,    power,  boxes};
+  TimeServicesContext context{settings, panel, window, metrics, clock, locale, sound, power, boxes};
 };
 
 }  // namespace tikora::testing

@@ -18,8 +18,8 @@ namespace {
 struct Page {
   Page(int year, int month, int day) {
     clock.setLocalTime(year, month, day, 23, 59, 59);
-    for (Colour Settings::*field : {&Settings::col_bg, &Settings::col_se, &Settings::col_dy,
-                                    &Settings::col_dw, &Settings::col_fo})
+    for (Colour Settings::*field :
+         {&Settings::col_bg, &Settings::col_se, &Settings::col_dy, &Settings::col_dw, &Settings::col_fo})
       settings.*field = 0x000001;
   }
   FakeClock clock;
@@ -73,13 +73,14 @@ TEST(TodaysDateWindow, DayCountsAtTheEndsOfTheYear) {
     const wchar_t* passed;
     const wchar_t* left;
   };
-  const Case cases[] = {{2023, 1, 1, L"1", L"364"}, {2024, 2, 29, L"60", L"306"},
-                        {2024, 12, 31, L"366", L"0"}, {2023, 12, 31, L"365", L"0"}};
+  const Case cases[] = {{2023, 1, 1, L"1", L"364"},
+                        {2024, 2, 29, L"60", L"306"},
+                        {2024, 12, 31, L"366", L"0"},
+                        {2023, 12, 31, L"365", L"0"}};
   for (const Case& c : cases) {
-    const TodaysDateTexts texts = todaysDateTexts(
-        {c.year, c.month, c.day, dayOfWeek(c.year, c.month, c.day)}, englishLocaleNames());
-    EXPECT_EQ(texts.daysPassed,
-              std::wstring(c.passed) + L" day(s) have elapsed since the beginning of the year");
+    const TodaysDateTexts texts =
+        todaysDateTexts({c.year, c.month, c.day, dayOfWeek(c.year, c.month, c.day)}, englishLocaleNames());
+    EXPECT_EQ(texts.daysPassed, std::wstring(c.passed) + L" day(s) have elapsed since the beginning of the year");
     EXPECT_EQ(texts.daysLeft, std::wstring(c.left) + L" day(s) left to the end of the year");
   }
 }
@@ -172,16 +173,16 @@ TEST_F(TodaysDateInProgramTest, ThePageShowsTheDayItIsShownOnAndTurnsOverAtMidni
   tickAt(2023, 12, 30, 12, 0, 1);
   tickAt(2023, 12, 31, 23, 59, 58);
   page.show();
-  const std::vector<std::wstring> lastDay{
-      L"December 2023", L"Sunday", L"31", L"365 day(s) have elapsed since the beginning of the year",
-      L"0 day(s) left to the end of the year"};
+  const std::vector<std::wstring> lastDay{L"December 2023", L"Sunday", L"31",
+                                          L"365 day(s) have elapsed since the beginning of the year",
+                                          L"0 day(s) left to the end of the year"};
   EXPECT_EQ(texts(), lastDay) << "shown the day after it was made";
   tickAt(2023, 12, 31, 23, 59, 59);
   EXPECT_EQ(texts(), lastDay);
   tickAt(2024, 1, 1, 0, 0, 0);
-  EXPECT_EQ(texts(), (std::vector<std::wstring>{
-                         L"January 2024", L"Monday", L"1", L"1 day(s) have elapsed since the beginning of the year",
-                         L"365 day(s) left to the end of the year"}));
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{L"January 2024", L"Monday", L"1",
+                                                L"1 day(s) have elapsed since the beginning of the year",
+                                                L"365 day(s) left to the end of the year"}));
   page.hide();
   tickAt(2024, 1, 2, 9, 0, 0);
   page.showOnTop();

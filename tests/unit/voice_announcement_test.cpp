@@ -7,9 +7,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <stop_token>
-#include <memory>
 #include <thread>
 #include <vector>
 

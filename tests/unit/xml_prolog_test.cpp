@@ -36,10 +36,10 @@ TEST(XmlPrologTest, OnlyDeclarationsInstructionsCommentsAndBlanksMayComeBeforeTh
       {utf16("<!DOCTYPE rss [<!ENTITY a \"b\">]><rss>", false, true), false},
       {utf16("<!DOCTYPE rss><rss>", true, false), false},
       {"<?xml version=\"1.0\" encoding=\"UTF-7\"?>+ADw-!DOCTYPE rss+AD4-<rss/>", false},
-      {std::string("<\0\0\0r\0\0\0", 8), false},                  // UTF-32
-      {std::string("\xFF\xFE\0\0<\0\0\0", 8), false},             // UTF-32 with its mark
-      {"\x4C\x6F\xA7\x94\x93", false},                             // EBCDIC "<?xml"
-      {"<?xml version=\"1.0\"", false},                           // cut in the declaration
+      {std::string("<\0\0\0r\0\0\0", 8), false},       // UTF-32
+      {std::string("\xFF\xFE\0\0<\0\0\0", 8), false},  // UTF-32 with its mark
+      {"\x4C\x6F\xA7\x94\x93", false},                 // EBCDIC "<?xml"
+      {"<?xml version=\"1.0\"", false},                // cut in the declaration
       {"<!-- never closed <rss/>", false},
       {"text<rss/>", false},
       {"", false},

@@ -60,8 +60,7 @@ int pixelsOf(const ClockCompositor& buffer, const Rect& box, Colour colour) {
   return count;
 }
 
-void showLabel(ClockWindowModel& model, ClockComponent label, std::wstring text, Colour colour, int left,
-               int top) {
+void showLabel(ClockWindowModel& model, ClockComponent label, std::wstring text, Colour colour, int left, int top) {
   Win32TextMetrics metrics(kDpi);
   model.setText(label, std::move(text));
   model.setFont(label, FontSpec{L"Arial", 12, true, false, false});
@@ -80,8 +79,8 @@ TEST(ClockCompositorTest, ComposesPicturesHandLayersAndLabelsInLayerOrder) {
   showLabel(model, ClockComponent::cyfra3, L" 3 ", 0x000000FF, 150, 110);
   buffer.compose(model, pictures.source());
 
-  EXPECT_EQ(buffer.pixel(5, 5), kPureWhite);     // outside the face: see-through
-  EXPECT_EQ(buffer.pixel(50, 50), kFace);        // hand layers leave out their background
+  EXPECT_EQ(buffer.pixel(5, 5), kPureWhite);  // outside the face: see-through
+  EXPECT_EQ(buffer.pixel(50, 50), kFace);     // hand layers leave out their background
   EXPECT_EQ(buffer.pixel(120, 60), kHand);
   EXPECT_EQ(buffer.pixel(121, 90), kEdge);
   EXPECT_EQ(buffer.pixel(130, 30), kSecond);
@@ -130,8 +129,7 @@ TEST(ClockCompositorTest, NearWhiteLabelsStayVisibleAndNoPicturesMeansAllSeeThro
 // ---- Small pictures ----
 
 struct ProgramModule {
-  HMODULE handle =
-      LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE handle = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ~ProgramModule() {
     if (handle) FreeLibrary(handle);
   }
@@ -174,8 +172,7 @@ TEST(ClockImagesTest, EightImagesWithIconsAndMenuPictures) {
 long gdiLoad() {
   if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return long(count);
   long live = 0;
-  for (std::uintptr_t slot = 1; slot < 0x10000; ++slot)
-    live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+  for (std::uintptr_t slot = 1; slot < 0x10000; ++slot) live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
   return live;
 }
 
@@ -205,7 +202,10 @@ TEST(ClockWindowGdiTest, ALongRunOfComposingAndPresentingLeavesNoGdiObjects) {
 TEST(ClockWindowGdiTest, ImagesIconsAndBuffersGoWithTheirOwners) {
   ProgramModule program;
   Win32Resources resources(program.handle);
-  { ClockImages warmUp; warmUp.load(resources); }
+  {
+    ClockImages warmUp;
+    warmUp.load(resources);
+  }
   const long before = gdiLoad();
   for (int cycle = 0; cycle < 500; ++cycle) {
     ClockImages images;

@@ -16,21 +16,21 @@
 #include <utility>
 #include <vector>
 
+#include "app/control_panel_layout.h"
 #include "app/settings.h"
 #include "app/settings_schema.h"
 #include "platform/win32/win32_text_metrics.h"
 #include "timeservices/panel_bindings.h"
 #include "ui/win32/model_window.h"
-#include "app/control_panel_layout.h"
 
 namespace tikora {
 namespace {
 
 // At 96 DPI.
 constexpr int kPanelWidth = 731, kPanelHeight = 499;
-constexpr int kBoxAndGap = 16;          // a check box's or radio button's box left of its caption
-constexpr int kButtonEdges = 6;         // a push button's raised edges
-constexpr int kGroupFrame = 2;          // a group box's etched frame (at any DPI), which its controls must not cover
+constexpr int kBoxAndGap = 16;           // a check box's or radio button's box left of its caption
+constexpr int kButtonEdges = 6;          // a push button's raised edges
+constexpr int kGroupFrame = 2;           // a group box's etched frame (at any DPI), which its controls must not cover
 constexpr int kGroupCaptionMargin = 16;  // a group box's caption keeps off the box's corners
 constexpr const wchar_t* kPageCaptions[] = {L"Main Settings", L"Clock Color Settings", L"RSS Reader"};
 
@@ -61,7 +61,10 @@ Shape shapeOf(HWND hwnd, DWORD style) {
       case BS_GROUPBOX: return Shape::GroupBox;
       case BS_PUSHBUTTON:
       case BS_DEFPUSHBUTTON: return Shape::PushButton;
-      case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: return Shape::CheckOrRadio;
+      case BS_CHECKBOX:
+      case BS_AUTOCHECKBOX:
+      case BS_RADIOBUTTON:
+      case BS_AUTORADIOBUTTON: return Shape::CheckOrRadio;
     }
   }
   if (lstrcmpiW(cls, L"Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT) return Shape::Label;
@@ -103,7 +106,10 @@ class ControlPanelLayoutTest : public testing::Test {
     for (const Component& c : table_->all()) {
       for (ComponentEvent event : {ComponentEvent::Click, ComponentEvent::Change, ComponentEvent::Typed}) {
         table_->on(c.name, event, [this, name = c.name, event](const EventContext& e) {
-          events_.push_back(name + (event == ComponentEvent::Click ? L" click" : event == ComponentEvent::Change ? L" change" : L" typed") +
+          events_.push_back(name +
+                            (event == ComponentEvent::Click    ? L" click"
+                             : event == ComponentEvent::Change ? L" change"
+                                                               : L" typed") +
                             (e.input && e.input->text ? L" " + *e.input->text : L""));
         });
       }
@@ -175,11 +181,19 @@ TEST_F(ControlPanelLayoutTest, EverySettingAndEveryDrivenControlIsMadeOnceWithIt
   EXPECT_EQ(textOf(find(L"CheckBox14")), L"Show Countdown Time in the Clock  [ days  h:min:sec ]");
   EXPECT_EQ(textOf(find(L"RadioButton44")), L" 12 h Format");
 
-  const std::pair<const wchar_t*, const wchar_t*> driven[] = {
-      {L"CheckBox7", L"Check Position"}, {L"CheckBox9", L"Set Minutes"}, {L"CheckBox10", L"Set Exact Time"},
-      {L"CheckBox11", L"Check Time"},    {L"CheckBox13", L"Show in Clock"}, {L"Button1", L"Open Daily Planner"},
-      {L"Image3", nullptr}, {L"Image5", nullptr}, {L"Label13", nullptr}, {L"Label14", nullptr},
-      {L"Label16", nullptr}, {L"Label19", nullptr}, {L"Label23", nullptr}};
+  const std::pair<const wchar_t*, const wchar_t*> driven[] = {{L"CheckBox7", L"Check Position"},
+                                                              {L"CheckBox9", L"Set Minutes"},
+                                                              {L"CheckBox10", L"Set Exact Time"},
+                                                              {L"CheckBox11", L"Check Time"},
+                                                              {L"CheckBox13", L"Show in Clock"},
+                                                              {L"Button1", L"Open Daily Planner"},
+                                                              {L"Image3", nullptr},
+                                                              {L"Image5", nullptr},
+                                                              {L"Label13", nullptr},
+                                                              {L"Label14", nullptr},
+                                                              {L"Label16", nullptr},
+                                                              {L"Label19", nullptr},
+                                                              {L"Label23", nullptr}};
   for (auto [component, caption] : driven) {
     EXPECT_EQ(made[component], 1) << component;
     if (caption) {
@@ -225,8 +239,8 @@ TEST_F(ControlPanelLayoutTest, NoControlLeavesItsGroupBoxOrSheetAndNoCaptionIsCu
       if (holder) {
         const RECT& g = holder->rect;
         const RECT within{g.left + kGroupFrame, g.top, g.right - kGroupFrame, g.bottom - kGroupFrame};
-        EXPECT_TRUE(inside(c.rect, within)) << page << ": " << describe(c) << " covers the frame of or sticks out of "
-                                            << describe(*holder);
+        EXPECT_TRUE(inside(c.rect, within))
+            << page << ": " << describe(c) << " covers the frame of or sticks out of " << describe(*holder);
       }
 
       const std::wstring text = textOf(c.hwnd);
@@ -249,7 +263,8 @@ TEST_F(ControlPanelLayoutTest, NoControlLeavesItsGroupBoxOrSheetAndNoCaptionIsCu
       SelectObject(dc, old);
       ReleaseDC(c.hwnd, dc);
       if (c.multiLine && c.shape == Shape::CheckOrRadio) {
-        EXPECT_LE(wrapped.bottom, c.rect.bottom - c.rect.top) << page << ": " << describe(c) << " wraps beyond its height";
+        EXPECT_LE(wrapped.bottom, c.rect.bottom - c.rect.top)
+            << page << ": " << describe(c) << " wraps beyond its height";
       } else {
         EXPECT_LE(size.cx, room) << page << ": caption of " << describe(c) << " is cut off";
       }
@@ -266,8 +281,8 @@ TEST_F(ControlPanelLayoutTest, NoTwoControlsOfAPageOverlapAndGroupBoxesNest) {
         RECT common{};
         if (!a.visible || !b.visible || !IntersectRect(&common, &a.rect, &b.rect)) continue;
         if (a.shape == Shape::GroupBox || b.shape == Shape::GroupBox) {
-          const bool nested = a.shape != Shape::GroupBox || b.shape != Shape::GroupBox ||
-                              inside(a.rect, b.rect) || inside(b.rect, a.rect);
+          const bool nested = a.shape != Shape::GroupBox || b.shape != Shape::GroupBox || inside(a.rect, b.rect) ||
+                              inside(b.rect, a.rect);
           EXPECT_TRUE(nested) << page << ": group boxes " << describe(a) << " and " << describe(b) << " cross";
           continue;
         }

@@ -12,8 +12,8 @@ class DpiAwareness : public testing::Environment {
  public:
   void SetUp() override {
     using SetContextFn = BOOL(WINAPI*)(HANDLE);
-    const auto setContext = reinterpret_cast<SetContextFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    const auto setContext = reinterpret_cast<SetContextFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
     const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
     if (!setContext || !setContext(perMonitorV2)) SetProcessDPIAware();
   }

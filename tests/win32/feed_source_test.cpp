@@ -2,9 +2,9 @@
 // own answers 200, 404, a redirect, a feed too large, and a connection it accepts and never
 // answers; files by path and by file: address. The fetch that gets no answer must end within
 // the time allowed while a window on the same thread keeps painting.
+#include <windows.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -69,9 +69,7 @@ class LoopbackServer {
     for (SOCKET held : silent_) closesocket(held);
     WSACleanup();
   }
-  std::wstring address(const char* path) const {
-    return L"http://127.0.0.1:" + std::to_wstring(port_) + wide(path);
-  }
+  std::wstring address(const char* path) const { return L"http://127.0.0.1:" + std::to_wstring(port_) + wide(path); }
   int requests() const { return requests_; }
 
  private:
@@ -99,8 +97,9 @@ class LoopbackServer {
       }
       std::string answer;
       if (path == "/feed.xml") {
-        answer = "HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
-                 std::to_string(feed_.size()) + "\r\nConnection: close\r\n\r\n" + feed_;
+        answer =
+            "HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\nContent-Length: " + std::to_string(feed_.size()) +
+            "\r\nConnection: close\r\n\r\n" + feed_;
       } else if (path == "/moved") {
         answer = "HTTP/1.1 302 Found\r\nLocation: /feed.xml\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
       } else if (path == "/huge") {
@@ -111,7 +110,8 @@ class LoopbackServer {
         answer = "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot found";
       }
       for (std::size_t sent = 0; sent < answer.size();) {
-        const int put = send(client, answer.data() + sent, static_cast<int>(std::min<std::size_t>(answer.size() - sent, 65536)), 0);
+        const int put =
+            send(client, answer.data() + sent, static_cast<int>(std::min<std::size_t>(answer.size() - sent, 65536)), 0);
         if (put <= 0) break;
         sent += static_cast<std::size_t>(put);
       }
@@ -180,8 +180,8 @@ class PaintingWindow {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"TikoraPaintProbe";
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"TikoraPaintProbe", L"probe", WS_POPUP | WS_VISIBLE, 0, 0, 60, 60, nullptr,
-                              nullptr, windowClass.hInstance, nullptr);
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"TikoraPaintProbe", L"probe", WS_POPUP | WS_VISIBLE,
+                              0, 0, 60, 60, nullptr, nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetTimer(window_, 1, 15, nullptr);
   }
@@ -211,7 +211,8 @@ class PaintingWindow {
     if (self && message == WM_PAINT) {
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
-      FillRect(paint.hdc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(self->paints_ % 2 ? BLACK_BRUSH : WHITE_BRUSH)));
+      FillRect(paint.hdc, &paint.rcPaint,
+               static_cast<HBRUSH>(GetStockObject(self->paints_ % 2 ? BLACK_BRUSH : WHITE_BRUSH)));
       EndPaint(window, &paint);
       const auto now = Clock::now();
       if (now - self->last_ > self->longest_) self->longestAt_ = now - self->started_;
@@ -225,9 +226,11 @@ class PaintingWindow {
   HWND window_ = nullptr;
   Clock::time_point last_ = Clock::now();
   Clock::duration longest_{};
+
  public:
   Clock::time_point started_ = Clock::now();
   Clock::duration longestAt_{};
+
  private:
   int paints_ = 0;
 };
@@ -319,8 +322,8 @@ TEST(Win32FeedReaderTest, AReadFromTheLoopbackServerLaysOutItsHeadlinesInGdiWidt
   Win32XmlDocument document;
   TickerWindowModel ticker{TickerServices{panel, settings, shell, metrics, sleeper}};
   ticker.layOut();
-  FeedReader reader{FeedReaderServices{panel, feeds, document, boxes, ticker,
-                                       [&] { return server.address("/feed.xml"); }}};
+  FeedReader reader{
+      FeedReaderServices{panel, feeds, document, boxes, ticker, [&] { return server.address("/feed.xml"); }}};
   std::atomic<bool> finished{false};
   reader.onReadFinished = [&](FeedReadOutcome) { finished = true; };
 

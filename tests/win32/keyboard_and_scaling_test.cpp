@@ -74,10 +74,13 @@ RECT placeIn(HWND control, HWND window) {
 
 std::vector<HWND> children(HWND window) {
   std::vector<HWND> found;
-  EnumChildWindows(window, [](HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
@@ -89,9 +92,9 @@ TEST_F(ProgramWindows, ReminderTickerAndPageViewGrowWithTheScalingAndKeepEveryPa
     ComponentTable& table;
     int width, height;  // the client area at 96 DPI; 0: the screen's width
   };
-  for (const Case& c : {Case{program_->reminder()->components(), 492, 261},
-                        Case{program_->ticker()->components(), 0, 55},
-                        Case{program_->pageView()->components(), 800, 290}}) {
+  for (const Case& c :
+       {Case{program_->reminder()->components(), 492, 261}, Case{program_->ticker()->components(), 0, 55},
+        Case{program_->pageView()->components(), 800, 290}}) {
     ModelWindow& window = show(c.table);
     if (!window.hwnd()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
     const int dpi = window.view().dpi();

@@ -27,9 +27,9 @@
 #include "rss/page_view_model.h"
 #include "tests/shared/feed_cases.h"
 #include "tests/shared/rss_page.h"
+#include "tests/win32/read_file.h"
 #include "ui/win32/model_window.h"
 #include "ui/win32/web_browser_host.h"
-#include "tests/win32/read_file.h"
 
 namespace tikora {
 namespace {
@@ -103,10 +103,9 @@ class PageViewWindowTest : public ::testing::Test {
     // What the browser reports, beside the model's own handlers.
     pageView_.components().on(L"WebBrowser1", ComponentEvent::NavigateError, [this] { ++navigateErrors_; });
     pageView_.components().on(L"WebBrowser1", ComponentEvent::DocumentComplete, [this] { ++documentsComplete_; });
-    window_ = std::make_unique<ModelWindow>(media_ ? media_ : GetModuleHandleW(nullptr), pageView_.components(),
-                                            [this](std::wstring_view name) -> const Bitmap* {
-                                              return name == L"stripe" ? &stripe_ : nullptr;
-                                            });
+    window_ = std::make_unique<ModelWindow>(
+        media_ ? media_ : GetModuleHandleW(nullptr), pageView_.components(),
+        [this](std::wstring_view name) -> const Bitmap* { return name == L"stripe" ? &stripe_ : nullptr; });
     if (!window_->create()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
     window_->view().afterEvent = [this] { window_->view().sync(); };
   }
@@ -156,7 +155,8 @@ class PageViewWindowTest : public ::testing::Test {
   int closed_ = 0;
   int navigateErrors_ = 0;
   int documentsComplete_ = 0;
-  PageViewModel pageView_{PageViewServices{settings_, ticker_, reader_, shell_, files_}, PageViewHooks{[this] { ++closed_; }}};
+  PageViewModel pageView_{PageViewServices{settings_, ticker_, reader_, shell_, files_},
+                          PageViewHooks{[this] { ++closed_; }}};
   Bitmap stripe_{120, 6, kStripeColour};
   std::unique_ptr<ModelWindow> window_;
 };

@@ -39,8 +39,7 @@ class Win32RegistryTest : public ::testing::Test {
   // Reads a value's type and size, bypassing the class under test.
   std::pair<DWORD, DWORD> rawTypeAndSize(const wchar_t* name) {
     DWORD type = 0, size = 0;
-    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, root_.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND,
-                           &type, nullptr, &size),
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, root_.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size),
               ERROR_SUCCESS);
     return {type, size};
   }

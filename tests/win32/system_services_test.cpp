@@ -21,8 +21,7 @@ namespace tikora {
 namespace {
 
 std::wstring uniqueName(const wchar_t* stem) {
-  return std::wstring(stem) + std::to_wstring(GetCurrentProcessId()) + L"_" +
-         std::to_wstring(GetTickCount());
+  return std::wstring(stem) + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(GetTickCount());
 }
 
 TEST(Win32ClockTest, GivesTheLocalTimeAndARunningTickCount) {
@@ -41,11 +40,9 @@ TEST(Win32ClockTest, GivesTheLocalTimeAndARunningTickCount) {
     EXPECT_GE(minutes, minutesBefore);
     EXPECT_LE(minutes - minutesBefore, 1);
   }
-  const std::chrono::year_month_day date{std::chrono::year{t.year},
-                                         std::chrono::month{static_cast<unsigned>(t.month)},
+  const std::chrono::year_month_day date{std::chrono::year{t.year}, std::chrono::month{static_cast<unsigned>(t.month)},
                                          std::chrono::day{static_cast<unsigned>(t.day)}};
-  EXPECT_EQ(static_cast<unsigned>(t.dayOfWeek),
-            std::chrono::weekday{std::chrono::sys_days{date}}.c_encoding());
+  EXPECT_EQ(static_cast<unsigned>(t.dayOfWeek), std::chrono::weekday{std::chrono::sys_days{date}}.c_encoding());
 
   // The tick count runs, in milliseconds.
   const std::uint32_t first = clock.tickCount();
@@ -71,8 +68,7 @@ TEST(Win32SoundTest, MissingResourcesPlayNothingAndReportIt) {
 
 // The program's WAVE resources, from tikora.exe loaded as a data file beside the tests.
 TEST(Win32SoundTest, PlaysResourcesOfTheGivenModuleByName) {
-  HMODULE program = LoadLibraryExW(TIKORA_EXE_NAME, nullptr,
-                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE program = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   if (!program) GTEST_SKIP() << "tikora.exe is not beside the tests";
   {
     Win32Sound sound(program);
@@ -126,9 +122,8 @@ class TestWindow {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"TikoraTestWindow";
     RegisterClassW(&wc);  // fails harmlessly when already registered
-    window_ = CreateWindowExW(0, wc.lpszClassName, caption.c_str(),
-                              WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExW(0, wc.lpszClassName, caption.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0,
+                              0, 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
   }
   ~TestWindow() {
     if (window_) DestroyWindow(window_);
@@ -227,8 +222,8 @@ TEST(Win32MessageBoxTest, ShowsTheTextAndReturnsTheButtonPressed) {
   const std::wstring caption = uniqueName(L"Control Panel - Settings ");
   {
     BoxAnswerer answerer(caption, IDNO);
-    const auto answer = boxes.show({caption, L"   Do you want save settings ? \r",
-                                    MessageBoxButtons::YesNo, MessageBoxIcon::Information});
+    const auto answer = boxes.show(
+        {caption, L"   Do you want save settings ? \r", MessageBoxButtons::YesNo, MessageBoxIcon::Information});
     answerer.join();
     ASSERT_TRUE(answerer.found());
     EXPECT_EQ(answer, MessageBoxAnswer::No);
@@ -236,8 +231,7 @@ TEST(Win32MessageBoxTest, ShowsTheTextAndReturnsTheButtonPressed) {
   }
   {
     BoxAnswerer answerer(caption, IDOK);
-    EXPECT_EQ(boxes.show({caption, L"done", MessageBoxButtons::Ok, MessageBoxIcon::Warning}),
-              MessageBoxAnswer::Ok);
+    EXPECT_EQ(boxes.show({caption, L"done", MessageBoxButtons::Ok, MessageBoxIcon::Warning}), MessageBoxAnswer::Ok);
   }
 }
 

@@ -132,19 +132,19 @@ TEST(Win32TextMetricsTest, UnknownAndOverlongFacesStillMeasure) {
 // agrees, and the glyphs' ink stays inside it, so centring by the measured width centres the ink.
 TEST(Win32TextMetricsTest, MeasuredBoxIsTheBoxALabelDraws) {
   Win32TextMetrics metrics(kStandardDpi);
-  for (const FontSpec& fontSpec : {FontSpec{L"Tahoma", 10}, FontSpec{L"Arial", 12, true},
-                               FontSpec{L"Times New Roman", 8}}) {
-    for (const std::wstring& text : {std::wstring(L" 10 "), std::wstring(L"Thursday"),
-                                     std::wstring(L"12:45:09 PM "), std::wstring(L"R&D")}) {
-      SCOPED_TRACE(testing::Message() << "text '" << text << "'" << " points " << fontSpec.points);
+  for (const FontSpec& fontSpec :
+       {FontSpec{L"Tahoma", 10}, FontSpec{L"Arial", 12, true}, FontSpec{L"Times New Roman", 8}}) {
+    for (const std::wstring& text :
+         {std::wstring(L" 10 "), std::wstring(L"Thursday"), std::wstring(L"12:45:09 PM "), std::wstring(L"R&D")}) {
+      SCOPED_TRACE(testing::Message() << "text '" << text << "'"
+                                      << " points " << fontSpec.points);
       const TextSize measured = metrics.measure(text, fontSpec);
 
       MemoryDc dc;
       GdiObject<HFONT> font = createFont(fontSpec, kStandardDpi);
       SelectedObject selected(dc, font);
       RECT box{0, 0, 0, 0};
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-                DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
       EXPECT_EQ(box.right - box.left, measured.width);
       EXPECT_EQ(box.bottom - box.top, measured.height);
 

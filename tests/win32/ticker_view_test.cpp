@@ -12,12 +12,12 @@
 #include <set>
 #include <string>
 
-#include "tests/win32/figures.h"
 #include "app/settings.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text_metrics.h"
 #include "rss/ticker_window_model.h"
 #include "tests/shared/rss_page.h"
+#include "tests/win32/figures.h"
 #include "ui/win32/model_window.h"
 
 namespace tikora {

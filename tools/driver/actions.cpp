@@ -15,8 +15,7 @@ namespace {
 constexpr DWORD kPollMs = 25;
 
 bool hasControlOptions(const Options& options) {
-  return options.has(L"text") || options.has(L"id") || options.has(L"control") ||
-         options.has(L"control-class");
+  return options.has(L"text") || options.has(L"id") || options.has(L"control") || options.has(L"control-class");
 }
 
 HWND targetControl(const Options& options) {
@@ -168,8 +167,8 @@ Json commandSelect(const Options& options) {
   int index = options.has(L"index") ? static_cast<int>(options.requiredNumber(L"index"))
                                     : findItem(control, options.required(L"item"));
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0,
-                      SMTO_ABORTIFHUNG, 2000, &result);
+  SendMessageTimeoutW(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
+                      2000, &result);
   if (static_cast<LRESULT>(result) == (combo ? CB_ERR : LB_ERR) && index != -1) {
     fail("no item at index " + std::to_string(index));
   }

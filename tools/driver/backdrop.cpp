@@ -28,17 +28,13 @@ LRESULT CALLBACK backdropProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       EndPaint(hwnd, &paint);
       return 0;
     }
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_WINDOWPOSCHANGING:
       // Stay below every other window whatever brings this one forward.
       reinterpret_cast<WINDOWPOS*>(lParam)->hwndInsertAfter = HWND_BOTTOM;
       return 0;
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -51,8 +47,8 @@ DWORD WINAPI backdropThread(LPVOID ready) {
   windowClass.lpszClassName = kClass;
   RegisterClassW(&windowClass);
   HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClass, kCaption, WS_POPUP, 0, 0,
-                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                              nullptr, windowClass.hInstance, nullptr);
+                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                              windowClass.hInstance, nullptr);
   g_window = hwnd;
   if (hwnd) {
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);

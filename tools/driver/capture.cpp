@@ -30,7 +30,7 @@ struct Picture {
 struct Area {
   HWND window = nullptr;  // null: the whole screen
   bool client = true;
-  RECT rect{};            // in screen coordinates
+  RECT rect{};  // in screen coordinates
 };
 
 class ScreenDc {
@@ -120,8 +120,8 @@ Area areaOf(const Options& options) {
     if (comma == std::wstring::npos) failUsage("--rect needs X,Y,W,H");
     POINT position = parsePoint(text.substr(0, comma));
     POINT size = parsePoint(text.substr(comma + 1));
-    area.rect = {area.rect.left + position.x, area.rect.top + position.y,
-                 area.rect.left + position.x + size.x, area.rect.top + position.y + size.y};
+    area.rect = {area.rect.left + position.x, area.rect.top + position.y, area.rect.left + position.x + size.x,
+                 area.rect.top + position.y + size.y};
   }
   if (area.rect.right <= area.rect.left || area.rect.bottom <= area.rect.top) fail("the area to capture is empty");
   return area;
@@ -189,7 +189,8 @@ void writeBmp(const std::wstring& path, const Picture& picture) {
     std::copy_n(picture.bgr.begin() + static_cast<size_t>(y) * picture.width * 3, picture.width * 3, row.begin());
     append(row.data(), row.size());
   }
-  HANDLE handle = CreateFileW(hostPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE handle =
+      CreateFileW(hostPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) fail("cannot create " + narrow(path));
   DWORD written = 0;
   BOOL ok = WriteFile(handle, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
@@ -216,8 +217,8 @@ std::wstring hostPath(const std::wstring& path) {
   if (path.empty() || path[0] != L'/') return path;
   // Wine's own mapping of a Unix path, when we run under Wine; else the usual Z: drive.
   using ToDos = WCHAR*(CDECL*)(const char*);
-  auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+  auto toDos = reinterpret_cast<ToDos>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
   if (toDos) {
     if (WCHAR* dos = toDos(toUtf8(path).c_str())) {
       std::wstring out = dos;
@@ -226,7 +227,8 @@ std::wstring hostPath(const std::wstring& path) {
     }
   }
   std::wstring out = L"Z:" + path;
-  for (auto& c : out) if (c == L'/') c = L'\\';
+  for (auto& c : out)
+    if (c == L'/') c = L'\\';
   return out;
 }
 

@@ -20,8 +20,7 @@ constexpr size_t kItemChars = 1024;  // longest item text read from a tab or lis
 LRESULT sendTimed(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result)) {
-    fail("control " + std::to_string(hwndNumber(hwnd)) + " did not answer message " +
-         std::to_string(message));
+    fail("control " + std::to_string(hwndNumber(hwnd)) + " did not answer message " + std::to_string(message));
   }
   return static_cast<LRESULT>(result);
 }
@@ -36,8 +35,7 @@ std::wstring itemText(HWND control, UINT lengthMessage, UINT textMessage, int in
   LRESULT length = sendTimed(control, lengthMessage, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  LRESULT copied = sendTimed(control, textMessage, static_cast<WPARAM>(index),
-                             reinterpret_cast<LPARAM>(text.data()));
+  LRESULT copied = sendTimed(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
   return text;
 }
@@ -66,14 +64,12 @@ std::vector<HWND> directChildren(HWND parent) {
   return out;
 }
 
-bool isGroupBox(HWND hwnd) {
-  return isClass(windowClass(hwnd), L"Button") && buttonKind(hwnd) == ButtonKind::GroupBox;
-}
+bool isGroupBox(HWND hwnd) { return isClass(windowClass(hwnd), L"Button") && buttonKind(hwnd) == ButtonKind::GroupBox; }
 
 std::string describeBriefly(HWND control) {
-  return "{hwnd " + std::to_string(hwndNumber(control)) + ", class \"" +
-         narrow(windowClass(control)) + "\", text \"" + narrow(windowText(control)) + "\", id " +
-         std::to_string(GetDlgCtrlID(control)) + ", group \"" + narrow(groupOf(control)) + "\"}";
+  return "{hwnd " + std::to_string(hwndNumber(control)) + ", class \"" + narrow(windowClass(control)) + "\", text \"" +
+         narrow(windowText(control)) + "\", id " + std::to_string(GetDlgCtrlID(control)) + ", group \"" +
+         narrow(groupOf(control)) + "\"}";
 }
 
 }  // namespace
@@ -86,20 +82,15 @@ ButtonKind buttonKind(HWND control) {
     case BS_SPLITBUTTON:
     case BS_DEFSPLITBUTTON:
     case BS_COMMANDLINK:
-    case BS_DEFCOMMANDLINK:
-      return ButtonKind::Push;
+    case BS_DEFCOMMANDLINK: return ButtonKind::Push;
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
     case BS_3STATE:
-    case BS_AUTO3STATE:
-      return ButtonKind::CheckBox;
+    case BS_AUTO3STATE: return ButtonKind::CheckBox;
     case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-      return ButtonKind::Radio;
-    case BS_GROUPBOX:
-      return ButtonKind::GroupBox;
-    default:
-      return ButtonKind::Other;
+    case BS_AUTORADIOBUTTON: return ButtonKind::Radio;
+    case BS_GROUPBOX: return ButtonKind::GroupBox;
+    default: return ButtonKind::Other;
   }
 }
 
@@ -183,14 +174,22 @@ Json ControlReader::describe(HWND control) {
                  .set("visible", IsWindowVisible(control) != FALSE)
                  .set("enabled", IsWindowEnabled(control) != FALSE)
                  .set("group", groupOf(control));
-  if (isClass(className, L"Button")) addButtonState(control, out);
-  else if (isClass(className, L"ComboBox")) addComboState(control, out);
-  else if (isClass(className, L"ListBox") || isClass(className, L"ComboLBox")) addListBoxState(control, out);
-  else if (isClass(className, L"ScrollBar")) addScrollState(control, out);
-  else if (isClass(className, WC_TABCONTROLW)) addTabState(control, out);
-  else if (isClass(className, WC_LISTVIEWW)) addListViewState(control, out);
-  else if (isClass(className, DATETIMEPICK_CLASSW)) addDatePickerState(control, out);
-  else if (isClass(className, UPDOWN_CLASSW)) addUpDownState(control, out);
+  if (isClass(className, L"Button"))
+    addButtonState(control, out);
+  else if (isClass(className, L"ComboBox"))
+    addComboState(control, out);
+  else if (isClass(className, L"ListBox") || isClass(className, L"ComboLBox"))
+    addListBoxState(control, out);
+  else if (isClass(className, L"ScrollBar"))
+    addScrollState(control, out);
+  else if (isClass(className, WC_TABCONTROLW))
+    addTabState(control, out);
+  else if (isClass(className, WC_LISTVIEWW))
+    addListViewState(control, out);
+  else if (isClass(className, DATETIMEPICK_CLASSW))
+    addDatePickerState(control, out);
+  else if (isClass(className, UPDOWN_CLASSW))
+    addUpDownState(control, out);
   else if (isClass(className, TRACKBAR_CLASSW)) {
     out.set("position", static_cast<long long>(sendTimed(control, TBM_GETPOS, 0, 0)));
     out.set("min", static_cast<long long>(sendTimed(control, TBM_GETRANGEMIN, 0, 0)));
@@ -222,8 +221,10 @@ void ControlReader::addComboState(HWND control, Json& out) {
   bool ownerData = (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) && !(style & CBS_HASSTRINGS);
   Json items = Json::array();
   for (int i = 0; i < count && i < kMaxItems; ++i) {
-    if (ownerData) items.push(static_cast<long long>(sendTimed(control, CB_GETITEMDATA, i, 0)));
-    else items.push(itemText(control, CB_GETLBTEXTLEN, CB_GETLBTEXT, i));
+    if (ownerData)
+      items.push(static_cast<long long>(sendTimed(control, CB_GETITEMDATA, i, 0)));
+    else
+      items.push(itemText(control, CB_GETLBTEXTLEN, CB_GETLBTEXT, i));
   }
   out.set("count", count).set("selected", selected).set("items", items);
   out.set("dropped", sendTimed(control, CB_GETDROPPEDSTATE, 0, 0) != 0);
@@ -237,8 +238,10 @@ void ControlReader::addListBoxState(HWND control, Json& out) {
   Json items = Json::array();
   Json selectedItems = Json::array();
   for (int i = 0; i < count && i < kMaxItems; ++i) {
-    if (ownerData) items.push(static_cast<long long>(sendTimed(control, LB_GETITEMDATA, i, 0)));
-    else items.push(itemText(control, LB_GETTEXTLEN, LB_GETTEXT, i));
+    if (ownerData)
+      items.push(static_cast<long long>(sendTimed(control, LB_GETITEMDATA, i, 0)));
+    else
+      items.push(itemText(control, LB_GETTEXTLEN, LB_GETTEXT, i));
     if (multi && sendTimed(control, LB_GETSEL, i, 0) > 0) selectedItems.push(i);
   }
   out.set("count", count);
@@ -319,8 +322,7 @@ void ControlReader::addListViewState(HWND control, Json& out) {
       row.push(buffer.readString(textOffset, kItemChars));
     }
     rows.push(row);
-    LRESULT state = sendTimed(control, LVM_GETITEMSTATE, static_cast<WPARAM>(i),
-                              LVIS_SELECTED | LVIS_STATEIMAGEMASK);
+    LRESULT state = sendTimed(control, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_SELECTED | LVIS_STATEIMAGEMASK);
     if (state & LVIS_SELECTED) selected.push(i);
     if (checkBoxes && ((state & LVIS_STATEIMAGEMASK) >> 12) == 2) checked.push(i);
   }
@@ -338,8 +340,8 @@ void ControlReader::addDatePickerState(HWND control, Json& out) {
   SYSTEMTIME time{};
   buffer.read(&time, sizeof time);
   char text[32];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", time.wYear, time.wMonth,
-                time.wDay, time.wHour, time.wMinute, time.wSecond);
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", time.wYear, time.wMonth, time.wDay, time.wHour,
+                time.wMinute, time.wSecond);
   out.set("value", text);
 }
 
@@ -357,8 +359,7 @@ void ControlReader::addUpDownState(HWND control, Json& out) {
 std::vector<HWND> matchingControls(HWND top, const Options& options) {
   std::vector<HWND> candidates = childControls(top);
   auto keep = [&](auto predicate) {
-    candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
-                                    [&](HWND h) { return !predicate(h); }),
+    candidates.erase(std::remove_if(candidates.begin(), candidates.end(), [&](HWND h) { return !predicate(h); }),
                      candidates.end());
   };
   if (options.has(L"id")) {
@@ -380,8 +381,10 @@ std::vector<HWND> matchingControls(HWND top, const Options& options) {
     for (HWND h : candidates) {
       if (windowText(h) == text) exact.push_back(h);
     }
-    if (exact.empty()) keep([&](HWND h) { return sameLabel(windowText(h), text); });
-    else candidates = exact;
+    if (exact.empty())
+      keep([&](HWND h) { return sameLabel(windowText(h), text); });
+    else
+      candidates = exact;
   }
   return candidates;
 }

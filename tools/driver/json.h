@@ -28,8 +28,16 @@ class Json {
   Json(const wchar_t* text);
   Json(const std::wstring& text);
 
-  static Json array() { Json j; j.kind_ = Kind::Array; return j; }
-  static Json object() { Json j; j.kind_ = Kind::Object; return j; }
+  static Json array() {
+    Json j;
+    j.kind_ = Kind::Array;
+    return j;
+  }
+  static Json object() {
+    Json j;
+    j.kind_ = Kind::Object;
+    return j;
+  }
 
   // Object member (replaces an existing one of the same name); returns *this for chaining.
   Json& set(const std::string& key, Json value);

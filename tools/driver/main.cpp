@@ -50,7 +50,8 @@ const Command kCommands[] = {
     {L"send", commandSend,
      "send WINDOW [CONTROL] (--msg M | --registered NAME) [--wparam W] [--lparam L] [--send-timeout MS]"},
     {L"message-boxes", commandMessageBoxes, "message-boxes [--pid N] [--caption T] [--contains TEXT] [--hidden]"},
-    {L"wait-message-box", commandWaitMessageBox, "wait-message-box [--pid N] [--caption T] [--contains TEXT] [--timeout MS]"},
+    {L"wait-message-box", commandWaitMessageBox,
+     "wait-message-box [--pid N] [--caption T] [--contains TEXT] [--timeout MS]"},
     {L"dismiss-message-box", commandDismissMessageBox,
      "dismiss-message-box --button TEXT [--pid N] [--caption T] [--contains TEXT] [--timeout MS]"},
     {L"menu", commandMenu, "menu [--pid N] [--timeout MS]"},
@@ -59,7 +60,8 @@ const Command kCommands[] = {
     {L"capture", commandCapture,
      "capture --out FILE.bmp [WINDOW] [--area client|window|screen] [--rect X,Y,W,H] [--method screen|print]"},
     {L"pixel", commandPixel, "pixel --at X,Y [--at X,Y ...] [WINDOW] [--area ...] [--rect ...] [--method ...]"},
-    {L"mouse", commandMouse, "mouse --at X,Y [WINDOW] [--button left|right] [--action click|down|up|move|drag] [--to X,Y]"},
+    {L"mouse", commandMouse,
+     "mouse --at X,Y [WINDOW] [--button left|right] [--action click|down|up|move|drag] [--to X,Y]"},
     {L"key", commandKey, "key --vk N [--action press|down|up]"},
     {L"tray-icon", commandTrayIcon, "tray-icon WINDOW [--id N] [--action query|delete]"},
     {L"backdrop", commandBackdrop, "backdrop [--color 0xRRGGBB] | backdrop --off   (serve mode only)"},
@@ -87,7 +89,8 @@ Json usage() {
       .set("window", "--hwnd H | --caption T [--class C] [--pid N] [--visible] [--timeout MS]")
       .set("control", "--text T | --id N | --control H | --control-class C, narrowed by --group T, --shown, --nth K")
       .set("numbers", "decimal or 0x hexadecimal")
-      .set("serve", "tikodrv serve: one JSON array of arguments a line on stdin, one {exit_code, result} a line on stdout")
+      .set("serve",
+           "tikodrv serve: one JSON array of arguments a line on stdin, one {exit_code, result} a line on stdout")
       .set("commands", commands);
 }
 
@@ -138,7 +141,8 @@ int serve() {
     std::vector<std::wstring> args;
     Json answer = Json::object();
     if (!parseStringArray(line, args)) {
-      answer.set("exit_code", 2).set("result", Json::object().set("error", "not a JSON array of strings").set("kind", "usage"));
+      answer.set("exit_code", 2)
+          .set("result", Json::object().set("error", "not a JSON array of strings").set("kind", "usage"));
     } else {
       auto [result, code] = runCommand(args);
       answer.set("exit_code", code).set("result", std::move(result));
@@ -152,8 +156,8 @@ int serve() {
 void becomeDpiAware() {
   using SetContextFn = BOOL(WINAPI*)(HANDLE);
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  const auto setContext = reinterpret_cast<SetContextFn>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+  const auto setContext =
+      reinterpret_cast<SetContextFn>(reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
   const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
   if (setContext && setContext(perMonitorV2)) return;
   SetProcessDPIAware();

@@ -38,7 +38,8 @@ Box readBox(HWND dialog) {
     if (!IsWindowVisible(child)) continue;
     if (isClass(child, L"Static")) {
       LONG_PTR type = GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK;
-      if (type == SS_ICON || type == SS_BITMAP) box.hasIcon = true;
+      if (type == SS_ICON || type == SS_BITMAP)
+        box.hasIcon = true;
       else {
         std::wstring text = windowText(child);
         if (!text.empty()) box.texts.push_back(text);

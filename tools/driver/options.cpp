@@ -10,9 +10,7 @@ namespace tikora::driver {
 
 void fail(const std::string& message) { throw DriverError(DriverError::Kind::Failure, message); }
 void failUsage(const std::string& message) { throw DriverError(DriverError::Kind::Usage, message); }
-void failTimeout(const std::string& message) {
-  throw DriverError(DriverError::Kind::Timeout, message);
-}
+void failTimeout(const std::string& message) { throw DriverError(DriverError::Kind::Timeout, message); }
 
 std::string narrow(const std::wstring& text) { return toUtf8(text); }
 
@@ -58,9 +56,7 @@ int64_t Options::number(const std::wstring& name, int64_t fallback) const {
   return has(name) ? parseNumber(text(name), name) : fallback;
 }
 
-int64_t Options::requiredNumber(const std::wstring& name) const {
-  return parseNumber(required(name), name);
-}
+int64_t Options::requiredNumber(const std::wstring& name) const { return parseNumber(required(name), name); }
 
 DWORD Options::timeoutMs(DWORD fallback) const {
   int64_t value = number(L"timeout", fallback);
@@ -84,10 +80,14 @@ int64_t parseNumber(const std::wstring& text, const std::wstring& what) {
   uint64_t value = 0;
   for (wchar_t c : body) {
     int digit;
-    if (c >= L'0' && c <= L'9') digit = c - L'0';
-    else if (base == 16 && c >= L'a' && c <= L'f') digit = c - L'a' + 10;
-    else if (base == 16 && c >= L'A' && c <= L'F') digit = c - L'A' + 10;
-    else failUsage("not a number for " + narrow(what) + ": \"" + narrow(text) + "\"");
+    if (c >= L'0' && c <= L'9')
+      digit = c - L'0';
+    else if (base == 16 && c >= L'a' && c <= L'f')
+      digit = c - L'a' + 10;
+    else if (base == 16 && c >= L'A' && c <= L'F')
+      digit = c - L'A' + 10;
+    else
+      failUsage("not a number for " + narrow(what) + ": \"" + narrow(text) + "\"");
     value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
   }
   int64_t result = static_cast<int64_t>(value);

@@ -76,12 +76,11 @@ class MenuReader {
  public:
   explicit MenuReader(DWORD pid) : process_(pid), code_(process_), buffer_(process_, sizeof(MenuBlock)) {
     template_ = std::make_unique<MenuBlock>();
-    template_->getItemCount = reinterpret_cast<decltype(template_->getItemCount)>(
-        code_.systemProc(L"user32.dll", "GetMenuItemCount"));
-    template_->getItemInfo = reinterpret_cast<decltype(template_->getItemInfo)>(
-        code_.systemProc(L"user32.dll", "GetMenuItemInfoW"));
-    template_->endMenu = reinterpret_cast<decltype(template_->endMenu)>(
-        code_.systemProc(L"user32.dll", "EndMenu"));
+    template_->getItemCount =
+        reinterpret_cast<decltype(template_->getItemCount)>(code_.systemProc(L"user32.dll", "GetMenuItemCount"));
+    template_->getItemInfo =
+        reinterpret_cast<decltype(template_->getItemInfo)>(code_.systemProc(L"user32.dll", "GetMenuItemInfoW"));
+    template_->endMenu = reinterpret_cast<decltype(template_->endMenu)>(code_.systemProc(L"user32.dll", "EndMenu"));
   }
 
   Json items(HMENU menu, int depth) {
@@ -94,8 +93,7 @@ class MenuReader {
       MENUITEMINFOW& info = block->items[i].info;
       info = MENUITEMINFOW{};
       info.cbSize = sizeof info;
-      info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU | MIIM_BITMAP |
-                   MIIM_CHECKMARKS;
+      info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU | MIIM_BITMAP | MIIM_CHECKMARKS;
       info.dwTypeData = remote->items[i].text;
       info.cch = kTextChars;
       block->items[i].text[0] = 0;
@@ -121,8 +119,10 @@ class MenuReader {
                       .set("bitmap", info.hbmpItem != nullptr)
                       .set("check_bitmaps", info.hbmpChecked != nullptr || info.hbmpUnchecked != nullptr)
                       .set("owner_draw", (info.fType & MFT_OWNERDRAW) != 0);
-      if (info.hSubMenu && depth < 4) item.set("submenu", items(info.hSubMenu, depth + 1));
-      else item.set("submenu", nullptr);
+      if (info.hSubMenu && depth < 4)
+        item.set("submenu", items(info.hSubMenu, depth + 1));
+      else
+        item.set("submenu", nullptr);
       list.push(item);
     }
     return list;

@@ -109,9 +109,7 @@ Json valueJson(DWORD type, const std::vector<BYTE>& data) {
       value = data.size() >= 8 ? Json(*reinterpret_cast<const unsigned long long*>(data.data())) : Json(nullptr);
       break;
     case REG_SZ:
-    case REG_EXPAND_SZ:
-      value = Json(storedText(data));
-      break;
+    case REG_EXPAND_SZ: value = Json(storedText(data)); break;
     case REG_MULTI_SZ: {
       value = Json::array();
       const std::wstring all = storedText(data);
@@ -125,8 +123,7 @@ Json valueJson(DWORD type, const std::vector<BYTE>& data) {
       }
       break;
     }
-    default:
-      value = Json(hex(data.data(), static_cast<DWORD>(data.size())));
+    default: value = Json(hex(data.data(), static_cast<DWORD>(data.size())));
   }
   return Json::object().set("type", typeName(type)).set("value", std::move(value));
 }
@@ -143,8 +140,7 @@ void readTree(HKEY key, const std::wstring& name, Json& keys) {
     }
     std::vector<BYTE> data(size);
     nameLength = static_cast<DWORD>(valueName.size());
-    if (RegEnumValueW(key, index, valueName.data(), &nameLength, nullptr, &type, data.data(), &size) !=
-        ERROR_SUCCESS) {
+    if (RegEnumValueW(key, index, valueName.data(), &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) {
       break;
     }
     data.resize(size);

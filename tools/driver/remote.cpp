@@ -22,8 +22,7 @@ bool equalNoCase(const std::wstring& a, const std::wstring& b) {
 
 DWORD runThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* argument, DWORD timeoutMs) {
   HANDLE thread = CreateRemoteThread(process, nullptr, 0, start, argument, 0, nullptr);
-  if (!thread) fail("cannot start a thread in the target process (error " +
-                    std::to_string(GetLastError()) + ")");
+  if (!thread) fail("cannot start a thread in the target process (error " + std::to_string(GetLastError()) + ")");
   DWORD waited = WaitForSingleObject(thread, timeoutMs);
   DWORD code = 0;
   GetExitCodeThread(thread, &code);
@@ -35,11 +34,10 @@ DWORD runThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* argument, DW
 }  // namespace
 
 RemoteProcess::RemoteProcess(DWORD pid) : pid_(pid) {
-  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                             PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | SYNCHRONIZE,
+  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_CREATE_THREAD |
+                             PROCESS_QUERY_INFORMATION | SYNCHRONIZE,
                          FALSE, pid);
-  if (!process_) fail("cannot open process " + std::to_string(pid) + " (error " +
-                      std::to_string(GetLastError()) + ")");
+  if (!process_) fail("cannot open process " + std::to_string(pid) + " (error " + std::to_string(GetLastError()) + ")");
 }
 
 RemoteProcess::~RemoteProcess() { CloseHandle(process_); }
@@ -62,8 +60,7 @@ HMODULE RemoteProcess::findModule(const std::wstring& nameOrPath) const {
     DWORD n = GetModuleFileNameExW(process_, module, path, MAX_PATH * 2);
     if (n == 0) continue;
     std::wstring candidate(path, n);
-    if (byPath ? equalNoCase(candidate, nameOrPath)
-               : equalNoCase(fileNameOf(candidate), nameOrPath)) {
+    if (byPath ? equalNoCase(candidate, nameOrPath) : equalNoCase(fileNameOf(candidate), nameOrPath)) {
       return module;
     }
   }
@@ -115,8 +112,7 @@ RemoteCode::~RemoteCode() {
   if (abandoned_) return;
   auto freeLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "FreeLibrary")));
-  HANDLE thread =
-      CreateRemoteThread(process_.handle(), nullptr, 0, freeLibrary, remoteBase_, 0, nullptr);
+  HANDLE thread = CreateRemoteThread(process_.handle(), nullptr, 0, freeLibrary, remoteBase_, 0, nullptr);
   if (thread) {
     WaitForSingleObject(thread, 2000);
     CloseHandle(thread);

@@ -50,8 +50,8 @@ std::wstring windowText(HWND hwnd) {
   }
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied)) {
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                           kTextTimeoutMs, &copied)) {
     return {};
   }
   text.resize(copied);
@@ -159,8 +159,8 @@ HWND waitForWindow(const WindowFilter& filter, DWORD timeoutMs) {
   if (filter.hasCaption) what += " caption \"" + narrow(filter.caption) + "\"";
   if (filter.hasClass) what += " class \"" + narrow(filter.className) + "\"";
   if (filter.pid) what += " pid " + std::to_string(filter.pid);
-  failTimeout("no window with" + (what.empty() ? std::string(" any attributes") : what) +
-              " within " + std::to_string(timeoutMs) + " ms");
+  failTimeout("no window with" + (what.empty() ? std::string(" any attributes") : what) + " within " +
+              std::to_string(timeoutMs) + " ms");
 }
 
 HWND parseHwnd(const std::wstring& text) {

@@ -24,15 +24,15 @@ struct WindowFilter {
   bool matches(HWND hwnd) const;
 };
 
-std::wstring windowText(HWND hwnd);         // WM_GETTEXT with a time-out, for any process
+std::wstring windowText(HWND hwnd);  // WM_GETTEXT with a time-out, for any process
 // The caption the system keeps for a window, read without sending it a message, so a busy
 // program does not slow down the search of top-level windows.
 std::wstring captionOf(HWND hwnd);
 std::wstring windowClass(HWND hwnd);
 DWORD windowProcess(HWND hwnd);
 Json rectJson(const RECT& rect);
-Json windowJson(HWND hwnd);                 // the full record of a top-level window
-Json layeredJson(HWND hwnd);                // null when the window is not layered
+Json windowJson(HWND hwnd);   // the full record of a top-level window
+Json layeredJson(HWND hwnd);  // null when the window is not layered
 
 std::vector<HWND> topLevelWindows(const WindowFilter& filter);
 // Polls until a matching window exists; fails with a time-out error otherwise.

@@ -52,11 +52,8 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       EndPaint(hwnd, &ps);
       return 0;
     }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -70,8 +67,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = L"TikoraFloor";
   RegisterClassW(&windowClass);
-  HWND hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"TikoraFloor", L"Tikora Floor", WS_POPUP, 100,
-                              100, kSize, kSize, nullptr, nullptr, instance, nullptr);
+  HWND hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"TikoraFloor", L"Tikora Floor", WS_POPUP, 100, 100,
+                              kSize, kSize, nullptr, nullptr, instance, nullptr);
   if (!hwnd) return 1;
   SetLayeredWindowAttributes(hwnd, RGB(255, 255, 255), 255, LWA_COLORKEY);
   BITMAPINFO info{};

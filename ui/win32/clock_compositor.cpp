@@ -39,8 +39,8 @@ ClockCompositor::ClockCompositor(int dpi) : dpi_(dpi) {
 void ClockCompositor::fillWhite() { std::memset(bits_, 0xFF, stride_ * kSize); }
 
 HFONT ClockCompositor::fontFor(const FontSpec& font) {
-  const auto found = std::find_if(fonts_.begin(), fonts_.end(),
-                                  [&](const CachedFont& cached) { return cached.font == font; });
+  const auto found =
+      std::find_if(fonts_.begin(), fonts_.end(), [&](const CachedFont& cached) { return cached.font == font; });
   if (found != fonts_.end()) return found->handle;
   if (fonts_.size() >= kFontCacheSize) fonts_.erase(fonts_.begin());
   fonts_.push_back({font, createFont(font, dpi_)});
@@ -69,9 +69,7 @@ Rect ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures
     const ClockLayer& layer = model.layer(component);
     if (!layer.visible) continue;
     switch (model.layerKind(component)) {
-      case LayerKind::Text:
-        drawLabel(layer);
-        break;
+      case LayerKind::Text: drawLabel(layer); break;
       case LayerKind::Picture:
         if (const Bitmap* picture = pictures(component)) {
           GdiFlush();

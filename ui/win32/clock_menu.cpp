@@ -30,8 +30,7 @@ std::optional<ClockMenuItem> menuItemOf(UINT command) {
   return std::nullopt;
 }
 
-void popUpClockMenu(HWND owner, POINT at, const std::vector<MenuItemState>& items,
-                    const ClockImages& images) {
+void popUpClockMenu(HWND owner, POINT at, const std::vector<MenuItemState>& items, const ClockImages& images) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu.valid()) return;
   UINT position = 0;

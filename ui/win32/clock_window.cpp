@@ -35,8 +35,7 @@ bool ClockWindow::create() {
                                     LoadIconW(instance_, L"MAINICON"), 0};
   if (!registerClass(instance_, windowClass)) return false;
   if (!createWindow(instance_, WS_EX_LAYERED | WS_EX_TOOLWINDOW, kClockWindowClass,
-                    std::wstring(kClockWindowCaption).c_str(), WS_POPUP, 0, 0, kClockWindowSize,
-                    kClockWindowSize))
+                    std::wstring(kClockWindowCaption).c_str(), WS_POPUP, 0, 0, kClockWindowSize, kClockWindowSize))
     return false;
   // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse.
   SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
@@ -61,7 +60,8 @@ void ClockWindow::sync() {
   const ComponentState& window = model().window();
   const ComponentState* before = shownWindow_.get();
   if (!before || before->bounds.left != window.bounds.left || before->bounds.top != window.bounds.top)
-    SetWindowPos(hwnd(), nullptr, window.bounds.left, window.bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, window.bounds.left, window.bounds.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (!before || before->alpha != window.alpha) {
     // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse. The
     // whole-window alpha comes on top of it while transparency is on.
@@ -85,7 +85,8 @@ void ClockWindow::sync() {
   const auto& all = model().components().all();
   bool changed = program_.model.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||
                  composedLayers_.size() != std::size_t(kClockComponentCount);
-  for (int i = 0; !changed && i < kClockComponentCount; ++i) changed = composedLayers_[std::size_t(i)] != all[std::size_t(i)].state;
+  for (int i = 0; !changed && i < kClockComponentCount; ++i)
+    changed = composedLayers_[std::size_t(i)] != all[std::size_t(i)].state;
   if (!changed) return;
   composedLayers_.clear();
   for (int i = 0; i < kClockComponentCount; ++i) composedLayers_.push_back(all[std::size_t(i)].state);
@@ -93,9 +94,8 @@ void ClockWindow::sync() {
   // Composed at once, so that only the part that changed (mostly the second hand) is painted
   // and sent to the screen again.
   const ClockFace* clockFace = program_.model.face();
-  const Rect repaint = compositor_.compose(model(), [clockFace](ClockComponent component) {
-    return clockFace ? clockFace->picture(component) : nullptr;
-  });
+  const Rect repaint = compositor_.compose(
+      model(), [clockFace](ClockComponent component) { return clockFace ? clockFace->picture(component) : nullptr; });
   if (repaint.empty()) return;
   const RECT area{repaint.left, repaint.top, repaint.right(), repaint.bottom()};
   InvalidateRect(hwnd(), &area, FALSE);
@@ -127,9 +127,7 @@ void ClockWindow::perform(const ClockActions& actions) {
         popUpClockMenu(hwnd(), pointer, model().PopupMenu1(), images_);
         break;
       }
-      case ClockAction::PostNullMessage:
-        PostMessageW(hwnd(), WM_NULL, 0, 0);
-        break;
+      case ClockAction::PostNullMessage: PostMessageW(hwnd(), WM_NULL, 0, 0); break;
       case ClockAction::ShowTodaysDate:
         if (TodaysDateWindowModel* page = program_.model.todaysDate()) page->show();
         break;
@@ -142,18 +140,10 @@ void ClockWindow::perform(const ClockActions& actions) {
       case ClockAction::OpenDailyPlanner:
         if (PlannerWindowModel* planner = program_.model.planner()) planner->open();
         break;
-      case ClockAction::HideClockWindow:
-        model().setShowing(false);
-        break;
-      case ClockAction::ShowClockWindow:
-        model().setShowing(true);
-        break;
-      case ClockAction::UpdateTrayIcon:
-        setTrayImage(model().trayIcon().image);
-        break;
-      case ClockAction::EndProgram:
-        PostQuitMessage(kExitCode);
-        break;
+      case ClockAction::HideClockWindow: model().setShowing(false); break;
+      case ClockAction::ShowClockWindow: model().setShowing(true); break;
+      case ClockAction::UpdateTrayIcon: setTrayImage(model().trayIcon().image); break;
+      case ClockAction::EndProgram: PostQuitMessage(kExitCode); break;
     }
   }
   program_.syncAll();
@@ -184,9 +174,7 @@ void ClockWindow::onMove() {
   if (GetWindowRect(hwnd(), &frame)) model().setWindowPosition(frame.left, frame.top);
 }
 
-void ClockWindow::onTrayCallback(LPARAM lParam) {
-  perform(model().trayMessage(static_cast<std::uint32_t>(lParam)));
-}
+void ClockWindow::onTrayCallback(LPARAM lParam) { perform(model().trayMessage(static_cast<std::uint32_t>(lParam))); }
 
 void ClockWindow::onCommand(WPARAM wParam) {
   if (HIWORD(wParam) != 0) return;  // only menu commands
@@ -195,30 +183,17 @@ void ClockWindow::onCommand(WPARAM wParam) {
 
 LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      onPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the back buffer covers every pixel
-    case WM_LBUTTONDOWN:
-      onLeftButtonDown(lParam);
-      return 0;
-    case WM_LBUTTONUP:
-      onLeftButtonUp(lParam);
-      return 0;
-    case WM_MOVE:
-      onMove();
-      return 0;
-    case WM_COMMAND:
-      onCommand(wParam);
-      return 0;
+    case WM_PAINT: onPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the back buffer covers every pixel
+    case WM_LBUTTONDOWN: onLeftButtonDown(lParam); return 0;
+    case WM_LBUTTONUP: onLeftButtonUp(lParam); return 0;
+    case WM_MOVE: onMove(); return 0;
+    case WM_COMMAND: onCommand(wParam); return 0;
     case WM_CLOSE:
       // The clock is the main window: closing it ends the program.
       PostQuitMessage(kExitCode);
       return 0;
-    case WM_DESTROY:
-      tray_.remove();
-      return 0;
+    case WM_DESTROY: tray_.remove(); return 0;
   }
   if (message == kTrayCallbackMessage) {
     onTrayCallback(lParam);

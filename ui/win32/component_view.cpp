@@ -179,7 +179,10 @@ void ComponentView::placeScrolledComponents(const Component& area) {
 void ComponentView::create() {
   dpi_ = windowDpi(window_);
   table_.showNow = [this] {
-    if (afterEvent) afterEvent(); else sync();
+    if (afterEvent)
+      afterEvent();
+    else
+      sync();
   };
   registerSheetClass(instance_, &ComponentView::sheetProcedure);
   const auto& all = table_.all();
@@ -253,8 +256,8 @@ void ComponentView::createControl(std::size_t index) {
   controls_[index].dropsDown = made.dropsDown;
   const Rect at = controlArea(index);
   HWND parent = parentOf(c);
-  HWND hwnd = CreateWindowExW(made.exStyle, made.className, made.text.c_str(),
-                              WS_CHILD | WS_CLIPSIBLINGS | made.style, at.left, at.top, at.width, at.height, parent,
+  HWND hwnd = CreateWindowExW(made.exStyle, made.className, made.text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | made.style,
+                              at.left, at.top, at.width, at.height, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + index)), instance_,
                               isContainer(c.kind) ? this : nullptr);
   if (!hwnd) return;
@@ -338,7 +341,10 @@ void ComponentView::setDpi(int dpi) {
   applying_ = false;
   // A model that lays itself out by the screen hears of it, and shows what it made of it.
   tellDpi();
-  if (afterEvent) afterEvent(); else sync();
+  if (afterEvent)
+    afterEvent();
+  else
+    sync();
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -366,8 +372,9 @@ void ComponentView::apply(std::size_t index, bool force) {
     const bool shown = s.visible && withinScrolledArea(c, placeOnParent(c));
     // Out of sight it waits: the state it is given is applied when it comes into sight.
     if (onScrolledArea && !shown && !control.shown) return;
-    const bool moved = !before || before->bounds != s.bounds ||
-                       (dpi_ != kStandardDpi && isOneLineLabel(c) && (before->text != s.text || before->font != s.font));
+    const bool moved =
+        !before || before->bounds != s.bounds ||
+        (dpi_ != kStandardDpi && isOneLineLabel(c) && (before->text != s.text || before->font != s.font));
     // On a scrolled area a control is placed when it comes into sight, not before.
     if (onScrolledArea ? shown && (moved || !control.shown) : moved) placeControl(index);
     if (before && before->font != s.font) {
@@ -397,8 +404,7 @@ void ComponentView::apply(std::size_t index, bool force) {
       EnableWindow(hwnd, s.enabled);
       if (s.enabled && std::exchange(control.refocus, false)) {
         HWND focus = GetFocus();
-        if ((!focus || ownsFocus() || focus == control.handedTo) &&
-            GetActiveWindow() == GetAncestor(hwnd, GA_ROOT))
+        if ((!focus || ownsFocus() || focus == control.handedTo) && GetActiveWindow() == GetAncestor(hwnd, GA_ROOT))
           SetFocus(hwnd);
         control.handedTo = nullptr;
       }
@@ -434,9 +440,7 @@ void ComponentView::apply(std::size_t index, bool force) {
       case ComponentKind::EditableComboBox:
       case ComponentKind::FontList:
       case ComponentKind::ColourBox:
-      case ComponentKind::PictureList:
-        applyList(control, c, before);
-        break;
+      case ComponentKind::PictureList: applyList(control, c, before); break;
       case ComponentKind::ScrollBar:
         if (!before || before->minimum != s.minimum || before->maximum != s.maximum || before->position != s.position) {
           SCROLLINFO info{};
@@ -462,9 +466,7 @@ void ComponentView::apply(std::size_t index, bool force) {
           SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
         }
         break;
-      case ComponentKind::ListView:
-        applyListView(control, c, before);
-        break;
+      case ComponentKind::ListView: applyListView(control, c, before); break;
       case ComponentKind::Tabs:
         if (!before || before->selected != s.selected)
           SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
@@ -481,8 +483,7 @@ void ComponentView::apply(std::size_t index, bool force) {
     }
     showControl(index, shown);
     // A new pointer shape shows at once under a pointer that keeps still.
-    if (before && before->pointer != s.pointer && hovered_ == c.name)
-      SetCursor(pointerCursor(s.pointer));
+    if (before && before->pointer != s.pointer && hovered_ == c.name) SetCursor(pointerCursor(s.pointer));
   }
   applied_[index] = std::make_unique<ComponentState>(c.state);
 }
@@ -625,7 +626,8 @@ void ComponentView::applyListView(Control& control, const Component& c, const Co
       item.iImage = row.image;
       ListView_InsertItem(list, &item);
       for (std::size_t col = 1; col < row.cells.size(); ++col)
-        ListView_SetItemText(list, static_cast<int>(r), static_cast<int>(col), const_cast<wchar_t*>(row.cells[col].c_str()));
+        ListView_SetItemText(list, static_cast<int>(r), static_cast<int>(col),
+                             const_cast<wchar_t*>(row.cells[col].c_str()));
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     before = nullptr;

@@ -70,11 +70,11 @@ class ComponentView {
  private:
   struct Control {
     HWND hwnd = nullptr;
-    bool unthemed = false;   // drawn in the classic look, so its caption colour shows
-    bool dropsDown = false;  // a list whose window is taller than its field
-    bool refocus = false;    // disabled while it had the keyboard: takes it back when enabled
-    HWND handedTo = nullptr; // the control the keyboard went to meanwhile
-    bool shown = false;      // shown on screen: visible, and on a scrolled area within its width
+    bool unthemed = false;    // drawn in the classic look, so its caption colour shows
+    bool dropsDown = false;   // a list whose window is taller than its field
+    bool refocus = false;     // disabled while it had the keyboard: takes it back when enabled
+    HWND handedTo = nullptr;  // the control the keyboard went to meanwhile
+    bool shown = false;       // shown on screen: visible, and on a scrolled area within its width
   };
 
   void makeControls();
@@ -135,7 +135,7 @@ class ComponentView {
   std::map<std::wstring, GdiObject<HBITMAP>> bitmaps_;
   std::map<std::pair<std::wstring, int>, GdiObject<HFONT>> fonts_;  // by description and DPI
   std::map<Colour, GdiObject<HBRUSH>> brushes_;
-  std::map<std::pair<std::wstring, int>, HIMAGELIST> imageLists_;  // list views' pictures, by resource and DPI
+  std::map<std::pair<std::wstring, int>, HIMAGELIST> imageLists_;    // list views' pictures, by resource and DPI
   std::map<std::size_t, std::unique_ptr<WebBrowserHost>> browsers_;  // by component index
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;

@@ -52,8 +52,7 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       result = 0;
       return true;
     }
-    case WM_NOTIFY:
-      return onNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
+    case WM_NOTIFY: return onNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -71,7 +70,10 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       const auto& timers = table_.timers();
       if (wParam < kFirstTimerId || wParam - kFirstTimerId >= timers.size()) return false;
       table_.tick(timers[wParam - kFirstTimerId].name);
-      if (afterEvent) afterEvent(); else sync();
+      if (afterEvent)
+        afterEvent();
+      else
+        sync();
       result = 0;
       return true;
     }
@@ -394,7 +396,7 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
       case WM_MBUTTONDOWN:
       case WM_LBUTTONDBLCLK: {
         ComponentInput input;
-        input.button = message == WM_RBUTTONDOWN ? MouseButton::Right
+        input.button = message == WM_RBUTTONDOWN   ? MouseButton::Right
                        : message == WM_MBUTTONDOWN ? MouseButton::Middle
                                                    : MouseButton::Left;
         view.raise(name, ComponentEvent::MouseDown, input);
@@ -419,9 +421,7 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
       case WM_SETCURSOR:
         if (view.onSetCursor(hwnd)) return TRUE;
         break;
-      case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, &ComponentView::controlWatcher, 1);
-        break;
+      case WM_NCDESTROY: RemoveWindowSubclass(hwnd, &ComponentView::controlWatcher, 1); break;
     }
   }
   return DefSubclassProc(hwnd, message, wParam, lParam);
@@ -443,8 +443,7 @@ LRESULT CALLBACK ComponentView::sheetProcedure(HWND hwnd, UINT message, WPARAM w
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    case WM_CTLCOLORLISTBOX: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
     case WM_PAINT:
       if (view) {
         PAINTSTRUCT paint;
@@ -478,9 +477,7 @@ LRESULT CALLBACK ComponentView::sheetProcedure(HWND hwnd, UINT message, WPARAM w
     case WM_SETCURSOR:
       if (view && view->onSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      break;
+    case WM_NCDESTROY: SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0); break;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }

@@ -88,8 +88,8 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   if (c.kind == ComponentKind::ComboBox) {
     // An item's text, or the prompt, greyed, in the field while nothing is chosen.
     const bool prompt = item.itemID == static_cast<UINT>(-1);
-    const std::optional<std::wstring> text =
-        prompt ? std::optional<std::wstring>(c.state.text) : comboItemText(item.hwndItem, static_cast<LRESULT>(item.itemID));
+    const std::optional<std::wstring> text = prompt ? std::optional<std::wstring>(c.state.text)
+                                                    : comboItemText(item.hwndItem, static_cast<LRESULT>(item.itemID));
     FillRect(dc, &box, GetSysColorBrush(selected && !prompt ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(prompt ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

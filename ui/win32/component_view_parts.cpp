@@ -27,12 +27,8 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
       made.style = BS_GROUPBOX | WS_GROUP;
       break;
     case ComponentKind::Label:
-    case ComponentKind::Link:
-      made.style = align | SS_NOPREFIX | SS_NOTIFY | WS_GROUP;
-      break;
-    case ComponentKind::Panel:
-      made.style = SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY | WS_GROUP;
-      break;
+    case ComponentKind::Link: made.style = align | SS_NOPREFIX | SS_NOTIFY | WS_GROUP; break;
+    case ComponentKind::Panel: made.style = SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY | WS_GROUP; break;
     case ComponentKind::Display:
       made.style = SS_BLACKRECT | WS_GROUP;
       made.exStyle = WS_EX_STATICEDGE;
@@ -48,8 +44,8 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
       break;
     case ComponentKind::RadioButton:
       made.className = L"BUTTON";
-      made.style = BS_RADIOBUTTON | ((c.options & kMultiLine) ? BS_MULTILINE : 0) |
-                   (startsRadioGroup(table, index) ? kStop : 0);
+      made.style =
+          BS_RADIOBUTTON | ((c.options & kMultiLine) ? BS_MULTILINE : 0) | (startsRadioGroup(table, index) ? kStop : 0);
       break;
     case ComponentKind::Edit:
       made.className = L"EDIT";
@@ -64,8 +60,8 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
     case ComponentKind::ComboBox:
       made.className = L"COMBOBOX";
       // A list with a prompt draws its field itself: the system's shows nothing without a choice.
-      made.style = CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | kStop |
-                   ((c.options & kPrompt) ? CBS_OWNERDRAWFIXED : 0);
+      made.style =
+          CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | kStop | ((c.options & kPrompt) ? CBS_OWNERDRAWFIXED : 0);
       made.dropsDown = true;
       made.text.clear();
       break;

@@ -52,11 +52,21 @@ struct NamedColour {
   COLORREF colour;
 };
 inline constexpr std::array<NamedColour, 16> kStandardColours{{
-    {L"Black", RGB(0, 0, 0)},        {L"Maroon", RGB(128, 0, 0)},   {L"Green", RGB(0, 128, 0)},
-    {L"Olive", RGB(128, 128, 0)},    {L"Navy", RGB(0, 0, 128)},     {L"Purple", RGB(128, 0, 128)},
-    {L"Teal", RGB(0, 128, 128)},     {L"Gray", RGB(128, 128, 128)}, {L"Silver", RGB(192, 192, 192)},
-    {L"Red", RGB(255, 0, 0)},        {L"Lime", RGB(0, 255, 0)},     {L"Yellow", RGB(255, 255, 0)},
-    {L"Blue", RGB(0, 0, 255)},       {L"Fuchsia", RGB(255, 0, 255)}, {L"Aqua", RGB(0, 255, 255)},
+    {L"Black", RGB(0, 0, 0)},
+    {L"Maroon", RGB(128, 0, 0)},
+    {L"Green", RGB(0, 128, 0)},
+    {L"Olive", RGB(128, 128, 0)},
+    {L"Navy", RGB(0, 0, 128)},
+    {L"Purple", RGB(128, 0, 128)},
+    {L"Teal", RGB(0, 128, 128)},
+    {L"Gray", RGB(128, 128, 128)},
+    {L"Silver", RGB(192, 192, 192)},
+    {L"Red", RGB(255, 0, 0)},
+    {L"Lime", RGB(0, 255, 0)},
+    {L"Yellow", RGB(255, 255, 0)},
+    {L"Blue", RGB(0, 0, 255)},
+    {L"Fuchsia", RGB(255, 0, 255)},
+    {L"Aqua", RGB(0, 255, 255)},
     {L"White", RGB(255, 255, 255)},
 }};
 void fillColourBox(HWND box);

@@ -22,8 +22,8 @@ bool ModelWindow::create() {
   const Component& form = table_.window();
   const bool borderless = form.options & kBorderless;
   const std::wstring className = form.name;
-  HBRUSH background = form.state.background ? CreateSolidBrush(*form.state.background & 0xFFFFFF)
-                                            : GetSysColorBrush(COLOR_BTNFACE);
+  HBRUSH background =
+      form.state.background ? CreateSolidBrush(*form.state.background & 0xFFFFFF) : GetSysColorBrush(COLOR_BTNFACE);
   const WindowClassInfo windowClass{className.c_str(), background,
                                     borderless ? nullptr : LoadIconW(instance_, L"MAINICON"), 0};
   if (!registerClass(instance_, windowClass)) return false;

@@ -27,13 +27,13 @@ struct ProgramWindows {
   bool isDialogMessage(MSG& message);
 
   ProgramModel& model;
-  std::unique_ptr<ClockWindow> clock;           // TForm1
-  std::unique_ptr<ModelWindow> controlPanel;    // TForm2
-  std::unique_ptr<ModelWindow> dailyPlanner;    // TForm3
-  std::unique_ptr<ModelWindow> reminderPopup;   // TForm4
-  std::unique_ptr<ModelWindow> rssTicker;       // TForm5
-  std::unique_ptr<ModelWindow> rssPageView;     // TForm6
-  std::unique_ptr<ModelWindow> todaysDate;      // TForm7
+  std::unique_ptr<ClockWindow> clock;          // TForm1
+  std::unique_ptr<ModelWindow> controlPanel;   // TForm2
+  std::unique_ptr<ModelWindow> dailyPlanner;   // TForm3
+  std::unique_ptr<ModelWindow> reminderPopup;  // TForm4
+  std::unique_ptr<ModelWindow> rssTicker;      // TForm5
+  std::unique_ptr<ModelWindow> rssPageView;    // TForm6
+  std::unique_ptr<ModelWindow> todaysDate;     // TForm7
 };
 
 }  // namespace tikora

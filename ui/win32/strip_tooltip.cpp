@@ -24,9 +24,9 @@ StripToolTip::~StripToolTip() {
 
 bool StripToolTip::create(HWND owner, const RECT& area) {
   owner_ = owner;
-  toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  toolTip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!toolTip_) return false;
   TTTOOLINFOW info = toolInfo(owner);
   // The tool-tip watches the clock's mouse messages itself, so no relaying is needed.

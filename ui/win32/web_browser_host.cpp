@@ -57,8 +57,8 @@ ComPtr<IDispatch> objectProperty(IDispatch* object, const wchar_t* name) {
   DISPPARAMS none{};
   VARIANT value;
   VariantInit(&value);
-  if (SUCCEEDED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                               nullptr)) &&
+  if (SUCCEEDED(
+          object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) &&
       value.vt == VT_DISPATCH && value.pdispVal)
     value.pdispVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(result.GetAddressOf()));
   VariantClear(&value);
@@ -118,7 +118,8 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
     OleSetContainedObject(object_.Get(), TRUE);
     RECT area{};
     GetClientRect(window, &area);
-    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0, window, &area)))
+    if (FAILED(
+            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0, window, &area)))
       return false;
     if (FAILED(object_.As(&inPlace_))) return false;
     if (FAILED(object_->QueryInterface(kWebBrowser2, reinterpret_cast<void**>(browser_.GetAddressOf())))) return false;
@@ -202,8 +203,8 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   STDMETHODIMP CanInPlaceActivate() override { return host_ ? S_OK : S_FALSE; }
   STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
   STDMETHODIMP OnUIActivate() override { return S_OK; }
-  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
-                                LPRECT clip, LPOLEINPLACEFRAMEINFO info) override {
+  STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position, LPRECT clip,
+                                LPOLEINPLACEFRAMEINFO info) override {
     if (!frame || !document || !position || !clip || !info) return E_POINTER;
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
@@ -246,8 +247,7 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   }
   STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID event, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
-                      UINT*) override {
+  STDMETHODIMP Invoke(DISPID event, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) override {
     if (!host_ || !parameters) return S_OK;
     VARIANT* arguments = parameters->rgvarg;  // last argument first
     const UINT count = parameters->cArgs;
@@ -401,9 +401,7 @@ void WebBrowserHost::closeControl() {
 
 LRESULT WebBrowserHost::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_SIZE:
-      resizeControl();
-      return 0;
+    case WM_SIZE: resizeControl(); return 0;
     case WM_ERASEBKGND: {
       // Without a control (or before it paints), the window around shows through.
       RECT area{};
@@ -413,12 +411,8 @@ LRESULT WebBrowserHost::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       FillRect(reinterpret_cast<HDC>(wParam), &area, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
       return 1;
     }
-    case kBrowserEvent:
-      deliver();
-      return 0;
-    case WM_DESTROY:
-      closeControl();
-      break;
+    case kBrowserEvent: deliver(); return 0;
+    case WM_DESTROY: closeControl(); break;
   }
   return defaultProcedure(message, wParam, lParam);
 }

@@ -30,8 +30,8 @@ struct WebBrowserCallbacks {
   std::function<void()> documentComplete;
   std::function<void()> navigateError;
   std::function<void(const std::wstring& address)> newWindow;
-  bool cancelErrors = false;    // a failed navigation shows no error page
-  bool opensNewWindows = false; // new windows are the program's: the control opens none
+  bool cancelErrors = false;     // a failed navigation shows no error page
+  bool opensNewWindows = false;  // new windows are the program's: the control opens none
 };
 
 class WebBrowserHost : public WindowBase<WebBrowserHost> {

@@ -60,10 +60,10 @@ class WindowBase {
     return RegisterClassExW(&windowClass) != 0;
   }
 
-  bool createWindow(HINSTANCE instance, DWORD exStyle, const wchar_t* className, const wchar_t* caption,
-                    DWORD style, int left, int top, int width, int height, HWND owner = nullptr) {
-    CreateWindowExW(exStyle, className, caption, style, left, top, width, height, owner, nullptr,
-                    instance, static_cast<Derived*>(this));
+  bool createWindow(HINSTANCE instance, DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style,
+                    int left, int top, int width, int height, HWND owner = nullptr) {
+    CreateWindowExW(exStyle, className, caption, style, left, top, width, height, owner, nullptr, instance,
+                    static_cast<Derived*>(this));
     return hwnd_ != nullptr;
   }
 

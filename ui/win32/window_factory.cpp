@@ -21,8 +21,8 @@ void Win32WindowFactory::setClockPictures(ClockStartPictures pictures) { clockPi
 
 bool Win32WindowFactory::createModelWindow(std::unique_ptr<ModelWindow>& slot, ComponentTable& table) {
   ProgramModel& model = windows_.model;
-  slot = std::make_unique<ModelWindow>(instance_, table,
-                                       [&model](std::wstring_view name) { return model.picture(name); });
+  slot =
+      std::make_unique<ModelWindow>(instance_, table, [&model](std::wstring_view name) { return model.picture(name); });
   if (!slot->create()) return false;
   slot->view().afterEvent = [this] { windows_.syncAll(); };
   return true;
