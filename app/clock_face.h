@@ -29,28 +29,28 @@ namespace tikora {
 // The face settings, as the control panel's controls hold them. The defaults are those of a
 // first run.
 struct ClockFaceSettings {
-  Colour background = 0x000000;                            // col_bg "Clock Background"
-  Colour seconds = 0xFF00FF;                               // col_se "Seconds Color": fuchsia
-  Colour digits = 0x0000FF;                                // col_fo "Digit Font Color": red
-  Colour weekday = 0x00FFFF;                               // col_dw "Day Color": yellow
-  Colour date = 0x00FFFF;                                  // col_dy "Date Color": yellow
-  Colour hands = 0x000080;                                 // col_ha "Clock Hands Color": maroon
-  Colour laser = 0xFFFF00;                                 // col_bl "Laser Effect": aqua
+  Colour background = 0x000000;                            // backgroundColour "Clock Background"
+  Colour seconds = 0xFF00FF;                               // secondsColour "Seconds Color": fuchsia
+  Colour digits = 0x0000FF;                                // digitColour "Digit Font Color": red
+  Colour weekday = 0x00FFFF;                               // weekdayColour "Day Color": yellow
+  Colour date = 0x00FFFF;                                  // dateColour "Date Color": yellow
+  Colour hands = 0x000080;                                 // handColour "Clock Hands Color": maroon
+  Colour laser = 0xFFFF00;                                 // laserColour "Laser Effect": aqua
   SecondsStyle secondsStyle = SecondsStyle::OutlinedDots;  // the seconds style buttons
-  int frameColourRule = kDefaultFrameColourRule;           // co_fr "Frame Color"
-  bool digitsOff = false;                                  // cfr_of
-  bool weekdayOff = true;                                  // chk_dw: the weekday is not shown, digit 9 is
-  bool dateOff = true;                                     // chk_dy: the date is not shown, digit 3 is
-  bool secondHandOff = false;                              // chk_sh
-  bool allHandsOff = false;                                // cal_of
+  int frameColourRule = kDefaultFrameColourRule;           // frameColourRule "Frame Color"
+  bool digitsOff = false;                                  // digitsOff
+  bool weekdayOff = true;                                  // weekdayOff: the weekday is not shown, digit 9 is
+  bool dateOff = true;                                     // dateOff: the date is not shown, digit 3 is
+  bool secondHandOff = false;                              // secondHandOff
+  bool allHandsOff = false;                                // allHandsOff
 };
 
 // The seconds and the laser "OFF" switches. They are the control panel's check boxes: the face
 // keeps no state of its own for them and asks for them at each use, so what it draws, what the
 // panel shows and what a save stores cannot differ.
 struct FaceSwitches {
-  bool secondsOff = false;  // sek_of
-  bool laserOff = true;     // chk_le
+  bool secondsOff = false;  // secondsOff
+  bool laserOff = true;     // laserOff
 };
 
 struct ClockFaceHooks {

@@ -84,7 +84,7 @@ std::wstring transparencyText(int alpha) {
 ControlPanelModel::ControlPanelModel(ControlPanelServices services, ControlPanelHooks hooks)
     : s_(services), hooks_(std::move(hooks)), table_(controlPanelComponents(services.metrics)) {
   // Transparency's value shows only while transparency is on.
-  table_[L"Label23"].text = transparencyText(s_.settings.scr_tr);
+  table_[L"Label23"].text = transparencyText(s_.settings.transparency);
   table_[L"Label23"].visible = false;
   table_[L"Label13"].text = L"0";
   table_[L"Label14"].text = L"0";
@@ -142,7 +142,7 @@ void ControlPanelModel::beforeHandlers(Component& c, ComponentEvent event) {
   switch (described->control) {
     case SettingControl::CheckBox: setValue(s, *described, SettingValue{state.checked}); break;
     case SettingControl::RadioButton:
-      if (state.checked) selectRadioButton(s, described->name);
+      if (state.checked) selectRadioButton(s, *described);
       break;
     case SettingControl::ColorBox: setValue(s, *described, SettingValue{state.selectedColour}); break;
     case SettingControl::ListChoice:
@@ -332,7 +332,7 @@ void ControlPanelModel::setPositionRanges() {
 }
 
 Point ControlPanelModel::startPosition() const {
-  if (s_.settings.chk_df) return {s_.settings.po_po, s_.settings.po_pi};
+  if (s_.settings.startAtSetPosition) return {s_.settings.startLeft, s_.settings.startTop};
   const ScreenSize screen = s_.shell.screenSize();
   return {screen.width - kClockWindowSize - kStartCornerMargin, kStartCornerMargin};
 }
@@ -348,7 +348,7 @@ void ControlPanelModel::ScrollBar1Change() {
   bar.maximum = screenRange(s_.shell.screenSize().width);
   // A scroll bar cannot stand outside its range: a stored position from a larger screen is
   // taken to the nearest end, and that is what is kept.
-  int& position = s_.settings.po_po;
+  int& position = s_.settings.startLeft;
   position = std::clamp(position, bar.minimum, bar.maximum);
   const Rect group = table_[L"Clock Start-up Position"].bounds;
   table_[L"Image2"].bounds.left =
@@ -361,7 +361,7 @@ void ControlPanelModel::ScrollBar2Change() {
   ComponentState& bar = table_[L"ScrollBar2"];
   bar.minimum = 0;
   bar.maximum = screenRange(s_.shell.screenSize().height);
-  int& position = s_.settings.po_pi;
+  int& position = s_.settings.startTop;
   position = std::clamp(position, bar.minimum, bar.maximum);
   const Rect group = table_[L"Clock Start-up Position"].bounds;
   table_[L"Image2"].bounds.top = group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
@@ -369,14 +369,16 @@ void ControlPanelModel::ScrollBar2Change() {
   if (table_[L"CheckBox7"].checked) s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
 }
 
-void ControlPanelModel::CheckBox7Click() { s_.clockWindow.setWindowPosition(s_.settings.po_po, s_.settings.po_pi); }
+void ControlPanelModel::CheckBox7Click() {
+  s_.clockWindow.setWindowPosition(s_.settings.startLeft, s_.settings.startTop);
+}
 
 // ---- Transparency ----
 
 void ControlPanelModel::CheckBox20Click() {
   ComponentState& bar = table_[L"ScrollBar3"];
   ComponentState& label = table_[L"Label23"];
-  if (!s_.settings.chk_tr) {
+  if (!s_.settings.transparencyOn) {
     s_.clockWindow.setAlphaBlend(false);
     bar.enabled = false;
     label.visible = false;
@@ -384,27 +386,27 @@ void ControlPanelModel::CheckBox20Click() {
   }
   s_.clockWindow.setAlphaBlend(true);
   bar.enabled = true;
-  s_.settings.scr_tr = std::clamp(s_.settings.scr_tr, bar.minimum, bar.maximum);
+  s_.settings.transparency = std::clamp(s_.settings.transparency, bar.minimum, bar.maximum);
   label.visible = true;
-  label.text = transparencyText(s_.settings.scr_tr);
-  s_.clockWindow.setAlphaBlendValue(s_.settings.scr_tr);
+  label.text = transparencyText(s_.settings.transparency);
+  s_.clockWindow.setAlphaBlendValue(s_.settings.transparency);
 }
 
 void ControlPanelModel::ScrollBar3Change() {
   const ComponentState& bar = table_[L"ScrollBar3"];
-  s_.settings.scr_tr = std::clamp(s_.settings.scr_tr, bar.minimum, bar.maximum);
-  if (!s_.settings.chk_tr) return;
-  s_.clockWindow.setAlphaBlendValue(s_.settings.scr_tr);
-  table_[L"Label23"].text = transparencyText(s_.settings.scr_tr);
+  s_.settings.transparency = std::clamp(s_.settings.transparency, bar.minimum, bar.maximum);
+  if (!s_.settings.transparencyOn) return;
+  s_.clockWindow.setAlphaBlendValue(s_.settings.transparency);
+  table_[L"Label23"].text = transparencyText(s_.settings.transparency);
 }
 
 // ---- Start with System ----
 
 void ControlPanelModel::CheckBox30Click(EventSource source) {
-  const StartWithSystemReport report = s_.store.startWithSystem(s_.settings.ses_st);
+  const StartWithSystemReport report = s_.store.startWithSystem(s_.settings.startWithSystem);
   // A start with the box as stored goes on quietly; a user's click that did not take is told.
   if (source != EventSource::User || (report.runKeyOpened && report.runValue.ok())) return;
-  showPlainMessage(startWithSystemFailedMessage(s_.settings.ses_st));
+  showPlainMessage(startWithSystemFailedMessage(s_.settings.startWithSystem));
 }
 
 // ---- Open Daily Planner ----

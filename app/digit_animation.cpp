@@ -14,19 +14,20 @@ namespace tikora {
 namespace {
 
 struct EffectButton {
-  std::wstring_view setting;
+  bool Settings::*setting;
   DigitEffect effect;
   std::uint32_t intervalMs;
 };
 
 // The "By Visiual Effect" buttons "1" to "12" and the interval of their effect's steps.
+using S = Settings;
 constexpr EffectButton kEffectButtons[] = {
-    {L"ra_h7", DigitEffect::RunningGap, 100},   {L"ra_h8", DigitEffect::RunningGapColour, 100},
-    {L"ra_h9", DigitEffect::ColourFlash, 100},  {L"ra_h10", DigitEffect::Blink, 500},
-    {L"ra_h11", DigitEffect::BlinkColour, 500}, {L"se_sro", DigitEffect::RotatingDiameter, 100},
-    {L"se_sre", DigitEffect::Scissors, 100},    {L"se_srr", DigitEffect::OddAndEven, 100},
-    {L"se_zcv", DigitEffect::FadingSweep, 100}, {L"se_ptw", DigitEffect::Shuffle, 100},
-    {L"se_exe", DigitEffect::Scatter, 150},     {L"se_oev", DigitEffect::PulsingRing, 100},
+    {&S::hourEffect1, DigitEffect::RunningGap, 100},  {&S::hourEffect2, DigitEffect::RunningGapColour, 100},
+    {&S::hourEffect3, DigitEffect::ColourFlash, 100}, {&S::hourEffect4, DigitEffect::Blink, 500},
+    {&S::hourEffect5, DigitEffect::BlinkColour, 500}, {&S::hourEffect6, DigitEffect::RotatingDiameter, 100},
+    {&S::hourEffect7, DigitEffect::Scissors, 100},    {&S::hourEffect8, DigitEffect::OddAndEven, 100},
+    {&S::hourEffect9, DigitEffect::FadingSweep, 100}, {&S::hourEffect10, DigitEffect::Shuffle, 100},
+    {&S::hourEffect11, DigitEffect::Scatter, 150},    {&S::hourEffect12, DigitEffect::PulsingRing, 100},
 };
 
 struct DigitSet {
@@ -52,10 +53,10 @@ int phaseIn(std::int32_t& step, int phases) {
 std::optional<DigitEffect> chosenDigitEffect(const Settings& settings) {
   // "OFF" wins over any other button a stored record may also have selected, as when the
   // second tick decides whether to start the timer.
-  if (settings.ra_h12) return std::nullopt;
-  const std::wstring_view chosen = selectedRadioButton(settings, kRadioHourEffect);
+  if (settings.hourEffectOff) return std::nullopt;
+  const bool Settings::*chosen = selectedRadioButton(settings, kRadioHourEffect);
   for (const EffectButton& button : kEffectButtons)
-    if (button.setting == chosen) return button.effect;
+    if (chosen && button.setting == chosen) return button.effect;
   return std::nullopt;
 }
 
@@ -92,16 +93,16 @@ void DigitAnimation::RadioButton27Click() {
 void DigitAnimation::restoreDigits() {
   // Texts and places come back even while the digits are off, so that switching them on again
   // shows them on the ring and not where the last effect left them.
-  for (int n = 1; n <= kDigitCount; ++n) colour(n, settings_.col_fo);
+  for (int n = 1; n <= kDigitCount; ++n) colour(n, settings_.digitColour);
   placeDigitLabels(clock_, metrics_);
-  const DigitSwitches switches{settings_.cfr_of, settings_.chk_dw, settings_.chk_dy};
+  const DigitSwitches switches{settings_.digitsOff, settings_.weekdayOff, settings_.dateOff};
   for (int n = 1; n <= kDigitCount; ++n) show(n, digitVisible(n, switches));
 }
 
 // ---- Helpers ----
 
 bool DigitAnimation::shownBesideLabels(int digit) const {
-  return digitVisible(digit, DigitSwitches{false, settings_.chk_dw, settings_.chk_dy});
+  return digitVisible(digit, DigitSwitches{false, settings_.weekdayOff, settings_.dateOff});
 }
 
 void DigitAnimation::show(int digit, bool visible) { clock_.setVisible(digitComponent(digit), visible); }

@@ -37,30 +37,32 @@ struct FaceRoute {
 
 // Each colour chooser keeps the colour the face returns: pure white becomes near white.
 constexpr FaceRoute kRoutes[] = {
-    {L"ColorBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bg = f.changeBackground(s.col_bg); },
-     Duration::Rebuild},
+    {L"ColorBox1", ComponentEvent::Change,
+     [](ClockFace& f, Settings& s) { s.backgroundColour = f.changeBackground(s.backgroundColour); }, Duration::Rebuild},
     {L"ColorBox2", ComponentEvent::Change,
-     [](ClockFace& f, Settings& s) { s.col_se = f.changeSecondsColour(s.col_se); }},
-    {L"ColorBox9", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_ha = f.changeHandColour(s.col_ha); },
+     [](ClockFace& f, Settings& s) { s.secondsColour = f.changeSecondsColour(s.secondsColour); }},
+    {L"ColorBox9", ComponentEvent::Change,
+     [](ClockFace& f, Settings& s) { s.handColour = f.changeHandColour(s.handColour); }, Duration::Rebuild},
+    {L"ColorBox8", ComponentEvent::Change,
+     [](ClockFace& f, Settings& s) { s.laserColour = f.changeLaserColour(s.laserColour); }},
+    {L"ColorBox3", ComponentEvent::Change,
+     [](ClockFace& f, Settings& s) { s.digitColour = f.changeDigitColour(s.digitColour); }},
+    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.frameColourRule); },
      Duration::Rebuild},
-    {L"ColorBox8", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_bl = f.changeLaserColour(s.col_bl); }},
-    {L"ColorBox3", ComponentEvent::Change, [](ClockFace& f, Settings& s) { s.col_fo = f.changeDigitColour(s.col_fo); }},
-    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.co_fr); },
+    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.frameStyle); },
      Duration::Rebuild},
-    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.nrm_st); },
+    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.handStyle); },
      Duration::Rebuild},
-    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.co_ha); },
-     Duration::Rebuild},
-    {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.chk_sh); }},
-    {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.cal_of); }},
+    {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.secondHandOff); }},
+    {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.allHandsOff); }},
     {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.secondsSwitchClicked(); }},
     {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.laserSwitchClicked(); }},
-    {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.cfr_of); }},
+    {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.digitsOff); }},
     // The weekday and date switches free or take digits 9 and 3; the digits' switch keeps to them.
     {L"CheckBox1", ComponentEvent::Click,
-     [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
+     [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.weekdayOff, s.dateOff); }},
     {L"CheckBox3", ComponentEvent::Click,
-     [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.chk_dw, s.chk_dy); }},
+     [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.weekdayOff, s.dateOff); }},
 };
 
 // The colours the seconds "OFF" switch disables with the style group.
@@ -84,8 +86,8 @@ void runDisabled(ComponentTable& panel, std::wstring_view control, const std::fu
 // The seconds "OFF" switch's part on the panel: the style group and the two colours follow it,
 // and so does the laser switch.
 void secondsSwitchClicked(ComponentTable& panel, Settings& settings) {
-  for (const SecondsButton& button : kSecondsButtons) panel[button.component].enabled = !settings.sek_of;
-  for (std::wstring_view colour : kSecondsColours) panel[colour].enabled = !settings.sek_of;
+  for (const SecondsButton& button : kSecondsButtons) panel[button.component].enabled = !settings.secondsOff;
+  for (std::wstring_view colour : kSecondsColours) panel[colour].enabled = !settings.secondsOff;
   applyLaserAvailability(panel, settings);
 }
 
@@ -100,18 +102,18 @@ SecondsStyle selectedSecondsStyle(const Settings& s) {
   return selected;
 }
 
-FaceSwitches faceSwitchesOf(const Settings& s) { return FaceSwitches{s.sek_of, s.chk_le}; }
+FaceSwitches faceSwitchesOf(const Settings& s) { return FaceSwitches{s.secondsOff, s.laserOff}; }
 
 void applyLaserAvailability(ComponentTable& panel, Settings& settings) {
   ComponentState& laserOff = panel[kLaserSwitch];
-  if (laserAvailable(selectedSecondsStyle(settings), settings.sek_of)) {
+  if (laserAvailable(selectedSecondsStyle(settings), settings.secondsOff)) {
     laserOff.enabled = true;
     return;
   }
   laserOff.enabled = false;
-  if (settings.chk_le) return;
+  if (settings.laserOff) return;
   // Ticked from here as a user's click would: the switch's own action repairs the ring.
-  settings.chk_le = true;
+  settings.laserOff = true;
   laserOff.checked = true;
   panel.dispatch(kLaserSwitch, ComponentEvent::Click, EventSource::Program);
 }
@@ -124,20 +126,20 @@ std::optional<SecondsStyle> secondsStyleOfButton(std::wstring_view component) {
 
 ClockFaceSettings faceSettingsOf(const Settings& s) {
   ClockFaceSettings face;
-  face.background = s.col_bg;
-  face.seconds = s.col_se;
-  face.digits = s.col_fo;
-  face.weekday = s.col_dw;
-  face.date = s.col_dy;
-  face.hands = s.col_ha;
-  face.laser = s.col_bl;
+  face.background = s.backgroundColour;
+  face.seconds = s.secondsColour;
+  face.digits = s.digitColour;
+  face.weekday = s.weekdayColour;
+  face.date = s.dateColour;
+  face.hands = s.handColour;
+  face.laser = s.laserColour;
   face.secondsStyle = selectedSecondsStyle(s);
-  face.frameColourRule = s.co_fr;
-  face.digitsOff = s.cfr_of;
-  face.weekdayOff = s.chk_dw;
-  face.dateOff = s.chk_dy;
-  face.secondHandOff = s.chk_sh;
-  face.allHandsOff = s.cal_of;
+  face.frameColourRule = s.frameColourRule;
+  face.digitsOff = s.digitsOff;
+  face.weekdayOff = s.weekdayOff;
+  face.dateOff = s.dateOff;
+  face.secondHandOff = s.secondHandOff;
+  face.allHandsOff = s.allHandsOff;
   return face;
 }
 

@@ -25,19 +25,23 @@ bool setValue(Settings& settings, const SettingSpec& described, const SettingVal
       described.field);
 }
 
-bool selectRadioButton(Settings& settings, std::wstring_view name) {
-  const SettingSpec* chosen = findSetting(name);
-  if (!chosen || chosen->control != SettingControl::RadioButton) return false;
+bool selectRadioButton(Settings& settings, const SettingSpec& button) {
+  if (button.control != SettingControl::RadioButton) return false;
   for (const auto& described : settingsSchema())
-    if (described.radioGroup == chosen->radioGroup) setValue(settings, described, &described == chosen);
+    if (described.radioGroup == button.radioGroup) setValue(settings, described, &described == &button);
   return true;
 }
 
-std::wstring_view selectedRadioButton(const Settings& settings, std::wstring_view radioGroup) {
-  if (radioGroup.empty()) return {};
+bool selectRadioButton(Settings& settings, bool Settings::*button) {
+  return selectRadioButton(settings, settingOf(button));
+}
+
+bool Settings::*selectedRadioButton(const Settings& settings, std::wstring_view radioGroup) {
+  if (radioGroup.empty()) return nullptr;
   for (const auto& described : settingsSchema())
-    if (described.radioGroup == radioGroup && std::get<bool>(valueOf(settings, described))) return described.name;
-  return {};
+    if (described.radioGroup == radioGroup && std::get<bool>(valueOf(settings, described)))
+      return std::get<bool Settings::*>(described.field);
+  return nullptr;
 }
 
 }  // namespace tikora

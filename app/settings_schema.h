@@ -56,17 +56,18 @@ struct IntegerRange {
 };
 
 // The radio groups: one button of a group is selected at a time.
-inline constexpr std::wstring_view kRadioVoiceRepeat = L"voice_repeat";           // ra_on .. ra_se
-inline constexpr std::wstring_view kRadioVoiceType = L"voice_type";               // ra_eg, ra_ni
-inline constexpr std::wstring_view kRadioPowerOffAction = L"power_off_action";    // ra_to, ra_lo, ie_utv
-inline constexpr std::wstring_view kRadioPowerOffWarning = L"power_off_warning";  // se_axa .. se_cxc
+inline constexpr std::wstring_view kRadioVoiceRepeat = L"voice_repeat";  // voiceEvery1Minute .. voiceOff
+inline constexpr std::wstring_view kRadioVoiceType = L"voice_type";      // femaleVoice, maleVoice
+inline constexpr std::wstring_view kRadioPowerOffAction =
+    L"power_off_action";  // powerOffShutdown, powerOffLogOff, powerOffHibernate
+inline constexpr std::wstring_view kRadioPowerOffWarning = L"power_off_warning";  // warningSound1 .. warningSound3
 inline constexpr std::wstring_view kRadioSecondsStyle = L"seconds_style";         // twelve styles
 inline constexpr std::wstring_view kRadioHourSound = L"hour_sound";               // twelve sounds, OFF
 inline constexpr std::wstring_view kRadioHourEffect = L"hour_effect";             // twelve effects, OFF
-inline constexpr std::wstring_view kRadioRssSchedule = L"rss_schedule";           // rs_hma .. rs_hmf
-inline constexpr std::wstring_view kRadioMonthName = L"month_name";               // dt_ta, dt_tb
-inline constexpr std::wstring_view kRadioAmPm = L"am_pm";                         // ts_onn, ts_off
-inline constexpr std::wstring_view kRadioHourFormat = L"hour_format";             // se_2fh, se_4fh
+inline constexpr std::wstring_view kRadioRssSchedule = L"rss_schedule";           // rssEvery15Minutes .. rssScheduleOff
+inline constexpr std::wstring_view kRadioMonthName = L"month_name";               // longMonthName, shortMonthName
+inline constexpr std::wstring_view kRadioAmPm = L"am_pm";                         // amPmOn, amPmOff
+inline constexpr std::wstring_view kRadioHourFormat = L"hour_format";  // twelveHourFormat, twentyFourHourFormat
 
 // The field of Settings that holds a value.
 using SettingField = std::variant<std::int32_t Settings::*, bool Settings::*, Colour Settings::*,
@@ -81,7 +82,7 @@ struct SettingDefault {
 };
 
 struct SettingSpec {
-  std::wstring_view name;  // the registry value name, also the Settings field's name
+  std::wstring_view name;  // the registry value name
   SettingType type = SettingType::Integer;
   SettingGroup group = SettingGroup::A;
   SettingField field;
@@ -100,7 +101,9 @@ std::span<const SettingSpec> settingsSchema();
 std::span<const SettingSpec> settingsGroup(SettingGroup group);
 // Nullptr for a name not in the table. Names compare exactly (the table's spelling).
 const SettingSpec* findSetting(std::wstring_view name);
-// The close action's save order: every value but `ses_st`, which only its own box writes.
+// The row of a field of Settings (every field has one).
+const SettingSpec& settingOf(SettingField field);
+// The close action's save order: every value but `startWithSystem`, which only its own box writes.
 std::span<const std::wstring_view> saveOrder();
 
 // The setting a control of the control panel shows; nullptr for a control that holds none.

@@ -61,7 +61,7 @@ std::optional<SettingAction> applyLoaded(Settings& settings, const SettingSpec& 
         setValue(settings, described, false);
         return std::nullopt;
       }
-      selectRadioButton(settings, described.name);
+      selectRadioButton(settings, described);
       if (std::get<bool>(before)) return std::nullopt;
       return SettingAction::Click;
     case SettingControl::CheckBox:
@@ -116,9 +116,9 @@ SettingsLoadReport SettingsStore::load(Settings& settings, const SettingEventHan
 }
 
 Status SettingsStore::firstRunWrite(Settings& settings) {
-  settings.cor_fo = std::wstring(kFirstRunTickerFont);
-  settings.cor_st = kFirstRunTickerFontStyle;
-  settings.cor_si = kFirstRunTickerFontSize;
+  settings.tickerFontName = std::wstring(kFirstRunTickerFont);
+  settings.tickerFontStyle = kFirstRunTickerFontStyle;
+  settings.tickerFontSize = kFirstRunTickerFontSize;
 
   Status status;
   auto key = registry_.createKey(kSettingsKeyPath);
@@ -131,7 +131,7 @@ Status SettingsStore::firstRunWrite(Settings& settings) {
     }
   }
   // Its own key: start with Windows is set up even when the settings could not all be written.
-  startWithSystem(settings.ses_st);
+  startWithSystem(settings.startWithSystem);
   return status;
 }
 
@@ -174,7 +174,7 @@ StartWithSystemReport SettingsStore::startWithSystem(bool ticked) {
 Status SettingsStore::writeStartWithSystemSetting(bool ticked) {
   auto key = registry_.openKey(kSettingsKeyPath, KeyAccess::ReadWrite);
   if (!key) return key.error();
-  return (*key)->writeDword(L"ses_st", ticked ? 1u : 0u);
+  return (*key)->writeDword(settingOf(&Settings::startWithSystem).name, ticked ? 1u : 0u);
 }
 
 }  // namespace tikora

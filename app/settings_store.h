@@ -55,7 +55,7 @@ struct SettingsLoadReport {
 struct StartWithSystemReport {
   bool runKeyOpened = false;  // false: nothing at all was written
   Status runValue;            // writing or deleting the Run value ("Tikora" not there is fine)
-  Status setting;             // the `ses_st` write, or why the settings key did not open
+  Status setting;             // the `startWithSystem` write, or why the settings key did not open
 };
 
 class SettingsStore {
@@ -72,27 +72,27 @@ class SettingsStore {
 
   // Creates the key and writes every value of the table from `settings` (the controls' initial
   // states) with the first-run ticker font, which is also put into `settings`; then runs the
-  // "Start with System" action for `settings.ses_st`. A write that fails ends the writing and
+  // "Start with System" action for `settings.startWithSystem`. A write that fails ends the writing and
   // leaves the values before it; the start-with-Windows action runs all the same. Gives the
   // first failure of the writing.
   Status firstRunWrite(Settings& settings);
 
-  // The ticker window's creation: when the key exists, reads `cor_ch`, `cor_fo`, `cor_st`,
-  // `cor_si`, `por_po`, `por_st`, `por_sp` in that order, ending at the first one that cannot be
+  // The ticker window's creation: when the key exists, reads `rssChannel`, `tickerFontName`, `tickerFontStyle`,
+  // `tickerFontSize`, `tickerTop`, `tickerStep`, `tickerInterval` in that order, ending at the first one that cannot be
   // read. Reports the scroll bars that move.
   SettingsLoadReport loadTickerGroup(Settings& settings, const SettingEventHandler& onEvent = {});
 
   // The close action's save: opens the key, creating it if needed, and writes every value of the
-  // save order from `settings` (never `ses_st`). Ends at the first write that fails, keeping the
+  // save order from `settings` (never `startWithSystem`). Ends at the first write that fails, keeping the
   // values written before it; the key is closed once either way.
   Status save(const Settings& settings);
 
   // The "Start with System" box's click action: opens the Run key (never creating it); if it
   // opens, writes the Run value "Tikora" = the program path when `ticked`, or deletes it when not,
-  // then writes `ses_st` = `ticked` if the settings key opens (never creating it).
+  // then writes `startWithSystem` = `ticked` if the settings key opens (never creating it).
   StartWithSystemReport startWithSystem(bool ticked);
 
-  // The single write of `ses_st`: into the settings key if it opens (never creating it).
+  // The single write of `startWithSystem`: into the settings key if it opens (never creating it).
   Status writeStartWithSystemSetting(bool ticked);
 
   const std::wstring& programPath() const { return programPath_; }

@@ -10,8 +10,6 @@
 namespace tikora {
 namespace {
 
-constexpr std::wstring_view kHandStyleValue = L"co_ha";
-constexpr std::wstring_view kFrameStyleValue = L"nrm_st";
 constexpr std::uint32_t kFrameStyleCount = 40;
 constexpr std::wstring_view kStripResource = L"strip";
 constexpr std::wstring_view kStripeResource = L"stripe";
@@ -67,10 +65,10 @@ FaceStyles readFaceStyles(Registry& registry) {
   FaceStyles styles;
   auto key = registry.openKey(kSettingsKeyPath, KeyAccess::Read);
   if (!key) return styles;
-  const auto handStyle = (*key)->readDword(kHandStyleValue);
+  const auto handStyle = (*key)->readDword(settingOf(&Settings::handStyle).name);
   if (!handStyle) return styles;
   styles.handStyle = static_cast<std::int32_t>(*handStyle);
-  if (const auto frameStyle = (*key)->readDword(kFrameStyleValue))
+  if (const auto frameStyle = (*key)->readDword(settingOf(&Settings::frameStyle).name))
     styles.frameStyle = static_cast<std::int32_t>(*frameStyle);
   return styles;
 }

@@ -48,17 +48,17 @@ std::wstring defaultTitle(std::wstring_view programPath);
 
 // The two styles the clock window reads itself, before the control panel loads the rest.
 struct FaceStyles {
-  std::int32_t handStyle = 0;   // `co_ha`
-  std::int32_t frameStyle = 0;  // `nrm_st`
+  std::int32_t handStyle = 0;   // `handStyle`
+  std::int32_t frameStyle = 0;  // `frameStyle`
   friend bool operator==(const FaceStyles&, const FaceStyles&) = default;
 };
 
-// Reads `co_ha` and then `nrm_st` from HKCU "Tikora". A missing key leaves both 0; a missing
-// or unreadable `co_ha` leaves both 0 and `nrm_st` is not read; a missing `nrm_st` leaves only
+// Reads `handStyle` and then `frameStyle` from HKCU "Tikora". A missing key leaves both 0; a missing
+// or unreadable `handStyle` leaves both 0 and `frameStyle` is not read; a missing `frameStyle` leaves only
 // it 0. Nothing is written or created.
 FaceStyles readFaceStyles(Registry& registry);
 
-// The frame picture for a stored `nrm_st`: "frame1" to "frame40" for 0 to 39 (the value taken
+// The frame picture for a stored `frameStyle`: "frame1" to "frame40" for 0 to 39 (the value taken
 // as unsigned, so negative values fall outside), the built-in "frame1" for anything else.
 std::wstring frameResourceName(std::int32_t frameStyle);
 

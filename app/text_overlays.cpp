@@ -30,7 +30,7 @@ bool twoDigitTwelveHour(int hour) {
 
 DigitalTimeFormat digitalTimeFormat(const Settings& settings) {
   // With neither format button selected the clock keeps to the 12 h format it starts with.
-  return DigitalTimeFormat{!settings.se_4fh, settings.chk_dam, settings.chk_sec};
+  return DigitalTimeFormat{!settings.twentyFourHourFormat, settings.digitalAmPmOff, settings.digitalSecondsOff};
 }
 
 std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format, const LocaleNames& names) {
@@ -61,8 +61,8 @@ TextOverlays::TextOverlays(ClockWindowModel& clock, Settings& settings, const Te
       locale_(locale),
       hooks_(std::move(hooks)),
       font_{std::wstring(kClockLabelFontName), kClockLabelFontPoints, kClockLabelFontBold, false},
-      amPmOffVisible_(!settings.se_4fh),
-      monthNamesEnabled_(settings.chk_dff) {}
+      amPmOffVisible_(!settings.twentyFourHourFormat),
+      monthNamesEnabled_(settings.shortDate) {}
 
 // ---- Layout helpers ----
 
@@ -77,12 +77,14 @@ void TextOverlays::setCentred(ClockComponent label, std::wstring text, int centr
   centre(label, centreX);
 }
 
-std::wstring TextOverlays::weekdayText() const { return settings_.chk_ds ? dates_.shortWeekday : dates_.longWeekday; }
+std::wstring TextOverlays::weekdayText() const {
+  return settings_.weekdayShortName ? dates_.shortWeekday : dates_.longWeekday;
+}
 
 std::wstring TextOverlays::dateText() const {
-  if (!settings_.chk_dff) return dates_.day;
+  if (!settings_.shortDate) return dates_.day;
   // A month-name group with no button selected shows the long name, the group's default.
-  return settings_.dt_tb && !settings_.dt_ta ? dates_.shortMonthDay : dates_.longMonthDay;
+  return settings_.shortMonthName && !settings_.longMonthName ? dates_.shortMonthDay : dates_.longMonthDay;
 }
 
 // ---- Start ----
@@ -97,21 +99,21 @@ void TextOverlays::prepareAtStart(const CivilTime& today) {
   setTop(ClockComponent::Label7, kCountdownTop);
   setTop(ClockComponent::Label1, kDigitalTimeTop);
 
-  clock_.setColour(ClockComponent::Label3, settings_.col_dw);
-  clock_.setColour(ClockComponent::Label4, settings_.col_dy);
+  clock_.setColour(ClockComponent::Label3, settings_.weekdayColour);
+  clock_.setColour(ClockComponent::Label4, settings_.dateColour);
   // The information lines' colour boxes have no action when the settings are loaded, so their
   // stored colours are put on the lines here; otherwise a line would first show in a colour the
   // user never chose.
-  clock_.setColour(ClockComponent::Label5, settings_.col_tt);
-  clock_.setColour(ClockComponent::Label6, settings_.col_tw);
-  clock_.setColour(ClockComponent::Label7, settings_.col_ft);
+  clock_.setColour(ClockComponent::Label5, settings_.powerOffTimeColour);
+  clock_.setColour(ClockComponent::Label6, settings_.workTimeColour);
+  clock_.setColour(ClockComponent::Label7, settings_.countdownColour);
 
   clock_.setText(ClockComponent::Label3, weekdayText());
   clock_.autoSize(ClockComponent::Label3, metrics_);
   clock_.setText(ClockComponent::Label4, dateText());
   clock_.autoSize(ClockComponent::Label4, metrics_);
-  clock_.setVisible(ClockComponent::Label3, !settings_.chk_dw);
-  clock_.setVisible(ClockComponent::Label4, !settings_.chk_dy);
+  clock_.setVisible(ClockComponent::Label3, !settings_.weekdayOff);
+  clock_.setVisible(ClockComponent::Label4, !settings_.dateOff);
   placeWeekdayAndDate();
 }
 
@@ -151,12 +153,12 @@ std::wstring TextOverlays::digitalTimeText(const CivilTime& now) const {
 }
 
 void TextOverlays::showDigitalTime(const std::wstring& text) {
-  if (settings_.cti_of) {
+  if (settings_.digitalTimeOff) {
     clock_.setVisible(ClockComponent::Label1, false);
     return;
   }
   clock_.setVisible(ClockComponent::Label1, true);
-  clock_.setColour(ClockComponent::Label1, settings_.col_ti);
+  clock_.setColour(ClockComponent::Label1, settings_.digitalTimeColour);
   setCentred(ClockComponent::Label1, text, kDigitalTimeCentre);
 }
 
@@ -180,7 +182,7 @@ void TextOverlays::setInformationLine(InformationLine line, std::wstring text) {
 // ---- Weekday and date switches ----
 
 void TextOverlays::setDigitVisibility(int digit) {
-  const DigitSwitches switches{settings_.cfr_of, settings_.chk_dw, settings_.chk_dy};
+  const DigitSwitches switches{settings_.digitsOff, settings_.weekdayOff, settings_.dateOff};
   clock_.setVisible(digitComponent(digit), digitVisible(digit, switches));
 }
 
@@ -191,21 +193,21 @@ void TextOverlays::switchOff(ClockComponent label, bool off, int digit, int cent
   centre(label, centreX);
 }
 
-void TextOverlays::CheckBox1Click() { switchOff(ClockComponent::Label3, settings_.chk_dw, 9, kWeekdayCentre); }
+void TextOverlays::CheckBox1Click() { switchOff(ClockComponent::Label3, settings_.weekdayOff, 9, kWeekdayCentre); }
 
-void TextOverlays::CheckBox3Click() { switchOff(ClockComponent::Label4, settings_.chk_dy, 3, kDateCentre); }
+void TextOverlays::CheckBox3Click() { switchOff(ClockComponent::Label4, settings_.dateOff, 3, kDateCentre); }
 
 void TextOverlays::CheckBox2Click() { setCentred(ClockComponent::Label3, weekdayText(), kWeekdayCentre); }
 
 void TextOverlays::CheckBox4Click() {
-  monthNamesEnabled_ = settings_.chk_dff;
+  monthNamesEnabled_ = settings_.shortDate;
   setCentred(ClockComponent::Label4, dateText(), kDateCentre);
 }
 
 void TextOverlays::RadioButton57Click() {
   // The month-name buttons only act with "Short Date" ticked (they are disabled otherwise; a
   // selection loaded from the settings must not replace the full date).
-  if (settings_.chk_dff) setCentred(ClockComponent::Label4, dateText(), kDateCentre);
+  if (settings_.shortDate) setCentred(ClockComponent::Label4, dateText(), kDateCentre);
 }
 
 void TextOverlays::RadioButton58Click() { RadioButton57Click(); }
@@ -217,57 +219,59 @@ void TextOverlays::RadioButton45Click() { amPmOffVisible_ = false; }
 // ---- Colours ----
 
 void TextOverlays::ColorBox4Change() {
-  settings_.col_dw = avoidSeeThrough(settings_.col_dw);
-  clock_.setColour(ClockComponent::Label3, settings_.col_dw);
-  if (hooks_.dayColourChanged) hooks_.dayColourChanged(settings_.col_dw);
+  settings_.weekdayColour = avoidSeeThrough(settings_.weekdayColour);
+  clock_.setColour(ClockComponent::Label3, settings_.weekdayColour);
+  if (hooks_.dayColourChanged) hooks_.dayColourChanged(settings_.weekdayColour);
 }
 
 void TextOverlays::ColorBox5Change() {
-  settings_.col_dy = avoidSeeThrough(settings_.col_dy);
-  clock_.setColour(ClockComponent::Label4, settings_.col_dy);
-  if (hooks_.dateColourChanged) hooks_.dateColourChanged(settings_.col_dy);
+  settings_.dateColour = avoidSeeThrough(settings_.dateColour);
+  clock_.setColour(ClockComponent::Label4, settings_.dateColour);
+  if (hooks_.dateColourChanged) hooks_.dateColourChanged(settings_.dateColour);
 }
 
-void TextOverlays::ColorBox6Change() { settings_.col_ti = avoidSeeThrough(settings_.col_ti); }
+void TextOverlays::ColorBox6Change() { settings_.digitalTimeColour = avoidSeeThrough(settings_.digitalTimeColour); }
 
 void TextOverlays::ColorBox10Change() {
-  settings_.col_tt = avoidSeeThrough(settings_.col_tt);
-  clock_.setColour(ClockComponent::Label5, settings_.col_tt);
+  settings_.powerOffTimeColour = avoidSeeThrough(settings_.powerOffTimeColour);
+  clock_.setColour(ClockComponent::Label5, settings_.powerOffTimeColour);
 }
 
 void TextOverlays::ColorBox12Change() {
-  settings_.col_tw = avoidSeeThrough(settings_.col_tw);
-  clock_.setColour(ClockComponent::Label6, settings_.col_tw);
+  settings_.workTimeColour = avoidSeeThrough(settings_.workTimeColour);
+  clock_.setColour(ClockComponent::Label6, settings_.workTimeColour);
 }
 
 void TextOverlays::ColorBox14Change() {
-  settings_.col_ft = avoidSeeThrough(settings_.col_ft);
-  clock_.setColour(ClockComponent::Label7, settings_.col_ft);
+  settings_.countdownColour = avoidSeeThrough(settings_.countdownColour);
+  clock_.setColour(ClockComponent::Label7, settings_.countdownColour);
 }
 
 // ---- In front of the hands ----
 
-void TextOverlays::CheckBox15Click() { clock_.setInFrontOfHands(ClockComponent::Label7, settings_.chc_co); }
+void TextOverlays::CheckBox15Click() { clock_.setInFrontOfHands(ClockComponent::Label7, settings_.countdownInFront); }
 
-void TextOverlays::CheckBox16Click() { clock_.setInFrontOfHands(ClockComponent::Label6, settings_.chc_sw); }
+void TextOverlays::CheckBox16Click() { clock_.setInFrontOfHands(ClockComponent::Label6, settings_.workTimeInFront); }
 
-void TextOverlays::CheckBox17Click() { clock_.setInFrontOfHands(ClockComponent::Label5, settings_.chc_to); }
+void TextOverlays::CheckBox17Click() {
+  clock_.setInFrontOfHands(ClockComponent::Label5, settings_.powerOffTimeInFront);
+}
 
-void TextOverlays::CheckBox18Click() { clock_.setInFrontOfHands(ClockComponent::Label3, settings_.chc_dw); }
+void TextOverlays::CheckBox18Click() { clock_.setInFrontOfHands(ClockComponent::Label3, settings_.weekdayInFront); }
 
-void TextOverlays::CheckBox19Click() { clock_.setInFrontOfHands(ClockComponent::Label4, settings_.chc_dc); }
+void TextOverlays::CheckBox19Click() { clock_.setInFrontOfHands(ClockComponent::Label4, settings_.dateInFront); }
 
-void TextOverlays::CheckBox26Click() { clock_.setInFrontOfHands(ClockComponent::Label1, settings_.cti_fr); }
+void TextOverlays::CheckBox26Click() { clock_.setInFrontOfHands(ClockComponent::Label1, settings_.digitalTimeInFront); }
 
 // ---- Face font ----
 
 void TextOverlays::setFontName() {
-  const std::wstring& name = settings_.com_fo;
+  const std::wstring& name = settings_.faceFontName;
   font_.faceName = name.empty() || name == kFaceFontPlaceholder ? std::wstring(kClockLabelFontName) : name;
 }
 
 void TextOverlays::setFontStyle() {
-  switch (settings_.com_st) {
+  switch (settings_.faceFontStyle) {
     case 0:
       font_.italic = false;
       font_.bold = false;
@@ -289,7 +293,7 @@ void TextOverlays::setFontStyle() {
 }
 
 void TextOverlays::setFontSize() {
-  const int item = settings_.com_si;
+  const int item = settings_.faceFontSize;
   if (item >= 0 && item < int(std::size(kFaceFontSizes))) font_.points = kFaceFontSizes[item];
 }
 

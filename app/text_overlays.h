@@ -87,7 +87,7 @@ class TextOverlays {
   // ---- Start ----
   // Today's texts kept, the label tops, the weekday and date colours, texts and visibility.
   void prepareAtStart(const CivilTime& today);
-  // The face font on every label in the order name, style, size (`com_fo`, `com_st`, `com_si`).
+  // The face font on every label in the order name, style, size (`faceFontName`, `faceFontStyle`, `faceFontSize`).
   // A style or size with no list item chosen (-1) leaves that part of the labels' own font
   // (Arial 10 point bold); so does the placeholder name "Font".
   void applyFaceFont();
@@ -124,19 +124,19 @@ class TextOverlays {
   void RadioButton45Click();  // "24 h Format"
   // Colour boxes: the pure-white rule on the chosen colour (written back to the field), then
   // the label's colour. The digital time's label takes its colour at the next tick.
-  void ColorBox4Change();   // "Day Color" (col_dw)
-  void ColorBox5Change();   // "Date Color" (col_dy)
-  void ColorBox6Change();   // "Time Color" (col_ti)
-  void ColorBox10Change();  // time to turn off (col_tt)
-  void ColorBox12Change();  // system work time (col_tw)
-  void ColorBox14Change();  // countdown (col_ft)
+  void ColorBox4Change();   // "Day Color" (weekdayColour)
+  void ColorBox5Change();   // "Date Color" (dateColour)
+  void ColorBox6Change();   // "Time Color" (digitalTimeColour)
+  void ColorBox10Change();  // time to turn off (powerOffTimeColour)
+  void ColorBox12Change();  // system work time (workTimeColour)
+  void ColorBox14Change();  // countdown (countdownColour)
   // "In Front of Clock Hands".
-  void CheckBox15Click();  // countdown (chc_co)
-  void CheckBox16Click();  // system work time (chc_sw)
-  void CheckBox17Click();  // time to turn off (chc_to)
-  void CheckBox18Click();  // weekday (chc_dw)
-  void CheckBox19Click();  // date (chc_dc)
-  void CheckBox26Click();  // digital time (cti_fr)
+  void CheckBox15Click();  // countdown (countdownInFront)
+  void CheckBox16Click();  // system work time (workTimeInFront)
+  void CheckBox17Click();  // time to turn off (powerOffTimeInFront)
+  void CheckBox18Click();  // weekday (weekdayInFront)
+  void CheckBox19Click();  // date (dateInFront)
+  void CheckBox26Click();  // digital time (digitalTimeInFront)
   // Face font.
   void ComboBox5Change();  // name: digits placed again, weekday and date centred again
   void ComboBox6Change();  // size: the same

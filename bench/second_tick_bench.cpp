@@ -38,14 +38,16 @@ void BM_SecondTickWithEveryDuty(benchmark::State& state) {
   TickTime tickTime;
   setup.tickTime = &tickTime;
   TimeServices services(context, std::move(setup));
-  for (auto group : {L"ra_fo", L"ra_h3", L"ra_eg", L"ie_utv", L"se_bxb"}) selectRadioButton(settings, group);
-  settings.chk_alr = true;
-  settings.ed_mi = L"600";
+  for (auto button : {&Settings::voiceEvery15Minutes, &Settings::hourSound3, &Settings::femaleVoice,
+                      &Settings::powerOffHibernate, &Settings::warningSound2})
+    selectRadioButton(settings, button);
+  settings.powerOffWarningOn = true;
+  settings.powerOffMinutesText = L"600";
   panel[L"CheckBox9"].checked = true;
   services.powerOff.CheckBox9Click();
-  settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
-  settings.dtp_ti = *DateTime::fromTime(18, 0, 0);
-  settings.chk_ct = true;
+  settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
+  settings.countdownTime = *DateTime::fromTime(18, 0, 0);
+  settings.showCountdown = true;
   services.countdown.CheckBox14Click();
   clock.setLocalTime(2024, 3, 9, 12, 0, 0);
   for (auto _ : state) {

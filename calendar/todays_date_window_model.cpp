@@ -32,23 +32,22 @@ enum class ColourPart { Background, Text };
 
 // Which element takes which colour setting.
 struct ColourUse {
-  std::wstring_view setting;
-  Colour Settings::*field;
+  Colour Settings::*setting;
   std::wstring_view component;
   ColourPart part;
 };
 constexpr ColourUse kColourUses[] = {
-    {L"col_bg", &Settings::col_bg, kTodaysDateWindowName, ColourPart::Background},
-    {L"col_bg", &Settings::col_bg, L"Panel1", ColourPart::Background},
-    {L"col_bg", &Settings::col_bg, L"Panel4", ColourPart::Background},
-    {L"col_bg", &Settings::col_bg, L"Panel5", ColourPart::Background},
-    {L"col_se", &Settings::col_se, L"Panel2", ColourPart::Background},
-    {L"col_se", &Settings::col_se, L"Panel3", ColourPart::Background},
-    {L"col_dy", &Settings::col_dy, L"Panel2", ColourPart::Text},
-    {L"col_dw", &Settings::col_dw, L"Panel3", ColourPart::Text},
-    {L"col_dw", &Settings::col_dw, L"Panel1", ColourPart::Text},
-    {L"col_fo", &Settings::col_fo, L"Panel4", ColourPart::Text},
-    {L"col_fo", &Settings::col_fo, L"Panel5", ColourPart::Text},
+    {&Settings::backgroundColour, kTodaysDateWindowName, ColourPart::Background},
+    {&Settings::backgroundColour, L"Panel1", ColourPart::Background},
+    {&Settings::backgroundColour, L"Panel4", ColourPart::Background},
+    {&Settings::backgroundColour, L"Panel5", ColourPart::Background},
+    {&Settings::secondsColour, L"Panel2", ColourPart::Background},
+    {&Settings::secondsColour, L"Panel3", ColourPart::Background},
+    {&Settings::dateColour, L"Panel2", ColourPart::Text},
+    {&Settings::weekdayColour, L"Panel3", ColourPart::Text},
+    {&Settings::weekdayColour, L"Panel1", ColourPart::Text},
+    {&Settings::digitColour, L"Panel4", ColourPart::Text},
+    {&Settings::digitColour, L"Panel5", ColourPart::Text},
 };
 
 void paint(ComponentTable& table, const ColourUse& use, Colour colour) {
@@ -112,7 +111,7 @@ TodaysDateTexts todaysDateTexts(const CivilTime& today, const LocaleNames& names
 TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& locale, const Settings& settings,
                                              ScreenSize desktop)
     : clock_(clock), locale_(locale), table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
-  for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.field);
+  for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.setting);
 
   table_.on(L"Image3", ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
   table_.on(L"Image3", ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
@@ -147,7 +146,7 @@ void TodaysDateWindowModel::dateChanged() {
   if (window().visible) showToday();
 }
 
-bool TodaysDateWindowModel::colourChanged(std::wstring_view setting, Colour colour) {
+bool TodaysDateWindowModel::colourChanged(Colour Settings::*setting, Colour colour) {
   bool used = false;
   for (const ColourUse& use : kColourUses) {
     if (use.setting != setting) continue;

@@ -72,11 +72,11 @@ class TodaysDateWindowModel {
   void dateChanged();
 
   // ---- Colours ----
-  // A colour setting changed in the control panel: "col_bg" (Clock Background, as the user chose
-  // it), "col_se" (Seconds Color), "col_dy" (Date Color), "col_dw" (Day Color) or "col_fo"
-  // (Digit Font Color) as kept. The elements that use it take the colour; any other name
-  // changes nothing and gives false.
-  bool colourChanged(std::wstring_view setting, Colour colour);
+  // A colour setting changed in the control panel: `backgroundColour` (Clock Background, as the
+  // user chose it), `secondsColour` (Seconds Color), `dateColour` (Date Color), `weekdayColour`
+  // (Day Color) or `digitColour` (Digit Font Color) as kept. The elements that use it take the
+  // colour; any other setting changes nothing and gives false.
+  bool colourChanged(Colour Settings::*setting, Colour colour);
 
  private:
   void Image3MouseMove();

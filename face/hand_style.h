@@ -15,7 +15,7 @@ struct HandResourceNames {
   friend bool operator==(const HandResourceNames&, const HandResourceNames&) = default;
 };
 
-// Style of the stored `co_ha` value: only its low byte counts; 1 to 17 select that style, 0 and
+// Style of the stored `handStyle` value: only its low byte counts; 1 to 17 select that style, 0 and
 // everything else (18 to 255) the plain pictures. So -1 (low byte 255) is style 0, 257 style 1.
 int handStyleFromStored(std::int32_t storedValue);
 // Style of the "Clock Hands Style" list's item index: 0 to 17 as they are, anything else

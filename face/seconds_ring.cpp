@@ -9,18 +9,18 @@ namespace tikora {
 namespace {
 
 constexpr std::array<SecondsStyleInfo, 12> kStyles{{
-    {SecondsStyle::OutlinedDots, L"1", L"RadioButton12", L"se_sto"},
-    {SecondsStyle::OutlinedDotsSolidMarks, L"2", L"RadioButton36", L"se_smn"},
-    {SecondsStyle::SolidDots, L"3", L"RadioButton13", L"se_stw"},
-    {SecondsStyle::DotMarks, L"4", L"RadioButton55", L"se_sxe"},
-    {SecondsStyle::OutlinedSquares, L"5", L"RadioButton14", L"se_sko"},
-    {SecondsStyle::OutlinedSquaresSolidMarks, L"6", L"RadioButton37", L"se_smo"},
-    {SecondsStyle::SolidSquares, L"7", L"RadioButton15", L"se_skw"},
-    {SecondsStyle::SquareMarks, L"8", L"RadioButton56", L"se_sxf"},
-    {SecondsStyle::TicksAndPoints, L"9", L"RadioButton51", L"se_sxa"},
-    {SecondsStyle::Ticks, L"10", L"RadioButton52", L"se_sxb"},
-    {SecondsStyle::Triangles, L"11", L"RadioButton53", L"se_sxc"},
-    {SecondsStyle::TriangleMarks, L"12", L"RadioButton54", L"se_sxd"},
+    {SecondsStyle::OutlinedDots, L"1"},
+    {SecondsStyle::OutlinedDotsSolidMarks, L"2"},
+    {SecondsStyle::SolidDots, L"3"},
+    {SecondsStyle::DotMarks, L"4"},
+    {SecondsStyle::OutlinedSquares, L"5"},
+    {SecondsStyle::OutlinedSquaresSolidMarks, L"6"},
+    {SecondsStyle::SolidSquares, L"7"},
+    {SecondsStyle::SquareMarks, L"8"},
+    {SecondsStyle::TicksAndPoints, L"9"},
+    {SecondsStyle::Ticks, L"10"},
+    {SecondsStyle::Triangles, L"11"},
+    {SecondsStyle::TriangleMarks, L"12"},
 }};
 
 constexpr int kPositions = 60;

@@ -32,9 +32,7 @@ enum class SecondsStyle : int {
 
 struct SecondsStyleInfo {
   SecondsStyle style;
-  std::wstring_view caption;    // the radio button's caption
-  std::wstring_view button;     // the radio button
-  std::wstring_view valueName;  // the stored Bool of the button
+  std::wstring_view caption;  // the radio button's caption
 };
 
 // The twelve styles in caption order.

@@ -127,16 +127,16 @@ void ReminderPopupModel::setLabel(std::wstring_view name, std::wstring text) {
 
 void ReminderPopupModel::refreshColours() {
   const Settings& s = s_.settings;
-  table_[kReminderWindowName].background = s.col_bg;
+  table_[kReminderWindowName].background = s.backgroundColour;
   for (const auto name : {kNumberLabel, kTimeLabel, kDateLabel}) {
-    table_[name].textColour = s.col_se;
-    table_[name].background = s.col_bg;
+    table_[name].textColour = s.secondsColour;
+    table_[name].background = s.backgroundColour;
   }
-  table_[kCloseLabel].textColour = s.col_se;
-  table_[kTitleLabel].textColour = s.col_ha;
-  table_[kTitleLabel].background = s.col_bg;
-  table_[kDescriptionLabel].textColour = s.col_fo;
-  table_[kDescriptionLabel].background = s.col_bg;
+  table_[kCloseLabel].textColour = s.secondsColour;
+  table_[kTitleLabel].textColour = s.handColour;
+  table_[kTitleLabel].background = s.backgroundColour;
+  table_[kDescriptionLabel].textColour = s.digitColour;
+  table_[kDescriptionLabel].background = s.backgroundColour;
 }
 
 void ReminderPopupModel::showReminder(int index) {

@@ -10,8 +10,8 @@
 // The popup remembers which item it shows and closing deletes that very item (when it is still
 // in the list), whatever row the planner's list has selected by then.
 //
-// Colours come from the clock's settings: background `col_bg`; number, time, date and "Close"
-// in `col_se`; the title in `col_ha`; the description in `col_fo`. The stripes and the close
+// Colours come from the clock's settings: background `backgroundColour`; number, time, date and "Close"
+// in `secondsColour`; the title in `handColour`; the description in `digitColour`. The stripes and the close
 // picture show the decorative stripe ("stripe", the view gives them the clock's recoloured copy).
 // The popup is centred on the desktop when first shown; that is the view's part.
 #pragma once
@@ -49,7 +49,7 @@ struct ReminderPopupHooks {
   std::function<void()> stopAllSounds;
   // The clock window set stay-on-top (until the next second tick decides again).
   std::function<void()> setClockOnTop;
-  // "Set Clock Window on Top" (`st_to`) unticked in the control panel.
+  // "Set Clock Window on Top" (`alwaysOnTop`) unticked in the control panel.
   std::function<void()> untickClockOnTop;
 };
 

@@ -47,14 +47,14 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   ComponentTable& panel = panel_->components();
 
   // The RSS channels on the panel's "RSS Reader" page.
-  channels_ = std::make_unique<RssChannelList>(
-      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, &panel_->nativeWindow, &settings_.cor_ch});
+  channels_ = std::make_unique<RssChannelList>(ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes,
+                                                                   &panel_->nativeWindow, &settings_.rssChannel});
 
   // The other windows take the clock background as it was chosen, before the face keeps it;
   // the face's handlers come after the panel's own and the overlays'.
   panel.on(L"ColorBox1", E::Change, [this] {
     if (ticker_) ticker_->backgroundColourChanged();
-    if (todaysDate_) todaysDate_->colourChanged(L"col_bg", settings_.col_bg);
+    if (todaysDate_) todaysDate_->colourChanged(&Settings::backgroundColour, settings_.backgroundColour);
   });
   bindFace(panel, settings_, [this] { return face(); });
   bindOtherWindowsColours();
@@ -113,12 +113,12 @@ void ProgramModel::bindOtherWindowsColours() {
   // panel keeps them (pure white already made near white).
   panel.on(L"ColorBox2", E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
-    if (todaysDate_) todaysDate_->colourChanged(L"col_se", settings_.col_se);
+    if (todaysDate_) todaysDate_->colourChanged(&Settings::secondsColour, settings_.secondsColour);
   });
   panel.on(L"ColorBox3", E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
     if (ticker_) ticker_->digitColourChanged();
-    if (todaysDate_) todaysDate_->colourChanged(L"col_fo", settings_.col_fo);
+    if (todaysDate_) todaysDate_->colourChanged(&Settings::digitColour, settings_.digitColour);
   });
   panel.on(L"ColorBox9", E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
@@ -127,10 +127,10 @@ void ProgramModel::bindOtherWindowsColours() {
     if (reminder_) reminder_->refreshColours();
   });
   panel.on(L"ColorBox4", E::Change, [this] {
-    if (todaysDate_) todaysDate_->colourChanged(L"col_dw", settings_.col_dw);
+    if (todaysDate_) todaysDate_->colourChanged(&Settings::weekdayColour, settings_.weekdayColour);
   });
   panel.on(L"ColorBox5", E::Change, [this] {
-    if (todaysDate_) todaysDate_->colourChanged(L"col_dy", settings_.col_dy);
+    if (todaysDate_) todaysDate_->colourChanged(&Settings::dateColour, settings_.dateColour);
   });
 }
 
@@ -145,7 +145,7 @@ ReminderPopupModel& ProgramModel::createReminderPopup() {
   ReminderPopupHooks hooks;
   hooks.setClockOnTop = [this] { clockWindow_.setStayOnTop(true); };
   hooks.untickClockOnTop = [this] {
-    settings_.st_to = false;
+    settings_.alwaysOnTop = false;
     if (panel_) panel_->showSettings();
   };
   reminder_ = std::make_unique<ReminderPopupModel>(

@@ -53,7 +53,7 @@ struct ChannelListServices {
   MessageBoxService& messageBoxes;
   // The native window that owns the boxes (the control panel, once it is made); none when null.
   const std::uintptr_t* messageBoxOwner = nullptr;
-  // Where the selector's choice is kept for the settings save (`cor_ch`); the list sets it when
+  // Where the selector's choice is kept for the settings save (`rssChannel`); the list sets it when
   // it chooses for the user (no channel after a removal). None when null.
   int* storedChoice = nullptr;
 };
@@ -68,7 +68,7 @@ class RssChannelList {
   // The control panel's creation: reads the stored list, if any, into the rows and the
   // selector. A registry failure ends the load; what was read stays; nothing is told.
   void load();
-  // Once the list is loaded: the selector's index from `cor_ch`, and the selected address from
+  // Once the list is loaded: the selector's index from `rssChannel`, and the selected address from
   // that entry; an index that is no item chooses nothing and leaves the address as it is.
   void restoreSelection(int index);
 

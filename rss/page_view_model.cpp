@@ -64,7 +64,7 @@ std::vector<Component> pageViewComponents(Colour background) {
 }  // namespace
 
 PageViewModel::PageViewModel(PageViewServices services, PageViewHooks hooks)
-    : s_(services), hooks_(std::move(hooks)), table_(pageViewComponents(services.settings.col_bg)) {
+    : s_(services), hooks_(std::move(hooks)), table_(pageViewComponents(services.settings.backgroundColour)) {
   table_.on(kCloseButton, E::MouseMove, [this] { Image3MouseMove(); });
   table_.on(kCloseButton, E::MouseLeave, [this] { Image3MouseLeave(); });
   table_.on(kCloseButton, E::Click, [this] { close(); });
@@ -77,7 +77,7 @@ void PageViewModel::openPage(int index) {
   if (index < 0 || index >= s_.reader.itemCount()) return;
   const TRss_data& item = s_.reader.items()[static_cast<std::size_t>(index)];
   const FontSpec font = s_.ticker.headlineFont();
-  const FeedPageStyle style{s_.settings.col_bg, s_.settings.col_fo, font.points, font.faceName};
+  const FeedPageStyle style{s_.settings.backgroundColour, s_.settings.digitColour, font.points, font.faceName};
   ComponentState& window = table_[kPageViewWindowName];
   window.text = item.title;
   const Result<std::wstring> folder = s_.shell.internetCacheFolder();
@@ -89,7 +89,7 @@ void PageViewModel::openPage(int index) {
   ++browser.position;  // the same address again is a new page all the same
   // A page that could not be loaded hid the browser; the next page shows it again.
   browser.visible = true;
-  window.background = s_.settings.col_bg;
+  window.background = s_.settings.backgroundColour;
   window.visible = true;
   ++window.raised;
 }

@@ -31,7 +31,7 @@ inline constexpr int kPageViewHeight = 290;
 inline constexpr int kPageViewStripeHeight = 9;
 
 struct PageViewServices {
-  const Settings& settings;         // col_bg and col_fo
+  const Settings& settings;         // backgroundColour and digitColour
   const TickerWindowModel& ticker;  // the headline font: the page's font and size
   const FeedReader& reader;         // the items of the last read
   Shell& shell;                     // the folder of the page file; new windows' addresses

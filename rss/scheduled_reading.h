@@ -26,11 +26,11 @@ struct ReadingInterval {
   int seconds;
 };
 inline constexpr std::array<ReadingInterval, 5> kReadingIntervals{{
-    {L"RadioButton28", &Settings::rs_hma, 900},
-    {L"RadioButton29", &Settings::rs_hmb, 1800},
-    {L"RadioButton30", &Settings::rs_hmc, 3600},
-    {L"RadioButton31", &Settings::rs_hmd, 7200},
-    {L"RadioButton32", &Settings::rs_hme, 14400},
+    {L"RadioButton28", &Settings::rssEvery15Minutes, 900},
+    {L"RadioButton29", &Settings::rssEvery30Minutes, 1800},
+    {L"RadioButton30", &Settings::rssEveryHour, 3600},
+    {L"RadioButton31", &Settings::rssEvery2Hours, 7200},
+    {L"RadioButton32", &Settings::rssEvery4Hours, 14400},
 }};
 
 class ScheduledReading {

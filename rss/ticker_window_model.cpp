@@ -114,32 +114,34 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
   // Only the values read reach the controls; the others keep what the controls show.
   bool sizeRead = false;
   for (const std::wstring_view name : report.loaded) {
-    if (name == L"cor_ch") {
-      channels.restoreSelection(settings.cor_ch);
-    } else if (name == L"cor_fo") {
-      panel[kFontNameList].text = settings.cor_fo;
-    } else if (name == L"cor_st" || name == L"cor_si") {
-      ComponentState& list = panel[name == L"cor_st" ? kFontStyleList : kFontSizeList];
-      const int choice = name == L"cor_st" ? settings.cor_st : settings.cor_si;
+    const auto is = [name](auto field) { return name == settingOf(field).name; };
+    if (is(&Settings::rssChannel)) {
+      channels.restoreSelection(settings.rssChannel);
+    } else if (is(&Settings::tickerFontName)) {
+      panel[kFontNameList].text = settings.tickerFontName;
+    } else if (is(&Settings::tickerFontStyle) || is(&Settings::tickerFontSize)) {
+      const bool style = is(&Settings::tickerFontStyle);
+      ComponentState& list = panel[style ? kFontStyleList : kFontSizeList];
+      const int choice = style ? settings.tickerFontStyle : settings.tickerFontSize;
       const bool valid = choice >= 0 && choice < static_cast<int>(list.items.size());
-      sizeRead = sizeRead || (name == L"cor_si" && valid);
+      sizeRead = sizeRead || (!style && valid);
       list.selected = valid ? choice : -1;
       list.text = valid ? list.items[static_cast<std::size_t>(choice)] : std::wstring();
-    } else if (name == L"por_po") {
-      positionBar.position = std::clamp(settings.por_po, positionBar.minimum, positionBar.maximum);
-    } else if (name == L"por_st") {
-      panel[kStepBar].position = settings.por_st;
-    } else if (name == L"por_sp") {
-      panel[kSpeedBar].position = settings.por_sp;
+    } else if (is(&Settings::tickerTop)) {
+      positionBar.position = std::clamp(settings.tickerTop, positionBar.minimum, positionBar.maximum);
+    } else if (is(&Settings::tickerStep)) {
+      panel[kStepBar].position = settings.tickerStep;
+    } else if (is(&Settings::tickerInterval)) {
+      panel[kSpeedBar].position = settings.tickerInterval;
     }
   }
   // A size that could not be read, or is no size of the list, keeps the layout's "16", and the
   // setting follows what the list shows (the stored default would be "14").
   if (!sizeRead) {
     const auto layoutSize = std::find(kTickerFontSizes.begin(), kTickerFontSizes.end(), kLayoutFontSize);
-    settings.cor_si = static_cast<int>(layoutSize - kTickerFontSizes.begin());
+    settings.tickerFontSize = static_cast<int>(layoutSize - kTickerFontSizes.begin());
     ComponentState& sizes = panel[kFontSizeList];
-    sizes.selected = settings.cor_si;
+    sizes.selected = settings.tickerFontSize;
     sizes.text = std::to_wstring(kLayoutFontSize);
   }
   layOut();
@@ -150,7 +152,7 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
 
 void TickerWindowModel::layOut() {
   const int width = screenWidth();
-  const Colour background = services_.settings.col_bg;
+  const Colour background = services_.settings.backgroundColour;
   ComponentState& form = window();
   form.bounds.left = 0;
   form.bounds.width = width;
@@ -217,8 +219,8 @@ void TickerWindowModel::addHeadline(int index, std::wstring_view title) {
   ComponentState& label = headline(index);
   label.text = headlineCaption(index, title);
   label.font = headlineFont();
-  label.textColour = services_.settings.col_fo;
-  label.background = services_.settings.col_bg;
+  label.textColour = services_.settings.digitColour;
+  label.background = services_.settings.backgroundColour;
   label.pointer = PointerShape::Arrow;
   sizeToText(label);
   label.bounds.top = kHeadlineTop;
@@ -383,17 +385,17 @@ int TickerWindowModel::availableHeight() const {
 void TickerWindowModel::ScrollBar4Change() {
   const int top =
       clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
-  services_.settings.por_po = top;
+  services_.settings.tickerTop = top;
   window().bounds.top = top;
 }
 
 void TickerWindowModel::ScrollBar5Change() {
-  services_.settings.por_st = clampedPosition(services_.panel[kStepBar], kMinimumStep, kMaximumStep);
+  services_.settings.tickerStep = clampedPosition(services_.panel[kStepBar], kMinimumStep, kMaximumStep);
 }
 
 void TickerWindowModel::ScrollBar6Change() {
   const int speed = clampedPosition(services_.panel[kSpeedBar], kMinimumSpeed, kMaximumSpeed);
-  services_.settings.por_sp = speed;
+  services_.settings.tickerInterval = speed;
   timer_.setInterval(static_cast<std::uint32_t>(speed));
 }
 
@@ -412,14 +414,14 @@ void TickerWindowModel::fontChanged() {
 }
 
 void TickerWindowModel::backgroundColourChanged() {
-  const Colour background = services_.settings.col_bg;
+  const Colour background = services_.settings.backgroundColour;
   window().background = background;
   strip().background = background;
   for (int i = 0; i < kHeadlineSlots; ++i) headline(i).background = background;
 }
 
 void TickerWindowModel::digitColourChanged() {
-  for (int i = 0; i < count_; ++i) headline(i).textColour = services_.settings.col_fo;
+  for (int i = 0; i < count_; ++i) headline(i).textColour = services_.settings.digitColour;
 }
 
 }  // namespace tikora

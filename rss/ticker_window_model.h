@@ -92,7 +92,7 @@ std::wstring headlineName(int index);
 
 struct TickerServices {
   ComponentTable& panel;  // the control panel's components
-  Settings& settings;     // col_bg and col_fo; por_po follows the Position bar
+  Settings& settings;     // backgroundColour and digitColour; tickerTop follows the Position bar
   const Shell& shell;
   const TextMetrics& metrics;
   Sleeper& sleeper;
@@ -116,9 +116,9 @@ class TickerWindowModel {
   void setHooks(TickerHooks hooks) { hooks_ = std::move(hooks); }
 
   // The window's creation, after the control panel's: the Position bar's range first set to
-  // the screen height; `cor_ch`, `cor_fo`, `cor_st`, `cor_si`, `por_po`, `por_st` and `por_sp`
-  // read (when the settings key exists, up to the first that cannot be read) into the panel's
-  // controls, `cor_ch` choosing the channel (a font size not read, or no size of the list, keeps
+  // the screen height; `rssChannel`, `tickerFontName`, `tickerFontStyle`, `tickerFontSize`, `tickerTop`, `tickerStep`
+  // and `tickerInterval` read (when the settings key exists, up to the first that cannot be read) into the panel's
+  // controls, `rssChannel` choosing the channel (a font size not read, or no size of the list, keeps
   // the layout's "16"); then the window laid out across the screen at the Position, the step and
   // the timer interval from their bars.
   void FormCreate(SettingsStore& store, RssChannelList& channels);
@@ -157,8 +157,8 @@ class TickerWindowModel {
   void ScrollBar5Change();         // Scrolling Step
   void ScrollBar6Change();         // Scrolling Speed
   void fontChanged();              // Font Type, Font Style or Font Size
-  void backgroundColourChanged();  // the clock background colour (col_bg)
-  void digitColourChanged();       // the digit colour (col_fo)
+  void backgroundColourChanged();  // the clock background colour (backgroundColour)
+  void digitColourChanged();       // the digit colour (digitColour)
   // The page view closed: scrolling goes on if the ticker is on screen.
   void pageViewClosed();
 

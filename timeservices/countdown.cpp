@@ -46,7 +46,7 @@ void Countdown::capture() {
   const Settings& s = c_.settings;
   const LocaleNames names = c_.locale.names();
   // The target as the pickers show it, read back the way the user's regional settings read it.
-  const std::wstring text = shortDateText(s.dtp_da, names) + L" " + longTimeText(s.dtp_ti, names);
+  const std::wstring text = shortDateText(s.countdownDate, names) + L" " + longTimeText(s.countdownTime, names);
   const auto parsed = parseDateTime(text, names, c_.clock.now().year);
   if (!parsed) {
     readable_ = false;  // the previous target stays, but the line says the date has passed
@@ -54,7 +54,7 @@ void Countdown::capture() {
     return;
   }
   target_ = *parsed;
-  const CivilTime time = s.dtp_ti.civil();
+  const CivilTime time = s.countdownTime.civil();
   targetSecond_ = time.hour * 3600 + time.minute * 60 + time.second;
   readable_ = true;
 }
@@ -62,8 +62,8 @@ void Countdown::capture() {
 void Countdown::CheckBox14Click() {
   ComponentTable& k = c_.panel;
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label7, L"");
-  c_.clockWindow.setColour(ClockComponent::Label7, c_.settings.col_ft);
-  if (!c_.settings.chk_ct) {
+  c_.clockWindow.setColour(ClockComponent::Label7, c_.settings.countdownColour);
+  if (!c_.settings.showCountdown) {
     c_.clockWindow.setVisible(ClockComponent::Label7, false);
     k[L"DateTimePicker1"].enabled = true;
     k[L"DateTimePicker2"].enabled = true;
@@ -76,7 +76,7 @@ void Countdown::CheckBox14Click() {
 }
 
 void Countdown::tick(const CivilTime& now) {
-  std::wstring line = readable_ && target_ ? countdownLine(now, *target_, targetSecond_, c_.settings.dtp_da)
+  std::wstring line = readable_ && target_ ? countdownLine(now, *target_, targetSecond_, c_.settings.countdownDate)
                                            : std::wstring(kFutureDatePassed);
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label7, std::move(line));
 }

@@ -29,7 +29,7 @@ class Countdown {
  public:
   explicit Countdown(const TimeServicesContext& context) : c_(context) {}
 
-  // The box (settings chk_ct) was clicked or loaded ticked.
+  // The box (settings showCountdown) was clicked or loaded ticked.
   void CheckBox14Click();
   // The second tick's countdown step, only while the box is ticked.
   void tick(const CivilTime& now);

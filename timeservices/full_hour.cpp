@@ -14,30 +14,31 @@ struct SoundOption {
 
 // Options "1" to "12" of "By Sound Effect" in order.
 constexpr std::array<SoundOption, 12> kSoundOptions{{
-    {&Settings::ra_h1, L"RadioButton16"},
-    {&Settings::ra_h2, L"RadioButton17"},
-    {&Settings::ra_h3, L"RadioButton18"},
-    {&Settings::ra_h4, L"RadioButton19"},
-    {&Settings::ra_h5, L"RadioButton20"},
-    {&Settings::se_sin, L"RadioButton38"},
-    {&Settings::se_sid, L"RadioButton40"},
-    {&Settings::se_sdd, L"RadioButton42"},
-    {&Settings::se_uyw, L"RadioButton46"},
-    {&Settings::se_axv, L"RadioButton49"},
-    {&Settings::se_dxd, L"RadioButton62"},
-    {&Settings::se_oes, L"RadioButton64"},
+    {&Settings::hourSound1, L"RadioButton16"},
+    {&Settings::hourSound2, L"RadioButton17"},
+    {&Settings::hourSound3, L"RadioButton18"},
+    {&Settings::hourSound4, L"RadioButton19"},
+    {&Settings::hourSound5, L"RadioButton20"},
+    {&Settings::hourSound6, L"RadioButton38"},
+    {&Settings::hourSound7, L"RadioButton40"},
+    {&Settings::hourSound8, L"RadioButton42"},
+    {&Settings::hourSound9, L"RadioButton46"},
+    {&Settings::hourSound10, L"RadioButton49"},
+    {&Settings::hourSound11, L"RadioButton62"},
+    {&Settings::hourSound12, L"RadioButton64"},
 }};
 
 // Options "1" to "12" of "By Visiual Effect".
 constexpr std::array<bool Settings::*, 12> kEffectOptions{
-    &Settings::ra_h7,  &Settings::ra_h8,  &Settings::ra_h9,  &Settings::ra_h10, &Settings::ra_h11, &Settings::se_sro,
-    &Settings::se_sre, &Settings::se_srr, &Settings::se_zcv, &Settings::se_ptw, &Settings::se_exe, &Settings::se_oev,
+    &Settings::hourEffect1, &Settings::hourEffect2,  &Settings::hourEffect3,  &Settings::hourEffect4,
+    &Settings::hourEffect5, &Settings::hourEffect6,  &Settings::hourEffect7,  &Settings::hourEffect8,
+    &Settings::hourEffect9, &Settings::hourEffect10, &Settings::hourEffect11, &Settings::hourEffect12,
 };
 
 }  // namespace
 
 int selectedHourSound(const Settings& s) {
-  if (s.ra_h6) return 0;
+  if (s.hourSoundOff) return 0;
   for (std::size_t i = 0; i < kSoundOptions.size(); ++i)
     if (s.*kSoundOptions[i].field) return static_cast<int>(i) + 1;
   return 0;
@@ -52,7 +53,7 @@ std::optional<int> hourSoundOption(std::wstring_view component) {
 }
 
 bool visualEffectChosen(const Settings& s) {
-  if (s.ra_h12) return false;
+  if (s.hourEffectOff) return false;
   for (const auto field : kEffectOptions)
     if (s.*field) return true;
   return false;

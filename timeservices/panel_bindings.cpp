@@ -89,8 +89,8 @@ void bindTimeServices(ComponentTable& panel, TimeServices& services) {
 }
 
 void showExactTimeChoices(ComponentTable& panel, const Settings& settings) {
-  panel[L"ComboBox3"].text = choiceText(panel[L"ComboBox3"], settings.co_go);
-  panel[L"ComboBox4"].text = choiceText(panel[L"ComboBox4"], settings.co_mi);
+  panel[L"ComboBox3"].text = choiceText(panel[L"ComboBox3"], settings.powerOffHour);
+  panel[L"ComboBox4"].text = choiceText(panel[L"ComboBox4"], settings.powerOffMinute);
 }
 
 }  // namespace tikora

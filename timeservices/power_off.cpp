@@ -19,16 +19,16 @@ std::optional<std::int32_t> readMinutes(const std::wstring& text) {
 }  // namespace
 
 PowerOffAction chosenPowerOffAction(const Settings& s) {
-  if (s.ra_to) return PowerOffAction::Shutdown;
-  if (s.ra_lo) return PowerOffAction::LogOff;
-  if (s.ie_utv) return PowerOffAction::Hibernation;
+  if (s.powerOffShutdown) return PowerOffAction::Shutdown;
+  if (s.powerOffLogOff) return PowerOffAction::LogOff;
+  if (s.powerOffHibernate) return PowerOffAction::Hibernation;
   return PowerOffAction::None;
 }
 
 std::wstring warningSoundName(const Settings& s) {
-  if (s.se_axa) return L"shutdown";
-  if (s.se_bxb) return L"shutdown1";
-  if (s.se_cxc) return L"shutdown2";
+  if (s.warningSound1) return L"shutdown";
+  if (s.warningSound2) return L"shutdown1";
+  if (s.warningSound3) return L"shutdown2";
   return {};
 }
 
@@ -58,17 +58,17 @@ void PowerOffTimer::RadioButton11Click() { c_.panel[L"CheckBox33"].visible = fal
 void PowerOffTimer::RadioButton50Click() { c_.panel[L"CheckBox33"].visible = false; }
 
 void PowerOffTimer::CheckBox33Click() {
-  if (!c_.settings.ms_pfr) c_.panel[L"CheckBox33"].textColour = kCaptionBlack;
+  if (!c_.settings.forceShutdown) c_.panel[L"CheckBox33"].textColour = kCaptionBlack;
 }
 
 void PowerOffTimer::UpDown1Click() {
-  c_.settings.ed_mi = std::to_wstring(c_.settings.up_mi);
+  c_.settings.powerOffMinutesText = std::to_wstring(c_.settings.powerOffMinutes);
   Edit1Change();
 }
 
 void PowerOffTimer::Edit1Change() {
-  if (readMinutes(c_.settings.ed_mi)) return;
-  c_.settings.ed_mi = L"1440";
+  if (readMinutes(c_.settings.powerOffMinutesText)) return;
+  c_.settings.powerOffMinutesText = L"1440";
   showPlainMessage(c_, std::wstring(kMinutesBoxMessage));
 }
 
@@ -94,8 +94,8 @@ void PowerOffTimer::showArmedOptions(bool armed) {
       k[L"CheckBox13"].checked = false;
       CheckBox13Click();
     }
-    if (c_.settings.chc_to) {
-      c_.settings.chc_to = false;
+    if (c_.settings.powerOffTimeInFront) {
+      c_.settings.powerOffTimeInFront = false;
       c_.clockWindow.setInFrontOfHands(ClockComponent::Label5, false);
     }
   }
@@ -121,14 +121,14 @@ void PowerOffTimer::CheckBox10Click() {
 
 void PowerOffTimer::CheckBox13Click() {
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L"");
-  c_.clockWindow.setColour(ClockComponent::Label5, c_.settings.col_tt);
+  c_.clockWindow.setColour(ClockComponent::Label5, c_.settings.powerOffTimeColour);
   c_.clockWindow.setVisible(ClockComponent::Label5, c_.panel[L"CheckBox13"].checked);
 }
 
 // ---- Second tick ----
 
 std::optional<std::int64_t> PowerOffTimer::minutes() const {
-  const auto value = readMinutes(c_.settings.ed_mi);
+  const auto value = readMinutes(c_.settings.powerOffMinutesText);
   if (!value) return std::nullopt;
   return *value;
 }
@@ -149,7 +149,7 @@ void PowerOffTimer::tick(const CivilTime& now, int hhnn) {
 }
 
 void PowerOffTimer::playWarning() {
-  if (!c_.settings.chk_alr) return;
+  if (!c_.settings.powerOffWarningOn) return;
   const std::wstring name = warningSoundName(c_.settings);
   if (!name.empty()) c_.sound.playAsyncOnce(name);
 }
@@ -209,7 +209,7 @@ void PowerOffTimer::minutesAction() {
 
 void PowerOffTimer::performAction(Arming arming) {
   const Settings& s = c_.settings;
-  if (s.ie_utv) {
+  if (s.powerOffHibernate) {
     // Hibernation disarms first, so it is asked for only once.
     if (arming == Arming::ExactTime) {
       c_.panel[L"CheckBox10"].checked = false;
@@ -220,8 +220,8 @@ void PowerOffTimer::performAction(Arming arming) {
     }
     hibernate();
   }
-  if (s.ra_to) exitWindows(s.ms_pfr ? kForcedShutdownFlags : kShutdownFlags);
-  if (s.ra_lo) exitWindows(kLogOffFlags);
+  if (s.powerOffShutdown) exitWindows(s.forceShutdown ? kForcedShutdownFlags : kShutdownFlags);
+  if (s.powerOffLogOff) exitWindows(kLogOffFlags);
 }
 
 void PowerOffTimer::blink(int second) {
@@ -229,21 +229,21 @@ void PowerOffTimer::blink(int second) {
   const Settings& s = c_.settings;
   const bool active = k[L"CheckBox9"].checked || k[L"CheckBox10"].checked;
   const bool even = second % 2 == 0;
-  k[L"RadioButton50"].textColour = s.ie_utv && active && even ? kCaptionRed : kCaptionBlack;
-  if (s.ra_to && active && even) {
+  k[L"RadioButton50"].textColour = s.powerOffHibernate && active && even ? kCaptionRed : kCaptionBlack;
+  if (s.powerOffShutdown && active && even) {
     k[L"RadioButton10"].textColour = kCaptionRed;
     timer7_.stop();
   } else {
     k[L"RadioButton10"].textColour = kCaptionBlack;
-    if (s.ms_pfr) k[L"CheckBox33"].textColour = kCaptionBlack;
-    if (s.ms_pfr && active) {
+    if (s.forceShutdown) k[L"CheckBox33"].textColour = kCaptionBlack;
+    if (s.forceShutdown && active) {
       blinkCounter_ = 0;
       timer7_.start();
     } else {
       timer7_.stop();
     }
   }
-  k[L"RadioButton11"].textColour = s.ra_lo && active && even ? kCaptionRed : kCaptionBlack;
+  k[L"RadioButton11"].textColour = s.powerOffLogOff && active && even ? kCaptionRed : kCaptionBlack;
 }
 
 void PowerOffTimer::Timer7Timer() {

@@ -60,7 +60,7 @@ void SecondTick::Timer2Timer() {
   fullHour_.chime(sample_.minute, sample_.second);
 
   // 7
-  if (duties_.setClockOnTop) duties_.setClockOnTop(s.st_to);
+  if (duties_.setClockOnTop) duties_.setClockOnTop(s.alwaysOnTop);
 
   // 8
   fullHour_.startVisualEffect(sample_.minute);
@@ -72,7 +72,7 @@ void SecondTick::Timer2Timer() {
   if (announcementDue(s, sample_.minute, sample_.second)) voice_.start(s);
 
   // 15
-  if (s.chk_ct) countdown_.tick(now);
+  if (s.showCountdown) countdown_.tick(now);
 
   // 16
   if (duties_.remindPlannerItems) duties_.remindPlannerItems(sample_);

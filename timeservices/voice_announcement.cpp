@@ -8,23 +8,23 @@
 namespace tikora {
 
 int announcementInterval(const Settings& s) {
-  if (s.ra_on) return 1;
-  if (s.ra_tw) return 5;
-  if (s.ra_th) return 10;
-  if (s.ra_fo) return 15;
-  if (s.ra_fi) return 30;
-  if (s.ra_si) return 60;
-  return 0;  // "OFF" (ra_se) or nothing chosen
+  if (s.voiceEvery1Minute) return 1;
+  if (s.voiceEvery5Minutes) return 5;
+  if (s.voiceEvery10Minutes) return 10;
+  if (s.voiceEvery15Minutes) return 15;
+  if (s.voiceEvery30Minutes) return 30;
+  if (s.voiceEvery60Minutes) return 60;
+  return 0;  // "OFF" (voiceOff) or nothing chosen
 }
 
-int announcementSecond(const Settings& s) { return s.ra_h6 ? 0 : 4; }
+int announcementSecond(const Settings& s) { return s.hourSoundOff ? 0 : 4; }
 
 bool announcementDue(const Settings& s, int minute, int second) {
   const int interval = announcementInterval(s);
   return interval != 0 && minute % interval == 0 && second == announcementSecond(s);
 }
 
-Voice announcementVoice(const Settings& s) { return s.ra_eg ? Voice::Female : Voice::Male; }
+Voice announcementVoice(const Settings& s) { return s.femaleVoice ? Voice::Female : Voice::Male; }
 
 // ---- ThreadAnnouncementLauncher ----
 
@@ -94,7 +94,7 @@ void AnnouncementThread::Execute(std::stop_token stop) {
 
 void VoiceAnnouncer::start(const Settings& settings) {
   ++requested_;
-  const bool amPm = settings.ts_onn;
+  const bool amPm = settings.amPmOn;
   std::shared_ptr<AnnouncementThread> thread;
   if (announcementVoice(settings) == Voice::Female) {
     czytajAngF_ = std::make_shared<TCzytaj_ang_f>(sound_, time_, amPm);

@@ -28,14 +28,14 @@ void WorkTime::CheckBox11Click() {
   if (shown) {
     timer3_.start();
   } else {
-    if (!c_.settings.chk_st) timer3_.stop();
+    if (!c_.settings.showWorkTime) timer3_.stop();
   }
 }
 
 void WorkTime::CheckBox12Click() {
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label6, L"");
-  c_.clockWindow.setColour(ClockComponent::Label6, c_.settings.col_tw);
-  if (c_.settings.chk_st) {
+  c_.clockWindow.setColour(ClockComponent::Label6, c_.settings.workTimeColour);
+  if (c_.settings.showWorkTime) {
     timer3_.start();
     c_.clockWindow.setVisible(ClockComponent::Label6, true);
   } else {
@@ -47,7 +47,7 @@ void WorkTime::CheckBox12Click() {
 void WorkTime::Timer3Timer() {
   const std::wstring text = workTimeText(c_.clock.tickCount());
   if (c_.panel[L"CheckBox11"].checked) showTimeOverPicture(c_.panel, c_.textMetrics, L"Label19", L"Image5", text);
-  if (c_.settings.chk_st)
+  if (c_.settings.showWorkTime)
     setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label6, L" " + text + L" ");
 }
 

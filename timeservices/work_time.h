@@ -21,7 +21,7 @@ class WorkTime {
   WorkTime& operator=(const WorkTime&) = delete;
 
   void CheckBox11Click();  // "Check Time" (not stored)
-  void CheckBox12Click();  // "Show Time in Clock " (settings chk_st)
+  void CheckBox12Click();  // "Show Time in Clock " (settings showWorkTime)
   // Every 1000 ms while Timer3 runs.
   void Timer3Timer();
 

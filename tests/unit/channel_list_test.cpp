@@ -209,7 +209,7 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   addChannel(L"https://c.example/rss", L"C");
   chooseChannel(1);
   EXPECT_EQ(channels.selectedAddress(), L"https://b.example/a-longer-address/rss.xml");
-  settings.cor_ch = 1;  // as the control panel keeps the choice
+  settings.rssChannel = 1;  // as the control panel keeps the choice
 
   selectRow(1);
   EXPECT_TRUE(panel[L"Button2"].enabled);
@@ -219,7 +219,7 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
   EXPECT_EQ(panel[L"ComboBox8"].items, (std::vector<std::wstring>{L"1. A", L"2. C"}));
   EXPECT_EQ(panel[L"ComboBox8"].selected, -1);
   EXPECT_EQ(panel[L"ComboBox8"].text, L"Select RSS Channel");
-  EXPECT_EQ(settings.cor_ch, -1) << "a save keeps no choice, and the panel shows none";
+  EXPECT_EQ(settings.rssChannel, -1) << "a save keeps no choice, and the panel shows none";
   EXPECT_EQ(panel[L"ListView1"].selected, -1);
   EXPECT_FALSE(panel[L"Button2"].enabled);
   EXPECT_EQ(channels.selectedAddress(), L"") << "the removed channel is no longer read";
@@ -238,7 +238,7 @@ TEST_F(ChannelListTest, RemovingRowTwoOfThreeRewritesTheStoreWithoutGaps) {
 // wherever that channel has moved, until it is removed in turn.
 TEST_F(ChannelListTest, RemovingTheChosenChannelLeavesNothingToRead) {
   struct Case {
-    bool chosenAtStart;            // restored from `cor_ch` rather than picked
+    bool chosenAtStart;            // restored from `rssChannel` rather than picked
     std::vector<int> removedRows;  // one after another, with channel B (row 1) chosen first
     const wchar_t* address;
   };

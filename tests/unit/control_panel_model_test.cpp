@@ -164,8 +164,8 @@ TEST_F(ControlPanelModelTest, ScrollBarsMoveMarkerAndPercentage) {
     EXPECT_EQ(marker(), c.marker) << c.bar << " " << c.position;
     EXPECT_EQ(state(c.label).text, c.percent) << c.bar << " " << c.position;
   }
-  EXPECT_EQ(settings.po_po, 1040);
-  EXPECT_EQ(settings.po_pi, 784);
+  EXPECT_EQ(settings.startLeft, 1040);
+  EXPECT_EQ(settings.startTop, 784);
   EXPECT_EQ(clockAt(), (Point{0, 0})) << "\"Check Position\" unticked: the clock stays";
 }
 
@@ -188,12 +188,12 @@ TEST_F(ControlPanelModelTest, CheckPositionMovesEachAxisFromItsOwnBar) {
 
 TEST_F(ControlPanelModelTest, PositionsBeyondTheScreenAndScreensSmallerThanTheClock) {
   makePanel();
-  settings.po_po = 5000;
-  settings.po_pi = -3;
+  settings.startLeft = 5000;
+  settings.startTop = -3;
   panel->components().dispatch(L"ScrollBar1", ComponentEvent::Change);
   panel->components().dispatch(L"ScrollBar2", ComponentEvent::Change);
-  EXPECT_EQ(settings.po_po, 1040) << "a stored place from a larger screen is taken to the end";
-  EXPECT_EQ(settings.po_pi, 0);
+  EXPECT_EQ(settings.startLeft, 1040) << "a stored place from a larger screen is taken to the end";
+  EXPECT_EQ(settings.startTop, 0);
   EXPECT_EQ(marker(), (Point{40, 24}));
 
   shell.screen = {200, 150};
@@ -283,7 +283,7 @@ TEST_F(ControlPanelModelTest, StartWithSystemWritesAtOnceAndTellsAUserWhenItCann
   EXPECT_EQ(boxes.shown()[0].text,
             L"   Tikora could not be added to the programs that start with Windows.\r" + std::wstring(66, L'_'));
   // A start with the same state goes on quietly.
-  panel->settingLoaded(*findSetting(L"ses_st"));
+  panel->settingLoaded(settingOf(&Settings::startWithSystem));
   EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
@@ -375,7 +375,7 @@ TEST_F(ControlPanelModelTest, LoadedChangesRunTheirActionsInLoadOrder) {
   EXPECT_EQ(clockModel.layer(ClockComponent::Label4).text, L"Jan 3");
   EXPECT_TRUE(state(L"RadioButton57").enabled) << "the month names follow \"Short Date\"";
   EXPECT_FALSE(state(L"CheckBox28").visible) << "\"AM/PM OFF\" only in the 12 h format";
-  // ses_st = false removed another tool's Run value and stored itself at once.
+  // startWithSystem = false removed another tool's Run value and stored itself at once.
   EXPECT_FALSE(reg.value(kRun, L"Tikora").has_value());
   EXPECT_EQ(reg.value(kKey, L"ses_st"), RegistryValue::ofDword(0));
 }
@@ -384,8 +384,9 @@ TEST_F(ControlPanelModelTest, UserChangesGoIntoTheSettingsBeforeTheirHandlersRun
   makePanel();
   overlays.prepareAtStart(clock.now());
   std::vector<std::wstring> seen;
-  panel->components().on(L"RadioButton45", ComponentEvent::Click,
-                         [&] { seen.push_back(settings.se_4fh && !settings.se_2fh ? L"24 h" : L"?"); });
+  panel->components().on(L"RadioButton45", ComponentEvent::Click, [&] {
+    seen.push_back(settings.twentyFourHourFormat && !settings.twelveHourFormat ? L"24 h" : L"?");
+  });
   click(L"RadioButton45", true);
   EXPECT_EQ(seen, (std::vector<std::wstring>{L"24 h"}));
   EXPECT_FALSE(state(L"RadioButton44").checked) << "the other button of the group shows unticked";
@@ -401,19 +402,19 @@ TEST_F(ControlPanelModelTest, UserChangesGoIntoTheSettingsBeforeTheirHandlersRun
   ComponentInput white;
   white.colour = 0xFFFFFF;
   panel->components().raise(L"ColorBox4", ComponentEvent::Change, white);
-  EXPECT_EQ(settings.col_dw, 0x02FEFFFFu) << "pure white is the clock's see-through colour";
+  EXPECT_EQ(settings.weekdayColour, 0x02FEFFFFu) << "pure white is the clock's see-through colour";
   EXPECT_EQ(state(L"ColorBox4").selectedColour, 0x02FEFFFFu) << "the box shows the colour kept";
 
   // Typing into the exact time's hour list: an item it names counts as picked.
   type(L"ComboBox3", L"7");
-  EXPECT_EQ(settings.co_go, 7);
+  EXPECT_EQ(settings.powerOffHour, 7);
   EXPECT_EQ(state(L"ComboBox3").text, L"7") << "the box keeps what was typed";
   type(L"ComboBox3", L"x");
-  EXPECT_EQ(settings.co_go, 7) << "text that names no item keeps the last item named";
+  EXPECT_EQ(settings.powerOffHour, 7) << "text that names no item keeps the last item named";
   type(L"ComboBox3", L"23");
-  EXPECT_EQ(settings.co_go, 23);
+  EXPECT_EQ(settings.powerOffHour, 23);
   pick(L"ComboBox7", 1);
-  EXPECT_EQ(settings.com_st, 1);
+  EXPECT_EQ(settings.faceFontStyle, 1);
   // The channel selector keeps its prompt while no channel is chosen.
   panel->components()[L"ComboBox8"].text = L"Select RSS Channel";
   pick(L"ComboBox7", 2);
@@ -423,12 +424,12 @@ TEST_F(ControlPanelModelTest, UserChangesGoIntoTheSettingsBeforeTheirHandlersRun
   ComponentInput minutes;
   minutes.text = L"45";
   panel->components().raise(L"Edit1", ComponentEvent::Change, minutes);
-  EXPECT_EQ(settings.ed_mi, L"45");
-  EXPECT_EQ(settings.up_mi, 45);
+  EXPECT_EQ(settings.powerOffMinutesText, L"45");
+  EXPECT_EQ(settings.powerOffMinutes, 45);
   EXPECT_EQ(state(L"UpDown1").position, 45);
   minutes.text = L"2000";
   panel->components().raise(L"Edit1", ComponentEvent::Change, minutes);
-  EXPECT_EQ(settings.up_mi, 45) << "the arrows keep their place for a number beyond their range";
+  EXPECT_EQ(settings.powerOffMinutes, 45) << "the arrows keep their place for a number beyond their range";
 }
 
 TEST_F(ControlPanelModelTest, ClosingHidesAndOffersToSave) {

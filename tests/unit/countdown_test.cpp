@@ -23,11 +23,11 @@ const std::wstring kWrongDateFormat =
 class CountdownTest : public testing::TimeServicesBench {
  protected:
   void target(int year, int month, int day, int hour, int minute, int second) {
-    settings.dtp_da = *DateTime::fromDate(year, month, day);
-    settings.dtp_ti = *DateTime::fromTime(hour, minute, second);
+    settings.countdownDate = *DateTime::fromDate(year, month, day);
+    settings.countdownTime = *DateTime::fromTime(hour, minute, second);
   }
   void tickBox(bool ticked) {
-    settings.chk_ct = ticked;
+    settings.showCountdown = ticked;
     countdown.CheckBox14Click();
   }
   // The line at the given moment.
@@ -87,7 +87,7 @@ TEST_F(CountdownTest, DateGoneByHasPassed) {
 }
 
 TEST_F(CountdownTest, BoxCapturesTheTargetAndLocksThePickers) {
-  settings.col_ft = 0x00ABCDEF;
+  settings.countdownColour = 0x00ABCDEF;
   window.setText(ClockComponent::Label7, L"old");
   target(2024, 5, 1, 8, 30, 15);
   tickBox(true);
@@ -132,7 +132,7 @@ TEST_F(CountdownTest, UnreadableTargetIsToldAndShowsPassedUntilReadAgain) {
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0],
             (MessageBoxRequest{L"Tikora", kWrongDateFormat, MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
-  EXPECT_TRUE(settings.chk_ct) << "the box stays ticked";
+  EXPECT_TRUE(settings.showCountdown) << "the box stays ticked";
   EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
   EXPECT_FALSE(panel[L"DateTimePicker2"].enabled);
   EXPECT_FALSE(countdown.targetReadable());

@@ -3,6 +3,7 @@
 // dial step that goes on from hour to hour, the restore after minute 0, "OFF" in mid-effect, and
 // a minute 0 run from the second tick with a seeded source.
 #include "app/digit_animation.h"
+#include "app/settings_schema.h"
 
 #include <gtest/gtest.h>
 
@@ -49,11 +50,11 @@ std::vector<ClockLayer> digitStates(const ClockWindowModel& clock) {
 // The clock's digits as the face puts them at start (8 pt: 5 px a character, 13 px high), with
 // the weekday and the date shown, so that 3 and 9 give way to them.
 struct Bench {
-  explicit Bench(const wchar_t* effect, bool digitsOff = false) {
+  explicit Bench(bool Settings::*effect, bool digitsOff = false) {
     selectRadioButton(settings, effect);
-    settings.chk_dw = settings.chk_dy = false;
-    settings.cfr_of = digitsOff;
-    settings.col_fo = kDigitColour;
+    settings.weekdayOff = settings.dateOff = false;
+    settings.digitsOff = digitsOff;
+    settings.digitColour = kDigitColour;
     placeDigitLabels(clock, metrics);
     for (int n = 1; n <= kDigitCount; ++n) {
       clock.setColour(digitComponent(n), kDigitColour);
@@ -80,58 +81,60 @@ struct Bench {
 };
 
 TEST(DigitAnimation, EachButtonChoosesItsEffectAndInterval) {
-  const std::pair<const wchar_t*, std::uint32_t> buttons[] = {
-      {L"ra_h7", 100},  {L"ra_h8", 100},  {L"ra_h9", 100},  {L"ra_h10", 500}, {L"ra_h11", 500}, {L"se_sro", 100},
-      {L"se_sre", 100}, {L"se_srr", 100}, {L"se_zcv", 100}, {L"se_ptw", 100}, {L"se_exe", 150}, {L"se_oev", 100}};
+  const std::pair<bool Settings::*, std::uint32_t> buttons[] = {
+      {&Settings::hourEffect1, 100},  {&Settings::hourEffect2, 100},  {&Settings::hourEffect3, 100},
+      {&Settings::hourEffect4, 500},  {&Settings::hourEffect5, 500},  {&Settings::hourEffect6, 100},
+      {&Settings::hourEffect7, 100},  {&Settings::hourEffect8, 100},  {&Settings::hourEffect9, 100},
+      {&Settings::hourEffect10, 100}, {&Settings::hourEffect11, 150}, {&Settings::hourEffect12, 100}};
   int number = 0;
   for (const auto& [button, interval] : buttons) {
     Bench bench(button);
-    EXPECT_EQ(chosenDigitEffect(bench.settings), DigitEffect(++number)) << button;
+    EXPECT_EQ(chosenDigitEffect(bench.settings), DigitEffect(++number)) << "button " << number;
     bench.animation.Timer4Timer(0);  // the first step came at the design interval, 1000 ms
-    EXPECT_EQ(bench.timer4.interval(), interval) << button;
+    EXPECT_EQ(bench.timer4.interval(), interval) << "button " << number;
   }
-  EXPECT_FALSE(chosenDigitEffect(Bench(L"ra_h12").settings));
+  EXPECT_FALSE(chosenDigitEffect(Bench(&Settings::hourEffectOff).settings));
 }
 
 TEST(DigitAnimation, VisibilityStepByStep) {
   struct Case {
-    const wchar_t* effect;
+    bool Settings::*effect;
     bool digitsOff;
     std::vector<std::string> steps;
   };
   const Case cases[] = {
       // Running gap from dial step 0; at step 3 digit 3 stays behind the date.
-      {L"ra_h7", false, {"##.#####.###", "#..#####.###", "##.#####.###", "##..####.###"}},
+      {&Settings::hourEffect1, false, {"##.#####.###", "#..#####.###", "##.#####.###", "##..####.###"}},
       // Blink: even steps hide, odd steps show, with the digits' own "OFF" ticked too.
-      {L"ra_h10", true, {"............", "##.#####.###", "............"}},
+      {&Settings::hourEffect4, true, {"............", "##.#####.###", "............"}},
       // Effects 6 to 9 round their phases and back to 1; 3 and 9 show under the labels.
-      {L"se_sro",
+      {&Settings::hourEffect6,
        false,
        {"#.....#.....", ".#.....#....", "..#.....#...", "...#.....#..", "....#.....#.", ".....#.....#",
         "#.....#....."}},
-      {L"se_sre",
+      {&Settings::hourEffect7,
        false,
        {"#...#.#...#.", ".#.#...#.#..", "..#.....#...", ".#.#...#.#..", "#...#.#...#.", ".....#.....#",
         "#...#.#...#."}},
-      {L"se_srr", false, {".#.#.#.#.#.#", "#.#.#.#.#.#.", ".#.#.#.#.#.#"}},
-      {L"se_zcv",
+      {&Settings::hourEffect8, false, {".#.#.#.#.#.#", "#.#.#.#.#.#.", ".#.#.#.#.#.#"}},
+      {&Settings::hourEffect9,
        false,
        {".###.#.###.#", "#.#.###.#.##", "##.#####.###", "#.#.###.#.##", ".###.#.###.#", "#####.#####.",
         ".###.#.###.#"}},
       // The colour flash puts 3 and 9 back where the labels stand, touching nothing else.
-      {L"ra_h9", false, {"##.#####.###"}},
+      {&Settings::hourEffect3, false, {"##.#####.###"}},
   };
   for (const Case& c : cases) {
     Bench bench(c.effect, c.digitsOff);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
       bench.animation.Timer4Timer(0);
-      EXPECT_EQ(bench.shown(), c.steps[i]) << c.effect << " step " << i + 1;
+      EXPECT_EQ(bench.shown(), c.steps[i]) << std::wstring(settingOf(c.effect).name) << " step " << i + 1;
     }
   }
 }
 
 TEST(DigitAnimation, DialStepWrapsAndGoesOnInTheNextHour) {
-  Bench gap(L"ra_h7");
+  Bench gap(&Settings::hourEffect1);
   for (int i = 0; i < 12; ++i) gap.animation.Timer4Timer(0);
   EXPECT_EQ(gap.animation.dialStep(), 12);
   gap.animation.Timer4Timer(0);  // step 12 hides digit 1
@@ -146,7 +149,7 @@ TEST(DigitAnimation, DialStepWrapsAndGoesOnInTheNextHour) {
   EXPECT_EQ(gap.shown(), "##.#.###.###") << "the next hour's first step is step 4";
 
   // Blink counts 12 -> 1, so shown and hidden keep alternating across the wrap.
-  Bench blink(L"ra_h10");
+  Bench blink(&Settings::hourEffect4);
   std::string marks;
   for (int i = 0; i < 15; ++i) {
     blink.animation.Timer4Timer(0);
@@ -158,7 +161,7 @@ TEST(DigitAnimation, DialStepWrapsAndGoesOnInTheNextHour) {
 
 TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
   // Running gap with colour: step 0 recolours digit 12, steps 1 and 2 digits 1 and 2.
-  Bench gap(L"ra_h8");
+  Bench gap(&Settings::hourEffect2);
   gap.random.next = {0x111111, 0x222222, 0x333333};
   for (int i = 0; i < 3; ++i) gap.animation.Timer4Timer(0);
   EXPECT_EQ(gap.digit(12).textColour, 0x111111u);
@@ -169,7 +172,7 @@ TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
 
   // Shuffle: a number from 1 to 12 and a colour for each digit, sized to its text, left and top
   // kept.
-  Bench shuffle(L"se_ptw");
+  Bench shuffle(&Settings::hourEffect10);
   const Rect before = shuffle.digit(10).bounds;
   for (int n = 1; n <= kDigitCount; ++n) shuffle.random.next.insert(shuffle.random.next.end(), {13 - n, n});
   shuffle.animation.Timer4Timer(0);
@@ -181,7 +184,7 @@ TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
   EXPECT_EQ(shuffle.random.asked[1], kColourRange);
 
   // Scatter: left then top, each from 54 to 185.
-  Bench scatter(L"se_exe");
+  Bench scatter(&Settings::hourEffect11);
   scatter.random.next = {54, 185, 100, 60};
   scatter.animation.Timer4Timer(0);
   EXPECT_EQ(scatter.digit(1).bounds, (Rect{54, 185, 15, 13}));
@@ -190,7 +193,7 @@ TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
 }
 
 TEST(DigitAnimation, PulsingRingMovesOddThenEvenDigits) {
-  Bench ring(L"se_oev");
+  Bench ring(&Settings::hourEffect12);
   ring.random.next = {30, 0x00FF00, 73, 0x0000AA};
   const Rect evenBefore = ring.digit(2).bounds;
   ring.animation.Timer4Timer(0);
@@ -210,11 +213,12 @@ TEST(DigitAnimation, PulsingRingMovesOddThenEvenDigits) {
 
 TEST(DigitAnimation, RestorePutsEveryDigitBackExactly) {
   for (const bool digitsOff : {false, true}) {
-    Bench bench(L"se_exe", digitsOff);
+    Bench bench(&Settings::hourEffect11, digitsOff);
     const std::vector<ClockLayer> start = bench.digits();
     bench.random.next = {1, 2, 3};
     // The effect may change while it runs: each takes over at the next step.
-    for (const wchar_t* effect : {L"se_exe", L"se_ptw", L"se_oev", L"se_zcv", L"ra_h8"}) {
+    for (bool Settings::*effect : {&Settings::hourEffect11, &Settings::hourEffect10, &Settings::hourEffect12,
+                                   &Settings::hourEffect9, &Settings::hourEffect2}) {
       selectRadioButton(bench.settings, effect);
       bench.animation.Timer4Timer(0);
     }
@@ -226,10 +230,10 @@ TEST(DigitAnimation, RestorePutsEveryDigitBackExactly) {
 }
 
 TEST(DigitAnimation, OffStopsAndRestoresAtOnce) {
-  Bench bench(L"se_exe");
+  Bench bench(&Settings::hourEffect11);
   const std::vector<ClockLayer> start = bench.digits();
   bench.animation.Timer4Timer(0);
-  selectRadioButton(bench.settings, L"ra_h12");
+  selectRadioButton(bench.settings, &Settings::hourEffectOff);
   bench.animation.RadioButton27Click();
   EXPECT_FALSE(bench.timer4.enabled());
   EXPECT_EQ(bench.digits(), start);
@@ -241,10 +245,10 @@ TEST(DigitAnimation, OffStopsAndRestoresAtOnce) {
 class DigitAnimationRun : public testing::TimeServicesBench {};
 
 TEST_F(DigitAnimationRun, StartedInMinuteZeroRunsToTheEndOfTheMinute) {
-  selectRadioButton(settings, L"se_exe");
-  selectRadioButton(settings, L"ra_se");  // no spoken time
+  selectRadioButton(settings, &Settings::hourEffect11);
+  selectRadioButton(settings, &Settings::voiceOff);  // no spoken time
   placeDigitLabels(window, metrics);
-  for (int n = 1; n <= kDigitCount; ++n) window.setColour(digitComponent(n), settings.col_fo);
+  for (int n = 1; n <= kDigitCount; ++n) window.setColour(digitComponent(n), settings.digitColour);
   const std::vector<ClockLayer> start = digitStates(window);
   SeededRandom seeded(20240101);
   TickTime tickTime;

@@ -7,24 +7,25 @@
 #include <string>
 #include <vector>
 
+#include "app/settings_schema.h"
 #include "platform/fake/fake_sound.h"
 
 namespace tikora {
 namespace {
 
 struct SoundOption {
-  const wchar_t* setting;
+  bool Settings::*setting;
   const wchar_t* component;
   const wchar_t* sound;
 };
 
 const std::vector<SoundOption> kOptions{
-    {L"ra_h1", L"RadioButton16", L"dzwiek1"},   {L"ra_h2", L"RadioButton17", L"dzwiek2"},
-    {L"ra_h3", L"RadioButton18", L"dzwiek3"},   {L"ra_h4", L"RadioButton19", L"dzwiek4"},
-    {L"ra_h5", L"RadioButton20", L"dzwiek5"},   {L"se_sin", L"RadioButton38", L"dzwiek6"},
-    {L"se_sid", L"RadioButton40", L"dzwiek7"},  {L"se_sdd", L"RadioButton42", L"dzwiek8"},
-    {L"se_uyw", L"RadioButton46", L"dzwiek9"},  {L"se_axv", L"RadioButton49", L"dzwiek10"},
-    {L"se_dxd", L"RadioButton62", L"dzwiek11"}, {L"se_oes", L"RadioButton64", L"dzwiek12"},
+    {&Settings::hourSound1, L"RadioButton16", L"dzwiek1"},   {&Settings::hourSound2, L"RadioButton17", L"dzwiek2"},
+    {&Settings::hourSound3, L"RadioButton18", L"dzwiek3"},   {&Settings::hourSound4, L"RadioButton19", L"dzwiek4"},
+    {&Settings::hourSound5, L"RadioButton20", L"dzwiek5"},   {&Settings::hourSound6, L"RadioButton38", L"dzwiek6"},
+    {&Settings::hourSound7, L"RadioButton40", L"dzwiek7"},   {&Settings::hourSound8, L"RadioButton42", L"dzwiek8"},
+    {&Settings::hourSound9, L"RadioButton46", L"dzwiek9"},   {&Settings::hourSound10, L"RadioButton49", L"dzwiek10"},
+    {&Settings::hourSound11, L"RadioButton62", L"dzwiek11"}, {&Settings::hourSound12, L"RadioButton64", L"dzwiek12"},
 };
 
 class FullHourTest : public ::testing::Test {
@@ -43,7 +44,7 @@ TEST_F(FullHourTest, EachOptionChimesItsSoundOnceAtTheFullHour) {
     sound.clearCalls();
     ASSERT_TRUE(selectRadioButton(settings, option.setting));
     fullHour.chime(0, 0);
-    ASSERT_EQ(calls().size(), 1u) << option.setting;
+    ASSERT_EQ(calls().size(), 1u) << option.component;
     EXPECT_EQ(calls()[0], (SoundCall{SoundCallKind::PlayAsyncOnce, option.sound, SoundRepeat::Once, true}));
   }
 }
@@ -56,15 +57,15 @@ TEST_F(FullHourTest, OnlyMinuteZeroSecondZero) {
 }
 
 TEST_F(FullHourTest, OffOrNoChoiceIsSilent) {
-  selectRadioButton(settings, L"ra_h6");
+  selectRadioButton(settings, &Settings::hourSoundOff);
   fullHour.chime(0, 0);
-  settings.ra_h6 = false;  // no option chosen at all
+  settings.hourSoundOff = false;  // no option chosen at all
   fullHour.chime(0, 0);
   EXPECT_TRUE(calls().empty());
 }
 
 TEST_F(FullHourTest, PressOnAnOptionPreviewsItChosenOrNot) {
-  selectRadioButton(settings, L"se_sid");  // "7" chosen
+  selectRadioButton(settings, &Settings::hourSound7);  // "7" chosen
   for (const SoundOption& option : kOptions) EXPECT_TRUE(fullHour.soundOptionMouseDown(option.component));
   std::vector<std::wstring> expected;
   for (const SoundOption& option : kOptions) expected.push_back(option.sound);
@@ -91,17 +92,17 @@ TEST_F(FullHourTest, EffectTimerStartsInMinuteZeroOnceWhileStopped) {
 }
 
 TEST_F(FullHourTest, NoEffectTimerWithOffOrNoChoice) {
-  selectRadioButton(settings, L"ra_h12");
+  selectRadioButton(settings, &Settings::hourEffectOff);
   fullHour.startVisualEffect(0);
-  settings.ra_h12 = false;
+  settings.hourEffectOff = false;
   fullHour.startVisualEffect(0);
   EXPECT_FALSE(timer4.enabled());
   EXPECT_EQ(phaseResets, 0);
-  for (const wchar_t* effect : {L"ra_h11", L"se_sro", L"se_oev"}) {
+  for (bool Settings::*effect : {&Settings::hourEffect5, &Settings::hourEffect6, &Settings::hourEffect12}) {
     selectRadioButton(settings, effect);
     timer4.stop();
     fullHour.startVisualEffect(0);
-    EXPECT_TRUE(timer4.enabled()) << effect;
+    EXPECT_TRUE(timer4.enabled()) << std::wstring(settingOf(effect).name);
   }
 }
 

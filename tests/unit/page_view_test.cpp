@@ -35,7 +35,7 @@ class PageViewTest : public testing::RssBench {
   // Item i's page in the colours and font as they are now.
   std::string pageOf(int i) const {
     return feedPageBytes(reader.items()[static_cast<std::size_t>(i)],
-                         {settings.col_bg, settings.col_fo, 16, panel[L"ComboBox9"].text});
+                         {settings.backgroundColour, settings.digitColour, 16, panel[L"ComboBox9"].text});
   }
 
   FakeFiles files;
@@ -51,7 +51,7 @@ TEST_F(PageViewTest, IsABorderlessCentredWindowWithStripesACloseButtonAndABrowse
   EXPECT_EQ(window.name, L"TForm6");
   EXPECT_EQ(window.options, kBorderless | kCentred);
   EXPECT_EQ(window.state.bounds, (Rect{0, 0, 800, 290}));
-  EXPECT_EQ(window.state.background, settings.col_bg);
+  EXPECT_EQ(window.state.background, settings.backgroundColour);
   EXPECT_FALSE(window.state.visible);
   struct Expected {
     const wchar_t* name;
@@ -96,7 +96,7 @@ TEST_F(PageViewTest, AHeadlinesClickWritesItsPageAndShowsItUnderTheItemsTitle) {
 
   // A second headline while the page view shows: the file rewritten, the same window, a new
   // navigation to the same address; the folder asked for afresh, the colours as they are now.
-  settings.col_bg = 0x00445566;
+  settings.backgroundColour = 0x00445566;
   shell.internetCache = L"D:\\Cache";
   clickHeadline(2);
   EXPECT_EQ(files.contents(L"D:\\Cache\\ht.htm"), pageOf(2));

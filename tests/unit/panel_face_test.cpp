@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/face_bindings.h"
+#include "app/settings_schema.h"
 #include "app/startup.h"
 #include "face/ring.h"
 #include "tests/unit/program_fixture.h"
@@ -77,6 +79,24 @@ class PanelFaceTest : public ::testing::Test, protected testing::FakeProgramServ
 
 // ---- Seconds and laser switches ----
 
+// Style n's stored Bool and its radio button, in caption order.
+TEST(SecondsStyleButtonsTest, EachStyleHasItsStoredValueAndButton) {
+  const wchar_t* stored[] = {L"se_sto", L"se_smn", L"se_stw", L"se_sxe", L"se_sko", L"se_smo",
+                             L"se_skw", L"se_sxf", L"se_sxa", L"se_sxb", L"se_sxc", L"se_sxd"};
+  const wchar_t* buttons[] = {L"RadioButton12", L"RadioButton36", L"RadioButton13", L"RadioButton55",
+                              L"RadioButton14", L"RadioButton37", L"RadioButton15", L"RadioButton56",
+                              L"RadioButton51", L"RadioButton52", L"RadioButton53", L"RadioButton54"};
+  for (int n = 1; n <= 12; ++n) {
+    const SettingSpec* described = findSetting(stored[n - 1]);
+    ASSERT_NE(described, nullptr) << stored[n - 1];
+    EXPECT_EQ(described->component, buttons[n - 1]);
+    Settings settings;
+    ASSERT_TRUE(selectRadioButton(settings, *described));
+    EXPECT_EQ(static_cast<int>(selectedSecondsStyle(settings)), n) << stored[n - 1];
+    EXPECT_EQ(secondsStyleOfButton(buttons[n - 1]), SecondsStyle(n));
+  }
+}
+
 TEST_F(PanelFaceTest, SecondsOffDisablesItsControlsAndTakesTheLaserWithIt) {
   start();
   click(L"RadioButton13", true);  // style 3: a solid dot under the laser
@@ -88,7 +108,7 @@ TEST_F(PanelFaceTest, SecondsOffDisablesItsControlsAndTakesTheLaserWithIt) {
   EXPECT_EQ(disabled(kSecondsControls), kSecondsControls);
   EXPECT_TRUE(state(L"CheckBox6").checked);
   EXPECT_FALSE(state(L"CheckBox6").enabled);
-  EXPECT_TRUE(program->settings().chk_le);
+  EXPECT_TRUE(program->settings().laserOff);
   EXPECT_EQ(facePixel(secondPosition(6)), kBlack) << "the ring is erased";
   tickAt(7);
   EXPECT_EQ(facePixel(secondPosition(7)), kBlack) << "no laser without seconds";
@@ -120,7 +140,7 @@ TEST_F(PanelFaceTest, StylesNineToTwelveTickTheLaserSwitchAndTheFaceFollowsTheBo
     tickAt(11);
     EXPECT_TRUE(state(L"CheckBox6").checked);
     EXPECT_FALSE(state(L"CheckBox6").enabled);
-    EXPECT_TRUE(program->settings().chk_le);
+    EXPECT_TRUE(program->settings().laserOff);
   }
   // Back to a style with a laser: the switch is free again and still says off, and so does the
   // face; switched on, the laser shows.
@@ -152,7 +172,7 @@ TEST_F(PanelFaceTest, LoadedSwitchesAreSettledBeforeTheFaceIsComposed) {
   EXPECT_EQ(disabled(kSecondsControls), kSecondsControls);
   EXPECT_TRUE(state(L"CheckBox6").checked);
   EXPECT_FALSE(state(L"CheckBox6").enabled);
-  EXPECT_TRUE(program->settings().chk_le);
+  EXPECT_TRUE(program->settings().laserOff);
   for (int second : {0, 5, 14}) EXPECT_EQ(facePixel(secondPosition(second)), kBlack) << second;
 }
 

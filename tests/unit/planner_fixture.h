@@ -85,7 +85,7 @@ class PlannerBench : public ::testing::Test {
   PlannerWindowModel planner{{registry, codePage, clock, locale, metrics, boxes}};
   ReminderPopupModel popup{
       {settings, sound, locale, metrics, planner},
-      {{}, [this] { hookCalls.push_back(L"clock on top"); }, [this] { hookCalls.push_back(L"untick st_to"); }}};
+      {{}, [this] { hookCalls.push_back(L"clock on top"); }, [this] { hookCalls.push_back(L"untick always on top"); }}};
   PlannerReminders reminders{planner, popup};
 };
 

@@ -34,7 +34,7 @@ class PowerOffTest : public testing::TimeServicesBench {
   void tick(int hour, int minute, int second) { tick(at(hour, minute, second)); }
 
   void armMinutes(const wchar_t* minutes) {
-    settings.ed_mi = minutes;
+    settings.powerOffMinutesText = minutes;
     panel[L"CheckBox9"].checked = true;
     timer.CheckBox9Click();
   }
@@ -70,7 +70,7 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   EXPECT_TRUE(panel[L"RadioButton59"].visible);
 
   showInClock();
-  settings.chc_to = true;
+  settings.powerOffTimeInFront = true;
   window.setInFrontOfHands(ClockComponent::Label5, true);
   tick(10, 0, 0);
   tick(10, 0, 1);
@@ -88,7 +88,7 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   EXPECT_FALSE(panel[L"CheckBox13"].checked) << "\"Show in Clock\" is unticked";
   EXPECT_FALSE(label(ClockComponent::Label5).visible);
   EXPECT_EQ(label(ClockComponent::Label5).text, L"");
-  EXPECT_FALSE(settings.chc_to) << "\"In Front of Clock Hands\" is unticked";
+  EXPECT_FALSE(settings.powerOffTimeInFront) << "\"In Front of Clock Hands\" is unticked";
   EXPECT_EQ(window.layerOrder()[0], ClockComponent::Image1);
   EXPECT_EQ(window.layerOrder()[1], ClockComponent::Label5) << "the line lies on the face again";
 }
@@ -124,10 +124,10 @@ TEST_F(PowerOffTest, ActionChoiceShowsForceShutdownOnlyForShutdown) {
   EXPECT_FALSE(panel[L"CheckBox33"].visible);
 
   panel[L"CheckBox33"].textColour = kCaptionRed;
-  settings.ms_pfr = true;
+  settings.forceShutdown = true;
   timer.CheckBox33Click();
   EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionRed);
-  settings.ms_pfr = false;
+  settings.forceShutdown = false;
   timer.CheckBox33Click();
   EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack);
 }
@@ -136,24 +136,24 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
   // A number below 0 would power off at the next tick: it counts as no whole number.
   for (const wchar_t* bad : {L"abc", L"", L"12a", L" 5", L"99999999999", L"-5", L"-1"}) {
     boxes.clear();
-    settings.ed_mi = bad;
+    settings.powerOffMinutesText = bad;
     timer.Edit1Change();
-    EXPECT_EQ(settings.ed_mi, L"1440") << bad;
+    EXPECT_EQ(settings.powerOffMinutesText, L"1440") << bad;
     ASSERT_EQ(boxes.shown().size(), 1u) << bad;
     EXPECT_EQ(boxes.shown()[0], (MessageBoxRequest{L"Tikora", L"Set Only Digits from Range 0 to 1440",
                                                    MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
   }
   boxes.clear();
   for (const wchar_t* typed : {L"0", L"2000", L"+7", L"-0"}) {
-    settings.ed_mi = typed;
+    settings.powerOffMinutesText = typed;
     timer.Edit1Change();
-    EXPECT_EQ(settings.ed_mi, typed) << "a number out of range typed by hand stays";
+    EXPECT_EQ(settings.powerOffMinutesText, typed) << "a number out of range typed by hand stays";
   }
   EXPECT_TRUE(boxes.shown().empty());
 
-  settings.up_mi = 17;
+  settings.powerOffMinutes = 17;
   timer.UpDown1Click();
-  EXPECT_EQ(settings.ed_mi, L"17");
+  EXPECT_EQ(settings.powerOffMinutesText, L"17");
 }
 
 TEST_F(PowerOffTest, TimeBoxesFallBackToDoubleZeroSilently) {
@@ -172,7 +172,7 @@ TEST_F(PowerOffTest, TimeBoxesFallBackToDoubleZeroSilently) {
 }
 
 TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
-  settings.col_tt = 0x00123456;
+  settings.powerOffTimeColour = 0x00123456;
   window.setText(ClockComponent::Label5, L" old ");
   showInClock();
   EXPECT_EQ(label(ClockComponent::Label5).text, L"");
@@ -186,10 +186,10 @@ TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
 // ---- Countdown by minutes ----
 
 TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown) {
-  settings.ra_to = true;
-  settings.ms_pfr = true;
-  settings.chk_alr = true;
-  selectRadioButton(settings, L"se_bxb");
+  settings.powerOffShutdown = true;
+  settings.forceShutdown = true;
+  settings.powerOffWarningOn = true;
+  selectRadioButton(settings, &Settings::warningSound2);
   panel[L"Image3"].bounds = Rect{20, 0, 80, 20};
   armMinutes(L"3");
 
@@ -220,8 +220,8 @@ TEST_F(PowerOffTest, ThreeMinutesWarnEveryThirdSecondOfTheLastMinuteThenShutDown
 }
 
 TEST_F(PowerOffTest, ZeroMinutesWarnAndHibernateAtTheFirstTick) {
-  settings.ie_utv = true;
-  settings.chk_alr = true;
+  settings.powerOffHibernate = true;
+  settings.powerOffWarningOn = true;
   armMinutes(L"0");
   tick(8, 0, 0);
   EXPECT_EQ(asyncSounds(), (std::vector<std::wstring>{L"shutdown"}));
@@ -236,7 +236,7 @@ TEST_F(PowerOffTest, ZeroMinutesWarnAndHibernateAtTheFirstTick) {
 
 TEST_F(PowerOffTest, HibernationRefusedIsToldAfterDisarming) {
   power.setHibernateAllowed(false);
-  settings.ie_utv = true;
+  settings.powerOffHibernate = true;
   armMinutes(L"0");
   tick(8, 0, 0);
   EXPECT_FALSE(panel[L"CheckBox9"].checked);
@@ -255,10 +255,10 @@ TEST_F(PowerOffTest, NoActionChosenCountsToZeroAndDoesNothing) {
 }
 
 TEST_F(PowerOffTest, UnreadableMinutesNeitherCountNorAct) {
-  settings.ra_lo = true;
+  settings.powerOffLogOff = true;
   armMinutes(L"0");
   for (const wchar_t* stored : {L"soon", L"-5"}) {
-    settings.ed_mi = stored;  // as loaded, before its change handler ran
+    settings.powerOffMinutesText = stored;  // as loaded, before its change handler ran
     tick(8, 0, 0);
     EXPECT_EQ(timer.counter(), 0) << stored;
     EXPECT_TRUE(power.calls().empty()) << stored;
@@ -268,10 +268,10 @@ TEST_F(PowerOffTest, UnreadableMinutesNeitherCountNorAct) {
 // ---- Countdown to an exact time ----
 
 TEST_F(PowerOffTest, ExactTimeAcrossMidnightLogsOffDuringItsWholeMinute) {
-  settings.ra_lo = true;
-  settings.ms_pfr = true;  // forcing does not change a log off
-  settings.chk_alr = true;
-  selectRadioButton(settings, L"se_cxc");
+  settings.powerOffLogOff = true;
+  settings.forceShutdown = true;  // forcing does not change a log off
+  settings.powerOffWarningOn = true;
+  selectRadioButton(settings, &Settings::warningSound3);
   armExactTime(L"00", L"01");
   clock.setLocalTime(2024, 3, 9, 23, 58, 0);
   tick(clock.now());
@@ -317,7 +317,7 @@ TEST_F(PowerOffTest, ExactTimeEarlierThanNowCountsToTomorrow) {
 }
 
 TEST_F(PowerOffTest, ExactTimeWithHibernationDisarmsAndHibernatesOnce) {
-  settings.ie_utv = true;
+  settings.powerOffHibernate = true;
   armExactTime(L"7", L"5");
   tick(7, 5, 0);
   tick(7, 5, 1);
@@ -328,7 +328,7 @@ TEST_F(PowerOffTest, ExactTimeWithHibernationDisarmsAndHibernatesOnce) {
 
 TEST_F(PowerOffTest, ExactTimeIsHourAndMinuteNotTheTwoTextsJoined) {
   // "12" and "5" is five past twelve, not 125 read as 01:25.
-  settings.ra_to = true;
+  settings.powerOffShutdown = true;
   armExactTime(L"12", L"5");
   tick(1, 25, 0);
   tick(12, 50, 0);
@@ -338,12 +338,12 @@ TEST_F(PowerOffTest, ExactTimeIsHourAndMinuteNotTheTwoTextsJoined) {
 }
 
 TEST_F(PowerOffTest, ExactShutdownFlagsWithAndWithoutForce) {
-  settings.ra_to = true;
+  settings.powerOffShutdown = true;
   armExactTime(L"12", L"30");
   tick(12, 29, 59);
   EXPECT_EQ(exits(), 0u);
   tick(12, 30, 0);
-  settings.ms_pfr = true;
+  settings.forceShutdown = true;
   tick(12, 30, 1);
   EXPECT_EQ(power.exitWindowsFlags(), (std::vector<std::uint32_t>{8, 12}));
   tick(12, 31, 0);
@@ -353,7 +353,7 @@ TEST_F(PowerOffTest, ExactShutdownFlagsWithAndWithoutForce) {
 // ---- Face line ----
 
 TEST_F(PowerOffTest, FaceLineAlternatesWithTheActionInTheLastMinute) {
-  settings.ra_to = true;
+  settings.powerOffShutdown = true;
   armMinutes(L"1");
   showInClock();
   tick(10, 0, 0);  // R = 59, even second
@@ -365,17 +365,17 @@ TEST_F(PowerOffTest, FaceLineAlternatesWithTheActionInTheLastMinute) {
   tick(10, 0, 2);
   EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:57 ");
 
-  selectRadioButton(settings, L"ra_lo");
+  selectRadioButton(settings, &Settings::powerOffLogOff);
   tick(10, 0, 3);
   EXPECT_EQ(label(ClockComponent::Label5).text, L" LOG OFF ");
   EXPECT_EQ(label(ClockComponent::Label5).bounds.left, 120 - 45 / 2);
-  selectRadioButton(settings, L"ie_utv");
+  selectRadioButton(settings, &Settings::powerOffHibernate);
   tick(10, 0, 5);
   EXPECT_EQ(label(ClockComponent::Label5).text, L" HIBERNATION ");
 }
 
 TEST_F(PowerOffTest, FaceLineShowsOnlyTheTimeBeforeTheLastMinute) {
-  settings.ra_to = true;
+  settings.powerOffShutdown = true;
   armMinutes(L"2");
   showInClock();
   tick(10, 0, 1);
@@ -395,8 +395,8 @@ TEST_F(PowerOffTest, FaceLineWithoutActionKeepsTheTimeOnOddSeconds) {
 // ---- Blinking ----
 
 TEST_F(PowerOffTest, ForcedShutdownBlinksShutdownOnEvenAndForceOnOddSeconds) {
-  settings.ra_to = true;
-  settings.ms_pfr = true;
+  settings.powerOffShutdown = true;
+  settings.forceShutdown = true;
   armMinutes(L"10");
   tick(10, 0, 0);
   EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionRed);
@@ -432,7 +432,7 @@ TEST_F(PowerOffTest, ForcedShutdownBlinksShutdownOnEvenAndForceOnOddSeconds) {
 }
 
 TEST_F(PowerOffTest, HibernationAndLogOffBlinkRedOnEvenSecondsWhileArmed) {
-  settings.ie_utv = true;
+  settings.powerOffHibernate = true;
   tick(10, 0, 0);
   EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack) << "not armed";
   armMinutes(L"10");
@@ -440,7 +440,7 @@ TEST_F(PowerOffTest, HibernationAndLogOffBlinkRedOnEvenSecondsWhileArmed) {
   EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionRed);
   tick(10, 0, 1);
   EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);
-  selectRadioButton(settings, L"ra_lo");
+  selectRadioButton(settings, &Settings::powerOffLogOff);
   tick(10, 0, 2);
   EXPECT_EQ(panel[L"RadioButton11"].textColour, kCaptionRed);
   EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);

@@ -73,7 +73,7 @@ TEST_F(ProgramPlannerTest, AnItemDueNextMinuteIsRemindedAtItsFirstTickAndGoneOnc
     EXPECT_EQ(popup()[name].text, text) << name;
   EXPECT_FALSE(program->planner()->showing());
   EXPECT_FALSE(panel()[L"CheckBox21"].checked);
-  EXPECT_FALSE(program->settings().st_to);
+  EXPECT_FALSE(program->settings().alwaysOnTop);
   EXPECT_EQ(sound.calls(), std::vector<SoundCall>{kReminderLoop});
 
   tick(14, 30, 1);

@@ -31,10 +31,10 @@ TEST_F(ReminderPopupTest, PartsWhereTheyBelongInTheClockColours) {
   EXPECT_EQ(table[L"Image3"].picture, L"stripe");
   EXPECT_EQ(table.component(L"Image3").options, std::uint32_t{kStretch | kDragsWindow});
 
-  settings.col_bg = 0x112233;
-  settings.col_se = 0x445566;
-  settings.col_ha = 0x778899;
-  settings.col_fo = 0xAABBCC;
+  settings.backgroundColour = 0x112233;
+  settings.secondsColour = 0x445566;
+  settings.handColour = 0x778899;
+  settings.digitColour = 0xAABBCC;
   popup.refreshColours();
   EXPECT_EQ(table[L"TForm4"].background, Colour{0x112233});
   for (const auto name : {L"Label1", L"Label2", L"Label3", L"Label4"})
@@ -72,7 +72,7 @@ TEST_F(ReminderPopupTest, AReminderFromItsFirstTickToItsClose) {
   EXPECT_EQ(popupAt(L"Label2").bounds, (Rect{333, 15, 60, 13}));
   EXPECT_EQ(planner.selectedIndex(), 0);
   EXPECT_FALSE(planner.showing());
-  EXPECT_EQ(hookCalls, std::vector<std::wstring>{L"untick st_to"});
+  EXPECT_EQ(hookCalls, std::vector<std::wstring>{L"untick always on top"});
   const SoundCall loop{SoundCallKind::PlayAsyncNoStop, L"powiadomienie", SoundRepeat::Looped, true};
   EXPECT_EQ(sound.calls(), std::vector<SoundCall>{loop});
 

@@ -30,8 +30,8 @@ class RssBench : public ::testing::Test {
   RssBench() {
     shell.screen = {1000, 800};
     shell.work = {0, 0, 1000, 760};
-    settings.col_bg = 0x00102030;
-    settings.col_fo = 0x0000FFFF;
+    settings.backgroundColour = 0x00102030;
+    settings.digitColour = 0x0000FFFF;
     tickerWindow.layOut();
     panel[L"ScrollBar4"].maximum = 705;
   }
@@ -67,7 +67,7 @@ class RssBench : public ::testing::Test {
   FakeSleeper sleeper;
   FakeFeedSource feeds;
   LibXmlDocument document;
-  RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, nullptr, &settings.cor_ch}};
+  RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, nullptr, &settings.rssChannel}};
   TickerWindowModel tickerWindow{TickerServices{panel, settings, shell, metrics, sleeper}};
   FeedReader reader{
       FeedReaderServices{panel, feeds, document, boxes, tickerWindow, [this] { return channels.selectedAddress(); }}};

@@ -28,7 +28,7 @@ class SavePromptTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const auto& s : reference::firstRunSettings()) reg.set(L"Tikora", s.name, s.value);
-    settings.col_bg = 0x00336699;
+    settings.backgroundColour = 0x00336699;
   }
   MessageBoxRequest plain(const std::wstring& text) const {
     return {L"Tikora", text, MessageBoxButtons::Ok, MessageBoxIcon::None, 0};
@@ -71,7 +71,7 @@ TEST_F(SavePromptTest, NoWritesNothingAndLeavesTheSettingsAsTheyAre) {
             (MessageBoxRequest{L"Tikora", kUnsaved, MessageBoxButtons::Ok, MessageBoxIcon::None, 0x1234}));
   EXPECT_TRUE(reg.changes().empty());
   EXPECT_EQ(reg.writeAttempts(), 0u);
-  EXPECT_EQ(settings.col_bg, 0x00336699u);
+  EXPECT_EQ(settings.backgroundColour, 0x00336699u);
 
   // A box that could not be answered saves nothing either.
   boxes.clear();

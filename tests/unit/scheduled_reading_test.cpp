@@ -25,7 +25,7 @@ class ScheduledReadingTest : public testing::RssBench {
     chooseChannel(0);
   }
   // Chooses an option by its settings value, as its radio button does.
-  void choose(std::wstring_view option) { ASSERT_TRUE(selectRadioButton(settings, option)); }
+  void choose(bool Settings::*option) { ASSERT_TRUE(selectRadioButton(settings, option)); }
   // Runs `count` second ticks; every fetch started is answered at once. Gives the ticks (from
   // 1) at which a read started.
   std::vector<int> run(int count) {
@@ -51,16 +51,17 @@ class ScheduledReadingTest : public testing::RssBench {
 TEST_F(ScheduledReadingTest, EachOptionReadsEveryIntervalFromTheStart) {
   chooseFeed();
   struct Case {
-    const wchar_t* option;
+    bool Settings::*option;
     std::vector<int> reads;  // within the first 4 hours and a second
   };
   const Case cases[] = {
-      {L"rs_hma", {900, 1800, 2700, 3600, 4500, 5400, 6300, 7200, 8100, 9000, 9900, 10800, 11700, 12600, 13500, 14400}},
-      {L"rs_hmb", {1800, 3600, 5400, 7200, 9000, 10800, 12600, 14400}},
-      {L"rs_hmc", {3600, 7200, 10800, 14400}},
-      {L"rs_hmd", {7200, 14400}},
-      {L"rs_hme", {14400}},
-      {L"rs_hmf", {}},
+      {&Settings::rssEvery15Minutes,
+       {900, 1800, 2700, 3600, 4500, 5400, 6300, 7200, 8100, 9000, 9900, 10800, 11700, 12600, 13500, 14400}},
+      {&Settings::rssEvery30Minutes, {1800, 3600, 5400, 7200, 9000, 10800, 12600, 14400}},
+      {&Settings::rssEveryHour, {3600, 7200, 10800, 14400}},
+      {&Settings::rssEvery2Hours, {7200, 14400}},
+      {&Settings::rssEvery4Hours, {14400}},
+      {&Settings::rssScheduleOff, {}},
   };
   for (const Case& c : cases) {
     ScheduledReading fresh{settings, reader};
@@ -80,21 +81,21 @@ TEST_F(ScheduledReadingTest, EachOptionReadsEveryIntervalFromTheStart) {
 
 TEST_F(ScheduledReadingTest, OneCounterServesEveryOptionAndStandsStillOnOff) {
   chooseFeed();
-  choose(L"rs_hmc");  // 1h
+  choose(&Settings::rssEveryHour);  // 1h
   EXPECT_EQ(run(2000), std::vector<int>{});
-  choose(L"rs_hmf");  // OFF
+  choose(&Settings::rssScheduleOff);  // OFF
   EXPECT_EQ(run(5000), std::vector<int>{});
   EXPECT_EQ(scheduled.counter(), 2000);
-  choose(L"rs_hma");  // 15min: 2001 is past 900
+  choose(&Settings::rssEvery15Minutes);  // 15min: 2001 is past 900
   EXPECT_EQ(run(901), (std::vector<int>{7001, 7901}));
   EXPECT_EQ(scheduled.counter(), 0);
-  choose(L"rs_hmb");  // 30min carries on from 0
+  choose(&Settings::rssEvery30Minutes);  // 30min carries on from 0
   EXPECT_EQ(run(1800), std::vector<int>{9701});
 }
 
 TEST_F(ScheduledReadingTest, ReadsWhileTheTickerOfAnEarlierReadIsOnScreen) {
   chooseFeed();
-  choose(L"rs_hma");
+  choose(&Settings::rssEvery15Minutes);
   run(900);
   ASSERT_TRUE(tickerWindow.components().window().state.visible);
   ASSERT_FALSE(panel[L"Button4"].enabled);
@@ -108,7 +109,7 @@ TEST_F(ScheduledReadingTest, ReadsWhileTheTickerOfAnEarlierReadIsOnScreen) {
 
 TEST_F(ScheduledReadingTest, FailuresShowAsAManualReadsOncePerInterval) {
   ASSERT_EQ(channels.selectedAddress(), L"") << "no channel chosen";
-  choose(L"rs_hma");
+  choose(&Settings::rssEvery15Minutes);
   run(2700);
   EXPECT_EQ(boxes.texts(), std::vector<std::wstring>(3, feedReadMessage(FeedReadOutcome::SelectionRequired)));
   EXPECT_EQ(boxes.shown().at(0).caption, L"Tikora");
@@ -118,7 +119,7 @@ TEST_F(ScheduledReadingTest, FailuresShowAsAManualReadsOncePerInterval) {
 // runs on inside it. Only that one box is ever on screen; the reads that fall due meanwhile are
 // skipped, and "Read RSS Channel" asks for nothing while the box is there.
 TEST_F(ScheduledReadingTest, OneBoxAtATimeWhileReadsFallDueBehindIt) {
-  choose(L"rs_hma");
+  choose(&Settings::rssEvery15Minutes);
   std::size_t fetchesWhileShown = 0;
   boxes.whileShown = [&](const MessageBoxRequest&) {
     const std::size_t before = feeds.started().size();
@@ -137,7 +138,7 @@ TEST_F(ScheduledReadingTest, OneBoxAtATimeWhileReadsFallDueBehindIt) {
 
 TEST_F(ScheduledReadingTest, AReadDueWhileOneLoadsWaitsForItsEnd) {
   chooseFeed();
-  choose(L"rs_hma");
+  choose(&Settings::rssEvery15Minutes);
   run(899);
   panel.raise(L"Button4", ComponentEvent::Click);  // a manual read that takes its time
   ASSERT_TRUE(reader.loading());

@@ -116,15 +116,15 @@ TEST_F(SecondTickTest, DateTextsAtTheFirstTickAndAtMidnightOnly) {
 
 TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   // Minute 0 of an hour with a chime, an effect, an exact-time log off and a countdown.
-  settings.st_to = true;
-  settings.ra_lo = true;
+  settings.alwaysOnTop = true;
+  settings.powerOffLogOff = true;
   panel[L"ComboBox3"].text = L"00";
   panel[L"ComboBox4"].text = L"00";
   panel[L"CheckBox10"].checked = true;
   services->powerOff.CheckBox10Click();
-  settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
-  settings.dtp_ti = *DateTime::fromTime(6, 0, 0);
-  settings.chk_ct = true;
+  settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
+  settings.countdownTime = *DateTime::fromTime(6, 0, 0);
+  settings.showCountdown = true;
   services->countdown.CheckBox14Click();
 
   std::vector<std::wstring> seen;  // what the hooks find done when they run
@@ -159,15 +159,15 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
 }
 
 TEST_F(SecondTickTest, AnnouncementComesAfterThePowerOffStepsAndBeforeTheCountdown) {
-  settings.ra_h6 = true;  // no chime: the voice starts at second 0
-  settings.ra_h1 = false;
-  settings.ra_to = true;
-  settings.ed_mi = L"0";
+  settings.hourSoundOff = true;  // no chime: the voice starts at second 0
+  settings.hourSound1 = false;
+  settings.powerOffShutdown = true;
+  settings.powerOffMinutesText = L"0";
   panel[L"CheckBox9"].checked = true;
   services->powerOff.CheckBox9Click();
-  settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
-  settings.dtp_ti = *DateTime::fromTime(6, 0, 0);
-  settings.chk_ct = true;
+  settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
+  settings.countdownTime = *DateTime::fromTime(6, 0, 0);
+  settings.showCountdown = true;
   services->countdown.CheckBox14Click();
   std::wstring atLaunch;
   launcher->onLaunch = [&] {
@@ -180,21 +180,21 @@ TEST_F(SecondTickTest, AnnouncementComesAfterThePowerOffStepsAndBeforeTheCountdo
 }
 
 TEST_F(SecondTickTest, AnnouncementStartsAtSecondZeroWithoutAChimeElseAtFour) {
-  selectRadioButton(settings, L"ra_on");  // every minute
+  selectRadioButton(settings, &Settings::voiceEvery1Minute);  // every minute
   std::vector<std::wstring> starts;
   launcher->onLaunch = [&] { starts.push_back(stamp(clock.now())); };
   for (int i = 0; i < 120; ++i) tickAt(2024, 3, 9, 10, i / 60, i % 60);
   EXPECT_EQ(starts, (std::vector<std::wstring>{L"10:0:4", L"10:1:4"}));
 
   starts.clear();
-  selectRadioButton(settings, L"ra_h6");
+  selectRadioButton(settings, &Settings::hourSoundOff);
   for (int i = 0; i < 120; ++i) tickAt(2024, 3, 9, 11, i / 60, i % 60);
   EXPECT_EQ(starts, (std::vector<std::wstring>{L"11:0:0", L"11:1:0"}));
 }
 
 TEST_F(SecondTickTest, ControlsAreReadAfreshAtEveryTick) {
   tickAt(2024, 3, 9, 10, 0, 1);
-  settings.st_to = true;
+  settings.alwaysOnTop = true;
   tickAt(2024, 3, 9, 10, 0, 2);
   window.setText(ClockComponent::Label7, L"kept");
   tickAt(2024, 3, 9, 10, 0, 3);
@@ -207,17 +207,17 @@ TEST_F(SecondTickTest, ControlsAreReadAfreshAtEveryTick) {
 
 TEST_F(SecondTickTest, PanelControlsRunTheServicesHandlers) {
   bindTimeServices(panel, *services);
-  settings.ra_to = true;
+  settings.powerOffShutdown = true;
   EXPECT_TRUE(panel.dispatch(L"RadioButton10", ComponentEvent::Click));
   EXPECT_TRUE(panel[L"CheckBox33"].visible);
-  selectRadioButton(settings, L"ie_utv");
+  selectRadioButton(settings, &Settings::powerOffHibernate);
   EXPECT_TRUE(panel.dispatch(L"RadioButton50", ComponentEvent::Click));
   EXPECT_FALSE(panel[L"CheckBox33"].visible);
-  settings.chk_st = true;
+  settings.showWorkTime = true;
   EXPECT_TRUE(panel.dispatch(L"CheckBox12", ComponentEvent::Click));
   EXPECT_TRUE(services->workTime.Timer3().enabled());
   EXPECT_TRUE(label(ClockComponent::Label6).visible);
-  settings.chk_ct = true;
+  settings.showCountdown = true;
   EXPECT_TRUE(panel.dispatch(L"CheckBox14", ComponentEvent::Click));
   EXPECT_TRUE(services->countdown.targetReadable()) << "the stored target is captured anew";
   EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
@@ -246,18 +246,18 @@ std::vector<Words> phrases(const std::vector<SoundCall>& calls, const std::wstri
 }
 
 TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
-  selectRadioButton(settings, L"ra_fo");   // every 15 minutes
-  selectRadioButton(settings, L"ra_h3");   // chime "3"
-  selectRadioButton(settings, L"ra_eg");   // female voice
-  selectRadioButton(settings, L"ie_utv");  // hibernate after 600 minutes
-  selectRadioButton(settings, L"se_bxb");
-  settings.chk_alr = true;
-  settings.ed_mi = L"600";
+  selectRadioButton(settings, &Settings::voiceEvery15Minutes);  // every 15 minutes
+  selectRadioButton(settings, &Settings::hourSound3);           // chime "3"
+  selectRadioButton(settings, &Settings::femaleVoice);          // female voice
+  selectRadioButton(settings, &Settings::powerOffHibernate);    // hibernate after 600 minutes
+  selectRadioButton(settings, &Settings::warningSound2);
+  settings.powerOffWarningOn = true;
+  settings.powerOffMinutesText = L"600";
   panel[L"CheckBox9"].checked = true;
   services->powerOff.CheckBox9Click();
-  settings.dtp_da = *DateTime::fromDate(2024, 3, 10);
-  settings.dtp_ti = *DateTime::fromTime(18, 0, 0);
-  settings.chk_ct = true;
+  settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
+  settings.countdownTime = *DateTime::fromTime(18, 0, 0);
+  settings.showCountdown = true;
   services->countdown.CheckBox14Click();
 
   clock.setLocalTime(2024, 3, 9, 12, 0, 0);

@@ -85,7 +85,7 @@ TEST(SettingsSchemaTest, SaveOrderIsTheCloseActionsOrderAndLeavesOutStartWithSys
   std::multiset<std::wstring> all;
   for (const auto& s : settingsSchema())
     if (s.name != L"ses_st") all.emplace(s.name);
-  EXPECT_EQ(saved, all) << "every value but ses_st, each once";
+  EXPECT_EQ(saved, all) << "every value but startWithSystem's, each once";
 }
 
 TEST(SettingsSchemaTest, EachValueHasItsOwnFieldAndControl) {
@@ -158,74 +158,73 @@ TEST(SettingsSchemaTest, RadioGroupsHoldTheirButtonsAndOneDefault) {
   EXPECT_EQ(buttons, listed) << "every radio button is in one of the groups";
 
   const Settings defaults;
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioVoiceRepeat), L"ra_si");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioVoiceType), L"ra_ni");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioPowerOffAction), L"") << "no action chosen";
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioPowerOffWarning), L"se_axa");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioSecondsStyle), L"se_sto");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioHourSound), L"ra_h1");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioHourEffect), L"ra_h7");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioRssSchedule), L"rs_hmf");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioMonthName), L"dt_ta");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioAmPm), L"ts_onn");
-  EXPECT_EQ(selectedRadioButton(defaults, kRadioHourFormat), L"se_2fh");
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioVoiceRepeat), &Settings::voiceEvery60Minutes);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioVoiceType), &Settings::maleVoice);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioPowerOffAction), nullptr) << "no action chosen";
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioPowerOffWarning), &Settings::warningSound1);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioSecondsStyle), &Settings::secondsStyle1);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioHourSound), &Settings::hourSound1);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioHourEffect), &Settings::hourEffect1);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioRssSchedule), &Settings::rssScheduleOff);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioMonthName), &Settings::longMonthName);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioAmPm), &Settings::amPmOn);
+  EXPECT_EQ(selectedRadioButton(defaults, kRadioHourFormat), &Settings::twelveHourFormat);
 }
 
 TEST(SettingsRecordTest, StartsAtTheDefaultsFieldByField) {
   const Settings s;
-  EXPECT_EQ(s.col_bg, 0x000000u);
-  EXPECT_EQ(s.col_ha, 0x000080u);
-  EXPECT_TRUE(s.chk_dw);
-  EXPECT_EQ(s.co_fr, 6);
-  EXPECT_EQ(s.nrm_st, -1);
-  EXPECT_EQ(s.ed_mi, L"3");
-  EXPECT_EQ(s.up_mi, 3);
-  EXPECT_EQ(s.dtp_da.serial(), 40885.0);
-  EXPECT_EQ(s.dtp_ti.serial(), 0.625);
-  EXPECT_EQ(s.com_fo, L"Font");
-  EXPECT_EQ(s.com_si, -1);
-  EXPECT_EQ(s.com_st, -1);
-  EXPECT_EQ(s.scr_tr, 255);
-  EXPECT_TRUE(s.ses_st);
-  EXPECT_TRUE(s.se_sto);
-  EXPECT_FALSE(s.se_sxa);
-  EXPECT_EQ(s.cor_ch, -1);
-  EXPECT_EQ(s.cor_fo, L"Arial");
-  EXPECT_EQ(s.cor_si, 2);
-  EXPECT_EQ(s.por_st, 30);
-  EXPECT_EQ(s.por_sp, 150);
+  EXPECT_EQ(s.backgroundColour, 0x000000u);
+  EXPECT_EQ(s.handColour, 0x000080u);
+  EXPECT_TRUE(s.weekdayOff);
+  EXPECT_EQ(s.frameColourRule, 6);
+  EXPECT_EQ(s.frameStyle, -1);
+  EXPECT_EQ(s.powerOffMinutesText, L"3");
+  EXPECT_EQ(s.powerOffMinutes, 3);
+  EXPECT_EQ(s.countdownDate.serial(), 40885.0);
+  EXPECT_EQ(s.countdownTime.serial(), 0.625);
+  EXPECT_EQ(s.faceFontName, L"Font");
+  EXPECT_EQ(s.faceFontSize, -1);
+  EXPECT_EQ(s.faceFontStyle, -1);
+  EXPECT_EQ(s.transparency, 255);
+  EXPECT_TRUE(s.startWithSystem);
+  EXPECT_TRUE(s.secondsStyle1);
+  EXPECT_FALSE(s.secondsStyle9);
+  EXPECT_EQ(s.rssChannel, -1);
+  EXPECT_EQ(s.tickerFontName, L"Arial");
+  EXPECT_EQ(s.tickerFontSize, 2);
+  EXPECT_EQ(s.tickerStep, 30);
+  EXPECT_EQ(s.tickerInterval, 150);
 }
 
 TEST(SettingsRecordTest, ValuesOnlyGoIntoFieldsOfTheirKind) {
   Settings s;
-  const SettingSpec& colour = *findSetting(L"col_fo");
+  const SettingSpec& colour = settingOf(&Settings::digitColour);
   EXPECT_TRUE(setValue(s, colour, Colour{0x02FEFFFF}));
-  EXPECT_EQ(s.col_fo, 0x02FEFFFFu);
+  EXPECT_EQ(s.digitColour, 0x02FEFFFFu);
   EXPECT_FALSE(setValue(s, colour, std::int32_t{5})) << "an Integer is no Colour";
-  EXPECT_FALSE(setValue(s, *findSetting(L"chk_tr"), std::int32_t{1}));
-  EXPECT_FALSE(s.chk_tr);
-  EXPECT_FALSE(setValue(s, *findSetting(L"com_fo"), true));
+  EXPECT_FALSE(setValue(s, settingOf(&Settings::transparencyOn), std::int32_t{1}));
+  EXPECT_FALSE(s.transparencyOn);
+  EXPECT_FALSE(setValue(s, settingOf(&Settings::faceFontName), true));
   EXPECT_EQ(valueOf(s, colour), SettingValue(Colour{0x02FEFFFF}));
 }
 
 TEST(SettingsRecordTest, SelectingARadioButtonClearsTheRestOfItsGroupOnly) {
   Settings s;
-  EXPECT_TRUE(selectRadioButton(s, L"se_sxc"));
-  EXPECT_TRUE(s.se_sxc);
-  EXPECT_FALSE(s.se_sto);
-  EXPECT_EQ(selectedRadioButton(s, kRadioSecondsStyle), L"se_sxc");
-  EXPECT_TRUE(s.ra_si) << "other groups keep their choice";
-  EXPECT_TRUE(s.ts_onn);
+  EXPECT_TRUE(selectRadioButton(s, &Settings::secondsStyle11));
+  EXPECT_TRUE(s.secondsStyle11);
+  EXPECT_FALSE(s.secondsStyle1);
+  EXPECT_EQ(selectedRadioButton(s, kRadioSecondsStyle), &Settings::secondsStyle11);
+  EXPECT_TRUE(s.voiceEvery60Minutes) << "other groups keep their choice";
+  EXPECT_TRUE(s.amPmOn);
 
-  EXPECT_TRUE(selectRadioButton(s, L"ie_utv"));
-  EXPECT_TRUE(selectRadioButton(s, L"ra_lo"));
-  EXPECT_FALSE(s.ie_utv);
-  EXPECT_TRUE(s.ra_lo);
+  EXPECT_TRUE(selectRadioButton(s, &Settings::powerOffHibernate));
+  EXPECT_TRUE(selectRadioButton(s, &Settings::powerOffLogOff));
+  EXPECT_FALSE(s.powerOffHibernate);
+  EXPECT_TRUE(s.powerOffLogOff);
 
-  EXPECT_FALSE(selectRadioButton(s, L"chk_dw")) << "a check box is no radio button";
-  EXPECT_FALSE(selectRadioButton(s, L"nothing"));
-  EXPECT_TRUE(s.chk_dw);
-  EXPECT_EQ(selectedRadioButton(s, L""), L"");
+  EXPECT_FALSE(selectRadioButton(s, &Settings::weekdayOff)) << "a check box is no radio button";
+  EXPECT_TRUE(s.weekdayOff);
+  EXPECT_EQ(selectedRadioButton(s, L""), nullptr);
 }
 
 TEST(SettingsSchemaTest, IntegersAreFittedToWhatTheirControlCanShow) {

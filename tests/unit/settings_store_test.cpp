@@ -82,8 +82,8 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryValueOfTheTableAndTheStartEntry) {
   EXPECT_EQ(written[written.size() - 2], L"Tikora");
   EXPECT_EQ(written.back(), L"ses_st");
   EXPECT_EQ(reg.openKeyCount(), 0);
-  EXPECT_EQ(settings.cor_fo, L"Arial");
-  EXPECT_EQ(settings.cor_si, 2);
+  EXPECT_EQ(settings.tickerFontName, L"Arial");
+  EXPECT_EQ(settings.tickerFontSize, 2);
 
   // The next start reads it all back and changes no control.
   Settings next;
@@ -98,7 +98,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryValueOfTheTableAndTheStartEntry) {
 
 TEST_F(SettingsStoreTest, FirstRunThatFailsPartWayKeepsWhatItWroteAndStillSetsUpTheStart) {
   reg.addKey(kRun);
-  reg.failWriteAttempt(10);  // nrm_st
+  reg.failWriteAttempt(10);  // frameStyle
   const SettingsLoadReport report = store.load(settings);
   EXPECT_TRUE(report.firstRun);
   EXPECT_FALSE(report.firstRunStatus.ok());
@@ -133,22 +133,22 @@ TEST_F(SettingsStoreTest, GroupAWithoutGroupBLoadsGroupAAndLeavesGroupBAtDefault
   reg.setString(kKey, L"com_fo", L"Tahoma");
   reg.setBinary(kKey, L"dtp_da", doubleBytes(44000.5));
   reg.setDword(kKey, L"rs_hmf", 0);
-  settings.se_2fh = false;  // a group B control changed before loading stays as it is
+  settings.twelveHourFormat = false;  // a group B control changed before loading stays as it is
 
   const SettingsLoadReport report = store.load(settings);
   EXPECT_FALSE(report.firstRun);
   EXPECT_EQ(asStrings(report.loaded), names(reference::Group::A));
   EXPECT_EQ(report.stoppedAt, L"dt_ta");
-  EXPECT_EQ(settings.col_bg, 0x00123456u);
-  EXPECT_FALSE(settings.chk_dw);
-  EXPECT_EQ(settings.nrm_st, 12);
-  EXPECT_EQ(settings.com_fo, L"Tahoma");
-  EXPECT_EQ(settings.dtp_da.serial(), 44000.5);
-  EXPECT_FALSE(settings.rs_hmf);
-  EXPECT_TRUE(settings.ts_onn);
-  EXPECT_TRUE(settings.ses_st);
-  EXPECT_FALSE(settings.se_2fh);
-  EXPECT_EQ(settings.cor_fo, L"Arial") << "the ticker group is not the control panel's to load";
+  EXPECT_EQ(settings.backgroundColour, 0x00123456u);
+  EXPECT_FALSE(settings.weekdayOff);
+  EXPECT_EQ(settings.frameStyle, 12);
+  EXPECT_EQ(settings.faceFontName, L"Tahoma");
+  EXPECT_EQ(settings.countdownDate.serial(), 44000.5);
+  EXPECT_FALSE(settings.rssScheduleOff);
+  EXPECT_TRUE(settings.amPmOn);
+  EXPECT_TRUE(settings.startWithSystem);
+  EXPECT_FALSE(settings.twelveHourFormat);
+  EXPECT_EQ(settings.tickerFontName, L"Arial") << "the ticker group is not the control panel's to load";
   EXPECT_EQ(reg.changes().size(), 0u);
   EXPECT_EQ(reg.openKeyCount(), 0);
 }
@@ -166,12 +166,12 @@ TEST_F(SettingsStoreTest, AMissingValueStopsTheLoadThere) {
   const SettingsLoadReport report = store.load(settings);
   EXPECT_EQ(asStrings(report.loaded), (std::vector<std::wstring>{L"col_bg", L"col_se", L"col_fo"}));
   EXPECT_EQ(report.stoppedAt, L"col_dw");
-  EXPECT_EQ(settings.col_fo, 0x333333u);
-  EXPECT_EQ(settings.col_dw, defaults.col_dw);
-  EXPECT_EQ(settings.col_dy, defaults.col_dy);
-  EXPECT_TRUE(settings.chk_dw);
-  EXPECT_TRUE(settings.ts_onn);
-  EXPECT_FALSE(settings.ts_off);
+  EXPECT_EQ(settings.digitColour, 0x333333u);
+  EXPECT_EQ(settings.weekdayColour, defaults.weekdayColour);
+  EXPECT_EQ(settings.dateColour, defaults.dateColour);
+  EXPECT_TRUE(settings.weekdayOff);
+  EXPECT_TRUE(settings.amPmOn);
+  EXPECT_FALSE(settings.amPmOff);
 }
 
 TEST_F(SettingsStoreTest, ADateThatIsNotEightRawBytesStopsGroupA) {
@@ -196,10 +196,10 @@ TEST_F(SettingsStoreTest, ADateThatIsNotEightRawBytesStopsGroupA) {
     const SettingsLoadReport report = s.load(loaded);
     EXPECT_EQ(report.stoppedAt, L"dtp_da");
     EXPECT_EQ(report.loaded.back(), L"col_ft");
-    EXPECT_EQ(loaded.col_ft, 0x0000FF00u);
-    EXPECT_EQ(loaded.dtp_da.serial(), 40885.0);
-    EXPECT_EQ(loaded.dtp_ti.serial(), 0.625);
-    EXPECT_FALSE(loaded.chk_ct);
+    EXPECT_EQ(loaded.countdownColour, 0x0000FF00u);
+    EXPECT_EQ(loaded.countdownDate.serial(), 40885.0);
+    EXPECT_EQ(loaded.countdownTime.serial(), 0.625);
+    EXPECT_FALSE(loaded.showCountdown);
   }
 }
 
@@ -234,13 +234,13 @@ TEST_F(SettingsStoreTest, StoredNumbersAreReadAsTheirControlsTakeThem) {
 
   const SettingsLoadReport report = store.load(settings);
   EXPECT_TRUE(report.stoppedAt.empty());
-  EXPECT_EQ(settings.ed_mi, L"%MINUTES%") << "used unexpanded";
-  EXPECT_TRUE(settings.chk_ds);
-  EXPECT_EQ(settings.co_ha, -1);
-  EXPECT_EQ(settings.co_fr, -1);
-  EXPECT_EQ(settings.up_mi, 1440);
-  EXPECT_EQ(settings.scr_tr, 255);
-  EXPECT_EQ(settings.col_fo, 0x02FEFFFFu);
+  EXPECT_EQ(settings.powerOffMinutesText, L"%MINUTES%") << "used unexpanded";
+  EXPECT_TRUE(settings.weekdayShortName);
+  EXPECT_EQ(settings.handStyle, -1);
+  EXPECT_EQ(settings.frameColourRule, -1);
+  EXPECT_EQ(settings.powerOffMinutes, 1440);
+  EXPECT_EQ(settings.transparency, 255);
+  EXPECT_EQ(settings.digitColour, 0x02FEFFFFu);
   EXPECT_EQ(describe(report.events), std::vector<std::wstring>{L"chk_ds:Click"})
       << "a scroll bar fitted back to where it was has not moved";
 }
@@ -257,16 +257,16 @@ TEST_F(SettingsStoreTest, RadioGroupsKeepTheLastTrueValueAndAllFalseSelectsNone)
   reg.setDword(kKey, L"se_uyw", 1);
 
   const SettingsLoadReport report = store.load(settings);
-  EXPECT_EQ(selectedRadioButton(settings, kRadioVoiceRepeat), L"ra_th");
-  EXPECT_FALSE(settings.ra_on);
-  EXPECT_EQ(selectedRadioButton(settings, kRadioVoiceType), L"");
-  EXPECT_FALSE(settings.ra_eg);
-  EXPECT_EQ(selectedRadioButton(settings, kRadioSecondsStyle), L"se_sxb");
-  EXPECT_FALSE(settings.se_sto);
-  EXPECT_EQ(selectedRadioButton(settings, kRadioHourSound), L"se_uyw");
-  EXPECT_FALSE(settings.ra_h1);
-  EXPECT_FALSE(settings.ra_h6);
-  // A button clicks only when it becomes selected; se_sto already was.
+  EXPECT_EQ(selectedRadioButton(settings, kRadioVoiceRepeat), &Settings::voiceEvery10Minutes);
+  EXPECT_FALSE(settings.voiceEvery1Minute);
+  EXPECT_EQ(selectedRadioButton(settings, kRadioVoiceType), nullptr);
+  EXPECT_FALSE(settings.femaleVoice);
+  EXPECT_EQ(selectedRadioButton(settings, kRadioSecondsStyle), &Settings::secondsStyle10);
+  EXPECT_FALSE(settings.secondsStyle1);
+  EXPECT_EQ(selectedRadioButton(settings, kRadioHourSound), &Settings::hourSound9);
+  EXPECT_FALSE(settings.hourSound1);
+  EXPECT_FALSE(settings.hourSoundOff);
+  // A button clicks only when it becomes selected; secondsStyle1 already was.
   EXPECT_EQ(describe(report.events), (std::vector<std::wstring>{L"ra_on:Click", L"ra_th:Click", L"ra_h6:Click",
                                                                 L"se_sxb:Click", L"se_uyw:Click"}));
 }
@@ -286,8 +286,8 @@ TEST_F(SettingsStoreTest, ControlActionsRunAsEachValueIsLoaded) {
   std::vector<std::wstring> seen;
   const SettingsLoadReport report = store.load(settings, [&](const SettingEvent& e) {
     // What the action finds in the record at that moment.
-    seen.push_back(describe(e) + L" scr_tr=" + std::to_wstring(settings.scr_tr) + L" ses_st=" +
-                   std::to_wstring(settings.ses_st));
+    seen.push_back(describe(e) + L" scr_tr=" + std::to_wstring(settings.transparency) + L" ses_st=" +
+                   std::to_wstring(settings.startWithSystem));
   });
   EXPECT_EQ(seen, (std::vector<std::wstring>{L"po_po:Change scr_tr=255 ses_st=1", L"chk_tr:Click scr_tr=255 ses_st=1",
                                              L"scr_tr:Change scr_tr=128 ses_st=1", L"rs_hmc:Click scr_tr=128 ses_st=1",
@@ -301,7 +301,7 @@ TEST_F(SettingsStoreTest, AStoredStartWithSystemOffRemovesTheRunEntryAtEveryStar
   reg.setDword(kKey, L"ses_st", 0);
   reg.setString(kRun, L"Tikora", L"D:\\elsewhere\\other.exe");
   const auto runAction = [&](const SettingEvent& e) {
-    if (e.setting->name == L"ses_st") store.startWithSystem(settings.ses_st);
+    if (e.setting->name == L"ses_st") store.startWithSystem(settings.startWithSystem);
   };
   store.load(settings, runAction);
   EXPECT_FALSE(reg.value(kRun, L"Tikora").has_value());
@@ -325,7 +325,7 @@ TEST_F(SettingsStoreTest, AKeyThatCannotBeOpenedLoadsNothingAndWritesNothing) {
   const SettingsLoadReport report = store.load(settings);
   EXPECT_FALSE(report.firstRun);
   EXPECT_TRUE(report.loaded.empty());
-  EXPECT_EQ(settings.col_bg, defaults.col_bg);
+  EXPECT_EQ(settings.backgroundColour, defaults.backgroundColour);
   EXPECT_TRUE(reg.changes().empty());
 }
 
@@ -333,7 +333,7 @@ TEST_F(SettingsStoreTest, AKeyThatCannotBeOpenedLoadsNothingAndWritesNothing) {
 
 TEST_F(SettingsStoreTest, SaveWritesExactlyTheSaveOrderAndNeverStartWithSystem) {
   storeReference(true, true, true);
-  settings.ses_st = false;
+  settings.startWithSystem = false;
   ASSERT_TRUE(store.save(settings).ok());
   EXPECT_EQ(reg.writtenNames(), reference::saveOrder());
   for (const auto& change : reg.changes()) EXPECT_EQ(change.key, kKey);
@@ -342,19 +342,19 @@ TEST_F(SettingsStoreTest, SaveWritesExactlyTheSaveOrderAndNeverStartWithSystem) 
 }
 
 TEST_F(SettingsStoreTest, SavedValuesHaveTheirTypesAndLoadBackUnchanged) {
-  settings.col_fo = kNearWhite;
-  settings.nrm_st = -1;
-  settings.co_ha = 17;
-  settings.chk_tr = true;
-  settings.scr_tr = 99;
-  settings.ed_mi = L"45";
-  settings.com_fo = L"Times New Roman";
-  settings.dtp_da = *DateTime::fromSerial(44000.0);
-  settings.dtp_ti = *DateTime::fromSerial(0.5);
-  selectRadioButton(settings, L"se_sxf");
-  selectRadioButton(settings, L"ie_utv");
-  settings.cor_ch = 3;
-  settings.por_sp = 1000;
+  settings.digitColour = kNearWhite;
+  settings.frameStyle = -1;
+  settings.handStyle = 17;
+  settings.transparencyOn = true;
+  settings.transparency = 99;
+  settings.powerOffMinutesText = L"45";
+  settings.faceFontName = L"Times New Roman";
+  settings.countdownDate = *DateTime::fromSerial(44000.0);
+  settings.countdownTime = *DateTime::fromSerial(0.5);
+  selectRadioButton(settings, &Settings::secondsStyle8);
+  selectRadioButton(settings, &Settings::powerOffHibernate);
+  settings.rssChannel = 3;
+  settings.tickerInterval = 1000;
   ASSERT_TRUE(store.save(settings).ok());
   EXPECT_EQ(reg.changes().front().kind, RegistryChangeKind::CreateKey) << "created when missing";
 
@@ -378,10 +378,10 @@ TEST_F(SettingsStoreTest, SavedValuesHaveTheirTypesAndLoadBackUnchanged) {
 
 TEST_F(SettingsStoreTest, AWriteThatFailsEndsTheSaveAndKeepsTheValuesBeforeIt) {
   storeReference(true, true, true);
-  settings.col_bg = 0x00010101;  // 1st
-  settings.col_ha = 0x00020202;  // 19th
-  settings.ra_on = true;         // 20th: fails
-  settings.ed_mi = L"9";         // 31st: never tried
+  settings.backgroundColour = 0x00010101;  // 1st
+  settings.handColour = 0x00020202;        // 19th
+  settings.voiceEvery1Minute = true;       // 20th: fails
+  settings.powerOffMinutesText = L"9";     // 31st: never tried
   reg.failWriteAttempt(20);
   const Status status = store.save(settings);
   ASSERT_FALSE(status.ok());
@@ -466,15 +466,15 @@ TEST_F(SettingsStoreTest, TickerGroupLoadsItsSevenValuesInOrder) {
   const SettingsLoadReport report = store.loadTickerGroup(settings);
   EXPECT_EQ(asStrings(report.loaded),
             (std::vector<std::wstring>{L"cor_ch", L"cor_fo", L"cor_st", L"cor_si", L"por_po", L"por_st", L"por_sp"}));
-  EXPECT_EQ(settings.cor_ch, 4);
-  EXPECT_EQ(settings.cor_fo, L"Verdana");
-  EXPECT_EQ(settings.cor_st, 3);
-  EXPECT_EQ(settings.cor_si, 4);
-  EXPECT_EQ(settings.por_po, 700);
-  EXPECT_EQ(settings.por_st, 30);
-  EXPECT_EQ(settings.por_sp, 1);
+  EXPECT_EQ(settings.rssChannel, 4);
+  EXPECT_EQ(settings.tickerFontName, L"Verdana");
+  EXPECT_EQ(settings.tickerFontStyle, 3);
+  EXPECT_EQ(settings.tickerFontSize, 4);
+  EXPECT_EQ(settings.tickerTop, 700);
+  EXPECT_EQ(settings.tickerStep, 30);
+  EXPECT_EQ(settings.tickerInterval, 1);
   EXPECT_EQ(describe(report.events), (std::vector<std::wstring>{L"por_po:Change", L"por_sp:Change"}));
-  EXPECT_EQ(settings.col_bg, defaults.col_bg) << "nothing outside the group is read";
+  EXPECT_EQ(settings.backgroundColour, defaults.backgroundColour) << "nothing outside the group is read";
 }
 
 TEST_F(SettingsStoreTest, TickerGroupEndsAtTheFirstValueItCannotRead) {
@@ -486,7 +486,7 @@ TEST_F(SettingsStoreTest, TickerGroupEndsAtTheFirstValueItCannotRead) {
   const SettingsLoadReport report = store.loadTickerGroup(settings);
   EXPECT_EQ(asStrings(report.loaded), (std::vector<std::wstring>{L"cor_ch", L"cor_fo"}));
   EXPECT_EQ(report.stoppedAt, L"cor_st");
-  EXPECT_EQ(settings.por_st, 30);
+  EXPECT_EQ(settings.tickerStep, 30);
 
   FakeRegistry empty;
   SettingsStore s{empty, kProgram};

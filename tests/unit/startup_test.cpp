@@ -294,8 +294,8 @@ TEST(ReadFaceStylesTest, MissingOrUnreadableValues) {
       {dword(0xFFFFFFFF), dword(0xFFFFFFFF), {-1, -1}},
       {dword(7), std::nullopt, {7, 0}},
       {dword(7), RegistryValue::ofString(L"12"), {7, 0}},
-      {std::nullopt, dword(12), {0, 0}},                   // nrm_st is then not read
-      {RegistryValue::ofString(L"7"), dword(12), {0, 0}},  // unreadable co_ha
+      {std::nullopt, dword(12), {0, 0}},                   // frameStyle is then not read
+      {RegistryValue::ofString(L"7"), dword(12), {0, 0}},  // unreadable handStyle
       {RegistryValue::ofBinary({7, 0, 0, 0}), dword(12), {0, 0}},
   };
   for (const StoredStyles& c : cases) {

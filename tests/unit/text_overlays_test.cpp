@@ -39,15 +39,15 @@ class TextOverlaysTest : public ::testing::Test {
   int top(ClockComponent c) const { return layer(c).bounds.top; }
   // Weekday and date shown (their "OFF" boxes unticked), as most cases want them.
   void showWeekdayAndDate() {
-    settings.chk_dw = false;
-    settings.chk_dy = false;
+    settings.weekdayOff = false;
+    settings.dateOff = false;
   }
 
   // The face font at 8 points, "Normal": 5 px a character, 13 px high.
   void useArialEightNormal() {
-    settings.com_fo = L"Arial";
-    settings.com_si = 0;
-    settings.com_st = 0;
+    settings.faceFontName = L"Arial";
+    settings.faceFontSize = 0;
+    settings.faceFontStyle = 0;
     overlays.applyFaceFont();
   }
 
@@ -115,9 +115,9 @@ TEST(DigitalTimeText, MarkersAreUpperCaseAmPmWhateverTheLocaleSays) {
 TEST(DigitalTimeFormat, FollowsTheSettings) {
   Settings s;
   EXPECT_EQ(digitalTimeFormat(s).twelveHour, true);  // " 12 h Format" by default
-  s.chk_dam = true;
-  s.chk_sec = true;
-  selectRadioButton(s, L"se_4fh");
+  s.digitalAmPmOff = true;
+  s.digitalSecondsOff = true;
+  selectRadioButton(s, &Settings::twentyFourHourFormat);
   const DigitalTimeFormat f = digitalTimeFormat(s);
   EXPECT_FALSE(f.twelveHour);
   EXPECT_TRUE(f.amPmOff);
@@ -125,10 +125,10 @@ TEST(DigitalTimeFormat, FollowsTheSettings) {
 }
 
 TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
-  settings.cti_of = false;
-  settings.col_ti = 0x00123456;
-  settings.chk_dam = true;
-  settings.chk_sec = true;
+  settings.digitalTimeOff = false;
+  settings.digitalTimeColour = 0x00123456;
+  settings.digitalAmPmOff = true;
+  settings.digitalSecondsOff = true;
   overlays.refreshDigitalTime(monday(0, 5, 0));
   const ClockLayer& label = layer(ClockComponent::Label1);
   EXPECT_TRUE(label.visible);
@@ -136,26 +136,26 @@ TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
   EXPECT_EQ(label.textColour, 0x00123456u);
   EXPECT_EQ(label.bounds, (Rect{108, 72, 25, 13}));  // 120 - 25 div 2
 
-  settings.chk_dam = false;
-  settings.chk_sec = false;
+  settings.digitalAmPmOff = false;
+  settings.digitalSecondsOff = false;
   overlays.refreshDigitalTime(monday(13, 7, 9));
   EXPECT_EQ(label.text, L"1:07:09 PM ");
   EXPECT_EQ(label.bounds, (Rect{93, 72, 55, 13}));  // 11 characters: 120 - 27
 
   // The colour is taken at every refresh; the chooser itself only applies the pure-white rule.
-  settings.col_ti = kPureWhite;
+  settings.digitalTimeColour = kPureWhite;
   overlays.ColorBox6Change();
-  EXPECT_EQ(settings.col_ti, 0x02FEFFFFu);
+  EXPECT_EQ(settings.digitalTimeColour, 0x02FEFFFFu);
   EXPECT_EQ(label.textColour, 0x00123456u);
   overlays.refreshDigitalTime(monday(13, 7, 10));
   EXPECT_EQ(label.textColour, 0x02FEFFFFu);
 }
 
 TEST_F(TextOverlaysTest, DigitalTimeOffHidesTheLabelAndLeavesItsText) {
-  settings.cti_of = false;
+  settings.digitalTimeOff = false;
   overlays.refreshDigitalTime(monday(9, 5, 0));
   const std::wstring shown = layer(ClockComponent::Label1).text;
-  settings.cti_of = true;  // the default
+  settings.digitalTimeOff = true;  // the default
   overlays.refreshDigitalTime(monday(9, 5, 1));
   EXPECT_FALSE(layer(ClockComponent::Label1).visible);
   EXPECT_EQ(layer(ClockComponent::Label1).text, shown);
@@ -172,9 +172,9 @@ TEST(DateTexts, FiveFormsOfToday) {
 
 TEST_F(TextOverlaysTest, StartSetsTextsColoursTopsAndCentres) {
   showWeekdayAndDate();
-  settings.col_dw = 0x00010203;
-  settings.col_dy = 0x00040506;
-  settings.col_tt = 0x00070809;
+  settings.weekdayColour = 0x00010203;
+  settings.dateColour = 0x00040506;
+  settings.powerOffTimeColour = 0x00070809;
   overlays.prepareAtStart(monday(8, 0, 0));
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
   EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{55, 113, 30, 13}));
@@ -193,11 +193,11 @@ TEST_F(TextOverlaysTest, StartSetsTextsColoursTopsAndCentres) {
 }
 
 TEST_F(TextOverlaysTest, StartHidesWhatIsSwitchedOffAndUsesTheShortForms) {
-  settings.chk_dw = true;  // weekday OFF (the default)
-  settings.chk_dy = false;
-  settings.chk_ds = true;
-  settings.chk_dff = true;
-  selectRadioButton(settings, L"dt_tb");
+  settings.weekdayOff = true;  // weekday OFF (the default)
+  settings.dateOff = false;
+  settings.weekdayShortName = true;
+  settings.shortDate = true;
+  selectRadioButton(settings, &Settings::shortMonthName);
   overlays.prepareAtStart(monday(8, 0, 0));
   EXPECT_FALSE(layer(ClockComponent::Label3).visible);
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
@@ -211,46 +211,46 @@ TEST_F(TextOverlaysTest, ShortNameAndShortDateSwitchesRecentre) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(8, 0, 0));
 
-  settings.chk_ds = true;
+  settings.weekdayShortName = true;
   overlays.CheckBox2Click();
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
   EXPECT_EQ(left(ClockComponent::Label3), 63);
-  settings.chk_ds = false;
+  settings.weekdayShortName = false;
   overlays.CheckBox2Click();
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
   EXPECT_EQ(left(ClockComponent::Label3), 55);
 
   EXPECT_FALSE(overlays.monthNameButtonsEnabled());
-  settings.chk_dff = true;
+  settings.shortDate = true;
   overlays.CheckBox4Click();
   EXPECT_TRUE(overlays.monthNameButtonsEnabled());
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
   EXPECT_EQ(left(ClockComponent::Label4), 148);  // 170 - 45 div 2
 
-  selectRadioButton(settings, L"dt_tb");
+  selectRadioButton(settings, &Settings::shortMonthName);
   overlays.RadioButton58Click();
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"Jan 3");
   EXPECT_EQ(left(ClockComponent::Label4), 158);
-  selectRadioButton(settings, L"dt_ta");
+  selectRadioButton(settings, &Settings::longMonthName);
   overlays.RadioButton57Click();
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
 
-  settings.chk_dff = false;
+  settings.shortDate = false;
   overlays.CheckBox4Click();
   EXPECT_FALSE(overlays.monthNameButtonsEnabled());
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
   EXPECT_EQ(left(ClockComponent::Label4), 145);
 
   // Without "Short Date" a month-name button leaves the full date alone.
-  selectRadioButton(settings, L"dt_tb");
+  selectRadioButton(settings, &Settings::shortMonthName);
   overlays.RadioButton58Click();
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
 }
 
 TEST_F(TextOverlaysTest, ShortDateWithNoMonthButtonSelectedShowsTheLongName) {
-  settings.dt_ta = false;
-  settings.dt_tb = false;
-  settings.chk_dff = true;
+  settings.longMonthName = false;
+  settings.shortMonthName = false;
+  settings.shortDate = true;
   overlays.prepareAtStart(monday(8, 0, 0));
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
 }
@@ -258,32 +258,32 @@ TEST_F(TextOverlaysTest, ShortDateWithNoMonthButtonSelectedShowsTheLongName) {
 TEST_F(TextOverlaysTest, WeekdayAndDateOffSwapWithDigitsNineAndThree) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(8, 0, 0));
-  settings.chk_dw = true;
+  settings.weekdayOff = true;
   overlays.CheckBox1Click();
   EXPECT_FALSE(layer(ClockComponent::Label3).visible);
   EXPECT_TRUE(layer(ClockComponent::cyfra9).visible);
-  settings.chk_dw = false;
+  settings.weekdayOff = false;
   overlays.CheckBox1Click();
   EXPECT_TRUE(layer(ClockComponent::Label3).visible);
   EXPECT_FALSE(layer(ClockComponent::cyfra9).visible);
   EXPECT_EQ(left(ClockComponent::Label3), 55);
 
-  settings.chk_dy = true;
+  settings.dateOff = true;
   overlays.CheckBox3Click();
   EXPECT_FALSE(layer(ClockComponent::Label4).visible);
   EXPECT_TRUE(layer(ClockComponent::cyfra3).visible);
-  settings.chk_dy = false;
+  settings.dateOff = false;
   overlays.CheckBox3Click();
   EXPECT_TRUE(layer(ClockComponent::Label4).visible);
   EXPECT_FALSE(layer(ClockComponent::cyfra3).visible);
 
   // With the digits off neither digit comes back.
-  settings.cfr_of = true;
+  settings.digitsOff = true;
   clock.setVisible(ClockComponent::cyfra9, false);
   clock.setVisible(ClockComponent::cyfra3, false);
-  settings.chk_dw = true;
+  settings.weekdayOff = true;
   overlays.CheckBox1Click();
-  settings.chk_dy = true;
+  settings.dateOff = true;
   overlays.CheckBox3Click();
   EXPECT_FALSE(layer(ClockComponent::cyfra9).visible);
   EXPECT_FALSE(layer(ClockComponent::cyfra3).visible);
@@ -313,7 +313,7 @@ TEST_F(TextOverlaysTest, DateChangesAtMidnightAndBothStayCentred) {
 }
 
 TEST_F(TextOverlaysTest, FirstRefreshWithoutAStartSetsBothLabels) {
-  settings.chk_ds = true;
+  settings.weekdayShortName = true;
   EXPECT_TRUE(overlays.refreshDateTexts(monday(0, 0, 0)));
   EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
   EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
@@ -331,26 +331,26 @@ TEST_F(TextOverlaysTest, DateChangeFoundByTheCallerSetsBothLabels) {
 // ---- Colours and layering ----
 
 TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
-  settings.col_dw = kPureWhite;
+  settings.weekdayColour = kPureWhite;
   overlays.ColorBox4Change();
-  EXPECT_EQ(settings.col_dw, 0x02FEFFFFu);
+  EXPECT_EQ(settings.weekdayColour, 0x02FEFFFFu);
   EXPECT_EQ(layer(ClockComponent::Label3).textColour, 0x02FEFFFFu);
-  settings.col_dy = 0x00FF8000;
+  settings.dateColour = 0x00FF8000;
   overlays.ColorBox5Change();
-  EXPECT_EQ(settings.col_dy, 0x00FF8000u);
+  EXPECT_EQ(settings.dateColour, 0x00FF8000u);
   EXPECT_EQ(layer(ClockComponent::Label4).textColour, 0x00FF8000u);
   EXPECT_EQ(dayColours, (std::vector<Colour>{0x02FEFFFF}));
   EXPECT_EQ(dateColours, (std::vector<Colour>{0x00FF8000}));
 
-  settings.col_tt = kPureWhite;
-  settings.col_tw = kPureWhite;
-  settings.col_ft = 0x00FFFFFE;  // near white stays
+  settings.powerOffTimeColour = kPureWhite;
+  settings.workTimeColour = kPureWhite;
+  settings.countdownColour = 0x00FFFFFE;  // near white stays
   overlays.ColorBox10Change();
   overlays.ColorBox12Change();
   overlays.ColorBox14Change();
-  EXPECT_EQ(settings.col_tt, 0x02FEFFFFu);
-  EXPECT_EQ(settings.col_tw, 0x02FEFFFFu);
-  EXPECT_EQ(settings.col_ft, 0x00FFFFFEu);
+  EXPECT_EQ(settings.powerOffTimeColour, 0x02FEFFFFu);
+  EXPECT_EQ(settings.workTimeColour, 0x02FEFFFFu);
+  EXPECT_EQ(settings.countdownColour, 0x00FFFFFEu);
   EXPECT_EQ(layer(ClockComponent::Label5).textColour, 0x02FEFFFFu);
   EXPECT_EQ(layer(ClockComponent::Label6).textColour, 0x02FEFFFFu);
   EXPECT_EQ(layer(ClockComponent::Label7).textColour, 0x00FFFFFEu);
@@ -365,12 +365,12 @@ TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
     ClockComponent label;
   };
   const Case cases[] = {
-      {&Settings::chc_co, &TextOverlays::CheckBox15Click, ClockComponent::Label7},
-      {&Settings::chc_sw, &TextOverlays::CheckBox16Click, ClockComponent::Label6},
-      {&Settings::chc_to, &TextOverlays::CheckBox17Click, ClockComponent::Label5},
-      {&Settings::chc_dw, &TextOverlays::CheckBox18Click, ClockComponent::Label3},
-      {&Settings::chc_dc, &TextOverlays::CheckBox19Click, ClockComponent::Label4},
-      {&Settings::cti_fr, &TextOverlays::CheckBox26Click, ClockComponent::Label1},
+      {&Settings::countdownInFront, &TextOverlays::CheckBox15Click, ClockComponent::Label7},
+      {&Settings::workTimeInFront, &TextOverlays::CheckBox16Click, ClockComponent::Label6},
+      {&Settings::powerOffTimeInFront, &TextOverlays::CheckBox17Click, ClockComponent::Label5},
+      {&Settings::weekdayInFront, &TextOverlays::CheckBox18Click, ClockComponent::Label3},
+      {&Settings::dateInFront, &TextOverlays::CheckBox19Click, ClockComponent::Label4},
+      {&Settings::digitalTimeInFront, &TextOverlays::CheckBox26Click, ClockComponent::Label1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(componentName(c.label).data());
@@ -394,9 +394,9 @@ TEST_F(TextOverlaysTest, HourFormatButtonsShowAndHideAmPmOff) {
 // ---- Face font ----
 
 TEST_F(TextOverlaysTest, FaceFontGoesOnEveryLabelInNameStyleSizeOrder) {
-  settings.com_fo = L"Verdana";
-  settings.com_st = 3;  // "Italic Bold"
-  settings.com_si = 4;  // "12"
+  settings.faceFontName = L"Verdana";
+  settings.faceFontStyle = 3;  // "Italic Bold"
+  settings.faceFontSize = 4;   // "12"
   overlays.applyFaceFont();
   const FontSpec expected{L"Verdana", 12, true, true};
   EXPECT_EQ(overlays.faceFont(), expected);
@@ -411,14 +411,14 @@ TEST_F(TextOverlaysTest, NoChosenStyleOrSizeKeepsTheLabelsOwn) {
   overlays.applyFaceFont();
   EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Arial", 10, true, false}));
   EXPECT_EQ(layer(ClockComponent::cyfra5).font, (FontSpec{L"Arial", 10, true, false}));
-  settings.com_fo = L"Tahoma";
-  settings.com_si = 0;
-  settings.com_st = 1;
+  settings.faceFontName = L"Tahoma";
+  settings.faceFontSize = 0;
+  settings.faceFontStyle = 1;
   overlays.applyFaceFont();
   EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Tahoma", 8, false, true}));
-  settings.com_fo = L"";
-  settings.com_si = -1;
-  settings.com_st = 7;  // outside the list: nothing chosen
+  settings.faceFontName = L"";
+  settings.faceFontSize = -1;
+  settings.faceFontStyle = 7;  // outside the list: nothing chosen
   overlays.applyFaceFont();
   EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Arial", 8, false, true}));
 }
@@ -437,13 +437,13 @@ TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
   useArialEightNormal();
   overlays.prepareAtStart(monday(8, 0, 0));
   overlays.placeDigits();
-  settings.com_si = 4;  // 12 pt: 7 px a character, 18 px high
+  settings.faceFontSize = 4;  // 12 pt: 7 px a character, 18 px high
   overlays.ComboBox6Change();
   EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 18}));   // 70 - 21
   EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 70, 18}));  // 170 - 35
   EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{184, 112, 21, 18}));  // 194 - 10
 
-  settings.com_st = 2;  // "Bold": one more pixel a character, lefts stay
+  settings.faceFontStyle = 2;  // "Bold": one more pixel a character, lefts stay
   overlays.ComboBox7Change();
   EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 48, 18}));
   EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 80, 18}));
@@ -456,7 +456,7 @@ TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
   useArialEightNormal();
   overlays.prepareAtStart(monday(8, 0, 0));
   metrics.setExtraWidthPerCharacter(L"Wide", 2);  // 7 px a character at 8 pt
-  settings.com_fo = L"Wide";
+  settings.faceFontName = L"Wide";
   overlays.ComboBox5Change();
   EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 13}));
   EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 70, 13}));

@@ -51,8 +51,8 @@ TEST_F(TickerTest, HeadlinesFormOneUnbrokenLineStartingAtTheScreensRightEdge) {
   EXPECT_EQ(first.text, L"    0. Alpha     ");
   EXPECT_EQ(first.bounds, (Rect{1000, 15, 170, 23})) << "5 below the strip's top";
   EXPECT_EQ(first.font, (FontSpec{L"Arial", 16, false, false, false}));
-  EXPECT_EQ(first.textColour, settings.col_fo);
-  EXPECT_EQ(first.background, settings.col_bg);
+  EXPECT_EQ(first.textColour, settings.digitColour);
+  EXPECT_EQ(first.background, settings.backgroundColour);
   EXPECT_TRUE(first.visible);
   EXPECT_EQ(headline(1).bounds, (Rect{1170, 15, 140, 23}));
   EXPECT_FALSE(headline(2).visible);
@@ -250,7 +250,7 @@ TEST_F(TickerTest, ThePositionReachesTheWorkAreaOrWithAnAutoHidingTaskbarTheScre
   EXPECT_EQ(panel[L"ScrollBar4"].maximum, 705);
   EXPECT_EQ(panel[L"ScrollBar4"].position, 705);
   EXPECT_EQ(ticker(L"TForm5").bounds.top, 705);
-  EXPECT_EQ(settings.por_po, 705);
+  EXPECT_EQ(settings.tickerTop, 705);
   shell.autoHide = true;
   setPosition(L"ScrollBar4", 780);
   EXPECT_EQ(panel[L"ScrollBar4"].maximum, 745);
@@ -275,7 +275,7 @@ TEST_F(TickerTest, OnAScaledScreenTheWindowSpansItInLayoutPixelsAndStaysAboveThe
   EXPECT_EQ(ticker(L"Image2").bounds, (Rect{0, 46, 667, 9}));
   EXPECT_EQ(ticker(L"ScrollBox1").bounds, (Rect{0, 10, 667, 36}));
   EXPECT_EQ(panel[L"ScrollBar4"].maximum, 677);
-  EXPECT_EQ(settings.por_po, 677);
+  EXPECT_EQ(settings.tickerTop, 677);
   show({L"Alpha"});
   EXPECT_EQ(headline(0).bounds, (Rect{667, 15, 170, 23})) << "from the screen's right edge, in the font's 96-DPI size";
   EXPECT_EQ(window().bounds.top, 677);
@@ -283,8 +283,8 @@ TEST_F(TickerTest, OnAScaledScreenTheWindowSpansItInLayoutPixelsAndStaysAboveThe
 
 TEST_F(TickerTest, ColourChangesReachTheWindowTheStripAndTheHeadlines) {
   show({L"Alpha"});
-  settings.col_bg = 0x00AA0000;
-  settings.col_fo = 0x000000BB;
+  settings.backgroundColour = 0x00AA0000;
+  settings.digitColour = 0x000000BB;
   tickerWindow.backgroundColourChanged();
   tickerWindow.digitColourChanged();
   EXPECT_EQ(ticker(L"TForm5").background, 0x00AA0000u);
@@ -302,7 +302,7 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   registry.setDword(L"Tikora", L"cor_si", 0);
   registry.setDword(L"Tikora", L"por_po", 790);
   registry.setDword(L"Tikora", L"por_st", 45);
-  // por_sp is missing: the speed keeps the panel's 150.
+  // tickerInterval is missing: the speed keeps the panel's 150.
   SettingsStore store(registry, L"C:\\Tikora.exe");
   shell.screen = {1280, 1024};
   shell.work = {0, 0, 1280, 984};
@@ -323,7 +323,7 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   const ComponentTable& window = tickerWindow.components();
   EXPECT_EQ(window.window().options, unsigned(kBorderless));
   EXPECT_EQ(window[L"TForm5"].bounds, (Rect{0, 790, 1280, 55}));
-  EXPECT_EQ(window[L"TForm5"].background, settings.col_bg);
+  EXPECT_EQ(window[L"TForm5"].background, settings.backgroundColour);
   EXPECT_FALSE(window[L"TForm5"].visible);
   EXPECT_EQ(window[L"Image1"].bounds, (Rect{0, 0, 1280, 9}));
   EXPECT_EQ(window[L"Image2"].bounds, (Rect{0, 46, 1280, 9}));
@@ -367,7 +367,7 @@ TEST_F(TickerTest, AFontSizeThatCannotBeReadKeepsTheLayouts16) {
     made.FormCreate(store, list);
     EXPECT_EQ(page[L"ComboBox11"].text, c.shown) << c.stored;
     EXPECT_EQ(page[L"ComboBox11"].items.at(static_cast<std::size_t>(page[L"ComboBox11"].selected)), c.shown);
-    EXPECT_EQ(page[L"ComboBox11"].selected, fresh.cor_si) << c.stored << ": what a save keeps";
+    EXPECT_EQ(page[L"ComboBox11"].selected, fresh.tickerFontSize) << c.stored << ": what a save keeps";
     EXPECT_EQ(std::to_wstring(made.headlineFont().points), c.shown) << c.stored;
   }
 }

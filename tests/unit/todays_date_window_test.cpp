@@ -18,8 +18,8 @@ namespace {
 struct Page {
   Page(int year, int month, int day) {
     clock.setLocalTime(year, month, day, 23, 59, 59);
-    for (Colour Settings::*field :
-         {&Settings::col_bg, &Settings::col_se, &Settings::col_dy, &Settings::col_dw, &Settings::col_fo})
+    for (Colour Settings::*field : {&Settings::backgroundColour, &Settings::secondsColour, &Settings::dateColour,
+                                    &Settings::weekdayColour, &Settings::digitColour})
       settings.*field = 0x000001;
   }
   FakeClock clock;
@@ -88,16 +88,15 @@ TEST(TodaysDateWindow, DayCountsAtTheEndsOfTheYear) {
 // Each colour setting reaches its elements only, at creation and when it changes.
 TEST(TodaysDateWindow, EachColourReachesItsElementsOnly) {
   struct Case {
-    const wchar_t* setting;
-    Colour Settings::*field;
+    Colour Settings::*setting;
     std::set<std::wstring> backgrounds, texts;
   };
   const Case cases[] = {
-      {L"col_bg", &Settings::col_bg, {L"TForm7", L"Panel1", L"Panel4", L"Panel5"}, {}},
-      {L"col_se", &Settings::col_se, {L"Panel2", L"Panel3"}, {}},
-      {L"col_dy", &Settings::col_dy, {}, {L"Panel2"}},
-      {L"col_dw", &Settings::col_dw, {}, {L"Panel3", L"Panel1"}},
-      {L"col_fo", &Settings::col_fo, {}, {L"Panel4", L"Panel5"}},
+      {&Settings::backgroundColour, {L"TForm7", L"Panel1", L"Panel4", L"Panel5"}, {}},
+      {&Settings::secondsColour, {L"Panel2", L"Panel3"}, {}},
+      {&Settings::dateColour, {}, {L"Panel2"}},
+      {&Settings::weekdayColour, {}, {L"Panel3", L"Panel1"}},
+      {&Settings::digitColour, {}, {L"Panel4", L"Panel5"}},
   };
   const auto coloured = [](const TodaysDateWindowModel& model, Colour colour) {
     std::pair<std::set<std::wstring>, std::set<std::wstring>> found;
@@ -108,16 +107,17 @@ TEST(TodaysDateWindow, EachColourReachesItsElementsOnly) {
     return found;
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "case " << (&c - cases));
     Page page(2024, 3, 9);
-    page.settings.*c.field = 0xABCDEF;
+    page.settings.*c.setting = 0xABCDEF;
     TodaysDateWindowModel model(page.clock, page.locale, page.settings, {1280, 1024});
-    EXPECT_EQ(coloured(model, 0xABCDEF), std::pair(c.backgrounds, c.texts)) << c.setting;
+    EXPECT_EQ(coloured(model, 0xABCDEF), std::pair(c.backgrounds, c.texts));
     EXPECT_TRUE(model.colourChanged(c.setting, 0xFFFFFF));
-    EXPECT_EQ(coloured(model, 0xFFFFFF), std::pair(c.backgrounds, c.texts)) << c.setting;
+    EXPECT_EQ(coloured(model, 0xFFFFFF), std::pair(c.backgrounds, c.texts));
   }
   Page page(2024, 3, 9);
   TodaysDateWindowModel model(page.clock, page.locale, page.settings, {1280, 1024});
-  EXPECT_FALSE(model.colourChanged(L"col_ha", 0xFFFFFF));
+  EXPECT_FALSE(model.colourChanged(&Settings::handColour, 0xFFFFFF));
 }
 
 TEST(TodaysDateWindow, ShowingClosingAndTheCloseButton) {

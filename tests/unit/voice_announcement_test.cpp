@@ -28,27 +28,27 @@ Words syncWords(const FakeSound& sound) {
   return words;
 }
 
-void chooseInterval(Settings& s, std::wstring_view name) { selectRadioButton(s, name); }
+void chooseInterval(Settings& s, bool Settings::*name) { selectRadioButton(s, name); }
 
 TEST(AnnouncementStart, IntervalDividesTheMinuteAtSecondZeroOrFour) {
   struct Case {
-    const wchar_t* option;
+    bool Settings::*option;
     std::vector<int> minutes;  // the minutes of an hour that announce
   };
   const std::vector<Case> cases{
-      {L"ra_tw", {0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55}},
-      {L"ra_th", {0, 10, 20, 30, 40, 50}},
-      {L"ra_fo", {0, 15, 30, 45}},
-      {L"ra_fi", {0, 30}},
-      {L"ra_si", {0}},
-      {L"ra_se", {}},
+      {&Settings::voiceEvery5Minutes, {0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55}},
+      {&Settings::voiceEvery10Minutes, {0, 10, 20, 30, 40, 50}},
+      {&Settings::voiceEvery15Minutes, {0, 15, 30, 45}},
+      {&Settings::voiceEvery30Minutes, {0, 30}},
+      {&Settings::voiceEvery60Minutes, {0}},
+      {&Settings::voiceOff, {}},
   };
   for (const bool chimeOff : {true, false}) {
     for (const Case& c : cases) {
       Settings s;
       chooseInterval(s, c.option);
-      s.ra_h6 = chimeOff;
-      if (!chimeOff) selectRadioButton(s, L"se_oes");  // chime "12"
+      s.hourSoundOff = chimeOff;
+      if (!chimeOff) selectRadioButton(s, &Settings::hourSound12);  // chime "12"
       const int startSecond = chimeOff ? 0 : 4;
       std::vector<int> announced;
       for (int minute = 0; minute < 60; ++minute)
@@ -61,7 +61,7 @@ TEST(AnnouncementStart, IntervalDividesTheMinuteAtSecondZeroOrFour) {
     }
   }
   Settings every;
-  chooseInterval(every, L"ra_on");
+  chooseInterval(every, &Settings::voiceEvery1Minute);
   int count = 0;
   for (int minute = 0; minute < 60; ++minute) count += announcementDue(every, minute, 4);
   EXPECT_EQ(count, 60);
@@ -70,7 +70,7 @@ TEST(AnnouncementStart, IntervalDividesTheMinuteAtSecondZeroOrFour) {
 
 TEST(AnnouncementStart, NoIntervalChosenNeverAnnounces) {
   Settings s;
-  s.ra_si = false;
+  s.voiceEvery60Minutes = false;
   EXPECT_EQ(announcementInterval(s), 0);
   EXPECT_FALSE(announcementDue(s, 0, 4));
 }
@@ -94,8 +94,8 @@ TEST_F(AnnouncerTest, MaleVoiceByDefaultFemaleWhenChosen) {
   EXPECT_FALSE(announcer.Czytaj_ang_f());
 
   sound.clearCalls();
-  selectRadioButton(settings, L"ra_eg");
-  selectRadioButton(settings, L"ts_off");
+  selectRadioButton(settings, &Settings::femaleVoice);
+  selectRadioButton(settings, &Settings::amPmOff);
   time.hour = 0;
   time.minute = 0;
   const auto male = announcer.Czytaj_ang();

@@ -36,7 +36,7 @@ class WorkTimeTest : public testing::TimeServicesBench {
     workTime.CheckBox11Click();
   }
   void showInClock(bool ticked) {
-    settings.chk_st = ticked;
+    settings.showWorkTime = ticked;
     workTime.CheckBox12Click();
   }
   WorkTime workTime{context};
@@ -65,7 +65,7 @@ TEST_F(WorkTimeTest, TimerRunsWhileEitherBoxIsTicked) {
 
 TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
   panel[L"Image5"].bounds = Rect{300, 0, 90, 20};
-  settings.col_tw = 0x00010203;
+  settings.workTimeColour = 0x00010203;
   checkTime(true);
   showInClock(true);
   EXPECT_TRUE(label(ClockComponent::Label6).visible);

@@ -62,7 +62,7 @@ TEST(DigitEffectOnTheClock, ScatterDuringMinuteZeroThenEveryDigitBackInPlace) {
   tick.checked = true;
   panel.raise(L"CheckBox24", ComponentEvent::Click, tick);
   panel.raise(L"RadioButton63", ComponentEvent::Click, tick);
-  ASSERT_TRUE(model.settings().se_exe);
+  ASSERT_TRUE(model.settings().hourEffect11);
 
   ClockCompositor buffer(96);
   const auto composeNow = [&] {

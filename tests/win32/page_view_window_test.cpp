@@ -94,8 +94,8 @@ class PageViewWindowTest : public ::testing::Test {
   void SetUp() override {
     ole_ = SUCCEEDED(OleInitialize(nullptr));
     media_ = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    settings_.col_bg = 0x00204060;
-    settings_.col_fo = 0x0000FFFF;
+    settings_.backgroundColour = 0x00204060;
+    settings_.digitColour = 0x0000FFFF;
     ticker_.layOut();
     ASSERT_EQ(reader_.Read(), ReadStart::Started);
     feeds_.finish();
@@ -167,7 +167,8 @@ TEST_F(PageViewWindowTest, AHeadlinesPageIsWrittenAndShownInAnUnframedCentredWin
   ASSERT_TRUE(folder.ok());
   const FontSpec font = ticker_.headlineFont();
   EXPECT_EQ(testing::readAll(*folder + L"\\ht.htm"),
-            feedPageBytes(reader_.items()[1], {settings_.col_bg, settings_.col_fo, font.points, font.faceName}));
+            feedPageBytes(reader_.items()[1],
+                          {settings_.backgroundColour, settings_.digitColour, font.points, font.faceName}));
 
   HWND window = window_->hwnd();
   EXPECT_TRUE(IsWindowVisible(window));
@@ -221,7 +222,8 @@ TEST_F(PageViewWindowTest, AHeadlinesPageIsWrittenAndShownInAnUnframedCentredWin
   GetWindowTextW(window, caption, 64);
   EXPECT_STREQ(caption, L"Item 2");
   EXPECT_EQ(testing::readAll(*folder + L"\\ht.htm"),
-            feedPageBytes(reader_.items()[2], {settings_.col_bg, settings_.col_fo, font.points, font.faceName}));
+            feedPageBytes(reader_.items()[2],
+                          {settings_.backgroundColour, settings_.digitColour, font.points, font.faceName}));
   EXPECT_TRUE(answers());
   EXPECT_TRUE(boxes_.texts.empty());
 }

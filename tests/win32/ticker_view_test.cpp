@@ -77,7 +77,7 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
 
   // A new clock background reaches the window's own face too: the row between the top stripe and
   // the strip shows it.
-  settings.col_bg = 0x00804020;
+  settings.backgroundColour = 0x00804020;
   ticker.backgroundColourChanged();
   view.sync();
   UpdateWindow(window.hwnd());
