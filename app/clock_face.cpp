@@ -74,8 +74,8 @@ void ClockFace::composeAtStartUp(const ClockFaceSettings& settings) {
   hands_.setBackground(settings_.background);
 
   composeFaceAtStartUp(layer_, faceSettings());
-  window_.setColour(ClockComponent::Label3, settings_.weekday);
-  window_.setColour(ClockComponent::Label4, settings_.date);
+  window_.setColour(ClockComponent::Weekday, settings_.weekday);
+  window_.setColour(ClockComponent::Date, settings_.date);
   for (int n = 1; n <= kDigitCount; ++n) window_.setColour(digitComponent(n), settings_.digits);
   applyDigitVisibility();
   applyHandVisibility();
@@ -89,9 +89,9 @@ void ClockFace::faceTick(const CivilTime& now, Point pointer) {
   const int second = std::clamp(now.second, 0, 59);
   currentSecond_ = second;
 
-  const bool stripShown = window_.layer(ClockComponent::Image5).visible;
+  const bool stripShown = window_.layer(ClockComponent::Strip).visible;
   window_.refreshStrip(pointer);
-  if (window_.layer(ClockComponent::Image5).visible != stripShown) repaint_ = true;
+  if (window_.layer(ClockComponent::Strip).visible != stripShown) repaint_ = true;
 
   if (hooks_.laserAvailability) hooks_.laserAvailability();
   const FaceSwitches laser = switches();
@@ -153,9 +153,9 @@ Colour ClockFace::changeHandColour(Colour chosen) {
 
 void ClockFace::applyHandVisibility() {
   const HandLayerVisibility shown = handLayerVisibility(settings_.secondHandOff, settings_.allHandsOff);
-  window_.setVisible(ClockComponent::Image2, shown.hour);
-  window_.setVisible(ClockComponent::Image3, shown.minute);
-  window_.setVisible(ClockComponent::Image4, shown.second);
+  window_.setVisible(ClockComponent::HourHand, shown.hour);
+  window_.setVisible(ClockComponent::MinuteHand, shown.minute);
+  window_.setVisible(ClockComponent::SecondHand, shown.second);
   repaint_ = true;
 }
 
@@ -227,12 +227,12 @@ void ClockFace::setDigitsOff(bool off) {
 const Bitmap* ClockFace::picture(ClockComponent component) const {
   const Bitmap* picture = nullptr;
   switch (component) {
-    case ClockComponent::Image1: picture = &layer_.face; break;
-    case ClockComponent::Image2: picture = &hands_.hourLayer(); break;
-    case ClockComponent::Image3: picture = &hands_.minuteLayer(); break;
-    case ClockComponent::Image4: picture = &hands_.secondLayer(); break;
-    case ClockComponent::Image5: picture = &layer_.strip; break;
-    case ClockComponent::Image6: picture = &layer_.stripe; break;
+    case ClockComponent::Face: picture = &layer_.face; break;
+    case ClockComponent::HourHand: picture = &hands_.hourLayer(); break;
+    case ClockComponent::MinuteHand: picture = &hands_.minuteLayer(); break;
+    case ClockComponent::SecondHand: picture = &hands_.secondLayer(); break;
+    case ClockComponent::Strip: picture = &layer_.strip; break;
+    case ClockComponent::DecorativeStripe: picture = &layer_.stripe; break;
     default: return nullptr;
   }
   return picture->empty() ? nullptr : picture;

@@ -8,10 +8,12 @@
 namespace tikora {
 namespace {
 
+// The layers' names in the order of ClockComponent.
 constexpr std::array<std::wstring_view, kClockComponentCount> kNames = {
-    L"Image1",  L"Label3",  L"Label4", L"Label6", L"Label5", L"Label7", L"cyfra1", L"cyfra2",
-    L"cyfra3",  L"cyfra4",  L"cyfra5", L"cyfra6", L"cyfra7", L"cyfra8", L"cyfra9", L"cyfra10",
-    L"cyfra11", L"cyfra12", L"Label1", L"Image2", L"Image3", L"Image6", L"Image4", L"Image5"};
+    kFaceLayer,        kWeekdayLayer,   kDateLayer,       kWorkTimeLayer,         kPowerOffTimeLayer, kCountdownLayer,
+    kDigitLayers[0],   kDigitLayers[1], kDigitLayers[2],  kDigitLayers[3],        kDigitLayers[4],    kDigitLayers[5],
+    kDigitLayers[6],   kDigitLayers[7], kDigitLayers[8],  kDigitLayers[9],        kDigitLayers[10],   kDigitLayers[11],
+    kDigitalTimeLayer, kHourHandLayer,  kMinuteHandLayer, kDecorativeStripeLayer, kSecondHandLayer,   kStripLayer};
 
 // Tops of the text overlays before their texts are laid out; their width comes with the text.
 struct LabelStart {
@@ -20,12 +22,13 @@ struct LabelStart {
   bool visible;
 };
 constexpr LabelStart kLabelStarts[] = {
-    {ClockComponent::Label3, 113, true},  {ClockComponent::Label4, 113, true},  {ClockComponent::Label6, 154, false},
-    {ClockComponent::Label5, 170, false}, {ClockComponent::Label7, 138, false}, {ClockComponent::Label1, 72, true},
+    {ClockComponent::Weekday, 113, true},    {ClockComponent::Date, 113, true},
+    {ClockComponent::WorkTime, 154, false},  {ClockComponent::PowerOffTime, 170, false},
+    {ClockComponent::Countdown, 138, false}, {ClockComponent::DigitalTime, 72, true},
 };
 
 bool dragsWindow(ClockComponent c) {
-  return c == ClockComponent::Image1 || c == ClockComponent::Image3 || c == ClockComponent::Image4;
+  return c == ClockComponent::Face || c == ClockComponent::MinuteHand || c == ClockComponent::SecondHand;
 }
 
 // PopupMenu1's items in order: component, caption, picture; "-" is the separator.
@@ -36,12 +39,12 @@ struct MenuItemStart {
   int image;
 };
 constexpr MenuItemStart kMenuItems[] = {
-    {ClockMenuItem::ControlPanel1, L"ControlPanel1", L"Control Panel", 3},
-    {ClockMenuItem::HideClock1, L"HideClock1", L"Hide Clock", 5},
-    {ClockMenuItem::DailyPlanner1, L"DailyPlanner1", L"Daily Planner", 4},
-    {ClockMenuItem::odaysDate1, L"odaysDate1", L"Today's Date", 7},
-    {ClockMenuItem::N1, L"N1", L"-", kNoImage},
-    {ClockMenuItem::Exit1, L"Exit1", L"Exit", 2},
+    {ClockMenuItem::ControlPanel, kControlPanelMenuItem, L"Control Panel", 3},
+    {ClockMenuItem::HideClock, kHideClockMenuItem, L"Hide Clock", 5},
+    {ClockMenuItem::DailyPlanner, kDailyPlannerMenuItem, L"Daily Planner", 4},
+    {ClockMenuItem::TodaysDate, kTodaysDateMenuItem, L"Today's Date", 7},
+    {ClockMenuItem::Separator, kMenuSeparator, L"-", kNoImage},
+    {ClockMenuItem::Exit, kExitMenuItem, L"Exit", 2},
 };
 
 std::vector<Component> clockComponents() {
@@ -57,22 +60,23 @@ std::vector<Component> clockComponents() {
   }
   auto at = [&](ClockComponent c) -> Component& { return components[std::size_t(c)]; };
   for (const auto c :
-       {ClockComponent::Image1, ClockComponent::Image2, ClockComponent::Image3, ClockComponent::Image4}) {
+       {ClockComponent::Face, ClockComponent::HourHand, ClockComponent::MinuteHand, ClockComponent::SecondHand}) {
     at(c).kind = ComponentKind::Layer;
     at(c).state.font.reset();
     at(c).state.bounds = whole;
     // The hand layers are drawn leaving out their background colour.
-    if (c != ClockComponent::Image1) at(c).options = kTransparent;
+    if (c != ClockComponent::Face) at(c).options = kTransparent;
   }
-  at(ClockComponent::Image6).kind = ComponentKind::Layer;
-  at(ClockComponent::Image6).state.font.reset();
-  at(ClockComponent::Image6).state.bounds = {kStripePosition.x, kStripePosition.y, kStripeWidth, kStripeHeight};
-  at(ClockComponent::Image6).state.visible = false;
+  at(ClockComponent::DecorativeStripe).kind = ComponentKind::Layer;
+  at(ClockComponent::DecorativeStripe).state.font.reset();
+  at(ClockComponent::DecorativeStripe).state.bounds = {kStripePosition.x, kStripePosition.y, kStripeWidth,
+                                                       kStripeHeight};
+  at(ClockComponent::DecorativeStripe).state.visible = false;
   // The strip shows only while the pointer is over the clock; the first face tick decides.
-  at(ClockComponent::Image5).kind = ComponentKind::Layer;
-  at(ClockComponent::Image5).state.font.reset();
-  at(ClockComponent::Image5).state.bounds = {kStripPosition.x, kStripPosition.y, kStripWidth, kStripHeight};
-  at(ClockComponent::Image5).state.visible = false;
+  at(ClockComponent::Strip).kind = ComponentKind::Layer;
+  at(ClockComponent::Strip).state.font.reset();
+  at(ClockComponent::Strip).state.bounds = {kStripPosition.x, kStripPosition.y, kStripWidth, kStripHeight};
+  at(ClockComponent::Strip).state.visible = false;
   for (const LabelStart& start : kLabelStarts) {
     at(start.component).state.bounds.top = start.top;
     at(start.component).state.visible = start.visible;
@@ -81,10 +85,10 @@ std::vector<Component> clockComponents() {
     Component item;
     item.name = std::wstring(start.name);
     item.kind = ComponentKind::MenuItem;
-    item.parent = L"PopupMenu1";
+    item.parent = std::wstring(kClockMenuName);
     item.state.text = std::wstring(start.caption);
     item.state.image = start.image;
-    item.state.isDefault = start.item == ClockMenuItem::Exit1;
+    item.state.isDefault = start.item == ClockMenuItem::Exit;
     components.push_back(std::move(item));
   }
   Component window;
@@ -102,7 +106,7 @@ std::vector<Component> clockComponents() {
 std::wstring_view componentName(ClockComponent component) { return kNames[static_cast<std::size_t>(component)]; }
 
 ClockComponent digitComponent(int n) {
-  return static_cast<ClockComponent>(static_cast<int>(ClockComponent::cyfra1) + std::clamp(n, 1, 12) - 1);
+  return static_cast<ClockComponent>(static_cast<int>(ClockComponent::Digit1) + std::clamp(n, 1, 12) - 1);
 }
 
 ClockWindowModel::ClockWindowModel() : table_(clockComponents()) {
@@ -176,7 +180,7 @@ void ClockWindowModel::setInFrontOfHands(ClockComponent label, bool inFront) {
     return;
   }
   sendToBack(label);
-  sendToBack(ClockComponent::Image1);
+  sendToBack(ClockComponent::Face);
 }
 
 std::optional<ClockComponent> ClockWindowModel::componentAt(Point client) const {
@@ -195,18 +199,18 @@ ClockActions ClockWindowModel::mouseDown(MouseButton button, Point client) const
 }
 
 ClockActions ClockWindowModel::click(Point client, Point screenPointer) const {
-  if (componentAt(client) != ClockComponent::Image5) return {};
+  if (componentAt(client) != ClockComponent::Strip) return {};
   return Image5Click(screenPointer);
 }
 
 void ClockWindowModel::refreshStrip(Point screenPointer) {
-  const StripUpdate update = updateStrip(screenPointer, windowRect(), layer(ClockComponent::Image5).bounds);
-  setVisible(ClockComponent::Image5, update.visible);
-  if (update.hint) at(ClockComponent::Image5).hint = std::wstring(*update.hint);
+  const StripUpdate update = updateStrip(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds);
+  setVisible(ClockComponent::Strip, update.visible);
+  if (update.hint) at(ClockComponent::Strip).hint = std::wstring(*update.hint);
 }
 
 ClockActions ClockWindowModel::Image5Click(Point screenPointer) const {
-  switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Image5).bounds)) {
+  switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds)) {
     case StripClick::ShowControlPanel: return {ClockAction::ShowControlPanel};
     case StripClick::EndProgram: return {ClockAction::EndProgram};
     case StripClick::Nothing: break;
@@ -229,19 +233,20 @@ std::vector<MenuItemState> ClockWindowModel::PopupMenu1() const {
   std::vector<MenuItemState> items;
   for (const MenuItemStart& start : kMenuItems) {
     const ComponentState& item = table_[start.name];
-    items.push_back({start.item, start.name, item.text, item.image, start.item == ClockMenuItem::N1, item.isDefault});
+    items.push_back(
+        {start.item, start.name, item.text, item.image, start.item == ClockMenuItem::Separator, item.isDefault});
   }
   return items;
 }
 
 ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowing) {
   switch (item) {
-    case ClockMenuItem::ControlPanel1: return ControlPanel1Click();
-    case ClockMenuItem::HideClock1: return HideClock1Click(clockShowing);
-    case ClockMenuItem::DailyPlanner1: return DailyPlanner1Click();
-    case ClockMenuItem::odaysDate1: return odaysDate1Click();
-    case ClockMenuItem::Exit1: return Exit1Click();
-    case ClockMenuItem::N1: break;
+    case ClockMenuItem::ControlPanel: return ControlPanel1Click();
+    case ClockMenuItem::HideClock: return HideClock1Click(clockShowing);
+    case ClockMenuItem::DailyPlanner: return DailyPlanner1Click();
+    case ClockMenuItem::TodaysDate: return odaysDate1Click();
+    case ClockMenuItem::Exit: return Exit1Click();
+    case ClockMenuItem::Separator: break;
   }
   return {};
 }

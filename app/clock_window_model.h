@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/clock_window_names.h"
 #include "core/colour.h"
 #include "core/component.h"
 #include "core/geometry.h"
@@ -28,38 +29,37 @@ inline constexpr int kClockWindowSize = 240;
 // The child components, named as in the window's layout. The order of this list is the layer
 // order at creation, bottom to top.
 enum class ClockComponent {
-  Image1,  // face layer
-  Label3,  // weekday
-  Label4,  // date
-  Label6,  // system work time
-  Label5,  // time to turn off
-  Label7,  // countdown
-  cyfra1,
-  cyfra2,
-  cyfra3,
-  cyfra4,
-  cyfra5,
-  cyfra6,
-  cyfra7,
-  cyfra8,
-  cyfra9,
-  cyfra10,
-  cyfra11,
-  cyfra12,
-  Label1,  // digital time
-  Image2,  // hour hand
-  Image3,  // minute hand
-  Image6,  // decorative stripe, hidden
-  Image4,  // second hand
-  Image5,  // two-button strip
+  Face,
+  Weekday,
+  Date,
+  WorkTime,      // system work time
+  PowerOffTime,  // time to turn off
+  Countdown,
+  Digit1,
+  Digit2,
+  Digit3,
+  Digit4,
+  Digit5,
+  Digit6,
+  Digit7,
+  Digit8,
+  Digit9,
+  Digit10,
+  Digit11,
+  Digit12,
+  DigitalTime,
+  HourHand,
+  MinuteHand,
+  DecorativeStripe,  // hidden
+  SecondHand,
+  Strip,  // the two-button strip
 };
 inline constexpr int kClockComponentCount = 24;
 
 std::wstring_view componentName(ClockComponent component);
-// cyfra1 to cyfra12 for n = 1 to 12.
+// Digit1 to Digit12 for n = 1 to 12.
 ClockComponent digitComponent(int n);
 
-inline constexpr std::wstring_view kClockWindowName = L"TForm1";
 // The clock's decorative stripe (Image6) recoloured with the frame, as the other windows' stripe
 // pictures name it.
 inline constexpr std::wstring_view kDecorativeStripePicture = L"stripe";
@@ -110,10 +110,10 @@ struct TrayIconRecord {
 inline constexpr std::wstring_view kClockImagesResource = L"clock_images";
 inline constexpr int kNoImage = -1;
 
-enum class ClockMenuItem { ControlPanel1, HideClock1, DailyPlanner1, odaysDate1, N1, Exit1 };
+enum class ClockMenuItem { ControlPanel, HideClock, DailyPlanner, TodaysDate, Separator, Exit };
 
 struct MenuItemState {
-  ClockMenuItem item = ClockMenuItem::ControlPanel1;
+  ClockMenuItem item = ClockMenuItem::ControlPanel;
   std::wstring_view name;  // component name
   std::wstring caption;    // "-" for the separator
   int image = kNoImage;    // ImageList1 index
@@ -193,7 +193,7 @@ class ClockWindowModel {
   // The face tick's strip step: shows the strip while the pointer is over the window rectangle
   // and sets its hint over a button.
   void refreshStrip(Point screenPointer);
-  const std::wstring& stripHint() const { return layer(ClockComponent::Image5).hint; }
+  const std::wstring& stripHint() const { return layer(ClockComponent::Strip).hint; }
   ClockActions Image5Click(Point screenPointer) const;
 
   // ---- Tray icon and menu ----

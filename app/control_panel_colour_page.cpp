@@ -11,38 +11,38 @@ constexpr PanelControl kBreak{L"", K::LineBreak};
 // clang-format off
 
 constexpr PanelControl kFont[] = {
-    {L"Label50", K::Label, L"Font Type", 60}, {L"ComboBox5", K::FromSettings, L"", 140}, kBreak,
-    {L"Label51", K::Label, L"Size", 60}, {L"ComboBox6", K::FromSettings, L"", 50}, kBreak,
-    {L"Label52", K::Label, L"Style", 60}, {L"ComboBox7", K::FromSettings, L"", 100}, kBreak, {L"ColorBox3"},
+    {kFaceFontNameLabel, K::Label, L"Font Type", 60}, {kFaceFontNameList, K::FromSettings, L"", 140}, kBreak,
+    {kFaceFontSizeLabel, K::Label, L"Size", 60}, {kFaceFontSizeList, K::FromSettings, L"", 50}, kBreak,
+    {kFaceFontStyleLabel, K::Label, L"Style", 60}, {kFaceFontStyleList, K::FromSettings, L"", 100}, kBreak, {kDigitColourBox},
 };
 constexpr PanelControl kHands[] = {
-    {L"Label53", K::Label, L"Clock Hands Style"}, {L"ComboBox2"}, kBreak, {L"ColorBox9"}, kBreak, {L"CheckBox5"}, {L"CheckBox24"},
+    {kHandStyleLabel, K::Label, L"Clock Hands Style"}, {kHandStyleList}, kBreak, {kHandColourBox}, kBreak, {kSecondHandOffBox}, {kAllHandsOffBox},
 };
 constexpr PanelControl kWeekday[] = {
-    {L"ColorBox4"}, kBreak, {L"CheckBox1"}, {L"CheckBox2"}, kBreak, {L"CheckBox18"},
+    {kWeekdayColourBox}, kBreak, {kWeekdayOffBox}, {kWeekdayShortNameBox}, kBreak, {kWeekdayInFrontBox},
 };
 constexpr PanelControl kTimeDisplay[] = {
-    {L"ColorBox10"}, kBreak, {L"ColorBox12"}, kBreak, {L"ColorBox14", K::FromSettings, L"Countdown Time"},
+    {kPowerOffTimeColourBox}, kBreak, {kWorkTimeColourBox}, kBreak, {kCountdownColourBox, K::FromSettings, L"Countdown Time"},
 };
 constexpr PanelControl kFrame[] = {
-    {L"Label54", K::Label, L"Frame Color", 70}, {L"ComboBox1"}, kBreak,
-    {L"Label55", K::Label, L"Frame Style", 70}, {L"ComboBox12", K::FromSettings, L"", 90}, kBreak, {L"ColorBox1"}, kBreak,
-    {L"CheckBox23"},
+    {kFrameColourLabel, K::Label, L"Frame Color", 70}, {kFrameColourList}, kBreak,
+    {kFrameStyleLabel, K::Label, L"Frame Style", 70}, {kFrameStyleList, K::FromSettings, L"", 90}, kBreak, {kBackgroundColourBox}, kBreak,
+    {kDigitsOffBox},
 };
 constexpr PanelControl kDate[] = {
-    {L"ColorBox5", K::FromSettings, L"", 92}, {L"CheckBox3"}, kBreak, {L"RadioButton57"}, {L"CheckBox4"},
-    kBreak, {L"RadioButton58"}, kBreak, {L"CheckBox19"},
+    {kDateColourBox, K::FromSettings, L"", 92}, {kDateOffBox}, kBreak, {kLongMonthNameButton}, {kShortDateBox},
+    kBreak, {kShortMonthNameButton}, kBreak, {kDateInFrontBox},
 };
 constexpr PanelControl kSeconds[] = {
-    {L"ColorBox2"}, kBreak, {L"CheckBox22"}, kBreak,
-    {L"RadioButton12"}, {L"RadioButton36"}, {L"RadioButton13"}, {L"RadioButton55"}, kBreak,
-    {L"RadioButton14"}, {L"RadioButton37"}, {L"RadioButton15"}, {L"RadioButton56"}, kBreak,
-    {L"RadioButton51"}, {L"RadioButton52"}, {L"RadioButton53"}, {L"RadioButton54"}, kBreak,
-    {L"ColorBox8"}, kBreak, {L"CheckBox6"},
+    {kSecondsColourBox}, kBreak, {kSecondsOffBox}, kBreak,
+    {kSecondsStyle1Button}, {kSecondsStyle2Button}, {kSecondsStyle3Button}, {kSecondsStyle4Button}, kBreak,
+    {kSecondsStyle5Button}, {kSecondsStyle6Button}, {kSecondsStyle7Button}, {kSecondsStyle8Button}, kBreak,
+    {kSecondsStyle9Button}, {kSecondsStyle10Button}, {kSecondsStyle11Button}, {kSecondsStyle12Button}, kBreak,
+    {kLaserColourBox}, kBreak, {kLaserOffBox},
 };
 constexpr PanelControl kDigital[] = {
-    {L"ColorBox6"}, kBreak, {L"CheckBox25"}, {L"CheckBox26"}, kBreak, {L"RadioButton44"},
-    {L"RadioButton45"}, kBreak, {L"CheckBox28"}, {L"CheckBox29"},
+    {kDigitalTimeColourBox}, kBreak, {kDigitalTimeOffBox}, {kDigitalTimeInFrontBox}, kBreak, {kTwelveHourFormatButton},
+    {kTwentyFourHourFormatButton}, kBreak, {kDigitalAmPmOffBox}, {kDigitalSecondsOffBox},
 };
 // clang-format on
 

@@ -20,7 +20,7 @@ constexpr Rect kHomePage{kBanner.left + kBanner.width - 110, 14, 100, 16};
 constexpr Rect kTabs{2, 42, 727, 455};
 // Where the pages' controls lie: the page control less its tabs and border.
 constexpr Rect kPageArea{4, 64, 723, 431};
-constexpr std::array<std::wstring_view, 3> kPageNames{L"TabSheet1", L"TabSheet2", L"TabSheet3"};
+constexpr std::array<std::wstring_view, 3> kPageNames{kMainSettingsPage, kClockColourPage, kRssReaderPage};
 
 constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kWhite = 0xFFFFFF;
@@ -42,9 +42,9 @@ ComponentKind kindOf(const SettingSpec& described, std::wstring_view component) 
     case SettingControl::ListChoice:
       // The exact power-off time's hour and minute and the ticker's font size may also be
       // typed; the frame colours and hand styles are pictures.
-      if (component == L"ComboBox3" || component == L"ComboBox4" || component == L"ComboBox11")
+      if (component == kPowerOffHourList || component == kPowerOffMinuteList || component == kTickerFontSizeList)
         return ComponentKind::EditableComboBox;
-      if (component == L"ComboBox1" || component == L"ComboBox2") return ComponentKind::PictureList;
+      if (component == kFrameColourList || component == kHandStyleList) return ComponentKind::PictureList;
       return ComponentKind::ComboBox;
   }
   return ComponentKind::Label;
@@ -148,11 +148,11 @@ class PageLayout {
         made = &add(name, kind, {at.x, at.y, w, 22});
         made->state.items = listItems(*described);
         // The channel selector says what to do while no channel is chosen.
-        if (name == L"ComboBox8") made->options |= kPrompt;
+        if (name == kRssChannelList) made->options |= kPrompt;
         if (kind == ComponentKind::PictureList) {
           // The sample strips of the frames and the hands; a hand picture a line.
-          made->state.picture = name == L"ComboBox1" ? L"frame_samples" : L"hand_samples";
-          made->itemHeight = name == L"ComboBox2" ? 42 : 18;
+          made->state.picture = name == kFrameColourList ? L"frame_samples" : L"hand_samples";
+          made->itemHeight = name == kHandStyleList ? 42 : 18;
         }
         break;
       }
@@ -179,7 +179,7 @@ class PageLayout {
         constexpr int kArrowsWidth = 17;
         made = &add(name, ComponentKind::Edit, {at.x, at.y, w - kArrowsWidth, 21});
         made->options = kNumbersOnly;
-        if (const SettingSpec* upDown = settingOfComponent(L"UpDown1")) {
+        if (const SettingSpec* upDown = settingOfComponent(kPowerOffMinutesArrows)) {
           Component& arrows = add(std::wstring(upDown->component), ComponentKind::UpDown,
                                   {at.x + w - kArrowsWidth, at.y, kArrowsWidth, 21});
           arrows.buddy = name;
@@ -233,7 +233,7 @@ class PageLayout {
         const int w = item.width ? item.width : 120;
         const Point at = place(item, w, 21);
         Component& edit = add(name, ComponentKind::Edit, {at.x, at.y, w, 21});
-        edit.state.textLimit = name == L"Edit2" ? 100 : 50;
+        edit.state.textLimit = name == kChannelAddressEdit ? 100 : 50;
         break;
       }
       case PanelControlKind::ListView: {
@@ -277,13 +277,13 @@ std::vector<Component> controlPanelComponents(const TextMetrics& metrics) {
   out.push_back(std::move(form));
 
   // The header.
-  for (const auto& [name, bounds] : {std::pair{L"HeaderBarTop", kTopBar}, std::pair{L"HeaderBarBottom", kBottomBar}}) {
-    Component bar = makeComponent(name, ComponentKind::Panel, window);
+  for (const auto& [name, bounds] : {std::pair{kHeaderBarTop, kTopBar}, std::pair{kHeaderBarBottom, kBottomBar}}) {
+    Component bar = makeComponent(std::wstring(name), ComponentKind::Panel, window);
     bar.state.bounds = bounds;
     bar.state.background = kHeaderBar;
     out.push_back(std::move(bar));
   }
-  Component banner = makeComponent(L"Banner", ComponentKind::Picture, window);
+  Component banner = makeComponent(std::wstring(kBannerPicture), ComponentKind::Picture, window);
   banner.state.bounds = kBanner;
   banner.state.picture = L"banner";
   banner.options = kStretch;
@@ -340,7 +340,7 @@ std::vector<Component> controlPanelComponents(const TextMetrics& metrics) {
 
   // The times on the dark displays: green on black.
   for (Component& c : out) {
-    if (c.name == L"Label16" || c.name == L"Label19") {
+    if (c.name == kPowerOffTimeLabel || c.name == kWorkTimeLabel) {
       c.state.textColour = kDisplayText;
       c.state.background = kDisplayBackground;
       c.state.font = controlPanelFont();

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/control_panel_names.h"
 #include "core/component.h"
 #include "platform/text_metrics.h"
 
@@ -53,13 +54,9 @@ struct PanelPage {
   std::span<const PanelGroup> groups;
 };
 
-inline constexpr std::wstring_view kControlPanelName = L"TForm2";
 inline constexpr std::wstring_view kControlPanelCaption = L"Control Panel";
 inline constexpr int kControlPanelClientWidth = 731;
 inline constexpr int kControlPanelClientHeight = 499;
-inline constexpr std::wstring_view kPageControlName = L"PageControl1";
-inline constexpr std::wstring_view kTitleName = L"Title";
-inline constexpr std::wstring_view kHomePageName = L"HomePage";
 inline constexpr std::wstring_view kHomePageCaption = L"Home Page";
 // The name of the label beside a colour box: the colour box's name and "Label".
 std::wstring colourBoxLabelName(std::wstring_view colourBox);

@@ -13,71 +13,71 @@ constexpr PanelControl kBreak{L"", K::LineBreak};
 // The screen miniature with its marker on the left, the two position bars with their
 // percentages beside it, the two position boxes and "Start with System" below.
 constexpr PanelControl kStartUp[] = {
-    {L"Image1", K::Picture, L"screen_mini", 33, 27, 16, 20},
-    {L"Image2", K::Picture, L"screen_marker", 9, 9, 4, 4, true},
-    {L"ScrollBar1", K::FromSettings, L"", 128, 17, 60, 20},
-    {L"Label13", K::Label, L"0", 24, 14, 192, 22},
-    {L"ScrollBar2", K::FromSettings, L"", 128, 17, 60, 42},
-    {L"Label14", K::Label, L"0", 24, 14, 192, 44},
-    {L"CheckBox7", K::CheckBox, L"Check Position", 150, 17, 10, 62},
-    {L"CheckBox8", K::FromSettings, L"", 150, 17, 10, 82},
-    {L"CheckBox30", K::FromSettings, L"", 150, 17, 10, 102},
+    {kScreenMiniature, K::Picture, L"screen_mini", 33, 27, 16, 20},
+    {kPositionMarker, K::Picture, L"screen_marker", 9, 9, 4, 4, true},
+    {kStartLeftBar, K::FromSettings, L"", 128, 17, 60, 20},
+    {kStartLeftPercentLabel, K::Label, L"0", 24, 14, 192, 22},
+    {kStartTopBar, K::FromSettings, L"", 128, 17, 60, 42},
+    {kStartTopPercentLabel, K::Label, L"0", 24, 14, 192, 44},
+    {kCheckPositionBox, K::CheckBox, L"Check Position", 150, 17, 10, 62},
+    {kStartAtSetPositionBox, K::FromSettings, L"", 150, 17, 10, 82},
+    {kStartWithSystemBox, K::FromSettings, L"", 150, 17, 10, 102},
 };
 constexpr PanelControl kRepeat[] = {
-    {L"RadioButton1"}, {L"RadioButton2"}, {L"RadioButton3"}, {L"RadioButton4"},
-    kBreak, {L"RadioButton5"}, {L"RadioButton6"}, {L"RadioButton7"},
+    {kVoiceEvery1MinuteButton}, {kVoiceEvery5MinutesButton}, {kVoiceEvery10MinutesButton}, {kVoiceEvery15MinutesButton},
+    kBreak, {kVoiceEvery30MinutesButton}, {kVoiceEvery60MinutesButton}, {kVoiceOffButton},
 };
-constexpr PanelControl kAmPm[] = {{L"RadioButton34"}, kBreak, {L"RadioButton35"}};
-constexpr PanelControl kVoice[] = {{L"RadioButton8"}, kBreak, {L"RadioButton9"}};
+constexpr PanelControl kAmPm[] = {{kAmPmOnButton}, kBreak, {kAmPmOffButton}};
+constexpr PanelControl kVoice[] = {{kFemaleVoiceButton}, kBreak, {kMaleVoiceButton}};
 constexpr PanelControl kTransparency[] = {
-    {L"CheckBox20"}, kBreak, {L"Label23", K::Label, L"Transparency Value = 100"}, kBreak, {L"ScrollBar3"},
-    kBreak, {L"CheckBox21"},
+    {kTransparencyOnBox}, kBreak, {kTransparencyLabel, K::Label, L"Transparency Value = 100"}, kBreak, {kTransparencyBar},
+    kBreak, {kAlwaysOnTopBox},
 };
 // The action, then the two ways of arming: minutes or an exact time; the rest shows while a
 // countdown runs.
 constexpr PanelControl kPowerOff[] = {
-    {L"RadioButton10"}, {L"RadioButton11"}, {L"RadioButton50"}, kBreak,
-    {L"Edit1", K::FromSettings, L"", 50}, {L"Label31", K::Label, L"min.", 30}, {L"CheckBox9", K::CheckBox, L"Set Minutes"},
+    {kPowerOffShutdownButton}, {kPowerOffLogOffButton}, {kPowerOffHibernateButton}, kBreak,
+    {kPowerOffMinutesEdit, K::FromSettings, L"", 50}, {kMinutesUnitLabel, K::Label, L"min.", 30}, {kSetMinutesBox, K::CheckBox, L"Set Minutes"},
     kBreak,
-    {L"ComboBox3", K::FromSettings, L"", 46}, {L"Label32", K::Label, L":", 6}, {L"ComboBox4", K::FromSettings, L"", 46},
-    {L"CheckBox10", K::CheckBox, L"Set Exact Time"}, kBreak,
-    {L"CheckBox33"}, {L"Image3", K::Picture, L"", 96, 20, 148, -1},
-    {L"Label16", K::Label, L"00:00:00", 60, 14, 18, 3, true}, kBreak,
-    {L"CheckBox13", K::CheckBox, L"Show in Clock"}, {L"CheckBox17"}, kBreak,
-    {L"CheckBox31"}, {L"RadioButton59"}, {L"RadioButton60"}, {L"RadioButton61"},
+    {kPowerOffHourList, K::FromSettings, L"", 46}, {kTimeColonLabel, K::Label, L":", 6}, {kPowerOffMinuteList, K::FromSettings, L"", 46},
+    {kSetExactTimeBox, K::CheckBox, L"Set Exact Time"}, kBreak,
+    {kForceShutdownBox}, {kPowerOffDisplay, K::Picture, L"", 96, 20, 148, -1},
+    {kPowerOffTimeLabel, K::Label, L"00:00:00", 60, 14, 18, 3, true}, kBreak,
+    {kShowPowerOffTimeBox, K::CheckBox, L"Show in Clock"}, {kPowerOffTimeInFrontBox}, kBreak,
+    {kPowerOffWarningOnBox}, {kWarningSound1Button}, {kWarningSound2Button}, {kWarningSound3Button},
 };
 constexpr PanelControl kWorkTime[] = {
-    {L"CheckBox11", K::CheckBox, L"Check Time"}, {L"Image5", K::Picture, L"", 96, 20, 148, -1},
-    {L"Label19", K::Label, L"123 00:00:00", 80, 14, 8, 3, true}, kBreak,
-    {L"CheckBox12"}, kBreak, {L"CheckBox16"},
+    {kCheckWorkTimeBox, K::CheckBox, L"Check Time"}, {kWorkTimeDisplay, K::Picture, L"", 96, 20, 148, -1},
+    {kWorkTimeLabel, K::Label, L"123 00:00:00", 80, 14, 8, 3, true}, kBreak,
+    {kShowWorkTimeBox}, kBreak, {kWorkTimeInFrontBox},
 };
-constexpr PanelControl kPlanner[] = {{L"Button1", K::Button, L"Open Daily Planner", 150, 26, 52, 54}};
+constexpr PanelControl kPlanner[] = {{kOpenPlannerButton, K::Button, L"Open Daily Planner", 150, 26, 52, 54}};
 constexpr PanelControl kCountdown[] = {
-    {L"DateTimePicker1"}, {L"DateTimePicker2"}, kBreak, {L"CheckBox14"}, kBreak, {L"CheckBox15"},
+    {kCountdownDatePicker}, {kCountdownTimePicker}, kBreak, {kShowCountdownBox}, kBreak, {kCountdownInFrontBox},
 };
 constexpr int kNumber = 36;  // one numbered button's width
 constexpr PanelControl kSound[] = {
-    {L"RadioButton16", K::FromSettings, L"", kNumber}, {L"RadioButton17", K::FromSettings, L"", kNumber},
-    {L"RadioButton18", K::FromSettings, L"", kNumber}, {L"RadioButton19", K::FromSettings, L"", kNumber},
-    kBreak, {L"RadioButton20", K::FromSettings, L"", kNumber}, {L"RadioButton38", K::FromSettings, L"", kNumber},
-    {L"RadioButton40", K::FromSettings, L"", kNumber}, {L"RadioButton42", K::FromSettings, L"", kNumber},
-    kBreak, {L"RadioButton46", K::FromSettings, L"", kNumber}, {L"RadioButton49", K::FromSettings, L"", kNumber},
-    {L"RadioButton62", K::FromSettings, L"", kNumber}, {L"RadioButton64", K::FromSettings, L"", kNumber},
-    kBreak, {L"RadioButton21"},
+    {kHourSound1Button, K::FromSettings, L"", kNumber}, {kHourSound2Button, K::FromSettings, L"", kNumber},
+    {kHourSound3Button, K::FromSettings, L"", kNumber}, {kHourSound4Button, K::FromSettings, L"", kNumber},
+    kBreak, {kHourSound5Button, K::FromSettings, L"", kNumber}, {kHourSound6Button, K::FromSettings, L"", kNumber},
+    {kHourSound7Button, K::FromSettings, L"", kNumber}, {kHourSound8Button, K::FromSettings, L"", kNumber},
+    kBreak, {kHourSound9Button, K::FromSettings, L"", kNumber}, {kHourSound10Button, K::FromSettings, L"", kNumber},
+    {kHourSound11Button, K::FromSettings, L"", kNumber}, {kHourSound12Button, K::FromSettings, L"", kNumber},
+    kBreak, {kHourSoundOffButton},
 };
 constexpr PanelControl kEffect[] = {
-    {L"RadioButton22", K::FromSettings, L"", kNumber}, {L"RadioButton23", K::FromSettings, L"", kNumber},
-    {L"RadioButton24", K::FromSettings, L"", kNumber}, {L"RadioButton25", K::FromSettings, L"", kNumber},
-    kBreak, {L"RadioButton26", K::FromSettings, L"", kNumber}, {L"RadioButton39", K::FromSettings, L"", kNumber},
-    {L"RadioButton41", K::FromSettings, L"", kNumber}, {L"RadioButton43", K::FromSettings, L"", kNumber},
-    kBreak, {L"RadioButton47", K::FromSettings, L"", kNumber}, {L"RadioButton48", K::FromSettings, L"", kNumber},
-    {L"RadioButton63", K::FromSettings, L"", kNumber}, {L"RadioButton65", K::FromSettings, L"", kNumber},
-    kBreak, {L"RadioButton27"},
+    {kHourEffect1Button, K::FromSettings, L"", kNumber}, {kHourEffect2Button, K::FromSettings, L"", kNumber},
+    {kHourEffect3Button, K::FromSettings, L"", kNumber}, {kHourEffect4Button, K::FromSettings, L"", kNumber},
+    kBreak, {kHourEffect5Button, K::FromSettings, L"", kNumber}, {kHourEffect6Button, K::FromSettings, L"", kNumber},
+    {kHourEffect7Button, K::FromSettings, L"", kNumber}, {kHourEffect8Button, K::FromSettings, L"", kNumber},
+    kBreak, {kHourEffect9Button, K::FromSettings, L"", kNumber}, {kHourEffect10Button, K::FromSettings, L"", kNumber},
+    {kHourEffect11Button, K::FromSettings, L"", kNumber}, {kHourEffect12Button, K::FromSettings, L"", kNumber},
+    kBreak, {kHourEffectOffButton},
 };
 // clang-format on
 
 constexpr PanelGroup kGroups[] = {
-    {L"Clock Start-up Position", 10, 66, 222, 128, kStartUp},
+    {kStartUpPositionGroup, 10, 66, 222, 128, kStartUp},
     {L"Time Voice Announcement", 10, 198, 222, 172, {}},
     {L"Repeat Time Every  [minutes]", 20, 214, 202, 70, kRepeat},
     {L"Am / Pm", 20, 290, 96, 72, kAmPm},

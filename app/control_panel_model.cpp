@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/control_panel_names.h"
 #include "app/save_prompt.h"
 #include "core/rounding.h"
 
@@ -84,10 +85,10 @@ std::wstring transparencyText(int alpha) {
 ControlPanelModel::ControlPanelModel(ControlPanelServices services, ControlPanelHooks hooks)
     : s_(services), hooks_(std::move(hooks)), table_(controlPanelComponents(services.metrics)) {
   // Transparency's value shows only while transparency is on.
-  table_[L"Label23"].text = transparencyText(s_.settings.transparency);
-  table_[L"Label23"].visible = false;
-  table_[L"Label13"].text = L"0";
-  table_[L"Label14"].text = L"0";
+  table_[kTransparencyLabel].text = transparencyText(s_.settings.transparency);
+  table_[kTransparencyLabel].visible = false;
+  table_[kStartLeftPercentLabel].text = L"0";
+  table_[kStartTopPercentLabel].text = L"0";
   bindSettings();
   registerHandlers();
   registerOverlayHandlers();
@@ -159,7 +160,8 @@ void ControlPanelModel::beforeHandlers(Component& c, ComponentEvent event) {
     case SettingControl::Edit: {
       setValue(s, *described, SettingValue{state.text});
       // The up-down beside the minutes follows a number typed within its range.
-      if (const SettingSpec* arrows = settingOfComponent(L"UpDown1"); arrows && c.name == L"Edit1") {
+      if (const SettingSpec* arrows = settingOfComponent(kPowerOffMinutesArrows);
+          arrows && c.name == kPowerOffMinutesEdit) {
         const ComponentState& upDown = table_[arrows->component];
         if (const auto n = numberWithin(state.text, upDown.minimum, upDown.maximum))
           setValue(s, *arrows, SettingValue{*n});
@@ -196,13 +198,13 @@ void ControlPanelModel::settingLoaded(const SettingSpec& described) {
 
 void ControlPanelModel::registerHandlers() {
   using E = ComponentEvent;
-  table_.on(L"ScrollBar1", E::Change, [this] { ScrollBar1Change(); });
-  table_.on(L"ScrollBar2", E::Change, [this] { ScrollBar2Change(); });
-  table_.on(L"CheckBox7", E::Click, [this] { CheckBox7Click(); });
-  table_.on(L"CheckBox20", E::Click, [this] { CheckBox20Click(); });
-  table_.on(L"ScrollBar3", E::Change, [this] { ScrollBar3Change(); });
-  table_.on(L"CheckBox30", E::Click, [this](const EventContext& e) { CheckBox30Click(e.source); });
-  table_.on(L"Button1", E::Click, [this] { Button1Click(); });
+  table_.on(kStartLeftBar, E::Change, [this] { ScrollBar1Change(); });
+  table_.on(kStartTopBar, E::Change, [this] { ScrollBar2Change(); });
+  table_.on(kCheckPositionBox, E::Click, [this] { CheckBox7Click(); });
+  table_.on(kTransparencyOnBox, E::Click, [this] { CheckBox20Click(); });
+  table_.on(kTransparencyBar, E::Change, [this] { ScrollBar3Change(); });
+  table_.on(kStartWithSystemBox, E::Click, [this](const EventContext& e) { CheckBox30Click(e.source); });
+  table_.on(kOpenPlannerButton, E::Click, [this] { Button1Click(); });
   table_.on(kHomePageName, E::MouseMove, [this] { HomePageMouseEnter(); });
   table_.on(kHomePageName, E::MouseLeave, [this] { HomePageMouseLeave(); });
   table_.on(kHomePageName, E::Click, [this] { HomePageClick(); });
@@ -220,46 +222,46 @@ void ControlPanelModel::registerOverlayHandlers() {
   };
   using E = ComponentEvent;
   static constexpr Route kRoutes[] = {
-      {L"CheckBox1", E::Click, &TextOverlays::CheckBox1Click},
-      {L"CheckBox2", E::Click, &TextOverlays::CheckBox2Click},
-      {L"CheckBox3", E::Click, &TextOverlays::CheckBox3Click},
-      {L"CheckBox4", E::Click, &TextOverlays::CheckBox4Click},
-      {L"RadioButton57", E::Click, &TextOverlays::RadioButton57Click},
-      {L"RadioButton58", E::Click, &TextOverlays::RadioButton58Click},
-      {L"RadioButton44", E::Click, &TextOverlays::RadioButton44Click},
-      {L"RadioButton45", E::Click, &TextOverlays::RadioButton45Click},
-      {L"CheckBox15", E::Click, &TextOverlays::CheckBox15Click},
-      {L"CheckBox16", E::Click, &TextOverlays::CheckBox16Click},
-      {L"CheckBox17", E::Click, &TextOverlays::CheckBox17Click},
-      {L"CheckBox18", E::Click, &TextOverlays::CheckBox18Click},
-      {L"CheckBox19", E::Click, &TextOverlays::CheckBox19Click},
-      {L"CheckBox26", E::Click, &TextOverlays::CheckBox26Click},
-      {L"ComboBox5", E::Change, &TextOverlays::ComboBox5Change},
-      {L"ComboBox6", E::Change, &TextOverlays::ComboBox6Change},
-      {L"ComboBox7", E::Change, &TextOverlays::ComboBox7Change},
-      {L"ColorBox4", E::Change, &TextOverlays::ColorBox4Change},
-      {L"ColorBox5", E::Change, &TextOverlays::ColorBox5Change},
-      {L"ColorBox6", E::Change, &TextOverlays::ColorBox6Change},
-      {L"ColorBox10", E::Change, &TextOverlays::ColorBox10Change},
-      {L"ColorBox12", E::Change, &TextOverlays::ColorBox12Change},
-      {L"ColorBox14", E::Change, &TextOverlays::ColorBox14Change},
+      {kWeekdayOffBox, E::Click, &TextOverlays::CheckBox1Click},
+      {kWeekdayShortNameBox, E::Click, &TextOverlays::CheckBox2Click},
+      {kDateOffBox, E::Click, &TextOverlays::CheckBox3Click},
+      {kShortDateBox, E::Click, &TextOverlays::CheckBox4Click},
+      {kLongMonthNameButton, E::Click, &TextOverlays::RadioButton57Click},
+      {kShortMonthNameButton, E::Click, &TextOverlays::RadioButton58Click},
+      {kTwelveHourFormatButton, E::Click, &TextOverlays::RadioButton44Click},
+      {kTwentyFourHourFormatButton, E::Click, &TextOverlays::RadioButton45Click},
+      {kCountdownInFrontBox, E::Click, &TextOverlays::CheckBox15Click},
+      {kWorkTimeInFrontBox, E::Click, &TextOverlays::CheckBox16Click},
+      {kPowerOffTimeInFrontBox, E::Click, &TextOverlays::CheckBox17Click},
+      {kWeekdayInFrontBox, E::Click, &TextOverlays::CheckBox18Click},
+      {kDateInFrontBox, E::Click, &TextOverlays::CheckBox19Click},
+      {kDigitalTimeInFrontBox, E::Click, &TextOverlays::CheckBox26Click},
+      {kFaceFontNameList, E::Change, &TextOverlays::ComboBox5Change},
+      {kFaceFontSizeList, E::Change, &TextOverlays::ComboBox6Change},
+      {kFaceFontStyleList, E::Change, &TextOverlays::ComboBox7Change},
+      {kWeekdayColourBox, E::Change, &TextOverlays::ColorBox4Change},
+      {kDateColourBox, E::Change, &TextOverlays::ColorBox5Change},
+      {kDigitalTimeColourBox, E::Change, &TextOverlays::ColorBox6Change},
+      {kPowerOffTimeColourBox, E::Change, &TextOverlays::ColorBox10Change},
+      {kWorkTimeColourBox, E::Change, &TextOverlays::ColorBox12Change},
+      {kCountdownColourBox, E::Change, &TextOverlays::ColorBox14Change},
   };
   TextOverlays& overlays = s_.overlays;
   for (const Route& route : kRoutes)
     table_.on(route.component, route.event, [&overlays, handler = route.handler] { (overlays.*handler)(); });
   // "AM/PM OFF" shows in the 12 h format only; the month names need "Short Date".
   addAfterEvent([this] {
-    table_[L"CheckBox28"].visible = s_.overlays.amPmOffVisible();
-    table_[L"RadioButton57"].enabled = s_.overlays.monthNameButtonsEnabled();
-    table_[L"RadioButton58"].enabled = s_.overlays.monthNameButtonsEnabled();
+    table_[kDigitalAmPmOffBox].visible = s_.overlays.amPmOffVisible();
+    table_[kLongMonthNameButton].enabled = s_.overlays.monthNameButtonsEnabled();
+    table_[kShortMonthNameButton].enabled = s_.overlays.monthNameButtonsEnabled();
   });
 }
 
 SettingsLoadReport ControlPanelModel::FormCreate() {
   // 1. Font lists, as far as the system lists them.
   const std::vector<std::wstring> fonts = s_.metrics.installedFontNames();
-  table_[L"ComboBox5"].items = fonts;
-  table_[L"ComboBox9"].items = fonts;
+  table_[kFaceFontNameList].items = fonts;
+  table_[kTickerFontNameList].items = fonts;
   // 2. The time displays' places come with the layout. 3. Position ranges.
   setPositionRanges();
   // 4. RSS channels.
@@ -325,10 +327,10 @@ void ControlPanelModel::showPlainMessage(std::wstring text) {
 void ControlPanelModel::setPositionRanges() {
   const ScreenSize screen = s_.shell.screenSize();
   // A screen smaller than the clock leaves a range of 0 to 0 rather than an inverted one.
-  table_[L"ScrollBar1"].minimum = 0;
-  table_[L"ScrollBar1"].maximum = screenRange(screen.width);
-  table_[L"ScrollBar2"].minimum = 0;
-  table_[L"ScrollBar2"].maximum = screenRange(screen.height);
+  table_[kStartLeftBar].minimum = 0;
+  table_[kStartLeftBar].maximum = screenRange(screen.width);
+  table_[kStartTopBar].minimum = 0;
+  table_[kStartTopBar].maximum = screenRange(screen.height);
 }
 
 Point ControlPanelModel::startPosition() const {
@@ -343,30 +345,31 @@ void ControlPanelModel::placeClockWindow() {
 }
 
 void ControlPanelModel::ScrollBar1Change() {
-  ComponentState& bar = table_[L"ScrollBar1"];
+  ComponentState& bar = table_[kStartLeftBar];
   bar.minimum = 0;
   bar.maximum = screenRange(s_.shell.screenSize().width);
   // A scroll bar cannot stand outside its range: a stored position from a larger screen is
   // taken to the nearest end, and that is what is kept.
   int& position = s_.settings.startLeft;
   position = std::clamp(position, bar.minimum, bar.maximum);
-  const Rect group = table_[L"Clock Start-up Position"].bounds;
-  table_[L"Image2"].bounds.left =
+  const Rect group = table_[kStartUpPositionGroup].bounds;
+  table_[kPositionMarker].bounds.left =
       group.left + markerOffset(position, bar.maximum, kMarkerStepsAcross) + kMarkerOrigin.x;
-  table_[L"Label13"].text = std::to_wstring(positionPercent(position, bar.maximum));
-  if (table_[L"CheckBox7"].checked) s_.clockWindow.setWindowPosition(position, s_.clockWindow.windowTop());
+  table_[kStartLeftPercentLabel].text = std::to_wstring(positionPercent(position, bar.maximum));
+  if (table_[kCheckPositionBox].checked) s_.clockWindow.setWindowPosition(position, s_.clockWindow.windowTop());
 }
 
 void ControlPanelModel::ScrollBar2Change() {
-  ComponentState& bar = table_[L"ScrollBar2"];
+  ComponentState& bar = table_[kStartTopBar];
   bar.minimum = 0;
   bar.maximum = screenRange(s_.shell.screenSize().height);
   int& position = s_.settings.startTop;
   position = std::clamp(position, bar.minimum, bar.maximum);
-  const Rect group = table_[L"Clock Start-up Position"].bounds;
-  table_[L"Image2"].bounds.top = group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
-  table_[L"Label14"].text = std::to_wstring(positionPercent(position, bar.maximum));
-  if (table_[L"CheckBox7"].checked) s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
+  const Rect group = table_[kStartUpPositionGroup].bounds;
+  table_[kPositionMarker].bounds.top =
+      group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
+  table_[kStartTopPercentLabel].text = std::to_wstring(positionPercent(position, bar.maximum));
+  if (table_[kCheckPositionBox].checked) s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
 }
 
 void ControlPanelModel::CheckBox7Click() {
@@ -376,8 +379,8 @@ void ControlPanelModel::CheckBox7Click() {
 // ---- Transparency ----
 
 void ControlPanelModel::CheckBox20Click() {
-  ComponentState& bar = table_[L"ScrollBar3"];
-  ComponentState& label = table_[L"Label23"];
+  ComponentState& bar = table_[kTransparencyBar];
+  ComponentState& label = table_[kTransparencyLabel];
   if (!s_.settings.transparencyOn) {
     s_.clockWindow.setAlphaBlend(false);
     bar.enabled = false;
@@ -393,11 +396,11 @@ void ControlPanelModel::CheckBox20Click() {
 }
 
 void ControlPanelModel::ScrollBar3Change() {
-  const ComponentState& bar = table_[L"ScrollBar3"];
+  const ComponentState& bar = table_[kTransparencyBar];
   s_.settings.transparency = std::clamp(s_.settings.transparency, bar.minimum, bar.maximum);
   if (!s_.settings.transparencyOn) return;
   s_.clockWindow.setAlphaBlendValue(s_.settings.transparency);
-  table_[L"Label23"].text = transparencyText(s_.settings.transparency);
+  table_[kTransparencyLabel].text = transparencyText(s_.settings.transparency);
 }
 
 // ---- Start with System ----

@@ -1,5 +1,5 @@
 // The full-hour digit animations: during minute 0 of every hour the twelve digit labels of the
-// clock (cyfra1 .. cyfra12) run one of twelve effects, chosen in the control panel's "By Visiual
+// clock (the digit layers 1 to 12) run one of twelve effects, chosen in the control panel's "By Visiual
 // Effect" group, one step per tick of the control panel's effect timer Timer4. The first step
 // after the minute stops the timer and puts every digit back: text " n ", place on the digit
 // ring, the digit colour and the visibility the "OFF" switches give.

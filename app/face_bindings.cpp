@@ -14,12 +14,18 @@ struct SecondsButton {
   SecondsStyle style;
 };
 constexpr SecondsButton kSecondsButtons[] = {
-    {L"RadioButton12", SecondsStyle::OutlinedDots},    {L"RadioButton36", SecondsStyle::OutlinedDotsSolidMarks},
-    {L"RadioButton13", SecondsStyle::SolidDots},       {L"RadioButton55", SecondsStyle::DotMarks},
-    {L"RadioButton14", SecondsStyle::OutlinedSquares}, {L"RadioButton37", SecondsStyle::OutlinedSquaresSolidMarks},
-    {L"RadioButton15", SecondsStyle::SolidSquares},    {L"RadioButton56", SecondsStyle::SquareMarks},
-    {L"RadioButton51", SecondsStyle::TicksAndPoints},  {L"RadioButton52", SecondsStyle::Ticks},
-    {L"RadioButton53", SecondsStyle::Triangles},       {L"RadioButton54", SecondsStyle::TriangleMarks},
+    {kSecondsStyle1Button, SecondsStyle::OutlinedDots},
+    {kSecondsStyle2Button, SecondsStyle::OutlinedDotsSolidMarks},
+    {kSecondsStyle3Button, SecondsStyle::SolidDots},
+    {kSecondsStyle4Button, SecondsStyle::DotMarks},
+    {kSecondsStyle5Button, SecondsStyle::OutlinedSquares},
+    {kSecondsStyle6Button, SecondsStyle::OutlinedSquaresSolidMarks},
+    {kSecondsStyle7Button, SecondsStyle::SolidSquares},
+    {kSecondsStyle8Button, SecondsStyle::SquareMarks},
+    {kSecondsStyle9Button, SecondsStyle::TicksAndPoints},
+    {kSecondsStyle10Button, SecondsStyle::Ticks},
+    {kSecondsStyle11Button, SecondsStyle::Triangles},
+    {kSecondsStyle12Button, SecondsStyle::TriangleMarks},
 };
 
 // What a control does to the face: the face, the live settings.
@@ -37,36 +43,36 @@ struct FaceRoute {
 
 // Each colour chooser keeps the colour the face returns: pure white becomes near white.
 constexpr FaceRoute kRoutes[] = {
-    {L"ColorBox1", ComponentEvent::Change,
+    {kBackgroundColourBox, ComponentEvent::Change,
      [](ClockFace& f, Settings& s) { s.backgroundColour = f.changeBackground(s.backgroundColour); }, Duration::Rebuild},
-    {L"ColorBox2", ComponentEvent::Change,
+    {kSecondsColourBox, ComponentEvent::Change,
      [](ClockFace& f, Settings& s) { s.secondsColour = f.changeSecondsColour(s.secondsColour); }},
-    {L"ColorBox9", ComponentEvent::Change,
+    {kHandColourBox, ComponentEvent::Change,
      [](ClockFace& f, Settings& s) { s.handColour = f.changeHandColour(s.handColour); }, Duration::Rebuild},
-    {L"ColorBox8", ComponentEvent::Change,
+    {kLaserColourBox, ComponentEvent::Change,
      [](ClockFace& f, Settings& s) { s.laserColour = f.changeLaserColour(s.laserColour); }},
-    {L"ColorBox3", ComponentEvent::Change,
+    {kDigitColourBox, ComponentEvent::Change,
      [](ClockFace& f, Settings& s) { s.digitColour = f.changeDigitColour(s.digitColour); }},
-    {L"ComboBox1", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameColour(s.frameColourRule); },
+    {kFrameColourList, ComponentEvent::Change,
+     [](ClockFace& f, Settings& s) { f.changeFrameColour(s.frameColourRule); }, Duration::Rebuild},
+    {kFrameStyleList, ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.frameStyle); },
      Duration::Rebuild},
-    {L"ComboBox12", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeFrameStyle(s.frameStyle); },
+    {kHandStyleList, ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.handStyle); },
      Duration::Rebuild},
-    {L"ComboBox2", ComponentEvent::Change, [](ClockFace& f, Settings& s) { f.changeHandStyle(s.handStyle); },
-     Duration::Rebuild},
-    {L"CheckBox5", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.secondHandOff); }},
-    {L"CheckBox24", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.allHandsOff); }},
-    {L"CheckBox22", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.secondsSwitchClicked(); }},
-    {L"CheckBox6", ComponentEvent::Click, [](ClockFace& f, Settings&) { f.laserSwitchClicked(); }},
-    {L"CheckBox23", ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.digitsOff); }},
+    {kSecondHandOffBox, ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setSecondHandOff(s.secondHandOff); }},
+    {kAllHandsOffBox, ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setAllHandsOff(s.allHandsOff); }},
+    {kSecondsOffBox, ComponentEvent::Click, [](ClockFace& f, Settings&) { f.secondsSwitchClicked(); }},
+    {kLaserOffBox, ComponentEvent::Click, [](ClockFace& f, Settings&) { f.laserSwitchClicked(); }},
+    {kDigitsOffBox, ComponentEvent::Click, [](ClockFace& f, Settings& s) { f.setDigitsOff(s.digitsOff); }},
     // The weekday and date switches free or take digits 9 and 3; the digits' switch keeps to them.
-    {L"CheckBox1", ComponentEvent::Click,
+    {kWeekdayOffBox, ComponentEvent::Click,
      [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.weekdayOff, s.dateOff); }},
-    {L"CheckBox3", ComponentEvent::Click,
+    {kDateOffBox, ComponentEvent::Click,
      [](ClockFace& f, Settings& s) { f.noteWeekdayAndDateOff(s.weekdayOff, s.dateOff); }},
 };
 
 // The colours the seconds "OFF" switch disables with the style group.
-constexpr std::wstring_view kSecondsColours[] = {L"ColorBox2", L"ColorBox8"};
+constexpr std::wstring_view kSecondsColours[] = {kSecondsColourBox, kLaserColourBox};
 
 // Runs a long rebuild with the control that started it disabled, and the panel shown so before
 // the rebuild handles its first waiting messages, so that it cannot be started again meanwhile.
@@ -105,7 +111,7 @@ SecondsStyle selectedSecondsStyle(const Settings& s) {
 FaceSwitches faceSwitchesOf(const Settings& s) { return FaceSwitches{s.secondsOff, s.laserOff}; }
 
 void applyLaserAvailability(ComponentTable& panel, Settings& settings) {
-  ComponentState& laserOff = panel[kLaserSwitch];
+  ComponentState& laserOff = panel[kLaserOffBox];
   if (laserAvailable(selectedSecondsStyle(settings), settings.secondsOff)) {
     laserOff.enabled = true;
     return;
@@ -115,7 +121,7 @@ void applyLaserAvailability(ComponentTable& panel, Settings& settings) {
   // Ticked from here as a user's click would: the switch's own action repairs the ring.
   settings.laserOff = true;
   laserOff.checked = true;
-  panel.dispatch(kLaserSwitch, ComponentEvent::Click, EventSource::Program);
+  panel.dispatch(kLaserOffBox, ComponentEvent::Click, EventSource::Program);
 }
 
 std::optional<SecondsStyle> secondsStyleOfButton(std::wstring_view component) {
@@ -146,7 +152,7 @@ ClockFaceSettings faceSettingsOf(const Settings& s) {
 void bindFace(ComponentTable& panel, Settings& settings, std::function<ClockFace*()> face) {
   // The panel's own part runs whether the face is composed or not: the settings load clicks the
   // switches before the face is put together from them.
-  panel.on(L"CheckBox22", ComponentEvent::Click, [&panel, &settings] { secondsSwitchClicked(panel, settings); });
+  panel.on(kSecondsOffBox, ComponentEvent::Click, [&panel, &settings] { secondsSwitchClicked(panel, settings); });
   for (const FaceRoute& route : kRoutes) {
     panel.on(route.component, route.event, [&panel, &settings, face, route] {
       ClockFace* composed = face();

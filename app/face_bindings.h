@@ -9,12 +9,11 @@
 #include <string_view>
 
 #include "app/clock_face.h"
+#include "app/control_panel_names.h"
 #include "app/settings.h"
 #include "core/component.h"
 
 namespace tikora {
-
-inline constexpr std::wstring_view kLaserSwitch = L"CheckBox6";
 
 // The face's settings as the record holds them.
 ClockFaceSettings faceSettingsOf(const Settings& settings);

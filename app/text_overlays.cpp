@@ -13,11 +13,11 @@ namespace {
 
 // Every text label of the clock window: they all wear the face font.
 constexpr ClockComponent kTextLabels[] = {
-    ClockComponent::Label1,  ClockComponent::Label3,  ClockComponent::Label4, ClockComponent::Label5,
-    ClockComponent::Label6,  ClockComponent::Label7,  ClockComponent::cyfra1, ClockComponent::cyfra2,
-    ClockComponent::cyfra3,  ClockComponent::cyfra4,  ClockComponent::cyfra5, ClockComponent::cyfra6,
-    ClockComponent::cyfra7,  ClockComponent::cyfra8,  ClockComponent::cyfra9, ClockComponent::cyfra10,
-    ClockComponent::cyfra11, ClockComponent::cyfra12,
+    ClockComponent::DigitalTime, ClockComponent::Weekday,   ClockComponent::Date,   ClockComponent::PowerOffTime,
+    ClockComponent::WorkTime,    ClockComponent::Countdown, ClockComponent::Digit1, ClockComponent::Digit2,
+    ClockComponent::Digit3,      ClockComponent::Digit4,    ClockComponent::Digit5, ClockComponent::Digit6,
+    ClockComponent::Digit7,      ClockComponent::Digit8,    ClockComponent::Digit9, ClockComponent::Digit10,
+    ClockComponent::Digit11,     ClockComponent::Digit12,
 };
 
 // Hours whose 12-hour form has two digits ("10" to "12"): the cut of "h:mm:ss AM/PM " is one
@@ -46,11 +46,11 @@ std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& form
 
 ClockComponent informationLineLabel(InformationLine line) {
   switch (line) {
-    case InformationLine::TimeToTurnOff: return ClockComponent::Label5;
-    case InformationLine::SystemWorkTime: return ClockComponent::Label6;
+    case InformationLine::TimeToTurnOff: return ClockComponent::PowerOffTime;
+    case InformationLine::SystemWorkTime: return ClockComponent::WorkTime;
     case InformationLine::Countdown: break;
   }
-  return ClockComponent::Label7;
+  return ClockComponent::Countdown;
 }
 
 TextOverlays::TextOverlays(ClockWindowModel& clock, Settings& settings, const TextMetrics& metrics,
@@ -94,36 +94,36 @@ void TextOverlays::prepareAtStart(const CivilTime& today) {
   const auto setTop = [this](ClockComponent label, int top) {
     clock_.setPosition(label, clock_.layer(label).bounds.left, top);
   };
-  setTop(ClockComponent::Label5, kTimeToTurnOffTop);
-  setTop(ClockComponent::Label6, kSystemWorkTimeTop);
-  setTop(ClockComponent::Label7, kCountdownTop);
-  setTop(ClockComponent::Label1, kDigitalTimeTop);
+  setTop(ClockComponent::PowerOffTime, kTimeToTurnOffTop);
+  setTop(ClockComponent::WorkTime, kSystemWorkTimeTop);
+  setTop(ClockComponent::Countdown, kCountdownTop);
+  setTop(ClockComponent::DigitalTime, kDigitalTimeTop);
 
-  clock_.setColour(ClockComponent::Label3, settings_.weekdayColour);
-  clock_.setColour(ClockComponent::Label4, settings_.dateColour);
+  clock_.setColour(ClockComponent::Weekday, settings_.weekdayColour);
+  clock_.setColour(ClockComponent::Date, settings_.dateColour);
   // The information lines' colour boxes have no action when the settings are loaded, so their
   // stored colours are put on the lines here; otherwise a line would first show in a colour the
   // user never chose.
-  clock_.setColour(ClockComponent::Label5, settings_.powerOffTimeColour);
-  clock_.setColour(ClockComponent::Label6, settings_.workTimeColour);
-  clock_.setColour(ClockComponent::Label7, settings_.countdownColour);
+  clock_.setColour(ClockComponent::PowerOffTime, settings_.powerOffTimeColour);
+  clock_.setColour(ClockComponent::WorkTime, settings_.workTimeColour);
+  clock_.setColour(ClockComponent::Countdown, settings_.countdownColour);
 
-  clock_.setText(ClockComponent::Label3, weekdayText());
-  clock_.autoSize(ClockComponent::Label3, metrics_);
-  clock_.setText(ClockComponent::Label4, dateText());
-  clock_.autoSize(ClockComponent::Label4, metrics_);
-  clock_.setVisible(ClockComponent::Label3, !settings_.weekdayOff);
-  clock_.setVisible(ClockComponent::Label4, !settings_.dateOff);
+  clock_.setText(ClockComponent::Weekday, weekdayText());
+  clock_.autoSize(ClockComponent::Weekday, metrics_);
+  clock_.setText(ClockComponent::Date, dateText());
+  clock_.autoSize(ClockComponent::Date, metrics_);
+  clock_.setVisible(ClockComponent::Weekday, !settings_.weekdayOff);
+  clock_.setVisible(ClockComponent::Date, !settings_.dateOff);
   placeWeekdayAndDate();
 }
 
 void TextOverlays::placeWeekdayAndDate() {
-  for (const auto label : {ClockComponent::Label3, ClockComponent::Label4}) {
+  for (const auto label : {ClockComponent::Weekday, ClockComponent::Date}) {
     clock_.autoSize(label, metrics_);
     clock_.setPosition(label, clock_.layer(label).bounds.left, kWeekdayDateTop);
   }
-  centre(ClockComponent::Label3, kWeekdayCentre);
-  centre(ClockComponent::Label4, kDateCentre);
+  centre(ClockComponent::Weekday, kWeekdayCentre);
+  centre(ClockComponent::Date, kDateCentre);
 }
 
 void TextOverlays::applyFaceFont() {
@@ -154,12 +154,12 @@ std::wstring TextOverlays::digitalTimeText(const CivilTime& now) const {
 
 void TextOverlays::showDigitalTime(const std::wstring& text) {
   if (settings_.digitalTimeOff) {
-    clock_.setVisible(ClockComponent::Label1, false);
+    clock_.setVisible(ClockComponent::DigitalTime, false);
     return;
   }
-  clock_.setVisible(ClockComponent::Label1, true);
-  clock_.setColour(ClockComponent::Label1, settings_.digitalTimeColour);
-  setCentred(ClockComponent::Label1, text, kDigitalTimeCentre);
+  clock_.setVisible(ClockComponent::DigitalTime, true);
+  clock_.setColour(ClockComponent::DigitalTime, settings_.digitalTimeColour);
+  setCentred(ClockComponent::DigitalTime, text, kDigitalTimeCentre);
 }
 
 bool TextOverlays::refreshDateTexts(const CivilTime& now) {
@@ -171,8 +171,8 @@ bool TextOverlays::refreshDateTexts(const CivilTime& now) {
 
 void TextOverlays::showDateTexts(DateTexts today) {
   dates_ = std::move(today);
-  setCentred(ClockComponent::Label3, weekdayText(), kWeekdayCentre);
-  setCentred(ClockComponent::Label4, dateText(), kDateCentre);
+  setCentred(ClockComponent::Weekday, weekdayText(), kWeekdayCentre);
+  setCentred(ClockComponent::Date, dateText(), kDateCentre);
 }
 
 void TextOverlays::setInformationLine(InformationLine line, std::wstring text) {
@@ -193,21 +193,21 @@ void TextOverlays::switchOff(ClockComponent label, bool off, int digit, int cent
   centre(label, centreX);
 }
 
-void TextOverlays::CheckBox1Click() { switchOff(ClockComponent::Label3, settings_.weekdayOff, 9, kWeekdayCentre); }
+void TextOverlays::CheckBox1Click() { switchOff(ClockComponent::Weekday, settings_.weekdayOff, 9, kWeekdayCentre); }
 
-void TextOverlays::CheckBox3Click() { switchOff(ClockComponent::Label4, settings_.dateOff, 3, kDateCentre); }
+void TextOverlays::CheckBox3Click() { switchOff(ClockComponent::Date, settings_.dateOff, 3, kDateCentre); }
 
-void TextOverlays::CheckBox2Click() { setCentred(ClockComponent::Label3, weekdayText(), kWeekdayCentre); }
+void TextOverlays::CheckBox2Click() { setCentred(ClockComponent::Weekday, weekdayText(), kWeekdayCentre); }
 
 void TextOverlays::CheckBox4Click() {
   monthNamesEnabled_ = settings_.shortDate;
-  setCentred(ClockComponent::Label4, dateText(), kDateCentre);
+  setCentred(ClockComponent::Date, dateText(), kDateCentre);
 }
 
 void TextOverlays::RadioButton57Click() {
   // The month-name buttons only act with "Short Date" ticked (they are disabled otherwise; a
   // selection loaded from the settings must not replace the full date).
-  if (settings_.shortDate) setCentred(ClockComponent::Label4, dateText(), kDateCentre);
+  if (settings_.shortDate) setCentred(ClockComponent::Date, dateText(), kDateCentre);
 }
 
 void TextOverlays::RadioButton58Click() { RadioButton57Click(); }
@@ -220,13 +220,13 @@ void TextOverlays::RadioButton45Click() { amPmOffVisible_ = false; }
 
 void TextOverlays::ColorBox4Change() {
   settings_.weekdayColour = avoidSeeThrough(settings_.weekdayColour);
-  clock_.setColour(ClockComponent::Label3, settings_.weekdayColour);
+  clock_.setColour(ClockComponent::Weekday, settings_.weekdayColour);
   if (hooks_.dayColourChanged) hooks_.dayColourChanged(settings_.weekdayColour);
 }
 
 void TextOverlays::ColorBox5Change() {
   settings_.dateColour = avoidSeeThrough(settings_.dateColour);
-  clock_.setColour(ClockComponent::Label4, settings_.dateColour);
+  clock_.setColour(ClockComponent::Date, settings_.dateColour);
   if (hooks_.dateColourChanged) hooks_.dateColourChanged(settings_.dateColour);
 }
 
@@ -234,34 +234,38 @@ void TextOverlays::ColorBox6Change() { settings_.digitalTimeColour = avoidSeeThr
 
 void TextOverlays::ColorBox10Change() {
   settings_.powerOffTimeColour = avoidSeeThrough(settings_.powerOffTimeColour);
-  clock_.setColour(ClockComponent::Label5, settings_.powerOffTimeColour);
+  clock_.setColour(ClockComponent::PowerOffTime, settings_.powerOffTimeColour);
 }
 
 void TextOverlays::ColorBox12Change() {
   settings_.workTimeColour = avoidSeeThrough(settings_.workTimeColour);
-  clock_.setColour(ClockComponent::Label6, settings_.workTimeColour);
+  clock_.setColour(ClockComponent::WorkTime, settings_.workTimeColour);
 }
 
 void TextOverlays::ColorBox14Change() {
   settings_.countdownColour = avoidSeeThrough(settings_.countdownColour);
-  clock_.setColour(ClockComponent::Label7, settings_.countdownColour);
+  clock_.setColour(ClockComponent::Countdown, settings_.countdownColour);
 }
 
 // ---- In front of the hands ----
 
-void TextOverlays::CheckBox15Click() { clock_.setInFrontOfHands(ClockComponent::Label7, settings_.countdownInFront); }
-
-void TextOverlays::CheckBox16Click() { clock_.setInFrontOfHands(ClockComponent::Label6, settings_.workTimeInFront); }
-
-void TextOverlays::CheckBox17Click() {
-  clock_.setInFrontOfHands(ClockComponent::Label5, settings_.powerOffTimeInFront);
+void TextOverlays::CheckBox15Click() {
+  clock_.setInFrontOfHands(ClockComponent::Countdown, settings_.countdownInFront);
 }
 
-void TextOverlays::CheckBox18Click() { clock_.setInFrontOfHands(ClockComponent::Label3, settings_.weekdayInFront); }
+void TextOverlays::CheckBox16Click() { clock_.setInFrontOfHands(ClockComponent::WorkTime, settings_.workTimeInFront); }
 
-void TextOverlays::CheckBox19Click() { clock_.setInFrontOfHands(ClockComponent::Label4, settings_.dateInFront); }
+void TextOverlays::CheckBox17Click() {
+  clock_.setInFrontOfHands(ClockComponent::PowerOffTime, settings_.powerOffTimeInFront);
+}
 
-void TextOverlays::CheckBox26Click() { clock_.setInFrontOfHands(ClockComponent::Label1, settings_.digitalTimeInFront); }
+void TextOverlays::CheckBox18Click() { clock_.setInFrontOfHands(ClockComponent::Weekday, settings_.weekdayInFront); }
+
+void TextOverlays::CheckBox19Click() { clock_.setInFrontOfHands(ClockComponent::Date, settings_.dateInFront); }
+
+void TextOverlays::CheckBox26Click() {
+  clock_.setInFrontOfHands(ClockComponent::DigitalTime, settings_.digitalTimeInFront);
+}
 
 // ---- Face font ----
 
@@ -309,16 +313,16 @@ void TextOverlays::ComboBox5Change() {
   setFontName();
   putFontOnLabels();
   placeDigits();
-  centre(ClockComponent::Label3, kWeekdayCentre);
-  centre(ClockComponent::Label4, kDateCentre);
+  centre(ClockComponent::Weekday, kWeekdayCentre);
+  centre(ClockComponent::Date, kDateCentre);
 }
 
 void TextOverlays::ComboBox6Change() {
   setFontSize();
   putFontOnLabels();
   placeDigits();
-  centre(ClockComponent::Label3, kWeekdayCentre);
-  centre(ClockComponent::Label4, kDateCentre);
+  centre(ClockComponent::Weekday, kWeekdayCentre);
+  centre(ClockComponent::Date, kDateCentre);
 }
 
 void TextOverlays::ComboBox7Change() {

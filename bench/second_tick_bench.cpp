@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "app/control_panel_layout.h"
+#include "app/control_panel_names.h"
 #include "app/settings.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
@@ -43,7 +44,7 @@ void BM_SecondTickWithEveryDuty(benchmark::State& state) {
     selectRadioButton(settings, button);
   settings.powerOffWarningOn = true;
   settings.powerOffMinutesText = L"600";
-  panel[L"CheckBox9"].checked = true;
+  panel[kSetMinutesBox].checked = true;
   services.powerOff.CheckBox9Click();
   settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
   settings.countdownTime = *DateTime::fromTime(18, 0, 0);

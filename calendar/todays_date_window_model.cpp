@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/todays_date_names.h"
 #include "core/date_format.h"
 
 namespace tikora {
@@ -21,9 +22,11 @@ struct PanelLayout {
   std::wstring TodaysDateTexts::*text;
 };
 constexpr PanelLayout kPanels[] = {
-    {L"Panel2", 14, 59, 21, &TodaysDateTexts::monthAndYear}, {L"Panel3", 75, 43, 19, &TodaysDateTexts::weekday},
-    {L"Panel1", 124, 212, 160, &TodaysDateTexts::day},       {L"Panel4", 338, 22, 11, &TodaysDateTexts::daysPassed},
-    {L"Panel5", 362, 22, 11, &TodaysDateTexts::daysLeft},
+    {kMonthAndYearPanel, 14, 59, 21, &TodaysDateTexts::monthAndYear},
+    {kWeekdayPanel, 75, 43, 19, &TodaysDateTexts::weekday},
+    {kDayPanel, 124, 212, 160, &TodaysDateTexts::day},
+    {kDaysElapsedPanel, 338, 22, 11, &TodaysDateTexts::daysPassed},
+    {kDaysLeftPanel, 362, 22, 11, &TodaysDateTexts::daysLeft},
 };
 
 constexpr int kStripeHeight = 9;
@@ -38,16 +41,16 @@ struct ColourUse {
 };
 constexpr ColourUse kColourUses[] = {
     {&Settings::backgroundColour, kTodaysDateWindowName, ColourPart::Background},
-    {&Settings::backgroundColour, L"Panel1", ColourPart::Background},
-    {&Settings::backgroundColour, L"Panel4", ColourPart::Background},
-    {&Settings::backgroundColour, L"Panel5", ColourPart::Background},
-    {&Settings::secondsColour, L"Panel2", ColourPart::Background},
-    {&Settings::secondsColour, L"Panel3", ColourPart::Background},
-    {&Settings::dateColour, L"Panel2", ColourPart::Text},
-    {&Settings::weekdayColour, L"Panel3", ColourPart::Text},
-    {&Settings::weekdayColour, L"Panel1", ColourPart::Text},
-    {&Settings::digitColour, L"Panel4", ColourPart::Text},
-    {&Settings::digitColour, L"Panel5", ColourPart::Text},
+    {&Settings::backgroundColour, kDayPanel, ColourPart::Background},
+    {&Settings::backgroundColour, kDaysElapsedPanel, ColourPart::Background},
+    {&Settings::backgroundColour, kDaysLeftPanel, ColourPart::Background},
+    {&Settings::secondsColour, kMonthAndYearPanel, ColourPart::Background},
+    {&Settings::secondsColour, kWeekdayPanel, ColourPart::Background},
+    {&Settings::dateColour, kMonthAndYearPanel, ColourPart::Text},
+    {&Settings::weekdayColour, kWeekdayPanel, ColourPart::Text},
+    {&Settings::weekdayColour, kDayPanel, ColourPart::Text},
+    {&Settings::digitColour, kDaysElapsedPanel, ColourPart::Text},
+    {&Settings::digitColour, kDaysLeftPanel, ColourPart::Text},
 };
 
 void paint(ComponentTable& table, const ColourUse& use, Colour colour) {
@@ -86,14 +89,15 @@ std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize d
     components.push_back(std::move(panel));
   }
 
-  for (const auto& [name, top] : {std::pair{L"Image1", 0}, std::pair{L"Image2", kTodaysDateHeight - kStripeHeight}}) {
+  for (const auto& [name, top] :
+       {std::pair{kTodayTopStripe, 0}, std::pair{kTodayBottomStripe, kTodaysDateHeight - kStripeHeight}}) {
     Component stripe =
         picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kDecorativeStripePicture, kStretch | kDragsWindow);
     stripe.state.pointer = PointerShape::Drag;
     components.push_back(std::move(stripe));
   }
   // Made after the top stripe, so it lies on it.
-  components.push_back(picture(L"Image3", kCloseButtonBounds, kCloseButtonPicture, kStretch));
+  components.push_back(picture(kTodayCloseButton, kCloseButtonBounds, kCloseButtonPicture, kStretch));
   return components;
 }
 
@@ -113,9 +117,9 @@ TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& l
     : clock_(clock), locale_(locale), table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
   for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.setting);
 
-  table_.on(L"Image3", ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
-  table_.on(L"Image3", ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
-  table_.on(L"Image3", ComponentEvent::Click, [this] { hide(); });
+  table_.on(kTodayCloseButton, ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
+  table_.on(kTodayCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kTodayCloseButton, ComponentEvent::Click, [this] { hide(); });
   table_.on(kTodaysDateWindowName, ComponentEvent::Close, [this] { hide(); });
 }
 
@@ -157,13 +161,13 @@ bool TodaysDateWindowModel::colourChanged(Colour Settings::*setting, Colour colo
 }
 
 void TodaysDateWindowModel::Image3MouseMove() {
-  ComponentState& button = table_[L"Image3"];
+  ComponentState& button = table_[kTodayCloseButton];
   button.picture = std::wstring(kCloseButtonHotPicture);
   button.bounds = kCloseButtonHotBounds;
 }
 
 void TodaysDateWindowModel::Image3MouseLeave() {
-  ComponentState& button = table_[L"Image3"];
+  ComponentState& button = table_[kTodayCloseButton];
   button.picture = std::wstring(kCloseButtonPicture);
   button.bounds = kCloseButtonBounds;
 }

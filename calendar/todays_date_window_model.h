@@ -14,6 +14,7 @@
 #include "app/clock_window_model.h"
 
 #include "app/settings.h"
+#include "calendar/todays_date_names.h"
 #include "core/component.h"
 #include "core/datetime.h"
 #include "core/locale_names.h"
@@ -23,7 +24,6 @@
 
 namespace tikora {
 
-inline constexpr std::wstring_view kTodaysDateWindowName = L"TForm7";
 inline constexpr int kTodaysDateWidth = 330;
 inline constexpr int kTodaysDateHeight = 400;
 

@@ -7,21 +7,10 @@
 
 #include "app/startup.h"
 #include "core/locale_format.h"
+#include "planner/planner_window_names.h"
 
 namespace tikora {
 namespace {
-
-constexpr std::wstring_view kAddGroup = L"GroupBox1";
-constexpr std::wstring_view kListGroup = L"GroupBox2";
-constexpr std::wstring_view kDatePicker = L"DateTimePicker1";
-constexpr std::wstring_view kTimePicker = L"DateTimePicker2";
-constexpr std::wstring_view kTitleEdit = L"Edit1";
-constexpr std::wstring_view kDescriptionMemo = L"Memo1";
-constexpr std::wstring_view kSoundBox = L"CheckBox1";
-constexpr std::wstring_view kAddButton = L"Button1";
-constexpr std::wstring_view kDeleteButton = L"Button2";
-constexpr std::wstring_view kOkButton = L"Button3";
-constexpr std::wstring_view kList = L"ListView1";
 
 const FontSpec kWindowFont{L"MS Sans Serif", 8};
 
@@ -42,53 +31,53 @@ struct Placement {
 constexpr int kCheckBoxMark = 24;  // the box and its gap before the caption
 
 const std::array<Placement, 20> kLayout{{
-    {kAddGroup, ComponentKind::GroupBox, kPlannerWindowName, L"Add Items to the List ", {8, 8, 696, 193}},
-    {L"Label1", ComponentKind::Label, kAddGroup, L"Select Execution Date", {20, 28, 0, 0}},
-    {kDatePicker, ComponentKind::DatePicker, kAddGroup, L"", {20, 44, 130, 22}},
-    {L"Label2", ComponentKind::Label, kAddGroup, L"Select Execution Time", {162, 28, 0, 0}},
-    {kTimePicker, ComponentKind::TimePicker, kAddGroup, L"HH:mm", {162, 44, 130, 22}},
-    {L"Label3", ComponentKind::Label, kAddGroup, L"Item Title", {304, 28, 0, 0}},
-    {kTitleEdit,
+    {kAddItemGroup, ComponentKind::GroupBox, kPlannerWindowName, L"Add Items to the List ", {8, 8, 696, 193}},
+    {kItemDateLabel, ComponentKind::Label, kAddItemGroup, L"Select Execution Date", {20, 28, 0, 0}},
+    {kItemDatePicker, ComponentKind::DatePicker, kAddItemGroup, L"", {20, 44, 130, 22}},
+    {kItemTimeLabel, ComponentKind::Label, kAddItemGroup, L"Select Execution Time", {162, 28, 0, 0}},
+    {kItemTimePicker, ComponentKind::TimePicker, kAddItemGroup, L"HH:mm", {162, 44, 130, 22}},
+    {kItemTitleLabel, ComponentKind::Label, kAddItemGroup, L"Item Title", {304, 28, 0, 0}},
+    {kItemTitleEdit,
      ComponentKind::Edit,
-     kAddGroup,
+     kAddItemGroup,
      L"",
      {304, 44, 388, 22},
      kNoOptions,
      static_cast<int>(kPlannerTitleBytes)},
-    {L"Label4", ComponentKind::Label, kAddGroup, L"Item Description", {20, 76, 0, 0}},
-    {kDescriptionMemo,
+    {kItemDescriptionLabel, ComponentKind::Label, kAddItemGroup, L"Item Description", {20, 76, 0, 0}},
+    {kItemDescriptionMemo,
      ComponentKind::Memo,
-     kAddGroup,
+     kAddItemGroup,
      L"",
      {20, 92, 672, 62},
      kNoOptions,
      static_cast<int>(kPlannerDescriptionBytes)},
-    {kSoundBox, ComponentKind::CheckBox, kAddGroup, L"Notify with Sound", {20, 168, 0, 17}},
-    {kAddButton, ComponentKind::Button, kAddGroup, L"Add to the List", {572, 164, 120, 25}},
-    {kListGroup, ComponentKind::GroupBox, kPlannerWindowName, L"Items List", {8, 209, 696, 313}},
-    {kList, ComponentKind::ListView, kListGroup, L"", {20, 229, 672, 210}, kGridLines},
-    {kDeleteButton, ComponentKind::Button, kListGroup, L"Delete Selected Item", {457, 485, 140, 25}},
-    {kOkButton, ComponentKind::Button, kListGroup, L"OK", {617, 485, 75, 25}},
-    {L"Label5", ComponentKind::Label, kListGroup, L"Item Color Meaning :", {20, 449, 0, 0}},
-    {L"Label6",
+    {kItemSoundBox, ComponentKind::CheckBox, kAddItemGroup, L"Notify with Sound", {20, 168, 0, 17}},
+    {kAddItemButton, ComponentKind::Button, kAddItemGroup, L"Add to the List", {572, 164, 120, 25}},
+    {kItemListGroup, ComponentKind::GroupBox, kPlannerWindowName, L"Items List", {8, 209, 696, 313}},
+    {kItemList, ComponentKind::ListView, kItemListGroup, L"", {20, 229, 672, 210}, kGridLines},
+    {kDeleteItemButton, ComponentKind::Button, kItemListGroup, L"Delete Selected Item", {457, 485, 140, 25}},
+    {kPlannerOkButton, ComponentKind::Button, kItemListGroup, L"OK", {617, 485, 75, 25}},
+    {kColourMeaningLabel, ComponentKind::Label, kItemListGroup, L"Item Color Meaning :", {20, 449, 0, 0}},
+    {kPassedItemLabel,
      ComponentKind::Label,
-     kListGroup,
+     kItemListGroup,
      L"Item Activity Passed",
      {32, 465, 0, 0},
      kNoOptions,
      0,
      kPassedItemColour},
-    {L"Label7",
+    {kLaterTodayItemLabel,
      ComponentKind::Label,
-     kListGroup,
+     kItemListGroup,
      L"Item Active Execution later Today",
      {32, 481, 0, 0},
      kNoOptions,
      0,
      kTodayItemColour},
-    {L"Label8",
+    {kFutureItemLabel,
      ComponentKind::Label,
-     kListGroup,
+     kItemListGroup,
      L"Item Active Execution in Future Days",
      {32, 497, 0, 0},
      kNoOptions,
@@ -171,19 +160,19 @@ PlannerWindowModel::PlannerWindowModel(PlannerWindowServices services)
   ComponentState& window = table_[kPlannerWindowName];
   window.visible = false;
   window.font = kWindowFont;
-  table_[kList].columns.assign(kColumns.begin(), kColumns.end());
-  table_[kDeleteButton].enabled = false;
+  table_[kItemList].columns.assign(kColumns.begin(), kColumns.end());
+  table_[kDeleteItemButton].enabled = false;
   // Enter adds the item being typed (a focused button takes Enter itself).
-  table_[kAddButton].isDefault = true;
+  table_[kAddItemButton].isDefault = true;
   bindHandlers();
 }
 
 void PlannerWindowModel::bindHandlers() {
-  table_.on(kAddButton, ComponentEvent::Click, [this] { Button1Click(); });
-  table_.on(kDeleteButton, ComponentEvent::Click, [this] { Button2Click(); });
-  table_.on(kOkButton, ComponentEvent::Click, [this] { Button3Click(); });
-  table_.on(kList, ComponentEvent::Click, [this] { ListView1Change(); });
-  table_.on(kList, ComponentEvent::Change, [this] { ListView1Change(); });
+  table_.on(kAddItemButton, ComponentEvent::Click, [this] { Button1Click(); });
+  table_.on(kDeleteItemButton, ComponentEvent::Click, [this] { Button2Click(); });
+  table_.on(kPlannerOkButton, ComponentEvent::Click, [this] { Button3Click(); });
+  table_.on(kItemList, ComponentEvent::Click, [this] { ListView1Change(); });
+  table_.on(kItemList, ComponentEvent::Change, [this] { ListView1Change(); });
   // Closing the window only hides it.
   table_.on(kPlannerWindowName, ComponentEvent::Close, [this] { hide(); });
 }
@@ -192,16 +181,16 @@ DateTime PlannerWindowModel::now() const { return DateTime::fromCivil(s_.clock.n
 
 PlannerLoadReport PlannerWindowModel::FormCreate() {
   const PlannerLoadReport report = items_.load();
-  table_[kList].selected = -1;
-  table_[kDeleteButton].enabled = false;
+  table_[kItemList].selected = -1;
+  table_[kDeleteItemButton].enabled = false;
   refreshRows();
   return report;
 }
 
 void PlannerWindowModel::open() {
   const LocalTime current = s_.clock.now();
-  table_[kDatePicker].value = DateTime::fromCivil(current).value_or(DateTime{});
-  table_[kTimePicker].value = DateTime::fromTime(current.hour, current.minute, 0).value_or(DateTime{});
+  table_[kItemDatePicker].value = DateTime::fromCivil(current).value_or(DateTime{});
+  table_[kItemTimePicker].value = DateTime::fromTime(current.hour, current.minute, 0).value_or(DateTime{});
   refreshRows();
   ComponentState& window = table_[kPlannerWindowName];
   window.visible = true;
@@ -215,11 +204,11 @@ bool PlannerWindowModel::showing() const { return table_[kPlannerWindowName].vis
 void PlannerWindowModel::Button1Click() {
   if (items_.full()) return;
   PlannerRecord record;
-  record.date = table_[kDatePicker].value;
-  record.time = table_[kTimePicker].value.timePart();
-  record.title = table_[kTitleEdit].text;
-  record.description = table_[kDescriptionMemo].text;
-  record.sound = table_[kSoundBox].checked;
+  record.date = table_[kItemDatePicker].value;
+  record.time = table_[kItemTimePicker].value.timePart();
+  record.title = table_[kItemTitleEdit].text;
+  record.description = table_[kItemDescriptionMemo].text;
+  record.sound = table_[kItemSoundBox].checked;
   const PlannerAddResult added = items_.add(record);
   refreshRows();
   if (added == PlannerAddResult::AddedForThisRunOnly)
@@ -231,25 +220,25 @@ void PlannerWindowModel::Button2Click() {
   if (selected >= 0) deleteItem(selected);
 }
 
-void PlannerWindowModel::ListView1Change() { table_[kDeleteButton].enabled = selectedIndex() >= 0; }
+void PlannerWindowModel::ListView1Change() { table_[kDeleteItemButton].enabled = selectedIndex() >= 0; }
 
 int PlannerWindowModel::selectedIndex() const {
-  const int selected = table_[kList].selected;
+  const int selected = table_[kItemList].selected;
   return selected >= 0 && selected < items_.count() ? selected : -1;
 }
 
 bool PlannerWindowModel::deleteItem(int index) {
   if (!items_.remove(index)) return false;
-  table_[kList].selected = -1;
-  table_[kDeleteButton].enabled = false;
+  table_[kItemList].selected = -1;
+  table_[kDeleteItemButton].enabled = false;
   refreshRows();
   return true;
 }
 
 void PlannerWindowModel::selectItem(int index) {
   if (index < 0 || index >= items_.count()) return;
-  table_[kList].selected = index;
-  table_[kDeleteButton].enabled = true;
+  table_[kItemList].selected = index;
+  table_[kDeleteItemButton].enabled = true;
 }
 
 void PlannerWindowModel::refreshRows() {
@@ -259,11 +248,11 @@ void PlannerWindowModel::refreshRows() {
   rows.reserve(static_cast<std::size_t>(items_.count()));
   for (int index = 0; index < items_.count(); ++index)
     rows.push_back(plannerRow(index + 1, items_.record(index), names, at));
-  table_[kList].rows = std::move(rows);
+  table_[kItemList].rows = std::move(rows);
 }
 
 void PlannerWindowModel::refreshRowColours(const DateTime& at) {
-  std::vector<ListRow>& rows = table_[kList].rows;
+  std::vector<ListRow>& rows = table_[kItemList].rows;
   for (std::size_t index = 0; index < rows.size() && index < items_.records().size(); ++index)
     rows[index].textColour = plannerRowColour(items_.records()[index], at);
 }

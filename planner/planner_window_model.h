@@ -22,6 +22,7 @@
 #include "core/datetime.h"
 #include "core/locale_names.h"
 #include "planner/planner_items.h"
+#include "planner/planner_window_names.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/locale.h"
@@ -31,7 +32,6 @@
 
 namespace tikora {
 
-inline constexpr std::wstring_view kPlannerWindowName = L"TForm3";
 inline constexpr std::wstring_view kPlannerWindowCaption = L"Daily Planner";
 inline constexpr int kPlannerClientWidth = 712;
 inline constexpr int kPlannerClientHeight = 530;

@@ -5,20 +5,11 @@
 #include <utility>
 
 #include "core/locale_format.h"
+#include "planner/reminder_popup_names.h"
 #include "timeservices/context.h"
 
 namespace tikora {
 namespace {
-
-constexpr std::wstring_view kNumberLabel = L"Label1";
-constexpr std::wstring_view kTimeLabel = L"Label2";
-constexpr std::wstring_view kDateLabel = L"Label3";
-constexpr std::wstring_view kCloseLabel = L"Label4";
-constexpr std::wstring_view kTitleLabel = L"Label5";
-constexpr std::wstring_view kDescriptionLabel = L"Label6";
-constexpr std::wstring_view kClosePicture = L"Image1";
-constexpr std::wstring_view kTopStripe = L"Image2";
-constexpr std::wstring_view kBottomStripe = L"Image3";
 
 constexpr int kStripeHeight = 9;
 constexpr int kTitleWidth = 385;
@@ -38,23 +29,23 @@ struct Placement {
 };
 
 constexpr std::array<Placement, 10> kLayout{{
-    {kTopStripe,
+    {kReminderTopStripe,
      ComponentKind::Picture,
      {0, 0, kReminderClientWidth, kStripeHeight},
      kStretch | kDragsWindow,
      PointerShape::Drag},
-    {kBottomStripe,
+    {kReminderBottomStripe,
      ComponentKind::Picture,
      {0, kReminderClientHeight - kStripeHeight, kReminderClientWidth, kStripeHeight},
      kStretch | kDragsWindow,
      PointerShape::Drag},
-    {kNumberLabel, ComponentKind::Label, {8, 15, 0, 0}},
-    {kTimeLabel, ComponentKind::Label, {333, 15, 0, 0}},
-    {kDateLabel, ComponentKind::Label, {415, 15, 0, 0}},
-    {kTitleLabel, ComponentKind::Label, {72, 49, kTitleWidth, 60}, kWordWrap},
-    {kDescriptionLabel, ComponentKind::Label, {16, 114, kDescriptionWidth, 92}, kWordWrap},
-    {kClosePicture, ComponentKind::Picture, kClosePictureBounds, kStretch, PointerShape::Hand},
-    {kCloseLabel,
+    {kReminderNumberLabel, ComponentKind::Label, {8, 15, 0, 0}},
+    {kReminderTimeLabel, ComponentKind::Label, {333, 15, 0, 0}},
+    {kReminderDateLabel, ComponentKind::Label, {415, 15, 0, 0}},
+    {kReminderTitleLabel, ComponentKind::Label, {72, 49, kTitleWidth, 60}, kWordWrap},
+    {kReminderDescriptionLabel, ComponentKind::Label, {16, 114, kDescriptionWidth, 92}, kWordWrap},
+    {kReminderClosePicture, ComponentKind::Picture, kClosePictureBounds, kStretch, PointerShape::Hand},
+    {kReminderCloseLabel,
      ComponentKind::Label,
      {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
      kOverPrevious | kTransparent,
@@ -106,14 +97,14 @@ ReminderPopupModel::ReminderPopupModel(ReminderPopupServices services, ReminderP
   ComponentState& window = table_[kReminderWindowName];
   window.visible = false;
   window.font = kPopupFont;
-  setLabel(kCloseLabel, L"Close");
+  setLabel(kReminderCloseLabel, L"Close");
   refreshColours();
   bindHandlers();
 }
 
 void ReminderPopupModel::bindHandlers() {
-  table_.on(kClosePicture, ComponentEvent::Click, [this] { closeReminder(); });
-  table_.on(kCloseLabel, ComponentEvent::Click, [this] { closeReminder(); });
+  table_.on(kReminderClosePicture, ComponentEvent::Click, [this] { closeReminder(); });
+  table_.on(kReminderCloseLabel, ComponentEvent::Click, [this] { closeReminder(); });
   table_.on(kReminderWindowName, ComponentEvent::Close, [this] { closeReminder(); });
 }
 
@@ -128,15 +119,15 @@ void ReminderPopupModel::setLabel(std::wstring_view name, std::wstring text) {
 void ReminderPopupModel::refreshColours() {
   const Settings& s = s_.settings;
   table_[kReminderWindowName].background = s.backgroundColour;
-  for (const auto name : {kNumberLabel, kTimeLabel, kDateLabel}) {
+  for (const auto name : {kReminderNumberLabel, kReminderTimeLabel, kReminderDateLabel}) {
     table_[name].textColour = s.secondsColour;
     table_[name].background = s.backgroundColour;
   }
-  table_[kCloseLabel].textColour = s.secondsColour;
-  table_[kTitleLabel].textColour = s.handColour;
-  table_[kTitleLabel].background = s.backgroundColour;
-  table_[kDescriptionLabel].textColour = s.digitColour;
-  table_[kDescriptionLabel].background = s.backgroundColour;
+  table_[kReminderCloseLabel].textColour = s.secondsColour;
+  table_[kReminderTitleLabel].textColour = s.handColour;
+  table_[kReminderTitleLabel].background = s.backgroundColour;
+  table_[kReminderDescriptionLabel].textColour = s.digitColour;
+  table_[kReminderDescriptionLabel].background = s.backgroundColour;
 }
 
 void ReminderPopupModel::showReminder(int index) {
@@ -157,14 +148,14 @@ void ReminderPopupModel::showReminder(int index) {
   if (hooks_.untickClockOnTop) hooks_.untickClockOnTop();
   // 4. The texts.
   const LocaleNames names = s_.locale.names();
-  setLabel(kNumberLabel, std::wstring(kItemNumberPrefix) + std::to_wstring(index + 1));
-  setLabel(kTimeLabel, longTimeText(record.time, names));
-  setLabel(kDateLabel, shortDateText(record.date, names));
+  setLabel(kReminderNumberLabel, std::wstring(kItemNumberPrefix) + std::to_wstring(index + 1));
+  setLabel(kReminderTimeLabel, longTimeText(record.time, names));
+  setLabel(kReminderDateLabel, shortDateText(record.date, names));
   window.text = record.title;
-  table_[kTitleLabel].text = record.title;
-  table_[kDescriptionLabel].text = record.description;
-  table_[kTitleLabel].bounds.width = kTitleWidth;
-  table_[kDescriptionLabel].bounds.width = kDescriptionWidth;
+  table_[kReminderTitleLabel].text = record.title;
+  table_[kReminderDescriptionLabel].text = record.description;
+  table_[kReminderTitleLabel].bounds.width = kTitleWidth;
+  table_[kReminderDescriptionLabel].bounds.width = kDescriptionWidth;
   shown_ = planner.items().idOf(index);
   // 5 to 7.
   window.visible = true;

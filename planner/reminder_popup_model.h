@@ -26,6 +26,7 @@
 #include "core/component.h"
 #include "planner/planner_items.h"
 #include "planner/planner_window_model.h"
+#include "planner/reminder_popup_names.h"
 #include "platform/locale.h"
 #include "platform/sound.h"
 #include "platform/text_metrics.h"
@@ -33,7 +34,6 @@
 
 namespace tikora {
 
-inline constexpr std::wstring_view kReminderWindowName = L"TForm4";
 inline constexpr int kReminderClientWidth = 492;
 inline constexpr int kReminderClientHeight = 261;
 inline constexpr std::wstring_view kReminderSound = L"powiadomienie";

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/control_panel_names.h"
 #include "app/face_bindings.h"
 #include "timeservices/panel_bindings.h"
 
@@ -52,7 +53,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
 
   // The other windows take the clock background as it was chosen, before the face keeps it;
   // the face's handlers come after the panel's own and the overlays'.
-  panel.on(L"ColorBox1", E::Change, [this] {
+  panel.on(kBackgroundColourBox, E::Change, [this] {
     if (ticker_) ticker_->backgroundColourChanged();
     if (todaysDate_) todaysDate_->colourChanged(&Settings::backgroundColour, settings_.backgroundColour);
   });
@@ -88,7 +89,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   setup.launcher = std::move(hooks_.launcher);
   services_ = std::make_unique<TimeServices>(*context_, std::move(setup));
   bindTimeServices(panel, *services_);
-  panel.addTimer(L"Timer1", timer1_, [this] { Timer1Timer(); });
+  panel.addTimer(kFaceTimer, timer1_, [this] { Timer1Timer(); });
 
   // The digit animations run on the panel's Timer4; "OFF" puts the digits back at once.
   std::unique_ptr<RandomSource> random = std::move(hooks_.random);
@@ -96,7 +97,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   hooks_.random = std::move(random);
   animation_ =
       std::make_unique<DigitAnimation>(clockWindow_, settings_, s_.metrics, *hooks_.random, services_->effectTimer());
-  panel.on(L"RadioButton27", E::Click, [this] { animation_->RadioButton27Click(); });
+  panel.on(kHourEffectOffButton, E::Click, [this] { animation_->RadioButton27Click(); });
 
   // After every event the digital time shows the change at once (its format, colour, switch).
   panel_->addAfterEvent([this] { overlays_->refreshDigitalTime(s_.clock.now()); });
@@ -111,25 +112,25 @@ void ProgramModel::bindOtherWindowsColours() {
   ComponentTable& panel = panel_->components();
   // The reminder popup, the ticker and the today's date page follow the clock's colours as the
   // panel keeps them (pure white already made near white).
-  panel.on(L"ColorBox2", E::Change, [this] {
+  panel.on(kSecondsColourBox, E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
     if (todaysDate_) todaysDate_->colourChanged(&Settings::secondsColour, settings_.secondsColour);
   });
-  panel.on(L"ColorBox3", E::Change, [this] {
+  panel.on(kDigitColourBox, E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
     if (ticker_) ticker_->digitColourChanged();
     if (todaysDate_) todaysDate_->colourChanged(&Settings::digitColour, settings_.digitColour);
   });
-  panel.on(L"ColorBox9", E::Change, [this] {
+  panel.on(kHandColourBox, E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
   });
-  panel.on(L"ColorBox1", E::Change, [this] {
+  panel.on(kBackgroundColourBox, E::Change, [this] {
     if (reminder_) reminder_->refreshColours();
   });
-  panel.on(L"ColorBox4", E::Change, [this] {
+  panel.on(kWeekdayColourBox, E::Change, [this] {
     if (todaysDate_) todaysDate_->colourChanged(&Settings::weekdayColour, settings_.weekdayColour);
   });
-  panel.on(L"ColorBox5", E::Change, [this] {
+  panel.on(kDateColourBox, E::Change, [this] {
     if (todaysDate_) todaysDate_->colourChanged(&Settings::dateColour, settings_.dateColour);
   });
 }
@@ -193,7 +194,7 @@ TodaysDateWindowModel& ProgramModel::createTodaysDate() {
 
 const Bitmap* ProgramModel::picture(std::wstring_view name) const {
   if (name != kDecorativeStripePicture || !face_) return nullptr;
-  return face_->picture(ClockComponent::Image6);
+  return face_->picture(ClockComponent::DecorativeStripe);
 }
 
 void ProgramModel::stripeRecoloured() {

@@ -3,19 +3,10 @@
 
 #include <utility>
 
+#include "app/control_panel_names.h"
 #include "app/startup.h"
 
 namespace tikora {
-namespace {
-
-constexpr std::wstring_view kAddressField = L"Edit2";
-constexpr std::wstring_view kNameField = L"Edit3";
-constexpr std::wstring_view kAddButton = L"Button3";
-constexpr std::wstring_view kRemoveButton = L"Button2";
-constexpr std::wstring_view kRows = L"ListView1";
-constexpr std::wstring_view kSelector = L"ComboBox8";
-
-}  // namespace
 
 std::wstring addressRequiredMessage() {
   return L" RSS channel address is required, please  enter\r"
@@ -41,28 +32,28 @@ std::wstring channelSelectorItem(int position, std::wstring_view name) {
 RssChannelList::RssChannelList(ChannelListServices services)
     : s_(services), store_(services.registry, {kChannelKeyPath, kChannelCountValue, kChannelValuePrefix}) {
   ComponentTable& panel = s_.panel;
-  panel[kAddressField].textLimit = static_cast<int>(kChannelAddressCapacity);
-  panel[kNameField].textLimit = static_cast<int>(kChannelNameCapacity);
-  panel[kRemoveButton].enabled = false;
+  panel[kChannelAddressEdit].textLimit = static_cast<int>(kChannelAddressCapacity);
+  panel[kChannelNameEdit].textLimit = static_cast<int>(kChannelNameCapacity);
+  panel[kRemoveChannelButton].enabled = false;
   showNoChoice();
-  panel.on(kAddButton, ComponentEvent::Click, [this] { Button3Click(); });
-  panel.on(kRemoveButton, ComponentEvent::Click, [this] { Button2Click(); });
-  panel.on(kSelector, ComponentEvent::Change, [this] { ComboBox8Change(); });
-  panel.on(kRows, ComponentEvent::Change, [this] { ListView1Change(); });
-  panel.on(kRows, ComponentEvent::Click, [this] { ListView1Change(); });
+  panel.on(kAddChannelButton, ComponentEvent::Click, [this] { Button3Click(); });
+  panel.on(kRemoveChannelButton, ComponentEvent::Click, [this] { Button2Click(); });
+  panel.on(kRssChannelList, ComponentEvent::Change, [this] { ComboBox8Change(); });
+  panel.on(kChannelListView, ComponentEvent::Change, [this] { ListView1Change(); });
+  panel.on(kChannelListView, ComponentEvent::Click, [this] { ListView1Change(); });
 }
 
-int RssChannelList::count() const { return static_cast<int>(s_.panel[kRows].rows.size()); }
+int RssChannelList::count() const { return static_cast<int>(s_.panel[kChannelListView].rows.size()); }
 
 void RssChannelList::appendRow(int position, std::wstring name, std::wstring address) {
   ListRow row;
   row.cells = {std::to_wstring(position), std::move(name), std::move(address)};
   row.image = kChannelRowImage;
-  s_.panel[kRows].rows.push_back(std::move(row));
+  s_.panel[kChannelListView].rows.push_back(std::move(row));
 }
 
 void RssChannelList::showNoChoice() {
-  ComponentState& selector = s_.panel[kSelector];
+  ComponentState& selector = s_.panel[kRssChannelList];
   selector.selected = -1;
   selector.text = std::wstring(kChannelSelectorPrompt);
   if (s_.storedChoice) *s_.storedChoice = -1;
@@ -80,12 +71,12 @@ void RssChannelList::load() {
         std::span<const std::uint8_t, kChannelRecordSize>(stored.records[i].data(), kChannelRecordSize));
     const std::wstring name = entry.nameText(s_.codePage);
     appendRow(static_cast<int>(i) + 1, name, entry.addressText(s_.codePage));
-    s_.panel[kSelector].items.push_back(channelSelectorItem(static_cast<int>(i) + 1, name));
+    s_.panel[kRssChannelList].items.push_back(channelSelectorItem(static_cast<int>(i) + 1, name));
   }
 }
 
 void RssChannelList::restoreSelection(int index) {
-  ComponentState& selector = s_.panel[kSelector];
+  ComponentState& selector = s_.panel[kRssChannelList];
   if (index < 0 || index >= static_cast<int>(selector.items.size()) || index >= kMaxChannels) {
     showNoChoice();
     return;
@@ -101,8 +92,8 @@ void RssChannelList::select(int index) {
 }
 
 void RssChannelList::Button3Click() {
-  const std::wstring address = s_.panel[kAddressField].text;
-  const std::wstring name = s_.panel[kNameField].text;
+  const std::wstring address = s_.panel[kChannelAddressEdit].text;
+  const std::wstring name = s_.panel[kChannelNameEdit].text;
   if (address.empty()) {
     tell(addressRequiredMessage());
     return;
@@ -114,7 +105,7 @@ void RssChannelList::Button3Click() {
   if (count() >= kMaxChannels) return;
   const int n = count() + 1;
   appendRow(n, name, address);
-  s_.panel[kSelector].items.push_back(channelSelectorItem(n, name));
+  s_.panel[kRssChannelList].items.push_back(channelSelectorItem(n, name));
   TRss_channel& entry = entries_[static_cast<std::size_t>(n - 1)];
   entry.setAddress(address, s_.codePage);
   entry.setName(name, s_.codePage);
@@ -123,13 +114,13 @@ void RssChannelList::Button3Click() {
 }
 
 void RssChannelList::Button2Click() {
-  ComponentState& rows = s_.panel[kRows];
+  ComponentState& rows = s_.panel[kChannelListView];
   const int removed = rows.selected;
   if (removed < 0 || removed >= count()) return;
   rows.rows.erase(rows.rows.begin() + removed);
   rows.selected = -1;
-  s_.panel[kRemoveButton].enabled = false;
-  s_.panel[kSelector].items.clear();
+  s_.panel[kRemoveChannelButton].enabled = false;
+  s_.panel[kRssChannelList].items.clear();
   showNoChoice();
   // The chosen channel removed is read no more; another removed, the choice follows its channel.
   if (selectedEntry_ == removed) {
@@ -148,7 +139,7 @@ void RssChannelList::Button2Click() {
     entry.setAddress(row.cells.at(2), s_.codePage);
   }
   rows.rows.clear();
-  std::vector<std::wstring>& items = s_.panel[kSelector].items;
+  std::vector<std::wstring>& items = s_.panel[kRssChannelList].items;
   for (int i = 0; i < left; ++i) {
     const TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
     appendRow(i + 1, entry.nameText(s_.codePage), entry.addressText(s_.codePage));
@@ -165,14 +156,14 @@ bool RssChannelList::store(std::size_t changedFrom) {
 }
 
 void RssChannelList::ComboBox8Change() {
-  const int index = s_.panel[kSelector].selected;
+  const int index = s_.panel[kRssChannelList].selected;
   if (index < 0 || index >= kMaxChannels || index >= count()) return;
   select(index);
 }
 
 void RssChannelList::ListView1Change() {
-  const ComponentState& rows = s_.panel[kRows];
-  s_.panel[kRemoveButton].enabled = rows.selected >= 0 && rows.selected < count();
+  const ComponentState& rows = s_.panel[kChannelListView];
+  s_.panel[kRemoveChannelButton].enabled = rows.selected >= 0 && rows.selected < count();
 }
 
 }  // namespace tikora

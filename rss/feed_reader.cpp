@@ -1,12 +1,13 @@
 // A feed read; see feed_reader.h.
 #include "rss/feed_reader.h"
 
+#include "app/control_panel_names.h"
 #include "app/startup.h"
 
 namespace tikora {
 
 FeedReader::FeedReader(FeedReaderServices services) : s_(std::move(services)) {
-  s_.panel.on(L"Button4", ComponentEvent::Click, [this] { Read(); });
+  s_.panel.on(kReadRssButton, ComponentEvent::Click, [this] { Read(); });
 }
 
 FeedReader::~FeedReader() {

@@ -7,15 +7,12 @@
 #include "app/clock_window_model.h"
 #include "rss/feed_page.h"
 #include "rss/html_sanitiser.h"
+#include "rss/page_view_names.h"
 
 namespace tikora {
 namespace {
 
 using E = ComponentEvent;
-
-constexpr std::wstring_view kTopStripe = L"Image1";
-constexpr std::wstring_view kBottomStripe = L"Image2";
-constexpr std::wstring_view kCloseButton = L"Image3";
 
 // The close button: "black_close" 7 x 7 one pixel below the top edge, half the window's width
 // less half its own in; under the mouse "red_close" stretched to 9 x 9 at the top edge.
@@ -50,14 +47,14 @@ std::vector<Component> pageViewComponents(Colour background) {
   components.push_back(std::move(browser));
 
   for (const auto& [name, top] :
-       {std::pair{kTopStripe, 0}, std::pair{kBottomStripe, kPageViewHeight - kPageViewStripeHeight}}) {
+       {std::pair{kPageTopStripe, 0}, std::pair{kPageBottomStripe, kPageViewHeight - kPageViewStripeHeight}}) {
     Component stripe = picture(name, {0, top, kPageViewWidth, kPageViewStripeHeight}, kDecorativeStripePicture,
                                kStretch | kDragsWindow);
     stripe.state.pointer = PointerShape::Drag;
     components.push_back(std::move(stripe));
   }
   // Made after the top stripe, so it lies on it.
-  components.push_back(picture(kCloseButton, kCloseBounds, kBlackClosePicture, kStretch));
+  components.push_back(picture(kPageCloseButton, kCloseBounds, kBlackClosePicture, kStretch));
   return components;
 }
 
@@ -65,9 +62,9 @@ std::vector<Component> pageViewComponents(Colour background) {
 
 PageViewModel::PageViewModel(PageViewServices services, PageViewHooks hooks)
     : s_(services), hooks_(std::move(hooks)), table_(pageViewComponents(services.settings.backgroundColour)) {
-  table_.on(kCloseButton, E::MouseMove, [this] { Image3MouseMove(); });
-  table_.on(kCloseButton, E::MouseLeave, [this] { Image3MouseLeave(); });
-  table_.on(kCloseButton, E::Click, [this] { close(); });
+  table_.on(kPageCloseButton, E::MouseMove, [this] { Image3MouseMove(); });
+  table_.on(kPageCloseButton, E::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kPageCloseButton, E::Click, [this] { close(); });
   table_.on(kPageViewWindowName, E::Close, [this] { close(); });
   table_.on(kPageBrowserName, E::NavigateError, [this] { WebBrowser1NavigateError(); });
   table_.on(kPageBrowserName, E::NewWindow, [this](const EventContext& event) { WebBrowser1NewWindow(event); });
@@ -104,13 +101,13 @@ void PageViewModel::close() {
 }
 
 void PageViewModel::Image3MouseMove() {
-  ComponentState& button = table_[kCloseButton];
+  ComponentState& button = table_[kPageCloseButton];
   button.picture = std::wstring(kRedClosePicture);
   button.bounds = kCloseHotBounds;
 }
 
 void PageViewModel::Image3MouseLeave() {
-  ComponentState& button = table_[kCloseButton];
+  ComponentState& button = table_[kPageCloseButton];
   button.picture = std::wstring(kBlackClosePicture);
   button.bounds = kCloseBounds;
 }

@@ -20,12 +20,11 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "rss/feed_reader.h"
+#include "rss/page_view_names.h"
 #include "rss/ticker_window_model.h"
 
 namespace tikora {
 
-inline constexpr std::wstring_view kPageViewWindowName = L"TForm6";
-inline constexpr std::wstring_view kPageBrowserName = L"WebBrowser1";
 inline constexpr int kPageViewWidth = 800;
 inline constexpr int kPageViewHeight = 290;
 inline constexpr int kPageViewStripeHeight = 9;

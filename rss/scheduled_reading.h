@@ -15,6 +15,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/control_panel_names.h"
 #include "app/settings.h"
 #include "rss/feed_reader.h"
 
@@ -26,11 +27,11 @@ struct ReadingInterval {
   int seconds;
 };
 inline constexpr std::array<ReadingInterval, 5> kReadingIntervals{{
-    {L"RadioButton28", &Settings::rssEvery15Minutes, 900},
-    {L"RadioButton29", &Settings::rssEvery30Minutes, 1800},
-    {L"RadioButton30", &Settings::rssEveryHour, 3600},
-    {L"RadioButton31", &Settings::rssEvery2Hours, 7200},
-    {L"RadioButton32", &Settings::rssEvery4Hours, 14400},
+    {kRssEvery15MinutesButton, &Settings::rssEvery15Minutes, 900},
+    {kRssEvery30MinutesButton, &Settings::rssEvery30Minutes, 1800},
+    {kRssEveryHourButton, &Settings::rssEveryHour, 3600},
+    {kRssEvery2HoursButton, &Settings::rssEvery2Hours, 7200},
+    {kRssEvery4HoursButton, &Settings::rssEvery4Hours, 14400},
 }};
 
 class ScheduledReading {

@@ -3,23 +3,13 @@
 
 #include <algorithm>
 
+#include "app/control_panel_names.h"
 #include "rss/channel_list.h"
+#include "rss/ticker_window_names.h"
 #include "timeservices/context.h"
 
 namespace tikora {
 namespace {
-
-constexpr std::wstring_view kReadButton = L"Button4";
-constexpr std::wstring_view kStopButton = L"Button6";
-constexpr std::wstring_view kPositionBar = L"ScrollBar4";
-constexpr std::wstring_view kStepBar = L"ScrollBar5";
-constexpr std::wstring_view kSpeedBar = L"ScrollBar6";
-constexpr std::wstring_view kFontNameList = L"ComboBox9";
-constexpr std::wstring_view kFontStyleList = L"ComboBox10";
-constexpr std::wstring_view kFontSizeList = L"ComboBox11";
-constexpr std::wstring_view kTopStripe = L"Image1";
-constexpr std::wstring_view kBottomStripe = L"Image2";
-constexpr std::wstring_view kCloseButton = L"Image3";
 
 // A size typed into the Font Size list counts when it is a whole number in this range;
 // anything else leaves the size the list has chosen.
@@ -45,9 +35,9 @@ std::vector<Component> tickerComponents() {
   window.state.visible = false;
   window.state.bounds = {0, 0, 0, kTickerHeight};
   components.push_back(std::move(window));
-  components.push_back(picture(kTopStripe, kDecorativeStripePicture));
-  components.push_back(picture(kBottomStripe, kDecorativeStripePicture));
-  components.push_back(picture(kCloseButton, kBlackClosePicture));
+  components.push_back(picture(kTickerTopStripe, kDecorativeStripePicture));
+  components.push_back(picture(kTickerBottomStripe, kDecorativeStripePicture));
+  components.push_back(picture(kTickerCloseButton, kBlackClosePicture));
   components.push_back(
       makeComponent(std::wstring(kHeadlineStripName), ComponentKind::ScrollBox, std::wstring(kTickerWindowName)));
   components.back().state.maximum = 0;
@@ -77,16 +67,16 @@ TickerWindowModel::TickerWindowModel(TickerServices services, TickerHooks hooks)
 }
 
 void TickerWindowModel::registerHandlers() {
-  table_.addTimer(L"Timer1", timer_, [this] { Timer1Timer(); });
+  table_.addTimer(kTickerScrollTimer, timer_, [this] { Timer1Timer(); });
   for (int i = 0; i < kHeadlineSlots; ++i) {
     const std::wstring name = headlineName(i);
     table_.on(name, ComponentEvent::Click, [this, i] { lab(i); });
     table_.on(name, ComponentEvent::MouseMove, [this, i] { lab_move(i); });
     table_.on(name, ComponentEvent::MouseLeave, [this, i] { lab_Leave(i); });
   }
-  table_.on(kCloseButton, ComponentEvent::Click, [this] { Image3Click(); });
-  table_.on(kCloseButton, ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
-  table_.on(kCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kTickerCloseButton, ComponentEvent::Click, [this] { Image3Click(); });
+  table_.on(kTickerCloseButton, ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
+  table_.on(kTickerCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
   // Closing the window by the keyboard ends it as the close button does.
   table_.on(kTickerWindowName, ComponentEvent::Close, [this] { Image3Click(); });
   table_.on(kTickerWindowName, ComponentEvent::DpiChange, [this](const EventContext& event) {
@@ -94,11 +84,11 @@ void TickerWindowModel::registerHandlers() {
   });
 
   ComponentTable& panel = services_.panel;
-  panel.on(kStopButton, ComponentEvent::Click, [this] { Button6Click(); });
-  panel.on(kPositionBar, ComponentEvent::Change, [this] { ScrollBar4Change(); });
-  panel.on(kStepBar, ComponentEvent::Change, [this] { ScrollBar5Change(); });
-  panel.on(kSpeedBar, ComponentEvent::Change, [this] { ScrollBar6Change(); });
-  for (const auto list : {kFontNameList, kFontStyleList, kFontSizeList}) {
+  panel.on(kStopRssButton, ComponentEvent::Click, [this] { Button6Click(); });
+  panel.on(kTickerTopBar, ComponentEvent::Change, [this] { ScrollBar4Change(); });
+  panel.on(kTickerStepBar, ComponentEvent::Change, [this] { ScrollBar5Change(); });
+  panel.on(kTickerIntervalBar, ComponentEvent::Change, [this] { ScrollBar6Change(); });
+  for (const auto list : {kTickerFontNameList, kTickerFontStyleList, kTickerFontSizeList}) {
     panel.on(list, ComponentEvent::Change, [this] { fontChanged(); });
     panel.on(list, ComponentEvent::Typed, [this] { fontChanged(); });
   }
@@ -106,7 +96,7 @@ void TickerWindowModel::registerHandlers() {
 
 void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channels) {
   ComponentTable& panel = services_.panel;
-  ComponentState& positionBar = panel[kPositionBar];
+  ComponentState& positionBar = panel[kTickerTopBar];
   positionBar.minimum = 0;
   positionBar.maximum = services_.shell.screenSize().height;
   Settings& settings = services_.settings;
@@ -118,10 +108,10 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
     if (is(&Settings::rssChannel)) {
       channels.restoreSelection(settings.rssChannel);
     } else if (is(&Settings::tickerFontName)) {
-      panel[kFontNameList].text = settings.tickerFontName;
+      panel[kTickerFontNameList].text = settings.tickerFontName;
     } else if (is(&Settings::tickerFontStyle) || is(&Settings::tickerFontSize)) {
       const bool style = is(&Settings::tickerFontStyle);
-      ComponentState& list = panel[style ? kFontStyleList : kFontSizeList];
+      ComponentState& list = panel[style ? kTickerFontStyleList : kTickerFontSizeList];
       const int choice = style ? settings.tickerFontStyle : settings.tickerFontSize;
       const bool valid = choice >= 0 && choice < static_cast<int>(list.items.size());
       sizeRead = sizeRead || (!style && valid);
@@ -130,9 +120,9 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
     } else if (is(&Settings::tickerTop)) {
       positionBar.position = std::clamp(settings.tickerTop, positionBar.minimum, positionBar.maximum);
     } else if (is(&Settings::tickerStep)) {
-      panel[kStepBar].position = settings.tickerStep;
+      panel[kTickerStepBar].position = settings.tickerStep;
     } else if (is(&Settings::tickerInterval)) {
-      panel[kSpeedBar].position = settings.tickerInterval;
+      panel[kTickerIntervalBar].position = settings.tickerInterval;
     }
   }
   // A size that could not be read, or is no size of the list, keeps the layout's "16", and the
@@ -140,7 +130,7 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
   if (!sizeRead) {
     const auto layoutSize = std::find(kTickerFontSizes.begin(), kTickerFontSizes.end(), kLayoutFontSize);
     settings.tickerFontSize = static_cast<int>(layoutSize - kTickerFontSizes.begin());
-    ComponentState& sizes = panel[kFontSizeList];
+    ComponentState& sizes = panel[kTickerFontSizeList];
     sizes.selected = settings.tickerFontSize;
     sizes.text = std::to_wstring(kLayoutFontSize);
   }
@@ -158,8 +148,8 @@ void TickerWindowModel::layOut() {
   form.bounds.width = width;
   form.bounds.height = kTickerHeight;
   form.background = background;
-  table_[kTopStripe].bounds = {0, 0, width, kTickerStripeHeight};
-  table_[kBottomStripe].bounds = {0, kBottomStripeTop, width, kTickerStripeHeight};
+  table_[kTickerTopStripe].bounds = {0, 0, width, kTickerStripeHeight};
+  table_[kTickerBottomStripe].bounds = {0, kBottomStripeTop, width, kTickerStripeHeight};
   closeButtonLeft_ = width / 2 + 14;
   Image3MouseLeave();
   strip().bounds = {0, kHeadlineStripTop, width, kHeadlineStripHeight};
@@ -179,11 +169,11 @@ void TickerWindowModel::dpiChanged(int dpi) {
 FontSpec TickerWindowModel::headlineFont() const {
   const ComponentTable& panel = services_.panel;
   FontSpec font;
-  font.faceName = panel[kFontNameList].text;
-  const int style = panel[kFontStyleList].selected;
+  font.faceName = panel[kTickerFontNameList].text;
+  const int style = panel[kTickerFontStyleList].selected;
   font.italic = style == 1 || style == 3;
   font.bold = style == 2 || style == 3;
-  const ComponentState& sizes = panel[kFontSizeList];
+  const ComponentState& sizes = panel[kTickerFontSizeList];
   const auto typed = readWholeNumber(sizes.text);
   if (typed && *typed >= 1 && *typed <= kLargestTypedSize) {
     font.points = *typed;
@@ -266,9 +256,9 @@ void TickerWindowModel::updateScrollRange() {
 void TickerWindowModel::start() {
   ComponentState& form = window();
   form.alpha = 0;
-  form.bounds.top = services_.panel[kPositionBar].position;
+  form.bounds.top = services_.panel[kTickerTopBar].position;
   form.visible = true;
-  services_.panel[kReadButton].enabled = false;
+  services_.panel[kReadRssButton].enabled = false;
   fadeIn();
   strip().bounds.width = screenWidth();
   strip().bounds.left = 0;
@@ -279,7 +269,7 @@ void TickerWindowModel::start() {
 // ---- The window ----
 
 int TickerWindowModel::scrollingStep() const {
-  return std::clamp(services_.panel[kStepBar].position, kMinimumStep, kMaximumStep);
+  return std::clamp(services_.panel[kTickerStepBar].position, kMinimumStep, kMaximumStep);
 }
 
 void TickerWindowModel::Timer1Timer() {
@@ -330,38 +320,38 @@ void TickerWindowModel::Image3Click() {
 }
 
 void TickerWindowModel::Image3MouseMove() {
-  ComponentState& button = table_[kCloseButton];
+  ComponentState& button = table_[kTickerCloseButton];
   button.picture = std::wstring(kRedClosePicture);
   button.bounds = {closeButtonLeft_, 0, 9, 9};
 }
 
 void TickerWindowModel::Image3MouseLeave() {
-  ComponentState& button = table_[kCloseButton];
+  ComponentState& button = table_[kTickerCloseButton];
   button.picture = std::wstring(kBlackClosePicture);
   button.bounds = {closeButtonLeft_, 1, 7, 7};
 }
 
 void TickerWindowModel::fadeIn() {
-  services_.panel[kStopButton].enabled = false;
-  table_[kCloseButton].enabled = false;
+  services_.panel[kStopRssButton].enabled = false;
+  table_[kTickerCloseButton].enabled = false;
   for (const FadeStep& step : kFadeInSteps) {
     services_.sleeper.sleep(step.pauseMs);
     window().alpha = step.alpha;
   }
-  services_.panel[kStopButton].enabled = true;
-  table_[kCloseButton].enabled = true;
+  services_.panel[kStopRssButton].enabled = true;
+  table_[kTickerCloseButton].enabled = true;
 }
 
 void TickerWindowModel::fadeOut() {
-  services_.panel[kStopButton].enabled = false;
-  table_[kCloseButton].enabled = false;
+  services_.panel[kStopRssButton].enabled = false;
+  table_[kTickerCloseButton].enabled = false;
   for (const FadeStep& step : kFadeOutSteps) {
     services_.sleeper.sleep(step.pauseMs);
     window().alpha = step.alpha;
   }
-  services_.panel[kReadButton].enabled = true;
-  services_.panel[kStopButton].enabled = true;
-  table_[kCloseButton].enabled = true;
+  services_.panel[kReadRssButton].enabled = true;
+  services_.panel[kStopRssButton].enabled = true;
+  table_[kTickerCloseButton].enabled = true;
   timer_.stop();
   window().visible = false;
 }
@@ -384,17 +374,17 @@ int TickerWindowModel::availableHeight() const {
 
 void TickerWindowModel::ScrollBar4Change() {
   const int top =
-      clampedPosition(services_.panel[kPositionBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
+      clampedPosition(services_.panel[kTickerTopBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
   services_.settings.tickerTop = top;
   window().bounds.top = top;
 }
 
 void TickerWindowModel::ScrollBar5Change() {
-  services_.settings.tickerStep = clampedPosition(services_.panel[kStepBar], kMinimumStep, kMaximumStep);
+  services_.settings.tickerStep = clampedPosition(services_.panel[kTickerStepBar], kMinimumStep, kMaximumStep);
 }
 
 void TickerWindowModel::ScrollBar6Change() {
-  const int speed = clampedPosition(services_.panel[kSpeedBar], kMinimumSpeed, kMaximumSpeed);
+  const int speed = clampedPosition(services_.panel[kTickerIntervalBar], kMinimumSpeed, kMaximumSpeed);
   services_.settings.tickerInterval = speed;
   timer_.setInterval(static_cast<std::uint32_t>(speed));
 }

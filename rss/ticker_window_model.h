@@ -30,14 +30,12 @@
 #include "platform/shell.h"
 #include "platform/sleeper.h"
 #include "platform/text_metrics.h"
+#include "rss/ticker_window_names.h"
 
 namespace tikora {
 
 class RssChannelList;
 
-inline constexpr std::wstring_view kTickerWindowName = L"TForm5";
-inline constexpr std::wstring_view kHeadlineStripName = L"ScrollBox1";
-inline constexpr std::wstring_view kEndMarkerName = L"EndMarker";
 inline constexpr std::wstring_view kBlackClosePicture = L"black_close";
 inline constexpr std::wstring_view kRedClosePicture = L"red_close";
 

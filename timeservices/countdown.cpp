@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/control_panel_names.h"
 #include "core/date_parse.h"
 #include "core/locale_format.h"
 
@@ -61,24 +62,24 @@ void Countdown::capture() {
 
 void Countdown::CheckBox14Click() {
   ComponentTable& k = c_.panel;
-  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label7, L"");
-  c_.clockWindow.setColour(ClockComponent::Label7, c_.settings.countdownColour);
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Countdown, L"");
+  c_.clockWindow.setColour(ClockComponent::Countdown, c_.settings.countdownColour);
   if (!c_.settings.showCountdown) {
-    c_.clockWindow.setVisible(ClockComponent::Label7, false);
-    k[L"DateTimePicker1"].enabled = true;
-    k[L"DateTimePicker2"].enabled = true;
+    c_.clockWindow.setVisible(ClockComponent::Countdown, false);
+    k[kCountdownDatePicker].enabled = true;
+    k[kCountdownTimePicker].enabled = true;
     return;
   }
-  c_.clockWindow.setVisible(ClockComponent::Label7, true);
+  c_.clockWindow.setVisible(ClockComponent::Countdown, true);
   capture();
-  k[L"DateTimePicker1"].enabled = false;
-  k[L"DateTimePicker2"].enabled = false;
+  k[kCountdownDatePicker].enabled = false;
+  k[kCountdownTimePicker].enabled = false;
 }
 
 void Countdown::tick(const CivilTime& now) {
   std::wstring line = readable_ && target_ ? countdownLine(now, *target_, targetSecond_, c_.settings.countdownDate)
                                            : std::wstring(kFutureDatePassed);
-  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label7, std::move(line));
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Countdown, std::move(line));
 }
 
 }  // namespace tikora

@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "app/control_panel_names.h"
+
 namespace tikora {
 namespace {
 
@@ -14,18 +16,18 @@ struct SoundOption {
 
 // Options "1" to "12" of "By Sound Effect" in order.
 constexpr std::array<SoundOption, 12> kSoundOptions{{
-    {&Settings::hourSound1, L"RadioButton16"},
-    {&Settings::hourSound2, L"RadioButton17"},
-    {&Settings::hourSound3, L"RadioButton18"},
-    {&Settings::hourSound4, L"RadioButton19"},
-    {&Settings::hourSound5, L"RadioButton20"},
-    {&Settings::hourSound6, L"RadioButton38"},
-    {&Settings::hourSound7, L"RadioButton40"},
-    {&Settings::hourSound8, L"RadioButton42"},
-    {&Settings::hourSound9, L"RadioButton46"},
-    {&Settings::hourSound10, L"RadioButton49"},
-    {&Settings::hourSound11, L"RadioButton62"},
-    {&Settings::hourSound12, L"RadioButton64"},
+    {&Settings::hourSound1, kHourSound1Button},
+    {&Settings::hourSound2, kHourSound2Button},
+    {&Settings::hourSound3, kHourSound3Button},
+    {&Settings::hourSound4, kHourSound4Button},
+    {&Settings::hourSound5, kHourSound5Button},
+    {&Settings::hourSound6, kHourSound6Button},
+    {&Settings::hourSound7, kHourSound7Button},
+    {&Settings::hourSound8, kHourSound8Button},
+    {&Settings::hourSound9, kHourSound9Button},
+    {&Settings::hourSound10, kHourSound10Button},
+    {&Settings::hourSound11, kHourSound11Button},
+    {&Settings::hourSound12, kHourSound12Button},
 }};
 
 // Options "1" to "12" of "By Visiual Effect".

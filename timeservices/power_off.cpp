@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/control_panel_names.h"
 #include "core/date_format.h"
 
 namespace tikora {
@@ -53,12 +54,12 @@ std::wstring hibernationNotSupportedMessage() {
 
 // ---- Control handlers ----
 
-void PowerOffTimer::RadioButton10Click() { c_.panel[L"CheckBox33"].visible = true; }
-void PowerOffTimer::RadioButton11Click() { c_.panel[L"CheckBox33"].visible = false; }
-void PowerOffTimer::RadioButton50Click() { c_.panel[L"CheckBox33"].visible = false; }
+void PowerOffTimer::RadioButton10Click() { c_.panel[kForceShutdownBox].visible = true; }
+void PowerOffTimer::RadioButton11Click() { c_.panel[kForceShutdownBox].visible = false; }
+void PowerOffTimer::RadioButton50Click() { c_.panel[kForceShutdownBox].visible = false; }
 
 void PowerOffTimer::CheckBox33Click() {
-  if (!c_.settings.forceShutdown) c_.panel[L"CheckBox33"].textColour = kCaptionBlack;
+  if (!c_.settings.forceShutdown) c_.panel[kForceShutdownBox].textColour = kCaptionBlack;
 }
 
 void PowerOffTimer::UpDown1Click() {
@@ -73,12 +74,12 @@ void PowerOffTimer::Edit1Change() {
 }
 
 void PowerOffTimer::ComboBox3Change() {
-  std::wstring& hour = c_.panel[L"ComboBox3"].text;
+  std::wstring& hour = c_.panel[kPowerOffHourList].text;
   if (!readWholeNumber(hour)) hour = L"00";
 }
 
 void PowerOffTimer::ComboBox4Change() {
-  std::wstring& minute = c_.panel[L"ComboBox4"].text;
+  std::wstring& minute = c_.panel[kPowerOffMinuteList].text;
   if (!readWholeNumber(minute)) minute = L"00";
 }
 
@@ -86,17 +87,17 @@ void PowerOffTimer::ComboBox4Change() {
 // power-off line off the clock and puts its label back onto the face.
 void PowerOffTimer::showArmedOptions(bool armed) {
   ComponentTable& k = c_.panel;
-  for (std::wstring_view option :
-       {L"CheckBox13", L"CheckBox17", L"CheckBox31", L"RadioButton59", L"RadioButton60", L"RadioButton61"})
+  for (std::wstring_view option : {kShowPowerOffTimeBox, kPowerOffTimeInFrontBox, kPowerOffWarningOnBox,
+                                   kWarningSound1Button, kWarningSound2Button, kWarningSound3Button})
     k[option].visible = armed;
   if (!armed) {
-    if (k[L"CheckBox13"].checked) {
-      k[L"CheckBox13"].checked = false;
+    if (k[kShowPowerOffTimeBox].checked) {
+      k[kShowPowerOffTimeBox].checked = false;
       CheckBox13Click();
     }
     if (c_.settings.powerOffTimeInFront) {
       c_.settings.powerOffTimeInFront = false;
-      c_.clockWindow.setInFrontOfHands(ClockComponent::Label5, false);
+      c_.clockWindow.setInFrontOfHands(ClockComponent::PowerOffTime, false);
     }
   }
 }
@@ -104,25 +105,27 @@ void PowerOffTimer::showArmedOptions(bool armed) {
 void PowerOffTimer::CheckBox9Click() {
   ComponentTable& k = c_.panel;
   counter_ = 0;
-  const bool armed = k[L"CheckBox9"].checked;
-  k[L"Image3"].visible = k[L"Label16"].visible = armed;
-  for (std::wstring_view control : {L"Edit1", L"UpDown1", L"ComboBox3", L"ComboBox4", L"CheckBox10"})
+  const bool armed = k[kSetMinutesBox].checked;
+  k[kPowerOffDisplay].visible = k[kPowerOffTimeLabel].visible = armed;
+  for (std::wstring_view control :
+       {kPowerOffMinutesEdit, kPowerOffMinutesArrows, kPowerOffHourList, kPowerOffMinuteList, kSetExactTimeBox})
     k[control].enabled = !armed;
   showArmedOptions(armed);
 }
 
 void PowerOffTimer::CheckBox10Click() {
   ComponentTable& k = c_.panel;
-  const bool armed = k[L"CheckBox10"].checked;
-  k[L"Image3"].visible = k[L"Label16"].visible = armed;
-  for (std::wstring_view control : {L"Edit1", L"UpDown1", L"CheckBox9"}) k[control].enabled = !armed;
+  const bool armed = k[kSetExactTimeBox].checked;
+  k[kPowerOffDisplay].visible = k[kPowerOffTimeLabel].visible = armed;
+  for (std::wstring_view control : {kPowerOffMinutesEdit, kPowerOffMinutesArrows, kSetMinutesBox})
+    k[control].enabled = !armed;
   showArmedOptions(armed);
 }
 
 void PowerOffTimer::CheckBox13Click() {
-  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L"");
-  c_.clockWindow.setColour(ClockComponent::Label5, c_.settings.powerOffTimeColour);
-  c_.clockWindow.setVisible(ClockComponent::Label5, c_.panel[L"CheckBox13"].checked);
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::PowerOffTime, L"");
+  c_.clockWindow.setColour(ClockComponent::PowerOffTime, c_.settings.powerOffTimeColour);
+  c_.clockWindow.setVisible(ClockComponent::PowerOffTime, c_.panel[kShowPowerOffTimeBox].checked);
 }
 
 // ---- Second tick ----
@@ -134,15 +137,15 @@ std::optional<std::int64_t> PowerOffTimer::minutes() const {
 }
 
 std::optional<std::int64_t> PowerOffTimer::exactTimeSeconds() const {
-  const auto hour = readWholeNumber(c_.panel[L"ComboBox3"].text);
-  const auto minute = readWholeNumber(c_.panel[L"ComboBox4"].text);
+  const auto hour = readWholeNumber(c_.panel[kPowerOffHourList].text);
+  const auto minute = readWholeNumber(c_.panel[kPowerOffMinuteList].text);
   if (!hour || !minute) return std::nullopt;
   return std::int64_t{*hour} * 3600 + std::int64_t{*minute} * 60;
 }
 
 void PowerOffTimer::tick(const CivilTime& now, int hhnn) {
-  if (c_.panel[L"CheckBox9"].checked) countByMinutes(now.second);
-  if (c_.panel[L"CheckBox10"].checked) countToExactTime(now);
+  if (c_.panel[kSetMinutesBox].checked) countByMinutes(now.second);
+  if (c_.panel[kSetExactTimeBox].checked) countToExactTime(now);
   exactTimeAction(hhnn);
   minutesAction();
   blink(now.second);
@@ -155,22 +158,22 @@ void PowerOffTimer::playWarning() {
 }
 
 void PowerOffTimer::setLabel16(std::wstring text) {
-  showTimeOverPicture(c_.panel, c_.textMetrics, L"Label16", L"Image3", std::move(text));
+  showTimeOverPicture(c_.panel, c_.textMetrics, kPowerOffTimeLabel, kPowerOffDisplay, std::move(text));
 }
 
 void PowerOffTimer::showRemaining(std::int64_t remaining, int second) {
   if (remaining < 0) remaining = 0;
   const std::wstring time = hoursMinutesSeconds(remaining);
   setLabel16(time);
-  if (!c_.panel[L"CheckBox13"].checked) return;
+  if (!c_.panel[kShowPowerOffTimeBox].checked) return;
   const bool lastMinute = remaining < 60;  // no hours and no minutes left
   if (lastMinute && second % 2 == 1) {
     const std::wstring_view action = actionLineText(chosenPowerOffAction(c_.settings));
     if (!action.empty())
-      setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, std::wstring(action));
+      setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::PowerOffTime, std::wstring(action));
     return;
   }
-  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label5, L" " + time + L" ");
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::PowerOffTime, L" " + time + L" ");
 }
 
 void PowerOffTimer::countByMinutes(int second) {
@@ -191,9 +194,9 @@ void PowerOffTimer::countToExactTime(const CivilTime& now) {
 }
 
 void PowerOffTimer::exactTimeAction(int hhnn) {
-  if (!c_.panel[L"CheckBox10"].checked) return;
-  const auto hour = readWholeNumber(c_.panel[L"ComboBox3"].text);
-  const auto minute = readWholeNumber(c_.panel[L"ComboBox4"].text);
+  if (!c_.panel[kSetExactTimeBox].checked) return;
+  const auto hour = readWholeNumber(c_.panel[kPowerOffHourList].text);
+  const auto minute = readWholeNumber(c_.panel[kPowerOffMinuteList].text);
   if (!hour || !minute) return;
   // The boxes' time as hour * 100 + minute, compared with the sampled time in the same form.
   if (std::int64_t{*hour} * 100 + *minute != hhnn) return;
@@ -201,7 +204,7 @@ void PowerOffTimer::exactTimeAction(int hhnn) {
 }
 
 void PowerOffTimer::minutesAction() {
-  if (!c_.panel[L"CheckBox9"].checked) return;
+  if (!c_.panel[kSetMinutesBox].checked) return;
   const auto m = minutes();
   if (!m || *m * 60 - counter_ >= 1) return;
   performAction(Arming::Minutes);
@@ -212,10 +215,10 @@ void PowerOffTimer::performAction(Arming arming) {
   if (s.powerOffHibernate) {
     // Hibernation disarms first, so it is asked for only once.
     if (arming == Arming::ExactTime) {
-      c_.panel[L"CheckBox10"].checked = false;
+      c_.panel[kSetExactTimeBox].checked = false;
       CheckBox10Click();
     } else {
-      c_.panel[L"CheckBox9"].checked = false;
+      c_.panel[kSetMinutesBox].checked = false;
       CheckBox9Click();
     }
     hibernate();
@@ -227,15 +230,15 @@ void PowerOffTimer::performAction(Arming arming) {
 void PowerOffTimer::blink(int second) {
   ComponentTable& k = c_.panel;
   const Settings& s = c_.settings;
-  const bool active = k[L"CheckBox9"].checked || k[L"CheckBox10"].checked;
+  const bool active = k[kSetMinutesBox].checked || k[kSetExactTimeBox].checked;
   const bool even = second % 2 == 0;
-  k[L"RadioButton50"].textColour = s.powerOffHibernate && active && even ? kCaptionRed : kCaptionBlack;
+  k[kPowerOffHibernateButton].textColour = s.powerOffHibernate && active && even ? kCaptionRed : kCaptionBlack;
   if (s.powerOffShutdown && active && even) {
-    k[L"RadioButton10"].textColour = kCaptionRed;
+    k[kPowerOffShutdownButton].textColour = kCaptionRed;
     timer7_.stop();
   } else {
-    k[L"RadioButton10"].textColour = kCaptionBlack;
-    if (s.forceShutdown) k[L"CheckBox33"].textColour = kCaptionBlack;
+    k[kPowerOffShutdownButton].textColour = kCaptionBlack;
+    if (s.forceShutdown) k[kForceShutdownBox].textColour = kCaptionBlack;
     if (s.forceShutdown && active) {
       blinkCounter_ = 0;
       timer7_.start();
@@ -243,12 +246,12 @@ void PowerOffTimer::blink(int second) {
       timer7_.stop();
     }
   }
-  k[L"RadioButton11"].textColour = s.powerOffLogOff && active && even ? kCaptionRed : kCaptionBlack;
+  k[kPowerOffLogOffButton].textColour = s.powerOffLogOff && active && even ? kCaptionRed : kCaptionBlack;
 }
 
 void PowerOffTimer::Timer7Timer() {
   const std::uint8_t taken = blinkCounter_++;
-  c_.panel[L"CheckBox33"].textColour = taken % 2 == 0 ? kCaptionRed : kCaptionBlack;
+  c_.panel[kForceShutdownBox].textColour = taken % 2 == 0 ? kCaptionRed : kCaptionBlack;
 }
 
 // ---- System operations ----

@@ -1,6 +1,7 @@
 // The system work time; see work_time.h.
 #include "timeservices/work_time.h"
 
+#include "app/control_panel_names.h"
 #include "core/date_format.h"
 
 namespace tikora {
@@ -22,9 +23,9 @@ std::wstring workTimeText(std::uint32_t ms) {
 
 void WorkTime::CheckBox11Click() {
   ComponentTable& k = c_.panel;
-  k[L"Label19"].text.clear();
-  const bool shown = k[L"CheckBox11"].checked;
-  k[L"Image5"].visible = k[L"Label19"].visible = shown;
+  k[kWorkTimeLabel].text.clear();
+  const bool shown = k[kCheckWorkTimeBox].checked;
+  k[kWorkTimeDisplay].visible = k[kWorkTimeLabel].visible = shown;
   if (shown) {
     timer3_.start();
   } else {
@@ -33,22 +34,23 @@ void WorkTime::CheckBox11Click() {
 }
 
 void WorkTime::CheckBox12Click() {
-  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label6, L"");
-  c_.clockWindow.setColour(ClockComponent::Label6, c_.settings.workTimeColour);
+  setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::WorkTime, L"");
+  c_.clockWindow.setColour(ClockComponent::WorkTime, c_.settings.workTimeColour);
   if (c_.settings.showWorkTime) {
     timer3_.start();
-    c_.clockWindow.setVisible(ClockComponent::Label6, true);
+    c_.clockWindow.setVisible(ClockComponent::WorkTime, true);
   } else {
-    c_.clockWindow.setVisible(ClockComponent::Label6, false);
-    if (!c_.panel[L"CheckBox11"].checked) timer3_.stop();
+    c_.clockWindow.setVisible(ClockComponent::WorkTime, false);
+    if (!c_.panel[kCheckWorkTimeBox].checked) timer3_.stop();
   }
 }
 
 void WorkTime::Timer3Timer() {
   const std::wstring text = workTimeText(c_.clock.tickCount());
-  if (c_.panel[L"CheckBox11"].checked) showTimeOverPicture(c_.panel, c_.textMetrics, L"Label19", L"Image5", text);
+  if (c_.panel[kCheckWorkTimeBox].checked)
+    showTimeOverPicture(c_.panel, c_.textMetrics, kWorkTimeLabel, kWorkTimeDisplay, text);
   if (c_.settings.showWorkTime)
-    setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Label6, L" " + text + L" ");
+    setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::WorkTime, L" " + text + L" ");
 }
 
 }  // namespace tikora

@@ -138,8 +138,8 @@ TEST_F(ClockFaceTest, StartUpColoursTheDigitsWeekdayAndDate) {
     // Weekday and date are off at a first run, so all twelve digits show.
     EXPECT_TRUE(digit.visible) << n;
   }
-  EXPECT_EQ(window_.layer(ClockComponent::Label3).textColour, kYellow);
-  EXPECT_EQ(window_.layer(ClockComponent::Label4).textColour, kYellow);
+  EXPECT_EQ(window_.layer(ClockComponent::Weekday).textColour, kYellow);
+  EXPECT_EQ(window_.layer(ClockComponent::Date).textColour, kYellow);
 }
 
 TEST_F(ClockFaceTest, StartUpBuildsTheSecondHandTablePumpingBeforeEachEntry) {
@@ -155,7 +155,7 @@ TEST_F(ClockFaceTest, StartUpBuildsTheSecondHandTablePumpingBeforeEachEntry) {
   // The second hand in maroon points up in entry 0 and right in entry 15.
   EXPECT_EQ(table.entry(0).pixel(120, 60), kMaroon);
   EXPECT_EQ(table.entry(15).pixel(180, 120), kMaroon);
-  for (const auto c : {ClockComponent::Image2, ClockComponent::Image3, ClockComponent::Image4})
+  for (const auto c : {ClockComponent::HourHand, ClockComponent::MinuteHand, ClockComponent::SecondHand})
     EXPECT_TRUE(window_.layer(c).visible);
 }
 
@@ -164,20 +164,20 @@ TEST_F(ClockFaceTest, DigitSwitchesFollowTheSettings) {
   settings.weekdayOff = false;  // weekday shown: no 9
   settings.dateOff = false;     // date shown: no 3
   composed(settings);
-  EXPECT_FALSE(window_.layer(ClockComponent::cyfra3).visible);
-  EXPECT_FALSE(window_.layer(ClockComponent::cyfra9).visible);
-  EXPECT_TRUE(window_.layer(ClockComponent::cyfra12).visible);
+  EXPECT_FALSE(window_.layer(ClockComponent::Digit3).visible);
+  EXPECT_FALSE(window_.layer(ClockComponent::Digit9).visible);
+  EXPECT_TRUE(window_.layer(ClockComponent::Digit12).visible);
 
   face_->setDigitsOff(true);
   for (int n = 1; n <= 12; ++n) EXPECT_FALSE(window_.layer(digitComponent(n)).visible) << n;
   // The weekday switched off since: its digit 9 comes back with the digits, the 3 stays away.
   face_->noteWeekdayAndDateOff(true, false);
   face_->setDigitsOff(false);
-  EXPECT_TRUE(window_.layer(ClockComponent::cyfra9).visible);
-  EXPECT_FALSE(window_.layer(ClockComponent::cyfra3).visible);
+  EXPECT_TRUE(window_.layer(ClockComponent::Digit9).visible);
+  EXPECT_FALSE(window_.layer(ClockComponent::Digit3).visible);
   face_->setDigitsOff(true);
   EXPECT_EQ(face_->changeDigitColour(kPureWhite), kNearWhite);
-  EXPECT_EQ(window_.layer(ClockComponent::cyfra7).textColour, kNearWhite);
+  EXPECT_EQ(window_.layer(ClockComponent::Digit7).textColour, kNearWhite);
 }
 
 // ---- Face tick ----
@@ -222,7 +222,7 @@ TEST_F(ClockFaceTest, TickShowsTheTableEntryAndRendersHourAndMinuteEveryTenSecon
 TEST_F(ClockFaceTest, TickShowsTheStripWhileThePointerIsOverTheClock) {
   ClockFace& clock = composed();
   (void)clock.takeRepaint();
-  const ClockLayer& strip = window_.layer(ClockComponent::Image5);
+  const ClockLayer& strip = window_.layer(ClockComponent::Strip);
   EXPECT_FALSE(strip.visible);
 
   clock.faceTick(at(9, 0, 1), onScreen(188 + 10, 221 + 5));  // over "Panel"
@@ -239,7 +239,7 @@ TEST_F(ClockFaceTest, TickShowsTheStripWhileThePointerIsOverTheClock) {
   clock.faceTick(at(9, 0, 4), onScreen(241, 50));  // just right of the window
   EXPECT_FALSE(strip.visible);
   EXPECT_EQ(window_.stripHint(), L"Close the Program");
-  EXPECT_NE(clock.picture(ClockComponent::Image5), nullptr);
+  EXPECT_NE(clock.picture(ClockComponent::Strip), nullptr);
 }
 
 TEST_F(ClockFaceTest, LaserLightsTheCurrentSecondAndRepairsTheRingBehind) {
@@ -364,9 +364,9 @@ TEST_F(ClockFaceTest, HandStyleLoadsTheStylesPicturesAndRebuildsTheTable) {
 TEST_F(ClockFaceTest, HandSwitchesShowAndHideTheHandLayers) {
   ClockFace& clock = composed();
   auto shown = [&] {
-    return std::vector<bool>{window_.layer(ClockComponent::Image2).visible,
-                             window_.layer(ClockComponent::Image3).visible,
-                             window_.layer(ClockComponent::Image4).visible};
+    return std::vector<bool>{window_.layer(ClockComponent::HourHand).visible,
+                             window_.layer(ClockComponent::MinuteHand).visible,
+                             window_.layer(ClockComponent::SecondHand).visible};
   };
   clock.setSecondHandOff(true);
   EXPECT_EQ(shown(), (std::vector<bool>{true, true, false}));
@@ -423,13 +423,13 @@ TEST_F(ClockFaceTest, ATickDuringTheTableRebuildShowsTheEntriesMadeSoFar) {
 
 TEST_F(ClockFaceTest, PicturesOfTheLayers) {
   ClockFace& clock = composed();
-  EXPECT_EQ(clock.picture(ClockComponent::Image1), &clock.faceLayer().face);
-  EXPECT_EQ(clock.picture(ClockComponent::Image6), &clock.faceLayer().stripe);
-  EXPECT_EQ(clock.picture(ClockComponent::Label1), nullptr);
-  EXPECT_EQ(clock.picture(ClockComponent::Image2), nullptr);  // no hands before the first tick
+  EXPECT_EQ(clock.picture(ClockComponent::Face), &clock.faceLayer().face);
+  EXPECT_EQ(clock.picture(ClockComponent::DecorativeStripe), &clock.faceLayer().stripe);
+  EXPECT_EQ(clock.picture(ClockComponent::DigitalTime), nullptr);
+  EXPECT_EQ(clock.picture(ClockComponent::HourHand), nullptr);  // no hands before the first tick
   clock.faceTick(at(1, 2, 3), kFarAway);
-  EXPECT_EQ(clock.picture(ClockComponent::Image2), &clock.hands().hourLayer());
-  EXPECT_EQ(clock.picture(ClockComponent::Image4), &clock.hands().secondLayer());
+  EXPECT_EQ(clock.picture(ClockComponent::HourHand), &clock.hands().hourLayer());
+  EXPECT_EQ(clock.picture(ClockComponent::SecondHand), &clock.hands().secondLayer());
 }
 
 }  // namespace

@@ -28,34 +28,34 @@ TEST(ClockWindowModelTest, ComponentsAtCreation) {
   ClockWindowModel m;
   EXPECT_EQ(names(m.layerOrder()), kCreationOrder);
 
-  for (const auto c : {C::Image1, C::Image2, C::Image3, C::Image4})
+  for (const auto c : {C::Face, C::HourHand, C::MinuteHand, C::SecondHand})
     EXPECT_EQ(m.layer(c).bounds, (Rect{0, 0, 240, 240})) << static_cast<int>(c);
-  EXPECT_EQ(m.layerKind(C::Image1), LayerKind::Picture);
-  EXPECT_EQ(m.layerKind(C::Image3), LayerKind::TransparentPicture);
-  EXPECT_EQ(m.layerKind(C::Label1), LayerKind::Text);
-  EXPECT_EQ(m.layerKind(C::cyfra12), LayerKind::Text);
-  EXPECT_EQ(m.layer(C::Image5).bounds, (Rect{188, 221, 51, 17}));
-  EXPECT_EQ(m.layer(C::Image6).bounds, (Rect{8, 258, 120, 6}));
-  EXPECT_FALSE(m.layer(C::Image6).visible);
-  for (const auto c : {C::Label5, C::Label6, C::Label7}) EXPECT_FALSE(m.layer(c).visible);
-  for (const auto c : {C::Label1, C::Label3, C::Label4, C::cyfra1, C::Image2}) EXPECT_TRUE(m.layer(c).visible);
-  EXPECT_EQ(digitComponent(1), C::cyfra1);
-  EXPECT_EQ(digitComponent(12), C::cyfra12);
+  EXPECT_EQ(m.layerKind(C::Face), LayerKind::Picture);
+  EXPECT_EQ(m.layerKind(C::MinuteHand), LayerKind::TransparentPicture);
+  EXPECT_EQ(m.layerKind(C::DigitalTime), LayerKind::Text);
+  EXPECT_EQ(m.layerKind(C::Digit12), LayerKind::Text);
+  EXPECT_EQ(m.layer(C::Strip).bounds, (Rect{188, 221, 51, 17}));
+  EXPECT_EQ(m.layer(C::DecorativeStripe).bounds, (Rect{8, 258, 120, 6}));
+  EXPECT_FALSE(m.layer(C::DecorativeStripe).visible);
+  for (const auto c : {C::PowerOffTime, C::WorkTime, C::Countdown}) EXPECT_FALSE(m.layer(c).visible);
+  for (const auto c : {C::DigitalTime, C::Weekday, C::Date, C::Digit1, C::HourHand}) EXPECT_TRUE(m.layer(c).visible);
+  EXPECT_EQ(digitComponent(1), C::Digit1);
+  EXPECT_EQ(digitComponent(12), C::Digit12);
 }
 
 TEST(ClockWindowModelTest, InFrontOfClockHandsMovesTheLabel) {
   ClockWindowModel m;
-  m.setInFrontOfHands(C::Label4, true);
-  EXPECT_EQ(m.layerOrder().back(), C::Label4) << "above the hands and the strip";
+  m.setInFrontOfHands(C::Date, true);
+  EXPECT_EQ(m.layerOrder().back(), C::Date) << "above the hands and the strip";
 
-  m.setInFrontOfHands(C::Label4, false);
+  m.setInFrontOfHands(C::Date, false);
   std::vector<std::wstring> expected = kCreationOrder;
   expected.erase(expected.begin() + 2);  // Label4 back right on the face
   expected.insert(expected.begin() + 1, L"Label4");
   EXPECT_EQ(names(m.layerOrder()), expected);
 
   // Unticking a label that was never in front puts it straight on the face, under the others.
-  m.setInFrontOfHands(C::Label1, false);
+  m.setInFrontOfHands(C::DigitalTime, false);
   EXPECT_EQ(names(m.layerOrder())[0], L"Image1");
   EXPECT_EQ(names(m.layerOrder())[1], L"Label1");
   EXPECT_EQ(names(m.layerOrder())[2], L"Label4");
@@ -66,10 +66,10 @@ class ClockPressTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // Weekday label "Monday" at (40, 113): 6 characters of 5 pixels, 13 high at 8 points.
-    m.setText(C::Label3, L"Monday");
-    m.setFont(C::Label3, FontSpec{L"Arial", 8});
-    m.setPosition(C::Label3, 40, 113);
-    m.autoSize(C::Label3, metrics);
+    m.setText(C::Weekday, L"Monday");
+    m.setFont(C::Weekday, FontSpec{L"Arial", 8});
+    m.setPosition(C::Weekday, 40, 113);
+    m.autoSize(C::Weekday, metrics);
   }
   bool drags(Point p) const { return m.mouseDown(MouseButton::Left, p) == ClockActions{ClockAction::StartDrag}; }
   ClockWindowModel m;
@@ -77,8 +77,8 @@ class ClockPressTest : public ::testing::Test {
 };
 
 TEST_F(ClockPressTest, HandLayersCoverTheWholeWindowAndDrag) {
-  EXPECT_EQ(m.layer(C::Label3).bounds, (Rect{40, 113, 30, 13}));
-  EXPECT_EQ(m.componentAt({45, 115}), C::Image4);
+  EXPECT_EQ(m.layer(C::Weekday).bounds, (Rect{40, 113, 30, 13}));
+  EXPECT_EQ(m.componentAt({45, 115}), C::SecondHand);
   EXPECT_TRUE(drags({45, 115})) << "a press on a label under the hands still drags";
   EXPECT_TRUE(drags({0, 0}));
   EXPECT_TRUE(drags({239, 239}));
@@ -86,52 +86,52 @@ TEST_F(ClockPressTest, HandLayersCoverTheWholeWindowAndDrag) {
   EXPECT_TRUE(m.mouseDown(MouseButton::Right, {45, 115}).empty());
   EXPECT_TRUE(m.mouseDown(MouseButton::Middle, {45, 115}).empty());
 
-  m.setVisible(C::Image4, false);  // "Second Hand OFF": the minute hand layer drags
-  EXPECT_EQ(m.componentAt({45, 115}), C::Image3);
+  m.setVisible(C::SecondHand, false);  // "Second Hand OFF": the minute hand layer drags
+  EXPECT_EQ(m.componentAt({45, 115}), C::MinuteHand);
   EXPECT_TRUE(drags({45, 115}));
 }
 
 TEST_F(ClockPressTest, AllHandsOffLetsLabelsTakeThePress) {
-  for (const auto c : {C::Image2, C::Image3, C::Image4}) m.setVisible(c, false);
+  for (const auto c : {C::HourHand, C::MinuteHand, C::SecondHand}) m.setVisible(c, false);
 
-  EXPECT_EQ(m.componentAt({40, 113}), C::Label3);
-  EXPECT_EQ(m.componentAt({69, 125}), C::Label3);
+  EXPECT_EQ(m.componentAt({40, 113}), C::Weekday);
+  EXPECT_EQ(m.componentAt({69, 125}), C::Weekday);
   EXPECT_FALSE(drags({40, 113})) << "labels have no mouse action";
-  EXPECT_EQ(m.componentAt({70, 113}), C::Image1) << "just right of the text";
+  EXPECT_EQ(m.componentAt({70, 113}), C::Face) << "just right of the text";
   EXPECT_TRUE(drags({70, 113}));
   EXPECT_TRUE(drags({39, 113}));
 
-  m.setVisible(C::Label3, false);
+  m.setVisible(C::Weekday, false);
   EXPECT_TRUE(drags({45, 115}));
 
-  m.setVisible(C::Image1, false);  // nothing shown there: the press goes nowhere
+  m.setVisible(C::Face, false);  // nothing shown there: the press goes nowhere
   EXPECT_EQ(m.componentAt({45, 115}), std::nullopt);
   EXPECT_TRUE(m.mouseDown(MouseButton::Left, {45, 115}).empty());
 }
 
 TEST_F(ClockPressTest, LabelInFrontOfTheHandsTakesThePressOverItsText) {
-  m.setInFrontOfHands(C::Label3, true);
-  EXPECT_EQ(m.componentAt({45, 115}), C::Label3);
+  m.setInFrontOfHands(C::Weekday, true);
+  EXPECT_EQ(m.componentAt({45, 115}), C::Weekday);
   EXPECT_FALSE(drags({45, 115}));
   EXPECT_TRUE(drags({45, 130})) << "below the text the second hand layer is on top";
 
   // An empty label covers nothing.
-  m.setText(C::Label3, L"");
-  m.autoSize(C::Label3, metrics);
-  EXPECT_EQ(m.componentAt({45, 115}), C::Image4);
+  m.setText(C::Weekday, L"");
+  m.autoSize(C::Weekday, metrics);
+  EXPECT_EQ(m.componentAt({45, 115}), C::SecondHand);
 }
 
 TEST_F(ClockPressTest, StripIsTopmostWhileShownAndNeverDrags) {
-  EXPECT_EQ(m.componentAt({190, 225}), C::Image4) << "hidden at start";
-  m.setVisible(C::Image5, true);
-  EXPECT_EQ(m.componentAt({190, 225}), C::Image5);
-  EXPECT_EQ(m.componentAt({238, 237}), C::Image5);
+  EXPECT_EQ(m.componentAt({190, 225}), C::SecondHand) << "hidden at start";
+  m.setVisible(C::Strip, true);
+  EXPECT_EQ(m.componentAt({190, 225}), C::Strip);
+  EXPECT_EQ(m.componentAt({238, 237}), C::Strip);
   EXPECT_FALSE(drags({190, 225}));
 
   // A label brought in front lies over the strip too.
-  m.setPosition(C::Label3, 185, 222);
-  m.setInFrontOfHands(C::Label3, true);
-  EXPECT_EQ(m.componentAt({190, 225}), C::Label3);
+  m.setPosition(C::Weekday, 185, 222);
+  m.setInFrontOfHands(C::Weekday, true);
+  EXPECT_EQ(m.componentAt({190, 225}), C::Weekday);
 }
 
 TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
@@ -153,20 +153,20 @@ TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
 TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
   ClockWindowModel m;
   const std::vector<MenuItemState> expected = {
-      {ClockMenuItem::ControlPanel1, L"ControlPanel1", L"Control Panel", 3, false, false},
-      {ClockMenuItem::HideClock1, L"HideClock1", L"Hide Clock", 5, false, false},
-      {ClockMenuItem::DailyPlanner1, L"DailyPlanner1", L"Daily Planner", 4, false, false},
-      {ClockMenuItem::odaysDate1, L"odaysDate1", L"Today's Date", 7, false, false},
-      {ClockMenuItem::N1, L"N1", L"-", kNoImage, true, false},
-      {ClockMenuItem::Exit1, L"Exit1", L"Exit", 2, false, true},
+      {ClockMenuItem::ControlPanel, L"ControlPanel1", L"Control Panel", 3, false, false},
+      {ClockMenuItem::HideClock, L"HideClock1", L"Hide Clock", 5, false, false},
+      {ClockMenuItem::DailyPlanner, L"DailyPlanner1", L"Daily Planner", 4, false, false},
+      {ClockMenuItem::TodaysDate, L"odaysDate1", L"Today's Date", 7, false, false},
+      {ClockMenuItem::Separator, L"N1", L"-", kNoImage, true, false},
+      {ClockMenuItem::Exit, L"Exit1", L"Exit", 2, false, true},
   };
   EXPECT_EQ(m.PopupMenu1(), expected);
 
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::ControlPanel1, true), ClockActions{ClockAction::ShowControlPanel});
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::DailyPlanner1, true), ClockActions{ClockAction::OpenDailyPlanner});
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::odaysDate1, true), ClockActions{ClockAction::ShowTodaysDateOnTop});
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::Exit1, true), ClockActions{ClockAction::EndProgram});
-  EXPECT_TRUE(m.menuItemClick(ClockMenuItem::N1, true).empty());
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::ControlPanel, true), ClockActions{ClockAction::ShowControlPanel});
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::DailyPlanner, true), ClockActions{ClockAction::OpenDailyPlanner});
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::TodaysDate, true), ClockActions{ClockAction::ShowTodaysDateOnTop});
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::Exit, true), ClockActions{ClockAction::EndProgram});
+  EXPECT_TRUE(m.menuItemClick(ClockMenuItem::Separator, true).empty());
 }
 
 TEST(ClockWindowModelTest, HideClockFollowsTheWindowsRealState) {
@@ -178,7 +178,7 @@ TEST(ClockWindowModelTest, HideClockFollowsTheWindowsRealState) {
   EXPECT_EQ(item().image, 6);
   EXPECT_EQ(m.trayIcon().image, 1);
 
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::HideClock1, false),
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::HideClock, false),
             (ClockActions{ClockAction::ShowClockWindow, ClockAction::UpdateTrayIcon}));
   EXPECT_EQ(item().caption, L"Hide Clock");
   EXPECT_EQ(item().image, 5);
@@ -200,21 +200,21 @@ TEST(ClockWindowModelTest, StripShowsWhilePointerIsOverTheWindowWithButtonHints)
   const int sx = 1000 + 188, sy = 500 + 221;
 
   m.refreshStrip({sx, sy});
-  EXPECT_TRUE(m.layer(C::Image5).visible);
+  EXPECT_TRUE(m.layer(C::Strip).visible);
   EXPECT_EQ(m.stripHint(), L"Clock Control Panel");
   m.refreshStrip({sx + 34, sy + 17});
   EXPECT_EQ(m.stripHint(), L"Clock Control Panel") << "the gap keeps the last hint";
   m.refreshStrip({sx + 35, sy + 17});
   EXPECT_EQ(m.stripHint(), L"Close the Program");
   m.refreshStrip({1010, 510});
-  EXPECT_TRUE(m.layer(C::Image5).visible);
+  EXPECT_TRUE(m.layer(C::Strip).visible);
   EXPECT_EQ(m.stripHint(), L"Close the Program");
   m.refreshStrip({999, 510});
-  EXPECT_FALSE(m.layer(C::Image5).visible);
+  EXPECT_FALSE(m.layer(C::Strip).visible);
   m.refreshStrip({1240, 740});
-  EXPECT_TRUE(m.layer(C::Image5).visible) << "the right and bottom edges count as inside";
+  EXPECT_TRUE(m.layer(C::Strip).visible) << "the right and bottom edges count as inside";
   m.refreshStrip({1241, 740});
-  EXPECT_FALSE(m.layer(C::Image5).visible);
+  EXPECT_FALSE(m.layer(C::Strip).visible);
 }
 
 TEST(ClockWindowModelTest, StripClickByColumn) {

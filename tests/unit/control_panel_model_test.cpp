@@ -331,11 +331,11 @@ TEST_F(ControlPanelModelTest, FirstRunCreationRunsEveryStepInOrder) {
   EXPECT_EQ(reg.value(kRun, L"Tikora"), RegistryValue::ofString(kProgram));
   // Weekday and date prepared and placed, both off by default; digits placed in the face font,
   // Arial 10 point bold: 7 px a character, 15 px high.
-  EXPECT_EQ(clockModel.layer(ClockComponent::Label3).text, L"Monday");
-  EXPECT_EQ(clockModel.layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 15}));
-  EXPECT_FALSE(clockModel.layer(ClockComponent::Label3).visible);
-  EXPECT_EQ(clockModel.layer(ClockComponent::cyfra12).bounds, (Rect{107, 39, 28, 15}));
-  EXPECT_EQ(clockModel.font(ClockComponent::cyfra12), (FontSpec{L"Arial", 10, true, false}));
+  EXPECT_EQ(clockModel.layer(ClockComponent::Weekday).text, L"Monday");
+  EXPECT_EQ(clockModel.layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 42, 15}));
+  EXPECT_FALSE(clockModel.layer(ClockComponent::Weekday).visible);
+  EXPECT_EQ(clockModel.layer(ClockComponent::Digit12).bounds, (Rect{107, 39, 28, 15}));
+  EXPECT_EQ(clockModel.font(ClockComponent::Digit12), (FontSpec{L"Arial", 10, true, false}));
 }
 
 TEST_F(ControlPanelModelTest, LoadedChangesRunTheirActionsInLoadOrder) {
@@ -370,9 +370,9 @@ TEST_F(ControlPanelModelTest, LoadedChangesRunTheirActionsInLoadOrder) {
   EXPECT_EQ(state(L"ColorBox1").selectedColour, 0x123456u);
   EXPECT_EQ(state(L"ScrollBar3").position, 128);
   // The weekday shown and brought in front of the hands; the date off.
-  EXPECT_TRUE(clockModel.layer(ClockComponent::Label3).visible);
-  EXPECT_EQ(clockModel.layerOrder().back(), ClockComponent::Label3);
-  EXPECT_EQ(clockModel.layer(ClockComponent::Label4).text, L"Jan 3");
+  EXPECT_TRUE(clockModel.layer(ClockComponent::Weekday).visible);
+  EXPECT_EQ(clockModel.layerOrder().back(), ClockComponent::Weekday);
+  EXPECT_EQ(clockModel.layer(ClockComponent::Date).text, L"Jan 3");
   EXPECT_TRUE(state(L"RadioButton57").enabled) << "the month names follow \"Short Date\"";
   EXPECT_FALSE(state(L"CheckBox28").visible) << "\"AM/PM OFF\" only in the 12 h format";
   // startWithSystem = false removed another tool's Run value and stored itself at once.
@@ -394,11 +394,11 @@ TEST_F(ControlPanelModelTest, UserChangesGoIntoTheSettingsBeforeTheirHandlersRun
 
   // The overlays' switches reach the clock window.
   click(L"CheckBox1", false);
-  EXPECT_TRUE(clockModel.layer(ClockComponent::Label3).visible);
+  EXPECT_TRUE(clockModel.layer(ClockComponent::Weekday).visible);
   click(L"CheckBox2", true);
-  EXPECT_EQ(clockModel.layer(ClockComponent::Label3).text, L"Mon");
+  EXPECT_EQ(clockModel.layer(ClockComponent::Weekday).text, L"Mon");
   click(L"CheckBox26", true);
-  EXPECT_EQ(clockModel.layerOrder().back(), ClockComponent::Label1);
+  EXPECT_EQ(clockModel.layerOrder().back(), ClockComponent::DigitalTime);
   ComponentInput white;
   white.colour = 0xFFFFFF;
   panel->components().raise(L"ColorBox4", ComponentEvent::Change, white);

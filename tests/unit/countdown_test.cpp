@@ -34,7 +34,7 @@ class CountdownTest : public testing::TimeServicesBench {
   std::wstring lineAt(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
     clock.setLocalTime(year, month, day, hour, minute, second, ms);
     countdown.tick(clock.now());
-    return label(ClockComponent::Label7).text;
+    return label(ClockComponent::Countdown).text;
   }
 
   Countdown countdown{context};
@@ -45,11 +45,11 @@ TEST_F(CountdownTest, SameDayCountsDownToTheSecondThenPasses) {
   target(2024, 3, 9, 15, 0, 0);
   tickBox(true);
   EXPECT_EQ(lineAt(2024, 3, 9, 14, 50, 0), L" 00:10:00 ");
-  EXPECT_EQ(label(ClockComponent::Label7).bounds.left, 120 - 50 / 2);
-  EXPECT_EQ(label(ClockComponent::Label7).bounds.top, 138);
+  EXPECT_EQ(label(ClockComponent::Countdown).bounds.left, 120 - 50 / 2);
+  EXPECT_EQ(label(ClockComponent::Countdown).bounds.top, 138);
   EXPECT_EQ(lineAt(2024, 3, 9, 15, 0, 0), L" 00:00:00 ");
   EXPECT_EQ(lineAt(2024, 3, 9, 15, 0, 1), L" Future Date Passed ");
-  EXPECT_EQ(label(ClockComponent::Label7).bounds.left, 120 - 100 / 2);
+  EXPECT_EQ(label(ClockComponent::Countdown).bounds.left, 120 - 100 / 2);
 }
 
 TEST_F(CountdownTest, DayBeforeCountsTheHoursAcrossMidnight) {
@@ -74,7 +74,7 @@ TEST_F(CountdownTest, DaysAheadShowTheDaysAndTheTime) {
   target(2024, 3, 21, 15, 3, 9);
   tickBox(true);
   EXPECT_EQ(lineAt(2024, 3, 9, 10, 0, 0), L" 12  05:03:09 ");
-  EXPECT_EQ(label(ClockComponent::Label7).bounds.left, 120 - 70 / 2);
+  EXPECT_EQ(label(ClockComponent::Countdown).bounds.left, 120 - 70 / 2);
 }
 
 TEST_F(CountdownTest, DateGoneByHasPassed) {
@@ -88,12 +88,12 @@ TEST_F(CountdownTest, DateGoneByHasPassed) {
 
 TEST_F(CountdownTest, BoxCapturesTheTargetAndLocksThePickers) {
   settings.countdownColour = 0x00ABCDEF;
-  window.setText(ClockComponent::Label7, L"old");
+  window.setText(ClockComponent::Countdown, L"old");
   target(2024, 5, 1, 8, 30, 15);
   tickBox(true);
-  EXPECT_EQ(label(ClockComponent::Label7).text, L"");
-  EXPECT_EQ(label(ClockComponent::Label7).textColour, 0x00ABCDEFu);
-  EXPECT_TRUE(label(ClockComponent::Label7).visible);
+  EXPECT_EQ(label(ClockComponent::Countdown).text, L"");
+  EXPECT_EQ(label(ClockComponent::Countdown).textColour, 0x00ABCDEFu);
+  EXPECT_TRUE(label(ClockComponent::Countdown).visible);
   EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
   EXPECT_FALSE(panel[L"DateTimePicker2"].enabled);
   ASSERT_TRUE(countdown.target().has_value());
@@ -101,8 +101,8 @@ TEST_F(CountdownTest, BoxCapturesTheTargetAndLocksThePickers) {
   EXPECT_EQ(countdown.targetSecond(), 8 * 3600 + 30 * 60 + 15);
 
   tickBox(false);
-  EXPECT_FALSE(label(ClockComponent::Label7).visible);
-  EXPECT_EQ(label(ClockComponent::Label7).text, L"");
+  EXPECT_FALSE(label(ClockComponent::Countdown).visible);
+  EXPECT_EQ(label(ClockComponent::Countdown).text, L"");
   EXPECT_TRUE(panel[L"DateTimePicker1"].enabled);
   EXPECT_TRUE(panel[L"DateTimePicker2"].enabled);
   EXPECT_TRUE(boxes.shown().empty());

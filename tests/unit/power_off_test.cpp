@@ -71,11 +71,11 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
 
   showInClock();
   settings.powerOffTimeInFront = true;
-  window.setInFrontOfHands(ClockComponent::Label5, true);
+  window.setInFrontOfHands(ClockComponent::PowerOffTime, true);
   tick(10, 0, 0);
   tick(10, 0, 1);
   EXPECT_EQ(timer.counter(), 2);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:04:58 ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:04:58 ");
 
   panel[L"CheckBox9"].checked = false;
   timer.CheckBox9Click();
@@ -86,11 +86,11 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   EXPECT_FALSE(panel[L"CheckBox13"].visible || panel[L"CheckBox17"].visible || panel[L"CheckBox31"].visible ||
                panel[L"RadioButton59"].visible);
   EXPECT_FALSE(panel[L"CheckBox13"].checked) << "\"Show in Clock\" is unticked";
-  EXPECT_FALSE(label(ClockComponent::Label5).visible);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L"");
+  EXPECT_FALSE(label(ClockComponent::PowerOffTime).visible);
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L"");
   EXPECT_FALSE(settings.powerOffTimeInFront) << "\"In Front of Clock Hands\" is unticked";
-  EXPECT_EQ(window.layerOrder()[0], ClockComponent::Image1);
-  EXPECT_EQ(window.layerOrder()[1], ClockComponent::Label5) << "the line lies on the face again";
+  EXPECT_EQ(window.layerOrder()[0], ClockComponent::Face);
+  EXPECT_EQ(window.layerOrder()[1], ClockComponent::PowerOffTime) << "the line lies on the face again";
 }
 
 TEST_F(PowerOffTest, SetExactTimeKeepsTheCounterAndTheTimeBoxes) {
@@ -173,14 +173,14 @@ TEST_F(PowerOffTest, TimeBoxesFallBackToDoubleZeroSilently) {
 
 TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
   settings.powerOffTimeColour = 0x00123456;
-  window.setText(ClockComponent::Label5, L" old ");
+  window.setText(ClockComponent::PowerOffTime, L" old ");
   showInClock();
-  EXPECT_EQ(label(ClockComponent::Label5).text, L"");
-  EXPECT_EQ(label(ClockComponent::Label5).textColour, 0x00123456u);
-  EXPECT_TRUE(label(ClockComponent::Label5).visible);
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L"");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).textColour, 0x00123456u);
+  EXPECT_TRUE(label(ClockComponent::PowerOffTime).visible);
   panel[L"CheckBox13"].checked = false;
   timer.CheckBox13Click();
-  EXPECT_FALSE(label(ClockComponent::Label5).visible);
+  EXPECT_FALSE(label(ClockComponent::PowerOffTime).visible);
 }
 
 // ---- Countdown by minutes ----
@@ -357,21 +357,21 @@ TEST_F(PowerOffTest, FaceLineAlternatesWithTheActionInTheLastMinute) {
   armMinutes(L"1");
   showInClock();
   tick(10, 0, 0);  // R = 59, even second
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:59 ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:00:59 ");
   tick(10, 0, 1);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" SHUTDOWN ");
-  EXPECT_EQ(label(ClockComponent::Label5).bounds.left, 120 - 50 / 2);
-  EXPECT_EQ(label(ClockComponent::Label5).bounds.top, 170);
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" SHUTDOWN ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).bounds.left, 120 - 50 / 2);
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).bounds.top, 170);
   tick(10, 0, 2);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:57 ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:00:57 ");
 
   selectRadioButton(settings, &Settings::powerOffLogOff);
   tick(10, 0, 3);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" LOG OFF ");
-  EXPECT_EQ(label(ClockComponent::Label5).bounds.left, 120 - 45 / 2);
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" LOG OFF ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).bounds.left, 120 - 45 / 2);
   selectRadioButton(settings, &Settings::powerOffHibernate);
   tick(10, 0, 5);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" HIBERNATION ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" HIBERNATION ");
 }
 
 TEST_F(PowerOffTest, FaceLineShowsOnlyTheTimeBeforeTheLastMinute) {
@@ -379,9 +379,9 @@ TEST_F(PowerOffTest, FaceLineShowsOnlyTheTimeBeforeTheLastMinute) {
   armMinutes(L"2");
   showInClock();
   tick(10, 0, 1);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:01:59 ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:01:59 ");
   tick(10, 0, 2);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:01:58 ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:01:58 ");
 }
 
 TEST_F(PowerOffTest, FaceLineWithoutActionKeepsTheTimeOnOddSeconds) {
@@ -389,7 +389,7 @@ TEST_F(PowerOffTest, FaceLineWithoutActionKeepsTheTimeOnOddSeconds) {
   showInClock();
   tick(10, 0, 0);
   tick(10, 0, 1);
-  EXPECT_EQ(label(ClockComponent::Label5).text, L" 00:00:59 ");
+  EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:00:59 ");
 }
 
 // ---- Blinking ----

@@ -18,6 +18,15 @@
 #include "platform/fake/fake_text_metrics.h"
 #include "platform/native/libxml_document.h"
 #include "program/program_model.h"
+// Every window's component names in one translation unit: a name that two windows declared
+// would not compile.
+#include "app/clock_window_names.h"
+#include "app/control_panel_names.h"
+#include "calendar/todays_date_names.h"
+#include "planner/planner_window_names.h"
+#include "planner/reminder_popup_names.h"
+#include "rss/page_view_names.h"
+#include "rss/ticker_window_names.h"
 
 #ifndef TIKORA_MEDIA_DIR
 #error "TIKORA_MEDIA_DIR must name the folder of the generated media"

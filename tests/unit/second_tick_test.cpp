@@ -131,7 +131,7 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   auto snapshot = [&](const std::wstring& at) {
     seen.push_back(at + L": sounds " + std::to_wstring(sound.calls().size()) + L", effect " +
                    (services->effectTimer().enabled() ? L"on" : L"off") + L", power " +
-                   std::to_wstring(power.calls().size()) + L", countdown '" + label(ClockComponent::Label7).text +
+                   std::to_wstring(power.calls().size()) + L", countdown '" + label(ClockComponent::Countdown).text +
                    L"'");
   };
   services->secondTick.duties().setClockOnTop = [&](bool onTop) {
@@ -172,11 +172,11 @@ TEST_F(SecondTickTest, AnnouncementComesAfterThePowerOffStepsAndBeforeTheCountdo
   std::wstring atLaunch;
   launcher->onLaunch = [&] {
     atLaunch = L"power " + std::to_wstring(power.calls().size()) + L", countdown '" +
-               label(ClockComponent::Label7).text + L"'";
+               label(ClockComponent::Countdown).text + L"'";
   };
   tickAt(2024, 3, 10, 0, 0, 0);
   EXPECT_EQ(atLaunch, L"power 2, countdown ''");
-  EXPECT_EQ(label(ClockComponent::Label7).text, L" 06:00:00 ");
+  EXPECT_EQ(label(ClockComponent::Countdown).text, L" 06:00:00 ");
 }
 
 TEST_F(SecondTickTest, AnnouncementStartsAtSecondZeroWithoutAChimeElseAtFour) {
@@ -196,13 +196,13 @@ TEST_F(SecondTickTest, ControlsAreReadAfreshAtEveryTick) {
   tickAt(2024, 3, 9, 10, 0, 1);
   settings.alwaysOnTop = true;
   tickAt(2024, 3, 9, 10, 0, 2);
-  window.setText(ClockComponent::Label7, L"kept");
+  window.setText(ClockComponent::Countdown, L"kept");
   tickAt(2024, 3, 9, 10, 0, 3);
   std::vector<std::wstring> onTop;
   for (const auto& entry : log)
     if (entry.find(L"on top") != std::wstring::npos) onTop.push_back(entry);
   EXPECT_EQ(onTop, (std::vector<std::wstring>{L"not on top", L"on top", L"on top"}));
-  EXPECT_EQ(label(ClockComponent::Label7).text, L"kept") << "no countdown while unticked";
+  EXPECT_EQ(label(ClockComponent::Countdown).text, L"kept") << "no countdown while unticked";
 }
 
 TEST_F(SecondTickTest, PanelControlsRunTheServicesHandlers) {
@@ -216,7 +216,7 @@ TEST_F(SecondTickTest, PanelControlsRunTheServicesHandlers) {
   settings.showWorkTime = true;
   EXPECT_TRUE(panel.dispatch(L"CheckBox12", ComponentEvent::Click));
   EXPECT_TRUE(services->workTime.Timer3().enabled());
-  EXPECT_TRUE(label(ClockComponent::Label6).visible);
+  EXPECT_TRUE(label(ClockComponent::WorkTime).visible);
   settings.showCountdown = true;
   EXPECT_TRUE(panel.dispatch(L"CheckBox14", ComponentEvent::Click));
   EXPECT_TRUE(services->countdown.targetReadable()) << "the stored target is captured anew";
@@ -302,7 +302,7 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   EXPECT_EQ(dateChanges.size(), 2u);
   EXPECT_EQ(rssTicks, 86'400);
   EXPECT_EQ(plannerTicks, 86'400);
-  EXPECT_EQ(label(ClockComponent::Label7).text, L" 06:00:01 ");
+  EXPECT_EQ(label(ClockComponent::Countdown).text, L" 06:00:01 ");
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
   settings.digitalAmPmOff = true;
   settings.digitalSecondsOff = true;
   overlays.refreshDigitalTime(monday(0, 5, 0));
-  const ClockLayer& label = layer(ClockComponent::Label1);
+  const ClockLayer& label = layer(ClockComponent::DigitalTime);
   EXPECT_TRUE(label.visible);
   EXPECT_EQ(label.text, L"12:05");
   EXPECT_EQ(label.textColour, 0x00123456u);
@@ -154,11 +154,11 @@ TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
 TEST_F(TextOverlaysTest, DigitalTimeOffHidesTheLabelAndLeavesItsText) {
   settings.digitalTimeOff = false;
   overlays.refreshDigitalTime(monday(9, 5, 0));
-  const std::wstring shown = layer(ClockComponent::Label1).text;
+  const std::wstring shown = layer(ClockComponent::DigitalTime).text;
   settings.digitalTimeOff = true;  // the default
   overlays.refreshDigitalTime(monday(9, 5, 1));
-  EXPECT_FALSE(layer(ClockComponent::Label1).visible);
-  EXPECT_EQ(layer(ClockComponent::Label1).text, shown);
+  EXPECT_FALSE(layer(ClockComponent::DigitalTime).visible);
+  EXPECT_EQ(layer(ClockComponent::DigitalTime).text, shown);
 }
 
 // ---- Weekday and date ----
@@ -176,19 +176,19 @@ TEST_F(TextOverlaysTest, StartSetsTextsColoursTopsAndCentres) {
   settings.dateColour = 0x00040506;
   settings.powerOffTimeColour = 0x00070809;
   overlays.prepareAtStart(monday(8, 0, 0));
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{55, 113, 30, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label3).textColour, 0x00010203u);
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{145, 113, 50, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label4).textColour, 0x00040506u);
-  EXPECT_EQ(layer(ClockComponent::Label5).textColour, 0x00070809u);
-  EXPECT_TRUE(layer(ClockComponent::Label3).visible);
-  EXPECT_TRUE(layer(ClockComponent::Label4).visible);
-  EXPECT_EQ(top(ClockComponent::Label5), 170);
-  EXPECT_EQ(top(ClockComponent::Label6), 154);
-  EXPECT_EQ(top(ClockComponent::Label7), 138);
-  EXPECT_EQ(top(ClockComponent::Label1), 72);
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Monday");
+  EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{55, 113, 30, 13}));
+  EXPECT_EQ(layer(ClockComponent::Weekday).textColour, 0x00010203u);
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"03.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{145, 113, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::Date).textColour, 0x00040506u);
+  EXPECT_EQ(layer(ClockComponent::PowerOffTime).textColour, 0x00070809u);
+  EXPECT_TRUE(layer(ClockComponent::Weekday).visible);
+  EXPECT_TRUE(layer(ClockComponent::Date).visible);
+  EXPECT_EQ(top(ClockComponent::PowerOffTime), 170);
+  EXPECT_EQ(top(ClockComponent::WorkTime), 154);
+  EXPECT_EQ(top(ClockComponent::Countdown), 138);
+  EXPECT_EQ(top(ClockComponent::DigitalTime), 72);
   EXPECT_EQ(overlays.dateTexts().day, L"03.01.2000");
 }
 
@@ -199,12 +199,12 @@ TEST_F(TextOverlaysTest, StartHidesWhatIsSwitchedOffAndUsesTheShortForms) {
   settings.shortDate = true;
   selectRadioButton(settings, &Settings::shortMonthName);
   overlays.prepareAtStart(monday(8, 0, 0));
-  EXPECT_FALSE(layer(ClockComponent::Label3).visible);
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
-  EXPECT_EQ(left(ClockComponent::Label3), 63);  // 70 - 15 div 2
-  EXPECT_TRUE(layer(ClockComponent::Label4).visible);
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"Jan 3");
-  EXPECT_EQ(left(ClockComponent::Label4), 158);  // 170 - 25 div 2
+  EXPECT_FALSE(layer(ClockComponent::Weekday).visible);
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Mon");
+  EXPECT_EQ(left(ClockComponent::Weekday), 63);  // 70 - 15 div 2
+  EXPECT_TRUE(layer(ClockComponent::Date).visible);
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"Jan 3");
+  EXPECT_EQ(left(ClockComponent::Date), 158);  // 170 - 25 div 2
 }
 
 TEST_F(TextOverlaysTest, ShortNameAndShortDateSwitchesRecentre) {
@@ -213,38 +213,38 @@ TEST_F(TextOverlaysTest, ShortNameAndShortDateSwitchesRecentre) {
 
   settings.weekdayShortName = true;
   overlays.CheckBox2Click();
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
-  EXPECT_EQ(left(ClockComponent::Label3), 63);
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Mon");
+  EXPECT_EQ(left(ClockComponent::Weekday), 63);
   settings.weekdayShortName = false;
   overlays.CheckBox2Click();
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
-  EXPECT_EQ(left(ClockComponent::Label3), 55);
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Monday");
+  EXPECT_EQ(left(ClockComponent::Weekday), 55);
 
   EXPECT_FALSE(overlays.monthNameButtonsEnabled());
   settings.shortDate = true;
   overlays.CheckBox4Click();
   EXPECT_TRUE(overlays.monthNameButtonsEnabled());
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
-  EXPECT_EQ(left(ClockComponent::Label4), 148);  // 170 - 45 div 2
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"January 3");
+  EXPECT_EQ(left(ClockComponent::Date), 148);  // 170 - 45 div 2
 
   selectRadioButton(settings, &Settings::shortMonthName);
   overlays.RadioButton58Click();
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"Jan 3");
-  EXPECT_EQ(left(ClockComponent::Label4), 158);
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"Jan 3");
+  EXPECT_EQ(left(ClockComponent::Date), 158);
   selectRadioButton(settings, &Settings::longMonthName);
   overlays.RadioButton57Click();
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"January 3");
 
   settings.shortDate = false;
   overlays.CheckBox4Click();
   EXPECT_FALSE(overlays.monthNameButtonsEnabled());
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
-  EXPECT_EQ(left(ClockComponent::Label4), 145);
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"03.01.2000");
+  EXPECT_EQ(left(ClockComponent::Date), 145);
 
   // Without "Short Date" a month-name button leaves the full date alone.
   selectRadioButton(settings, &Settings::shortMonthName);
   overlays.RadioButton58Click();
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"03.01.2000");
 }
 
 TEST_F(TextOverlaysTest, ShortDateWithNoMonthButtonSelectedShowsTheLongName) {
@@ -252,7 +252,7 @@ TEST_F(TextOverlaysTest, ShortDateWithNoMonthButtonSelectedShowsTheLongName) {
   settings.shortMonthName = false;
   settings.shortDate = true;
   overlays.prepareAtStart(monday(8, 0, 0));
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"January 3");
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"January 3");
 }
 
 TEST_F(TextOverlaysTest, WeekdayAndDateOffSwapWithDigitsNineAndThree) {
@@ -260,46 +260,46 @@ TEST_F(TextOverlaysTest, WeekdayAndDateOffSwapWithDigitsNineAndThree) {
   overlays.prepareAtStart(monday(8, 0, 0));
   settings.weekdayOff = true;
   overlays.CheckBox1Click();
-  EXPECT_FALSE(layer(ClockComponent::Label3).visible);
-  EXPECT_TRUE(layer(ClockComponent::cyfra9).visible);
+  EXPECT_FALSE(layer(ClockComponent::Weekday).visible);
+  EXPECT_TRUE(layer(ClockComponent::Digit9).visible);
   settings.weekdayOff = false;
   overlays.CheckBox1Click();
-  EXPECT_TRUE(layer(ClockComponent::Label3).visible);
-  EXPECT_FALSE(layer(ClockComponent::cyfra9).visible);
-  EXPECT_EQ(left(ClockComponent::Label3), 55);
+  EXPECT_TRUE(layer(ClockComponent::Weekday).visible);
+  EXPECT_FALSE(layer(ClockComponent::Digit9).visible);
+  EXPECT_EQ(left(ClockComponent::Weekday), 55);
 
   settings.dateOff = true;
   overlays.CheckBox3Click();
-  EXPECT_FALSE(layer(ClockComponent::Label4).visible);
-  EXPECT_TRUE(layer(ClockComponent::cyfra3).visible);
+  EXPECT_FALSE(layer(ClockComponent::Date).visible);
+  EXPECT_TRUE(layer(ClockComponent::Digit3).visible);
   settings.dateOff = false;
   overlays.CheckBox3Click();
-  EXPECT_TRUE(layer(ClockComponent::Label4).visible);
-  EXPECT_FALSE(layer(ClockComponent::cyfra3).visible);
+  EXPECT_TRUE(layer(ClockComponent::Date).visible);
+  EXPECT_FALSE(layer(ClockComponent::Digit3).visible);
 
   // With the digits off neither digit comes back.
   settings.digitsOff = true;
-  clock.setVisible(ClockComponent::cyfra9, false);
-  clock.setVisible(ClockComponent::cyfra3, false);
+  clock.setVisible(ClockComponent::Digit9, false);
+  clock.setVisible(ClockComponent::Digit3, false);
   settings.weekdayOff = true;
   overlays.CheckBox1Click();
   settings.dateOff = true;
   overlays.CheckBox3Click();
-  EXPECT_FALSE(layer(ClockComponent::cyfra9).visible);
-  EXPECT_FALSE(layer(ClockComponent::cyfra3).visible);
+  EXPECT_FALSE(layer(ClockComponent::Digit9).visible);
+  EXPECT_FALSE(layer(ClockComponent::Digit3).visible);
 }
 
 TEST_F(TextOverlaysTest, DateChangesAtMidnightAndBothStayCentred) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(23, 59, 58));
   EXPECT_FALSE(overlays.refreshDateTexts(monday(23, 59, 59)));
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Monday");
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Monday");
 
   EXPECT_TRUE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 0)));
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Tuesday");
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{53, 113, 35, 13}));  // 70 - 17
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{145, 113, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Tuesday");
+  EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{53, 113, 35, 13}));  // 70 - 17
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"04.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{145, 113, 50, 13}));
   EXPECT_EQ(overlays.dateTexts().longWeekday, L"Tuesday");
   EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));
 
@@ -309,22 +309,22 @@ TEST_F(TextOverlaysTest, DateChangesAtMidnightAndBothStayCentred) {
   locale.setNames(german);
   EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 12, 0, 0)));
   EXPECT_TRUE(overlays.refreshDateTexts(at(2000, 1, 5, 0, 0, 0)));
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mittwoch");
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Mittwoch");
 }
 
 TEST_F(TextOverlaysTest, FirstRefreshWithoutAStartSetsBothLabels) {
   settings.weekdayShortName = true;
   EXPECT_TRUE(overlays.refreshDateTexts(monday(0, 0, 0)));
-  EXPECT_EQ(layer(ClockComponent::Label3).text, L"Mon");
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"03.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Mon");
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"03.01.2000");
 }
 
 TEST_F(TextOverlaysTest, DateChangeFoundByTheCallerSetsBothLabels) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(23, 59, 59));
   overlays.showDateTexts(dateTextsOf(at(2000, 1, 4, 0, 0, 0), englishLocaleNames()));
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{53, 113, 35, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label4).text, L"04.01.2000");
+  EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{53, 113, 35, 13}));
+  EXPECT_EQ(layer(ClockComponent::Date).text, L"04.01.2000");
   EXPECT_FALSE(overlays.refreshDateTexts(at(2000, 1, 4, 0, 0, 1)));
 }
 
@@ -334,11 +334,11 @@ TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
   settings.weekdayColour = kPureWhite;
   overlays.ColorBox4Change();
   EXPECT_EQ(settings.weekdayColour, 0x02FEFFFFu);
-  EXPECT_EQ(layer(ClockComponent::Label3).textColour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Weekday).textColour, 0x02FEFFFFu);
   settings.dateColour = 0x00FF8000;
   overlays.ColorBox5Change();
   EXPECT_EQ(settings.dateColour, 0x00FF8000u);
-  EXPECT_EQ(layer(ClockComponent::Label4).textColour, 0x00FF8000u);
+  EXPECT_EQ(layer(ClockComponent::Date).textColour, 0x00FF8000u);
   EXPECT_EQ(dayColours, (std::vector<Colour>{0x02FEFFFF}));
   EXPECT_EQ(dateColours, (std::vector<Colour>{0x00FF8000}));
 
@@ -351,9 +351,9 @@ TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
   EXPECT_EQ(settings.powerOffTimeColour, 0x02FEFFFFu);
   EXPECT_EQ(settings.workTimeColour, 0x02FEFFFFu);
   EXPECT_EQ(settings.countdownColour, 0x00FFFFFEu);
-  EXPECT_EQ(layer(ClockComponent::Label5).textColour, 0x02FEFFFFu);
-  EXPECT_EQ(layer(ClockComponent::Label6).textColour, 0x02FEFFFFu);
-  EXPECT_EQ(layer(ClockComponent::Label7).textColour, 0x00FFFFFEu);
+  EXPECT_EQ(layer(ClockComponent::PowerOffTime).textColour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::WorkTime).textColour, 0x02FEFFFFu);
+  EXPECT_EQ(layer(ClockComponent::Countdown).textColour, 0x00FFFFFEu);
 }
 
 TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
@@ -365,12 +365,12 @@ TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
     ClockComponent label;
   };
   const Case cases[] = {
-      {&Settings::countdownInFront, &TextOverlays::CheckBox15Click, ClockComponent::Label7},
-      {&Settings::workTimeInFront, &TextOverlays::CheckBox16Click, ClockComponent::Label6},
-      {&Settings::powerOffTimeInFront, &TextOverlays::CheckBox17Click, ClockComponent::Label5},
-      {&Settings::weekdayInFront, &TextOverlays::CheckBox18Click, ClockComponent::Label3},
-      {&Settings::dateInFront, &TextOverlays::CheckBox19Click, ClockComponent::Label4},
-      {&Settings::digitalTimeInFront, &TextOverlays::CheckBox26Click, ClockComponent::Label1},
+      {&Settings::countdownInFront, &TextOverlays::CheckBox15Click, ClockComponent::Countdown},
+      {&Settings::workTimeInFront, &TextOverlays::CheckBox16Click, ClockComponent::WorkTime},
+      {&Settings::powerOffTimeInFront, &TextOverlays::CheckBox17Click, ClockComponent::PowerOffTime},
+      {&Settings::weekdayInFront, &TextOverlays::CheckBox18Click, ClockComponent::Weekday},
+      {&Settings::dateInFront, &TextOverlays::CheckBox19Click, ClockComponent::Date},
+      {&Settings::digitalTimeInFront, &TextOverlays::CheckBox26Click, ClockComponent::DigitalTime},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(componentName(c.label).data());
@@ -379,7 +379,7 @@ TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
     EXPECT_EQ(topmost(), c.label);
     settings.*c.field = false;
     (overlays.*c.click)();
-    EXPECT_EQ(lowest(), (std::vector<ClockComponent>{ClockComponent::Image1, c.label}));
+    EXPECT_EQ(lowest(), (std::vector<ClockComponent>{ClockComponent::Face, c.label}));
   }
 }
 
@@ -400,17 +400,18 @@ TEST_F(TextOverlaysTest, FaceFontGoesOnEveryLabelInNameStyleSizeOrder) {
   overlays.applyFaceFont();
   const FontSpec expected{L"Verdana", 12, true, true};
   EXPECT_EQ(overlays.faceFont(), expected);
-  for (const auto c : {ClockComponent::Label1, ClockComponent::Label3, ClockComponent::Label4, ClockComponent::Label5,
-                       ClockComponent::Label6, ClockComponent::Label7, ClockComponent::cyfra1, ClockComponent::cyfra12})
+  for (const auto c :
+       {ClockComponent::DigitalTime, ClockComponent::Weekday, ClockComponent::Date, ClockComponent::PowerOffTime,
+        ClockComponent::WorkTime, ClockComponent::Countdown, ClockComponent::Digit1, ClockComponent::Digit12})
     EXPECT_EQ(layer(c).font, expected) << componentName(c).data();
-  EXPECT_FALSE(layer(ClockComponent::Image1).font) << "pictures have no font";
+  EXPECT_FALSE(layer(ClockComponent::Face).font) << "pictures have no font";
 }
 
 TEST_F(TextOverlaysTest, NoChosenStyleOrSizeKeepsTheLabelsOwn) {
   // What the first run stores: the placeholder "Font", no style, no size.
   overlays.applyFaceFont();
   EXPECT_EQ(overlays.faceFont(), (FontSpec{L"Arial", 10, true, false}));
-  EXPECT_EQ(layer(ClockComponent::cyfra5).font, (FontSpec{L"Arial", 10, true, false}));
+  EXPECT_EQ(layer(ClockComponent::Digit5).font, (FontSpec{L"Arial", 10, true, false}));
   settings.faceFontName = L"Tahoma";
   settings.faceFontSize = 0;
   settings.faceFontStyle = 1;
@@ -426,10 +427,10 @@ TEST_F(TextOverlaysTest, NoChosenStyleOrSizeKeepsTheLabelsOwn) {
 TEST_F(TextOverlaysTest, DigitsAreCentredOnTheirRingPositions) {
   overlays.placeDigits();
   // Digit 12 at (121, 46), one pixel right of the top by the ring's 3.14: " 12 " is 20 x 13.
-  EXPECT_EQ(layer(ClockComponent::cyfra12).text, L" 12 ");
-  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (Rect{111, 40, 20, 13}));
+  EXPECT_EQ(layer(ClockComponent::Digit12).text, L" 12 ");
+  EXPECT_EQ(layer(ClockComponent::Digit12).bounds, (Rect{111, 40, 20, 13}));
   // Digit 3 at (194, 121): " 3 " is 15 x 13.
-  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{187, 115, 15, 13}));
+  EXPECT_EQ(layer(ClockComponent::Digit3).bounds, (Rect{187, 115, 15, 13}));
 }
 
 TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
@@ -439,16 +440,16 @@ TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
   overlays.placeDigits();
   settings.faceFontSize = 4;  // 12 pt: 7 px a character, 18 px high
   overlays.ComboBox6Change();
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 18}));   // 70 - 21
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 70, 18}));  // 170 - 35
-  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{184, 112, 21, 18}));  // 194 - 10
+  EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 42, 18}));  // 70 - 21
+  EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{135, 113, 70, 18}));    // 170 - 35
+  EXPECT_EQ(layer(ClockComponent::Digit3).bounds, (Rect{184, 112, 21, 18}));  // 194 - 10
 
   settings.faceFontStyle = 2;  // "Bold": one more pixel a character, lefts stay
   overlays.ComboBox7Change();
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 48, 18}));
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 80, 18}));
-  EXPECT_EQ(layer(ClockComponent::cyfra3).bounds, (Rect{184, 112, 24, 18}));
-  EXPECT_TRUE(layer(ClockComponent::cyfra3).font->bold);
+  EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 48, 18}));
+  EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{135, 113, 80, 18}));
+  EXPECT_EQ(layer(ClockComponent::Digit3).bounds, (Rect{184, 112, 24, 18}));
+  EXPECT_TRUE(layer(ClockComponent::Digit3).font->bold);
 }
 
 TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
@@ -458,10 +459,10 @@ TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
   metrics.setExtraWidthPerCharacter(L"Wide", 2);  // 7 px a character at 8 pt
   settings.faceFontName = L"Wide";
   overlays.ComboBox5Change();
-  EXPECT_EQ(layer(ClockComponent::Label3).bounds, (Rect{49, 113, 42, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label4).bounds, (Rect{135, 113, 70, 13}));
-  EXPECT_EQ(layer(ClockComponent::cyfra12).bounds, (Rect{107, 40, 28, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label1).font->faceName, L"Wide");
+  EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 42, 13}));
+  EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{135, 113, 70, 13}));
+  EXPECT_EQ(layer(ClockComponent::Digit12).bounds, (Rect{107, 40, 28, 13}));
+  EXPECT_EQ(layer(ClockComponent::DigitalTime).font->faceName, L"Wide");
 }
 
 // ---- Information lines ----
@@ -469,14 +470,14 @@ TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
 TEST_F(TextOverlaysTest, InformationLinesAreCentredOn120AtTheirTops) {
   overlays.prepareAtStart(monday(8, 0, 0));
   overlays.setInformationLine(InformationLine::Countdown, L" 12 days 01:02:03 ");
-  EXPECT_EQ(layer(ClockComponent::Label7).bounds, (Rect{75, 138, 90, 13}));  // 18 characters
+  EXPECT_EQ(layer(ClockComponent::Countdown).bounds, (Rect{75, 138, 90, 13}));  // 18 characters
   overlays.setInformationLine(InformationLine::SystemWorkTime, L" 00:10:00 ");
-  EXPECT_EQ(layer(ClockComponent::Label6).bounds, (Rect{95, 154, 50, 13}));
+  EXPECT_EQ(layer(ClockComponent::WorkTime).bounds, (Rect{95, 154, 50, 13}));
   overlays.setInformationLine(InformationLine::TimeToTurnOff, L" 3 ");
-  EXPECT_EQ(layer(ClockComponent::Label5).bounds, (Rect{113, 170, 15, 13}));
-  EXPECT_EQ(layer(ClockComponent::Label5).text, L" 3 ");
+  EXPECT_EQ(layer(ClockComponent::PowerOffTime).bounds, (Rect{113, 170, 15, 13}));
+  EXPECT_EQ(layer(ClockComponent::PowerOffTime).text, L" 3 ");
   // Showing them is up to the power-off timer and the work time and countdown displays.
-  EXPECT_FALSE(layer(ClockComponent::Label5).visible);
+  EXPECT_FALSE(layer(ClockComponent::PowerOffTime).visible);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class TimeServicesBench : public ::testing::Test {
  protected:
   TimeServicesBench() {
     // Labels measure 5 pixels a character in the face font of these tests.
-    for (auto label : {ClockComponent::Label5, ClockComponent::Label6, ClockComponent::Label7})
+    for (auto label : {ClockComponent::PowerOffTime, ClockComponent::WorkTime, ClockComponent::Countdown})
       window.setFont(label, FontSpec{L"Arial", 8});
     setFirstTimeServiceStates(panel);
   }

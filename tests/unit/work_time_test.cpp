@@ -68,39 +68,39 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
   settings.workTimeColour = 0x00010203;
   checkTime(true);
   showInClock(true);
-  EXPECT_TRUE(label(ClockComponent::Label6).visible);
-  EXPECT_EQ(label(ClockComponent::Label6).textColour, 0x00010203u);
+  EXPECT_TRUE(label(ClockComponent::WorkTime).visible);
+  EXPECT_EQ(label(ClockComponent::WorkTime).textColour, 0x00010203u);
 
   clock.setTickCount(3 * kDay + 4 * kHour + 5 * kMinute + 6 * kSecond);
   workTime.Timer3Timer();
   EXPECT_EQ(panel[L"Label19"].text, L"3 04:05:06");
   EXPECT_EQ(panel[L"Label19"].bounds.left, 300 + (90 - 50) / 2);
-  EXPECT_EQ(label(ClockComponent::Label6).text, L" 3 04:05:06 ");
-  EXPECT_EQ(label(ClockComponent::Label6).bounds.left, 120 - 60 / 2);
-  EXPECT_EQ(label(ClockComponent::Label6).bounds.top, 154);
+  EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 3 04:05:06 ");
+  EXPECT_EQ(label(ClockComponent::WorkTime).bounds.left, 120 - 60 / 2);
+  EXPECT_EQ(label(ClockComponent::WorkTime).bounds.top, 154);
 
   checkTime(false);
   clock.setTickCount(59 * kSecond);
   workTime.Timer3Timer();
   EXPECT_EQ(panel[L"Label19"].text, L"") << "the panel label is set only while checked";
-  EXPECT_EQ(label(ClockComponent::Label6).text, L" 59 ");
+  EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 59 ");
 
   showInClock(false);
-  EXPECT_FALSE(label(ClockComponent::Label6).visible);
-  EXPECT_EQ(label(ClockComponent::Label6).text, L"");
+  EXPECT_FALSE(label(ClockComponent::WorkTime).visible);
+  EXPECT_EQ(label(ClockComponent::WorkTime).text, L"");
 }
 
 TEST_F(WorkTimeTest, CountStartsAgainAfterTheWrap) {
   showInClock(true);
   clock.setTickCount(0xFFFFFFFFu - 500);
   workTime.Timer3Timer();
-  EXPECT_EQ(label(ClockComponent::Label6).text, L" 49 17:02:46 ");
+  EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 49 17:02:46 ");
   clock.advance(std::chrono::milliseconds(1000));  // past 2^32 milliseconds
   workTime.Timer3Timer();
-  EXPECT_EQ(label(ClockComponent::Label6).text, L" 0 ");
+  EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 0 ");
   clock.advance(std::chrono::milliseconds(61000));
   workTime.Timer3Timer();
-  EXPECT_EQ(label(ClockComponent::Label6).text, L" 01:01 ");
+  EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 01:01 ");
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ struct Pictures {
   LayerPictures source() const {
     return [this](ClockComponent c) -> const Bitmap* {
       switch (c) {
-        case ClockComponent::Image1: return &face;
-        case ClockComponent::Image2: return &hour;
-        case ClockComponent::Image4: return &second;
-        case ClockComponent::Image5: return &strip;
+        case ClockComponent::Face: return &face;
+        case ClockComponent::HourHand: return &hour;
+        case ClockComponent::SecondHand: return &second;
+        case ClockComponent::Strip: return &strip;
         default: return nullptr;
       }
     };
@@ -75,8 +75,8 @@ TEST(ClockCompositorTest, ComposesPicturesHandLayersAndLabelsInLayerOrder) {
   ASSERT_TRUE(buffer.valid());
   const Pictures pictures;
   ClockWindowModel model;
-  model.setVisible(ClockComponent::Image5, true);
-  showLabel(model, ClockComponent::cyfra3, L" 3 ", 0x000000FF, 150, 110);
+  model.setVisible(ClockComponent::Strip, true);
+  showLabel(model, ClockComponent::Digit3, L" 3 ", 0x000000FF, 150, 110);
   buffer.compose(model, pictures.source());
 
   EXPECT_EQ(buffer.pixel(5, 5), kPureWhite);  // outside the face: see-through
@@ -90,7 +90,7 @@ TEST(ClockCompositorTest, ComposesPicturesHandLayersAndLabelsInLayerOrder) {
   EXPECT_EQ(buffer.pixel(188 + 34, 230), kPureWhite);
   EXPECT_EQ(buffer.pixel(188 + 50, 237), kStrip);
   // The digit's glyphs in red inside its box, nothing outside it.
-  const Rect box = model.layer(ClockComponent::cyfra3).bounds;
+  const Rect box = model.layer(ClockComponent::Digit3).bounds;
   EXPECT_GT(pixelsOf(buffer, box, 0x000000FF), 10);
   EXPECT_EQ(pixelsOf(buffer, {box.left - 6, box.top, 5, box.height}, kFace), 5 * box.height);
 }
@@ -99,15 +99,15 @@ TEST(ClockCompositorTest, HiddenLayersAreLeftOutAndLabelsInFrontCoverTheHands) {
   ClockCompositor buffer(kDpi);
   const Pictures pictures;
   ClockWindowModel model;
-  model.setVisible(ClockComponent::Image4, false);
+  model.setVisible(ClockComponent::SecondHand, false);
   // A label over the hour hand: under the hands at first, then in front of them.
-  showLabel(model, ClockComponent::Label1, L"MMMM", 0x0000FFFF, 100, 80);
-  const Rect box = model.layer(ClockComponent::Label1).bounds;
+  showLabel(model, ClockComponent::DigitalTime, L"MMMM", 0x0000FFFF, 100, 80);
+  const Rect box = model.layer(ClockComponent::DigitalTime).bounds;
   buffer.compose(model, pictures.source());
   EXPECT_EQ(buffer.pixel(130, 30), kFace);
   EXPECT_EQ(pixelsOf(buffer, {120, box.top, 1, box.height}, kHand), box.height);
 
-  model.setInFrontOfHands(ClockComponent::Label1, true);
+  model.setInFrontOfHands(ClockComponent::DigitalTime, true);
   buffer.compose(model, pictures.source());
   EXPECT_LT(pixelsOf(buffer, {120, box.top, 1, box.height}, kHand), box.height);
 }
@@ -119,9 +119,9 @@ TEST(ClockCompositorTest, NearWhiteLabelsStayVisibleAndNoPicturesMeansAllSeeThro
   EXPECT_EQ(pixelsOf(buffer, {0, 0, 240, 240}, kPureWhite), 240 * 240);
 
   const Pictures pictures;
-  showLabel(model, ClockComponent::Label3, L"WWW", kNearWhite, 40, 113);
+  showLabel(model, ClockComponent::Weekday, L"WWW", kNearWhite, 40, 113);
   buffer.compose(model, pictures.source());
-  const Rect box = model.layer(ClockComponent::Label3).bounds;
+  const Rect box = model.layer(ClockComponent::Weekday).bounds;
   EXPECT_GT(pixelsOf(buffer, box, 0x00FEFFFF), 10);
   EXPECT_EQ(pixelsOf(buffer, box, kPureWhite), 0);
 }
@@ -179,20 +179,20 @@ long gdiLoad() {
 TEST(ClockWindowGdiTest, ALongRunOfComposingAndPresentingLeavesNoGdiObjects) {
   const Pictures pictures;
   ClockWindowModel model;
-  model.setVisible(ClockComponent::Image5, true);
+  model.setVisible(ClockComponent::Strip, true);
   ClockCompositor buffer(kDpi);
   WindowDc screen;
   MemoryDc target(screen);
   GdiObject<HBITMAP> targetBitmap(CreateCompatibleBitmap(screen, 240, 240));
   SelectedObject selected(target, targetBitmap);
-  showLabel(model, ClockComponent::Label1, L"12:00:00", 0x0000FFFF, 80, 72);
+  showLabel(model, ClockComponent::DigitalTime, L"12:00:00", 0x0000FFFF, 80, 72);
   buffer.compose(model, pictures.source());
   buffer.present(target);
 
   const long before = gdiLoad();
   for (int cycle = 0; cycle < 3000; ++cycle) {
     // Five sizes in turn: more fonts than the buffer keeps, so fonts are made and deleted.
-    model.setFont(ClockComponent::Label1, FontSpec{L"Arial", 8 + cycle % 5, cycle % 2 == 0, false, false});
+    model.setFont(ClockComponent::DigitalTime, FontSpec{L"Arial", 8 + cycle % 5, cycle % 2 == 0, false, false});
     buffer.compose(model, pictures.source());
     buffer.present(target);
   }

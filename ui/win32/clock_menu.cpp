@@ -9,23 +9,23 @@ namespace tikora {
 
 ClockCommand commandOf(ClockMenuItem item) {
   switch (item) {
-    case ClockMenuItem::ControlPanel1: return ClockCommand::ControlPanel1;
-    case ClockMenuItem::HideClock1: return ClockCommand::HideClock1;
-    case ClockMenuItem::DailyPlanner1: return ClockCommand::DailyPlanner1;
-    case ClockMenuItem::odaysDate1: return ClockCommand::odaysDate1;
-    case ClockMenuItem::Exit1:
-    case ClockMenuItem::N1: break;
+    case ClockMenuItem::ControlPanel: return ClockCommand::ControlPanel;
+    case ClockMenuItem::HideClock: return ClockCommand::HideClock;
+    case ClockMenuItem::DailyPlanner: return ClockCommand::DailyPlanner;
+    case ClockMenuItem::TodaysDate: return ClockCommand::TodaysDate;
+    case ClockMenuItem::Exit:
+    case ClockMenuItem::Separator: break;
   }
-  return ClockCommand::Exit1;
+  return ClockCommand::Exit;
 }
 
 std::optional<ClockMenuItem> menuItemOf(UINT command) {
   switch (static_cast<ClockCommand>(command)) {
-    case ClockCommand::ControlPanel1: return ClockMenuItem::ControlPanel1;
-    case ClockCommand::HideClock1: return ClockMenuItem::HideClock1;
-    case ClockCommand::DailyPlanner1: return ClockMenuItem::DailyPlanner1;
-    case ClockCommand::odaysDate1: return ClockMenuItem::odaysDate1;
-    case ClockCommand::Exit1: return ClockMenuItem::Exit1;
+    case ClockCommand::ControlPanel: return ClockMenuItem::ControlPanel;
+    case ClockCommand::HideClock: return ClockMenuItem::HideClock;
+    case ClockCommand::DailyPlanner: return ClockMenuItem::DailyPlanner;
+    case ClockCommand::TodaysDate: return ClockMenuItem::TodaysDate;
+    case ClockCommand::Exit: return ClockMenuItem::Exit;
   }
   return std::nullopt;
 }

@@ -41,7 +41,7 @@ bool ClockWindow::create() {
   SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   images_.load(program_.model.resources());
-  const Rect& strip = model().layer(ClockComponent::Image5).bounds;
+  const Rect& strip = model().layer(ClockComponent::Strip).bounds;
   toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
   return true;
 }
@@ -158,7 +158,7 @@ void ClockWindow::onPaint() {
 
 void ClockWindow::onLeftButtonDown(LPARAM lParam) {
   const Point client = clientPoint(lParam);
-  pressOnStrip_ = model().componentAt(client) == ClockComponent::Image5;
+  pressOnStrip_ = model().componentAt(client) == ClockComponent::Strip;
   perform(model().mouseDown(MouseButton::Left, client));
 }
 

@@ -19,7 +19,7 @@
 
 namespace tikora {
 
-inline constexpr wchar_t kClockWindowClass[] = L"TForm1";
+inline constexpr const wchar_t* kClockWindowClass = kClockWindowName.data();
 
 class ClockWindow : public WindowBase<ClockWindow> {
  public:

@@ -17,11 +17,11 @@ enum class TimerId : UINT_PTR {
 
 // Commands of the clock window's popup menu (PopupMenu1).
 enum class ClockCommand : UINT {
-  ControlPanel1 = 100,
-  HideClock1,
-  DailyPlanner1,
-  odaysDate1,
-  Exit1,
+  ControlPanel = 100,
+  HideClock,
+  DailyPlanner,
+  TodaysDate,
+  Exit,
 };
 
 // The program's own window messages.
