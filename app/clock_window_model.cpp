@@ -31,7 +31,7 @@ bool dragsWindow(ClockComponent c) {
   return c == ClockComponent::Face || c == ClockComponent::MinuteHand || c == ClockComponent::SecondHand;
 }
 
-// PopupMenu1's items in order: component, caption, picture; "-" is the separator.
+// The popup menu's items in order: component, caption, picture; "-" is the separator.
 struct MenuItemStart {
   ClockMenuItem item;
   std::wstring_view name;
@@ -200,7 +200,7 @@ ClockActions ClockWindowModel::mouseDown(MouseButton button, Point client) const
 
 ClockActions ClockWindowModel::click(Point client, Point screenPointer) const {
   if (componentAt(client) != ClockComponent::Strip) return {};
-  return Image5Click(screenPointer);
+  return onStripClicked(screenPointer);
 }
 
 void ClockWindowModel::refreshStrip(Point screenPointer) {
@@ -209,7 +209,7 @@ void ClockWindowModel::refreshStrip(Point screenPointer) {
   if (update.hint) at(ClockComponent::Strip).hint = std::wstring(*update.hint);
 }
 
-ClockActions ClockWindowModel::Image5Click(Point screenPointer) const {
+ClockActions ClockWindowModel::onStripClicked(Point screenPointer) const {
   switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds)) {
     case StripClick::ShowControlPanel: return {ClockAction::ShowControlPanel};
     case StripClick::EndProgram: return {ClockAction::EndProgram};
@@ -229,7 +229,7 @@ ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
   }
 }
 
-std::vector<MenuItemState> ClockWindowModel::PopupMenu1() const {
+std::vector<MenuItemState> ClockWindowModel::menuItems() const {
   std::vector<MenuItemState> items;
   for (const MenuItemStart& start : kMenuItems) {
     const ComponentState& item = table_[start.name];
@@ -241,17 +241,17 @@ std::vector<MenuItemState> ClockWindowModel::PopupMenu1() const {
 
 ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowing) {
   switch (item) {
-    case ClockMenuItem::ControlPanel: return ControlPanel1Click();
-    case ClockMenuItem::HideClock: return HideClock1Click(clockShowing);
-    case ClockMenuItem::DailyPlanner: return DailyPlanner1Click();
-    case ClockMenuItem::TodaysDate: return odaysDate1Click();
-    case ClockMenuItem::Exit: return Exit1Click();
+    case ClockMenuItem::ControlPanel: return controlPanelChosen();
+    case ClockMenuItem::HideClock: return hideClockChosen(clockShowing);
+    case ClockMenuItem::DailyPlanner: return dailyPlannerChosen();
+    case ClockMenuItem::TodaysDate: return todaysDateChosen();
+    case ClockMenuItem::Exit: return exitChosen();
     case ClockMenuItem::Separator: break;
   }
   return {};
 }
 
-ClockActions ClockWindowModel::HideClock1Click(bool clockShowing) {
+ClockActions ClockWindowModel::hideClockChosen(bool clockShowing) {
   // Decided by the window's real state, so the item stays right whatever hid or showed it.
   ComponentState& item = table_[L"HideClock1"];
   item.text = clockShowing ? L"Show Clock" : L"Hide Clock";

@@ -1,5 +1,5 @@
 // The clock window (`TForm1`) as a model: its components (the layers in their layer order, the
-// menu items of PopupMenu1 and the window itself) in one ComponentTable; the z-order moves of the
+// items of its popup menu and the window itself) in one ComponentTable; the z-order moves of the
 // "In Front of Clock Hands" switches; which component a press lands on and whether it drags the
 // window; the tray icon and its popup menu; and the two-button strip. The window's place on the
 // screen, its alpha and its stay-on-top style are the state of its "TForm1" component.
@@ -78,7 +78,7 @@ using ClockLayer = ComponentState;
 enum class ClockAction {
   StartDrag,            // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
   BringClockToFront,    // the clock window to the foreground
-  PopUpMenuAtPointer,   // PopupMenu1 at the pointer's screen position
+  PopUpMenuAtPointer,   // the popup menu at the pointer's screen position
   PostNullMessage,      // WM_NULL to the clock window, so the menu closes on a click elsewhere
   ShowTodaysDate,       // show the today's date window, its stay-on-top style untouched
   ShowTodaysDateOnTop,  // show the today's date window and make it stay on top
@@ -194,22 +194,22 @@ class ClockWindowModel {
   // and sets its hint over a button.
   void refreshStrip(Point screenPointer);
   const std::wstring& stripHint() const { return layer(ClockComponent::Strip).hint; }
-  ClockActions Image5Click(Point screenPointer) const;
+  ClockActions onStripClicked(Point screenPointer) const;
 
   // ---- Tray icon and menu ----
   const TrayIconRecord& trayIcon() const { return tray_; }
   // The tray callback with the mouse event from the message's second parameter.
   ClockActions trayMessage(std::uint32_t mouseEvent) const;
 
-  // PopupMenu1 in order, with the current caption and picture of "Hide Clock".
-  std::vector<MenuItemState> PopupMenu1() const;
+  // The popup menu's items in order, with the current caption and picture of "Hide Clock".
+  std::vector<MenuItemState> menuItems() const;
   // A menu item chosen; `clockShowing` is whether the clock window is actually showing now.
   ClockActions menuItemClick(ClockMenuItem item, bool clockShowing);
-  ClockActions ControlPanel1Click() const { return {ClockAction::ShowControlPanel}; }
-  ClockActions HideClock1Click(bool clockShowing);
-  ClockActions DailyPlanner1Click() const { return {ClockAction::OpenDailyPlanner}; }
-  ClockActions odaysDate1Click() const { return {ClockAction::ShowTodaysDateOnTop}; }
-  ClockActions Exit1Click() const { return {ClockAction::EndProgram}; }
+  ClockActions controlPanelChosen() const { return {ClockAction::ShowControlPanel}; }
+  ClockActions hideClockChosen(bool clockShowing);
+  ClockActions dailyPlannerChosen() const { return {ClockAction::OpenDailyPlanner}; }
+  ClockActions todaysDateChosen() const { return {ClockAction::ShowTodaysDateOnTop}; }
+  ClockActions exitChosen() const { return {ClockAction::EndProgram}; }
 
  private:
   static std::size_t index(ClockComponent c) { return static_cast<std::size_t>(c); }

@@ -198,57 +198,58 @@ void ControlPanelModel::settingLoaded(const SettingSpec& described) {
 
 void ControlPanelModel::registerHandlers() {
   using E = ComponentEvent;
-  table_.on(kStartLeftBar, E::Change, [this] { ScrollBar1Change(); });
-  table_.on(kStartTopBar, E::Change, [this] { ScrollBar2Change(); });
-  table_.on(kCheckPositionBox, E::Click, [this] { CheckBox7Click(); });
-  table_.on(kTransparencyOnBox, E::Click, [this] { CheckBox20Click(); });
-  table_.on(kTransparencyBar, E::Change, [this] { ScrollBar3Change(); });
-  table_.on(kStartWithSystemBox, E::Click, [this](const EventContext& e) { CheckBox30Click(e.source); });
-  table_.on(kOpenPlannerButton, E::Click, [this] { Button1Click(); });
-  table_.on(kHomePageName, E::MouseMove, [this] { HomePageMouseEnter(); });
-  table_.on(kHomePageName, E::MouseLeave, [this] { HomePageMouseLeave(); });
-  table_.on(kHomePageName, E::Click, [this] { HomePageClick(); });
-  table_.on(kPageControlName, E::Change, [this] { PageControl1Change(); });
-  table_.on(kControlPanelName, E::Close, [this] { FormClose(); });
+  table_.on(kStartLeftBar, E::Change, [this] { onStartPositionChanged(Axis::Horizontal); });
+  table_.on(kStartTopBar, E::Change, [this] { onStartPositionChanged(Axis::Vertical); });
+  table_.on(kCheckPositionBox, E::Click, [this] { onCheckPositionClicked(); });
+  table_.on(kTransparencyOnBox, E::Click, [this] { onTransparencyOnChanged(); });
+  table_.on(kTransparencyBar, E::Change, [this] { onTransparencyChanged(); });
+  table_.on(kStartWithSystemBox, E::Click, [this](const EventContext& e) { onStartWithSystemClicked(e.source); });
+  table_.on(kOpenPlannerButton, E::Click, [this] { onOpenPlannerClicked(); });
+  table_.on(kHomePageName, E::MouseMove, [this] { onHomePageHovered(); });
+  table_.on(kHomePageName, E::MouseLeave, [this] { onHomePageLeft(); });
+  table_.on(kHomePageName, E::Click, [this] { onHomePageClicked(); });
+  table_.on(kPageControlName, E::Change, [this] { onPageChanged(); });
+  table_.on(kControlPanelName, E::Close, [this] { onCloseBox(); });
 }
 
 void ControlPanelModel::registerOverlayHandlers() {
   // The weekday, date, digital time, information lines and face font controls run the text
-  // overlays' handlers, in the overlays' own names.
+  // overlays' handlers.
   struct Route {
     std::wstring_view component;
     ComponentEvent event;
-    void (TextOverlays::*handler)();
+    void (*handler)(TextOverlays&);
   };
   using E = ComponentEvent;
+  using C = ClockComponent;
   static constexpr Route kRoutes[] = {
-      {kWeekdayOffBox, E::Click, &TextOverlays::CheckBox1Click},
-      {kWeekdayShortNameBox, E::Click, &TextOverlays::CheckBox2Click},
-      {kDateOffBox, E::Click, &TextOverlays::CheckBox3Click},
-      {kShortDateBox, E::Click, &TextOverlays::CheckBox4Click},
-      {kLongMonthNameButton, E::Click, &TextOverlays::RadioButton57Click},
-      {kShortMonthNameButton, E::Click, &TextOverlays::RadioButton58Click},
-      {kTwelveHourFormatButton, E::Click, &TextOverlays::RadioButton44Click},
-      {kTwentyFourHourFormatButton, E::Click, &TextOverlays::RadioButton45Click},
-      {kCountdownInFrontBox, E::Click, &TextOverlays::CheckBox15Click},
-      {kWorkTimeInFrontBox, E::Click, &TextOverlays::CheckBox16Click},
-      {kPowerOffTimeInFrontBox, E::Click, &TextOverlays::CheckBox17Click},
-      {kWeekdayInFrontBox, E::Click, &TextOverlays::CheckBox18Click},
-      {kDateInFrontBox, E::Click, &TextOverlays::CheckBox19Click},
-      {kDigitalTimeInFrontBox, E::Click, &TextOverlays::CheckBox26Click},
-      {kFaceFontNameList, E::Change, &TextOverlays::ComboBox5Change},
-      {kFaceFontSizeList, E::Change, &TextOverlays::ComboBox6Change},
-      {kFaceFontStyleList, E::Change, &TextOverlays::ComboBox7Change},
-      {kWeekdayColourBox, E::Change, &TextOverlays::ColorBox4Change},
-      {kDateColourBox, E::Change, &TextOverlays::ColorBox5Change},
-      {kDigitalTimeColourBox, E::Change, &TextOverlays::ColorBox6Change},
-      {kPowerOffTimeColourBox, E::Change, &TextOverlays::ColorBox10Change},
-      {kWorkTimeColourBox, E::Change, &TextOverlays::ColorBox12Change},
-      {kCountdownColourBox, E::Change, &TextOverlays::ColorBox14Change},
+      {kWeekdayOffBox, E::Click, [](TextOverlays& o) { o.onWeekdayOffChanged(); }},
+      {kWeekdayShortNameBox, E::Click, [](TextOverlays& o) { o.onWeekdayShortNameChanged(); }},
+      {kDateOffBox, E::Click, [](TextOverlays& o) { o.onDateOffChanged(); }},
+      {kShortDateBox, E::Click, [](TextOverlays& o) { o.onShortDateChanged(); }},
+      {kLongMonthNameButton, E::Click, [](TextOverlays& o) { o.onMonthNameChosen(); }},
+      {kShortMonthNameButton, E::Click, [](TextOverlays& o) { o.onMonthNameChosen(); }},
+      {kTwelveHourFormatButton, E::Click, [](TextOverlays& o) { o.onHourFormatChosen(true); }},
+      {kTwentyFourHourFormatButton, E::Click, [](TextOverlays& o) { o.onHourFormatChosen(false); }},
+      {kCountdownInFrontBox, E::Click, [](TextOverlays& o) { o.onInFrontOfHandsChanged(C::Countdown); }},
+      {kWorkTimeInFrontBox, E::Click, [](TextOverlays& o) { o.onInFrontOfHandsChanged(C::WorkTime); }},
+      {kPowerOffTimeInFrontBox, E::Click, [](TextOverlays& o) { o.onInFrontOfHandsChanged(C::PowerOffTime); }},
+      {kWeekdayInFrontBox, E::Click, [](TextOverlays& o) { o.onInFrontOfHandsChanged(C::Weekday); }},
+      {kDateInFrontBox, E::Click, [](TextOverlays& o) { o.onInFrontOfHandsChanged(C::Date); }},
+      {kDigitalTimeInFrontBox, E::Click, [](TextOverlays& o) { o.onInFrontOfHandsChanged(C::DigitalTime); }},
+      {kFaceFontNameList, E::Change, [](TextOverlays& o) { o.onFaceFontNameChanged(); }},
+      {kFaceFontSizeList, E::Change, [](TextOverlays& o) { o.onFaceFontSizeChanged(); }},
+      {kFaceFontStyleList, E::Change, [](TextOverlays& o) { o.onFaceFontStyleChanged(); }},
+      {kWeekdayColourBox, E::Change, [](TextOverlays& o) { o.onWeekdayColourChanged(); }},
+      {kDateColourBox, E::Change, [](TextOverlays& o) { o.onDateColourChanged(); }},
+      {kDigitalTimeColourBox, E::Change, [](TextOverlays& o) { o.onDigitalTimeColourChanged(); }},
+      {kPowerOffTimeColourBox, E::Change, [](TextOverlays& o) { o.onPowerOffTimeColourChanged(); }},
+      {kWorkTimeColourBox, E::Change, [](TextOverlays& o) { o.onWorkTimeColourChanged(); }},
+      {kCountdownColourBox, E::Change, [](TextOverlays& o) { o.onCountdownColourChanged(); }},
   };
   TextOverlays& overlays = s_.overlays;
   for (const Route& route : kRoutes)
-    table_.on(route.component, route.event, [&overlays, handler = route.handler] { (overlays.*handler)(); });
+    table_.on(route.component, route.event, [&overlays, handler = route.handler] { handler(overlays); });
   // "AM/PM OFF" shows in the 12 h format only; the month names need "Short Date".
   addAfterEvent([this] {
     table_[kDigitalAmPmOffBox].visible = s_.overlays.amPmOffVisible();
@@ -257,7 +258,7 @@ void ControlPanelModel::registerOverlayHandlers() {
   });
 }
 
-SettingsLoadReport ControlPanelModel::FormCreate() {
+SettingsLoadReport ControlPanelModel::create() {
   // 1. Font lists, as far as the system lists them.
   const std::vector<std::wstring> fonts = s_.metrics.installedFontNames();
   table_[kFaceFontNameList].items = fonts;
@@ -299,7 +300,7 @@ void ControlPanelModel::show() {
   ++window.raised;
 }
 
-void ControlPanelModel::FormClose() {
+void ControlPanelModel::onCloseBox() {
   // Closing only hides the panel and offers to save; the program goes on.
   table_[kControlPanelName].visible = false;
   if (table_.showNow) table_.showNow();
@@ -344,41 +345,39 @@ void ControlPanelModel::placeClockWindow() {
   s_.clockWindow.setWindowPosition(start.x, start.y);
 }
 
-void ControlPanelModel::ScrollBar1Change() {
-  ComponentState& bar = table_[kStartLeftBar];
+void ControlPanelModel::onStartPositionChanged(Axis axis) {
+  const bool across = axis == Axis::Horizontal;
+  ComponentState& bar = table_[across ? kStartLeftBar : kStartTopBar];
+  const ScreenSize screen = s_.shell.screenSize();
   bar.minimum = 0;
-  bar.maximum = screenRange(s_.shell.screenSize().width);
+  bar.maximum = screenRange(across ? screen.width : screen.height);
   // A scroll bar cannot stand outside its range: a stored position from a larger screen is
   // taken to the nearest end, and that is what is kept.
-  int& position = s_.settings.startLeft;
+  int& position = across ? s_.settings.startLeft : s_.settings.startTop;
   position = std::clamp(position, bar.minimum, bar.maximum);
   const Rect group = table_[kStartUpPositionGroup].bounds;
-  table_[kPositionMarker].bounds.left =
-      group.left + markerOffset(position, bar.maximum, kMarkerStepsAcross) + kMarkerOrigin.x;
-  table_[kStartLeftPercentLabel].text = std::to_wstring(positionPercent(position, bar.maximum));
-  if (table_[kCheckPositionBox].checked) s_.clockWindow.setWindowPosition(position, s_.clockWindow.windowTop());
+  Rect& marker = table_[kPositionMarker].bounds;
+  if (across)
+    marker.left = group.left + markerOffset(position, bar.maximum, kMarkerStepsAcross) + kMarkerOrigin.x;
+  else
+    marker.top = group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
+  table_[across ? kStartLeftPercentLabel : kStartTopPercentLabel].text =
+      std::to_wstring(positionPercent(position, bar.maximum));
+  if (!table_[kCheckPositionBox].checked) return;
+  ClockWindowModel& clock = s_.clockWindow;
+  if (across)
+    clock.setWindowPosition(position, clock.windowTop());
+  else
+    clock.setWindowPosition(clock.windowLeft(), position);
 }
 
-void ControlPanelModel::ScrollBar2Change() {
-  ComponentState& bar = table_[kStartTopBar];
-  bar.minimum = 0;
-  bar.maximum = screenRange(s_.shell.screenSize().height);
-  int& position = s_.settings.startTop;
-  position = std::clamp(position, bar.minimum, bar.maximum);
-  const Rect group = table_[kStartUpPositionGroup].bounds;
-  table_[kPositionMarker].bounds.top =
-      group.top + markerOffset(position, bar.maximum, kMarkerStepsDown) + kMarkerOrigin.y;
-  table_[kStartTopPercentLabel].text = std::to_wstring(positionPercent(position, bar.maximum));
-  if (table_[kCheckPositionBox].checked) s_.clockWindow.setWindowPosition(s_.clockWindow.windowLeft(), position);
-}
-
-void ControlPanelModel::CheckBox7Click() {
+void ControlPanelModel::onCheckPositionClicked() {
   s_.clockWindow.setWindowPosition(s_.settings.startLeft, s_.settings.startTop);
 }
 
 // ---- Transparency ----
 
-void ControlPanelModel::CheckBox20Click() {
+void ControlPanelModel::onTransparencyOnChanged() {
   ComponentState& bar = table_[kTransparencyBar];
   ComponentState& label = table_[kTransparencyLabel];
   if (!s_.settings.transparencyOn) {
@@ -395,7 +394,7 @@ void ControlPanelModel::CheckBox20Click() {
   s_.clockWindow.setAlphaBlendValue(s_.settings.transparency);
 }
 
-void ControlPanelModel::ScrollBar3Change() {
+void ControlPanelModel::onTransparencyChanged() {
   const ComponentState& bar = table_[kTransparencyBar];
   s_.settings.transparency = std::clamp(s_.settings.transparency, bar.minimum, bar.maximum);
   if (!s_.settings.transparencyOn) return;
@@ -405,7 +404,7 @@ void ControlPanelModel::ScrollBar3Change() {
 
 // ---- Start with System ----
 
-void ControlPanelModel::CheckBox30Click(EventSource source) {
+void ControlPanelModel::onStartWithSystemClicked(EventSource source) {
   const StartWithSystemReport report = s_.store.startWithSystem(s_.settings.startWithSystem);
   // A start with the box as stored goes on quietly; a user's click that did not take is told.
   if (source != EventSource::User || (report.runKeyOpened && report.runValue.ok())) return;
@@ -414,33 +413,33 @@ void ControlPanelModel::CheckBox30Click(EventSource source) {
 
 // ---- Open Daily Planner ----
 
-void ControlPanelModel::Button1Click() {
+void ControlPanelModel::onOpenPlannerClicked() {
   run(hooks_.closeReminderPopupIfShowing);
   run(hooks_.showDailyPlanner);
 }
 
 // ---- Home Page ----
 
-void ControlPanelModel::HomePageMouseEnter() {
+void ControlPanelModel::onHomePageHovered() {
   ComponentState& link = table_[kHomePageName];
   if (link.font) link.font->underline = true;
   link.pointer = PointerShape::Hand;
 }
 
-void ControlPanelModel::HomePageMouseLeave() {
+void ControlPanelModel::onHomePageLeft() {
   ComponentState& link = table_[kHomePageName];
   if (link.font) link.font->underline = false;
   link.pointer = PointerShape::Arrow;
 }
 
-void ControlPanelModel::HomePageClick() {
+void ControlPanelModel::onHomePageClicked() {
   if (s_.shell.openAddress(std::wstring(kHomePageAddress)).ok()) return;
   showPlainMessage(homePageFailedMessage());
 }
 
 // ---- Pages ----
 
-void ControlPanelModel::PageControl1Change() {
+void ControlPanelModel::onPageChanged() {
   const int shown = table_[kPageControlName].selected;
   int index = 0;
   for (Component& c : table_.all())

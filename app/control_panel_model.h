@@ -108,7 +108,7 @@ class ControlPanelModel {
   // click and change actions of the controls they change), clock window placement, frame
   // recolouring, face and weekday/date texts, seconds marks, digits and face font, second hand
   // table, weekday and date placement. Gives the settings load report.
-  SettingsLoadReport FormCreate();
+  SettingsLoadReport create();
 
   // Runs the action of the control a loaded value changed, as the settings load does.
   void settingLoaded(const SettingSpec& setting);
@@ -120,7 +120,7 @@ class ControlPanelModel {
   // Shows the window and brings it up; it does not load the settings again.
   void show();
   // The title bar's close box: hides the window and offers to save.
-  void FormClose();
+  void onCloseBox();
 
   // The native window that owns the panel's message boxes (an HWND on Windows), 0 for none.
   std::uintptr_t nativeWindow = 0;
@@ -141,17 +141,19 @@ class ControlPanelModel {
   void placeClockWindow();
 
   // ---- Handlers ----
-  void ScrollBar1Change();
-  void ScrollBar2Change();
-  void CheckBox7Click();   // "Check Position"
-  void CheckBox20Click();  // "Set Transparency"
-  void ScrollBar3Change();
-  void CheckBox30Click(EventSource source);  // "Start with System"
-  void Button1Click();                       // "Open Daily Planner"
-  void HomePageMouseEnter();
-  void HomePageMouseLeave();
-  void HomePageClick();
-  void PageControl1Change();
+  enum class Axis { Horizontal, Vertical };
+  // A start-up position bar moved: its range again, the marker, the percentage and, with "Check
+  // Position" ticked, the clock window.
+  void onStartPositionChanged(Axis axis);
+  void onCheckPositionClicked();   // "Check Position"
+  void onTransparencyOnChanged();  // "Set Transparency"
+  void onTransparencyChanged();
+  void onStartWithSystemClicked(EventSource source);  // "Start with System"
+  void onOpenPlannerClicked();                        // "Open Daily Planner"
+  void onHomePageHovered();
+  void onHomePageLeft();
+  void onHomePageClicked();
+  void onPageChanged();
   void showPlainMessage(std::wstring text);
 
   ControlPanelServices s_;

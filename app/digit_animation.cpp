@@ -73,7 +73,7 @@ void DigitAnimation::resetEffectPhase() {
   oddEven_ = true;
 }
 
-void DigitAnimation::Timer4Timer(int minute) {
+void DigitAnimation::onEffectTick(int minute) {
   const std::optional<DigitEffect> effect = chosenDigitEffect(settings_);
   if (minute != 0 || !effect) {
     timer_.stop();
@@ -84,7 +84,7 @@ void DigitAnimation::Timer4Timer(int minute) {
   step(*effect);
 }
 
-void DigitAnimation::RadioButton27Click() {
+void DigitAnimation::onEffectOff() {
   if (chosenDigitEffect(settings_) || !timer_.enabled()) return;
   timer_.stop();
   restoreDigits();

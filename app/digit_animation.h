@@ -1,12 +1,12 @@
 // The full-hour digit animations: during minute 0 of every hour the twelve digit labels of the
 // clock (the digit layers 1 to 12) run one of twelve effects, chosen in the control panel's "By Visiual
-// Effect" group, one step per tick of the control panel's effect timer Timer4. The first step
+// Effect" group, one step per tick of the control panel's effect timer. The first step
 // after the minute stops the timer and puts every digit back: text " n ", place on the digit
 // ring, the digit colour and the visibility the "OFF" switches give.
 //
 // The second tick starts the timer (and calls resetEffectPhase) in minute 0; the timer's ticks
-// run Timer4Timer with the minute the second tick last sampled. Choosing "OFF" while an effect
-// runs stops the timer and puts the digits back at once (RadioButton27Click).
+// run onEffectTick with the minute the second tick last sampled. Choosing "OFF" while an effect
+// runs stops the timer and puts the digits back at once (onEffectOff).
 //
 // Effect state lives as long as the program: the dial step of effects 1 to 5 is never reset, so
 // they go on in the next hour where they stopped; the phase step of effects 6 to 9 and the
@@ -63,16 +63,16 @@ class DigitAnimation {
   DigitAnimation(const DigitAnimation&) = delete;
   DigitAnimation& operator=(const DigitAnimation&) = delete;
 
-  // An effect starts (the second tick has just started Timer4): phase step 1, odd/even true.
+  // An effect starts (the second tick has just started the effect timer): phase step 1, odd/even true.
   void resetEffectPhase();
 
-  // One tick of Timer4, with the minute as the second tick last sampled it. In minute 0 the
+  // One tick of the effect timer, with the minute as the second tick last sampled it. In minute 0 the
   // timer takes the chosen effect's interval and the effect takes one step. Outside minute 0,
   // or with no effect chosen, the timer stops and the digits are put back.
-  void Timer4Timer(int minute);
+  void onEffectTick(int minute);
 
   // "OFF" (RadioButton27) chosen: a running effect stops at once and the digits are put back.
-  void RadioButton27Click();
+  void onEffectOff();
 
   // Every digit back to its text " n ", its place on the digit ring in its font, the digit
   // colour and the visibility of the digits', weekday's and date's "OFF" switches.
@@ -108,7 +108,7 @@ class DigitAnimation {
   const Settings& settings_;
   const TextMetrics& metrics_;
   RandomSource& random_;
-  ModelTimer& timer_;  // the control panel's Timer4
+  ModelTimer& timer_;  // the control panel's effect timer
   std::int32_t dialStep_ = 0;
   std::int32_t phaseStep_ = 1;
   bool oddEven_ = true;

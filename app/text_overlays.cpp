@@ -193,78 +193,77 @@ void TextOverlays::switchOff(ClockComponent label, bool off, int digit, int cent
   centre(label, centreX);
 }
 
-void TextOverlays::CheckBox1Click() { switchOff(ClockComponent::Weekday, settings_.weekdayOff, 9, kWeekdayCentre); }
+void TextOverlays::onWeekdayOffChanged() {
+  switchOff(ClockComponent::Weekday, settings_.weekdayOff, 9, kWeekdayCentre);
+}
 
-void TextOverlays::CheckBox3Click() { switchOff(ClockComponent::Date, settings_.dateOff, 3, kDateCentre); }
+void TextOverlays::onDateOffChanged() { switchOff(ClockComponent::Date, settings_.dateOff, 3, kDateCentre); }
 
-void TextOverlays::CheckBox2Click() { setCentred(ClockComponent::Weekday, weekdayText(), kWeekdayCentre); }
+void TextOverlays::onWeekdayShortNameChanged() { setCentred(ClockComponent::Weekday, weekdayText(), kWeekdayCentre); }
 
-void TextOverlays::CheckBox4Click() {
+void TextOverlays::onShortDateChanged() {
   monthNamesEnabled_ = settings_.shortDate;
   setCentred(ClockComponent::Date, dateText(), kDateCentre);
 }
 
-void TextOverlays::RadioButton57Click() {
+void TextOverlays::onMonthNameChosen() {
   // The month-name buttons only act with "Short Date" ticked (they are disabled otherwise; a
   // selection loaded from the settings must not replace the full date).
   if (settings_.shortDate) setCentred(ClockComponent::Date, dateText(), kDateCentre);
 }
 
-void TextOverlays::RadioButton58Click() { RadioButton57Click(); }
-
-void TextOverlays::RadioButton44Click() { amPmOffVisible_ = true; }
-
-void TextOverlays::RadioButton45Click() { amPmOffVisible_ = false; }
+void TextOverlays::onHourFormatChosen(bool twelveHours) { amPmOffVisible_ = twelveHours; }
 
 // ---- Colours ----
 
-void TextOverlays::ColorBox4Change() {
+void TextOverlays::onWeekdayColourChanged() {
   settings_.weekdayColour = avoidSeeThrough(settings_.weekdayColour);
   clock_.setColour(ClockComponent::Weekday, settings_.weekdayColour);
   if (hooks_.dayColourChanged) hooks_.dayColourChanged(settings_.weekdayColour);
 }
 
-void TextOverlays::ColorBox5Change() {
+void TextOverlays::onDateColourChanged() {
   settings_.dateColour = avoidSeeThrough(settings_.dateColour);
   clock_.setColour(ClockComponent::Date, settings_.dateColour);
   if (hooks_.dateColourChanged) hooks_.dateColourChanged(settings_.dateColour);
 }
 
-void TextOverlays::ColorBox6Change() { settings_.digitalTimeColour = avoidSeeThrough(settings_.digitalTimeColour); }
+void TextOverlays::onDigitalTimeColourChanged() {
+  settings_.digitalTimeColour = avoidSeeThrough(settings_.digitalTimeColour);
+}
 
-void TextOverlays::ColorBox10Change() {
+void TextOverlays::onPowerOffTimeColourChanged() {
   settings_.powerOffTimeColour = avoidSeeThrough(settings_.powerOffTimeColour);
   clock_.setColour(ClockComponent::PowerOffTime, settings_.powerOffTimeColour);
 }
 
-void TextOverlays::ColorBox12Change() {
+void TextOverlays::onWorkTimeColourChanged() {
   settings_.workTimeColour = avoidSeeThrough(settings_.workTimeColour);
   clock_.setColour(ClockComponent::WorkTime, settings_.workTimeColour);
 }
 
-void TextOverlays::ColorBox14Change() {
+void TextOverlays::onCountdownColourChanged() {
   settings_.countdownColour = avoidSeeThrough(settings_.countdownColour);
   clock_.setColour(ClockComponent::Countdown, settings_.countdownColour);
 }
 
 // ---- In front of the hands ----
 
-void TextOverlays::CheckBox15Click() {
-  clock_.setInFrontOfHands(ClockComponent::Countdown, settings_.countdownInFront);
-}
-
-void TextOverlays::CheckBox16Click() { clock_.setInFrontOfHands(ClockComponent::WorkTime, settings_.workTimeInFront); }
-
-void TextOverlays::CheckBox17Click() {
-  clock_.setInFrontOfHands(ClockComponent::PowerOffTime, settings_.powerOffTimeInFront);
-}
-
-void TextOverlays::CheckBox18Click() { clock_.setInFrontOfHands(ClockComponent::Weekday, settings_.weekdayInFront); }
-
-void TextOverlays::CheckBox19Click() { clock_.setInFrontOfHands(ClockComponent::Date, settings_.dateInFront); }
-
-void TextOverlays::CheckBox26Click() {
-  clock_.setInFrontOfHands(ClockComponent::DigitalTime, settings_.digitalTimeInFront);
+void TextOverlays::onInFrontOfHandsChanged(ClockComponent label) {
+  struct InFront {
+    ClockComponent label;
+    bool Settings::*box;
+  };
+  static constexpr InFront kBoxes[] = {
+      {ClockComponent::Countdown, &Settings::countdownInFront},
+      {ClockComponent::WorkTime, &Settings::workTimeInFront},
+      {ClockComponent::PowerOffTime, &Settings::powerOffTimeInFront},
+      {ClockComponent::Weekday, &Settings::weekdayInFront},
+      {ClockComponent::Date, &Settings::dateInFront},
+      {ClockComponent::DigitalTime, &Settings::digitalTimeInFront},
+  };
+  for (const InFront& in : kBoxes)
+    if (in.label == label) clock_.setInFrontOfHands(label, settings_.*in.box);
 }
 
 // ---- Face font ----
@@ -309,7 +308,7 @@ void TextOverlays::putFontOnLabels() {
   }
 }
 
-void TextOverlays::ComboBox5Change() {
+void TextOverlays::onFaceFontNameChanged() {
   setFontName();
   putFontOnLabels();
   placeDigits();
@@ -317,7 +316,7 @@ void TextOverlays::ComboBox5Change() {
   centre(ClockComponent::Date, kDateCentre);
 }
 
-void TextOverlays::ComboBox6Change() {
+void TextOverlays::onFaceFontSizeChanged() {
   setFontSize();
   putFontOnLabels();
   placeDigits();
@@ -325,7 +324,7 @@ void TextOverlays::ComboBox6Change() {
   centre(ClockComponent::Date, kDateCentre);
 }
 
-void TextOverlays::ComboBox7Change() {
+void TextOverlays::onFaceFontStyleChanged() {
   setFontStyle();
   putFontOnLabels();
 }

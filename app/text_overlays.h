@@ -114,33 +114,28 @@ class TextOverlays {
   void setInformationLine(InformationLine line, std::wstring text);
 
   // ---- Handlers (run after the control's Settings field has changed) ----
-  void CheckBox1Click();      // weekday "OFF"
-  void CheckBox2Click();      // "Short Name"
-  void CheckBox3Click();      // date "OFF"
-  void CheckBox4Click();      // "Short Date"
-  void RadioButton57Click();  // "Long Month Name"
-  void RadioButton58Click();  // "Short Month Name"
-  void RadioButton44Click();  // " 12 h Format"
-  void RadioButton45Click();  // "24 h Format"
+  void onWeekdayOffChanged();                 // weekday "OFF"
+  void onWeekdayShortNameChanged();           // "Short Name"
+  void onDateOffChanged();                    // date "OFF"
+  void onShortDateChanged();                  // "Short Date"
+  void onMonthNameChosen();                   // "Long Month Name", "Short Month Name"
+  void onHourFormatChosen(bool twelveHours);  // " 12 h Format" (true), "24 h Format" (false)
   // Colour boxes: the pure-white rule on the chosen colour (written back to the field), then
   // the label's colour. The digital time's label takes its colour at the next tick.
-  void ColorBox4Change();   // "Day Color" (weekdayColour)
-  void ColorBox5Change();   // "Date Color" (dateColour)
-  void ColorBox6Change();   // "Time Color" (digitalTimeColour)
-  void ColorBox10Change();  // time to turn off (powerOffTimeColour)
-  void ColorBox12Change();  // system work time (workTimeColour)
-  void ColorBox14Change();  // countdown (countdownColour)
+  void onWeekdayColourChanged();       // "Day Color" (weekdayColour)
+  void onDateColourChanged();          // "Date Color" (dateColour)
+  void onDigitalTimeColourChanged();   // "Time Color" (digitalTimeColour)
+  void onPowerOffTimeColourChanged();  // time to turn off (powerOffTimeColour)
+  void onWorkTimeColourChanged();      // system work time (workTimeColour)
+  void onCountdownColourChanged();     // countdown (countdownColour)
   // "In Front of Clock Hands".
-  void CheckBox15Click();  // countdown (countdownInFront)
-  void CheckBox16Click();  // system work time (workTimeInFront)
-  void CheckBox17Click();  // time to turn off (powerOffTimeInFront)
-  void CheckBox18Click();  // weekday (weekdayInFront)
-  void CheckBox19Click();  // date (dateInFront)
-  void CheckBox26Click();  // digital time (digitalTimeInFront)
+  // The countdown, work time, power-off time, weekday, date or digital time label goes above the
+  // hands or down onto the face, as its box says.
+  void onInFrontOfHandsChanged(ClockComponent label);
   // Face font.
-  void ComboBox5Change();  // name: digits placed again, weekday and date centred again
-  void ComboBox6Change();  // size: the same
-  void ComboBox7Change();  // style: nothing moves
+  void onFaceFontNameChanged();   // name: digits placed again, weekday and date centred again
+  void onFaceFontSizeChanged();   // size: the same
+  void onFaceFontStyleChanged();  // style: nothing moves
 
   // ---- Control panel states these handlers govern ----
   bool amPmOffVisible() const { return amPmOffVisible_; }              // CheckBox28

@@ -45,14 +45,14 @@ void BM_SecondTickWithEveryDuty(benchmark::State& state) {
   settings.powerOffWarningOn = true;
   settings.powerOffMinutesText = L"600";
   panel[kSetMinutesBox].checked = true;
-  services.powerOff.CheckBox9Click();
+  services.powerOff.onSetMinutesClicked();
   settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
   settings.countdownTime = *DateTime::fromTime(18, 0, 0);
   settings.showCountdown = true;
-  services.countdown.CheckBox14Click();
+  services.countdown.onShowCountdownChanged();
   clock.setLocalTime(2024, 3, 9, 12, 0, 0);
   for (auto _ : state) {
-    services.secondTick.Timer2Timer();
+    services.secondTick.onSecondTick();
     clock.advance(std::chrono::seconds(1));
     if (sound.calls().size() > 10000) sound.clearCalls();
   }

@@ -117,8 +117,8 @@ TodaysDateWindowModel::TodaysDateWindowModel(const Clock& clock, const Locale& l
     : clock_(clock), locale_(locale), table_(pageComponents(todaysDateTexts(clock.now(), locale.names()), desktop)) {
   for (const ColourUse& use : kColourUses) paint(table_, use, settings.*use.setting);
 
-  table_.on(kTodayCloseButton, ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
-  table_.on(kTodayCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kTodayCloseButton, ComponentEvent::MouseMove, [this] { onCloseHovered(); });
+  table_.on(kTodayCloseButton, ComponentEvent::MouseLeave, [this] { onCloseLeft(); });
   table_.on(kTodayCloseButton, ComponentEvent::Click, [this] { hide(); });
   table_.on(kTodaysDateWindowName, ComponentEvent::Close, [this] { hide(); });
 }
@@ -143,7 +143,7 @@ void TodaysDateWindowModel::showOnTop() {
 void TodaysDateWindowModel::hide() {
   table_[kTodaysDateWindowName].visible = false;
   // The mouse leaves with the window: shown again, the button is black until it is pointed at.
-  Image3MouseLeave();
+  onCloseLeft();
 }
 
 void TodaysDateWindowModel::dateChanged() {
@@ -160,13 +160,13 @@ bool TodaysDateWindowModel::colourChanged(Colour Settings::*setting, Colour colo
   return used;
 }
 
-void TodaysDateWindowModel::Image3MouseMove() {
+void TodaysDateWindowModel::onCloseHovered() {
   ComponentState& button = table_[kTodayCloseButton];
   button.picture = std::wstring(kCloseButtonHotPicture);
   button.bounds = kCloseButtonHotBounds;
 }
 
-void TodaysDateWindowModel::Image3MouseLeave() {
+void TodaysDateWindowModel::onCloseLeft() {
   ComponentState& button = table_[kTodayCloseButton];
   button.picture = std::wstring(kCloseButtonPicture);
   button.bounds = kCloseButtonBounds;

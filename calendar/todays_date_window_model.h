@@ -79,8 +79,8 @@ class TodaysDateWindowModel {
   bool colourChanged(Colour Settings::*setting, Colour colour);
 
  private:
-  void Image3MouseMove();
-  void Image3MouseLeave();
+  void onCloseHovered();
+  void onCloseLeft();
   void showToday();
 
   const Clock& clock_;

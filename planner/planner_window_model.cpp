@@ -168,18 +168,18 @@ PlannerWindowModel::PlannerWindowModel(PlannerWindowServices services)
 }
 
 void PlannerWindowModel::bindHandlers() {
-  table_.on(kAddItemButton, ComponentEvent::Click, [this] { Button1Click(); });
-  table_.on(kDeleteItemButton, ComponentEvent::Click, [this] { Button2Click(); });
-  table_.on(kPlannerOkButton, ComponentEvent::Click, [this] { Button3Click(); });
-  table_.on(kItemList, ComponentEvent::Click, [this] { ListView1Change(); });
-  table_.on(kItemList, ComponentEvent::Change, [this] { ListView1Change(); });
+  table_.on(kAddItemButton, ComponentEvent::Click, [this] { onAddClicked(); });
+  table_.on(kDeleteItemButton, ComponentEvent::Click, [this] { onDeleteClicked(); });
+  table_.on(kPlannerOkButton, ComponentEvent::Click, [this] { onOkClicked(); });
+  table_.on(kItemList, ComponentEvent::Click, [this] { onSelectionChanged(); });
+  table_.on(kItemList, ComponentEvent::Change, [this] { onSelectionChanged(); });
   // Closing the window only hides it.
   table_.on(kPlannerWindowName, ComponentEvent::Close, [this] { hide(); });
 }
 
 DateTime PlannerWindowModel::now() const { return DateTime::fromCivil(s_.clock.now()).value_or(DateTime{}); }
 
-PlannerLoadReport PlannerWindowModel::FormCreate() {
+PlannerLoadReport PlannerWindowModel::create() {
   const PlannerLoadReport report = items_.load();
   table_[kItemList].selected = -1;
   table_[kDeleteItemButton].enabled = false;
@@ -201,7 +201,7 @@ void PlannerWindowModel::hide() { table_[kPlannerWindowName].visible = false; }
 
 bool PlannerWindowModel::showing() const { return table_[kPlannerWindowName].visible; }
 
-void PlannerWindowModel::Button1Click() {
+void PlannerWindowModel::onAddClicked() {
   if (items_.full()) return;
   PlannerRecord record;
   record.date = table_[kItemDatePicker].value;
@@ -215,12 +215,12 @@ void PlannerWindowModel::Button1Click() {
     (void)s_.messageBoxes.show(plainMessageBox(itemNotSavedMessage(), nativeWindow));
 }
 
-void PlannerWindowModel::Button2Click() {
+void PlannerWindowModel::onDeleteClicked() {
   const int selected = selectedIndex();
   if (selected >= 0) deleteItem(selected);
 }
 
-void PlannerWindowModel::ListView1Change() { table_[kDeleteItemButton].enabled = selectedIndex() >= 0; }
+void PlannerWindowModel::onSelectionChanged() { table_[kDeleteItemButton].enabled = selectedIndex() >= 0; }
 
 int PlannerWindowModel::selectedIndex() const {
   const int selected = table_[kItemList].selected;

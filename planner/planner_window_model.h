@@ -70,7 +70,7 @@ class PlannerWindowModel {
   const PlannerItems& items() const { return items_; }
 
   // At program start: the stored items into the table and the list.
-  PlannerLoadReport FormCreate();
+  PlannerLoadReport create();
 
   // The menu's "Daily Planner" and the control panel's "Open Daily Planner": the date picker at
   // today, the time picker at the current hour and minute with seconds 0, the rows afresh (the
@@ -81,14 +81,14 @@ class PlannerWindowModel {
 
   // "Add to the List": an item from the controls; nothing when the planner holds 100 items. An
   // item the registry refuses stays in the list for this run, and a plain message says so.
-  void Button1Click();
+  void onAddClicked();
   // "Delete Selected Item": deletes the selected item, if any.
-  void Button2Click();
+  void onDeleteClicked();
   // "OK": hides the window; the list and the table stay.
-  void Button3Click() { hide(); }
+  void onOkClicked() { hide(); }
   // A click or a change of selection in the list: "Delete Selected Item" follows whether a row
   // is selected.
-  void ListView1Change();
+  void onSelectionChanged();
 
   // Deletes item `index` (0-based) from the table, the registry and the list; the selection is
   // cleared and "Delete Selected Item" disabled. False when there is no such item.

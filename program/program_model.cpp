@@ -84,27 +84,27 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
     if (animation_) animation_->resetEffectPhase();
   };
   setup.effectStep = [this](int minute) {
-    if (animation_) animation_->Timer4Timer(minute);
+    if (animation_) animation_->onEffectTick(minute);
   };
   setup.launcher = std::move(hooks_.launcher);
   services_ = std::make_unique<TimeServices>(*context_, std::move(setup));
   bindTimeServices(panel, *services_);
-  panel.addTimer(kFaceTimer, timer1_, [this] { Timer1Timer(); });
+  panel.addTimer(kFaceTimer, faceTimer_, [this] { onFaceTick(); });
 
-  // The digit animations run on the panel's Timer4; "OFF" puts the digits back at once.
+  // The digit animations run on the panel's effect timer; "OFF" puts the digits back at once.
   std::unique_ptr<RandomSource> random = std::move(hooks_.random);
   if (!random) random = std::make_unique<SeededRandom>(s_.clock.tickCount());
   hooks_.random = std::move(random);
   animation_ =
       std::make_unique<DigitAnimation>(clockWindow_, settings_, s_.metrics, *hooks_.random, services_->effectTimer());
-  panel.on(kHourEffectOffButton, E::Click, [this] { animation_->RadioButton27Click(); });
+  panel.on(kHourEffectOffButton, E::Click, [this] { animation_->onEffectOff(); });
 
   // After every event the digital time shows the change at once (its format, colour, switch).
   panel_->addAfterEvent([this] { overlays_->refreshDigitalTime(s_.clock.now()); });
 
-  SettingsLoadReport report = panel_->FormCreate();
+  SettingsLoadReport report = panel_->create();
   // The hands are on the face from the first moment, not only from the first tick.
-  Timer1Timer();
+  onFaceTick();
   return report;
 }
 
@@ -138,7 +138,7 @@ void ProgramModel::bindOtherWindowsColours() {
 PlannerWindowModel& ProgramModel::createDailyPlanner() {
   planner_ = std::make_unique<PlannerWindowModel>(
       PlannerWindowServices{s_.registry, s_.codePage, s_.clock, s_.locale, s_.metrics, s_.messageBoxes});
-  planner_->FormCreate();
+  planner_->create();
   return *planner_;
 }
 
@@ -165,7 +165,7 @@ TickerWindowModel& ProgramModel::createTicker() {
   hooks.pageViewShowing = [this] { return pageView_ && pageView_->showing(); };
   ticker_ = std::make_unique<TickerWindowModel>(TickerServices{panel, settings_, s_.shell, s_.metrics, s_.sleeper},
                                                 std::move(hooks));
-  ticker_->FormCreate(store_, *channels_);
+  ticker_->create(store_, *channels_);
   reader_ = std::make_unique<FeedReader>(FeedReaderServices{panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_,
                                                             [this] { return channels_->selectedAddress(); },
                                                             &panel_->nativeWindow});
@@ -211,7 +211,7 @@ void ProgramModel::stripeRecoloured() {
   }
 }
 
-void ProgramModel::Timer1Timer() {
+void ProgramModel::onFaceTick() {
   if (!face_) return;
   const Point pointer = hooks_.pointerPosition ? hooks_.pointerPosition() : Point{-100000, -100000};
   face_->faceTick(s_.clock.now(), pointer);

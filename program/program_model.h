@@ -125,9 +125,9 @@ class ProgramModel {
   // decorative stripe in the frame's colours); null for any other name.
   const Bitmap* picture(std::wstring_view name) const;
 
-  // The face tick (the panel's Timer1): strip, laser step, second hand, hour and minute hands.
-  void Timer1Timer();
-  ModelTimer& Timer1() { return timer1_; }
+  // The face tick (the panel's face timer): strip, laser step, second hand, hour and minute hands.
+  void onFaceTick();
+  ModelTimer& faceTimer() { return faceTimer_; }
   // Whether the face's pictures changed since the last call.
   bool takeFaceRepaint();
 
@@ -137,7 +137,7 @@ class ProgramModel {
   Settings settings_;
   SettingsStore store_;
   ClockWindowModel clockWindow_;
-  ModelTimer timer1_{1000, true};
+  ModelTimer faceTimer_{1000, true};
   std::unique_ptr<TextOverlays> overlays_;
   std::unique_ptr<ControlPanelModel> panel_;
   std::optional<ClockFace> face_;

@@ -77,7 +77,7 @@ std::wstring dateOf(XmlDocument& document, XmlNode entry) {
 
 }  // namespace
 
-std::optional<TRss_data> readAtomEntry(XmlDocument& document, XmlNode entry) {
+std::optional<FeedItem> readAtomEntry(XmlDocument& document, XmlNode entry) {
   auto title = titleOf(document, childElementIn(document, entry, kAtomNamespace, L"title"));
   if (!title) return std::nullopt;
   auto description = pageMarkupOf(document, childElementIn(document, entry, kAtomNamespace, L"summary"));
@@ -86,7 +86,7 @@ std::optional<TRss_data> readAtomEntry(XmlDocument& document, XmlNode entry) {
     description = pageMarkupOf(document, childElementIn(document, entry, kAtomNamespace, L"content"));
     if (!description) return std::nullopt;
   }
-  return TRss_data{std::move(*title), linkOf(document, entry), std::move(*description), dateOf(document, entry)};
+  return FeedItem{std::move(*title), linkOf(document, entry), std::move(*description), dateOf(document, entry)};
 }
 
 }  // namespace tikora

@@ -15,6 +15,6 @@
 
 namespace tikora {
 
-std::optional<TRss_data> readAtomEntry(XmlDocument& document, XmlNode entry);
+std::optional<FeedItem> readAtomEntry(XmlDocument& document, XmlNode entry);
 
 }  // namespace tikora

@@ -36,11 +36,11 @@ RssChannelList::RssChannelList(ChannelListServices services)
   panel[kChannelNameEdit].textLimit = static_cast<int>(kChannelNameCapacity);
   panel[kRemoveChannelButton].enabled = false;
   showNoChoice();
-  panel.on(kAddChannelButton, ComponentEvent::Click, [this] { Button3Click(); });
-  panel.on(kRemoveChannelButton, ComponentEvent::Click, [this] { Button2Click(); });
-  panel.on(kRssChannelList, ComponentEvent::Change, [this] { ComboBox8Change(); });
-  panel.on(kChannelListView, ComponentEvent::Change, [this] { ListView1Change(); });
-  panel.on(kChannelListView, ComponentEvent::Click, [this] { ListView1Change(); });
+  panel.on(kAddChannelButton, ComponentEvent::Click, [this] { onAddClicked(); });
+  panel.on(kRemoveChannelButton, ComponentEvent::Click, [this] { onRemoveClicked(); });
+  panel.on(kRssChannelList, ComponentEvent::Change, [this] { onChannelChosen(); });
+  panel.on(kChannelListView, ComponentEvent::Change, [this] { onSelectionChanged(); });
+  panel.on(kChannelListView, ComponentEvent::Click, [this] { onSelectionChanged(); });
 }
 
 int RssChannelList::count() const { return static_cast<int>(s_.panel[kChannelListView].rows.size()); }
@@ -66,8 +66,8 @@ void RssChannelList::tell(std::wstring text) {
 void RssChannelList::load() {
   const StoredRecords stored = store_.load(kMaxChannels, kChannelRecordSize);
   for (std::size_t i = 0; i < stored.records.size(); ++i) {
-    TRss_channel& entry = entries_[i];
-    entry = TRss_channel::fromBytes(
+    ChannelRecord& entry = entries_[i];
+    entry = ChannelRecord::fromBytes(
         std::span<const std::uint8_t, kChannelRecordSize>(stored.records[i].data(), kChannelRecordSize));
     const std::wstring name = entry.nameText(s_.codePage);
     appendRow(static_cast<int>(i) + 1, name, entry.addressText(s_.codePage));
@@ -91,7 +91,7 @@ void RssChannelList::select(int index) {
   selectedAddress_ = entries_[static_cast<std::size_t>(index)].addressText(s_.codePage);
 }
 
-void RssChannelList::Button3Click() {
+void RssChannelList::onAddClicked() {
   const std::wstring address = s_.panel[kChannelAddressEdit].text;
   const std::wstring name = s_.panel[kChannelNameEdit].text;
   if (address.empty()) {
@@ -106,14 +106,14 @@ void RssChannelList::Button3Click() {
   const int n = count() + 1;
   appendRow(n, name, address);
   s_.panel[kRssChannelList].items.push_back(channelSelectorItem(n, name));
-  TRss_channel& entry = entries_[static_cast<std::size_t>(n - 1)];
+  ChannelRecord& entry = entries_[static_cast<std::size_t>(n - 1)];
   entry.setAddress(address, s_.codePage);
   entry.setName(name, s_.codePage);
   // Written through at once; a failure leaves the row for this run only.
   (void)store(static_cast<std::size_t>(n - 1));
 }
 
-void RssChannelList::Button2Click() {
+void RssChannelList::onRemoveClicked() {
   ComponentState& rows = s_.panel[kChannelListView];
   const int removed = rows.selected;
   if (removed < 0 || removed >= count()) return;
@@ -134,14 +134,14 @@ void RssChannelList::Button2Click() {
   // selector are made again from them; the store is rewritten without gaps.
   for (int i = 0; i < left; ++i) {
     const ListRow& row = rows.rows[static_cast<std::size_t>(i)];
-    TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
+    ChannelRecord& entry = entries_[static_cast<std::size_t>(i)];
     entry.setName(row.cells.at(1), s_.codePage);
     entry.setAddress(row.cells.at(2), s_.codePage);
   }
   rows.rows.clear();
   std::vector<std::wstring>& items = s_.panel[kRssChannelList].items;
   for (int i = 0; i < left; ++i) {
-    const TRss_channel& entry = entries_[static_cast<std::size_t>(i)];
+    const ChannelRecord& entry = entries_[static_cast<std::size_t>(i)];
     appendRow(i + 1, entry.nameText(s_.codePage), entry.addressText(s_.codePage));
     items.push_back(channelSelectorItem(i + 1, entry.nameText(s_.codePage)));
   }
@@ -155,13 +155,13 @@ bool RssChannelList::store(std::size_t changedFrom) {
   });
 }
 
-void RssChannelList::ComboBox8Change() {
+void RssChannelList::onChannelChosen() {
   const int index = s_.panel[kRssChannelList].selected;
   if (index < 0 || index >= kMaxChannels || index >= count()) return;
   select(index);
 }
 
-void RssChannelList::ListView1Change() {
+void RssChannelList::onSelectionChanged() {
   const ComponentState& rows = s_.panel[kChannelListView];
   s_.panel[kRemoveChannelButton].enabled = rows.selected >= 0 && rows.selected < count();
 }

@@ -72,13 +72,13 @@ class RssChannelList {
   // that entry; an index that is no item chooses nothing and leaves the address as it is.
   void restoreSelection(int index);
 
-  void Button3Click();     // "Add RSS Address Channel to The List"
-  void Button2Click();     // "Select Position and Remove From The List"
-  void ComboBox8Change();  // a channel chosen in the selector
-  void ListView1Change();  // the row selection changed, or the list was clicked
+  void onAddClicked();        // "Add RSS Address Channel to The List"
+  void onRemoveClicked();     // "Select Position and Remove From The List"
+  void onChannelChosen();     // a channel chosen in the selector
+  void onSelectionChanged();  // the row selection changed, or the list was clicked
 
   int count() const;
-  const TRss_channel& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+  const ChannelRecord& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
   // The address a read uses; empty until one is chosen, and again once the chosen channel is
   // removed. Removing another channel keeps the choice (the selector itself then shows none).
   const std::wstring& selectedAddress() const { return selectedAddress_; }
@@ -93,7 +93,7 @@ class RssChannelList {
 
   ChannelListServices s_;
   RegistryRecordList store_;
-  std::array<TRss_channel, kMaxChannels> entries_{};
+  std::array<ChannelRecord, kMaxChannels> entries_{};
   std::wstring selectedAddress_;
   int selectedEntry_ = -1;  // the entry whose address that is; -1 for none
 };

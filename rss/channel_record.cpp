@@ -21,7 +21,7 @@ std::wstring fieldText(const std::array<char, N>& field, std::uint8_t length, co
 
 }  // namespace
 
-std::array<std::uint8_t, kChannelRecordSize> TRss_channel::bytes() const {
+std::array<std::uint8_t, kChannelRecordSize> ChannelRecord::bytes() const {
   std::array<std::uint8_t, kChannelRecordSize> out{};
   out[0] = addressLength;
   std::memcpy(out.data() + 1, address.data(), address.size());
@@ -30,8 +30,8 @@ std::array<std::uint8_t, kChannelRecordSize> TRss_channel::bytes() const {
   return out;
 }
 
-TRss_channel TRss_channel::fromBytes(std::span<const std::uint8_t, kChannelRecordSize> stored) {
-  TRss_channel record;
+ChannelRecord ChannelRecord::fromBytes(std::span<const std::uint8_t, kChannelRecordSize> stored) {
+  ChannelRecord record;
   record.addressLength = static_cast<std::uint8_t>(std::min<std::size_t>(stored[0], kChannelAddressCapacity));
   std::memcpy(record.address.data(), stored.data() + 1, record.address.size());
   record.nameLength =
@@ -40,19 +40,19 @@ TRss_channel TRss_channel::fromBytes(std::span<const std::uint8_t, kChannelRecor
   return record;
 }
 
-void TRss_channel::setAddress(std::wstring_view text, const AnsiCodePage& codePage) {
+void ChannelRecord::setAddress(std::wstring_view text, const AnsiCodePage& codePage) {
   addressLength = putField(address, text, codePage);
 }
 
-void TRss_channel::setName(std::wstring_view text, const AnsiCodePage& codePage) {
+void ChannelRecord::setName(std::wstring_view text, const AnsiCodePage& codePage) {
   nameLength = putField(name, text, codePage);
 }
 
-std::wstring TRss_channel::addressText(const AnsiCodePage& codePage) const {
+std::wstring ChannelRecord::addressText(const AnsiCodePage& codePage) const {
   return fieldText(address, addressLength, codePage);
 }
 
-std::wstring TRss_channel::nameText(const AnsiCodePage& codePage) const {
+std::wstring ChannelRecord::nameText(const AnsiCodePage& codePage) const {
   return fieldText(name, nameLength, codePage);
 }
 

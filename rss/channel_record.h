@@ -1,4 +1,4 @@
-// `TRss_channel`: one stored RSS channel, a fixed record of 152 bytes kept byte for byte in the
+// `ChannelRecord`: one stored RSS channel, a fixed record of 152 bytes kept byte for byte in the
 // registry value `Lista_<index>` under `Tikora\Data_`.
 //
 //   offset 0    1 byte     address length, 0 to 100
@@ -26,7 +26,7 @@ inline constexpr std::size_t kChannelRecordSize = 152;
 inline constexpr std::size_t kChannelAddressCapacity = 100;
 inline constexpr std::size_t kChannelNameCapacity = 50;
 
-struct TRss_channel {
+struct ChannelRecord {
   std::uint8_t addressLength = 0;
   std::array<char, kChannelAddressCapacity> address{};
   std::uint8_t nameLength = 0;
@@ -36,7 +36,7 @@ struct TRss_channel {
   std::array<std::uint8_t, kChannelRecordSize> bytes() const;
   // A stored record; `stored` holds exactly kChannelRecordSize bytes. A length beyond its
   // field's capacity is taken as the capacity.
-  static TRss_channel fromBytes(std::span<const std::uint8_t, kChannelRecordSize> stored);
+  static ChannelRecord fromBytes(std::span<const std::uint8_t, kChannelRecordSize> stored);
 
   // Puts a text into the field, cut to its capacity; the bytes after it keep what they held.
   void setAddress(std::wstring_view text, const AnsiCodePage& codePage);
@@ -45,7 +45,7 @@ struct TRss_channel {
   std::wstring addressText(const AnsiCodePage& codePage) const;
   std::wstring nameText(const AnsiCodePage& codePage) const;
 
-  friend bool operator==(const TRss_channel&, const TRss_channel&) = default;
+  friend bool operator==(const ChannelRecord&, const ChannelRecord&) = default;
 };
 
 }  // namespace tikora

@@ -88,7 +88,7 @@ std::wstring htmlFontSize(int points) {
   }
 }
 
-std::wstring feedPageText(const TRss_data& item, const FeedPageStyle& style) {
+std::wstring feedPageText(const FeedItem& item, const FeedPageStyle& style) {
   std::wstring page(kFeedPagePreamble);
   for (const Piece& piece : kPieces) {
     switch (piece.slot) {
@@ -107,7 +107,7 @@ std::wstring feedPageText(const TRss_data& item, const FeedPageStyle& style) {
   return page;
 }
 
-std::string feedPageBytes(const TRss_data& item, const FeedPageStyle& style) {
+std::string feedPageBytes(const FeedItem& item, const FeedPageStyle& style) {
   return std::string(kUtf8ByteOrderMark) + toUtf8(feedPageText(item, style));
 }
 

@@ -35,9 +35,9 @@ std::wstring htmlColour(Colour colour);
 std::wstring htmlFontSize(int points);
 
 // The page as text: the preamble, then the page's pieces with the item's texts.
-std::wstring feedPageText(const TRss_data& item, const FeedPageStyle& style);
+std::wstring feedPageText(const FeedItem& item, const FeedPageStyle& style);
 // The page file's bytes: a UTF-8 byte order mark and the page text in UTF-8.
-std::string feedPageBytes(const TRss_data& item, const FeedPageStyle& style);
+std::string feedPageBytes(const FeedItem& item, const FeedPageStyle& style);
 
 // The page file in `folder` (a path without a trailing backslash), and the address the browser
 // is sent to: "file:///" and the path, its backslashes left as they are.

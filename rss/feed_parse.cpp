@@ -42,22 +42,22 @@ std::wstring feedReadMessage(FeedReadOutcome outcome) {
 namespace {
 
 // One item read from its element; none when a field holds more than plain text.
-using ItemReader = std::optional<TRss_data> (*)(XmlDocument&, XmlNode);
+using ItemReader = std::optional<FeedItem> (*)(XmlDocument&, XmlNode);
 
 // An item from its four texts; none when the title, link or description is no plain text. A
 // date that is no plain text is an empty one.
-std::optional<TRss_data> itemOf(Result<std::wstring> title, Result<std::wstring> link, Result<std::wstring> description,
-                                Result<std::wstring> date) {
+std::optional<FeedItem> itemOf(Result<std::wstring> title, Result<std::wstring> link, Result<std::wstring> description,
+                               Result<std::wstring> date) {
   if (!title || !link || !description) return std::nullopt;
-  return TRss_data{std::move(*title), std::move(*link), std::move(*description), date.valueOr(L"")};
+  return FeedItem{std::move(*title), std::move(*link), std::move(*description), date.valueOr(L"")};
 }
 
-std::optional<TRss_data> readRss2Item(XmlDocument& document, XmlNode item) {
+std::optional<FeedItem> readRss2Item(XmlDocument& document, XmlNode item) {
   return itemOf(document.childText(item, L"title"), document.childText(item, L"link"),
                 document.childText(item, L"description"), document.childText(item, L"pubDate"));
 }
 
-std::optional<TRss_data> readRss1Item(XmlDocument& document, XmlNode item) {
+std::optional<FeedItem> readRss1Item(XmlDocument& document, XmlNode item) {
   const auto field = [&](std::wstring_view name) { return childTextIn(document, item, kRss1Namespace, name); };
   return itemOf(field(L"title"), field(L"link"), field(L"description"),
                 childTextIn(document, item, kDublinCoreNamespace, L"date"));
@@ -65,7 +65,7 @@ std::optional<TRss_data> readRss1Item(XmlDocument& document, XmlNode item) {
 
 // Adds the item at `node` to `read`; false when the walk ends here (unreadable, or full).
 bool take(FeedItems& read, ItemReader reader, XmlDocument& document, XmlNode node) {
-  std::optional<TRss_data> item = reader(document, node);
+  std::optional<FeedItem> item = reader(document, node);
   if (!item) {
     read.outcome = FeedReadOutcome::NotReadable;
     return false;

@@ -1,4 +1,4 @@
-// The part of a feed read that walks the loaded document into `TRss_data` records, at most 99
+// The part of a feed read that walks the loaded document into `FeedItem` records, at most 99
 // of them, and how the walk ended. Three kinds of feed are read:
 //   - Atom 1.0 (a "feed" of the Atom namespace): its "entry" elements (atom_entry.h);
 //   - RSS 1.0 (an RDF document): the RSS 1.0 "item" elements beside the channel, with their
@@ -16,13 +16,13 @@
 namespace tikora {
 
 // One feed item, its four texts in this order.
-struct TRss_data {
+struct FeedItem {
   std::wstring title;
   std::wstring link;
   std::wstring description;
   std::wstring pubDate;  // empty when it cannot be read
 
-  friend bool operator==(const TRss_data&, const TRss_data&) = default;
+  friend bool operator==(const FeedItem&, const FeedItem&) = default;
 };
 
 // The item table has slots for 100 items; a read fills at most 99 of them.
@@ -44,7 +44,7 @@ std::wstring feedReadMessage(FeedReadOutcome outcome);
 struct FeedItems {
   FeedReadOutcome outcome = FeedReadOutcome::Read;
   // The items read, in document order; on NotReadable the ones read before the fault.
-  std::vector<TRss_data> items;
+  std::vector<FeedItem> items;
 };
 
 // Walks a loaded document; releases it at the end.

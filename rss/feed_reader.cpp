@@ -33,7 +33,7 @@ void FeedReader::fetched(const FeedFetch& fetch) {
   } else {
     read = readFeedDocument(s_.document, fetch.bytes);
   }
-  for (TRss_data& item : read.items) {
+  for (FeedItem& item : read.items) {
     s_.ticker.addHeadline(count_, item.title);
     items_[static_cast<std::size_t>(count_)] = std::move(item);
     ++count_;

@@ -52,7 +52,7 @@ class FeedReader {
   bool messageOnScreen() const { return messageOnScreen_; }
 
   // The item table of the last read: entry i belongs to headline i.
-  const std::array<TRss_data, kItemSlots>& items() const { return items_; }
+  const std::array<FeedItem, kItemSlots>& items() const { return items_; }
   int itemCount() const { return count_; }
   // How the last read that finished ended.
   FeedReadOutcome lastOutcome() const { return lastOutcome_; }
@@ -64,7 +64,7 @@ class FeedReader {
   void fetched(const FeedFetch& fetch);
 
   FeedReaderServices s_;
-  std::array<TRss_data, kItemSlots> items_{};
+  std::array<FeedItem, kItemSlots> items_{};
   int count_ = 0;
   bool loading_ = false;
   bool messageOnScreen_ = false;

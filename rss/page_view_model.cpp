@@ -62,17 +62,17 @@ std::vector<Component> pageViewComponents(Colour background) {
 
 PageViewModel::PageViewModel(PageViewServices services, PageViewHooks hooks)
     : s_(services), hooks_(std::move(hooks)), table_(pageViewComponents(services.settings.backgroundColour)) {
-  table_.on(kPageCloseButton, E::MouseMove, [this] { Image3MouseMove(); });
-  table_.on(kPageCloseButton, E::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kPageCloseButton, E::MouseMove, [this] { onCloseHovered(); });
+  table_.on(kPageCloseButton, E::MouseLeave, [this] { onCloseLeft(); });
   table_.on(kPageCloseButton, E::Click, [this] { close(); });
   table_.on(kPageViewWindowName, E::Close, [this] { close(); });
-  table_.on(kPageBrowserName, E::NavigateError, [this] { WebBrowser1NavigateError(); });
-  table_.on(kPageBrowserName, E::NewWindow, [this](const EventContext& event) { WebBrowser1NewWindow(event); });
+  table_.on(kPageBrowserName, E::NavigateError, [this] { onPageNotLoaded(); });
+  table_.on(kPageBrowserName, E::NewWindow, [this](const EventContext& event) { onNewWindowAsked(event); });
 }
 
 void PageViewModel::openPage(int index) {
   if (index < 0 || index >= s_.reader.itemCount()) return;
-  const TRss_data& item = s_.reader.items()[static_cast<std::size_t>(index)];
+  const FeedItem& item = s_.reader.items()[static_cast<std::size_t>(index)];
   const FontSpec font = s_.ticker.headlineFont();
   const FeedPageStyle style{s_.settings.backgroundColour, s_.settings.digitColour, font.points, font.faceName};
   ComponentState& window = table_[kPageViewWindowName];
@@ -96,25 +96,25 @@ void PageViewModel::close() {
   const bool wasShowing = window.visible;
   window.visible = false;
   // The mouse leaves with the window: shown again, the button is black until it is pointed at.
-  Image3MouseLeave();
+  onCloseLeft();
   if (wasShowing && hooks_.closed) hooks_.closed();
 }
 
-void PageViewModel::Image3MouseMove() {
+void PageViewModel::onCloseHovered() {
   ComponentState& button = table_[kPageCloseButton];
   button.picture = std::wstring(kRedClosePicture);
   button.bounds = kCloseHotBounds;
 }
 
-void PageViewModel::Image3MouseLeave() {
+void PageViewModel::onCloseLeft() {
   ComponentState& button = table_[kPageCloseButton];
   button.picture = std::wstring(kBlackClosePicture);
   button.bounds = kCloseBounds;
 }
 
-void PageViewModel::WebBrowser1NavigateError() { table_[kPageBrowserName].visible = false; }
+void PageViewModel::onPageNotLoaded() { table_[kPageBrowserName].visible = false; }
 
-void PageViewModel::WebBrowser1NewWindow(const EventContext& event) {
+void PageViewModel::onNewWindowAsked(const EventContext& event) {
   // Only a web address goes to the user's browser: a page cannot start other programs.
   if (!event.input) return;
   if (const auto address = allowedAddress(event.input->address, AddressUse::PageLink))

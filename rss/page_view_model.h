@@ -57,10 +57,10 @@ class PageViewModel {
   void close();
 
  private:
-  void Image3MouseMove();
-  void Image3MouseLeave();
-  void WebBrowser1NavigateError();
-  void WebBrowser1NewWindow(const EventContext& event);
+  void onCloseHovered();
+  void onCloseLeft();
+  void onPageNotLoaded();
+  void onNewWindowAsked(const EventContext& event);
 
   PageViewServices s_;
   PageViewHooks hooks_;

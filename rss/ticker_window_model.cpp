@@ -67,34 +67,34 @@ TickerWindowModel::TickerWindowModel(TickerServices services, TickerHooks hooks)
 }
 
 void TickerWindowModel::registerHandlers() {
-  table_.addTimer(kTickerScrollTimer, timer_, [this] { Timer1Timer(); });
+  table_.addTimer(kTickerScrollTimer, timer_, [this] { onScrollTick(); });
   for (int i = 0; i < kHeadlineSlots; ++i) {
     const std::wstring name = headlineName(i);
-    table_.on(name, ComponentEvent::Click, [this, i] { lab(i); });
-    table_.on(name, ComponentEvent::MouseMove, [this, i] { lab_move(i); });
-    table_.on(name, ComponentEvent::MouseLeave, [this, i] { lab_Leave(i); });
+    table_.on(name, ComponentEvent::Click, [this, i] { onHeadlineClicked(i); });
+    table_.on(name, ComponentEvent::MouseMove, [this, i] { pauseOnHover(i); });
+    table_.on(name, ComponentEvent::MouseLeave, [this, i] { resumeOnLeave(i); });
   }
-  table_.on(kTickerCloseButton, ComponentEvent::Click, [this] { Image3Click(); });
-  table_.on(kTickerCloseButton, ComponentEvent::MouseMove, [this] { Image3MouseMove(); });
-  table_.on(kTickerCloseButton, ComponentEvent::MouseLeave, [this] { Image3MouseLeave(); });
+  table_.on(kTickerCloseButton, ComponentEvent::Click, [this] { onCloseClicked(); });
+  table_.on(kTickerCloseButton, ComponentEvent::MouseMove, [this] { onCloseHovered(); });
+  table_.on(kTickerCloseButton, ComponentEvent::MouseLeave, [this] { onCloseLeft(); });
   // Closing the window by the keyboard ends it as the close button does.
-  table_.on(kTickerWindowName, ComponentEvent::Close, [this] { Image3Click(); });
+  table_.on(kTickerWindowName, ComponentEvent::Close, [this] { onCloseClicked(); });
   table_.on(kTickerWindowName, ComponentEvent::DpiChange, [this](const EventContext& event) {
     if (event.input && event.input->dpi) dpiChanged(*event.input->dpi);
   });
 
   ComponentTable& panel = services_.panel;
-  panel.on(kStopRssButton, ComponentEvent::Click, [this] { Button6Click(); });
-  panel.on(kTickerTopBar, ComponentEvent::Change, [this] { ScrollBar4Change(); });
-  panel.on(kTickerStepBar, ComponentEvent::Change, [this] { ScrollBar5Change(); });
-  panel.on(kTickerIntervalBar, ComponentEvent::Change, [this] { ScrollBar6Change(); });
+  panel.on(kStopRssButton, ComponentEvent::Click, [this] { onStopClicked(); });
+  panel.on(kTickerTopBar, ComponentEvent::Change, [this] { onTickerTopChanged(); });
+  panel.on(kTickerStepBar, ComponentEvent::Change, [this] { onTickerStepChanged(); });
+  panel.on(kTickerIntervalBar, ComponentEvent::Change, [this] { onTickerSpeedChanged(); });
   for (const auto list : {kTickerFontNameList, kTickerFontStyleList, kTickerFontSizeList}) {
     panel.on(list, ComponentEvent::Change, [this] { fontChanged(); });
     panel.on(list, ComponentEvent::Typed, [this] { fontChanged(); });
   }
 }
 
-void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channels) {
+void TickerWindowModel::create(SettingsStore& store, RssChannelList& channels) {
   ComponentTable& panel = services_.panel;
   ComponentState& positionBar = panel[kTickerTopBar];
   positionBar.minimum = 0;
@@ -135,9 +135,9 @@ void TickerWindowModel::FormCreate(SettingsStore& store, RssChannelList& channel
     sizes.text = std::to_wstring(kLayoutFontSize);
   }
   layOut();
-  ScrollBar4Change();
-  ScrollBar5Change();
-  ScrollBar6Change();
+  onTickerTopChanged();
+  onTickerStepChanged();
+  onTickerSpeedChanged();
 }
 
 void TickerWindowModel::layOut() {
@@ -151,7 +151,7 @@ void TickerWindowModel::layOut() {
   table_[kTickerTopStripe].bounds = {0, 0, width, kTickerStripeHeight};
   table_[kTickerBottomStripe].bounds = {0, kBottomStripeTop, width, kTickerStripeHeight};
   closeButtonLeft_ = width / 2 + 14;
-  Image3MouseLeave();
+  onCloseLeft();
   strip().bounds = {0, kHeadlineStripTop, width, kHeadlineStripHeight};
   strip().background = background;
   updateScrollRange();
@@ -161,7 +161,7 @@ void TickerWindowModel::dpiChanged(int dpi) {
   if (dpi <= 0 || dpi == dpi_) return;
   dpi_ = dpi;
   layOut();
-  ScrollBar4Change();
+  onTickerTopChanged();
 }
 
 // ---- The headline strip ----
@@ -272,7 +272,7 @@ int TickerWindowModel::scrollingStep() const {
   return std::clamp(services_.panel[kTickerStepBar].position, kMinimumStep, kMaximumStep);
 }
 
-void TickerWindowModel::Timer1Timer() {
+void TickerWindowModel::onScrollTick() {
   if (pageViewShowing()) timer_.stop();
   ComponentState& area = strip();
   area.position = std::clamp(area.position + scrollingStep(), 0, area.maximum);
@@ -283,49 +283,46 @@ void TickerWindowModel::Timer1Timer() {
   }
 }
 
-void TickerWindowModel::lab(int index) {
+void TickerWindowModel::onHeadlineClicked(int index) {
   if (index < 0 || index >= count_) return;
   if (hooks_.openItemPage) hooks_.openItemPage(index);
 }
 
-void TickerWindowModel::lab_move(int index) {
+void TickerWindowModel::pauseOnHover(int index) {
   if (index < 0 || index >= count_) return;
   timer_.stop();
-  ComponentState& label = headline(index);
-  const FontSpec current = headlineFont();
-  FontSpec font = label.font.value_or(current);
-  font.bold = current.bold;
-  font.italic = current.italic;
-  font.underline = true;
-  label.font = font;
-  label.pointer = PointerShape::Hand;
+  markHeadline(index, true);
 }
 
-void TickerWindowModel::lab_Leave(int index) {
+void TickerWindowModel::resumeOnLeave(int index) {
   if (index < 0 || index >= count_) return;
   if (!pageViewShowing()) timer_.start();
+  markHeadline(index, false);
+}
+
+void TickerWindowModel::markHeadline(int index, bool hovered) {
   ComponentState& label = headline(index);
   const FontSpec current = headlineFont();
   FontSpec font = label.font.value_or(current);
   font.bold = current.bold;
   font.italic = current.italic;
-  font.underline = false;
+  font.underline = hovered;
   label.font = font;
-  label.pointer = PointerShape::Arrow;
+  label.pointer = hovered ? PointerShape::Hand : PointerShape::Arrow;
 }
 
-void TickerWindowModel::Image3Click() {
+void TickerWindowModel::onCloseClicked() {
   timer_.stop();
   fadeOut();
 }
 
-void TickerWindowModel::Image3MouseMove() {
+void TickerWindowModel::onCloseHovered() {
   ComponentState& button = table_[kTickerCloseButton];
   button.picture = std::wstring(kRedClosePicture);
   button.bounds = {closeButtonLeft_, 0, 9, 9};
 }
 
-void TickerWindowModel::Image3MouseLeave() {
+void TickerWindowModel::onCloseLeft() {
   ComponentState& button = table_[kTickerCloseButton];
   button.picture = std::wstring(kBlackClosePicture);
   button.bounds = {closeButtonLeft_, 1, 7, 7};
@@ -362,7 +359,7 @@ void TickerWindowModel::pageViewClosed() {
 
 // ---- The control panel ----
 
-void TickerWindowModel::Button6Click() {
+void TickerWindowModel::onStopClicked() {
   timer_.stop();
   fadeOut();
 }
@@ -372,18 +369,18 @@ int TickerWindowModel::availableHeight() const {
   return shell.taskbarAutoHides() ? shell.screenSize().height : shell.workArea().height;
 }
 
-void TickerWindowModel::ScrollBar4Change() {
+void TickerWindowModel::onTickerTopChanged() {
   const int top =
       clampedPosition(services_.panel[kTickerTopBar], 0, availableHeight() - scaleToDpi(kTickerHeight, dpi_));
   services_.settings.tickerTop = top;
   window().bounds.top = top;
 }
 
-void TickerWindowModel::ScrollBar5Change() {
+void TickerWindowModel::onTickerStepChanged() {
   services_.settings.tickerStep = clampedPosition(services_.panel[kTickerStepBar], kMinimumStep, kMaximumStep);
 }
 
-void TickerWindowModel::ScrollBar6Change() {
+void TickerWindowModel::onTickerSpeedChanged() {
   const int speed = clampedPosition(services_.panel[kTickerIntervalBar], kMinimumSpeed, kMaximumSpeed);
   services_.settings.tickerInterval = speed;
   timer_.setInterval(static_cast<std::uint32_t>(speed));

@@ -110,7 +110,7 @@ class TickerWindowModel {
 
   ComponentTable& components() { return table_; }
   const ComponentTable& components() const { return table_; }
-  ModelTimer& Timer1() { return timer_; }
+  ModelTimer& scrollTimer() { return timer_; }
   void setHooks(TickerHooks hooks) { hooks_ = std::move(hooks); }
 
   // The window's creation, after the control panel's: the Position bar's range first set to
@@ -119,8 +119,8 @@ class TickerWindowModel {
   // controls, `rssChannel` choosing the channel (a font size not read, or no size of the list, keeps
   // the layout's "16"); then the window laid out across the screen at the Position, the step and
   // the timer interval from their bars.
-  void FormCreate(SettingsStore& store, RssChannelList& channels);
-  // Lays the window out across the screen as it is now (also done by FormCreate).
+  void create(SettingsStore& store, RssChannelList& channels);
+  // Lays the window out across the screen as it is now (also done by create).
   void layOut();
   // The window's screen has this DPI (at its making, or moved to another screen): the window
   // laid out across it again, its height, stripes and headlines scaled with it, and the
@@ -139,21 +139,21 @@ class TickerWindowModel {
   void start();
 
   // ---- The window ----
-  void Timer1Timer();
-  void lab(int index);        // a headline clicked
-  void lab_move(int index);   // the mouse over a headline
-  void lab_Leave(int index);  // the mouse left it
-  void Image3Click();         // the close button
-  void Image3MouseMove();
-  void Image3MouseLeave();
+  void onScrollTick();
+  void onHeadlineClicked(int index);
+  void pauseOnHover(int index);   // the mouse over a headline
+  void resumeOnLeave(int index);  // the mouse left it
+  void onCloseClicked();          // the close button
+  void onCloseHovered();
+  void onCloseLeft();
   void fadeIn();
   void fadeOut();
 
   // ---- The control panel ----
-  void Button6Click();             // "Stop Read "
-  void ScrollBar4Change();         // Position
-  void ScrollBar5Change();         // Scrolling Step
-  void ScrollBar6Change();         // Scrolling Speed
+  void onStopClicked();            // "Stop Read "
+  void onTickerTopChanged();       // Position
+  void onTickerStepChanged();      // Scrolling Step
+  void onTickerSpeedChanged();     // Scrolling Speed
   void fontChanged();              // Font Type, Font Style or Font Size
   void backgroundColourChanged();  // the clock background colour (backgroundColour)
   void digitColourChanged();       // the digit colour (digitColour)
@@ -181,6 +181,8 @@ class TickerWindowModel {
   int measureScrollRange();
   void updateScrollRange();
   void registerHandlers();
+  // A headline underlined with the hand pointer while the mouse is over it, plain without.
+  void markHeadline(int index, bool hovered);
 
   TickerServices services_;
   TickerHooks hooks_;

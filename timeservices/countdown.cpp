@@ -60,7 +60,7 @@ void Countdown::capture() {
   readable_ = true;
 }
 
-void Countdown::CheckBox14Click() {
+void Countdown::onShowCountdownChanged() {
   ComponentTable& k = c_.panel;
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::Countdown, L"");
   c_.clockWindow.setColour(ClockComponent::Countdown, c_.settings.countdownColour);

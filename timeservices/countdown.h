@@ -30,7 +30,7 @@ class Countdown {
   explicit Countdown(const TimeServicesContext& context) : c_(context) {}
 
   // The box (settings showCountdown) was clicked or loaded ticked.
-  void CheckBox14Click();
+  void onShowCountdownChanged();
   // The second tick's countdown step, only while the box is ticked.
   void tick(const CivilTime& now);
 

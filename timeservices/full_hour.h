@@ -1,6 +1,6 @@
 // The full-hour notification, sound side, and the hand-over to the visual effect. At hh:00:00
 // the chosen chime ("dzwiek1" .. "dzwiek12") plays once, asynchronously; during minute 0 the
-// effect timer Timer4 is started when an effect is chosen and the timer is not yet running. A
+// effect timer is started when an effect is chosen and the timer is not yet running. A
 // press of any mouse button on a sound option previews its chime.
 #pragma once
 #include <functional>
@@ -26,14 +26,14 @@ bool visualEffectChosen(const Settings& settings);
 
 class FullHour {
  public:
-  // `effectTimer` is the control panel's Timer4; `resetEffectPhase` sets the digit animation's
+  // `effectTimer` is the control panel's; `resetEffectPhase` sets the digit animation's
   // phase step to 1 and its odd/even switch to true.
   FullHour(const Settings& settings, Sound& sound, ModelTimer& effectTimer, std::function<void()> resetEffectPhase)
       : settings_(settings), sound_(sound), effectTimer_(effectTimer), resetEffectPhase_(std::move(resetEffectPhase)) {}
 
   // The chime: at minute 0, second 0, the chosen sound, once, without waiting.
   void chime(int minute, int second);
-  // At every tick of minute 0 with an effect chosen and Timer4 stopped: Timer4 starts and the
+  // At every tick of minute 0 with an effect chosen and the effect timer stopped: it starts and the
   // effect's phase is reset.
   void startVisualEffect(int minute);
   // A mouse button pressed on a sound option (1..12): its chime plays, chosen or not.

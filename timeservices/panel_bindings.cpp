@@ -34,27 +34,24 @@ struct Route {
 };
 
 constexpr Route<PowerOffTimer> kPowerOffRoutes[] = {
-    {kPowerOffShutdownButton, E::Click, &PowerOffTimer::RadioButton10Click},
-    {kPowerOffLogOffButton, E::Click, &PowerOffTimer::RadioButton11Click},
-    {kPowerOffHibernateButton, E::Click, &PowerOffTimer::RadioButton50Click},
-    {kForceShutdownBox, E::Click, &PowerOffTimer::CheckBox33Click},
-    {kSetMinutesBox, E::Click, &PowerOffTimer::CheckBox9Click},
-    {kSetExactTimeBox, E::Click, &PowerOffTimer::CheckBox10Click},
-    {kShowPowerOffTimeBox, E::Click, &PowerOffTimer::CheckBox13Click},
-    {kPowerOffMinutesEdit, E::Change, &PowerOffTimer::Edit1Change},
-    {kPowerOffMinutesArrows, E::Change, &PowerOffTimer::UpDown1Click},
+    {kForceShutdownBox, E::Click, &PowerOffTimer::onForceShutdownChanged},
+    {kSetMinutesBox, E::Click, &PowerOffTimer::onSetMinutesClicked},
+    {kSetExactTimeBox, E::Click, &PowerOffTimer::onSetExactTimeClicked},
+    {kShowPowerOffTimeBox, E::Click, &PowerOffTimer::onShowPowerOffTimeChanged},
+    {kPowerOffMinutesEdit, E::Change, &PowerOffTimer::onMinutesEdited},
+    {kPowerOffMinutesArrows, E::Change, &PowerOffTimer::onMinutesArrowsClicked},
     // A picked item and typed text alike must leave a whole number in the box.
-    {kPowerOffHourList, E::Change, &PowerOffTimer::ComboBox3Change},
-    {kPowerOffHourList, E::Typed, &PowerOffTimer::ComboBox3Change},
-    {kPowerOffMinuteList, E::Change, &PowerOffTimer::ComboBox4Change},
-    {kPowerOffMinuteList, E::Typed, &PowerOffTimer::ComboBox4Change},
+    {kPowerOffHourList, E::Change, &PowerOffTimer::onHourEdited},
+    {kPowerOffHourList, E::Typed, &PowerOffTimer::onHourEdited},
+    {kPowerOffMinuteList, E::Change, &PowerOffTimer::onMinuteEdited},
+    {kPowerOffMinuteList, E::Typed, &PowerOffTimer::onMinuteEdited},
 };
 constexpr Route<WorkTime> kWorkTimeRoutes[] = {
-    {kCheckWorkTimeBox, E::Click, &WorkTime::CheckBox11Click},
-    {kShowWorkTimeBox, E::Click, &WorkTime::CheckBox12Click},
+    {kCheckWorkTimeBox, E::Click, &WorkTime::onCheckWorkTimeChanged},
+    {kShowWorkTimeBox, E::Click, &WorkTime::onShowWorkTimeChanged},
 };
 constexpr Route<Countdown> kCountdownRoutes[] = {
-    {kShowCountdownBox, E::Click, &Countdown::CheckBox14Click},
+    {kShowCountdownBox, E::Click, &Countdown::onShowCountdownChanged},
 };
 
 template <class Owner, std::size_t N>
@@ -79,18 +76,24 @@ void setFirstTimeServiceStates(ComponentTable& panel) {
 }
 
 void bindTimeServices(ComponentTable& panel, TimeServices& services) {
-  registerRoutes(panel, services.powerOff, kPowerOffRoutes);
+  PowerOffTimer& powerOff = services.powerOff;
+  panel.on(kPowerOffShutdownButton, E::Click, [&powerOff] { powerOff.onActionChosen(true); });
+  for (std::wstring_view other : {kPowerOffLogOffButton, kPowerOffHibernateButton})
+    panel.on(other, E::Click, [&powerOff] { powerOff.onActionChosen(false); });
+  registerRoutes(panel, powerOff, kPowerOffRoutes);
   registerRoutes(panel, services.workTime, kWorkTimeRoutes);
   registerRoutes(panel, services.countdown, kCountdownRoutes);
   FullHour& fullHour = services.fullHour;
   for (std::wstring_view option : kSoundOptions)
     panel.on(option, E::MouseDown, [&fullHour, option] { fullHour.soundOptionMouseDown(option); });
 
-  panel.addTimer(kSecondTickTimer, services.secondTick.Timer2(), [&services] { services.secondTick.Timer2Timer(); });
-  panel.addTimer(kWorkTimeTimer, services.workTime.Timer3(), [&services] { services.workTime.Timer3Timer(); });
-  panel.addTimer(kDigitEffectTimer, services.effectTimer(), [&services] { services.Timer4Timer(); });
-  panel.addTimer(kForceShutdownBlinkTimer, services.powerOff.Timer7(),
-                 [&services] { services.powerOff.Timer7Timer(); });
+  panel.addTimer(kSecondTickTimer, services.secondTick.secondTimer(),
+                 [&services] { services.secondTick.onSecondTick(); });
+  panel.addTimer(kWorkTimeTimer, services.workTime.workTimeTimer(),
+                 [&services] { services.workTime.onWorkTimeTick(); });
+  panel.addTimer(kDigitEffectTimer, services.effectTimer(), [&services] { services.onEffectTick(); });
+  panel.addTimer(kForceShutdownBlinkTimer, services.powerOff.blinkTimer(),
+                 [&services] { services.powerOff.onBlinkTick(); });
 }
 
 void showExactTimeChoices(ComponentTable& panel, const Settings& settings) {

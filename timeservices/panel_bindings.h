@@ -1,7 +1,7 @@
 // The time services on the control panel: the first states of their controls (the displays and
 // the options of an armed power-off timer hidden, the blinking captions black) and, by component
 // and event, every handler of the voice, power-off, countdown, work time and full-hour groups,
-// with the panel's timers Timer2, Timer3, Timer4 and Timer7.
+// with the panel's timers: the second tick, the work time, the digit effect and the blinking.
 #pragma once
 #include "core/component.h"
 #include "timeservices/time_services.h"

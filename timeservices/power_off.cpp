@@ -54,31 +54,29 @@ std::wstring hibernationNotSupportedMessage() {
 
 // ---- Control handlers ----
 
-void PowerOffTimer::RadioButton10Click() { c_.panel[kForceShutdownBox].visible = true; }
-void PowerOffTimer::RadioButton11Click() { c_.panel[kForceShutdownBox].visible = false; }
-void PowerOffTimer::RadioButton50Click() { c_.panel[kForceShutdownBox].visible = false; }
+void PowerOffTimer::onActionChosen(bool shutdown) { c_.panel[kForceShutdownBox].visible = shutdown; }
 
-void PowerOffTimer::CheckBox33Click() {
+void PowerOffTimer::onForceShutdownChanged() {
   if (!c_.settings.forceShutdown) c_.panel[kForceShutdownBox].textColour = kCaptionBlack;
 }
 
-void PowerOffTimer::UpDown1Click() {
+void PowerOffTimer::onMinutesArrowsClicked() {
   c_.settings.powerOffMinutesText = std::to_wstring(c_.settings.powerOffMinutes);
-  Edit1Change();
+  onMinutesEdited();
 }
 
-void PowerOffTimer::Edit1Change() {
+void PowerOffTimer::onMinutesEdited() {
   if (readMinutes(c_.settings.powerOffMinutesText)) return;
   c_.settings.powerOffMinutesText = L"1440";
   showPlainMessage(c_, std::wstring(kMinutesBoxMessage));
 }
 
-void PowerOffTimer::ComboBox3Change() {
+void PowerOffTimer::onHourEdited() {
   std::wstring& hour = c_.panel[kPowerOffHourList].text;
   if (!readWholeNumber(hour)) hour = L"00";
 }
 
-void PowerOffTimer::ComboBox4Change() {
+void PowerOffTimer::onMinuteEdited() {
   std::wstring& minute = c_.panel[kPowerOffMinuteList].text;
   if (!readWholeNumber(minute)) minute = L"00";
 }
@@ -93,7 +91,7 @@ void PowerOffTimer::showArmedOptions(bool armed) {
   if (!armed) {
     if (k[kShowPowerOffTimeBox].checked) {
       k[kShowPowerOffTimeBox].checked = false;
-      CheckBox13Click();
+      onShowPowerOffTimeChanged();
     }
     if (c_.settings.powerOffTimeInFront) {
       c_.settings.powerOffTimeInFront = false;
@@ -102,7 +100,7 @@ void PowerOffTimer::showArmedOptions(bool armed) {
   }
 }
 
-void PowerOffTimer::CheckBox9Click() {
+void PowerOffTimer::onSetMinutesClicked() {
   ComponentTable& k = c_.panel;
   counter_ = 0;
   const bool armed = k[kSetMinutesBox].checked;
@@ -113,7 +111,7 @@ void PowerOffTimer::CheckBox9Click() {
   showArmedOptions(armed);
 }
 
-void PowerOffTimer::CheckBox10Click() {
+void PowerOffTimer::onSetExactTimeClicked() {
   ComponentTable& k = c_.panel;
   const bool armed = k[kSetExactTimeBox].checked;
   k[kPowerOffDisplay].visible = k[kPowerOffTimeLabel].visible = armed;
@@ -122,7 +120,7 @@ void PowerOffTimer::CheckBox10Click() {
   showArmedOptions(armed);
 }
 
-void PowerOffTimer::CheckBox13Click() {
+void PowerOffTimer::onShowPowerOffTimeChanged() {
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::PowerOffTime, L"");
   c_.clockWindow.setColour(ClockComponent::PowerOffTime, c_.settings.powerOffTimeColour);
   c_.clockWindow.setVisible(ClockComponent::PowerOffTime, c_.panel[kShowPowerOffTimeBox].checked);
@@ -216,10 +214,10 @@ void PowerOffTimer::performAction(Arming arming) {
     // Hibernation disarms first, so it is asked for only once.
     if (arming == Arming::ExactTime) {
       c_.panel[kSetExactTimeBox].checked = false;
-      CheckBox10Click();
+      onSetExactTimeClicked();
     } else {
       c_.panel[kSetMinutesBox].checked = false;
-      CheckBox9Click();
+      onSetMinutesClicked();
     }
     hibernate();
   }
@@ -235,21 +233,21 @@ void PowerOffTimer::blink(int second) {
   k[kPowerOffHibernateButton].textColour = s.powerOffHibernate && active && even ? kCaptionRed : kCaptionBlack;
   if (s.powerOffShutdown && active && even) {
     k[kPowerOffShutdownButton].textColour = kCaptionRed;
-    timer7_.stop();
+    blinkTimer_.stop();
   } else {
     k[kPowerOffShutdownButton].textColour = kCaptionBlack;
     if (s.forceShutdown) k[kForceShutdownBox].textColour = kCaptionBlack;
     if (s.forceShutdown && active) {
       blinkCounter_ = 0;
-      timer7_.start();
+      blinkTimer_.start();
     } else {
-      timer7_.stop();
+      blinkTimer_.stop();
     }
   }
   k[kPowerOffLogOffButton].textColour = s.powerOffLogOff && active && even ? kCaptionRed : kCaptionBlack;
 }
 
-void PowerOffTimer::Timer7Timer() {
+void PowerOffTimer::onBlinkTick() {
   const std::uint8_t taken = blinkCounter_++;
   c_.panel[kForceShutdownBox].textColour = taken % 2 == 0 ? kCaptionRed : kCaptionBlack;
 }

@@ -1,7 +1,7 @@
 // The power-off timer: shuts the computer down, logs the user off or hibernates it after a
 // number of minutes ("Set Minutes") or at an exact time of day ("Set Exact Time"). This holds
 // the handlers of the "Shutdown PC /Log off from Windows/Hibernation" group, the countdown,
-// warning, action and blinking steps of the second tick, the "Force Shutdown" blinker Timer7,
+// warning, action and blinking steps of the second tick, the "Force Shutdown" blinker,
 // and the two system operations, which go through the Power interface only.
 #pragma once
 #include <cstdint>
@@ -44,17 +44,16 @@ class PowerOffTimer {
   PowerOffTimer& operator=(const PowerOffTimer&) = delete;
 
   // ---- Control handlers: the control already shows its new state ----
-  void RadioButton10Click();  // "Shutdown" chosen: "Force Shutdown" shows
-  void RadioButton11Click();  // "Log OFF" chosen: "Force Shutdown" hides
-  void RadioButton50Click();  // "Hibernation" chosen: "Force Shutdown" hides
-  void CheckBox33Click();     // "Force Shutdown"
-  void UpDown1Click();        // the minutes box takes the up-down position
-  void Edit1Change();         // the minutes box must hold a whole number
-  void ComboBox3Change();     // the hour box must hold a whole number
-  void ComboBox4Change();     // the minute box must hold a whole number
-  void CheckBox9Click();      // "Set Minutes"
-  void CheckBox10Click();     // "Set Exact Time"
-  void CheckBox13Click();     // "Show in Clock"
+  // "Shutdown" chosen: "Force Shutdown" shows; "Log OFF" or "Hibernation" chosen: it hides.
+  void onActionChosen(bool shutdown);
+  void onForceShutdownChanged();     // "Force Shutdown"
+  void onMinutesArrowsClicked();     // the minutes box takes the up-down position
+  void onMinutesEdited();            // the minutes box must hold a whole number
+  void onHourEdited();               // the hour box must hold a whole number
+  void onMinuteEdited();             // the minute box must hold a whole number
+  void onSetMinutesClicked();        // "Set Minutes"
+  void onSetExactTimeClicked();      // "Set Exact Time"
+  void onShowPowerOffTimeChanged();  // "Show in Clock"
 
   // ---- The second tick's power-off steps, in order ----
   // `hhnn` is the sampled time as hour * 100 + minute.
@@ -66,9 +65,9 @@ class PowerOffTimer {
   void blink(int second);
 
   // The "Force Shutdown" blinker, every 200 ms while it runs.
-  void Timer7Timer();
-  ModelTimer& Timer7() { return timer7_; }
-  const ModelTimer& Timer7() const { return timer7_; }
+  void onBlinkTick();
+  ModelTimer& blinkTimer() { return blinkTimer_; }
+  const ModelTimer& blinkTimer() const { return blinkTimer_; }
 
   // ---- System operations ----
   // Enables the shutdown privilege (whatever the outcome) and asks to end the session.
@@ -97,7 +96,7 @@ class PowerOffTimer {
   TimeServicesContext c_;  // a copy: it only holds references
   std::int32_t counter_ = 0;
   std::uint8_t blinkCounter_ = 0;
-  ModelTimer timer7_{200, false};
+  ModelTimer blinkTimer_{200, false};
 };
 
 }  // namespace tikora

@@ -29,7 +29,7 @@ SecondTick::SecondTick(const TimeServicesContext& context, TickTime& tickTime, F
       countdown_(countdown),
       duties_(std::move(duties)) {}
 
-void SecondTick::Timer2Timer() {
+void SecondTick::onSecondTick() {
   const Settings& s = c_.settings;
   const CivilTime now = c_.clock.now();
 

@@ -1,4 +1,4 @@
-// The second tick (the control panel's Timer2, every 1000 ms, from start to end): samples the
+// The second tick (the control panel's second timer, every 1000 ms, from start to end): samples the
 // clock once and runs every time-of-day duty in a fixed order:
 //
 //    1  digital time text                     9  power-off countdown by minutes
@@ -67,10 +67,10 @@ class SecondTick {
   SecondTick(const SecondTick&) = delete;
   SecondTick& operator=(const SecondTick&) = delete;
 
-  // One tick; called by Timer2 once a second.
-  void Timer2Timer();
+  // One tick; called by the second timer once a second.
+  void onSecondTick();
 
-  ModelTimer& Timer2() { return timer2_; }
+  ModelTimer& secondTimer() { return secondTimer_; }
   SecondTickDuties& duties() { return duties_; }
   // The date texts of the last date change (all empty before the first tick).
   const DateTexts& storedDates() const { return storedDates_; }
@@ -84,7 +84,7 @@ class SecondTick {
   VoiceAnnouncer& voice_;
   Countdown& countdown_;
   SecondTickDuties duties_;
-  ModelTimer timer2_{1000, true};
+  ModelTimer secondTimer_{1000, true};
   DateTexts storedDates_;
   TickSample sample_;
 };

@@ -1,7 +1,7 @@
 // All time services wired together for the control panel: the full-hour notification, the
 // power-off timer, the countdown, the work time, the spoken announcement and the second tick
 // that drives them. The control panel owns one, forwards its controls' events to the handlers
-// of the members and runs Timer2, Timer3 and Timer7 through their owners' handlers.
+// of the members and runs the second, work time and blinking timers through their owners' handlers.
 #pragma once
 #include <functional>
 #include <memory>
@@ -21,7 +21,7 @@ namespace tikora {
 
 struct TimeServicesSetup {
   // The reset of the digit animation's phase step and odd/even switch when an effect starts,
-  // and the animation's tick of Timer4 with the minute the second tick last stored (it steps in
+  // and the animation's tick of the effect timer with the minute the second tick last stored (it steps in
   // minute 0 and stops the timer after it).
   std::function<void()> resetEffectPhase;
   std::function<void(int minute)> effectStep;
@@ -40,14 +40,14 @@ class TimeServices {
   TimeServices& operator=(const TimeServices&) = delete;
 
   // The control panel's effect timer: the digit animation's steps during minute 0.
-  ModelTimer& effectTimer() { return timer4_; }
-  // A tick of Timer4: the effect's tick; without an effect, the first tick after minute 0 stops
+  ModelTimer& effectTimer() { return effectTimer_; }
+  // A tick of the effect timer: the effect's tick; without an effect, the first tick after minute 0 stops
   // the timer.
-  void Timer4Timer();
+  void onEffectTick();
 
  private:
   const Clock& clock_;
-  ModelTimer timer4_{1000, false};
+  ModelTimer effectTimer_{1000, false};
   std::function<void(int minute)> effectStep_;
   // The announcer refers to it, and it waits for running announcements only after everything
   // declared below it is gone.

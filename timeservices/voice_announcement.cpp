@@ -97,11 +97,11 @@ void VoiceAnnouncer::start(const Settings& settings) {
   const bool amPm = settings.amPmOn;
   std::shared_ptr<AnnouncementThread> thread;
   if (announcementVoice(settings) == Voice::Female) {
-    czytajAngF_ = std::make_shared<TCzytaj_ang_f>(sound_, time_, amPm);
-    thread = czytajAngF_;
+    femaleAnnouncement_ = std::make_shared<FemaleAnnouncement>(sound_, time_, amPm);
+    thread = femaleAnnouncement_;
   } else {
-    czytajAng_ = std::make_shared<TCzytaj_ang>(sound_, time_, amPm);
-    thread = czytajAng_;
+    maleAnnouncement_ = std::make_shared<MaleAnnouncement>(sound_, time_, amPm);
+    thread = maleAnnouncement_;
   }
   // The body holds the thread object, so it lives until the phrase has been spoken even when
   // the next announcement replaces the reference.

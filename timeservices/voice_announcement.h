@@ -1,7 +1,7 @@
 // The spoken time announcement. At the chosen repeat interval the second tick starts one
 // short-lived thread that reads the current minute and hour the tick stored and plays the
 // phrase word by word, each word synchronously, so neither the GUI thread nor the tick waits for
-// the voice. `TCzytaj_ang` speaks with the male voice, `TCzytaj_ang_f` with the female one; the
+// the voice. `MaleAnnouncement` speaks with the male voice, `FemaleAnnouncement` with the female one; the
 // announcer keeps a reference to the thread object last started of each class.
 //
 // Where the body runs is up to an AnnouncementLauncher: a real thread per announcement in the
@@ -110,14 +110,16 @@ class AnnouncementThread {
   std::atomic<bool> finished_{false};
 };
 
-class TCzytaj_ang final : public AnnouncementThread {
+class MaleAnnouncement final : public AnnouncementThread {
  public:
-  TCzytaj_ang(Sound& sound, const TickTime& time, bool amPm) : AnnouncementThread(Voice::Male, sound, time, amPm) {}
+  MaleAnnouncement(Sound& sound, const TickTime& time, bool amPm)
+      : AnnouncementThread(Voice::Male, sound, time, amPm) {}
 };
 
-class TCzytaj_ang_f final : public AnnouncementThread {
+class FemaleAnnouncement final : public AnnouncementThread {
  public:
-  TCzytaj_ang_f(Sound& sound, const TickTime& time, bool amPm) : AnnouncementThread(Voice::Female, sound, time, amPm) {}
+  FemaleAnnouncement(Sound& sound, const TickTime& time, bool amPm)
+      : AnnouncementThread(Voice::Female, sound, time, amPm) {}
 };
 
 // Starts announcements for the second tick. GUI thread only.
@@ -130,8 +132,8 @@ class VoiceAnnouncer {
   // one, then started.
   void start(const Settings& settings);
 
-  const std::shared_ptr<TCzytaj_ang>& Czytaj_ang() const { return czytajAng_; }
-  const std::shared_ptr<TCzytaj_ang_f>& Czytaj_ang_f() const { return czytajAngF_; }
+  const std::shared_ptr<MaleAnnouncement>& maleAnnouncement() const { return maleAnnouncement_; }
+  const std::shared_ptr<FemaleAnnouncement>& femaleAnnouncement() const { return femaleAnnouncement_; }
   // Announcements handed to the launcher, and how many of them it started.
   std::uint64_t requested() const { return requested_; }
   std::uint64_t launched() const { return launched_; }
@@ -140,8 +142,8 @@ class VoiceAnnouncer {
   Sound& sound_;
   const TickTime& time_;
   AnnouncementLauncher& launcher_;
-  std::shared_ptr<TCzytaj_ang> czytajAng_;
-  std::shared_ptr<TCzytaj_ang_f> czytajAngF_;
+  std::shared_ptr<MaleAnnouncement> maleAnnouncement_;
+  std::shared_ptr<FemaleAnnouncement> femaleAnnouncement_;
   std::uint64_t requested_ = 0;
   std::uint64_t launched_ = 0;
 };

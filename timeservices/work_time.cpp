@@ -21,31 +21,31 @@ std::wstring workTimeText(std::uint32_t ms) {
   return std::to_wstring(seconds);
 }
 
-void WorkTime::CheckBox11Click() {
+void WorkTime::onCheckWorkTimeChanged() {
   ComponentTable& k = c_.panel;
   k[kWorkTimeLabel].text.clear();
   const bool shown = k[kCheckWorkTimeBox].checked;
   k[kWorkTimeDisplay].visible = k[kWorkTimeLabel].visible = shown;
   if (shown) {
-    timer3_.start();
+    workTimeTimer_.start();
   } else {
-    if (!c_.settings.showWorkTime) timer3_.stop();
+    if (!c_.settings.showWorkTime) workTimeTimer_.stop();
   }
 }
 
-void WorkTime::CheckBox12Click() {
+void WorkTime::onShowWorkTimeChanged() {
   setInformationLine(c_.clockWindow, c_.textMetrics, ClockComponent::WorkTime, L"");
   c_.clockWindow.setColour(ClockComponent::WorkTime, c_.settings.workTimeColour);
   if (c_.settings.showWorkTime) {
-    timer3_.start();
+    workTimeTimer_.start();
     c_.clockWindow.setVisible(ClockComponent::WorkTime, true);
   } else {
     c_.clockWindow.setVisible(ClockComponent::WorkTime, false);
-    if (!c_.panel[kCheckWorkTimeBox].checked) timer3_.stop();
+    if (!c_.panel[kCheckWorkTimeBox].checked) workTimeTimer_.stop();
   }
 }
 
-void WorkTime::Timer3Timer() {
+void WorkTime::onWorkTimeTick() {
   const std::wstring text = workTimeText(c_.clock.tickCount());
   if (c_.panel[kCheckWorkTimeBox].checked)
     showTimeOverPicture(c_.panel, c_.textMetrics, kWorkTimeLabel, kWorkTimeDisplay, text);

@@ -1,7 +1,7 @@
 // The system work time: how long Windows has been running, from the system's 32-bit count of
 // milliseconds since it started (so it starts again from 0 after about 49.7 days). Shown in the
 // control panel over its picture while "Check Time" is ticked, and as an information line on
-// the clock face (Label6) while "Show Time in Clock " is ticked. Timer3 runs while either is.
+// the clock face (Label6) while "Show Time in Clock " is ticked. Its timer runs while either is.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -20,17 +20,17 @@ class WorkTime {
   WorkTime(const WorkTime&) = delete;
   WorkTime& operator=(const WorkTime&) = delete;
 
-  void CheckBox11Click();  // "Check Time" (not stored)
-  void CheckBox12Click();  // "Show Time in Clock " (settings showWorkTime)
-  // Every 1000 ms while Timer3 runs.
-  void Timer3Timer();
+  void onCheckWorkTimeChanged();  // "Check Time" (not stored)
+  void onShowWorkTimeChanged();   // "Show Time in Clock " (settings showWorkTime)
+  // Every 1000 ms while the work time timer runs.
+  void onWorkTimeTick();
 
-  ModelTimer& Timer3() { return timer3_; }
-  const ModelTimer& Timer3() const { return timer3_; }
+  ModelTimer& workTimeTimer() { return workTimeTimer_; }
+  const ModelTimer& workTimeTimer() const { return workTimeTimer_; }
 
  private:
   TimeServicesContext c_;  // a copy: it only holds references
-  ModelTimer timer3_{1000, false};
+  ModelTimer workTimeTimer_{1000, false};
 };
 
 }  // namespace tikora

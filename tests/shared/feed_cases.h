@@ -15,21 +15,21 @@ namespace tikora::testing {
 struct FeedCase {
   const char* file;
   FeedReadOutcome outcome;
-  std::vector<TRss_data> items;  // every item read, in order
+  std::vector<FeedItem> items;  // every item read, in order
 };
 
-inline TRss_data item(std::wstring title, std::wstring link, std::wstring description, std::wstring pubDate = {}) {
-  return TRss_data{std::move(title), std::move(link), std::move(description), std::move(pubDate)};
+inline FeedItem item(std::wstring title, std::wstring link, std::wstring description, std::wstring pubDate = {}) {
+  return FeedItem{std::move(title), std::move(link), std::move(description), std::move(pubDate)};
 }
 
 inline std::vector<FeedCase> feedCases() {
   using O = FeedReadOutcome;
-  const TRss_data encoded = item(L"", L"https://example.com/e", L"");
+  const FeedItem encoded = item(L"", L"https://example.com/e", L"");
   auto encodedAs = [&](std::wstring title) {
-    TRss_data made = encoded;
+    FeedItem made = encoded;
     made.title = title;
     made.description = title;
-    return std::vector<TRss_data>{made};
+    return std::vector<FeedItem>{made};
   };
   return {
       {"rss2_items.xml",

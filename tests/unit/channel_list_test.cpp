@@ -58,7 +58,7 @@ class DoubleByteCodePage : public AnsiCodePage {
 
 TEST(ChannelRecordTest, IsLaidOutByteForByteAndKeepsTheBytesPastEachLength) {
   FakeAnsiCodePage cp;
-  TRss_channel channel;
+  ChannelRecord channel;
   channel.setAddress(L"https://example.com/a-long-feed-address.xml", cp);
   channel.setName(L"Caf\u00e9 \u20ac \u6771", cp);  // e-acute and euro in Windows-1252; the kanji is not
   const auto first = channel.bytes();
@@ -72,14 +72,14 @@ TEST(ChannelRecordTest, IsLaidOutByteForByteAndKeepsTheBytesPastEachLength) {
   EXPECT_EQ(channel.addressText(cp), L"http://b.example/");
   EXPECT_EQ(channel.nameText(cp), L"Caf\u00e9 \u20ac ?");
 
-  const TRss_channel back = TRss_channel::fromBytes(second);
+  const ChannelRecord back = ChannelRecord::fromBytes(second);
   EXPECT_EQ(back, channel);
 
   // Lengths past the capacity (a damaged value) read as the capacity, never beyond the field.
   auto damaged = second;
   damaged[0] = 255;
   damaged[101] = 200;
-  const TRss_channel clamped = TRss_channel::fromBytes(damaged);
+  const ChannelRecord clamped = ChannelRecord::fromBytes(damaged);
   EXPECT_EQ(clamped.addressLength, 100);
   EXPECT_EQ(clamped.nameLength, 50);
 }

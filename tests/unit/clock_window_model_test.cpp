@@ -160,7 +160,7 @@ TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
       {ClockMenuItem::Separator, L"N1", L"-", kNoImage, true, false},
       {ClockMenuItem::Exit, L"Exit1", L"Exit", 2, false, true},
   };
-  EXPECT_EQ(m.PopupMenu1(), expected);
+  EXPECT_EQ(m.menuItems(), expected);
 
   EXPECT_EQ(m.menuItemClick(ClockMenuItem::ControlPanel, true), ClockActions{ClockAction::ShowControlPanel});
   EXPECT_EQ(m.menuItemClick(ClockMenuItem::DailyPlanner, true), ClockActions{ClockAction::OpenDailyPlanner});
@@ -171,9 +171,9 @@ TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
 
 TEST(ClockWindowModelTest, HideClockFollowsTheWindowsRealState) {
   ClockWindowModel m;
-  const auto item = [&] { return m.PopupMenu1()[1]; };
+  const auto item = [&] { return m.menuItems()[1]; };
 
-  EXPECT_EQ(m.HideClock1Click(true), (ClockActions{ClockAction::HideClockWindow, ClockAction::UpdateTrayIcon}));
+  EXPECT_EQ(m.hideClockChosen(true), (ClockActions{ClockAction::HideClockWindow, ClockAction::UpdateTrayIcon}));
   EXPECT_EQ(item().caption, L"Show Clock");
   EXPECT_EQ(item().image, 6);
   EXPECT_EQ(m.trayIcon().image, 1);
@@ -185,11 +185,11 @@ TEST(ClockWindowModelTest, HideClockFollowsTheWindowsRealState) {
   EXPECT_EQ(m.trayIcon().image, 0);
 
   // Something else hid the window while the item still says "Hide Clock": it shows it.
-  EXPECT_EQ(m.HideClock1Click(false)[0], ClockAction::ShowClockWindow);
+  EXPECT_EQ(m.hideClockChosen(false)[0], ClockAction::ShowClockWindow);
   EXPECT_EQ(item().caption, L"Hide Clock");
   // And after "Show Clock" with the window shown by something else, it hides it.
-  (void)m.HideClock1Click(true);
-  EXPECT_EQ(m.HideClock1Click(true)[0], ClockAction::HideClockWindow);
+  (void)m.hideClockChosen(true);
+  EXPECT_EQ(m.hideClockChosen(true)[0], ClockAction::HideClockWindow);
   EXPECT_EQ(item().caption, L"Show Clock");
   EXPECT_EQ(m.trayIcon().image, 1);
 }

@@ -215,7 +215,7 @@ TEST_F(ControlPanelModelTest, PositionsBeyondTheScreenAndScreensSmallerThanTheCl
 TEST_F(ControlPanelModelTest, StartPositionIsTheUpperRightCornerUnlessSetCurrentPosition) {
   storeSettings({{L"po_po", 100}, {L"po_pi", 200}});
   makePanel(recordingHooks());
-  panel->FormCreate();
+  panel->create();
   EXPECT_EQ(clockAt(), (Point{1010, 30}));   // 1280 - 240 - 30
   EXPECT_EQ(state(L"Label13").text, L"10");  // the scroll bars still show the stored place
   EXPECT_EQ(marker(), (Point{22, 28}));      // 100 / 52, 200 / 56
@@ -224,7 +224,7 @@ TEST_F(ControlPanelModelTest, StartPositionIsTheUpperRightCornerUnlessSetCurrent
   settings = Settings{};
   storeSettings({{L"po_po", 100}, {L"po_pi", 200}, {L"chk_df", 1}});
   makePanel();
-  panel->FormCreate();
+  panel->create();
   EXPECT_EQ(clockAt(), (Point{100, 200}));
 }
 
@@ -320,7 +320,7 @@ TEST_F(ControlPanelModelTest, PlannerButtonHomePageLinkAndPages) {
 TEST_F(ControlPanelModelTest, FirstRunCreationRunsEveryStepInOrder) {
   reg.addKey(kRun);
   makePanel(recordingHooks());
-  const SettingsLoadReport report = panel->FormCreate();
+  const SettingsLoadReport report = panel->create();
   EXPECT_TRUE(report.firstRun);
   EXPECT_EQ(trace, (std::vector<std::wstring>{L"channels, range 1040/784", L"loaded", L"recolour, clock at 1010,30",
                                               L"paint", L"seconds marks", L"digits", L"second hand table"}));
@@ -354,7 +354,7 @@ TEST_F(ControlPanelModelTest, LoadedChangesRunTheirActionsInLoadOrder) {
     panel->components().on(
         name, event, [this, name] { trace.push_back(std::wstring(name) + (state(name).checked ? L" ticked" : L"")); });
   }
-  const SettingsLoadReport report = panel->FormCreate();
+  const SettingsLoadReport report = panel->create();
   EXPECT_FALSE(report.firstRun);
   EXPECT_EQ(trace, (std::vector<std::wstring>{L"channels, range 1040/784", L"CheckBox5 ticked", L"RadioButton4 ticked",
                                               L"RadioButton15 ticked", L"CheckBox23 ticked", L"loaded",

@@ -28,7 +28,7 @@ class CountdownTest : public testing::TimeServicesBench {
   }
   void tickBox(bool ticked) {
     settings.showCountdown = ticked;
-    countdown.CheckBox14Click();
+    countdown.onShowCountdownChanged();
   }
   // The line at the given moment.
   std::wstring lineAt(int year, int month, int day, int hour, int minute, int second, int ms = 0) {

@@ -90,7 +90,7 @@ TEST(DigitAnimation, EachButtonChoosesItsEffectAndInterval) {
   for (const auto& [button, interval] : buttons) {
     Bench bench(button);
     EXPECT_EQ(chosenDigitEffect(bench.settings), DigitEffect(++number)) << "button " << number;
-    bench.animation.Timer4Timer(0);  // the first step came at the design interval, 1000 ms
+    bench.animation.onEffectTick(0);  // the first step came at the design interval, 1000 ms
     EXPECT_EQ(bench.timer4.interval(), interval) << "button " << number;
   }
   EXPECT_FALSE(chosenDigitEffect(Bench(&Settings::hourEffectOff).settings));
@@ -127,7 +127,7 @@ TEST(DigitAnimation, VisibilityStepByStep) {
   for (const Case& c : cases) {
     Bench bench(c.effect, c.digitsOff);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
-      bench.animation.Timer4Timer(0);
+      bench.animation.onEffectTick(0);
       EXPECT_EQ(bench.shown(), c.steps[i]) << std::wstring(settingOf(c.effect).name) << " step " << i + 1;
     }
   }
@@ -135,24 +135,24 @@ TEST(DigitAnimation, VisibilityStepByStep) {
 
 TEST(DigitAnimation, DialStepWrapsAndGoesOnInTheNextHour) {
   Bench gap(&Settings::hourEffect1);
-  for (int i = 0; i < 12; ++i) gap.animation.Timer4Timer(0);
+  for (int i = 0; i < 12; ++i) gap.animation.onEffectTick(0);
   EXPECT_EQ(gap.animation.dialStep(), 12);
-  gap.animation.Timer4Timer(0);  // step 12 hides digit 1
+  gap.animation.onEffectTick(0);  // step 12 hides digit 1
   EXPECT_EQ(gap.shown(), ".#.#####.###");
   EXPECT_EQ(gap.animation.dialStep(), 0);
-  for (int i = 0; i < 4; ++i) gap.animation.Timer4Timer(0);
-  gap.animation.Timer4Timer(1);  // the minute is over: stopped, the dial step kept
+  for (int i = 0; i < 4; ++i) gap.animation.onEffectTick(0);
+  gap.animation.onEffectTick(1);  // the minute is over: stopped, the dial step kept
   EXPECT_FALSE(gap.timer4.enabled());
   gap.timer4.start();
   gap.animation.resetEffectPhase();
-  gap.animation.Timer4Timer(0);
+  gap.animation.onEffectTick(0);
   EXPECT_EQ(gap.shown(), "##.#.###.###") << "the next hour's first step is step 4";
 
   // Blink counts 12 -> 1, so shown and hidden keep alternating across the wrap.
   Bench blink(&Settings::hourEffect4);
   std::string marks;
   for (int i = 0; i < 15; ++i) {
-    blink.animation.Timer4Timer(0);
+    blink.animation.onEffectTick(0);
     marks += blink.digit(1).visible ? '#' : '.';
   }
   EXPECT_EQ(marks, ".#.#.#.#.#.#.#.");
@@ -163,7 +163,7 @@ TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
   // Running gap with colour: step 0 recolours digit 12, steps 1 and 2 digits 1 and 2.
   Bench gap(&Settings::hourEffect2);
   gap.random.next = {0x111111, 0x222222, 0x333333};
-  for (int i = 0; i < 3; ++i) gap.animation.Timer4Timer(0);
+  for (int i = 0; i < 3; ++i) gap.animation.onEffectTick(0);
   EXPECT_EQ(gap.digit(12).textColour, 0x111111u);
   EXPECT_EQ(gap.digit(1).textColour, 0x222222u);
   EXPECT_EQ(gap.digit(2).textColour, 0x333333u);
@@ -175,7 +175,7 @@ TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
   Bench shuffle(&Settings::hourEffect10);
   const Rect before = shuffle.digit(10).bounds;
   for (int n = 1; n <= kDigitCount; ++n) shuffle.random.next.insert(shuffle.random.next.end(), {13 - n, n});
-  shuffle.animation.Timer4Timer(0);
+  shuffle.animation.onEffectTick(0);
   EXPECT_EQ(shuffle.digit(1).text, L"12");
   EXPECT_EQ(shuffle.digit(10).text, L"3");
   EXPECT_EQ(shuffle.digit(10).textColour, 10u);
@@ -186,7 +186,7 @@ TEST(DigitAnimation, RandomColoursTextsAndPlaces) {
   // Scatter: left then top, each from 54 to 185.
   Bench scatter(&Settings::hourEffect11);
   scatter.random.next = {54, 185, 100, 60};
-  scatter.animation.Timer4Timer(0);
+  scatter.animation.onEffectTick(0);
   EXPECT_EQ(scatter.digit(1).bounds, (Rect{54, 185, 15, 13}));
   EXPECT_EQ(scatter.digit(2).bounds, (Rect{100, 60, 15, 13}));
   EXPECT_EQ(scatter.random.asked, std::vector<Range>(24, Range(54, 185)));
@@ -196,14 +196,14 @@ TEST(DigitAnimation, PulsingRingMovesOddThenEvenDigits) {
   Bench ring(&Settings::hourEffect12);
   ring.random.next = {30, 0x00FF00, 73, 0x0000AA};
   const Rect evenBefore = ring.digit(2).bounds;
-  ring.animation.Timer4Timer(0);
+  ring.animation.onEffectTick(0);
   EXPECT_EQ(ring.random.asked, (std::vector<Range>{{1, 73}, kColourRange}));
   // Digit 3 (angle -1260) on radius 30 is centred at (150, 120); " 3 " is 15 x 13.
   EXPECT_EQ(ring.digit(3).bounds, (Rect{143, 114, 15, 13}));
   EXPECT_EQ(ring.digit(3).textColour, 0x00FF00u);
   EXPECT_EQ(ring.digit(2).bounds, evenBefore);
   EXPECT_FALSE(ring.animation.oddEvenSwitch());
-  ring.animation.Timer4Timer(0);
+  ring.animation.onEffectTick(0);
   // Digit 12 (angle -990) on radius 73 is centred at (121, 47); " 12 " is 20 x 13.
   EXPECT_EQ(ring.digit(12).bounds, (Rect{111, 41, 20, 13}));
   EXPECT_EQ(ring.digit(12).textColour, 0x0000AAu);
@@ -220,10 +220,10 @@ TEST(DigitAnimation, RestorePutsEveryDigitBackExactly) {
     for (bool Settings::*effect : {&Settings::hourEffect11, &Settings::hourEffect10, &Settings::hourEffect12,
                                    &Settings::hourEffect9, &Settings::hourEffect2}) {
       selectRadioButton(bench.settings, effect);
-      bench.animation.Timer4Timer(0);
+      bench.animation.onEffectTick(0);
     }
     ASSERT_NE(bench.digits(), start);
-    bench.animation.Timer4Timer(1);
+    bench.animation.onEffectTick(1);
     EXPECT_FALSE(bench.timer4.enabled());
     EXPECT_EQ(bench.digits(), start) << "digits off: " << digitsOff;
   }
@@ -232,9 +232,9 @@ TEST(DigitAnimation, RestorePutsEveryDigitBackExactly) {
 TEST(DigitAnimation, OffStopsAndRestoresAtOnce) {
   Bench bench(&Settings::hourEffect11);
   const std::vector<ClockLayer> start = bench.digits();
-  bench.animation.Timer4Timer(0);
+  bench.animation.onEffectTick(0);
   selectRadioButton(bench.settings, &Settings::hourEffectOff);
-  bench.animation.RadioButton27Click();
+  bench.animation.onEffectOff();
   EXPECT_FALSE(bench.timer4.enabled());
   EXPECT_EQ(bench.digits(), start);
 }
@@ -262,22 +262,22 @@ TEST_F(DigitAnimationRun, StartedInMinuteZeroRunsToTheEndOfTheMinute) {
   DigitAnimation& animation = *effect;
 
   clock.setLocalTime(2024, 1, 1, 10, 0, 30);
-  services.secondTick.Timer2Timer();
+  services.secondTick.onSecondTick();
   ASSERT_TRUE(timer4.enabled());
   int steps = 0;
   for (; steps < 1000 && timer4.enabled(); ++steps) {
-    animation.Timer4Timer(tickTime.minute);
+    animation.onEffectTick(tickTime.minute);
     if (steps == 0) {
       EXPECT_NE(digitStates(window), start);
     }
     if (steps % 7 == 6) {  // a second tick every seventh step of 150 ms
       clock.advance(std::chrono::seconds(1));
-      services.secondTick.Timer2Timer();
+      services.secondTick.onSecondTick();
     }
   }
   EXPECT_EQ(steps, 30 * 7 + 1) << "30 seconds of steps, then the one that stops";
   EXPECT_EQ(digitStates(window), start);
-  services.secondTick.Timer2Timer();
+  services.secondTick.onSecondTick();
   EXPECT_FALSE(timer4.enabled()) << "no new start in minute 1";
 }
 

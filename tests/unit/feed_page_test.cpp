@@ -56,8 +56,8 @@ std::wstring expectedPage(const std::wstring& bg, const std::wstring& fg, const 
          L"</font></div></div></body></html>";
 }
 
-const TRss_data kPlainItem{L"Plain title", L"https://example.com/story?id=7", L"A plain description.",
-                           L"Sat, 09 Mar 2024 10:00:00 GMT"};
+const FeedItem kPlainItem{L"Plain title", L"https://example.com/story?id=7", L"A plain description.",
+                          L"Sat, 09 Mar 2024 10:00:00 GMT"};
 
 TEST(FeedPage, APlainItemGivesThePagesPiecesWithItsTextsAtEveryFontSize) {
   struct Case {
@@ -81,7 +81,7 @@ TEST(FeedPage, APlainItemGivesThePagesPiecesWithItsTextsAtEveryFontSize) {
 TEST(FeedPage, AnItemsPlainTextsAreEscapedAndOnlyAWebAddressIsLinked) {
   const FeedPageStyle style{0, 0x00FFFFFF, 16, L"Font \"Quoted\""};
   struct Case {
-    TRss_data item;
+    FeedItem item;
     const wchar_t* date;
     const wchar_t* link;
     const wchar_t* title;
@@ -164,7 +164,7 @@ TEST(FeedPage, DescriptionsKeepTheirFormattingAndLoseEverythingThatRuns) {
   };
   const FeedPageStyle style{0, 0, 16, L"Arial"};
   for (const Case& c : cases) {
-    const TRss_data item{L"t", L"", c.description, L""};
+    const FeedItem item{L"t", L"", c.description, L""};
     EXPECT_EQ(feedPageText(item, style), expectedPage(L"#000000", L"#000000", L"", L"Arial", L"", L"", L"t", c.page))
         << testing::PrintToString(std::wstring(c.description));
   }
@@ -187,7 +187,7 @@ TEST(FeedPage, AHeadlineGivenAsMarkupIsItsWordsOnOneLine) {
 }
 
 TEST(FeedPage, TheFileIsUtf8WithAByteOrderMarkAndLiesInTheGivenFolder) {
-  TRss_data item = kPlainItem;
+  FeedItem item = kPlainItem;
   std::wstring title = L"Z\u00fcrich \u2013 \u6771\u4eac ";
   appendCodePoint(title, 0x1F600);
   item.title = title;

@@ -46,7 +46,7 @@ TEST_F(FeedReaderTest, AChannelAddedAndReadScrollsItsNinetyNineHeadlinesAndFades
   ASSERT_EQ(reader.itemCount(), 99);
   EXPECT_EQ(reader.items()[98].title, L"Item 98");
   EXPECT_EQ(reader.items()[98].link, L"https://example.com/98");
-  EXPECT_EQ(reader.items()[99], TRss_data{});
+  EXPECT_EQ(reader.items()[99], FeedItem{});
   EXPECT_EQ(visibleHeadlines(), 99);
   EXPECT_EQ(ticker(L"Headline0").text, L"    0. Item 0     ");
   EXPECT_EQ(ticker(L"Headline98").text, L"    98. Item 98     ");
@@ -56,7 +56,7 @@ TEST_F(FeedReaderTest, AChannelAddedAndReadScrollsItsNinetyNineHeadlinesAndFades
   EXPECT_EQ(ticker(L"TForm5").alpha, 255);
   EXPECT_EQ(ticker(L"TForm5").bounds.top, 200);
   EXPECT_FALSE(panel[L"Button4"].enabled);
-  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
 
   int ticks = 0;
   while (tickerShown() && ticks < 100000) {
@@ -156,7 +156,7 @@ TEST_F(FeedReaderTest, AReadAskedForWhileOneLoadsIsIgnored) {
   EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{kCannotGet});
   EXPECT_TRUE(tickerShown());
   EXPECT_EQ(visibleHeadlines(), 0);
-  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
 }
 
 TEST_F(FeedReaderTest, AReaderGoneBeforeItsAnswerDropsTheFetch) {

@@ -151,17 +151,17 @@ TEST_F(PageViewTest, ANewWindowOpensOnlyAWebAddressInTheUsersBrowser) {
 TEST_F(PageViewTest, TheTickerStandsStillWhileThePageViewShows) {
   Component& ticker = tickerWindow.components().window();
   ASSERT_TRUE(ticker.state.visible);
-  ASSERT_TRUE(tickerWindow.Timer1().enabled());
+  ASSERT_TRUE(tickerWindow.scrollTimer().enabled());
   // The mouse on a headline stops the ticker; the click opens the page; leaving does not restart.
   tickerWindow.components().raise(headlineName(0), ComponentEvent::MouseMove);
   clickHeadline(0);
   tickerWindow.components().raise(headlineName(0), ComponentEvent::MouseLeave);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
 
   // Closing the page view starts the ticker again.
   raiseOnView(L"Image3", ComponentEvent::Click);
   EXPECT_FALSE(view(L"TForm6").visible);
-  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
   EXPECT_EQ(closedCount, 1);
 
   // A read that starts the ticker while the page view shows: its first tick stops it.
@@ -169,15 +169,15 @@ TEST_F(PageViewTest, TheTickerStandsStillWhileThePageViewShows) {
   tickerWindow.start();
   const int position = tickerWindow.scrollPosition();
   tickerWindow.components().tick(L"Timer1");
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   EXPECT_EQ(tickerWindow.scrollPosition(), position + 30) << "the tick that stops it still scrolls";
 
   // Closed by the system while the ticker has gone: the ticker stays stopped.
-  tickerWindow.Button6Click();
+  tickerWindow.onStopClicked();
   ASSERT_FALSE(ticker.state.visible);
   raiseOnView(L"TForm6", ComponentEvent::Close);
   EXPECT_FALSE(view(L"TForm6").visible);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   // A close of the hidden page view tells no one.
   raiseOnView(L"TForm6", ComponentEvent::Close);
   EXPECT_EQ(closedCount, 2);

@@ -57,7 +57,7 @@ TEST_F(PlannerWindowTest, EveryControlInsideItsGroupApartFromTheOthersWithItsCap
 }
 
 TEST_F(PlannerWindowTest, OpenAddSelectDeleteAndClose) {
-  (void)planner.FormCreate();
+  (void)planner.create();
   EXPECT_FALSE(at(L"Button2").enabled);
   clock.setLocalTime(2024, 3, 14, 14, 29, 35);
   planner.open();
@@ -112,7 +112,7 @@ TEST_F(PlannerWindowTest, AnItemTheRegistryRefusesIsTold) {
       L"   It stays in the list while Tikora runs, and is\r"
       L"   saved with the next change that can be saved.\r"
       L"__________________________________________________";
-  (void)planner.FormCreate();
+  (void)planner.create();
   planner.open();
   planner.nativeWindow = 0x1234;
   raise(L"Edit1", ComponentEvent::Change, typed(L"Refused"));
@@ -147,7 +147,7 @@ TEST_F(PlannerWindowTest, RowColoursAroundNow) {
 
 TEST_F(PlannerWindowTest, RowsAndDeletesWorkFromTheRecordsWhateverTheRegionalFormats) {
   store({item(L"one", 14, 10, 0), item(L"two", 15, 11, 0)});
-  (void)planner.FormCreate();
+  (void)planner.create();
   const auto secondBytes = registry.value(kPlannerKey, L"Lista1");
   LocaleNames german = englishLocaleNames();
   german.shortDateFormat = L"dd.MM.yyyy";

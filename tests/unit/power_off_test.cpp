@@ -36,17 +36,17 @@ class PowerOffTest : public testing::TimeServicesBench {
   void armMinutes(const wchar_t* minutes) {
     settings.powerOffMinutesText = minutes;
     panel[L"CheckBox9"].checked = true;
-    timer.CheckBox9Click();
+    timer.onSetMinutesClicked();
   }
   void armExactTime(const wchar_t* hour, const wchar_t* minute) {
     panel[L"ComboBox3"].text = hour;
     panel[L"ComboBox4"].text = minute;
     panel[L"CheckBox10"].checked = true;
-    timer.CheckBox10Click();
+    timer.onSetExactTimeClicked();
   }
   void showInClock() {
     panel[L"CheckBox13"].checked = true;
-    timer.CheckBox13Click();
+    timer.onShowPowerOffTimeChanged();
   }
   std::size_t exits() const { return power.count(PowerCallKind::ExitWindows); }
 
@@ -78,7 +78,7 @@ TEST_F(PowerOffTest, SetMinutesArmsAndDisarmsTheGroup) {
   EXPECT_EQ(label(ClockComponent::PowerOffTime).text, L" 00:04:58 ");
 
   panel[L"CheckBox9"].checked = false;
-  timer.CheckBox9Click();
+  timer.onSetMinutesClicked();
   EXPECT_EQ(timer.counter(), 0);
   EXPECT_FALSE(panel[L"Label16"].visible);
   EXPECT_TRUE(panel[L"Edit1"].enabled && panel[L"UpDown1"].enabled && panel[L"ComboBox3"].enabled &&
@@ -97,7 +97,7 @@ TEST_F(PowerOffTest, SetExactTimeKeepsTheCounterAndTheTimeBoxes) {
   armMinutes(L"5");
   tick(10, 0, 0);
   panel[L"CheckBox9"].checked = false;
-  timer.CheckBox9Click();
+  timer.onSetMinutesClicked();
   tick(10, 0, 1);  // not counting now
   armExactTime(L"11", L"30");
   EXPECT_TRUE(panel[L"Label16"].visible);
@@ -109,26 +109,26 @@ TEST_F(PowerOffTest, SetExactTimeKeepsTheCounterAndTheTimeBoxes) {
   EXPECT_TRUE(panel[L"CheckBox13"].visible && panel[L"CheckBox17"].visible && panel[L"CheckBox31"].visible &&
               panel[L"RadioButton59"].visible);
   panel[L"CheckBox10"].checked = false;
-  timer.CheckBox10Click();
+  timer.onSetExactTimeClicked();
   EXPECT_TRUE(panel[L"CheckBox9"].enabled && panel[L"Edit1"].enabled && panel[L"ComboBox3"].enabled);
   EXPECT_FALSE(panel[L"Label16"].visible);
 }
 
 TEST_F(PowerOffTest, ActionChoiceShowsForceShutdownOnlyForShutdown) {
-  timer.RadioButton10Click();
+  timer.onActionChosen(true);
   EXPECT_TRUE(panel[L"CheckBox33"].visible);
-  timer.RadioButton11Click();
+  timer.onActionChosen(false);
   EXPECT_FALSE(panel[L"CheckBox33"].visible);
-  timer.RadioButton10Click();
-  timer.RadioButton50Click();
+  timer.onActionChosen(true);
+  timer.onActionChosen(false);
   EXPECT_FALSE(panel[L"CheckBox33"].visible);
 
   panel[L"CheckBox33"].textColour = kCaptionRed;
   settings.forceShutdown = true;
-  timer.CheckBox33Click();
+  timer.onForceShutdownChanged();
   EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionRed);
   settings.forceShutdown = false;
-  timer.CheckBox33Click();
+  timer.onForceShutdownChanged();
   EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack);
 }
 
@@ -137,7 +137,7 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
   for (const wchar_t* bad : {L"abc", L"", L"12a", L" 5", L"99999999999", L"-5", L"-1"}) {
     boxes.clear();
     settings.powerOffMinutesText = bad;
-    timer.Edit1Change();
+    timer.onMinutesEdited();
     EXPECT_EQ(settings.powerOffMinutesText, L"1440") << bad;
     ASSERT_EQ(boxes.shown().size(), 1u) << bad;
     EXPECT_EQ(boxes.shown()[0], (MessageBoxRequest{L"Tikora", L"Set Only Digits from Range 0 to 1440",
@@ -146,25 +146,25 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
   boxes.clear();
   for (const wchar_t* typed : {L"0", L"2000", L"+7", L"-0"}) {
     settings.powerOffMinutesText = typed;
-    timer.Edit1Change();
+    timer.onMinutesEdited();
     EXPECT_EQ(settings.powerOffMinutesText, typed) << "a number out of range typed by hand stays";
   }
   EXPECT_TRUE(boxes.shown().empty());
 
   settings.powerOffMinutes = 17;
-  timer.UpDown1Click();
+  timer.onMinutesArrowsClicked();
   EXPECT_EQ(settings.powerOffMinutesText, L"17");
 }
 
 TEST_F(PowerOffTest, TimeBoxesFallBackToDoubleZeroSilently) {
   panel[L"ComboBox3"].text = L"x7";
   panel[L"ComboBox4"].text = L"";
-  timer.ComboBox3Change();
-  timer.ComboBox4Change();
+  timer.onHourEdited();
+  timer.onMinuteEdited();
   EXPECT_EQ(panel[L"ComboBox3"].text, L"00");
   EXPECT_EQ(panel[L"ComboBox4"].text, L"00");
   panel[L"ComboBox3"].text = L"7";
-  timer.ComboBox3Change();
+  timer.onHourEdited();
   EXPECT_EQ(panel[L"ComboBox3"].text, L"7");
   EXPECT_TRUE(boxes.shown().empty());
   EXPECT_EQ(exactTimeItemText(7, 24), L"07");
@@ -179,7 +179,7 @@ TEST_F(PowerOffTest, ShowInClockEmptiesColoursAndShowsTheLine) {
   EXPECT_EQ(label(ClockComponent::PowerOffTime).textColour, 0x00123456u);
   EXPECT_TRUE(label(ClockComponent::PowerOffTime).visible);
   panel[L"CheckBox13"].checked = false;
-  timer.CheckBox13Click();
+  timer.onShowPowerOffTimeChanged();
   EXPECT_FALSE(label(ClockComponent::PowerOffTime).visible);
 }
 
@@ -400,35 +400,35 @@ TEST_F(PowerOffTest, ForcedShutdownBlinksShutdownOnEvenAndForceOnOddSeconds) {
   armMinutes(L"10");
   tick(10, 0, 0);
   EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionRed);
-  EXPECT_FALSE(timer.Timer7().enabled());
+  EXPECT_FALSE(timer.blinkTimer().enabled());
   EXPECT_EQ(panel[L"RadioButton11"].textColour, kCaptionBlack);
   EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);
 
   tick(10, 0, 1);
   EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionBlack);
   EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack);
-  EXPECT_TRUE(timer.Timer7().enabled());
-  EXPECT_EQ(timer.Timer7().interval(), 200u);
+  EXPECT_TRUE(timer.blinkTimer().enabled());
+  EXPECT_EQ(timer.blinkTimer().interval(), 200u);
   EXPECT_EQ(timer.blinkCounter(), 0);
   std::vector<Colour> flicker;
   for (int i = 0; i < 5; ++i) {
-    timer.Timer7Timer();
+    timer.onBlinkTick();
     flicker.push_back(panel[L"CheckBox33"].textColour.value_or(0xFFFFFFFF));
   }
   EXPECT_EQ(flicker, (std::vector<Colour>{kCaptionRed, kCaptionBlack, kCaptionRed, kCaptionBlack, kCaptionRed}));
 
   tick(10, 0, 2);
-  EXPECT_FALSE(timer.Timer7().enabled());
+  EXPECT_FALSE(timer.blinkTimer().enabled());
   EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionRed);
   tick(10, 0, 3);
   EXPECT_EQ(timer.blinkCounter(), 0) << "each odd second starts the flicker afresh";
-  EXPECT_EQ(timer.Timer7().starts(), 2u);
+  EXPECT_EQ(timer.blinkTimer().starts(), 2u);
 
   panel[L"CheckBox9"].checked = false;
-  timer.CheckBox9Click();
+  timer.onSetMinutesClicked();
   tick(10, 0, 4);
   EXPECT_EQ(panel[L"RadioButton10"].textColour, kCaptionBlack);
-  EXPECT_FALSE(timer.Timer7().enabled());
+  EXPECT_FALSE(timer.blinkTimer().enabled());
 }
 
 TEST_F(PowerOffTest, HibernationAndLogOffBlinkRedOnEvenSecondsWhileArmed) {
@@ -444,11 +444,11 @@ TEST_F(PowerOffTest, HibernationAndLogOffBlinkRedOnEvenSecondsWhileArmed) {
   tick(10, 0, 2);
   EXPECT_EQ(panel[L"RadioButton11"].textColour, kCaptionRed);
   EXPECT_EQ(panel[L"RadioButton50"].textColour, kCaptionBlack);
-  EXPECT_FALSE(timer.Timer7().enabled());
+  EXPECT_FALSE(timer.blinkTimer().enabled());
 }
 
 TEST_F(PowerOffTest, BlinkCounterIsOneByte) {
-  for (int i = 0; i < 256; ++i) timer.Timer7Timer();
+  for (int i = 0; i < 256; ++i) timer.onBlinkTick();
   EXPECT_EQ(timer.blinkCounter(), 0);
   EXPECT_EQ(panel[L"CheckBox33"].textColour, kCaptionBlack) << "the 256th value taken was 255";
 }

@@ -55,7 +55,7 @@ TEST_F(ReminderPopupTest, DueAtEveryTickOfItsMinuteOnItsDateOnly) {
 
 TEST_F(ReminderPopupTest, AReminderFromItsFirstTickToItsClose) {
   store({item(L"Call Anna", 14, 14, 30, true, L"About the trip"), item(L"Later", 15, 9, 0)});
-  (void)planner.FormCreate();
+  (void)planner.create();
   planner.open();
   tickAt(14, 14, 29, 59);
   EXPECT_FALSE(popup.showing());
@@ -96,7 +96,7 @@ TEST_F(ReminderPopupTest, AReminderFromItsFirstTickToItsClose) {
 
 TEST_F(ReminderPopupTest, TheSoundInterruptsNoOtherAndIsNotStartedLater) {
   store({item(L"quiet", 14, 15, 0), item(L"loud", 14, 15, 0, true)});
-  (void)planner.FormCreate();
+  (void)planner.create();
   (void)sound.playAsyncOnce(L"dzwiek3");  // the full-hour chime
   tickAt(14, 15, 0, 0);
   EXPECT_EQ(popupAt(L"Label1").text, L"Item num. 2") << "the later of two due items stays on show";
@@ -109,7 +109,7 @@ TEST_F(ReminderPopupTest, TheSoundInterruptsNoOtherAndIsNotStartedLater) {
 
 TEST_F(ReminderPopupTest, ClosingDeletesTheItemShownNotTheRowSelected) {
   store({item(L"a", 14, 8, 0), item(L"due", 14, 15, 0), item(L"c", 16, 8, 0)});
-  (void)planner.FormCreate();
+  (void)planner.create();
   tickAt(14, 15, 0, 0);
   planner.open();
   planner.deleteItem(0);  // "a" deleted meanwhile
@@ -119,7 +119,7 @@ TEST_F(ReminderPopupTest, ClosingDeletesTheItemShownNotTheRowSelected) {
 
   // The item shown was deleted in the planner: closing deletes nothing else.
   store({item(L"due", 14, 15, 0), item(L"keep", 16, 8, 0)});
-  (void)planner.FormCreate();
+  (void)planner.create();
   tickAt(14, 15, 0, 0);
   planner.deleteItem(0);
   popup.components().raise(L"Image1", ComponentEvent::Click);
@@ -156,7 +156,7 @@ TEST_F(ReminderPopupTest, SkippedMinutesAreRemindedAndAClockSetBackRepeatsNothin
   };
   for (const Case& c : cases) {
     store({item(L"A", 14, 14, 30), item(L"B", 14, 15, 0), item(L"C", 14, 16, 45), item(L"D", 15, 9, 0)});
-    (void)planner.FormCreate();
+    (void)planner.create();
     PlannerReminders reminders(planner, popup);
     for (const Tick& t : c.ticks) {
       const int raisedBefore = popupAt(L"TForm4").raised;

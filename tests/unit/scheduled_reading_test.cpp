@@ -99,7 +99,7 @@ TEST_F(ScheduledReadingTest, ReadsWhileTheTickerOfAnEarlierReadIsOnScreen) {
   run(900);
   ASSERT_TRUE(tickerWindow.components().window().state.visible);
   ASSERT_FALSE(panel[L"Button4"].enabled);
-  tickerWindow.Timer1Timer();
+  tickerWindow.onScrollTick();
   feeds.serve(kFeed, testing::makeFeed(3));
   EXPECT_EQ(run(900), std::vector<int>{1800});
   EXPECT_EQ(tickerWindow.headlineCount(), 3) << "the new read's headlines replace the old";

@@ -68,7 +68,7 @@ class SecondTickTest : public testing::TimeServicesBench {
 
   void tickAt(int year, int month, int day, int hour, int minute, int second) {
     clock.setLocalTime(year, month, day, hour, minute, second);
-    services->secondTick.Timer2Timer();
+    services->secondTick.onSecondTick();
   }
 
   void note(std::wstring entry) {
@@ -97,8 +97,8 @@ TEST_F(SecondTickTest, SamplesTheTimeOnceForEveryDuty) {
   EXPECT_EQ(tickTime.hour.load(), 7);
   EXPECT_EQ(tickTime.minute.load(), 5);
   EXPECT_EQ(tickTime.second.load(), 9);
-  EXPECT_TRUE(services->secondTick.Timer2().enabled());
-  EXPECT_EQ(services->secondTick.Timer2().interval(), 1000u);
+  EXPECT_TRUE(services->secondTick.secondTimer().enabled());
+  EXPECT_EQ(services->secondTick.secondTimer().interval(), 1000u);
 }
 
 TEST_F(SecondTickTest, DateTextsAtTheFirstTickAndAtMidnightOnly) {
@@ -121,11 +121,11 @@ TEST_F(SecondTickTest, DutiesRunInTheirFixedOrder) {
   panel[L"ComboBox3"].text = L"00";
   panel[L"ComboBox4"].text = L"00";
   panel[L"CheckBox10"].checked = true;
-  services->powerOff.CheckBox10Click();
+  services->powerOff.onSetExactTimeClicked();
   settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
   settings.countdownTime = *DateTime::fromTime(6, 0, 0);
   settings.showCountdown = true;
-  services->countdown.CheckBox14Click();
+  services->countdown.onShowCountdownChanged();
 
   std::vector<std::wstring> seen;  // what the hooks find done when they run
   auto snapshot = [&](const std::wstring& at) {
@@ -164,11 +164,11 @@ TEST_F(SecondTickTest, AnnouncementComesAfterThePowerOffStepsAndBeforeTheCountdo
   settings.powerOffShutdown = true;
   settings.powerOffMinutesText = L"0";
   panel[L"CheckBox9"].checked = true;
-  services->powerOff.CheckBox9Click();
+  services->powerOff.onSetMinutesClicked();
   settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
   settings.countdownTime = *DateTime::fromTime(6, 0, 0);
   settings.showCountdown = true;
-  services->countdown.CheckBox14Click();
+  services->countdown.onShowCountdownChanged();
   std::wstring atLaunch;
   launcher->onLaunch = [&] {
     atLaunch = L"power " + std::to_wstring(power.calls().size()) + L", countdown '" +
@@ -215,7 +215,7 @@ TEST_F(SecondTickTest, PanelControlsRunTheServicesHandlers) {
   EXPECT_FALSE(panel[L"CheckBox33"].visible);
   settings.showWorkTime = true;
   EXPECT_TRUE(panel.dispatch(L"CheckBox12", ComponentEvent::Click));
-  EXPECT_TRUE(services->workTime.Timer3().enabled());
+  EXPECT_TRUE(services->workTime.workTimeTimer().enabled());
   EXPECT_TRUE(label(ClockComponent::WorkTime).visible);
   settings.showCountdown = true;
   EXPECT_TRUE(panel.dispatch(L"CheckBox14", ComponentEvent::Click));
@@ -254,11 +254,11 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   settings.powerOffWarningOn = true;
   settings.powerOffMinutesText = L"600";
   panel[L"CheckBox9"].checked = true;
-  services->powerOff.CheckBox9Click();
+  services->powerOff.onSetMinutesClicked();
   settings.countdownDate = *DateTime::fromDate(2024, 3, 10);
   settings.countdownTime = *DateTime::fromTime(18, 0, 0);
   settings.showCountdown = true;
-  services->countdown.CheckBox14Click();
+  services->countdown.onShowCountdownChanged();
 
   clock.setLocalTime(2024, 3, 9, 12, 0, 0);
   keepLog = false;  // only the counts matter here
@@ -266,11 +266,11 @@ TEST_F(SecondTickTest, SimulatedDayFiresExactlyTheExpectedDuties) {
   int effectStarts = 0;
   for (int tick = 0; tick < 86'400; ++tick) {
     const std::size_t powerCalls = power.calls().size();
-    services->secondTick.Timer2Timer();
+    services->secondTick.onSecondTick();
     if (power.calls().size() != powerCalls) hibernatedAt.push_back(stamp(clock.now()));
     // The effect stops itself at its first step outside minute 0.
     if (services->effectTimer().enabled()) {
-      services->Timer4Timer();
+      services->onEffectTick();
       if (!services->effectTimer().enabled()) ++effectStarts;
     }
     clock.advance(1s);

@@ -144,7 +144,7 @@ TEST_F(TextOverlaysTest, DigitalTimeIsShownColouredAndCentredOn120) {
 
   // The colour is taken at every refresh; the chooser itself only applies the pure-white rule.
   settings.digitalTimeColour = kPureWhite;
-  overlays.ColorBox6Change();
+  overlays.onDigitalTimeColourChanged();
   EXPECT_EQ(settings.digitalTimeColour, 0x02FEFFFFu);
   EXPECT_EQ(label.textColour, 0x00123456u);
   overlays.refreshDigitalTime(monday(13, 7, 10));
@@ -212,38 +212,38 @@ TEST_F(TextOverlaysTest, ShortNameAndShortDateSwitchesRecentre) {
   overlays.prepareAtStart(monday(8, 0, 0));
 
   settings.weekdayShortName = true;
-  overlays.CheckBox2Click();
+  overlays.onWeekdayShortNameChanged();
   EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Mon");
   EXPECT_EQ(left(ClockComponent::Weekday), 63);
   settings.weekdayShortName = false;
-  overlays.CheckBox2Click();
+  overlays.onWeekdayShortNameChanged();
   EXPECT_EQ(layer(ClockComponent::Weekday).text, L"Monday");
   EXPECT_EQ(left(ClockComponent::Weekday), 55);
 
   EXPECT_FALSE(overlays.monthNameButtonsEnabled());
   settings.shortDate = true;
-  overlays.CheckBox4Click();
+  overlays.onShortDateChanged();
   EXPECT_TRUE(overlays.monthNameButtonsEnabled());
   EXPECT_EQ(layer(ClockComponent::Date).text, L"January 3");
   EXPECT_EQ(left(ClockComponent::Date), 148);  // 170 - 45 div 2
 
   selectRadioButton(settings, &Settings::shortMonthName);
-  overlays.RadioButton58Click();
+  overlays.onMonthNameChosen();
   EXPECT_EQ(layer(ClockComponent::Date).text, L"Jan 3");
   EXPECT_EQ(left(ClockComponent::Date), 158);
   selectRadioButton(settings, &Settings::longMonthName);
-  overlays.RadioButton57Click();
+  overlays.onMonthNameChosen();
   EXPECT_EQ(layer(ClockComponent::Date).text, L"January 3");
 
   settings.shortDate = false;
-  overlays.CheckBox4Click();
+  overlays.onShortDateChanged();
   EXPECT_FALSE(overlays.monthNameButtonsEnabled());
   EXPECT_EQ(layer(ClockComponent::Date).text, L"03.01.2000");
   EXPECT_EQ(left(ClockComponent::Date), 145);
 
   // Without "Short Date" a month-name button leaves the full date alone.
   selectRadioButton(settings, &Settings::shortMonthName);
-  overlays.RadioButton58Click();
+  overlays.onMonthNameChosen();
   EXPECT_EQ(layer(ClockComponent::Date).text, L"03.01.2000");
 }
 
@@ -259,21 +259,21 @@ TEST_F(TextOverlaysTest, WeekdayAndDateOffSwapWithDigitsNineAndThree) {
   showWeekdayAndDate();
   overlays.prepareAtStart(monday(8, 0, 0));
   settings.weekdayOff = true;
-  overlays.CheckBox1Click();
+  overlays.onWeekdayOffChanged();
   EXPECT_FALSE(layer(ClockComponent::Weekday).visible);
   EXPECT_TRUE(layer(ClockComponent::Digit9).visible);
   settings.weekdayOff = false;
-  overlays.CheckBox1Click();
+  overlays.onWeekdayOffChanged();
   EXPECT_TRUE(layer(ClockComponent::Weekday).visible);
   EXPECT_FALSE(layer(ClockComponent::Digit9).visible);
   EXPECT_EQ(left(ClockComponent::Weekday), 55);
 
   settings.dateOff = true;
-  overlays.CheckBox3Click();
+  overlays.onDateOffChanged();
   EXPECT_FALSE(layer(ClockComponent::Date).visible);
   EXPECT_TRUE(layer(ClockComponent::Digit3).visible);
   settings.dateOff = false;
-  overlays.CheckBox3Click();
+  overlays.onDateOffChanged();
   EXPECT_TRUE(layer(ClockComponent::Date).visible);
   EXPECT_FALSE(layer(ClockComponent::Digit3).visible);
 
@@ -282,9 +282,9 @@ TEST_F(TextOverlaysTest, WeekdayAndDateOffSwapWithDigitsNineAndThree) {
   clock.setVisible(ClockComponent::Digit9, false);
   clock.setVisible(ClockComponent::Digit3, false);
   settings.weekdayOff = true;
-  overlays.CheckBox1Click();
+  overlays.onWeekdayOffChanged();
   settings.dateOff = true;
-  overlays.CheckBox3Click();
+  overlays.onDateOffChanged();
   EXPECT_FALSE(layer(ClockComponent::Digit9).visible);
   EXPECT_FALSE(layer(ClockComponent::Digit3).visible);
 }
@@ -332,11 +332,11 @@ TEST_F(TextOverlaysTest, DateChangeFoundByTheCallerSetsBothLabels) {
 
 TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
   settings.weekdayColour = kPureWhite;
-  overlays.ColorBox4Change();
+  overlays.onWeekdayColourChanged();
   EXPECT_EQ(settings.weekdayColour, 0x02FEFFFFu);
   EXPECT_EQ(layer(ClockComponent::Weekday).textColour, 0x02FEFFFFu);
   settings.dateColour = 0x00FF8000;
-  overlays.ColorBox5Change();
+  overlays.onDateColourChanged();
   EXPECT_EQ(settings.dateColour, 0x00FF8000u);
   EXPECT_EQ(layer(ClockComponent::Date).textColour, 0x00FF8000u);
   EXPECT_EQ(dayColours, (std::vector<Colour>{0x02FEFFFF}));
@@ -345,9 +345,9 @@ TEST_F(TextOverlaysTest, ColourBoxesStoreNearWhiteForPureWhite) {
   settings.powerOffTimeColour = kPureWhite;
   settings.workTimeColour = kPureWhite;
   settings.countdownColour = 0x00FFFFFE;  // near white stays
-  overlays.ColorBox10Change();
-  overlays.ColorBox12Change();
-  overlays.ColorBox14Change();
+  overlays.onPowerOffTimeColourChanged();
+  overlays.onWorkTimeColourChanged();
+  overlays.onCountdownColourChanged();
   EXPECT_EQ(settings.powerOffTimeColour, 0x02FEFFFFu);
   EXPECT_EQ(settings.workTimeColour, 0x02FEFFFFu);
   EXPECT_EQ(settings.countdownColour, 0x00FFFFFEu);
@@ -361,33 +361,32 @@ TEST_F(TextOverlaysTest, InFrontOfClockHandsMovesEachLabel) {
   const auto lowest = [this] { return std::vector(clock.layerOrder().begin(), clock.layerOrder().begin() + 2); };
   struct Case {
     bool Settings::*field;
-    void (TextOverlays::*click)();
     ClockComponent label;
   };
   const Case cases[] = {
-      {&Settings::countdownInFront, &TextOverlays::CheckBox15Click, ClockComponent::Countdown},
-      {&Settings::workTimeInFront, &TextOverlays::CheckBox16Click, ClockComponent::WorkTime},
-      {&Settings::powerOffTimeInFront, &TextOverlays::CheckBox17Click, ClockComponent::PowerOffTime},
-      {&Settings::weekdayInFront, &TextOverlays::CheckBox18Click, ClockComponent::Weekday},
-      {&Settings::dateInFront, &TextOverlays::CheckBox19Click, ClockComponent::Date},
-      {&Settings::digitalTimeInFront, &TextOverlays::CheckBox26Click, ClockComponent::DigitalTime},
+      {&Settings::countdownInFront, ClockComponent::Countdown},
+      {&Settings::workTimeInFront, ClockComponent::WorkTime},
+      {&Settings::powerOffTimeInFront, ClockComponent::PowerOffTime},
+      {&Settings::weekdayInFront, ClockComponent::Weekday},
+      {&Settings::dateInFront, ClockComponent::Date},
+      {&Settings::digitalTimeInFront, ClockComponent::DigitalTime},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(componentName(c.label).data());
     settings.*c.field = true;
-    (overlays.*c.click)();
+    overlays.onInFrontOfHandsChanged(c.label);
     EXPECT_EQ(topmost(), c.label);
     settings.*c.field = false;
-    (overlays.*c.click)();
+    overlays.onInFrontOfHandsChanged(c.label);
     EXPECT_EQ(lowest(), (std::vector<ClockComponent>{ClockComponent::Face, c.label}));
   }
 }
 
 TEST_F(TextOverlaysTest, HourFormatButtonsShowAndHideAmPmOff) {
   EXPECT_TRUE(overlays.amPmOffVisible());
-  overlays.RadioButton45Click();
+  overlays.onHourFormatChosen(false);
   EXPECT_FALSE(overlays.amPmOffVisible());
-  overlays.RadioButton44Click();
+  overlays.onHourFormatChosen(true);
   EXPECT_TRUE(overlays.amPmOffVisible());
 }
 
@@ -439,13 +438,13 @@ TEST_F(TextOverlaysTest, SizeChangeRecentresAndStyleChangeMovesNothing) {
   overlays.prepareAtStart(monday(8, 0, 0));
   overlays.placeDigits();
   settings.faceFontSize = 4;  // 12 pt: 7 px a character, 18 px high
-  overlays.ComboBox6Change();
+  overlays.onFaceFontSizeChanged();
   EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 42, 18}));  // 70 - 21
   EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{135, 113, 70, 18}));    // 170 - 35
   EXPECT_EQ(layer(ClockComponent::Digit3).bounds, (Rect{184, 112, 21, 18}));  // 194 - 10
 
   settings.faceFontStyle = 2;  // "Bold": one more pixel a character, lefts stay
-  overlays.ComboBox7Change();
+  overlays.onFaceFontStyleChanged();
   EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 48, 18}));
   EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{135, 113, 80, 18}));
   EXPECT_EQ(layer(ClockComponent::Digit3).bounds, (Rect{184, 112, 24, 18}));
@@ -458,7 +457,7 @@ TEST_F(TextOverlaysTest, NameChangeRecentresDigitsWeekdayAndDate) {
   overlays.prepareAtStart(monday(8, 0, 0));
   metrics.setExtraWidthPerCharacter(L"Wide", 2);  // 7 px a character at 8 pt
   settings.faceFontName = L"Wide";
-  overlays.ComboBox5Change();
+  overlays.onFaceFontNameChanged();
   EXPECT_EQ(layer(ClockComponent::Weekday).bounds, (Rect{49, 113, 42, 13}));
   EXPECT_EQ(layer(ClockComponent::Date).bounds, (Rect{135, 113, 70, 13}));
   EXPECT_EQ(layer(ClockComponent::Digit12).bounds, (Rect{107, 40, 28, 13}));

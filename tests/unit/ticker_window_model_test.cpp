@@ -72,7 +72,7 @@ TEST_F(TickerTest, HeadlinesFormOneUnbrokenLineStartingAtTheScreensRightEdge) {
 
 TEST_F(TickerTest, TheScrollEndsWhenTheLastHeadlineHasLeftTheScreen) {
   show({L"Alpha"});  // w = 170: the end is W + w + 0 = 1170
-  ASSERT_TRUE(tickerWindow.Timer1().enabled());
+  ASSERT_TRUE(tickerWindow.scrollTimer().enabled());
   EXPECT_FALSE(panel[L"Button4"].enabled);
   for (int i = 0; i < 38; ++i) tick();
   EXPECT_EQ(tickerWindow.scrollPosition(), 1140);
@@ -81,7 +81,7 @@ TEST_F(TickerTest, TheScrollEndsWhenTheLastHeadlineHasLeftTheScreen) {
   EXPECT_EQ(tickerWindow.scrollPosition(), 1170);
   EXPECT_FALSE(window().visible);
   EXPECT_EQ(window().alpha, 0);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   EXPECT_TRUE(panel[L"Button4"].enabled);
   EXPECT_TRUE(headline(0).visible) << "stopping leaves the headlines";
 
@@ -134,7 +134,7 @@ TEST_F(TickerTest, FadesRunTheirElevenStepsWithTheButtonsDisabled) {
   }
   EXPECT_EQ(window().alpha, 0);
   EXPECT_FALSE(window().visible);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   EXPECT_TRUE(panel[L"Button4"].enabled);
   EXPECT_TRUE(panel[L"Button6"].enabled);
 
@@ -190,11 +190,11 @@ TEST_F(TickerTest, HoveringPausesAndUnderlinesLeavingGoesOnUnlessThePageViewIsOp
   ComponentTable& window = tickerWindow.components();
 
   window.raise(headlineName(1), ComponentEvent::MouseMove);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   EXPECT_EQ(headline(1).font, (FontSpec{L"Arial", 16, true, false, true}));
   EXPECT_EQ(headline(1).pointer, PointerShape::Hand);
   window.raise(headlineName(1), ComponentEvent::MouseLeave);
-  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
   EXPECT_EQ(headline(1).font, (FontSpec{L"Arial", 16, true, false, false}));
   EXPECT_EQ(headline(1).pointer, PointerShape::Arrow);
 
@@ -206,24 +206,24 @@ TEST_F(TickerTest, HoveringPausesAndUnderlinesLeavingGoesOnUnlessThePageViewIsOp
   const int before = tickerWindow.scrollPosition();
   tick();
   EXPECT_EQ(tickerWindow.scrollPosition(), before + 30);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   window.raise(headlineName(0), ComponentEvent::MouseMove);
   window.raise(headlineName(0), ComponentEvent::MouseLeave);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   pageView = false;
   tickerWindow.pageViewClosed();
-  EXPECT_TRUE(tickerWindow.Timer1().enabled());
+  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
 
   // Closing the page view while the ticker is hidden leaves the timer stopped.
   window.raise(L"Image3", ComponentEvent::Click);
   ASSERT_FALSE(tickerWindow.components()[L"TForm5"].visible);
   tickerWindow.pageViewClosed();
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   // Leaving a headline starts the timer again whenever the page view is not on screen; on a
   // hidden ticker it runs to the end of the strip and fades out (hidden still) once more.
   window.raise(headlineName(0), ComponentEvent::MouseLeave);
-  EXPECT_TRUE(tickerWindow.Timer1().enabled());
-  while (tickerWindow.Timer1().enabled()) tick();
+  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
+  while (tickerWindow.scrollTimer().enabled()) tick();
   EXPECT_FALSE(tickerWindow.components()[L"TForm5"].visible);
 }
 
@@ -241,7 +241,7 @@ TEST_F(TickerTest, TheCloseButtonLightsUpUnderTheMouseAndFadesTheTickerOut) {
   EXPECT_EQ(close.bounds, (Rect{514, 1, 7, 7}));
   window.raise(L"Image3", ComponentEvent::Click);
   EXPECT_FALSE(ticker(L"TForm5").visible);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   EXPECT_TRUE(panel[L"Button4"].enabled);
 }
 
@@ -257,9 +257,9 @@ TEST_F(TickerTest, ThePositionReachesTheWorkAreaOrWithAnAutoHidingTaskbarTheScre
   EXPECT_EQ(ticker(L"TForm5").bounds.top, 745);
 
   setPosition(L"ScrollBar6", 500);
-  EXPECT_EQ(tickerWindow.Timer1().interval(), 500u);
+  EXPECT_EQ(tickerWindow.scrollTimer().interval(), 500u);
   setPosition(L"ScrollBar6", 0);
-  EXPECT_EQ(tickerWindow.Timer1().interval(), 1u);
+  EXPECT_EQ(tickerWindow.scrollTimer().interval(), 1u);
   setPosition(L"ScrollBar5", 90);
   EXPECT_EQ(tickerWindow.scrollingStep(), 60);
 }
@@ -306,7 +306,7 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   SettingsStore store(registry, L"C:\\Tikora.exe");
   shell.screen = {1280, 1024};
   shell.work = {0, 0, 1280, 984};
-  tickerWindow.FormCreate(store, channels);
+  tickerWindow.create(store, channels);
 
   EXPECT_EQ(panel[L"ComboBox8"].selected, 1);
   EXPECT_EQ(channels.selectedAddress(), L"https://b.example/rss");
@@ -318,8 +318,8 @@ TEST_F(TickerTest, CreationReadsItsSettingsIntoThePanelAndLaysTheWindowOut) {
   EXPECT_EQ(panel[L"ScrollBar4"].position, 790);
   EXPECT_EQ(panel[L"ScrollBar5"].position, 45);
   EXPECT_EQ(tickerWindow.scrollingStep(), 45);
-  EXPECT_EQ(tickerWindow.Timer1().interval(), 150u);
-  EXPECT_FALSE(tickerWindow.Timer1().enabled());
+  EXPECT_EQ(tickerWindow.scrollTimer().interval(), 150u);
+  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
   const ComponentTable& window = tickerWindow.components();
   EXPECT_EQ(window.window().options, unsigned(kBorderless));
   EXPECT_EQ(window[L"TForm5"].bounds, (Rect{0, 790, 1280, 55}));
@@ -364,7 +364,7 @@ TEST_F(TickerTest, AFontSizeThatCannotBeReadKeepsTheLayouts16) {
     RssChannelList list{ChannelListServices{page, stored, codePage, boxes}};
     TickerWindowModel made{TickerServices{page, fresh, shell, metrics, sleeper}};
     SettingsStore store(stored, L"C:\\Tikora.exe");
-    made.FormCreate(store, list);
+    made.create(store, list);
     EXPECT_EQ(page[L"ComboBox11"].text, c.shown) << c.stored;
     EXPECT_EQ(page[L"ComboBox11"].items.at(static_cast<std::size_t>(page[L"ComboBox11"].selected)), c.shown);
     EXPECT_EQ(page[L"ComboBox11"].selected, fresh.tickerFontSize) << c.stored << ": what a save keeps";

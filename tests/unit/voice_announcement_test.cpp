@@ -89,21 +89,21 @@ TEST_F(AnnouncerTest, MaleVoiceByDefaultFemaleWhenChosen) {
   time.minute = 25;
   announcer.start(settings);
   EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_20", L"ang_5", L"past", L"ang_10", L"pm"}));
-  ASSERT_TRUE(announcer.Czytaj_ang());
-  EXPECT_TRUE(announcer.Czytaj_ang()->finished());
-  EXPECT_FALSE(announcer.Czytaj_ang_f());
+  ASSERT_TRUE(announcer.maleAnnouncement());
+  EXPECT_TRUE(announcer.maleAnnouncement()->finished());
+  EXPECT_FALSE(announcer.femaleAnnouncement());
 
   sound.clearCalls();
   selectRadioButton(settings, &Settings::femaleVoice);
   selectRadioButton(settings, &Settings::amPmOff);
   time.hour = 0;
   time.minute = 0;
-  const auto male = announcer.Czytaj_ang();
+  const auto male = announcer.maleAnnouncement();
   announcer.start(settings);
   EXPECT_EQ(syncWords(sound), (Words{L"its_f", L"ang_12_f"}));
-  ASSERT_TRUE(announcer.Czytaj_ang_f());
-  EXPECT_EQ(announcer.Czytaj_ang_f()->voice(), Voice::Female);
-  EXPECT_EQ(announcer.Czytaj_ang(), male) << "the male reference stays the last male thread";
+  ASSERT_TRUE(announcer.femaleAnnouncement());
+  EXPECT_EQ(announcer.femaleAnnouncement()->voice(), Voice::Female);
+  EXPECT_EQ(announcer.maleAnnouncement(), male) << "the male reference stays the last male thread";
   EXPECT_EQ(announcer.launched(), 2u);
 }
 
@@ -129,9 +129,9 @@ TEST(AnnouncementThreads, RealThreadPlaysThePhraseAndIsJoined) {
   VoiceAnnouncer announcer(sound, time, threads);
   announcer.start(Settings{});
   const auto deadline = std::chrono::steady_clock::now() + 5s;
-  while (!announcer.Czytaj_ang()->finished() && std::chrono::steady_clock::now() < deadline)
+  while (!announcer.maleAnnouncement()->finished() && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(1ms);
-  ASSERT_TRUE(announcer.Czytaj_ang()->finished());
+  ASSERT_TRUE(announcer.maleAnnouncement()->finished());
   EXPECT_EQ(syncWords(sound), (Words{L"its", L"ang_2", L"pm"}));
 
   // The ended thread is joined when the next one starts.

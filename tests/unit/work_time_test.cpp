@@ -1,5 +1,5 @@
 // The system work time: its four text forms, the wrap of the 32-bit millisecond count, where
-// the texts go, and when Timer3 runs.
+// the texts go, and when the work time timer runs.
 #include "timeservices/work_time.h"
 
 #include <gtest/gtest.h>
@@ -33,34 +33,34 @@ class WorkTimeTest : public testing::TimeServicesBench {
  protected:
   void checkTime(bool ticked) {
     panel[L"CheckBox11"].checked = ticked;
-    workTime.CheckBox11Click();
+    workTime.onCheckWorkTimeChanged();
   }
   void showInClock(bool ticked) {
     settings.showWorkTime = ticked;
-    workTime.CheckBox12Click();
+    workTime.onShowWorkTimeChanged();
   }
   WorkTime workTime{context};
 };
 
 TEST_F(WorkTimeTest, TimerRunsWhileEitherBoxIsTicked) {
-  EXPECT_FALSE(workTime.Timer3().enabled());
-  EXPECT_EQ(workTime.Timer3().interval(), 1000u);
+  EXPECT_FALSE(workTime.workTimeTimer().enabled());
+  EXPECT_EQ(workTime.workTimeTimer().interval(), 1000u);
   checkTime(true);
-  EXPECT_TRUE(workTime.Timer3().enabled());
+  EXPECT_TRUE(workTime.workTimeTimer().enabled());
   EXPECT_TRUE(panel[L"Label19"].visible);
   EXPECT_EQ(panel[L"Label19"].text, L"");
   showInClock(true);
   checkTime(false);
-  EXPECT_TRUE(workTime.Timer3().enabled()) << "still shown in the clock";
+  EXPECT_TRUE(workTime.workTimeTimer().enabled()) << "still shown in the clock";
   EXPECT_FALSE(panel[L"Label19"].visible);
   showInClock(false);
-  EXPECT_FALSE(workTime.Timer3().enabled());
+  EXPECT_FALSE(workTime.workTimeTimer().enabled());
   showInClock(true);
   checkTime(true);
   showInClock(false);
-  EXPECT_TRUE(workTime.Timer3().enabled()) << "still checked in the panel";
+  EXPECT_TRUE(workTime.workTimeTimer().enabled()) << "still checked in the panel";
   checkTime(false);
-  EXPECT_FALSE(workTime.Timer3().enabled());
+  EXPECT_FALSE(workTime.workTimeTimer().enabled());
 }
 
 TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
@@ -72,7 +72,7 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
   EXPECT_EQ(label(ClockComponent::WorkTime).textColour, 0x00010203u);
 
   clock.setTickCount(3 * kDay + 4 * kHour + 5 * kMinute + 6 * kSecond);
-  workTime.Timer3Timer();
+  workTime.onWorkTimeTick();
   EXPECT_EQ(panel[L"Label19"].text, L"3 04:05:06");
   EXPECT_EQ(panel[L"Label19"].bounds.left, 300 + (90 - 50) / 2);
   EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 3 04:05:06 ");
@@ -81,7 +81,7 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
 
   checkTime(false);
   clock.setTickCount(59 * kSecond);
-  workTime.Timer3Timer();
+  workTime.onWorkTimeTick();
   EXPECT_EQ(panel[L"Label19"].text, L"") << "the panel label is set only while checked";
   EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 59 ");
 
@@ -93,13 +93,13 @@ TEST_F(WorkTimeTest, PanelLabelAndFaceLineFromTheTickCount) {
 TEST_F(WorkTimeTest, CountStartsAgainAfterTheWrap) {
   showInClock(true);
   clock.setTickCount(0xFFFFFFFFu - 500);
-  workTime.Timer3Timer();
+  workTime.onWorkTimeTick();
   EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 49 17:02:46 ");
   clock.advance(std::chrono::milliseconds(1000));  // past 2^32 milliseconds
-  workTime.Timer3Timer();
+  workTime.onWorkTimeTick();
   EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 0 ");
   clock.advance(std::chrono::milliseconds(61000));
-  workTime.Timer3Timer();
+  workTime.onWorkTimeTick();
   EXPECT_EQ(label(ClockComponent::WorkTime).text, L" 01:01 ");
 }
 

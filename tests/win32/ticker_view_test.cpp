@@ -121,11 +121,11 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
     while (!IsWindowVisible(view.control(headlineName(over)))) ++over;
     HWND label = view.control(headlineName(over));
     SendMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    EXPECT_FALSE(ticker.Timer1().enabled());
+    EXPECT_FALSE(ticker.scrollTimer().enabled());
     EXPECT_TRUE(ticker.components()[headlineName(over)].font->underline);
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
     SendMessageW(label, WM_MOUSELEAVE, 0, 0);
-    EXPECT_TRUE(ticker.Timer1().enabled());
+    EXPECT_TRUE(ticker.scrollTimer().enabled());
     EXPECT_FALSE(ticker.components()[headlineName(over)].font->underline);
   };
 
@@ -133,7 +133,7 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
   panel[L"ScrollBar5"].position = 60;
   double longestTick = 0, allTicks = 0;
   int ticks = 0;
-  for (; ticks < 1000 && ticker.Timer1().enabled(); ++ticks) {
+  for (; ticks < 1000 && ticker.scrollTimer().enabled(); ++ticks) {
     began = Clock::now();
     ticker.components().tick(L"Timer1");
     view.sync();
@@ -151,7 +151,7 @@ TEST(TickerViewTest, NinetyNineHeadlinesScrollWhereTheModelPlacesThem) {
   testing::recordFigure("scroll_tick_longest_ms", longestTick);
   EXPECT_GT(seen.size(), 60u) << "headlines all along the strip were seen on their way";
   EXPECT_TRUE(seen.count(98));
-  EXPECT_FALSE(ticker.Timer1().enabled()) << "the scroll came to its end";
+  EXPECT_FALSE(ticker.scrollTimer().enabled()) << "the scroll came to its end";
   EXPECT_FALSE(IsWindowVisible(window.hwnd()));
 }
 

@@ -1,4 +1,4 @@
-// PopupMenu1, the clock's tray menu, made afresh from the model's items each time it pops up,
+// The popup menu, the clock's tray menu, made afresh from the model's items each time it pops up,
 // so "Hide Clock" / "Show Clock" and its picture are always current. Item pictures are menu
 // bitmaps, not owner drawing, so the items stay plain text to screen readers and tests.
 #pragma once

@@ -124,7 +124,7 @@ void ClockWindow::perform(const ClockActions& actions) {
       case ClockAction::PopUpMenuAtPointer: {
         POINT pointer{};
         GetCursorPos(&pointer);
-        popUpClockMenu(hwnd(), pointer, model().PopupMenu1(), images_);
+        popUpClockMenu(hwnd(), pointer, model().menuItems(), images_);
         break;
       }
       case ClockAction::PostNullMessage: PostMessageW(hwnd(), WM_NULL, 0, 0); break;
