@@ -2,6 +2,7 @@
 #include "app/clock_window_model.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/startup.h"
 
@@ -26,6 +27,10 @@ constexpr LabelStart kLabelStarts[] = {
     {ClockComponent::WorkTime, 154, false},  {ClockComponent::PowerOffTime, 170, false},
     {ClockComponent::Countdown, 138, false}, {ClockComponent::DigitalTime, 72, true},
 };
+
+void ask(const std::function<void()>& hook) {
+  if (hook) hook();
+}
 
 bool dragsWindow(ClockComponent c) {
   return c == ClockComponent::Face || c == ClockComponent::MinuteHand || c == ClockComponent::SecondHand;
@@ -109,7 +114,7 @@ ClockComponent digitComponent(int n) {
   return static_cast<ClockComponent>(static_cast<int>(ClockComponent::Digit1) + std::clamp(n, 1, 12) - 1);
 }
 
-ClockWindowModel::ClockWindowModel() : table_(clockComponents()) {
+ClockWindowModel::ClockWindowModel(ClockWindowHooks hooks) : table_(clockComponents()), hooks_(std::move(hooks)) {
   for (int i = 0; i < kClockComponentCount; ++i) order_.push_back(static_cast<ClockComponent>(i));
 }
 
@@ -211,7 +216,7 @@ void ClockWindowModel::refreshStrip(Point screenPointer) {
 
 ClockActions ClockWindowModel::onStripClicked(Point screenPointer) const {
   switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds)) {
-    case StripClick::ShowControlPanel: return {ClockAction::ShowControlPanel};
+    case StripClick::ShowControlPanel: ask(hooks_.showControlPanel); break;
     case StripClick::EndProgram: return {ClockAction::EndProgram};
     case StripClick::Nothing: break;
   }
@@ -220,7 +225,9 @@ ClockActions ClockWindowModel::onStripClicked(Point screenPointer) const {
 
 ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
   switch (mouseEvent) {
-    case kTrayLeftButtonDown: return {ClockAction::ShowTodaysDate};
+    case kTrayLeftButtonDown:
+      if (hooks_.showTodaysDate) hooks_.showTodaysDate(false);
+      return {};
     case kTrayRightButtonDown:
       // The menu must belong to the foreground window, or it stays open when the user clicks
       // elsewhere; the empty message afterwards lets it close properly.
@@ -241,11 +248,13 @@ std::vector<MenuItemState> ClockWindowModel::menuItems() const {
 
 ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowing) {
   switch (item) {
-    case ClockMenuItem::ControlPanel: return controlPanelChosen();
+    case ClockMenuItem::ControlPanel: ask(hooks_.showControlPanel); break;
     case ClockMenuItem::HideClock: return hideClockChosen(clockShowing);
-    case ClockMenuItem::DailyPlanner: return dailyPlannerChosen();
-    case ClockMenuItem::TodaysDate: return todaysDateChosen();
-    case ClockMenuItem::Exit: return exitChosen();
+    case ClockMenuItem::DailyPlanner: ask(hooks_.openDailyPlanner); break;
+    case ClockMenuItem::TodaysDate:
+      if (hooks_.showTodaysDate) hooks_.showTodaysDate(true);
+      break;
+    case ClockMenuItem::Exit: return {ClockAction::EndProgram};
     case ClockMenuItem::Separator: break;
   }
   return {};
@@ -253,11 +262,12 @@ ClockActions ClockWindowModel::menuItemClick(ClockMenuItem item, bool clockShowi
 
 ClockActions ClockWindowModel::hideClockChosen(bool clockShowing) {
   // Decided by the window's real state, so the item stays right whatever hid or showed it.
-  ComponentState& item = table_[L"HideClock1"];
+  ComponentState& item = table_[kHideClockMenuItem];
   item.text = clockShowing ? L"Show Clock" : L"Hide Clock";
   item.image = clockShowing ? 6 : 5;
   tray_.image = clockShowing ? 1 : 0;
-  return {clockShowing ? ClockAction::HideClockWindow : ClockAction::ShowClockWindow, ClockAction::UpdateTrayIcon};
+  setShowing(!clockShowing);
+  return {ClockAction::UpdateTrayIcon};
 }
 
 }  // namespace tikora

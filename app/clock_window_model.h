@@ -10,6 +10,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,20 +75,15 @@ enum class LayerKind {
 // components() holds it.
 using ClockLayer = ComponentState;
 
-// What the Win32 layer does for a handler, in the order given.
+// What the Win32 layer does for a handler, in the order given: only what needs the native
+// window (the other windows are reached through ClockWindowHooks).
 enum class ClockAction {
-  StartDrag,            // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
-  BringClockToFront,    // the clock window to the foreground
-  PopUpMenuAtPointer,   // the popup menu at the pointer's screen position
-  PostNullMessage,      // WM_NULL to the clock window, so the menu closes on a click elsewhere
-  ShowTodaysDate,       // show the today's date window, its stay-on-top style untouched
-  ShowTodaysDateOnTop,  // show the today's date window and make it stay on top
-  ShowControlPanel,
-  OpenDailyPlanner,  // planner at today's date and the current time cut to whole minutes
-  HideClockWindow,
-  ShowClockWindow,
-  UpdateTrayIcon,  // tray modify with trayIcon()
-  EndProgram,      // end request: the message loop finishes
+  StartDrag,           // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
+  BringClockToFront,   // the clock window to the foreground
+  PopUpMenuAtPointer,  // the popup menu at the pointer's screen position
+  PostNullMessage,     // WM_NULL to the clock window, so the menu closes on a click elsewhere
+  UpdateTrayIcon,      // tray modify with trayIcon()
+  EndProgram,          // end request: the message loop finishes
 };
 using ClockActions = std::vector<ClockAction>;
 
@@ -122,6 +118,16 @@ struct MenuItemState {
   friend bool operator==(const MenuItemState&, const MenuItemState&) = default;
 };
 
+// What the clock window asks of the other windows; the program wires them. An empty hook does
+// nothing.
+struct ClockWindowHooks {
+  std::function<void()> showControlPanel;
+  // The planner at today's date and the current time cut to whole minutes.
+  std::function<void()> openDailyPlanner;
+  // The today's date page; `onTop`: made to stay on top, else its stay-on-top style untouched.
+  std::function<void(bool onTop)> showTodaysDate;
+};
+
 inline constexpr Point kStripPosition{188, 221};
 inline constexpr int kStripWidth = 51;
 inline constexpr int kStripHeight = 17;
@@ -131,7 +137,7 @@ inline constexpr int kStripeHeight = 6;
 
 class ClockWindowModel {
  public:
-  ClockWindowModel();
+  explicit ClockWindowModel(ClockWindowHooks hooks = {});
 
   ClockWindowModel(const ClockWindowModel&) = delete;
   ClockWindowModel& operator=(const ClockWindowModel&) = delete;
@@ -205,11 +211,8 @@ class ClockWindowModel {
   std::vector<MenuItemState> menuItems() const;
   // A menu item chosen; `clockShowing` is whether the clock window is actually showing now.
   ClockActions menuItemClick(ClockMenuItem item, bool clockShowing);
-  ClockActions controlPanelChosen() const { return {ClockAction::ShowControlPanel}; }
+  // Hides the window when it shows, shows it when it is hidden.
   ClockActions hideClockChosen(bool clockShowing);
-  ClockActions dailyPlannerChosen() const { return {ClockAction::OpenDailyPlanner}; }
-  ClockActions todaysDateChosen() const { return {ClockAction::ShowTodaysDateOnTop}; }
-  ClockActions exitChosen() const { return {ClockAction::EndProgram}; }
 
  private:
   static std::size_t index(ClockComponent c) { return static_cast<std::size_t>(c); }
@@ -221,6 +224,7 @@ class ClockWindowModel {
   std::vector<ClockComponent> order_;
   TrayIconRecord tray_;
   int alphaValue_ = 255;  // kept while alpha blending is off
+  ClockWindowHooks hooks_;
 };
 
 }  // namespace tikora

@@ -6,6 +6,7 @@
 
 #include "app/control_panel_names.h"
 #include "app/save_prompt.h"
+#include "app/settings_schema.h"
 #include "core/rounding.h"
 
 namespace tikora {

@@ -1,28 +1,21 @@
 // The live settings: one field per value stored under the settings key, named by what it holds
 // (its registry value name is in its row of the settings table), holding what the control
-// panel's control for it shows. The control panel binds
-// its controls to these fields, and every feature reads them when it needs them.
+// panel's control for it shows. The control panel binds its controls to these fields, and every
+// feature reads them when it needs them.
 //
 // The fields carry no initial values of their own: a new Settings takes every default from the
 // settings table (settings_schema.cpp), which also tells each field's type, group, control and
-// place in the save order. Radio buttons are one bool each; selectRadioButton keeps a group to
-// one selected button as the native control does.
+// place in the save order (settings_schema.h, with the functions that reach a field through its
+// row). Radio buttons are one bool each; selectRadioButton keeps a group to one selected button
+// as the native control does.
 #pragma once
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <variant>
 
 #include "core/colour.h"
 #include "core/datetime.h"
 
 namespace tikora {
-
-struct SettingSpec;
-
-// One setting's value, whatever its type: Integer, Bool, Colour, String, Date or Time (the last
-// two both as DateTime).
-using SettingValue = std::variant<std::int32_t, bool, Colour, std::wstring, DateTime>;
 
 struct Settings {
   // Every field at its default from the settings table.
@@ -117,19 +110,5 @@ struct Settings {
   std::int32_t tickerStep;       // ScrollBar5: scrolling step
   std::int32_t tickerInterval;   // ScrollBar6: scrolling speed (timer interval, ms)
 };
-
-// The value of the field that `described` names.
-SettingValue valueOf(const Settings& settings, const SettingSpec& described);
-// Stores `value` in the field that `described` names. False, and nothing stored, when the value's kind
-// does not fit the field.
-bool setValue(Settings& settings, const SettingSpec& described, const SettingValue& value);
-
-// Selects the radio button `button` and clears the other buttons of its group. False when
-// `button` is no radio button.
-bool selectRadioButton(Settings& settings, const SettingSpec& button);
-bool selectRadioButton(Settings& settings, bool Settings::*button);
-// The selected button of a radio group ("voice_repeat", "seconds_style", ...), the first in the
-// table's order; nullptr when none is selected.
-bool Settings::*selectedRadioButton(const Settings& settings, std::wstring_view radioGroup);
 
 }  // namespace tikora

@@ -16,6 +16,10 @@
 
 namespace tikora {
 
+// One setting's value, whatever its type: Integer, Bool, Colour, String, Date or Time (the last
+// two both as DateTime).
+using SettingValue = std::variant<std::int32_t, bool, Colour, std::wstring, DateTime>;
+
 // How a value is stored:
 //   Integer, Bool, Colour: REG_DWORD (Bool 0 or 1, any non-zero reads as true; -1 is 0xFFFFFFFF)
 //   String: REG_SZ (REG_EXPAND_SZ accepted when reading, used unexpanded)
@@ -112,6 +116,20 @@ const SettingSpec* settingOfComponent(std::wstring_view component);
 // .. "Italic Bold", blank items for the picture lists); empty for a list filled while the
 // program runs (the fonts, the RSS channels).
 std::vector<std::wstring> listItems(const SettingSpec& described);
+
+// The value of the field that `described` names.
+SettingValue valueOf(const Settings& settings, const SettingSpec& described);
+// Stores `value` in the field that `described` names. False, and nothing stored, when the value's kind
+// does not fit the field.
+bool setValue(Settings& settings, const SettingSpec& described, const SettingValue& value);
+
+// Selects the radio button `button` and clears the other buttons of its group. False when
+// `button` is no radio button.
+bool selectRadioButton(Settings& settings, const SettingSpec& button);
+bool selectRadioButton(Settings& settings, bool Settings::*button);
+// The selected button of a radio group ("voice_repeat", "seconds_style", ...), the first in the
+// table's order; nullptr when none is selected.
+bool Settings::*selectedRadioButton(const Settings& settings, std::wstring_view radioGroup);
 
 // The default of a setting as a value of its type.
 SettingValue defaultValueOf(const SettingSpec& described);

@@ -10,6 +10,7 @@
 #include "app/control_panel_layout.h"
 #include "app/control_panel_names.h"
 #include "app/settings.h"
+#include "app/settings_schema.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_box.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/date_parts.h"
 #include "core/locale_format.h"
 
 namespace tikora {
@@ -20,18 +21,6 @@ bool matchesAt(std::wstring_view pattern, std::size_t at, std::wstring_view word
     if (toAsciiUpper(pattern[at + k]) != toAsciiUpper(word[k])) return false;
   }
   return true;
-}
-
-// Name `index` of a table, or nothing for an index outside it.
-template <class Table>
-const std::wstring& nameAt(const Table& table, int index) {
-  static const std::wstring kNone;
-  if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return kNone;
-  return table[static_cast<std::size_t>(index)];
-}
-
-int weekdayOf(const CivilTime& time) {
-  return isValidDate(time.year, time.month, time.day) ? dayOfWeek(time.year, time.month, time.day) : time.dayOfWeek;
 }
 
 // Does an AM/PM token make the hour token that ends just before `from` 12-hour? Looks ahead to
@@ -195,24 +184,6 @@ std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time, co
 std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time, const LocaleNames& names) {
   return formatDateTime(pattern, time.civil(), names);
 }
-
-std::wstring zeroPadded(long long number, int digits) {
-  const bool negative = number < 0;
-  // Digits of the magnitude, built without overflow for the most negative value.
-  std::wstring magnitude;
-  unsigned long long rest =
-      negative ? 0ULL - static_cast<unsigned long long>(number) : static_cast<unsigned long long>(number);
-  do {
-    magnitude += static_cast<wchar_t>(L'0' + rest % 10);
-    rest /= 10;
-  } while (rest != 0);
-  while (magnitude.size() < static_cast<std::size_t>(std::max(digits, 0))) magnitude += L'0';
-  if (negative) magnitude += L'-';
-  std::reverse(magnitude.begin(), magnitude.end());
-  return magnitude;
-}
-
-std::wstring twoDigits(int number) { return number >= 0 ? zeroPadded(number, 2) : zeroPadded(number, 1); }
 
 DateTexts dateTextsOf(const CivilTime& today, const LocaleNames& names) {
   return DateTexts{formatDateTime(L"dd.mm.yyyy", today, names), formatDateTime(L"dddd", today, names),

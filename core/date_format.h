@@ -35,13 +35,6 @@ namespace tikora {
 std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time, const LocaleNames& names);
 std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time, const LocaleNames& names);
 
-// A number in decimal with a leading "0" when it is 9 or less: 7 -> "07", 12 -> "12",
-// 123 -> "123". Negative numbers have no leading zero.
-std::wstring twoDigits(int number);
-
-// A number in decimal with at least `digits` digits, zeros in front ("%.*d").
-std::wstring zeroPadded(long long number, int digits);
-
 // Today's date in the five forms the clock shows: the date itself, which also marks the date
 // last shown, the two weekday names and the two month-and-day texts.
 struct DateTexts {

@@ -4,17 +4,10 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "core/date_format.h"
+#include "core/date_parts.h"
 
 namespace tikora {
 namespace {
-
-template <class Table>
-const std::wstring& nameAt(const Table& table, int index) {
-  static const std::wstring kNone;
-  if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return kNone;
-  return table[static_cast<std::size_t>(index)];
-}
 
 int twelveHour(int hour) {
   const int h = hour % 12;
@@ -25,8 +18,7 @@ int twelveHour(int hour) {
 
 std::wstring formatLocalePicture(std::wstring_view picture, const CivilTime& time, const LocaleNames& names) {
   std::wstring out;
-  const int weekday =
-      isValidDate(time.year, time.month, time.day) ? dayOfWeek(time.year, time.month, time.day) : time.dayOfWeek;
+  const int weekday = weekdayOf(time);
   const std::wstring& marker = time.hour >= 12 ? names.pmMarker : names.amMarker;
   std::size_t at = 0;
   while (at < picture.size()) {

@@ -15,7 +15,29 @@ using E = ComponentEvent;
 }  // namespace
 
 ProgramModel::ProgramModel(ProgramServices services, ProgramHooks hooks)
-    : s_(std::move(services)), hooks_(std::move(hooks)), store_(s_.registry, s_.programPath) {}
+    : s_(std::move(services)),
+      hooks_(std::move(hooks)),
+      store_(s_.registry, s_.programPath),
+      clockWindow_(clockWindowHooks()) {}
+
+// The clock window's menu, strip and tray icon open the other windows once they are made.
+ClockWindowHooks ProgramModel::clockWindowHooks() {
+  ClockWindowHooks hooks;
+  hooks.showControlPanel = [this] {
+    if (panel_) panel_->show();
+  };
+  hooks.openDailyPlanner = [this] {
+    if (planner_) planner_->open();
+  };
+  hooks.showTodaysDate = [this](bool onTop) {
+    if (!todaysDate_) return;
+    if (onTop)
+      todaysDate_->showOnTop();
+    else
+      todaysDate_->show();
+  };
+  return hooks;
+}
 
 ProgramModel::~ProgramModel() = default;
 

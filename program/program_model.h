@@ -155,6 +155,7 @@ class ProgramModel {
   std::unique_ptr<TodaysDateWindowModel> todaysDate_;
   int stripeRevision_ = 0;
 
+  ClockWindowHooks clockWindowHooks();
   void bindOtherWindowsColours();
   void stripeRecoloured();
 };

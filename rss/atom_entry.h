@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "platform/xml_document.h"
-#include "rss/feed_parse.h"
+#include "rss/feed_item.h"
 
 namespace tikora {
 

@@ -12,18 +12,9 @@
 #include <vector>
 
 #include "platform/xml_document.h"
+#include "rss/feed_item.h"
 
 namespace tikora {
-
-// One feed item, its four texts in this order.
-struct FeedItem {
-  std::wstring title;
-  std::wstring link;
-  std::wstring description;
-  std::wstring pubDate;  // empty when it cannot be read
-
-  friend bool operator==(const FeedItem&, const FeedItem&) = default;
-};
 
 // The item table has slots for 100 items; a read fills at most 99 of them.
 inline constexpr int kItemSlots = 100;

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "app/startup.h"
-#include "core/date_format.h"
+#include "core/date_parts.h"
 
 namespace tikora {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/control_panel_names.h"
-#include "core/date_format.h"
+#include "core/date_parts.h"
 
 namespace tikora {
 namespace {

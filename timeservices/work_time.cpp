@@ -2,7 +2,7 @@
 #include "timeservices/work_time.h"
 
 #include "app/control_panel_names.h"
-#include "core/date_format.h"
+#include "core/date_parts.h"
 
 namespace tikora {
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/fake/fake_text_metrics.h"
@@ -61,6 +62,16 @@ TEST(ClockWindowModelTest, InFrontOfClockHandsMovesTheLabel) {
   EXPECT_EQ(names(m.layerOrder())[2], L"Label4");
   EXPECT_EQ(m.layerOrder().size(), 24u);
 }
+
+// The model with hooks that note which other window it asks for.
+struct AskingClock {
+  std::vector<std::wstring> asked;
+  ClockWindowModel m{ClockWindowHooks{[this] { asked.push_back(L"control panel"); },
+                                      [this] { asked.push_back(L"daily planner"); },
+                                      [this](bool onTop) { asked.push_back(onTop ? L"today on top" : L"today"); }}};
+  std::vector<std::wstring> take() { return std::exchange(asked, {}); }
+};
+using Asked = std::vector<std::wstring>;
 
 class ClockPressTest : public ::testing::Test {
  protected:
@@ -135,12 +146,15 @@ TEST_F(ClockPressTest, StripIsTopmostWhileShownAndNeverDrags) {
 }
 
 TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
-  ClockWindowModel m;
-  EXPECT_EQ(m.trayMessage(0x0201), ClockActions{ClockAction::ShowTodaysDate});
+  AskingClock clock;
+  ClockWindowModel& m = clock.m;
+  EXPECT_TRUE(m.trayMessage(0x0201).empty());
+  EXPECT_EQ(clock.take(), Asked{L"today"});
   EXPECT_EQ(m.trayMessage(0x0204), (ClockActions{ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer,
                                                  ClockAction::PostNullMessage}));
   for (const std::uint32_t other : {0x0200u, 0x0202u, 0x0203u, 0x0205u, 0x0206u, 0x0207u, 0x0400u})
     EXPECT_TRUE(m.trayMessage(other).empty()) << other;
+  EXPECT_TRUE(clock.take().empty());
 
   const TrayIconRecord& tray = m.trayIcon();
   EXPECT_EQ(tray.id, 0u);
@@ -151,7 +165,8 @@ TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
 }
 
 TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
-  ClockWindowModel m;
+  AskingClock clock;
+  ClockWindowModel& m = clock.m;
   const std::vector<MenuItemState> expected = {
       {ClockMenuItem::ControlPanel, L"ControlPanel1", L"Control Panel", 3, false, false},
       {ClockMenuItem::HideClock, L"HideClock1", L"Hide Clock", 5, false, false},
@@ -162,34 +177,42 @@ TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
   };
   EXPECT_EQ(m.menuItems(), expected);
 
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::ControlPanel, true), ClockActions{ClockAction::ShowControlPanel});
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::DailyPlanner, true), ClockActions{ClockAction::OpenDailyPlanner});
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::TodaysDate, true), ClockActions{ClockAction::ShowTodaysDateOnTop});
+  EXPECT_TRUE(m.menuItemClick(ClockMenuItem::ControlPanel, true).empty());
+  EXPECT_TRUE(m.menuItemClick(ClockMenuItem::DailyPlanner, true).empty());
+  EXPECT_TRUE(m.menuItemClick(ClockMenuItem::TodaysDate, true).empty());
+  EXPECT_EQ(clock.take(), (Asked{L"control panel", L"daily planner", L"today on top"}));
   EXPECT_EQ(m.menuItemClick(ClockMenuItem::Exit, true), ClockActions{ClockAction::EndProgram});
   EXPECT_TRUE(m.menuItemClick(ClockMenuItem::Separator, true).empty());
+  EXPECT_TRUE(clock.take().empty());
 }
 
 TEST(ClockWindowModelTest, HideClockFollowsTheWindowsRealState) {
   ClockWindowModel m;
   const auto item = [&] { return m.menuItems()[1]; };
 
-  EXPECT_EQ(m.hideClockChosen(true), (ClockActions{ClockAction::HideClockWindow, ClockAction::UpdateTrayIcon}));
+  m.setShowing(true);
+  EXPECT_EQ(m.hideClockChosen(true), ClockActions{ClockAction::UpdateTrayIcon});
+  EXPECT_FALSE(m.window().visible);
   EXPECT_EQ(item().caption, L"Show Clock");
   EXPECT_EQ(item().image, 6);
   EXPECT_EQ(m.trayIcon().image, 1);
 
-  EXPECT_EQ(m.menuItemClick(ClockMenuItem::HideClock, false),
-            (ClockActions{ClockAction::ShowClockWindow, ClockAction::UpdateTrayIcon}));
+  EXPECT_EQ(m.menuItemClick(ClockMenuItem::HideClock, false), ClockActions{ClockAction::UpdateTrayIcon});
+  EXPECT_TRUE(m.window().visible);
   EXPECT_EQ(item().caption, L"Hide Clock");
   EXPECT_EQ(item().image, 5);
   EXPECT_EQ(m.trayIcon().image, 0);
 
   // Something else hid the window while the item still says "Hide Clock": it shows it.
-  EXPECT_EQ(m.hideClockChosen(false)[0], ClockAction::ShowClockWindow);
+  m.setShowing(false);
+  (void)m.hideClockChosen(false);
+  EXPECT_TRUE(m.window().visible);
   EXPECT_EQ(item().caption, L"Hide Clock");
   // And after "Show Clock" with the window shown by something else, it hides it.
   (void)m.hideClockChosen(true);
-  EXPECT_EQ(m.hideClockChosen(true)[0], ClockAction::HideClockWindow);
+  m.setShowing(true);
+  (void)m.hideClockChosen(true);
+  EXPECT_FALSE(m.window().visible);
   EXPECT_EQ(item().caption, L"Show Clock");
   EXPECT_EQ(m.trayIcon().image, 1);
 }
@@ -218,23 +241,27 @@ TEST(ClockWindowModelTest, StripShowsWhilePointerIsOverTheWindowWithButtonHints)
 }
 
 TEST(ClockWindowModelTest, StripClickByColumn) {
-  ClockWindowModel m;
+  AskingClock clock;
+  ClockWindowModel& m = clock.m;
   m.setWindowPosition(300, 200);
   m.refreshStrip({300 + 190, 200 + 225});
   const auto clickAt = [&](int column, int row) {
     const Point client{188 + column, 221 + row};
     return m.click(client, {300 + client.x, 200 + client.y});
   };
-  EXPECT_EQ(clickAt(0, 0), ClockActions{ClockAction::ShowControlPanel});
-  EXPECT_EQ(clickAt(33, 16), ClockActions{ClockAction::ShowControlPanel});
+  EXPECT_TRUE(clickAt(0, 0).empty());
+  EXPECT_TRUE(clickAt(33, 16).empty());
+  EXPECT_EQ(clock.take(), (Asked{L"control panel", L"control panel"}));
   EXPECT_TRUE(clickAt(34, 5).empty()) << "the white column between the buttons";
   EXPECT_EQ(clickAt(35, 5), ClockActions{ClockAction::EndProgram});
   EXPECT_EQ(clickAt(49, 5), ClockActions{ClockAction::EndProgram});
   EXPECT_TRUE(clickAt(50, 5).empty());
   EXPECT_TRUE(m.click({100, 100}, {400, 300}).empty()) << "a click on the face does nothing";
+  EXPECT_TRUE(clock.take().empty());
 
   m.setWindowPosition(0, 0);  // moved by a drag: the buttons go with it
-  EXPECT_EQ(m.click({188, 221}, {188, 221}), ClockActions{ClockAction::ShowControlPanel});
+  EXPECT_TRUE(m.click({188, 221}, {188, 221}).empty());
+  EXPECT_EQ(clock.take(), Asked{L"control panel"});
 }
 
 }  // namespace

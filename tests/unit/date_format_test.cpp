@@ -1,4 +1,5 @@
 #include "core/date_format.h"
+#include "core/date_parts.h"
 
 #include <string>
 

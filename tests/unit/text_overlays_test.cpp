@@ -3,6 +3,7 @@
 // bold one more per character), colours with the pure-white rule, layering, the face font on
 // labels and digits, the information lines and the date change at midnight.
 #include "app/text_overlays.h"
+#include "app/settings_schema.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 
 #include "app/startup.h"
 #include "platform/win32/gdi_font.h"
+#include "program/program_model.h"
 #include "ui/win32/clock_menu.h"
 #include "ui/win32/model_window.h"
 #include "ui/win32/ui_ids.h"
@@ -27,8 +28,8 @@ Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lP
 
 // The face is pixel art placed by the pixel: its labels are drawn at 96 DPI at any scaling, as
 // they are measured.
-ClockWindow::ClockWindow(HINSTANCE instance, ProgramWindows& program)
-    : instance_(instance), program_(program), compositor_(kStandardDpi) {}
+ClockWindow::ClockWindow(HINSTANCE instance, ProgramModel& program, std::function<void()> syncWindows)
+    : instance_(instance), program_(program), syncWindows_(std::move(syncWindows)), compositor_(kStandardDpi) {}
 
 bool ClockWindow::create() {
   const WindowClassInfo windowClass{kClockWindowClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
@@ -40,11 +41,13 @@ bool ClockWindow::create() {
   // Pure white is the colour key: those pixels are neither drawn nor hit by the mouse.
   SetLayeredWindowAttributes(hwnd(), kSeeThroughColour, 255, LWA_COLORKEY);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-  images_.load(program_.model.resources());
+  images_.load(program_.resources());
   const Rect& strip = model().layer(ClockComponent::Strip).bounds;
   toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
   return true;
 }
+
+ClockWindowModel& ClockWindow::model() { return program_.clockWindow(); }
 
 void ClockWindow::addTrayIcon() {
   tray_.add(hwnd(), model().trayIcon(), LoadIconW(instance_, L"MAINICON"));
@@ -83,7 +86,7 @@ void ClockWindow::sync() {
   toolTip_.setText(model().stripHint());
   // The layers as they stand against those last composed; the face's pictures by its own flag.
   const auto& all = model().components().all();
-  bool changed = program_.model.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||
+  bool changed = program_.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||
                  composedLayers_.size() != std::size_t(kClockComponentCount);
   for (int i = 0; !changed && i < kClockComponentCount; ++i)
     changed = composedLayers_[std::size_t(i)] != all[std::size_t(i)].state;
@@ -93,7 +96,7 @@ void ClockWindow::sync() {
   composedOrder_ = model().layerOrder();
   // Composed at once, so that only the part that changed (mostly the second hand) is painted
   // and sent to the screen again.
-  const ClockFace* clockFace = program_.model.face();
+  const ClockFace* clockFace = program_.face();
   const Rect repaint = compositor_.compose(
       model(), [clockFace](ClockComponent component) { return clockFace ? clockFace->picture(component) : nullptr; });
   if (repaint.empty()) return;
@@ -128,25 +131,11 @@ void ClockWindow::perform(const ClockActions& actions) {
         break;
       }
       case ClockAction::PostNullMessage: PostMessageW(hwnd(), WM_NULL, 0, 0); break;
-      case ClockAction::ShowTodaysDate:
-        if (TodaysDateWindowModel* page = program_.model.todaysDate()) page->show();
-        break;
-      case ClockAction::ShowTodaysDateOnTop:
-        if (TodaysDateWindowModel* page = program_.model.todaysDate()) page->showOnTop();
-        break;
-      case ClockAction::ShowControlPanel:
-        if (ControlPanelModel* panel = program_.model.controlPanel()) panel->show();
-        break;
-      case ClockAction::OpenDailyPlanner:
-        if (PlannerWindowModel* planner = program_.model.planner()) planner->open();
-        break;
-      case ClockAction::HideClockWindow: model().setShowing(false); break;
-      case ClockAction::ShowClockWindow: model().setShowing(true); break;
       case ClockAction::UpdateTrayIcon: setTrayImage(model().trayIcon().image); break;
       case ClockAction::EndProgram: PostQuitMessage(kExitCode); break;
     }
   }
-  program_.syncAll();
+  if (syncWindows_) syncWindows_();
 }
 
 void ClockWindow::onPaint() {

@@ -6,12 +6,12 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/clock_window_model.h"
 #include "ui/win32/clock_compositor.h"
 #include "ui/win32/clock_images.h"
-#include "ui/win32/program_windows.h"
 #include "ui/win32/strip_tooltip.h"
 #include "ui/win32/tray_icon.h"
 #include "ui/win32/user_handles.h"
@@ -19,11 +19,14 @@
 
 namespace tikora {
 
+class ProgramModel;
+
 inline constexpr const wchar_t* kClockWindowClass = kClockWindowName.data();
 
 class ClockWindow : public WindowBase<ClockWindow> {
  public:
-  ClockWindow(HINSTANCE instance, ProgramWindows& program);
+  // `syncWindows` shows every window's model again, after the clock's own events.
+  ClockWindow(HINSTANCE instance, ProgramModel& program, std::function<void()> syncWindows);
   ~ClockWindow() { destroy(); }
 
   // The window, hidden, captioned "Tikora", 240 x 240, pure white see-through.
@@ -34,7 +37,7 @@ class ClockWindow : public WindowBase<ClockWindow> {
   // for it there.
   void keepOffTaskbar();
 
-  ClockWindowModel& model() { return program_.model.clockWindow(); }
+  ClockWindowModel& model();
 
   // The window follows its model: place, alpha, stay on top, shown; the strip's tool-tip its
   // hint; a changed face or layer is composed again and repainted.
@@ -53,7 +56,8 @@ class ClockWindow : public WindowBase<ClockWindow> {
   void onCommand(WPARAM wParam);
 
   HINSTANCE instance_;
-  ProgramWindows& program_;
+  ProgramModel& program_;
+  std::function<void()> syncWindows_;
   ClockCompositor compositor_;
   ClockImages images_;
   TrayIcon tray_;

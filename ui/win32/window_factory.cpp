@@ -9,7 +9,7 @@
 
 namespace tikora {
 bool Win32WindowFactory::createClockWindow() {
-  windows_.clock = std::make_unique<ClockWindow>(instance_, windows_);
+  windows_.clock = std::make_unique<ClockWindow>(instance_, windows_.model, [this] { windows_.syncAll(); });
   return windows_.clock->create();
 }
 
