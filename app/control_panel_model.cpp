@@ -307,7 +307,7 @@ void ControlPanelModel::onCloseBox() {
   if (table_.showNow) table_.showNow();
   SavePromptOptions options;
   options.applicationTitle = kApplicationTitle;
-  options.owner = nativeWindow;
+  options.owner = kControlPanelName;
   runSavePrompt(s_.store, s_.settings, s_.messageBoxes, options);
 }
 
@@ -320,7 +320,7 @@ void ControlPanelModel::showPlainMessage(std::wstring text) {
   MessageBoxRequest request;
   request.caption = std::wstring(kApplicationTitle);
   request.text = std::move(text);
-  request.owner = nativeWindow;
+  request.owner = kControlPanelName;
   s_.messageBoxes.show(request);
 }
 

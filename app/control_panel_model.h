@@ -122,9 +122,6 @@ class ControlPanelModel {
   // The title bar's close box: hides the window and offers to save.
   void onCloseBox();
 
-  // The native window that owns the panel's message boxes (an HWND on Windows), 0 for none.
-  std::uintptr_t nativeWindow = 0;
-
   // Left and top where the clock window starts on a screen of this size (step 6).
   Point startPosition() const;
   // The ticker's stored settings read into their controls (the ticker window's creation).

@@ -25,12 +25,12 @@ SavePromptOutcome runSavePrompt(SettingsStore& store, const Settings& settings, 
                                 const SavePromptOptions& options) {
   const auto plain = [&](std::wstring text) {
     messageBoxes.show({std::wstring(options.applicationTitle), std::move(text), MessageBoxButtons::Ok,
-                       MessageBoxIcon::None, options.owner});
+                       MessageBoxIcon::None, std::wstring(options.owner)});
   };
 
   const MessageBoxAnswer answer =
       messageBoxes.show({std::wstring(kSavePromptCaption), savePromptQuestion(), MessageBoxButtons::YesNo,
-                         MessageBoxIcon::Information, options.owner});
+                         MessageBoxIcon::Information, std::wstring(options.owner)});
   if (answer != MessageBoxAnswer::Yes) {
     plain(settingsUnsavedMessage());
     return SavePromptOutcome::NotSaved;

@@ -31,7 +31,7 @@ enum class SavePromptOutcome {
 
 struct SavePromptOptions {
   std::wstring_view applicationTitle = L"Tikora";  // caption of the plain message boxes
-  std::uintptr_t owner = 0;                        // native owner window of the boxes, 0 for none
+  std::wstring_view owner;                         // the window that owns the boxes, empty for none
 };
 
 // Asks, and on Yes saves `settings` through `store`. Anything but Yes counts as No. On No the

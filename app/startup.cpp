@@ -95,11 +95,11 @@ ClockStartPictures loadClockStartPictures(const FaceStyles& styles, const Resour
   return pictures;
 }
 
-MessageBoxRequest plainMessageBox(std::wstring text, std::uintptr_t owner) {
+MessageBoxRequest plainMessageBox(std::wstring text, std::wstring_view owner) {
   MessageBoxRequest request;
   request.caption = std::wstring(kApplicationTitle);
   request.text = std::move(text);
-  request.owner = owner;
+  request.owner = std::wstring(owner);
   return request;
 }
 

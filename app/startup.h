@@ -33,8 +33,9 @@ inline constexpr std::wstring_view kInstanceMutexName = L"VoiceTikoraMutex";
 inline constexpr std::wstring_view kWriteProbeFileName = L"test";
 inline constexpr int kExitCode = 0;
 
-// A plain message box: the program's title as its caption and one OK button.
-MessageBoxRequest plainMessageBox(std::wstring text, std::uintptr_t owner = 0);
+// A plain message box: the program's title as its caption and one OK button; `owner` names the
+// window that owns it.
+MessageBoxRequest plainMessageBox(std::wstring text, std::wstring_view owner = {});
 
 // "     Tikora already running ...\r" and a line of 36 underscores.
 std::wstring alreadyRunningMessage();

@@ -212,7 +212,7 @@ void PlannerWindowModel::onAddClicked() {
   const PlannerAddResult added = items_.add(record);
   refreshRows();
   if (added == PlannerAddResult::AddedForThisRunOnly)
-    (void)s_.messageBoxes.show(plainMessageBox(itemNotSavedMessage(), nativeWindow));
+    (void)s_.messageBoxes.show(plainMessageBox(itemNotSavedMessage(), kPlannerWindowName));
 }
 
 void PlannerWindowModel::onDeleteClicked() {

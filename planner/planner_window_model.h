@@ -104,9 +104,6 @@ class PlannerWindowModel {
   // minute passes).
   void refreshRowColours(const DateTime& now);
 
-  // The window's native handle, once the view has made it: the owner of its message boxes.
-  std::uintptr_t nativeWindow = 0;
-
  private:
   DateTime now() const;
   void bindHandlers();

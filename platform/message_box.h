@@ -1,6 +1,5 @@
 // Modal message boxes: a caption, a text ("\r" breaks lines), the buttons and an icon.
 #pragma once
-#include <cstdint>
 #include <string>
 
 namespace tikora {
@@ -20,8 +19,9 @@ struct MessageBoxRequest {
   std::wstring text;
   MessageBoxButtons buttons = MessageBoxButtons::Ok;
   MessageBoxIcon icon = MessageBoxIcon::None;
-  // The native window that owns the box (an HWND on Windows), 0 for none.
-  std::uintptr_t owner = 0;
+  // The window that owns the box, by the name of its model's Window component ("TForm2"); empty
+  // for none. The message box service finds the window itself.
+  std::wstring owner;
 
   friend bool operator==(const MessageBoxRequest&, const MessageBoxRequest&) = default;
 };

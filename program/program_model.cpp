@@ -70,8 +70,8 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   ComponentTable& panel = panel_->components();
 
   // The RSS channels on the panel's "RSS Reader" page.
-  channels_ = std::make_unique<RssChannelList>(ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes,
-                                                                   &panel_->nativeWindow, &settings_.rssChannel});
+  channels_ = std::make_unique<RssChannelList>(
+      ChannelListServices{panel, s_.registry, s_.codePage, s_.messageBoxes, kControlPanelName, &settings_.rssChannel});
 
   // The other windows take the clock background as it was chosen, before the face keeps it;
   // the face's handlers come after the panel's own and the overlays'.
@@ -86,7 +86,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   setFirstTimeServiceStates(panel);
   context_ = std::make_unique<TimeServicesContext>(TimeServicesContext{settings_, panel, clockWindow_, s_.metrics,
                                                                        s_.clock, s_.locale, s_.sound, s_.power,
-                                                                       s_.messageBoxes, &panel_->nativeWindow});
+                                                                       s_.messageBoxes, kControlPanelName});
   TimeServicesSetup setup;
   TextOverlays& overlays = *overlays_;
   setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
@@ -190,7 +190,7 @@ TickerWindowModel& ProgramModel::createTicker() {
   ticker_->create(store_, *channels_);
   reader_ = std::make_unique<FeedReader>(FeedReaderServices{panel, s_.feeds, s_.document, s_.messageBoxes, *ticker_,
                                                             [this] { return channels_->selectedAddress(); },
-                                                            &panel_->nativeWindow});
+                                                            kControlPanelName});
   scheduled_ = std::make_unique<ScheduledReading>(settings_, *reader_);
   panel_->showSettings();
   stripeRecoloured();

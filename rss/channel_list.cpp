@@ -60,7 +60,7 @@ void RssChannelList::showNoChoice() {
 }
 
 void RssChannelList::tell(std::wstring text) {
-  (void)s_.messageBoxes.show(plainMessageBox(std::move(text), s_.messageBoxOwner ? *s_.messageBoxOwner : 0));
+  (void)s_.messageBoxes.show(plainMessageBox(std::move(text), s_.messageBoxOwner));
 }
 
 void RssChannelList::load() {

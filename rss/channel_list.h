@@ -51,8 +51,8 @@ struct ChannelListServices {
   Registry& registry;
   const AnsiCodePage& codePage;
   MessageBoxService& messageBoxes;
-  // The native window that owns the boxes (the control panel, once it is made); none when null.
-  const std::uintptr_t* messageBoxOwner = nullptr;
+  // The window that owns the boxes, by name (the control panel); none when empty.
+  std::wstring_view messageBoxOwner;
   // Where the selector's choice is kept for the settings save (`rssChannel`); the list sets it when
   // it chooses for the user (no channel after a removal). None when null.
   int* storedChoice = nullptr;

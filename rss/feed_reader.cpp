@@ -41,8 +41,7 @@ void FeedReader::fetched(const FeedFetch& fetch) {
   lastOutcome_ = read.outcome;
   if (read.outcome != FeedReadOutcome::Read) {
     messageOnScreen_ = true;
-    (void)s_.messageBoxes.show(
-        plainMessageBox(feedReadMessage(read.outcome), s_.messageBoxOwner ? *s_.messageBoxOwner : 0));
+    (void)s_.messageBoxes.show(plainMessageBox(feedReadMessage(read.outcome), s_.messageBoxOwner));
     messageOnScreen_ = false;
   } else {
     s_.ticker.finishHeadlines();

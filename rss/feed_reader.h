@@ -31,8 +31,8 @@ struct FeedReaderServices {
   MessageBoxService& messageBoxes;
   TickerWindowModel& ticker;
   std::function<std::wstring()> selectedAddress;
-  // The native window that owns the boxes (the control panel, once it is made); none when null.
-  const std::uintptr_t* messageBoxOwner = nullptr;
+  // The window that owns the boxes, by name (the control panel); none when empty.
+  std::wstring_view messageBoxOwner;
 };
 
 enum class ReadStart { Started, AlreadyLoading, MessageOnScreen };

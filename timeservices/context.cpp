@@ -69,7 +69,7 @@ void showPlainMessage(const TimeServicesContext& context, std::wstring text) {
   request.text = std::move(text);
   request.buttons = MessageBoxButtons::Ok;
   request.icon = MessageBoxIcon::None;
-  request.owner = context.messageBoxOwner ? *context.messageBoxOwner : 0;
+  request.owner = std::wstring(context.messageBoxOwner);
   context.messageBoxes.show(request);
 }
 

@@ -37,8 +37,8 @@ struct TimeServicesContext {
   Sound& sound;
   Power& power;
   MessageBoxService& messageBoxes;
-  // The native window that owns the boxes (the control panel), read when a box shows; none: no owner.
-  const std::uintptr_t* messageBoxOwner = nullptr;
+  // The window that owns the boxes, by name (the control panel); none when empty.
+  std::wstring_view messageBoxOwner;
 };
 
 // Sets the text of an information line of the clock window (Label5, Label6, Label7), sizes the

@@ -269,7 +269,7 @@ void PowerOffTimer::hibernate() {
   request.text = hibernationNotSupportedMessage();
   request.buttons = MessageBoxButtons::Ok;
   request.icon = MessageBoxIcon::Warning;
-  request.owner = c_.messageBoxOwner ? *c_.messageBoxOwner : 0;
+  request.owner = std::wstring(c_.messageBoxOwner);
   c_.messageBoxes.show(request);
 }
 

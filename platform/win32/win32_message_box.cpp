@@ -1,8 +1,6 @@
 // MessageBoxW; see win32_message_box.h.
 #include "platform/win32/win32_message_box.h"
 
-#include <windows.h>
-
 namespace tikora {
 
 MessageBoxAnswer Win32MessageBox::show(const MessageBoxRequest& request) {
@@ -12,7 +10,9 @@ MessageBoxAnswer Win32MessageBox::show(const MessageBoxRequest& request) {
     case MessageBoxIcon::Information: style |= MB_ICONINFORMATION; break;
     case MessageBoxIcon::Warning: style |= MB_ICONWARNING; break;
   }
-  HWND owner = reinterpret_cast<HWND>(request.owner);
+  const auto known = windows_.find(request.owner);
+  // A window not made yet (the control panel loading its settings) owns nothing.
+  HWND owner = known != windows_.end() && IsWindow(known->second) ? known->second : nullptr;
   // Without an owner the box still blocks the program's other windows, and it comes to the
   // front even when a timer raised it while another program was active.
   if (!owner) style |= MB_TASKMODAL;

@@ -131,7 +131,7 @@ TEST_F(CountdownTest, UnreadableTargetIsToldAndShowsPassedUntilReadAgain) {
   tickBox(true);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0],
-            (MessageBoxRequest{L"Tikora", kWrongDateFormat, MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
+            (MessageBoxRequest{L"Tikora", kWrongDateFormat, MessageBoxButtons::Ok, MessageBoxIcon::None, {}}));
   EXPECT_TRUE(settings.showCountdown) << "the box stays ticked";
   EXPECT_FALSE(panel[L"DateTimePicker1"].enabled);
   EXPECT_FALSE(panel[L"DateTimePicker2"].enabled);

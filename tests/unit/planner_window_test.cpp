@@ -114,14 +114,13 @@ TEST_F(PlannerWindowTest, AnItemTheRegistryRefusesIsTold) {
       L"__________________________________________________";
   (void)planner.create();
   planner.open();
-  planner.nativeWindow = 0x1234;
   raise(L"Edit1", ComponentEvent::Change, typed(L"Refused"));
   registry.failWritesOf(plannerValueName(0));
   raise(L"Button1", ComponentEvent::Click);
   ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{notSaved});
   EXPECT_EQ(boxes.shown()[0].caption, L"Tikora");
   EXPECT_EQ(boxes.shown()[0].buttons, MessageBoxButtons::Ok);
-  EXPECT_EQ(boxes.shown()[0].owner, 0x1234u);
+  EXPECT_EQ(boxes.shown()[0].owner, L"TForm3") << "the planner owns it";
   EXPECT_EQ(at(L"ListView1").rows.size(), 1u);
   EXPECT_TRUE(reloaded().empty());
 

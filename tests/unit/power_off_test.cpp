@@ -141,8 +141,10 @@ TEST_F(PowerOffTest, MinutesBoxAcceptsWholeNumbersOnly) {
     timer.onMinutesEdited();
     EXPECT_EQ(settings.powerOffMinutesText, L"1440") << bad;
     ASSERT_EQ(boxes.shown().size(), 1u) << bad;
-    EXPECT_EQ(boxes.shown()[0], (MessageBoxRequest{L"Tikora", L"Set Only Digits from Range 0 to 1440",
-                                                   MessageBoxButtons::Ok, MessageBoxIcon::None, 0}));
+    EXPECT_EQ(
+        boxes.shown()[0],
+        (MessageBoxRequest{
+            L"Tikora", L"Set Only Digits from Range 0 to 1440", MessageBoxButtons::Ok, MessageBoxIcon::None, {}}));
   }
   boxes.clear();
   for (const wchar_t* typed : {L"0", L"2000", L"+7", L"-0"}) {
@@ -244,7 +246,7 @@ TEST_F(PowerOffTest, HibernationRefusedIsToldAfterDisarming) {
   EXPECT_EQ(power.count(PowerCallKind::Hibernate), 0u);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0],
-            (MessageBoxRequest{L"Warning", kHibernationWarning, MessageBoxButtons::Ok, MessageBoxIcon::Warning, 0}));
+            (MessageBoxRequest{L"Warning", kHibernationWarning, MessageBoxButtons::Ok, MessageBoxIcon::Warning, {}}));
 }
 
 TEST_F(PowerOffTest, NoActionChosenCountsToZeroAndDoesNothing) {

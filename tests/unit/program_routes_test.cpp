@@ -1,6 +1,7 @@
 // The clock window's ways into the other windows, as the program wires them: the popup menu, the
 // strip's panel button and the tray icon's left button open the control panel, the planner at
-// the current minute and today's page (on top only from the menu).
+// the current minute and today's page (on top only from the menu); and the window the boxes of
+// the panel's controls name as their owner.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -58,6 +59,17 @@ TEST_F(ProgramRoutesTest, TheTrayIconShowsTodaysPageAsItStandsAndTheStripOpensTh
   clockWindow().refreshStrip(pointer);
   EXPECT_TRUE(clockWindow().click(strip, pointer).empty());
   EXPECT_TRUE(panel().visible);
+}
+
+// A box names the window it belongs to; the Win32 service finds that window's handle.
+TEST_F(ProgramRoutesTest, ThePanelsBoxesNameThePanelAsTheirOwner) {
+  ComponentTable& panel = program->controlPanel()->components();
+  ComponentInput typed;
+  typed.text = L"ten";
+  panel.raise(L"Edit1", ComponentEvent::Change, typed);  // the power-off minutes
+  panel.raise(L"Button3", ComponentEvent::Click);        // a channel added without an address
+  ASSERT_EQ(boxes.shown().size(), 2u);
+  for (const MessageBoxRequest& box : boxes.shown()) EXPECT_EQ(box.owner, L"TForm2") << box.text;
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class RssBench : public ::testing::Test {
   FakeSleeper sleeper;
   FakeFeedSource feeds;
   LibXmlDocument document;
-  RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, nullptr, &settings.rssChannel}};
+  RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, {}, &settings.rssChannel}};
   TickerWindowModel tickerWindow{TickerServices{panel, settings, shell, metrics, sleeper}};
   FeedReader reader{
       FeedReaderServices{panel, feeds, document, boxes, tickerWindow, [this] { return channels.selectedAddress(); }}};

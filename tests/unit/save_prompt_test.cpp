@@ -31,7 +31,7 @@ class SavePromptTest : public ::testing::Test {
     settings.backgroundColour = 0x00336699;
   }
   MessageBoxRequest plain(const std::wstring& text) const {
-    return {L"Tikora", text, MessageBoxButtons::Ok, MessageBoxIcon::None, 0};
+    return {L"Tikora", text, MessageBoxButtons::Ok, MessageBoxIcon::None, {}};
   }
 
   FakeRegistry reg;
@@ -55,20 +55,21 @@ TEST_F(SavePromptTest, TextsAreExact) {
 TEST_F(SavePromptTest, YesSavesInOrderAndSaysSo) {
   boxes.queueAnswer(MessageBoxAnswer::Yes);
   EXPECT_EQ(runSavePrompt(store, settings, boxes), SavePromptOutcome::Saved);
-  EXPECT_EQ(boxes.shown(), (std::vector<MessageBoxRequest>{{L"Control Panel - Settings", kQuestion,
-                                                            MessageBoxButtons::YesNo, MessageBoxIcon::Information, 0},
-                                                           plain(kSaved)}));
+  EXPECT_EQ(boxes.shown(),
+            (std::vector<MessageBoxRequest>{
+                {L"Control Panel - Settings", kQuestion, MessageBoxButtons::YesNo, MessageBoxIcon::Information, {}},
+                plain(kSaved)}));
   EXPECT_EQ(reg.writtenNames(), reference::saveOrder());
   EXPECT_EQ(reg.value(L"Tikora", L"col_bg"), RegistryValue::ofDword(0x00336699));
 }
 
 TEST_F(SavePromptTest, NoWritesNothingAndLeavesTheSettingsAsTheyAre) {
   boxes.queueAnswer(MessageBoxAnswer::No);
-  EXPECT_EQ(runSavePrompt(store, settings, boxes, {L"Tikora", 0x1234}), SavePromptOutcome::NotSaved);
+  EXPECT_EQ(runSavePrompt(store, settings, boxes, {L"Tikora", L"TForm2"}), SavePromptOutcome::NotSaved);
   ASSERT_EQ(boxes.shown().size(), 2u);
-  EXPECT_EQ(boxes.shown()[0].owner, 0x1234u);
+  EXPECT_EQ(boxes.shown()[0].owner, L"TForm2");
   EXPECT_EQ(boxes.shown()[1],
-            (MessageBoxRequest{L"Tikora", kUnsaved, MessageBoxButtons::Ok, MessageBoxIcon::None, 0x1234}));
+            (MessageBoxRequest{L"Tikora", kUnsaved, MessageBoxButtons::Ok, MessageBoxIcon::None, L"TForm2"}));
   EXPECT_TRUE(reg.changes().empty());
   EXPECT_EQ(reg.writeAttempts(), 0u);
   EXPECT_EQ(settings.backgroundColour, 0x00336699u);

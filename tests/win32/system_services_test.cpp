@@ -242,11 +242,12 @@ TEST(Win32MessageBoxTest, ABoxOwnedByAHiddenWindowShowsAndKeepsThatWindowFromInp
   TestWindow panel(L"panel", false);
   if (!panel.handle()) GTEST_SKIP() << kNoDisplay;
   Win32MessageBox boxes;
+  boxes.addWindow(L"TForm2", panel.handle());
   const std::wstring caption = uniqueName(L"Tikora ");
   BoxAnswerer answerer(caption, IDOK, panel.handle());
-  EXPECT_EQ(boxes.show({caption, L"Cannot Get This RSS Channel", MessageBoxButtons::Ok, MessageBoxIcon::None,
-                        reinterpret_cast<std::uintptr_t>(panel.handle())}),
-            MessageBoxAnswer::Ok);
+  EXPECT_EQ(
+      boxes.show({caption, L"Cannot Get This RSS Channel", MessageBoxButtons::Ok, MessageBoxIcon::None, L"TForm2"}),
+      MessageBoxAnswer::Ok);
   answerer.join();
   ASSERT_TRUE(answerer.found());
   EXPECT_TRUE(answerer.shown());

@@ -132,7 +132,7 @@ int runProgram(HINSTANCE instance) {
   // Declared after the models and services they show, so the windows go before them.
   ProgramWindows windows(model);
   shown = &windows;
-  Win32WindowFactory factory(instance, windows);
+  Win32WindowFactory factory(instance, windows, messageBoxes);
   Startup startup(StartupServices{singleInstance, messageBoxes, shell, files, registry, resources, factory});
   if (startup.run() != StartupResult::RunMessageLoop) return kExitCode;
 

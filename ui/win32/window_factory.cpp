@@ -24,6 +24,8 @@ bool Win32WindowFactory::createModelWindow(std::unique_ptr<ModelWindow>& slot, C
   slot =
       std::make_unique<ModelWindow>(instance_, table, [&model](std::wstring_view name) { return model.picture(name); });
   if (!slot->create()) return false;
+  // The boxes a model names this window for are owned by it from now on.
+  messageBoxes_.addWindow(table.all().front().name, slot->hwnd());
   slot->view().afterEvent = [this] { windows_.syncAll(); };
   return true;
 }
@@ -35,11 +37,9 @@ bool Win32WindowFactory::createWindow(ProgramWindow window) {
     case ProgramWindow::ControlPanel:
       model.createControlPanel(std::move(clockPictures_));
       made = createModelWindow(windows_.controlPanel, model.controlPanel()->components());
-      if (made) model.controlPanel()->nativeWindow = reinterpret_cast<std::uintptr_t>(windows_.controlPanel->hwnd());
       break;
     case ProgramWindow::DailyPlanner:
       made = createModelWindow(windows_.dailyPlanner, model.createDailyPlanner().components());
-      if (made) model.planner()->nativeWindow = reinterpret_cast<std::uintptr_t>(windows_.dailyPlanner->hwnd());
       break;
     case ProgramWindow::ReminderPopup:
       made = createModelWindow(windows_.reminderPopup, model.createReminderPopup().components());

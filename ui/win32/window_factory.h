@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "platform/win32/win32_message_box.h"
 #include "ui/win32/model_window.h"
 #include "ui/win32/program_windows.h"
 
@@ -12,7 +13,9 @@ namespace tikora {
 
 class Win32WindowFactory : public WindowFactory {
  public:
-  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows) : instance_(instance), windows_(windows) {}
+  // Each window made is made known to `messageBoxes`, which finds a box's owner by its name.
+  Win32WindowFactory(HINSTANCE instance, ProgramWindows& windows, Win32MessageBox& messageBoxes)
+      : instance_(instance), windows_(windows), messageBoxes_(messageBoxes) {}
 
   bool createClockWindow() override;
   void addTrayIcon() override;
@@ -23,6 +26,7 @@ class Win32WindowFactory : public WindowFactory {
  private:
   HINSTANCE instance_;
   ProgramWindows& windows_;
+  Win32MessageBox& messageBoxes_;
   // A window over a model's components, kept in `slot` and synced with the others.
   bool createModelWindow(std::unique_ptr<ModelWindow>& slot, ComponentTable& table);
 
