@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/startup.h"
+#include "app/program_identity.h"
 
 namespace tikora {
 namespace {

@@ -1,6 +1,8 @@
 // The control panel's model; see control_panel_model.h.
 #include "app/control_panel_model.h"
 
+#include "app/program_identity.h"
+
 #include <algorithm>
 #include <utility>
 

@@ -26,7 +26,6 @@
 #include "app/settings.h"
 #include "app/settings_schema.h"
 #include "app/settings_store.h"
-#include "app/startup.h"
 #include "app/text_overlays.h"
 #include "core/component.h"
 #include "platform/clock.h"

@@ -1,18 +1,12 @@
 // Start-up sequence; see startup.h.
 #include "app/startup.h"
-#include "app/settings_store.h"
 
 #include <utility>
 
-#include "face/hand_picture.h"
-#include "face/hand_style.h"
+#include "app/program_identity.h"
 
 namespace tikora {
 namespace {
-
-constexpr std::uint32_t kFrameStyleCount = 40;
-constexpr std::wstring_view kStripResource = L"strip";
-constexpr std::wstring_view kStripeResource = L"stripe";
 
 // Lower case of the letters a program file name is likely to hold: Latin (ASCII, Latin-1 and
 // Latin Extended-A), Greek and Cyrillic capitals. Everything else stays as it is.
@@ -29,13 +23,6 @@ wchar_t lowerCase(wchar_t c) {
   const bool evenRun = (c >= 0x0100 && c <= 0x0137 && c != 0x0130) || (c >= 0x014A && c <= 0x0177);
   if ((oddRun && c % 2 == 1) || (evenRun && c % 2 == 0)) return static_cast<wchar_t>(c + 1);
   return c;
-}
-
-std::optional<Bitmap> load(const Resources& resources, std::wstring_view name) { return resources.loadBitmap(name); }
-
-PixelList handList(const Resources& resources, const std::wstring& name) {
-  const auto picture = load(resources, name);
-  return picture ? handListFromPicture(*picture) : PixelList{};
 }
 
 }  // namespace
@@ -59,48 +46,6 @@ std::wstring defaultTitle(std::wstring_view programPath) {
   // A program file saved in lower case still gives a proper title: "tikora.exe" is "Tikora".
   if (!title.empty() && title[0] >= L'a' && title[0] <= L'z') title[0] = static_cast<wchar_t>(title[0] - 0x20);
   return title;
-}
-
-FaceStyles readFaceStyles(Registry& registry) {
-  FaceStyles styles;
-  auto key = registry.openKey(kSettingsKeyPath, KeyAccess::Read);
-  if (!key) return styles;
-  const auto handStyle = (*key)->readDword(settingOf(&Settings::handStyle).name);
-  if (!handStyle) return styles;
-  styles.handStyle = static_cast<std::int32_t>(*handStyle);
-  if (const auto frameStyle = (*key)->readDword(settingOf(&Settings::frameStyle).name))
-    styles.frameStyle = static_cast<std::int32_t>(*frameStyle);
-  return styles;
-}
-
-std::wstring frameResourceName(std::int32_t frameStyle) {
-  const auto index = static_cast<std::uint32_t>(frameStyle);
-  return L"frame" + std::to_wstring(index < kFrameStyleCount ? index + 1 : 1);
-}
-
-ClockStartPictures loadClockStartPictures(const FaceStyles& styles, const Resources& resources) {
-  const std::wstring frameName = frameResourceName(styles.frameStyle);
-  auto frame = load(resources, frameName);
-  if (!frame && frameName != L"frame1") frame = load(resources, L"frame1");
-  auto strip = load(resources, kStripResource);
-  auto stripe = load(resources, kStripeResource);
-
-  ClockStartPictures pictures;
-  pictures.faceLayer = createFaceLayer(frame.value_or(Bitmap()), std::move(strip).value_or(Bitmap()),
-                                       std::move(stripe).value_or(Bitmap()));
-  const HandResourceNames names = handResourceNames(handStyleFromStored(styles.handStyle));
-  pictures.hands.hour = handList(resources, names.hour);
-  pictures.hands.minute = handList(resources, names.minute);
-  pictures.hands.second = handList(resources, names.second);
-  return pictures;
-}
-
-MessageBoxRequest plainMessageBox(std::wstring text, std::wstring_view owner) {
-  MessageBoxRequest request;
-  request.caption = std::wstring(kApplicationTitle);
-  request.text = std::move(text);
-  request.owner = std::wstring(owner);
-  return request;
 }
 
 void Startup::showPlainMessage(std::wstring text) {

@@ -11,12 +11,10 @@
 // after which the control panel, planner, reminder popup, RSS ticker, RSS page view and today's
 // date windows follow.
 #pragma once
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "face/face_layer.h"
-#include "face/hands.h"
+#include "app/clock_start_pictures.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
@@ -26,16 +24,7 @@
 
 namespace tikora {
 
-inline constexpr std::wstring_view kApplicationTitle = L"Tikora";
-// The clock window's caption: what a second copy looks for.
-inline constexpr std::wstring_view kClockWindowCaption = L"Tikora";
-inline constexpr std::wstring_view kInstanceMutexName = L"VoiceTikoraMutex";
 inline constexpr std::wstring_view kWriteProbeFileName = L"test";
-inline constexpr int kExitCode = 0;
-
-// A plain message box: the program's title as its caption and one OK button; `owner` names the
-// window that owns it.
-MessageBoxRequest plainMessageBox(std::wstring text, std::wstring_view owner = {});
 
 // "     Tikora already running ...\r" and a line of 36 underscores.
 std::wstring alreadyRunningMessage();
@@ -46,34 +35,6 @@ std::wstring administratorMessage();
 // every letter after the first in lower case ("C:\Apps\TIKORA.EXE" -> "Tikora",
 // "tikora.exe" -> "tikora").
 std::wstring defaultTitle(std::wstring_view programPath);
-
-// The two styles the clock window reads itself, before the control panel loads the rest.
-struct FaceStyles {
-  std::int32_t handStyle = 0;   // `handStyle`
-  std::int32_t frameStyle = 0;  // `frameStyle`
-  friend bool operator==(const FaceStyles&, const FaceStyles&) = default;
-};
-
-// Reads `handStyle` and then `frameStyle` from HKCU "Tikora". A missing key leaves both 0; a missing
-// or unreadable `handStyle` leaves both 0 and `frameStyle` is not read; a missing `frameStyle` leaves only
-// it 0. Nothing is written or created.
-FaceStyles readFaceStyles(Registry& registry);
-
-// The frame picture for a stored `frameStyle`: "frame1" to "frame40" for 0 to 39 (the value taken
-// as unsigned, so negative values fall outside), the built-in "frame1" for anything else.
-std::wstring frameResourceName(std::int32_t frameStyle);
-
-// The clock window's pictures at creation and the pixel lists made from them.
-struct ClockStartPictures {
-  FaceLayerState faceLayer;  // frame in the face layer, strip and stripe, with their lists
-  HandLists hands;           // hour, minute and second hand lists
-};
-
-// Loads the frame, the strip ("strip"), the stripe ("stripe") and the three hand bitmaps of the
-// styles and builds the pixel lists; the hand bitmaps are not kept. A frame that cannot be
-// loaded falls back to "frame1"; any other picture that cannot be loaded is left empty (with an
-// empty list), which shows as nothing rather than stopping the clock.
-ClockStartPictures loadClockStartPictures(const FaceStyles& styles, const Resources& resources);
 
 // The windows other than the clock window, in creation order.
 enum class ProgramWindow {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/clock_face.h"
-#include "app/startup.h"
+#include "app/clock_start_pictures.h"
 #include "core/frame.h"
 #include "face/hands.h"
 #include "platform/fake/fake_resources.h"

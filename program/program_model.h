@@ -16,12 +16,12 @@
 #include <string>
 
 #include "app/clock_face.h"
+#include "app/clock_start_pictures.h"
 #include "app/clock_window_model.h"
 #include "app/control_panel_model.h"
 #include "app/digit_animation.h"
 #include "app/settings.h"
 #include "app/settings_store.h"
-#include "app/startup.h"
 #include "app/text_overlays.h"
 #include "calendar/todays_date_window_model.h"
 #include "core/random.h"

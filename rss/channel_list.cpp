@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/control_panel_names.h"
-#include "app/startup.h"
+#include "app/program_identity.h"
 
 namespace tikora {
 

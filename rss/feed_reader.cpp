@@ -2,7 +2,7 @@
 #include "rss/feed_reader.h"
 
 #include "app/control_panel_names.h"
-#include "app/startup.h"
+#include "app/program_identity.h"
 
 namespace tikora {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/clock_face.h"
-#include "app/startup.h"
+#include "app/clock_start_pictures.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_text_metrics.h"
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "app/program_identity.h"
 #include "app/startup.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_code_page.h"
