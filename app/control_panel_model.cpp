@@ -96,7 +96,7 @@ ControlPanelModel::ControlPanelModel(ControlPanelServices services, ControlPanel
   registerHandlers();
   registerOverlayHandlers();
   table_.beforeHandlers = [this](Component& c, ComponentEvent event, EventSource) { beforeHandlers(c, event); };
-  table_.afterEvent = [this] { afterEvent(); };
+  table_.afterHandlers = [this] { refreshAfterEvent(); };
   showSettings();
 }
 
@@ -177,8 +177,8 @@ void ControlPanelModel::beforeHandlers(Component& c, ComponentEvent event) {
   }
 }
 
-void ControlPanelModel::afterEvent() {
-  for (const auto& step : afterEvent_) step();
+void ControlPanelModel::refreshAfterEvent() {
+  for (const auto& step : refreshSteps_) step();
   showSettings();
 }
 
@@ -254,7 +254,7 @@ void ControlPanelModel::registerOverlayHandlers() {
   for (const Route& route : kRoutes)
     table_.on(route.component, route.event, [&overlays, handler = route.handler] { handler(overlays); });
   // "AM/PM OFF" shows in the 12 h format only; the month names need "Short Date".
-  addAfterEvent([this] {
+  addRefreshStep([this] {
     table_[kDigitalAmPmOffBox].visible = s_.overlays.amPmOffVisible();
     table_[kLongMonthNameButton].enabled = s_.overlays.monthNameButtonsEnabled();
     table_[kShortMonthNameButton].enabled = s_.overlays.monthNameButtonsEnabled();
@@ -293,7 +293,7 @@ SettingsLoadReport ControlPanelModel::create() {
   run(hooks_.buildSecondHandTable);
   // 12. Weekday and date in place.
   s_.overlays.placeWeekdayAndDate();
-  afterEvent();
+  refreshAfterEvent();
   return report;
 }
 

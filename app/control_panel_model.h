@@ -114,7 +114,7 @@ class ControlPanelModel {
   // Every settings control shows its field of the record.
   void showSettings();
   // After every event: runs `step` (the program's repaint and digital time refresh).
-  void addAfterEvent(std::function<void()> step) { afterEvent_.push_back(std::move(step)); }
+  void addRefreshStep(std::function<void()> step) { refreshSteps_.push_back(std::move(step)); }
 
   // Shows the window and brings it up; it does not load the settings again.
   void show();
@@ -131,7 +131,8 @@ class ControlPanelModel {
   void registerHandlers();
   void registerOverlayHandlers();
   void beforeHandlers(Component& component, ComponentEvent event);
-  void afterEvent();
+  // After every event and after the settings load: the refresh steps, then every control shows its field.
+  void refreshAfterEvent();
   void showSetting(const SettingSpec& setting);
   void setPositionRanges();
   void placeClockWindow();
@@ -155,7 +156,7 @@ class ControlPanelModel {
   ControlPanelServices s_;
   ControlPanelHooks hooks_;
   ComponentTable table_;
-  std::vector<std::function<void()>> afterEvent_;
+  std::vector<std::function<void()>> refreshSteps_;
   // The settings control of each component that shows a stored value.
   std::vector<std::pair<std::wstring, const SettingSpec*>> bound_;
 };

@@ -79,7 +79,7 @@ bool ComponentTable::raise(std::wstring_view name, ComponentEvent event, const C
     for (const Handler& handler : handlers) handler(context);
     ran = true;
   }
-  if (afterEvent) afterEvent();
+  if (afterHandlers) afterHandlers();
   return ran;
 }
 
@@ -104,7 +104,7 @@ bool ComponentTable::tick(std::wstring_view name) {
   for (const TimerEntry& entry : timers_) {
     if (entry.name != name) continue;
     if (entry.handler) entry.handler();
-    if (afterEvent) afterEvent();
+    if (afterHandlers) afterHandlers();
     return true;
   }
   return false;

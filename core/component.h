@@ -285,7 +285,7 @@ class ComponentTable {
   // control panel copies a bound control's state into the settings here).
   std::function<void(Component&, ComponentEvent, EventSource)> beforeHandlers;
   // Runs after the handlers of every raised event.
-  std::function<void()> afterEvent;
+  std::function<void()> afterHandlers;
   // Asks the view to show every state now, before a step that blocks (a message box); the
   // view sets it.
   std::function<void()> showNow;
@@ -299,7 +299,7 @@ class ComponentTable {
     std::function<void()> handler;
   };
   const std::vector<TimerEntry>& timers() const { return timers_; }
-  // Runs a timer's handler (the view, at each tick), then afterEvent. False for a name that
+  // Runs a timer's handler (the view, at each tick), then afterHandlers. False for a name that
   // is no timer of this window.
   bool tick(std::wstring_view name);
 

@@ -122,7 +122,7 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
   panel.on(kHourEffectOffButton, E::Click, [this] { animation_->onEffectOff(); });
 
   // After every event the digital time shows the change at once (its format, colour, switch).
-  panel_->addAfterEvent([this] { overlays_->refreshDigitalTime(s_.clock.now()); });
+  panel_->addRefreshStep([this] { overlays_->refreshDigitalTime(s_.clock.now()); });
 
   SettingsLoadReport report = panel_->create();
   // The hands are on the face from the first moment, not only from the first tick.

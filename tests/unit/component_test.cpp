@@ -37,7 +37,7 @@ TEST(ComponentTableTest, RaisedEventPutsTheInputInThenRunsBindingHandlersAndAfte
     trace.push_back(L"bind " + c.name + (c.state.checked ? L" ticked" : L" clear") +
                     (source == EventSource::User ? L" by user" : L" by program"));
   };
-  table.afterEvent = [&] { trace.push_back(L"after"); };
+  table.afterHandlers = [&] { trace.push_back(L"after"); };
   table.on(L"CheckBox9", ComponentEvent::Click, [&] { trace.push_back(L"first"); });
   table.on(L"CheckBox9", ComponentEvent::Click,
            [&](const EventContext& e) { trace.push_back(L"second " + std::wstring(e.component)); });
@@ -80,7 +80,7 @@ TEST(ComponentTableTest, TimersTickThroughTheirHandlers) {
   ComponentTable table(sample());
   ModelTimer timer4{1000, false};
   int ticks = 0, after = 0;
-  table.afterEvent = [&] { ++after; };
+  table.afterHandlers = [&] { ++after; };
   table.addTimer(L"Timer4", timer4, [&] { ++ticks; });
   EXPECT_TRUE(table.tick(L"Timer4"));
   EXPECT_FALSE(table.tick(L"Timer5"));

@@ -53,7 +53,7 @@ class ProgramWindows : public ::testing::Test {
         media_, table, [this](std::wstring_view name) { return program_->picture(name); }));
     ModelWindow& window = *windows_.back();
     if (!window.create()) return window;
-    window.view().afterEvent = [&window] { window.view().sync(); };
+    window.view().syncAfterEvent = [&window] { window.view().sync(); };
     table.window().state.visible = true;
     window.view().sync();
     return window;

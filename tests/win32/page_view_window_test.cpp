@@ -107,7 +107,7 @@ class PageViewWindowTest : public ::testing::Test {
         media_ ? media_ : GetModuleHandleW(nullptr), pageView_.components(),
         [this](std::wstring_view name) -> const Bitmap* { return name == L"stripe" ? &stripe_ : nullptr; });
     if (!window_->create()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
-    window_->view().afterEvent = [this] { window_->view().sync(); };
+    window_->view().syncAfterEvent = [this] { window_->view().sync(); };
   }
 
   void TearDown() override {

@@ -18,12 +18,6 @@ namespace {
 constexpr int kDropDownHeight = 200;  // a list's drop-down part, at 96 DPI
 constexpr wchar_t kSheetClass[] = L"TTabSheet";
 
-std::wstring windowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // The DPI of a window where the system can tell it per window, else of the screen.
 int windowDpi(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -43,31 +37,6 @@ void frameForClient(RECT& frame, DWORD style, DWORD exStyle, int dpi) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
   if (adjustForDpi && adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-}
-
-SYSTEMTIME toSystemTime(const DateTime& value, bool timeOnly) {
-  CivilTime civil = value.civil();
-  if (timeOnly) {
-    // A time of day shows on today's date; only its time is read back.
-    SYSTEMTIME today{};
-    GetLocalTime(&today);
-    civil.year = today.wYear, civil.month = today.wMonth, civil.day = today.wDay;
-  }
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(std::clamp(civil.year, 1753, 9999));
-  st.wMonth = static_cast<WORD>(std::clamp(civil.month, 1, 12));
-  st.wDay = static_cast<WORD>(std::clamp(civil.day, 1, 31));
-  st.wHour = static_cast<WORD>(civil.hour);
-  st.wMinute = static_cast<WORD>(civil.minute);
-  st.wSecond = static_cast<WORD>(civil.second);
-  return st;
-}
-
-bool isPainted(ComponentKind kind) { return kind == ComponentKind::Picture; }
-
-bool hasNoControl(ComponentKind kind) {
-  return kind == ComponentKind::Window || kind == ComponentKind::Layer || kind == ComponentKind::MenuItem ||
-         isPainted(kind);
 }
 
 std::wstring fontKey(const FontSpec& font) {
@@ -178,12 +147,7 @@ void ComponentView::placeScrolledComponents(const Component& area) {
 
 void ComponentView::create() {
   dpi_ = windowDpi(window_);
-  table_.showNow = [this] {
-    if (afterEvent)
-      afterEvent();
-    else
-      sync();
-  };
+  table_.showNow = [this] { syncAfterChange(); };
   registerSheetClass(instance_, &ComponentView::sheetProcedure);
   const auto& all = table_.all();
   controls_.assign(all.size(), Control{});
@@ -250,8 +214,9 @@ void ComponentView::placeControl(std::size_t index) {
 
 void ComponentView::createControl(std::size_t index) {
   const Component& c = table_.all()[index];
-  if (hasNoControl(c.kind)) return;
-  if (c.kind == ComponentKind::WebBrowser) return createBrowser(index);
+  const ControlGroup group = groupOf(c.kind);
+  if (group == ControlGroup::None || group == ControlGroup::Pictures) return;
+  if (group == ControlGroup::Browser) return createBrowser(index);
   const ControlClass made = controlClassOf(c, table_, index);
   controls_[index].dropsDown = made.dropsDown;
   const Rect at = controlArea(index);
@@ -264,9 +229,8 @@ void ComponentView::createControl(std::size_t index) {
   controls_[index].hwnd = hwnd;
   byHwnd_[hwnd] = index;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
-  setUpControl(hwnd, c, table_);
-  if (c.kind == ComponentKind::UpDown && !c.buddy.empty())
-    SendMessageW(hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control(c.buddy)), 0);
+  if (group == ControlGroup::ListView) setUpListView(index);
+  if (group == ControlGroup::Pickers) setUpPicker(index);
   // Mouse events the model listens to come through a watcher on the control.
   if (table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
       table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link)
@@ -322,14 +286,8 @@ void ComponentView::setDpi(int dpi) {
     // The font first: a page control's tabs, and so its pages' area, follow it.
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c)), FALSE);
     placeControl(i);
-    if (c.kind == ComponentKind::ColourBox || c.kind == ComponentKind::PictureList) {
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scaleToDpi(kListFieldHeight, dpi_));
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, scaleToDpi(listItemHeight(c), dpi_));
-    } else if (c.kind == ComponentKind::ListView) {
-      for (std::size_t col = 0; col < c.state.columns.size(); ++col)
-        ListView_SetColumnWidth(hwnd, static_cast<int>(col), scaleToDpi(c.state.columns[col].width, dpi_));
-      if (!c.state.picture.empty()) ListView_SetImageList(hwnd, imageListFor(c.state.picture), LVSIL_SMALL);
-    }
+    if (groupOf(c.kind) == ControlGroup::Lists) placeListAtDpi(i);
+    if (groupOf(c.kind) == ControlGroup::ListView) placeListViewAtDpi(i);
   }
   // The fonts and pictures made for the resolution left behind go.
   std::erase_if(fonts_, [this](const auto& font) { return font.first.second != dpi_; });
@@ -341,10 +299,7 @@ void ComponentView::setDpi(int dpi) {
   applying_ = false;
   // A model that lays itself out by the screen hears of it, and shows what it made of it.
   tellDpi();
-  if (afterEvent)
-    afterEvent();
-  else
-    sync();
+  syncAfterChange();
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -354,7 +309,7 @@ void ComponentView::apply(std::size_t index, bool force) {
   if (before && *before == c.state) return;
   if (c.kind == ComponentKind::Window) {
     applyWindow(c, before);
-  } else if (isPainted(c.kind)) {
+  } else if (groupOf(c.kind) == ControlGroup::Pictures) {
     // A picture is painted by what it lies on: its old and new places are painted again.
     HWND surface = parentOf(c);
     for (const ComponentState* state : {before, &c.state}) {
@@ -417,65 +372,15 @@ void ComponentView::apply(std::size_t index, bool force) {
       }
       InvalidateRect(hwnd, nullptr, TRUE);
     }
-    switch (c.kind) {
-      case ComponentKind::CheckBox:
-      case ComponentKind::RadioButton:
-        if (!before || before->checked != s.checked)
-          SendMessageW(hwnd, BM_SETCHECK, s.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        [[fallthrough]];
-      case ComponentKind::Label:
-      case ComponentKind::Link:
-      case ComponentKind::Button:
-      case ComponentKind::GroupBox:
-      case ComponentKind::Panel:
-      case ComponentKind::Edit:
-      case ComponentKind::Memo:
-        // Setting the same text again would put an edit's caret back to the start.
-        if ((!before || before->text != s.text) && windowText(hwnd) != s.text) SetWindowTextW(hwnd, s.text.c_str());
-        if ((c.kind == ComponentKind::Edit || c.kind == ComponentKind::Memo) &&
-            (!before || before->textLimit != s.textLimit))
-          SendMessageW(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(s.textLimit), 0);
-        break;
-      case ComponentKind::ComboBox:
-      case ComponentKind::EditableComboBox:
-      case ComponentKind::FontList:
-      case ComponentKind::ColourBox:
-      case ComponentKind::PictureList: applyList(control, c, before); break;
-      case ComponentKind::ScrollBar:
-        if (!before || before->minimum != s.minimum || before->maximum != s.maximum || before->position != s.position) {
-          SCROLLINFO info{};
-          info.cbSize = sizeof info;
-          info.fMask = SIF_RANGE | SIF_POS;
-          info.nMin = s.minimum;
-          info.nMax = s.maximum;
-          info.nPos = s.position;
-          SetScrollInfo(hwnd, SB_CTL, &info, TRUE);
-        }
-        break;
-      case ComponentKind::UpDown:
-        if (!before || before->minimum != s.minimum || before->maximum != s.maximum)
-          SendMessageW(hwnd, UDM_SETRANGE32, static_cast<WPARAM>(s.minimum), s.maximum);
-        if (!before || before->position != s.position) SendMessageW(hwnd, UDM_SETPOS32, 0, s.position);
-        break;
-      case ComponentKind::DatePicker:
-      case ComponentKind::TimePicker:
-        if (!before || before->text != s.text)
-          SendMessageW(hwnd, DTM_SETFORMATW, 0, s.text.empty() ? 0 : reinterpret_cast<LPARAM>(s.text.c_str()));
-        if (!before || before->value != s.value) {
-          SYSTEMTIME st = toSystemTime(s.value, c.kind == ComponentKind::TimePicker);
-          SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
-        }
-        break;
-      case ComponentKind::ListView: applyListView(control, c, before); break;
-      case ComponentKind::Tabs:
-        if (!before || before->selected != s.selected)
-          SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
-        break;
-      case ComponentKind::WebBrowser:
-        if (!before || before->text != s.text || before->position != s.position) navigateBrowser(index);
-        break;
-      case ComponentKind::ScrollBox:
-        // The components on it move with the scroll position.
+    switch (groupOf(c.kind)) {
+      case ControlGroup::Buttons: applyButton(index, before); break;
+      case ControlGroup::Lists: applyList(index, before); break;
+      case ControlGroup::ListView: applyListView(index, before); break;
+      case ControlGroup::Pickers: applyPicker(index, before); break;
+      case ControlGroup::Browser: applyBrowser(index, before); break;
+      case ControlGroup::Sheets:
+        // The components on a scrolled area move with its scroll position.
+        if (c.kind != ComponentKind::ScrollBox) break;
         if (before && (before->position != s.position || before->bounds != s.bounds)) placeScrolledComponents(c);
         if (before && before->background != s.background) InvalidateRect(hwnd, nullptr, TRUE);
         break;
@@ -546,128 +451,6 @@ void ComponentView::applyWindow(const Component& window, const ComponentState* b
     }
     if (!(window.options & kBorderless)) SetForegroundWindow(window_);
   }
-}
-
-void ComponentView::applyList(Control& control, const Component& c, const ComponentState* before) {
-  HWND hwnd = control.hwnd;
-  const ComponentState& s = c.state;
-  if (c.kind == ComponentKind::ColourBox) {
-    if (!before) fillColourBox(hwnd);
-    if (!before || before->selectedColour != s.selectedColour) selectColour(hwnd, s.selectedColour);
-    return;
-  }
-  if (!before || before->items != s.items) {
-    SendMessageW(hwnd, CB_RESETCONTENT, 0, 0);
-    for (std::size_t i = 0; i < s.items.size(); ++i) {
-      if (c.kind == ComponentKind::PictureList)
-        SendMessageW(hwnd, CB_ADDSTRING, 0, static_cast<LPARAM>(i));
-      else
-        SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.items[i].c_str()));
-    }
-    before = nullptr;  // the selection and the text go back in
-  }
-  switch (c.kind) {
-    case ComponentKind::ComboBox:
-    case ComponentKind::PictureList:
-      if (!before || before->selected != s.selected)
-        SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(s.selected), 0);
-      if ((c.options & kPrompt) && before && before->text != s.text) InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case ComponentKind::EditableComboBox:
-    case ComponentKind::FontList:
-      // A list that may be typed into shows its text, which may name no item. What the user is
-      // typing is left alone: touching the selection would put the caret back to the start.
-      if ((!before || before->selected != s.selected || before->text != s.text) && windowText(hwnd) != s.text) {
-        const LRESULT item = s.text.empty() ? CB_ERR
-                                            : SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                                           reinterpret_cast<LPARAM>(s.text.c_str()));
-        SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(item == CB_ERR ? -1 : item), 0);
-        if (windowText(hwnd) != s.text) SetWindowTextW(hwnd, s.text.c_str());
-      }
-      break;
-    default: break;
-  }
-}
-
-void ComponentView::applyListView(Control& control, const Component& c, const ComponentState* before) {
-  HWND list = control.hwnd;
-  const ComponentState& s = c.state;
-  if (!before || before->columns != s.columns) {
-    while (ListView_DeleteColumn(list, 0)) {
-    }
-    for (std::size_t i = 0; i < s.columns.size(); ++i) {
-      LVCOLUMNW column{};
-      column.mask = LVCF_TEXT | LVCF_WIDTH;
-      column.pszText = const_cast<wchar_t*>(s.columns[i].caption.c_str());
-      column.cx = scaleToDpi(s.columns[i].width, dpi_);
-      ListView_InsertColumn(list, static_cast<int>(i), &column);
-    }
-  }
-  if (!before || before->picture != s.picture) {
-    HIMAGELIST images = s.picture.empty() ? nullptr : imageListFor(s.picture);
-    ListView_SetImageList(list, images, LVSIL_SMALL);
-  }
-  const auto sameTexts = [](const std::vector<ListRow>& a, const std::vector<ListRow>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const ListRow& x, const ListRow& y) { return x.cells == y.cells && x.image == y.image; });
-  };
-  if (before && before->rows != s.rows && sameTexts(before->rows, s.rows)) {
-    // Only colours changed: the rows are drawn again where they are, the scroll position kept.
-    InvalidateRect(list, nullptr, FALSE);
-  } else if (!before || before->rows != s.rows) {
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(list);
-    for (std::size_t r = 0; r < s.rows.size(); ++r) {
-      const ListRow& row = s.rows[r];
-      LVITEMW item{};
-      item.mask = LVIF_TEXT | (row.image >= 0 ? LVIF_IMAGE : 0);
-      item.iItem = static_cast<int>(r);
-      item.pszText = const_cast<wchar_t*>(row.cells.empty() ? L"" : row.cells[0].c_str());
-      item.iImage = row.image;
-      ListView_InsertItem(list, &item);
-      for (std::size_t col = 1; col < row.cells.size(); ++col)
-        ListView_SetItemText(list, static_cast<int>(r), static_cast<int>(col),
-                             const_cast<wchar_t*>(row.cells[col].c_str()));
-    }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    before = nullptr;
-  }
-  if (!before || before->selected != s.selected) {
-    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    if (s.selected >= 0) {
-      ListView_SetItemState(list, s.selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-      ListView_EnsureVisible(list, s.selected, FALSE);
-    }
-  }
-}
-
-HIMAGELIST ComponentView::imageListFor(const std::wstring& resource) {
-  auto found = imageLists_.find({resource, dpi_});
-  if (found != imageLists_.end()) return found->second;
-  // A strip of 16 x 16 pictures, magenta being see-through; at another resolution each picture
-  // scaled to the size of the small icons there. The list masks a copy: masking blackens the
-  // see-through pixels of the bitmap it is given.
-  constexpr int kCell = 16;
-  constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
-  HIMAGELIST list = nullptr;
-  if (HBITMAP strip = resourceBitmap(resource)) {
-    BITMAP info{};
-    GetObjectW(strip, sizeof info, &info);
-    const int count = info.bmWidth / kCell, size = scaleToDpi(kCell, dpi_);
-    WindowDc screen;
-    GdiObject<HBITMAP> scaled(CreateCompatibleBitmap(screen, count * size, size));
-    MemoryDc from(screen), to(screen);
-    {
-      SelectedObject source(from, strip), target(to, scaled);
-      // Pixel by pixel, so that the see-through colour stays exact at the pictures' edges.
-      SetStretchBltMode(to, COLORONCOLOR);
-      StretchBlt(to, 0, 0, count * size, size, from, 0, 0, count * kCell, kCell, SRCCOPY);
-    }
-    list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
-    if (list) ImageList_AddMasked(list, scaled, kSeeThrough);
-  }
-  imageLists_.emplace(std::pair{resource, dpi_}, list);
-  return list;
 }
 
 void ComponentView::followTimers() {

@@ -64,8 +64,9 @@ class ComponentView {
   void setDpi(int dpi);
 
   // Runs after every event the view raised on the model and every timer tick: the program
-  // syncs all its windows there, since an event in one may change another.
-  std::function<void()> afterEvent;
+  // syncs all its windows there, since an event in one may change another. Without it the view
+  // syncs only itself.
+  std::function<void()> syncAfterEvent;
 
  private:
   struct Control {
@@ -90,38 +91,60 @@ class ComponentView {
   void placeScrolledComponents(const Component& area);
   void apply(std::size_t index, bool force);
   void applyWindow(const Component& window, const ComponentState* before);
-  void applyList(Control& control, const Component& component, const ComponentState* before);
-  void applyListView(Control& control, const Component& component, const ComponentState* before);
   void followTimers();
   // Tells the model the window's DPI (a DpiChange event on the window, if it listens).
   void tellDpi();
   HFONT fontFor(const Component& component);
   HBRUSH brushFor(Colour colour);
 
+  // After an event or a tick: syncAfterEvent, or this view's own sync.
+  void syncAfterChange();
   void raise(std::wstring_view component, ComponentEvent event, const ComponentInput& input = {});
+  // The window's notifications, each handed to the group of its control's kind.
   void onCommand(HWND from, UINT code);
   void onScroll(HWND bar, WPARAM request);
   bool onNotify(const NMHDR& header, LRESULT& result);
   bool onControlColour(HDC dc, HWND from, LRESULT& result);
+  bool onSetCursor(HWND over);
+
+  // Each group of kinds of control in a file of its own, which holds how its controls are set
+  // up once made (their classes are in component_view_parts.h), how their states are copied
+  // onto them and what their notifications raise on the model.
+  //
+  // Buttons, check boxes, radio buttons, labels, panels and edits (component_view_buttons.cpp).
+  void applyButton(std::size_t index, const ComponentState* before);
+  void onButtonCommand(std::size_t index, UINT code);
+  // Drop-down lists, font lists, colour boxes and picture lists (component_view_lists.cpp).
+  void applyList(std::size_t index, const ComponentState* before);
+  void onListCommand(std::size_t index, UINT code);
+  void pickCustomColour(std::size_t index);
   bool onMeasureItem(MEASUREITEMSTRUCT& item);
   bool onDrawItem(const DRAWITEMSTRUCT& item);
-  void pickCustomColour(std::size_t index);
-
-  // Pictures painted by their window.
+  void placeListAtDpi(std::size_t index);
+  // List views (component_view_list_view.cpp).
+  void setUpListView(std::size_t index);
+  void applyListView(std::size_t index, const ComponentState* before);
+  bool onListViewNotify(std::size_t index, const NMHDR& header, LRESULT& result);
+  void placeListViewAtDpi(std::size_t index);
+  HIMAGELIST imageListFor(const std::wstring& resource);
+  // Date and time pickers, up-downs, scroll bars and page tabs (component_view_pickers.cpp).
+  void setUpPicker(std::size_t index);
+  void applyPicker(std::size_t index, const ComponentState* before);
+  void onPickerScroll(std::size_t index, WPARAM request);
+  bool onPickerNotify(std::size_t index, const NMHDR& header);
+  // Pictures and stripes, painted and hit-tested by the window they lie on
+  // (component_view_pictures.cpp).
   void paintPictures(HWND surface, HDC dc);
   const Component* pictureAt(HWND surface, POINT client) const;
   bool onMouse(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
-  bool onSetCursor(HWND over);
   HBITMAP resourceBitmap(const std::wstring& name);
+  // Web browsers: a host window with the system's control in it (component_view_browser.cpp).
+  void createBrowser(std::size_t index);
+  void applyBrowser(std::size_t index, const ComponentState* before);
 
   static LRESULT CALLBACK controlWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
   static LRESULT CALLBACK sheetProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  HIMAGELIST imageListFor(const std::wstring& resource);
-
-  // Web browsers: a host window with the system's control in it (component_view_browser.cpp).
-  void createBrowser(std::size_t index);
-  void navigateBrowser(std::size_t index);
 
   HINSTANCE instance_;
   HWND window_;

@@ -1,9 +1,10 @@
 // The generic view's web browsers: a WebBrowserHost per WebBrowser component, its events raised
 // on the model; see component_view.h and web_browser_host.h.
+#include "ui/win32/component_view.h"
+
 #include <memory>
 #include <utility>
 
-#include "ui/win32/component_view.h"
 #include "ui/win32/web_browser_host.h"
 
 namespace tikora {
@@ -35,11 +36,12 @@ void ComponentView::createBrowser(std::size_t index) {
   browsers_[index] = std::move(host);
 }
 
-void ComponentView::navigateBrowser(std::size_t index) {
+void ComponentView::applyBrowser(std::size_t index, const ComponentState* before) {
+  const ComponentState& s = table_.all()[index].state;
+  if (before && before->text == s.text && before->position == s.position) return;
   const auto found = browsers_.find(index);
-  const std::wstring& address = table_.all()[index].state.text;
-  if (found == browsers_.end() || address.empty()) return;
-  found->second->navigate(address);
+  if (found == browsers_.end() || s.text.empty()) return;
+  found->second->navigate(s.text);
 }
 
 }  // namespace tikora

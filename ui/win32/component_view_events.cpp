@@ -3,36 +3,24 @@
 #include "ui/win32/component_view.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <optional>
 
 #include "ui/win32/component_view_parts.h"
 
 namespace tikora {
-namespace {
 
-// The system's move command with the caption hit-test code: the system's own move loop then
-// drags the window with the pointer, as if its caption had been grabbed.
-constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
-
-std::wstring windowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
+void ComponentView::syncAfterChange() {
+  if (syncAfterEvent)
+    syncAfterEvent();
+  else
+    sync();
 }
-
-}  // namespace
 
 void ComponentView::raise(std::wstring_view component, ComponentEvent event, const ComponentInput& input) {
   table_.raise(component, event, input);
-  if (afterEvent) {
-    afterEvent();
-  } else {
-    sync();
-  }
+  syncAfterChange();
 }
 
 bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -70,10 +58,7 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       const auto& timers = table_.timers();
       if (wParam < kFirstTimerId || wParam - kFirstTimerId >= timers.size()) return false;
       table_.tick(timers[wParam - kFirstTimerId].name);
-      if (afterEvent)
-        afterEvent();
-      else
-        sync();
+      syncAfterChange();
       result = 0;
       return true;
     }
@@ -134,176 +119,26 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 
 void ComponentView::onCommand(HWND from, UINT code) {
   const std::size_t index = byHwnd_.at(from);
-  const Component& c = table_.all()[index];
-  ComponentInput input;
-  switch (c.kind) {
-    case ComponentKind::Button:
-      if (code == BN_CLICKED) raise(c.name, ComponentEvent::Click);
-      break;
-    case ComponentKind::CheckBox:
-      if (code != BN_CLICKED) break;
-      input.checked = !c.state.checked;
-      raise(c.name, ComponentEvent::Click, input);
-      break;
-    case ComponentKind::RadioButton:
-      if (code != BN_CLICKED || c.state.checked) break;
-      input.checked = true;
-      raise(c.name, ComponentEvent::Click, input);
-      break;
-    case ComponentKind::Label:
-    case ComponentKind::Link:
-    case ComponentKind::Panel:
-      if (code == STN_CLICKED) raise(c.name, ComponentEvent::Click);
-      break;
-    case ComponentKind::Edit:
-    case ComponentKind::Memo:
-      if (code != EN_CHANGE) break;
-      input.text = windowText(from);
-      raise(c.name, ComponentEvent::Change, input);
-      break;
-    case ComponentKind::ComboBox:
-    case ComponentKind::PictureList:
-      if (code != CBN_SELCHANGE) break;
-      input.selected = static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0));
-      raise(c.name, ComponentEvent::Change, input);
-      break;
-    case ComponentKind::EditableComboBox:
-    case ComponentKind::FontList: {
-      if (code == CBN_EDITCHANGE) {
-        input.text = windowText(from);
-        raise(c.name, c.kind == ComponentKind::FontList ? ComponentEvent::Change : ComponentEvent::Typed, input);
-      } else if (code == CBN_SELCHANGE) {
-        const LRESULT item = SendMessageW(from, CB_GETCURSEL, 0, 0);
-        const std::optional<std::wstring> text = comboItemText(from, item);
-        if (!text) break;
-        input.selected = static_cast<int>(item);
-        input.text = *text;
-        raise(c.name, ComponentEvent::Change, input);
-      }
-      break;
-    }
-    case ComponentKind::ColourBox: {
-      if (code != CBN_SELCHANGE) break;
-      const LRESULT item = SendMessageW(from, CB_GETCURSEL, 0, 0);
-      const LRESULT data = SendMessageW(from, CB_GETITEMDATA, static_cast<WPARAM>(item), 0);
-      if (data == kCustomColourItem) {
-        pickCustomColour(index);
-      } else {
-        input.colour = static_cast<Colour>(data);
-        raise(c.name, ComponentEvent::Change, input);
-      }
-      break;
-    }
+  switch (groupOf(table_.all()[index].kind)) {
+    case ControlGroup::Buttons: onButtonCommand(index, code); break;
+    case ControlGroup::Lists: onListCommand(index, code); break;
     default: break;
   }
 }
 
-void ComponentView::pickCustomColour(std::size_t index) {
-  const Component& c = table_.all()[index];
-  CHOOSECOLORW choice{};
-  choice.lStructSize = sizeof choice;
-  choice.hwndOwner = window_;
-  choice.rgbResult = c.state.selectedColour & 0x00FFFFFF;
-  choice.lpCustColors = customColours_;
-  choice.Flags = CC_FULLOPEN | CC_RGBINIT;
-  if (ChooseColorW(&choice)) {
-    ComponentInput input;
-    input.colour = choice.rgbResult;
-    raise(c.name, ComponentEvent::Change, input);
-    return;
-  }
-  // Cancelled: the box shows the colour it had.
-  applying_ = true;
-  selectColour(controls_[index].hwnd, c.state.selectedColour);
-  applying_ = false;
-}
-
 void ComponentView::onScroll(HWND bar, WPARAM request) {
-  const Component& c = table_.all()[byHwnd_.at(bar)];
-  ComponentInput input;
-  if (c.kind == ComponentKind::UpDown) {
-    BOOL failed = FALSE;
-    const auto position = static_cast<int>(SendMessageW(bar, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
-    if (failed || position == c.state.position) return;
-    input.position = position;
-    raise(c.name, ComponentEvent::Change, input);
-    return;
-  }
-  if (c.kind != ComponentKind::ScrollBar) return;
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_ALL;
-  GetScrollInfo(bar, SB_CTL, &info);
-  int position = info.nPos;
-  const int page = std::max(1, (info.nMax - info.nMin) / 10);
-  switch (LOWORD(request)) {
-    case SB_LINELEFT: position -= 1; break;
-    case SB_LINERIGHT: position += 1; break;
-    case SB_PAGELEFT: position -= page; break;
-    case SB_PAGERIGHT: position += page; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
-    case SB_LEFT: position = info.nMin; break;
-    case SB_RIGHT: position = info.nMax; break;
-    default: return;
-  }
-  position = std::clamp(position, info.nMin, info.nMax);
-  if (position == c.state.position) return;
-  input.position = position;
-  raise(c.name, ComponentEvent::Change, input);
+  const std::size_t index = byHwnd_.at(bar);
+  if (groupOf(table_.all()[index].kind) == ControlGroup::Pickers) onPickerScroll(index, request);
 }
 
 bool ComponentView::onNotify(const NMHDR& header, LRESULT& result) {
   const auto found = byHwnd_.find(header.hwndFrom);
   if (found == byHwnd_.end()) return false;
-  const Component& c = table_.all()[found->second];
+  const std::size_t index = found->second;
   result = 0;
-  ComponentInput input;
-  switch (c.kind) {
-    case ComponentKind::DatePicker:
-    case ComponentKind::TimePicker: {
-      if (header.code != DTN_DATETIMECHANGE || applying_) return header.code == DTN_DATETIMECHANGE;
-      const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
-      if (change.dwFlags != GDT_VALID) return true;
-      const SYSTEMTIME& st = change.st;
-      const std::optional<DateTime> value = c.kind == ComponentKind::TimePicker
-                                                ? DateTime::fromTime(st.wHour, st.wMinute, st.wSecond)
-                                                : DateTime::fromDate(st.wYear, st.wMonth, st.wDay);
-      if (!value) return true;
-      input.value = *value;
-      raise(c.name, ComponentEvent::Change, input);
-      return true;
-    }
-    case ComponentKind::Tabs:
-      if (header.code != TCN_SELCHANGE) return false;
-      input.selected = static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0));
-      raise(c.name, ComponentEvent::Change, input);
-      return true;
-    case ComponentKind::ListView: {
-      if (header.code == NM_CUSTOMDRAW) {
-        // Each row in its own text colour.
-        auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
-        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-          result = CDRF_NOTIFYITEMDRAW;
-        } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-          const std::size_t row = draw.nmcd.dwItemSpec;
-          if (row < c.state.rows.size() && c.state.rows[row].textColour)
-            draw.clrText = *c.state.rows[row].textColour & 0x00FFFFFF;
-          result = CDRF_DODEFAULT;
-        }
-        return true;
-      }
-      if (header.code == LVN_ITEMCHANGED && !applying_) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if (!(change.uChanged & LVIF_STATE) || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return true;
-        const int selected = ListView_GetNextItem(header.hwndFrom, -1, LVNI_SELECTED);
-        if (selected == c.state.selected) return true;
-        input.selected = selected;
-        raise(c.name, ComponentEvent::Change, input);
-        return true;
-      }
-      return false;
-    }
+  switch (groupOf(table_.all()[index].kind)) {
+    case ControlGroup::Pickers: return onPickerNotify(index, header);
+    case ControlGroup::ListView: return onListViewNotify(index, header, result);
     default: return false;
   }
 }
@@ -326,44 +161,6 @@ bool ComponentView::onControlColour(HDC dc, HWND from, LRESULT& result) {
     SetBkMode(dc, TRANSPARENT);
     result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }
-  return true;
-}
-
-bool ComponentView::onMouse(HWND surface, UINT message, WPARAM, LPARAM lParam) {
-  const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const Component* picture = message == WM_MOUSELEAVE ? nullptr : pictureAt(surface, client);
-  const std::wstring name = picture ? picture->name : std::wstring();
-  if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) {
-    if (name != hovered_) {
-      const std::wstring left = hovered_;
-      hovered_ = name;
-      if (!left.empty() && table_.contains(left)) raise(left, ComponentEvent::MouseLeave);
-      if (!name.empty()) {
-        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, surface, 0};
-        TrackMouseEvent(&leave);
-      }
-    }
-    if (!name.empty()) {
-      ComponentInput input;
-      input.point = Point{client.x, client.y};
-      raise(name, ComponentEvent::MouseMove, input);
-    }
-    return picture != nullptr || message == WM_MOUSELEAVE;
-  }
-  if (!picture) return false;
-  if (message == WM_LBUTTONDOWN) {
-    if (picture->options & kDragsWindow) {
-      ReleaseCapture();
-      SendMessageW(window_, WM_SYSCOMMAND, kMoveByCaption, 0);
-      return true;
-    }
-    raise(name, ComponentEvent::MouseDown);
-    SetCapture(surface);
-    return true;
-  }
-  // WM_LBUTTONUP: a click is a press and a release on the same picture.
-  if (GetCapture() == surface) ReleaseCapture();
-  raise(name, ComponentEvent::Click);
   return true;
 }
 

@@ -1,10 +1,9 @@
-// What the generic view needs to know per kind of component: the window class and styles a
-// component is made as, the set-up right after it is made, the page sheets, and the colour
-// boxes' standard colours.
+// What the generic view's files share: the groups the kinds of component fall into, the window
+// class and styles a component is made as (each group's in its own file), and small helpers on
+// controls and pictures.
 #pragma once
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -16,11 +15,34 @@ namespace tikora {
 inline constexpr UINT kFirstControlId = 1000;
 inline constexpr UINT_PTR kFirstTimerId = 100;
 
+// The groups of kinds, each made, updated and listened to in a file of its own.
+enum class ControlGroup {
+  None,      // the window, its layers and menu items: no control of their own
+  Buttons,   // buttons, check boxes, radio buttons, labels, links, panels, group boxes, edits
+  Lists,     // drop-down lists, font lists, colour boxes, picture lists
+  ListView,  // report views
+  Pickers,   // date and time pickers, up-downs, scroll bars, page tabs
+  Sheets,    // pages and scrolled areas: plain windows other components lie on
+  Pictures,  // painted by the window they lie on
+  Browser,   // the system's web browser control
+};
+ControlGroup groupOf(ComponentKind kind);
+
 // The system's pointer for a component's pointer shape.
 HCURSOR pointerCursor(PointerShape shape);
 
+// A control's or window's text.
+std::wstring windowText(HWND hwnd);
+
 // The text of a drop-down list's item; none for no item.
 std::optional<std::wstring> comboItemText(HWND combo, LRESULT index);
+
+// The name of a component's picture: the part before "#".
+std::wstring pictureName(const std::wstring& picture);
+
+// How pictures are stretched to the window's DPI: pixel for pixel at 96 DPI and at whole
+// multiples of it, which keeps the pixel art crisp; smoothed at the scalings in between.
+void setScalingMode(HDC dc, int dpi);
 
 struct ControlClass {
   const wchar_t* className = L"STATIC";
@@ -34,41 +56,21 @@ struct ControlClass {
 inline constexpr int kListFieldHeight = 18;
 inline int listItemHeight(const Component& list) { return list.itemHeight > 0 ? list.itemHeight : kListFieldHeight; }
 
-// The class and styles of component `index` of `table`. Tab stops go to every control a user
-// works; of a run of radio buttons only the first starts a group, so arrows move within it.
+// The class and styles of component `index` of `table`, from the group of its kind. Tab stops
+// go to every control a user works.
 ControlClass controlClassOf(const Component& component, const ComponentTable& table, std::size_t index);
-
-// Everything a control needs right after it is made: a list view's style and columns, a tab
-// control's pages, a list's item height, an up-down's edit.
-void setUpControl(HWND hwnd, const Component& component, const ComponentTable& table);
+// Each group's share of it, given the class with the component's text: of a run of radio
+// buttons only the first starts a group, so arrows move within it.
+inline constexpr DWORD kTabStop = WS_TABSTOP | WS_GROUP;
+void makeButtonClass(ControlClass& made, const Component& component, const ComponentTable& table, std::size_t index);
+void makeListClass(ControlClass& made, const Component& component);
+void makeListViewClass(ControlClass& made);
+void makePickerClass(ControlClass& made, const Component& component);
 
 // The page sheets: plain windows that pass their controls' notifications up to the window.
 void registerSheetClass(HINSTANCE instance, WNDPROC procedure);
 
-// The colour boxes: the sixteen standard colours, then "Custom...".
-inline constexpr LPARAM kCustomColourItem = -1;
-struct NamedColour {
-  const wchar_t* name;
-  COLORREF colour;
-};
-inline constexpr std::array<NamedColour, 16> kStandardColours{{
-    {L"Black", RGB(0, 0, 0)},
-    {L"Maroon", RGB(128, 0, 0)},
-    {L"Green", RGB(0, 128, 0)},
-    {L"Olive", RGB(128, 128, 0)},
-    {L"Navy", RGB(0, 0, 128)},
-    {L"Purple", RGB(128, 0, 128)},
-    {L"Teal", RGB(0, 128, 128)},
-    {L"Gray", RGB(128, 128, 128)},
-    {L"Silver", RGB(192, 192, 192)},
-    {L"Red", RGB(255, 0, 0)},
-    {L"Lime", RGB(0, 255, 0)},
-    {L"Yellow", RGB(255, 255, 0)},
-    {L"Blue", RGB(0, 0, 255)},
-    {L"Fuchsia", RGB(255, 0, 255)},
-    {L"Aqua", RGB(0, 255, 255)},
-    {L"White", RGB(255, 255, 255)},
-}};
+// The colour boxes: the sixteen standard colours, then "Custom...", and a colour selected.
 void fillColourBox(HWND box);
 // Selects the colour's item, adding the colour before "Custom..." when it is none of the list's.
 void selectColour(HWND box, Colour colour);

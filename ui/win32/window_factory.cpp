@@ -26,7 +26,7 @@ bool Win32WindowFactory::createModelWindow(std::unique_ptr<ModelWindow>& slot, C
   if (!slot->create()) return false;
   // The boxes a model names this window for are owned by it from now on.
   messageBoxes_.addWindow(table.all().front().name, slot->hwnd());
-  slot->view().afterEvent = [this] { windows_.syncAll(); };
+  slot->view().syncAfterEvent = [this] { windows_.syncAll(); };
   return true;
 }
 
