@@ -52,7 +52,7 @@ struct ChannelListServices {
   const AnsiCodePage& codePage;
   MessageBoxService& messageBoxes;
   // The window that owns the boxes, by name (the control panel); none when empty.
-  std::wstring_view messageBoxOwner;
+  std::wstring_view messageBoxOwner = {};
   // Where the selector's choice is kept for the settings save (`rssChannel`); the list sets it when
   // it chooses for the user (no channel after a removal). None when null.
   int* storedChoice = nullptr;

@@ -32,7 +32,7 @@ struct FeedReaderServices {
   TickerWindowModel& ticker;
   std::function<std::wstring()> selectedAddress;
   // The window that owns the boxes, by name (the control panel); none when empty.
-  std::wstring_view messageBoxOwner;
+  std::wstring_view messageBoxOwner = {};
 };
 
 enum class ReadStart { Started, AlreadyLoading, MessageOnScreen };

@@ -38,7 +38,7 @@ struct TimeServicesContext {
   Power& power;
   MessageBoxService& messageBoxes;
   // The window that owns the boxes, by name (the control panel); none when empty.
-  std::wstring_view messageBoxOwner;
+  std::wstring_view messageBoxOwner = {};
 };
 
 // Sets the text of an information line of the clock window (Label5, Label6, Label7), sizes the
