@@ -1,6 +1,7 @@
 // The today's date page; see todays_date_window_model.h.
 #include "calendar/todays_date_window_model.h"
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -58,29 +59,51 @@ void paint(ComponentTable& table, const ColourUse& use, Colour colour) {
   (use.part == ColourPart::Background ? state.background : state.textColour) = colour;
 }
 
-Component picture(std::wstring_view name, Rect bounds, std::wstring_view resource, std::uint32_t options) {
-  Component made = makeComponent(std::wstring(name), ComponentKind::Picture, std::wstring(kTodaysDateWindowName));
-  made.options = options;
-  made.state.bounds = bounds;
-  made.state.picture = std::wstring(resource);
-  return made;
-}
+// The stripes that drag the window, and the close button made after the top one, so that it
+// lies on it; they follow the panels.
+using K = ComponentKind;
+constexpr std::wstring_view kOn = kTodaysDateWindowName;
+constexpr std::array<ComponentRow, 3> kStripesAndClose{{
+    {.name = kTodayTopStripe,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = {0, 0, kTodaysDateWidth, kStripeHeight},
+     .options = kStretch | kDragsWindow,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Drag},
+    {.name = kTodayBottomStripe,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = {0, kTodaysDateHeight - kStripeHeight, kTodaysDateWidth, kStripeHeight},
+     .options = kStretch | kDragsWindow,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Drag},
+    {.name = kTodayCloseButton,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = kCloseButtonBounds,
+     .options = kStretch,
+     .picture = kCloseButtonPicture},
+}};
 
 std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize desktop) {
   std::vector<Component> components;
-  Component window = makeComponent(std::wstring(kTodaysDateWindowName), ComponentKind::Window);
-  window.options = kBorderless;
-  window.state.bounds = {(desktop.width - kTodaysDateWidth) / 2, (desktop.height - kTodaysDateHeight) / 2,
-                         kTodaysDateWidth, kTodaysDateHeight};
-  window.state.visible = false;
-  components.push_back(std::move(window));
+  // Hidden until asked for, in the middle of the desktop.
+  components.push_back(makeComponent(
+      ComponentRow{.name = kTodaysDateWindowName,
+                   .kind = K::Window,
+                   .bounds = {(desktop.width - kTodaysDateWidth) / 2, (desktop.height - kTodaysDateHeight) / 2,
+                              kTodaysDateWidth, kTodaysDateHeight},
+                   .options = kBorderless,
+                   .visible = false}));
 
   for (const PanelLayout& layout : kPanels) {
-    Component panel =
-        makeComponent(std::wstring(layout.name), ComponentKind::Panel, std::wstring(kTodaysDateWindowName));
-    panel.options = kCentred;
-    panel.state.bounds = {0, layout.top, kTodaysDateWidth, layout.height};
-    panel.state.text = texts.*layout.text;
+    Component panel = makeComponent(ComponentRow{.name = layout.name,
+                                                 .kind = K::Panel,
+                                                 .parent = kOn,
+                                                 .bounds = {0, layout.top, kTodaysDateWidth, layout.height},
+                                                 .options = kCentred,
+                                                 .text = texts.*layout.text});
     FontSpec font;
     font.faceName = std::wstring(kFontName);
     font.bold = true;
@@ -89,15 +112,7 @@ std::vector<Component> pageComponents(const TodaysDateTexts& texts, ScreenSize d
     components.push_back(std::move(panel));
   }
 
-  for (const auto& [name, top] :
-       {std::pair{kTodayTopStripe, 0}, std::pair{kTodayBottomStripe, kTodaysDateHeight - kStripeHeight}}) {
-    Component stripe =
-        picture(name, {0, top, kTodaysDateWidth, kStripeHeight}, kDecorativeStripePicture, kStretch | kDragsWindow);
-    stripe.state.pointer = PointerShape::Drag;
-    components.push_back(std::move(stripe));
-  }
-  // Made after the top stripe, so it lies on it.
-  components.push_back(picture(kTodayCloseButton, kCloseButtonBounds, kCloseButtonPicture, kStretch));
+  for (const ComponentRow& row : kStripesAndClose) components.push_back(makeComponent(row));
   return components;
 }
 

@@ -2,6 +2,28 @@
 #include "core/component.h"
 
 namespace tikora {
+
+Component makeComponent(const ComponentRow& row) {
+  Component made = makeComponent(std::wstring(row.name), row.kind, std::wstring(row.parent));
+  made.options = row.options;
+  ComponentState& state = made.state;
+  state.bounds = row.bounds;
+  state.text = std::wstring(row.text);
+  state.picture = std::wstring(row.picture);
+  state.pointer = row.pointer;
+  state.textColour = row.textColour;
+  state.textLimit = row.textLimit;
+  state.visible = row.visible;
+  return made;
+}
+
+std::vector<Component> makeComponents(std::span<const ComponentRow> rows) {
+  std::vector<Component> made;
+  made.reserve(rows.size());
+  for (const ComponentRow& row : rows) made.push_back(makeComponent(row));
+  return made;
+}
+
 namespace {
 
 std::string narrow(std::wstring_view text) {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -154,6 +155,29 @@ inline Component makeComponent(std::wstring name, ComponentKind kind, std::wstri
   made.state = std::move(state);
   return made;
 }
+
+// One row of a window's declaration: the component's name, kind and the window or page it lies
+// on, then whatever it starts with that is not the default. A window declares its components as
+// a table of these rows, in creation order, with designated initializers:
+//   {.name = kCloseButton, .kind = ComponentKind::Picture, .parent = kWindowName,
+//    .bounds = {379, 210, 75, 25}, .options = kStretch, .picture = kClosePicture}
+struct ComponentRow {
+  std::wstring_view name;
+  ComponentKind kind = ComponentKind::Label;
+  std::wstring_view parent = {};
+  Rect bounds = {};
+  std::uint32_t options = kNoOptions;
+  std::wstring_view text = {};
+  std::wstring_view picture = {};
+  PointerShape pointer = PointerShape::Arrow;
+  std::optional<Colour> textColour = {};
+  int textLimit = 0;
+  bool visible = true;
+};
+
+// The component a row declares, and the components of a table of rows.
+Component makeComponent(const ComponentRow& row);
+std::vector<Component> makeComponents(std::span<const ComponentRow> rows);
 
 class UnknownComponent : public std::out_of_range {
  public:

@@ -17,78 +17,95 @@ const FontSpec kWindowFont{L"MS Sans Serif", 8};
 // Components in creation (and tab) order. A width of 0 is the measured width of the caption,
 // a height of 0 its line height. The legend stands in the lower left corner of "Items List",
 // the buttons in the lower right.
-struct Placement {
-  std::wstring_view name;
-  ComponentKind kind;
-  std::wstring_view parent;
-  std::wstring_view caption;
-  Rect bounds;
-  std::uint32_t options = kNoOptions;
-  int textLimit = 0;
-  std::optional<Colour> colour = {};  // the legend's captions
-};
-
 constexpr int kCheckBoxMark = 24;  // the box and its gap before the caption
 
-const std::array<Placement, 20> kLayout{{
-    {kAddItemGroup, ComponentKind::GroupBox, kPlannerWindowName, L"Add Items to the List ", {8, 8, 696, 193}},
-    {kItemDateLabel, ComponentKind::Label, kAddItemGroup, L"Select Execution Date", {20, 28, 0, 0}},
-    {kItemDatePicker, ComponentKind::DatePicker, kAddItemGroup, L"", {20, 44, 130, 22}},
-    {kItemTimeLabel, ComponentKind::Label, kAddItemGroup, L"Select Execution Time", {162, 28, 0, 0}},
-    {kItemTimePicker, ComponentKind::TimePicker, kAddItemGroup, L"HH:mm", {162, 44, 130, 22}},
-    {kItemTitleLabel, ComponentKind::Label, kAddItemGroup, L"Item Title", {304, 28, 0, 0}},
-    {kItemTitleEdit,
-     ComponentKind::Edit,
-     kAddItemGroup,
-     L"",
-     {304, 44, 388, 22},
-     kNoOptions,
-     static_cast<int>(kPlannerTitleBytes)},
-    {kItemDescriptionLabel, ComponentKind::Label, kAddItemGroup, L"Item Description", {20, 76, 0, 0}},
-    {kItemDescriptionMemo,
-     ComponentKind::Memo,
-     kAddItemGroup,
-     L"",
-     {20, 92, 672, 62},
-     kNoOptions,
-     static_cast<int>(kPlannerDescriptionBytes)},
-    {kItemSoundBox, ComponentKind::CheckBox, kAddItemGroup, L"Notify with Sound", {20, 168, 0, 17}},
-    {kAddItemButton, ComponentKind::Button, kAddItemGroup, L"Add to the List", {572, 164, 120, 25}},
-    {kItemListGroup, ComponentKind::GroupBox, kPlannerWindowName, L"Items List", {8, 209, 696, 313}},
-    {kItemList, ComponentKind::ListView, kItemListGroup, L"", {20, 229, 672, 210}, kGridLines},
-    {kDeleteItemButton, ComponentKind::Button, kItemListGroup, L"Delete Selected Item", {457, 485, 140, 25}},
-    {kPlannerOkButton, ComponentKind::Button, kItemListGroup, L"OK", {617, 485, 75, 25}},
-    {kColourMeaningLabel, ComponentKind::Label, kItemListGroup, L"Item Color Meaning :", {20, 449, 0, 0}},
-    {kPassedItemLabel,
-     ComponentKind::Label,
-     kItemListGroup,
-     L"Item Activity Passed",
-     {32, 465, 0, 0},
-     kNoOptions,
-     0,
-     kPassedItemColour},
-    {kLaterTodayItemLabel,
-     ComponentKind::Label,
-     kItemListGroup,
-     L"Item Active Execution later Today",
-     {32, 481, 0, 0},
-     kNoOptions,
-     0,
-     kTodayItemColour},
-    {kFutureItemLabel,
-     ComponentKind::Label,
-     kItemListGroup,
-     L"Item Active Execution in Future Days",
-     {32, 497, 0, 0},
-     kNoOptions,
-     0,
-     kLaterDayItemColour},
-    {kPlannerWindowName,
-     ComponentKind::Window,
-     L"",
-     kPlannerWindowCaption,
-     {0, 0, kPlannerClientWidth, kPlannerClientHeight},
-     kCentred},
+using K = ComponentKind;
+constexpr std::wstring_view kAdd = kAddItemGroup, kList = kItemListGroup;
+const std::array<ComponentRow, 20> kLayout{{
+    {.name = kAddItemGroup,
+     .kind = K::GroupBox,
+     .parent = kPlannerWindowName,
+     .bounds = {8, 8, 696, 193},
+     .text = L"Add Items to the List "},
+    {.name = kItemDateLabel,
+     .kind = K::Label,
+     .parent = kAdd,
+     .bounds = {20, 28, 0, 0},
+     .text = L"Select Execution Date"},
+    {.name = kItemDatePicker, .kind = K::DatePicker, .parent = kAdd, .bounds = {20, 44, 130, 22}},
+    {.name = kItemTimeLabel,
+     .kind = K::Label,
+     .parent = kAdd,
+     .bounds = {162, 28, 0, 0},
+     .text = L"Select Execution Time"},
+    {.name = kItemTimePicker, .kind = K::TimePicker, .parent = kAdd, .bounds = {162, 44, 130, 22}, .text = L"HH:mm"},
+    {.name = kItemTitleLabel, .kind = K::Label, .parent = kAdd, .bounds = {304, 28, 0, 0}, .text = L"Item Title"},
+    {.name = kItemTitleEdit,
+     .kind = K::Edit,
+     .parent = kAdd,
+     .bounds = {304, 44, 388, 22},
+     .textLimit = static_cast<int>(kPlannerTitleBytes)},
+    {.name = kItemDescriptionLabel,
+     .kind = K::Label,
+     .parent = kAdd,
+     .bounds = {20, 76, 0, 0},
+     .text = L"Item Description"},
+    {.name = kItemDescriptionMemo,
+     .kind = K::Memo,
+     .parent = kAdd,
+     .bounds = {20, 92, 672, 62},
+     .textLimit = static_cast<int>(kPlannerDescriptionBytes)},
+    {.name = kItemSoundBox,
+     .kind = K::CheckBox,
+     .parent = kAdd,
+     .bounds = {20, 168, 0, 17},
+     .text = L"Notify with Sound"},
+    {.name = kAddItemButton,
+     .kind = K::Button,
+     .parent = kAdd,
+     .bounds = {572, 164, 120, 25},
+     .text = L"Add to the List"},
+    {.name = kItemListGroup,
+     .kind = K::GroupBox,
+     .parent = kPlannerWindowName,
+     .bounds = {8, 209, 696, 313},
+     .text = L"Items List"},
+    {.name = kItemList, .kind = K::ListView, .parent = kList, .bounds = {20, 229, 672, 210}, .options = kGridLines},
+    {.name = kDeleteItemButton,
+     .kind = K::Button,
+     .parent = kList,
+     .bounds = {457, 485, 140, 25},
+     .text = L"Delete Selected Item"},
+    {.name = kPlannerOkButton, .kind = K::Button, .parent = kList, .bounds = {617, 485, 75, 25}, .text = L"OK"},
+    {.name = kColourMeaningLabel,
+     .kind = K::Label,
+     .parent = kList,
+     .bounds = {20, 449, 0, 0},
+     .text = L"Item Color Meaning :"},
+    // The legend's captions in the colours of the rows they explain.
+    {.name = kPassedItemLabel,
+     .kind = K::Label,
+     .parent = kList,
+     .bounds = {32, 465, 0, 0},
+     .text = L"Item Activity Passed",
+     .textColour = kPassedItemColour},
+    {.name = kLaterTodayItemLabel,
+     .kind = K::Label,
+     .parent = kList,
+     .bounds = {32, 481, 0, 0},
+     .text = L"Item Active Execution later Today",
+     .textColour = kTodayItemColour},
+    {.name = kFutureItemLabel,
+     .kind = K::Label,
+     .parent = kList,
+     .bounds = {32, 497, 0, 0},
+     .text = L"Item Active Execution in Future Days",
+     .textColour = kLaterDayItemColour},
+    {.name = kPlannerWindowName,
+     .kind = K::Window,
+     .bounds = {0, 0, kPlannerClientWidth, kPlannerClientHeight},
+     .options = kCentred,
+     .text = kPlannerWindowCaption},
 }};
 
 const std::array<ListColumn, 6> kColumns{{
@@ -102,20 +119,12 @@ const std::array<ListColumn, 6> kColumns{{
 
 std::vector<Component> plannerComponents(const TextMetrics& metrics) {
   std::vector<Component> components;
-  for (const Placement& place : kLayout) {
-    Component made = makeComponent(std::wstring(place.name), place.kind, std::wstring(place.parent));
-    made.options = place.options;
-    ComponentState& state = made.state;
-    state.text = std::wstring(place.caption);
-    state.bounds = place.bounds;
-    state.textLimit = place.textLimit;
-    const TextSize measured = metrics.measure(place.caption, kWindowFont);
-    if (place.kind == ComponentKind::Label) {
-      state.bounds.width = measured.width;
-      state.bounds.height = measured.height;
-      state.textColour = place.colour;
-    }
-    if (place.kind == ComponentKind::CheckBox) state.bounds.width = kCheckBoxMark + measured.width;
+  for (const ComponentRow& row : kLayout) {
+    Component made = makeComponent(row);
+    Rect& bounds = made.state.bounds;
+    const TextSize measured = metrics.measure(row.text, kWindowFont);
+    if (row.kind == ComponentKind::Label) bounds.width = measured.width, bounds.height = measured.height;
+    if (row.kind == ComponentKind::CheckBox) bounds.width = kCheckBoxMark + measured.width;
     components.push_back(std::move(made));
   }
   return components;

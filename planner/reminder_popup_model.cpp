@@ -20,55 +20,56 @@ const FontSpec kPopupFont{L"MS Sans Serif", 8, true};
 
 // Components in creation order, bottom to top. A width or height of 0 is the measured size of
 // the text; the title and description wrap within their boxes, above the close picture.
-struct Placement {
-  std::wstring_view name;
-  ComponentKind kind;
-  Rect bounds;
-  std::uint32_t options = kNoOptions;
-  PointerShape pointer = PointerShape::Arrow;
-};
-
-constexpr std::array<Placement, 10> kLayout{{
-    {kReminderTopStripe,
-     ComponentKind::Picture,
-     {0, 0, kReminderClientWidth, kStripeHeight},
-     kStretch | kDragsWindow,
-     PointerShape::Drag},
-    {kReminderBottomStripe,
-     ComponentKind::Picture,
-     {0, kReminderClientHeight - kStripeHeight, kReminderClientWidth, kStripeHeight},
-     kStretch | kDragsWindow,
-     PointerShape::Drag},
-    {kReminderNumberLabel, ComponentKind::Label, {8, 15, 0, 0}},
-    {kReminderTimeLabel, ComponentKind::Label, {333, 15, 0, 0}},
-    {kReminderDateLabel, ComponentKind::Label, {415, 15, 0, 0}},
-    {kReminderTitleLabel, ComponentKind::Label, {72, 49, kTitleWidth, 60}, kWordWrap},
-    {kReminderDescriptionLabel, ComponentKind::Label, {16, 114, kDescriptionWidth, 92}, kWordWrap},
-    {kReminderClosePicture, ComponentKind::Picture, kClosePictureBounds, kStretch, PointerShape::Hand},
-    {kReminderCloseLabel,
-     ComponentKind::Label,
-     {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
-     kOverPrevious | kTransparent,
-     PointerShape::Hand},
-    {kReminderWindowName,
-     ComponentKind::Window,
-     {0, 0, kReminderClientWidth, kReminderClientHeight},
-     kBorderless | kCentred},
+using K = ComponentKind;
+constexpr std::wstring_view kOn = kReminderWindowName;
+constexpr std::array<ComponentRow, 10> kLayout{{
+    {.name = kReminderTopStripe,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = {0, 0, kReminderClientWidth, kStripeHeight},
+     .options = kStretch | kDragsWindow,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Drag},
+    {.name = kReminderBottomStripe,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = {0, kReminderClientHeight - kStripeHeight, kReminderClientWidth, kStripeHeight},
+     .options = kStretch | kDragsWindow,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Drag},
+    {.name = kReminderNumberLabel, .kind = K::Label, .parent = kOn, .bounds = {8, 15, 0, 0}},
+    {.name = kReminderTimeLabel, .kind = K::Label, .parent = kOn, .bounds = {333, 15, 0, 0}},
+    {.name = kReminderDateLabel, .kind = K::Label, .parent = kOn, .bounds = {415, 15, 0, 0}},
+    {.name = kReminderTitleLabel,
+     .kind = K::Label,
+     .parent = kOn,
+     .bounds = {72, 49, kTitleWidth, 60},
+     .options = kWordWrap},
+    {.name = kReminderDescriptionLabel,
+     .kind = K::Label,
+     .parent = kOn,
+     .bounds = {16, 114, kDescriptionWidth, 92},
+     .options = kWordWrap},
+    {.name = kReminderClosePicture,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = kClosePictureBounds,
+     .options = kStretch,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Hand},
+    {.name = kReminderCloseLabel,
+     .kind = K::Label,
+     .parent = kOn,
+     .bounds = {kClosePictureBounds.left + 23, kClosePictureBounds.top + 5, 0, 0},
+     .options = kOverPrevious | kTransparent,
+     .pointer = PointerShape::Hand},
+    {.name = kReminderWindowName,
+     .kind = K::Window,
+     .bounds = {0, 0, kReminderClientWidth, kReminderClientHeight},
+     .options = kBorderless | kCentred},
 }};
 
-std::vector<Component> popupComponents() {
-  std::vector<Component> components;
-  for (const Placement& place : kLayout) {
-    Component made = makeComponent(std::wstring(place.name), place.kind,
-                                   place.kind == ComponentKind::Window ? L"" : std::wstring(kReminderWindowName));
-    made.options = place.options;
-    made.state.bounds = place.bounds;
-    made.state.pointer = place.pointer;
-    if (place.kind == ComponentKind::Picture) made.state.picture = std::wstring(kDecorativeStripePicture);
-    components.push_back(std::move(made));
-  }
-  return components;
-}
+std::vector<Component> popupComponents() { return makeComponents(kLayout); }
 
 constexpr std::int64_t kMinutesPerDay = 24 * 60;
 

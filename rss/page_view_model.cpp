@@ -1,6 +1,8 @@
 // The RSS page view; see page_view_model.h.
 #include "rss/page_view_model.h"
 
+#include <array>
+
 #include <utility>
 #include <vector>
 
@@ -23,38 +25,46 @@ constexpr Rect kCloseHotBounds{kPageViewWidth / 2 - 3, 0, 9, 9};
 // the page is longer than the view, no border around the page.
 const std::vector<std::wstring> kBodyStyle{L"overflowX=hidden", L"overflowY=auto", L"borderStyle=none"};
 
-Component picture(std::wstring_view name, Rect bounds, std::wstring_view resource, std::uint32_t options) {
-  Component made = makeComponent(std::wstring(name), ComponentKind::Picture, std::wstring(kPageViewWindowName));
-  made.options = options;
-  made.state.bounds = bounds;
-  made.state.picture = std::wstring(resource);
-  return made;
-}
+// The page between two stripes that drag the window; the close button is made after the top
+// stripe, so it lies on it.
+using K = ComponentKind;
+constexpr std::wstring_view kOn = kPageViewWindowName;
+constexpr std::array<ComponentRow, 5> kLayout{{
+    {.name = kPageViewWindowName,
+     .kind = K::Window,
+     .bounds = {0, 0, kPageViewWidth, kPageViewHeight},
+     .options = kBorderless | kCentred,
+     .visible = false},
+    {.name = kPageBrowserName,
+     .kind = K::WebBrowser,
+     .parent = kOn,
+     .bounds = {0, kPageViewStripeHeight, kPageViewWidth, kPageViewHeight - 2 * kPageViewStripeHeight}},
+    {.name = kPageTopStripe,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = {0, 0, kPageViewWidth, kPageViewStripeHeight},
+     .options = kStretch | kDragsWindow,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Drag},
+    {.name = kPageBottomStripe,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = {0, kPageViewHeight - kPageViewStripeHeight, kPageViewWidth, kPageViewStripeHeight},
+     .options = kStretch | kDragsWindow,
+     .picture = kDecorativeStripePicture,
+     .pointer = PointerShape::Drag},
+    {.name = kPageCloseButton,
+     .kind = K::Picture,
+     .parent = kOn,
+     .bounds = kCloseBounds,
+     .options = kStretch,
+     .picture = kBlackClosePicture},
+}};
 
 std::vector<Component> pageViewComponents(Colour background) {
-  std::vector<Component> components;
-  Component window = makeComponent(std::wstring(kPageViewWindowName), ComponentKind::Window);
-  window.options = kBorderless | kCentred;
-  window.state.bounds = {0, 0, kPageViewWidth, kPageViewHeight};
-  window.state.background = background;
-  window.state.visible = false;
-  components.push_back(std::move(window));
-
-  Component browser =
-      makeComponent(std::wstring(kPageBrowserName), ComponentKind::WebBrowser, std::wstring(kPageViewWindowName));
-  browser.state.bounds = {0, kPageViewStripeHeight, kPageViewWidth, kPageViewHeight - 2 * kPageViewStripeHeight};
-  browser.state.items = kBodyStyle;
-  components.push_back(std::move(browser));
-
-  for (const auto& [name, top] :
-       {std::pair{kPageTopStripe, 0}, std::pair{kPageBottomStripe, kPageViewHeight - kPageViewStripeHeight}}) {
-    Component stripe = picture(name, {0, top, kPageViewWidth, kPageViewStripeHeight}, kDecorativeStripePicture,
-                               kStretch | kDragsWindow);
-    stripe.state.pointer = PointerShape::Drag;
-    components.push_back(std::move(stripe));
-  }
-  // Made after the top stripe, so it lies on it.
-  components.push_back(picture(kPageCloseButton, kCloseBounds, kBlackClosePicture, kStretch));
+  std::vector<Component> components = makeComponents(kLayout);
+  components[0].state.background = background;  // the window
+  components[1].state.items = kBodyStyle;       // the browser
   return components;
 }
 

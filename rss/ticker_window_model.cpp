@@ -2,6 +2,7 @@
 #include "rss/ticker_window_model.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/control_panel_names.h"
 #include "rss/channel_list.h"
@@ -15,31 +16,38 @@ namespace {
 // anything else leaves the size the list has chosen.
 constexpr int kLargestTypedSize = 200;
 
-Component picture(std::wstring_view name, std::wstring_view bitmap) {
-  Component made = makeComponent(std::wstring(name), ComponentKind::Picture, std::wstring(kTickerWindowName));
-  made.options = kStretch;
-  made.state.picture = std::wstring(bitmap);
-  return made;
-}
+// The window, its stripes and close button, and the headline strip; the strip's labels follow.
+using K = ComponentKind;
+constexpr std::array<ComponentRow, 5> kLayout{{
+    {.name = kTickerWindowName,
+     .kind = K::Window,
+     .bounds = {0, 0, 0, kTickerHeight},
+     .options = kBorderless,
+     .visible = false},
+    {.name = kTickerTopStripe,
+     .kind = K::Picture,
+     .parent = kTickerWindowName,
+     .options = kStretch,
+     .picture = kDecorativeStripePicture},
+    {.name = kTickerBottomStripe,
+     .kind = K::Picture,
+     .parent = kTickerWindowName,
+     .options = kStretch,
+     .picture = kDecorativeStripePicture},
+    {.name = kTickerCloseButton,
+     .kind = K::Picture,
+     .parent = kTickerWindowName,
+     .options = kStretch,
+     .picture = kBlackClosePicture},
+    {.name = kHeadlineStripName, .kind = K::ScrollBox, .parent = kTickerWindowName},
+}};
 
-Component stripLabel(std::wstring name) {
-  Component made = makeComponent(std::move(name), ComponentKind::Label, std::wstring(kHeadlineStripName));
-  made.state.visible = false;
-  return made;
+Component stripLabel(const std::wstring& name) {
+  return makeComponent(ComponentRow{.name = name, .parent = kHeadlineStripName, .visible = false});
 }
 
 std::vector<Component> tickerComponents() {
-  std::vector<Component> components;
-  Component window = makeComponent(std::wstring(kTickerWindowName), ComponentKind::Window);
-  window.options = kBorderless;
-  window.state.visible = false;
-  window.state.bounds = {0, 0, 0, kTickerHeight};
-  components.push_back(std::move(window));
-  components.push_back(picture(kTickerTopStripe, kDecorativeStripePicture));
-  components.push_back(picture(kTickerBottomStripe, kDecorativeStripePicture));
-  components.push_back(picture(kTickerCloseButton, kBlackClosePicture));
-  components.push_back(
-      makeComponent(std::wstring(kHeadlineStripName), ComponentKind::ScrollBox, std::wstring(kTickerWindowName)));
+  std::vector<Component> components = makeComponents(kLayout);
   components.back().state.maximum = 0;
   for (int i = 0; i < kHeadlineSlots; ++i) components.push_back(stripLabel(headlineName(i)));
   components.push_back(stripLabel(std::wstring(kEndMarkerName)));
