@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/clock_face.h"
-#include "app/clock_start_pictures.h"
+#include "clock/clock_face.h"
+#include "clock/clock_start_pictures.h"
 #include "core/frame.h"
 #include "face/hands.h"
 #include "platform/fake/fake_resources.h"

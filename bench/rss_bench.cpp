@@ -5,7 +5,7 @@
 //                           end marker (50 ms under Wine with GDI measuring)             <= 50 ms
 #include <benchmark/benchmark.h>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_sleeper.h"
 #include "platform/fake/fake_text_metrics.h"

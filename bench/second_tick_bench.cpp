@@ -7,10 +7,10 @@
 
 #include <chrono>
 
-#include "app/control_panel_layout.h"
-#include "app/control_panel_names.h"
-#include "app/settings.h"
-#include "app/settings_schema.h"
+#include "clock/control_panel_layout.h"
+#include "clock/control_panel_names.h"
+#include "clock/settings.h"
+#include "clock/settings_schema.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_box.h"

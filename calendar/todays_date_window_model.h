@@ -11,10 +11,10 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 
-#include "app/settings.h"
 #include "calendar/todays_date_names.h"
+#include "clock/settings.h"
 #include "core/component.h"
 #include "core/datetime.h"
 #include "core/locale_names.h"

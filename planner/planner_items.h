@@ -4,7 +4,7 @@
 // planner is empty the key does not exist.
 //
 // Every add and delete rewrites the registry copy so that it equals the table again, in the
-// order that never loses an item (app/registry_record_list.h): the records that moved are
+// order that never loses an item (clock/registry_record_list.h): the records that moved are
 // written first, then `lista_n`, and only then the values past the new end are deleted (the
 // key itself only when the table is empty). A write that fails stops the store there; what it
 // leaves behind may still hold the deleted item, but never less than the table. The next store
@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/registry_record_list.h"
+#include "clock/registry_record_list.h"
 #include "planner/planner_record.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"

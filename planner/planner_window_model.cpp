@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 #include "core/locale_format.h"
 #include "planner/planner_window_names.h"
 

@@ -20,9 +20,9 @@
 #include <map>
 #include <optional>
 #include <string_view>
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "core/component.h"
 #include "planner/planner_items.h"
 #include "planner/planner_window_model.h"

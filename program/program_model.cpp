@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "app/control_panel_names.h"
-#include "app/face_bindings.h"
+#include "clock/control_panel_names.h"
+#include "clock/face_bindings.h"
 #include "timeservices/panel_bindings.h"
 
 namespace tikora {

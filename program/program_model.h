@@ -15,15 +15,15 @@
 #include <optional>
 #include <string>
 
-#include "app/clock_face.h"
-#include "app/clock_start_pictures.h"
-#include "app/clock_window_model.h"
-#include "app/control_panel_model.h"
-#include "app/digit_animation.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
-#include "app/text_overlays.h"
 #include "calendar/todays_date_window_model.h"
+#include "clock/clock_face.h"
+#include "clock/clock_start_pictures.h"
+#include "clock/clock_window_model.h"
+#include "clock/control_panel_model.h"
+#include "clock/digit_animation.h"
+#include "clock/settings.h"
+#include "clock/settings_store.h"
+#include "clock/text_overlays.h"
 #include "core/random.h"
 #include "planner/planner_window_model.h"
 #include "planner/reminder_popup_model.h"

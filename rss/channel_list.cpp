@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "app/control_panel_names.h"
-#include "app/program_identity.h"
+#include "clock/control_panel_names.h"
+#include "clock/program_identity.h"
 
 namespace tikora {
 

@@ -4,7 +4,7 @@
 // items of the channel selector `ComboBox8`, and the selected address a read uses.
 //
 // The list is written through at every add and remove, in the order that never loses a
-// channel (app/registry_record_list.h): a failed write leaves at worst a removed channel stored,
+// channel (clock/registry_record_list.h): a failed write leaves at worst a removed channel stored,
 // and the next add or remove writes the whole list again.
 //
 // It works on the panel's own components, by name: `Edit2` (address), `Edit3` (name), `Button3`
@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/registry_record_list.h"
+#include "clock/registry_record_list.h"
 #include "core/component.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "app/control_panel_model.h"
+#include "clock/control_panel_model.h"
 #include "core/utf8.h"
 #include "rss/html_sanitiser.h"
 

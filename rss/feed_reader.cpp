@@ -1,8 +1,8 @@
 // A feed read; see feed_reader.h.
 #include "rss/feed_reader.h"
 
-#include "app/control_panel_names.h"
-#include "app/program_identity.h"
+#include "clock/control_panel_names.h"
+#include "clock/program_identity.h"
 
 namespace tikora {
 

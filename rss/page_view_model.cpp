@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "rss/feed_page.h"
 #include "rss/html_sanitiser.h"
 #include "rss/page_view_names.h"

@@ -15,7 +15,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "core/component.h"
 #include "platform/files.h"
 #include "platform/shell.h"

@@ -15,8 +15,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/control_panel_names.h"
-#include "app/settings.h"
+#include "clock/control_panel_names.h"
+#include "clock/settings.h"
 #include "rss/feed_reader.h"
 
 namespace tikora {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 #include "rss/channel_list.h"
 #include "rss/ticker_window_names.h"
 #include "timeservices/context.h"

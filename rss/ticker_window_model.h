@@ -20,10 +20,10 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "clock/settings.h"
+#include "clock/settings_store.h"
 #include "core/component.h"
 #include "core/dpi.h"
 #include "core/font.h"

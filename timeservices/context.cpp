@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 #include "core/date_parts.h"
 
 namespace tikora {

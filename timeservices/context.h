@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/clock_window_model.h"
-#include "app/settings.h"
+#include "clock/clock_window_model.h"
+#include "clock/settings.h"
 #include "core/component.h"
 #include "platform/clock.h"
 #include "platform/locale.h"

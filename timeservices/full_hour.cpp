@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 
 namespace tikora {
 namespace {

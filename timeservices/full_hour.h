@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "core/component.h"
 #include "platform/sound.h"
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 #include "timeservices/power_off.h"
 
 namespace tikora {

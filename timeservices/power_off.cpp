@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 #include "core/date_parts.h"
 
 namespace tikora {

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "platform/sound.h"
 #include "timeservices/tick_time.h"
 #include "timeservices/voice_phrase.h"

@@ -1,7 +1,7 @@
 // The system work time; see work_time.h.
 #include "timeservices/work_time.h"
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 #include "core/date_parts.h"
 
 namespace tikora {

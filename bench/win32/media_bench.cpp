@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_face.h"
-#include "app/clock_start_pictures.h"
+#include "clock/clock_face.h"
+#include "clock/clock_start_pictures.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_text_metrics.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_panel_layout.h"
+#include "clock/control_panel_layout.h"
 #include "tests/unit/rss_fixture.h"
 
 namespace tikora {

@@ -1,6 +1,6 @@
 // The clock face at run time: start-up composition on the real frame and hand pictures, the face
 // tick, and the change handlers of the face settings.
-#include "app/clock_face.h"
+#include "clock/clock_face.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The clock window's model: layer order and the "In Front of Clock Hands" moves, which component
 // a press lands on and whether it drags, the tray icon, the popup menu and the button strip.
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // its fixed order, the start-up position group on a 1280 x 1024 screen (ranges 0..1040 and
 // 0..784) with halves rounded to even, transparency, start with Windows, the planner button, the
 // home page link, the page control, and the actions the settings load sets off, in load order.
-#include "app/control_panel_model.h"
+#include "clock/control_panel_model.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_box.h"

@@ -2,8 +2,8 @@
 // texts and places it draws from a scripted random source (with the ranges it asks for), the
 // dial step that goes on from hour to hour, the restore after minute 0, "OFF" in mid-effect, and
 // a minute 0 run from the second tick with a seeded source.
-#include "app/digit_animation.h"
-#include "app/settings_schema.h"
+#include "clock/digit_animation.h"
+#include "clock/settings_schema.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/text_overlays.h"
+#include "clock/text_overlays.h"
 #include "face/digits.h"
 #include "platform/fake/fake_text_metrics.h"
 #include "tests/unit/time_services_fixture.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/control_panel_layout.h"
+#include "clock/control_panel_layout.h"
 #include "planner/planner_window_model.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_code_page.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 #include "platform/fake/fake_sound.h"
 
 namespace tikora {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_start_pictures.h"
-#include "app/face_bindings.h"
-#include "app/settings_schema.h"
+#include "clock/clock_start_pictures.h"
+#include "clock/face_bindings.h"
+#include "clock/settings_schema.h"
 #include "face/ring.h"
 #include "tests/unit/program_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "planner/planner_window_model.h"
 #include "planner/reminder_popup_model.h"
 #include "platform/fake/fake_clock.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 #include "tests/unit/time_services_fixture.h"
 
 namespace tikora {

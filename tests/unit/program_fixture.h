@@ -20,9 +20,9 @@
 #include "program/program_model.h"
 // Every window's component names in one translation unit: a name that two windows declared
 // would not compile.
-#include "app/clock_window_names.h"
-#include "app/control_panel_names.h"
 #include "calendar/todays_date_names.h"
+#include "clock/clock_window_names.h"
+#include "clock/control_panel_names.h"
 #include "planner/planner_window_names.h"
 #include "planner/reminder_popup_names.h"
 #include "rss/page_view_names.h"

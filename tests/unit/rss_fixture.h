@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "clock/settings.h"
+#include "clock/settings_store.h"
 #include "core/component.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_feed_source.h"

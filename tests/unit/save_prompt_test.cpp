@@ -1,6 +1,6 @@
 // The control panel's close question: its exact boxes and texts, Yes saving in order, No writing
 // nothing, and a save that fails told once with its reason.
-#include "app/save_prompt.h"
+#include "clock/save_prompt.h"
 
 #include <gtest/gtest.h>
 

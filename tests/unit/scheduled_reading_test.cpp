@@ -2,7 +2,7 @@
 // standing still on "OFF", a read while "Read RSS Channel" is disabled, failures shown as a
 // manual read's, and a read that falls due while another is loading.
 #include "rss/scheduled_reading.h"
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // fixed order of its duties, the announcement's start second, and a whole simulated day of
 // ticks with its exact chimes, announcements, warnings and power-off request.
 #include "timeservices/second_tick.h"
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 #include <gtest/gtest.h>
 

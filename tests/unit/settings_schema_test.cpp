@@ -1,6 +1,6 @@
 // The settings table against a hand-written copy: names, groups, load and save order, types,
 // defaults, controls and radio groups; and the record built from it.
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "tests/unit/settings_reference.h"
 
 namespace tikora {

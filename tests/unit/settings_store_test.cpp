@@ -1,7 +1,7 @@
 // The settings store against the in-memory registry: the first-run write, loading group A and B
 // with their stopping rules, radio groups and the control actions loading sets off, the save in
 // its fixed order with failures, the start-with-Windows entry, and the ticker group.
-#include "app/settings_store.h"
+#include "clock/settings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Start-up: the single-instance refusal, the write probe, the order in which the windows are
 // made, and the two styles the clock window reads itself.
-#include "app/startup.h"
+#include "clock/startup.h"
 
 #include <gtest/gtest.h>
 

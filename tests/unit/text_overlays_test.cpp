@@ -2,8 +2,8 @@
 // switches, centring by the fake metrics (8 pt: 5 px a character, 13 px high; 12 pt: 7 px, 18 px;
 // bold one more per character), colours with the pure-white rule, layering, the face font on
 // labels and digits, the information lines and the date change at midnight.
-#include "app/text_overlays.h"
-#include "app/settings_schema.h"
+#include "clock/text_overlays.h"
+#include "clock/settings_schema.h"
 
 #include <gtest/gtest.h>
 

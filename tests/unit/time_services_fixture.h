@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_window_model.h"
-#include "app/control_panel_layout.h"
-#include "app/settings.h"
+#include "clock/clock_window_model.h"
+#include "clock/control_panel_layout.h"
+#include "clock/settings.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_box.h"

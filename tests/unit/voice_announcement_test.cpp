@@ -1,7 +1,7 @@
 // Starting the spoken announcement: when it is due, which thread class speaks, words that fail
 // left out, real threads that play the phrase and are stopped and joined when the program ends.
 #include "timeservices/voice_announcement.h"
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_text_metrics.h"

@@ -16,9 +16,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/control_panel_layout.h"
-#include "app/settings.h"
-#include "app/settings_schema.h"
+#include "clock/control_panel_layout.h"
+#include "clock/settings.h"
+#include "clock/settings_schema.h"
 #include "platform/win32/win32_text_metrics.h"
 #include "timeservices/panel_bindings.h"
 #include "ui/win32/model_window.h"

@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "platform/win32/win32_feed_source.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text_metrics.h"

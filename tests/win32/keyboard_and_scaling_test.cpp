@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 #include "core/dpi.h"
 #include "tests/win32/program_on_fakes.h"
 #include "ui/win32/model_window.h"

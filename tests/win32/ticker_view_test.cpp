@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text_metrics.h"
 #include "rss/ticker_window_model.h"

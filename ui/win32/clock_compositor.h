@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "core/bitmap.h"
 #include "core/frame.h"
 #include "platform/win32/gdi.h"

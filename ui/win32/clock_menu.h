@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "ui/win32/clock_images.h"
 #include "ui/win32/ui_ids.h"
 

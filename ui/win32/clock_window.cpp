@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 #include "platform/win32/gdi_font.h"
 #include "program/program_model.h"
 #include "ui/win32/clock_menu.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "ui/win32/clock_compositor.h"
 #include "ui/win32/clock_images.h"
 #include "ui/win32/strip_tooltip.h"

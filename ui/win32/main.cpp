@@ -5,8 +5,8 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "app/program_identity.h"
-#include "app/startup.h"
+#include "clock/program_identity.h"
+#include "clock/startup.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_feed_source.h"

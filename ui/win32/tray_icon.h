@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 #include "ui/win32/user_handles.h"
 
 namespace tikora {

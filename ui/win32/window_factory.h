@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/startup.h"
+#include "clock/startup.h"
 #include "platform/win32/win32_message_box.h"
 #include "ui/win32/model_window.h"
 #include "ui/win32/program_windows.h"

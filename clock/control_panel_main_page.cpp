@@ -1,6 +1,6 @@
 // The "Main Settings" page: start-up position, voice, power-off, countdown, work time, planner,
 // transparency and the full-hour notification.
-#include "app/control_panel_layout.h"
+#include "clock/control_panel_layout.h"
 
 namespace tikora {
 namespace {

@@ -1,12 +1,12 @@
 // The full-hour digit animations; see digit_animation.h.
-#include "app/digit_animation.h"
+#include "clock/digit_animation.h"
 
 #include <array>
 #include <span>
 #include <string>
 
-#include "app/settings_schema.h"
-#include "app/text_overlays.h"
+#include "clock/settings_schema.h"
+#include "clock/text_overlays.h"
 #include "face/digits.h"
 #include "face/ring.h"
 

@@ -1,5 +1,5 @@
 // The save question of the control panel's close action; see save_prompt.h.
-#include "app/save_prompt.h"
+#include "clock/save_prompt.h"
 
 namespace tikora {
 namespace {

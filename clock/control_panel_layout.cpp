@@ -1,11 +1,11 @@
 // The control panel's components from its page tables; see control_panel_layout.h.
-#include "app/control_panel_layout.h"
+#include "clock/control_panel_layout.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 namespace tikora {
 namespace {

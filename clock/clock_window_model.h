@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock_window_names.h"
+#include "clock/clock_window_names.h"
 #include "core/colour.h"
 #include "core/component.h"
 #include "core/geometry.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/clock_window_model.h"
-#include "app/settings.h"
+#include "clock/clock_window_model.h"
+#include "clock/settings.h"
 #include "core/date_format.h"
 #include "core/datetime.h"
 #include "core/locale_names.h"

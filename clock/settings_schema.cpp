@@ -1,10 +1,10 @@
 // The settings table and the save order; see settings_schema.h.
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 
 namespace tikora {
 namespace {

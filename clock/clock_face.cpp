@@ -1,11 +1,11 @@
 // The clock face at run time; see clock_face.h.
-#include "app/clock_face.h"
+#include "clock/clock_face.h"
 
 #include <algorithm>
 #include <new>
 #include <utility>
 
-#include "app/text_overlays.h"
+#include "clock/text_overlays.h"
 #include "face/digits.h"
 #include "face/hand_picture.h"
 #include "face/hand_style.h"

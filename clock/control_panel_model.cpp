@@ -1,14 +1,14 @@
 // The control panel's model; see control_panel_model.h.
-#include "app/control_panel_model.h"
+#include "clock/control_panel_model.h"
 
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "app/control_panel_names.h"
-#include "app/save_prompt.h"
-#include "app/settings_schema.h"
+#include "clock/control_panel_names.h"
+#include "clock/save_prompt.h"
+#include "clock/settings_schema.h"
 #include "core/rounding.h"
 
 namespace tikora {

@@ -1,5 +1,5 @@
 // Reading and writing the settings key; see settings_store.h.
-#include "app/settings_store.h"
+#include "clock/settings_store.h"
 
 #include <optional>
 #include <utility>

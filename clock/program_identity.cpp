@@ -1,5 +1,5 @@
 // The plain message box with the program's title; see program_identity.h.
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
 // The face's side of the control panel; see face_bindings.h.
-#include "app/face_bindings.h"
+#include "clock/face_bindings.h"
 
 #include <optional>
 #include <utility>
 
-#include "app/settings_schema.h"
+#include "clock/settings_schema.h"
 
 namespace tikora {
 namespace {

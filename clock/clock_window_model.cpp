@@ -1,10 +1,10 @@
 // The clock window's model; see clock_window_model.h.
-#include "app/clock_window_model.h"
+#include "clock/clock_window_model.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 
 namespace tikora {
 namespace {

@@ -1,6 +1,6 @@
 // The "Clock Color Settings" page: font, hands, weekday, information lines, frame, date,
 // seconds and digital time.
-#include "app/control_panel_layout.h"
+#include "clock/control_panel_layout.h"
 
 namespace tikora {
 namespace {

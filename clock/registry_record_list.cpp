@@ -1,5 +1,5 @@
 // Records kept in one registry key; see registry_record_list.h.
-#include "app/registry_record_list.h"
+#include "clock/registry_record_list.h"
 
 #include <algorithm>
 #include <cwctype>

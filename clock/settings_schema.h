@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/settings.h"
+#include "clock/settings.h"
 #include "core/colour.h"
 #include "core/datetime.h"
 

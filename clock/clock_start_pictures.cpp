@@ -1,11 +1,11 @@
 // The clock window's start pictures; see clock_start_pictures.h.
-#include "app/clock_start_pictures.h"
+#include "clock/clock_start_pictures.h"
 
 #include <optional>
 #include <utility>
 
-#include "app/settings_schema.h"
-#include "app/settings_store.h"
+#include "clock/settings_schema.h"
+#include "clock/settings_store.h"
 #include "face/hand_picture.h"
 #include "face/hand_style.h"
 

@@ -1,5 +1,5 @@
 // The "RSS Reader" page: the channel list and the player with its ticker settings and schedule.
-#include "app/control_panel_layout.h"
+#include "clock/control_panel_layout.h"
 
 namespace tikora {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/clock_start_pictures.h"
+#include "clock/clock_start_pictures.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"

@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/settings_schema.h"
+#include "clock/settings.h"
+#include "clock/settings_schema.h"
 #include "platform/registry.h"
 #include "platform/result.h"
 

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string_view>
 
-#include "app/clock_face.h"
-#include "app/control_panel_names.h"
-#include "app/settings.h"
+#include "clock/clock_face.h"
+#include "clock/control_panel_names.h"
+#include "clock/settings.h"
 #include "core/component.h"
 
 namespace tikora {

@@ -1,5 +1,5 @@
 // The clock face's text overlays; see text_overlays.h.
-#include "app/text_overlays.h"
+#include "clock/text_overlays.h"
 
 #include <iterator>
 #include <utility>

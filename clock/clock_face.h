@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/clock_start_pictures.h"
-#include "app/clock_window_model.h"
+#include "clock/clock_start_pictures.h"
+#include "clock/clock_window_model.h"
 #include "core/bitmap.h"
 #include "core/colour.h"
 #include "core/datetime.h"

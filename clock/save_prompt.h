@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "clock/settings.h"
+#include "clock/settings_store.h"
 #include "platform/message_box.h"
 #include "platform/result.h"
 

@@ -16,8 +16,8 @@
 #include <optional>
 #include <span>
 
-#include "app/clock_window_model.h"
-#include "app/settings.h"
+#include "clock/clock_window_model.h"
+#include "clock/settings.h"
 #include "core/component.h"
 #include "core/random.h"
 #include "platform/text_metrics.h"

@@ -1,9 +1,9 @@
 // Start-up sequence; see startup.h.
-#include "app/startup.h"
+#include "clock/startup.h"
 
 #include <utility>
 
-#include "app/program_identity.h"
+#include "clock/program_identity.h"
 
 namespace tikora {
 namespace {

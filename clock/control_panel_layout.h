@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/control_panel_names.h"
+#include "clock/control_panel_names.h"
 #include "core/component.h"
 #include "platform/text_metrics.h"
 

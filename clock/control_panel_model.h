@@ -21,12 +21,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock_window_model.h"
-#include "app/control_panel_layout.h"
-#include "app/settings.h"
-#include "app/settings_schema.h"
-#include "app/settings_store.h"
-#include "app/text_overlays.h"
+#include "clock/clock_window_model.h"
+#include "clock/control_panel_layout.h"
+#include "clock/settings.h"
+#include "clock/settings_schema.h"
+#include "clock/settings_store.h"
+#include "clock/text_overlays.h"
 #include "core/component.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
