@@ -1,6 +1,7 @@
 """What the clock costs at rest, beside the floor of any such clock (tools/floor): time from start
 to a visible window (median of several starts), CPU at rest over a span of seconds, resident
-memory, GDI and USER objects, and the ratios. Both programs run in the same warm Wine prefix
+memory, GDI and USER objects, the calls a second into the system's DLLs (Wine's relay trace,
+counting the calls made from the program's own image), and the ratios. Both programs run in the same warm Wine prefix
 under a private Xvfb, one after the other. Then, in the same prefix, what the media cost
 (media_bench.exe): tikora.exe's size by part, a frame picture's decoding and the face's rebuild
 after a frame change.
