@@ -158,6 +158,10 @@ Status SettingsStore::save(const Settings& settings) {
     if (!described) return Error{0, L"no setting named " + std::wstring(name)};
     if (auto status = writeSetting(**key, *described, settings); !status) return status;
   }
+  // `ses_st` is its own box's to write, but a key without a readable one (a first run cut
+  // short, an older or damaged key) stops every later value of group B from loading, saved or
+  // not: then the box's state goes in too.
+  if (!(*key)->readDword(L"ses_st")) return (*key)->writeDword(L"ses_st", settings.ses_st ? 1u : 0u);
   return {};
 }
 
