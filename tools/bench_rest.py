@@ -1,6 +1,7 @@
 """What the clock costs at rest, beside the floor of any such clock (tools/floor): time from start
 to a visible window (median of several starts), CPU at rest over a span of seconds, resident
-memory, GDI and USER objects, and the ratios. Both programs run in the same warm Wine prefix
+memory, GDI and USER objects, the calls a second into the system's DLLs (Wine's relay trace,
+counting the calls made from the program's own image), and the ratios. Both programs run in the same warm Wine prefix
 under a private Xvfb, one after the other. Then, in the same prefix, what the media cost
 (media_bench.exe): tikora.exe's size by part, a frame picture's decoding and the face's rebuild
 after a frame change.
@@ -13,8 +14,11 @@ cannot rot. Timings are noisy: compare runs on one machine only.
 from __future__ import annotations
 
 import argparse
+import collections
 import os
+import re
 import statistics
+import struct
 import subprocess
 import sys
 import time
@@ -128,6 +132,52 @@ class Bench:
         return result
 
 
+RELAY_CALL = re.compile(r"^(\d+\.\d+):[0-9a-f]+:Call ([\w.]+)\(.*\) ret=([0-9a-f]+)$")
+
+
+def image_span(exe: Path) -> int:
+    """SizeOfImage from the program's PE header: how far its code and data reach once loaded."""
+    data = exe.read_bytes()[:4096]
+    header = struct.unpack_from("<I", data, 0x3C)[0]
+    return struct.unpack_from("<I", data, header + 24 + 56)[0]
+
+
+def system_calls(wine: WinePrefix, driver: Driver, name: str, span: float = 20.0, settle: float = 5.0) -> dict:
+    """Calls from the program into the system's DLLs, a second at rest: Wine's relay trace over
+    `span` seconds, only the calls whose return address lies in the program's own image."""
+    exe, caption, cls = PROGRAMS[name]
+    log = REPO / "build" / "bench" / f"relay-{name}.log"
+    log.parent.mkdir(parents=True, exist_ok=True)
+    env = dict(wine.env, WINEDEBUG="+timestamp,+loaddll,+relay")
+    with open(log, "wb") as out:
+        process = subprocess.Popen(["wine", str(exe)], env=env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=out)
+        driver.wait_window(caption, cls=cls, visible=True, timeout=60)
+        time.sleep(settle + span)
+        driver.kill(exe.name)
+        process.wait(30)
+    base = None
+    calls = []
+    loaded = re.compile(r'Loaded L"[^"]*\\' + re.escape(exe.name) + r'" at ([0-9A-Fa-f]+)', re.IGNORECASE)
+    with open(log, "r", errors="replace") as lines:
+        for line in lines:
+            if base is None:
+                found = loaded.search(line)
+                if found:
+                    base = int(found.group(1), 16)
+                continue
+            call = RELAY_CALL.match(line.rstrip())
+            if call:
+                calls.append((float(call.group(1)), call.group(2), int(call.group(3), 16)))
+    if base is None or not calls:
+        raise RuntimeError(f"no relay trace of {exe.name} in {log}")
+    end = calls[-1][0] - 0.5  # before the end: the kill
+    top = base + image_span(exe)
+    counted = [function for at, function, ret in calls if end - span <= at < end and base <= ret < top]
+    most = collections.Counter(counted).most_common(8)
+    return {"per_second": len(counted) / span, "most": most}
+
+
 def quick(wine: WinePrefix, driver: Driver, rest: float = 2.0) -> dict:
     """Each program measured once in the running Wine: one start, `rest` seconds at rest."""
     bench = Bench(wine, driver)
@@ -186,6 +236,7 @@ def run(args) -> int:
         process, _ = bench.start("floor")
         bench.stop(process)
         results = {name: bench.measure(name, starts, rest) for name in ("floor", "tikora")}
+        calls = {name: system_calls(wine, driver, name) for name in ("floor", "tikora")}
         media = media_costs(wine, rounds=5)
     finally:
         driver.close()
@@ -193,6 +244,9 @@ def run(args) -> int:
         display.stop()
 
     report(results, rest, starts)
+    print(f"{'calls into system DLLs a second':28}{calls['tikora']['per_second']:>14.0f}"
+          f"{calls['floor']['per_second']:>14.0f}{ratio(calls['tikora']['per_second'], calls['floor']['per_second']):>12}")
+    print("  most called by tikora.exe: " + ", ".join(f"{f} {n / 20:.0f}/s" for f, n in calls["tikora"]["most"]))
     print(media)
     return 0
 
