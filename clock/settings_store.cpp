@@ -151,6 +151,12 @@ Status SettingsStore::save(const Settings& settings) {
     if (!described) return Error{0, L"no setting named " + std::wstring(name)};
     if (auto status = writeSetting(**key, *described, settings); !status) return status;
   }
+  // `startWithSystem` is its own box's to write, but a key without a readable value of it (a
+  // first run cut short, an older or damaged key) stops every later value of group B from
+  // loading, saved or not: then the box's state goes in too.
+  const std::wstring_view startWithSystem = settingOf(&Settings::startWithSystem).name;
+  if (!(*key)->readDword(startWithSystem))
+    return (*key)->writeDword(startWithSystem, settings.startWithSystem ? 1u : 0u);
   return {};
 }
 

@@ -83,8 +83,9 @@ class SettingsStore {
   SettingsLoadReport loadTickerGroup(Settings& settings, const SettingEventHandler& onEvent = {});
 
   // The close action's save: opens the key, creating it if needed, and writes every value of the
-  // save order from `settings` (never `startWithSystem`). Ends at the first write that fails, keeping the
-  // values written before it; the key is closed once either way.
+  // save order from `settings`; `startWithSystem` only when the key holds no readable value of it.
+  // Ends at the first write that fails, keeping the values written before it; the key is closed
+  // once either way.
   Status save(const Settings& settings);
 
   // The "Start with System" box's click action: opens the Run key (never creating it); if it

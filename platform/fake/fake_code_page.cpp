@@ -18,7 +18,9 @@ std::string FakeAnsiCodePage::toAnsi(std::wstring_view text) const {
   std::string bytes;
   bytes.reserve(text.size());
   for (wchar_t c : text) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+    // The five unassigned bytes read as themselves, so their characters write as those bytes.
+    const bool unassigned = c >= 0x80 && c <= 0x9F && kHigh[c - 0x80] == 0;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || unassigned) {
       bytes.push_back(static_cast<char>(c));
       continue;
     }

@@ -1,6 +1,7 @@
 // Windows-1252, the ANSI code page of Western European and United States systems, for the tests:
 // bytes 0x80 to 0x9F are its typographic characters (euro sign, curly quotes, ...), the five
-// bytes it leaves unassigned read as themselves, and 0xA0 to 0xFF are Latin-1.
+// bytes it leaves unassigned read as themselves (and their characters write as them), and 0xA0
+// to 0xFF are Latin-1.
 #pragma once
 #include "platform/code_page.h"
 

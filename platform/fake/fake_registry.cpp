@@ -15,6 +15,14 @@ constexpr std::uint32_t kKeyDeleted = 1018;  // ERROR_KEY_DELETED
 
 std::wstring cutAtNul(const std::wstring& text) { return text.substr(0, text.find(L'\0')); }
 
+// Value names match in any case; compared in place, as every read and write looks one up among
+// all of a key's values.
+bool sameName(std::wstring_view a, std::wstring_view b) {
+  return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
+    return x == y || std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
+  });
+}
+
 bool canRead(KeyAccess access) { return access != KeyAccess::Write; }
 bool canWrite(KeyAccess access) { return access != KeyAccess::Read; }
 
@@ -72,8 +80,7 @@ class FakeRegistryKey : public RegistryKey {
     if (auto failure = checkWritable(name)) return *failure;
     auto* key = registry_.find(path_);
     auto& values = key->values;
-    auto it = std::find_if(values.begin(), values.end(),
-                           [&](const auto& v) { return FakeRegistry::fold(v.name) == FakeRegistry::fold(name); });
+    auto it = std::find_if(values.begin(), values.end(), [&](const auto& v) { return sameName(v.name, name); });
     if (it == values.end()) return Error{kFileNotFound, L"value not found"};
     registry_.changes_.push_back({RegistryChangeKind::DeleteValue, key->path, it->name, {}});
     values.erase(it);
@@ -156,9 +163,8 @@ FakeRegistry::StoredKey& FakeRegistry::ensure(std::wstring_view path, bool logCr
 }
 
 FakeRegistry::StoredValue* FakeRegistry::findValue(StoredKey& key, std::wstring_view name) {
-  const auto folded = fold(name);
   for (auto& v : key.values)
-    if (fold(v.name) == folded) return &v;
+    if (sameName(v.name, name)) return &v;
   return nullptr;
 }
 

@@ -2,7 +2,7 @@
 # Sourced by scripts/run and scripts/test.
 
 TIKORA_PACKAGES=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config clang-format clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev libstb-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64

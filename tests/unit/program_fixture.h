@@ -44,8 +44,8 @@ class NoAnnouncements final : public AnnouncementLauncher {
 
 struct FakeProgramServices {
   ProgramServices services() {
-    return {registry, shell,    metrics, clock,    locale,  resources, sound,       power,
-            boxes,    codePage, feeds,   document, sleeper, files,     kProgramPath};
+    return {registry, shell,    metrics, clock,    locale,  *media, sound,       power,
+            boxes,    codePage, feeds,   document, sleeper, files,  kProgramPath};
   }
 
   FakeRegistry registry;
@@ -54,6 +54,8 @@ struct FakeProgramServices {
   FakeClock clock;
   FakeLocale locale;
   FakeResources resources{TIKORA_MEDIA_DIR};
+  // Where the program's pictures come from: `resources`, unless pointed elsewhere.
+  const Resources* media = &resources;
   FakeSound sound;
   FakePower power;
   FakeMessageBox boxes;
@@ -68,7 +70,7 @@ struct FakeProgramServices {
     ProgramHooks hooks;
     hooks.launcher = std::make_unique<NoAnnouncements>();
     auto program = std::make_unique<ProgramModel>(services(), std::move(hooks));
-    program->createControlPanel(loadClockStartPictures(FaceStyles{}, resources));
+    program->createControlPanel(loadClockStartPictures(FaceStyles{}, *media));
     program->createDailyPlanner();
     program->createReminderPopup();
     program->createTicker();
