@@ -51,13 +51,13 @@ Component& ComponentTable::add(Component component) {
 }
 
 Component& ComponentTable::component(std::wstring_view name) {
-  const auto found = index_.find(std::wstring(name));
+  const auto found = index_.find(name);
   if (found == index_.end()) throw UnknownComponent(name);
   return components_[found->second];
 }
 
 const Component& ComponentTable::component(std::wstring_view name) const {
-  const auto found = index_.find(std::wstring(name));
+  const auto found = index_.find(name);
   if (found == index_.end()) throw UnknownComponent(name);
   return components_[found->second];
 }

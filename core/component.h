@@ -276,7 +276,7 @@ class ComponentTable {
   // Adds a component; a name already there throws std::invalid_argument.
   Component& add(Component component);
 
-  bool contains(std::wstring_view name) const { return index_.count(std::wstring(name)) != 0; }
+  bool contains(std::wstring_view name) const { return index_.find(name) != index_.end(); }
   Component& component(std::wstring_view name);
   const Component& component(std::wstring_view name) const;
   // The state of a component: the form handlers and the view use.
@@ -328,8 +328,13 @@ class ComponentTable {
   bool tick(std::wstring_view name);
 
  private:
+  // Looked up by a view of the name, so that finding a component makes no string.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::wstring_view name) const noexcept { return std::hash<std::wstring_view>{}(name); }
+  };
   std::vector<Component> components_;
-  std::unordered_map<std::wstring, std::size_t> index_;
+  std::unordered_map<std::wstring, std::size_t, NameHash, std::equal_to<>> index_;
   std::map<std::pair<std::wstring, ComponentEvent>, std::vector<Handler>> handlers_;
   std::vector<TimerEntry> timers_;
 };
