@@ -21,6 +21,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/bytes.h"
 #include "core/rounding.h"
 
 namespace tikora {
@@ -68,7 +69,7 @@ Rect boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour) {
   int left = picture.width(), top = picture.height(), right = -1, bottom = -1;
   for (int y = 0; y < picture.height(); ++y) {
     const std::uint8_t* row = picture.row(y);
-    if (std::memcmp(row, plain.data(), picture.stride()) == 0) continue;
+    if (sameBytes(row, plain.data(), picture.stride())) continue;
     int first = 0;
     while (!differs(row, first)) ++first;
     int last = picture.width() - 1;
@@ -117,8 +118,8 @@ void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& desti
   const std::vector<std::uint8_t> fillPixels = filledRow(width, fill);
   const auto refill = [&](std::uint8_t* out, int first, int last) {
     if (first <= last)
-      std::memcpy(out + std::size_t(first) * 3, fillPixels.data() + std::size_t(first) * 3,
-                  std::size_t(last - first + 1) * 3);
+      copyBytes(out + std::size_t(first) * 3, fillPixels.data() + std::size_t(first) * 3,
+                std::size_t(last - first + 1) * 3);
   };
   const auto refillRow = [&](int y, std::uint8_t* out, const ColumnSpan& computed) {
     if (refillWholeRows) {
