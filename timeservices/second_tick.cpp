@@ -38,7 +38,7 @@ void SecondTick::onSecondTick() {
   if (duties_.digitalTimeText) digitalTime = duties_.digitalTimeText(now);
 
   // 2
-  const LocaleNames names = c_.locale.names();
+  const LocaleNames& names = c_.locale.names();
   sample_ = sampleTick(now, names);
   tickTime_.minute.store(static_cast<std::uint8_t>(sample_.minute));
   tickTime_.hour.store(static_cast<std::uint8_t>(sample_.hour));
