@@ -150,7 +150,10 @@ class ClockWindowModel {
   void setVisible(ClockComponent component, bool visible) { at(component).visible = visible; }
   void setBounds(ClockComponent component, const Rect& bounds) { at(component).bounds = bounds; }
   void setPosition(ClockComponent component, int left, int top);
-  void setText(ClockComponent component, std::wstring text) { at(component).text = std::move(text); }
+  // Assigned over the text already there, whose buffer the time's text then keeps.
+  void setText(ClockComponent component, const std::wstring& text) {
+    if (at(component).text != text) at(component).text = text;
+  }
   void setColour(ClockComponent component, Colour colour) { at(component).textColour = colour; }
   // A label's colour; black for one never coloured.
   Colour colour(ClockComponent component) const { return layer(component).textColour.value_or(0); }

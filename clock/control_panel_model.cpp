@@ -102,35 +102,65 @@ ControlPanelModel::ControlPanelModel(ControlPanelServices services, ControlPanel
 
 // ---- Binding ----
 
+namespace {
+
+// The setting a table row describes, where it is kept (no copy).
+template <class T>
+const T& settingField(const Settings& settings, const SettingSpec& described) {
+  return settings.*std::get<T Settings::*>(described.field);
+}
+
+}  // namespace
+
 void ControlPanelModel::bindSettings() {
   for (const Component& c : table_.all())
     if (const SettingSpec* described = settingOfComponent(c.name)) bound_.emplace_back(c.name, described);
 }
 
 void ControlPanelModel::showSetting(const SettingSpec& described) {
-  ComponentState& state = table_[described.component];
-  const SettingValue value = valueOf(s_.settings, described);
+  // Runs after every event and tick for every bound control: a control is written only where
+  // its setting differs from what it shows, so that an idle second changes (and marks) nothing.
+  const Component& list = std::as_const(table_).component(described.component);
+  const ComponentState& shown = list.state;
+  const auto write = [&]() -> ComponentState& { return table_[described.component]; };
   switch (described.control) {
     case SettingControl::CheckBox:
-    case SettingControl::RadioButton: state.checked = std::get<bool>(value); break;
-    case SettingControl::ColorBox: state.selectedColour = std::get<Colour>(value); break;
+    case SettingControl::RadioButton:
+      if (const bool checked = settingField<bool>(s_.settings, described); shown.checked != checked)
+        write().checked = checked;
+      break;
+    case SettingControl::ColorBox:
+      if (const Colour colour = settingField<Colour>(s_.settings, described); shown.selectedColour != colour)
+        write().selectedColour = colour;
+      break;
     case SettingControl::ListChoice: {
-      state.selected = std::get<std::int32_t>(value);
-      const bool named = state.selected >= 0 && std::size_t(state.selected) < state.items.size();
+      const int selected = settingField<std::int32_t>(s_.settings, described);
+      const bool named = selected >= 0 && std::size_t(selected) < shown.items.size();
       // An editable list keeps what was typed into it, and a list with a prompt its prompt while
       // no item is named; the others show their item.
-      const Component& list = table_.component(described.component);
-      if (named && list.kind != ComponentKind::EditableComboBox)
-        state.text = state.items[std::size_t(state.selected)];
-      else if (!named && list.kind != ComponentKind::EditableComboBox && !(list.options & kPrompt))
-        state.text.clear();
+      const bool showsItem = named && list.kind != ComponentKind::EditableComboBox;
+      const bool cleared = !named && list.kind != ComponentKind::EditableComboBox && !(list.options & kPrompt);
+      if (shown.selected != selected) write().selected = selected;
+      if (showsItem && shown.text != shown.items[std::size_t(selected)])
+        write().text = shown.items[std::size_t(selected)];
+      else if (cleared && !shown.text.empty())
+        write().text.clear();
       break;
     }
     case SettingControl::FontName:
-    case SettingControl::Edit: state.text = std::get<std::wstring>(value); break;
+    case SettingControl::Edit:
+      if (const std::wstring& text = settingField<std::wstring>(s_.settings, described); shown.text != text)
+        write().text = text;
+      break;
     case SettingControl::UpDown:
-    case SettingControl::ScrollBar: state.position = std::get<std::int32_t>(value); break;
-    case SettingControl::DatePicker: state.value = std::get<DateTime>(value); break;
+    case SettingControl::ScrollBar:
+      if (const int position = settingField<std::int32_t>(s_.settings, described); shown.position != position)
+        write().position = position;
+      break;
+    case SettingControl::DatePicker:
+      if (const DateTime& value = settingField<DateTime>(s_.settings, described); !(shown.value == value))
+        write().value = value;
+      break;
   }
 }
 

@@ -34,14 +34,23 @@ DigitalTimeFormat digitalTimeFormat(const Settings& settings) {
 }
 
 std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format, const LocaleNames& names) {
-  if (!format.twelveHour) return formatDateTime(format.secondsOff ? L"hh:mm" : L"hh:mm:ss", now, names);
-  if (format.amPmOff) {
-    const std::wstring full = formatDateTime(L"h:mm:ss AM/PM ", now, names);
+  std::wstring text;
+  digitalTimeTextInto(text, now, format, names);
+  return text;
+}
+
+void digitalTimeTextInto(std::wstring& text, const CivilTime& now, const DigitalTimeFormat& format,
+                         const LocaleNames& names) {
+  if (!format.twelveHour) {
+    formatDateTimeInto(text, format.secondsOff ? L"hh:mm" : L"hh:mm:ss", now, names);
+  } else if (format.amPmOff) {
+    formatDateTimeInto(text, L"h:mm:ss AM/PM ", now, names);
     const bool longHour = twoDigitTwelveHour(now.hour);
     const std::size_t keep = format.secondsOff ? (longHour ? 5 : 4) : (longHour ? 8 : 7);
-    return full.substr(0, keep);
+    if (text.size() > keep) text.resize(keep);
+  } else {
+    formatDateTimeInto(text, format.secondsOff ? L"h:mm AM/PM " : L"h:mm:ss AM/PM ", now, names);
   }
-  return formatDateTime(format.secondsOff ? L"h:mm AM/PM " : L"h:mm:ss AM/PM ", now, names);
 }
 
 ClockComponent informationLineLabel(InformationLine line) {
@@ -71,8 +80,8 @@ void TextOverlays::centre(ClockComponent label, int centreX) {
   clock_.setPosition(label, centreX - box.width / 2, box.top);
 }
 
-void TextOverlays::setCentred(ClockComponent label, std::wstring text, int centreX) {
-  clock_.setText(label, std::move(text));
+void TextOverlays::setCentred(ClockComponent label, const std::wstring& text, int centreX) {
+  clock_.setText(label, text);
   clock_.autoSize(label, metrics_);
   centre(label, centreX);
 }
@@ -148,8 +157,9 @@ void TextOverlays::placeDigits() { placeDigitLabels(clock_, metrics_); }
 
 // ---- Second tick ----
 
-std::wstring TextOverlays::digitalTimeText(const CivilTime& now) const {
-  return tikora::digitalTimeText(now, digitalTimeFormat(settings_), locale_.names());
+const std::wstring& TextOverlays::digitalTimeText(const CivilTime& now) const {
+  digitalTimeTextInto(digitalTime_, now, digitalTimeFormat(settings_), locale_.names());
+  return digitalTime_;
 }
 
 void TextOverlays::showDigitalTime(const std::wstring& text) {

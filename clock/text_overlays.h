@@ -58,6 +58,8 @@ DigitalTimeFormat digitalTimeFormat(const Settings& settings);
 //   12 h, AM/PM off:     "h:mm:ss" / "h:mm", cut from "h:mm:ss AM/PM " after 7/8 or 4/5
 //                        characters, the longer cut for the two-digit hours 10, 11, 12, 22, 23, 0.
 std::wstring digitalTimeText(const CivilTime& now, const DigitalTimeFormat& format, const LocaleNames& names);
+void digitalTimeTextInto(std::wstring& text, const CivilTime& now, const DigitalTimeFormat& format,
+                         const LocaleNames& names);
 
 // The three information lines, set by the power-off timer and the work time and countdown
 // displays.
@@ -97,7 +99,8 @@ class TextOverlays {
   void placeWeekdayAndDate();
 
   // ---- Second tick ----
-  std::wstring digitalTimeText(const CivilTime& now) const;
+  // Formatted into a buffer kept for it: valid until the next call.
+  const std::wstring& digitalTimeText(const CivilTime& now) const;
   // Hidden when the digital time's "OFF" is ticked; otherwise shown with the text, in the
   // "Time Color" of the moment, centred on 120.
   void showDigitalTime(const std::wstring& text);
@@ -145,7 +148,7 @@ class TextOverlays {
  private:
   std::wstring weekdayText() const;
   std::wstring dateText() const;
-  void setCentred(ClockComponent label, std::wstring text, int centre);
+  void setCentred(ClockComponent label, const std::wstring& text, int centre);
   void centre(ClockComponent label, int centre);
   void setFontName();
   void setFontStyle();
@@ -163,6 +166,7 @@ class TextOverlays {
   FontSpec font_;
   bool amPmOffVisible_ = true;
   bool monthNamesEnabled_ = false;
+  mutable std::wstring digitalTime_;
 };
 
 }  // namespace tikora

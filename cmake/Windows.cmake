@@ -31,8 +31,14 @@ target_link_libraries(tikora PRIVATE tikora_ui_win32)
 # Sections start on whole pages in the file too, so that the loader can map the image from the
 # file as it stands: the media in the resources then take memory only as far as they are read.
 # With the linker's default 512-byte alignment Wine reads the whole file in. The symbol table
-# and the debugging sections of the static runtime (some 2 MB) are left out (-s).
-target_link_options(tikora PRIVATE -municode -s -Wl,--file-alignment,4096)
+# and the debugging sections of the static runtime (some 2 MB) are left out (-s); a build for
+# finding where the program spends its calls keeps them (-DTIKORA_STRIP=OFF), so that the relay
+# trace's return addresses can be named.
+option(TIKORA_STRIP "Leave the symbol table out of tikora.exe" ON)
+target_link_options(tikora PRIVATE -municode -Wl,--file-alignment,4096)
+if(TIKORA_STRIP)
+  target_link_options(tikora PRIVATE -s)
+endif()
 target_include_directories(tikora PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(resources/tikora.rc PROPERTIES OBJECT_DEPENDS "${TIKORA_MEDIA_STAMPS};${CMAKE_SOURCE_DIR}/resources/tikora.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${TIKORA_MEDIA_DIR} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")

@@ -1,6 +1,8 @@
 #include "core/bitmap.h"
 #include <algorithm>
 
+#include "core/bytes.h"
+
 namespace tikora {
 
 Bitmap::Bitmap(int width, int height, Colour fillColour)
@@ -19,7 +21,7 @@ void Bitmap::fill(Colour c) {
     first[x * 3 + 1] = greenOf(c);
     first[x * 3 + 2] = redOf(c);
   }
-  for (int y = 1; y < height_; ++y) std::copy(first, first + stride_, row(y));
+  for (int y = 1; y < height_; ++y) copyBytes(row(y), first, stride_);
 }
 
 }  // namespace tikora

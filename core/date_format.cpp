@@ -41,12 +41,12 @@ bool amPmFollows(std::wstring_view pattern, std::size_t from) {
 
 class PatternWriter {
  public:
-  PatternWriter(std::wstring_view pattern, const CivilTime& time, const LocaleNames& names)
-      : pattern_(pattern), time_(time), names_(names) {}
+  PatternWriter(std::wstring& out, std::wstring_view pattern, const CivilTime& time, const LocaleNames& names)
+      : out_(out), pattern_(pattern), time_(time), names_(names) {}
 
-  std::wstring run() {
+  void run() {
+    out_.clear();
     while (at_ < pattern_.size()) step();
-    return std::move(out_);
   }
 
  private:
@@ -60,13 +60,16 @@ class PatternWriter {
     switch (token) {
       case L'Y': {
         const std::size_t count = runLength(starter);
-        out_ += count <= 2 ? zeroPadded(time_.year % 100, 2) : zeroPadded(time_.year, 4);
+        if (count <= 2)
+          appendZeroPadded(out_, time_.year % 100, 2);
+        else
+          appendZeroPadded(out_, time_.year, 4);
         break;
       }
       case L'M': {
         const std::size_t count = runLength(starter);
         if (count <= 2) {
-          out_ += zeroPadded(time_.month, static_cast<int>(count));
+          appendZeroPadded(out_, time_.month, static_cast<int>(count));
         } else {
           out_ += nameAt(count == 3 ? names_.shortMonthNames : names_.longMonthNames, time_.month - 1);
         }
@@ -75,7 +78,7 @@ class PatternWriter {
       case L'D': {
         const std::size_t count = runLength(starter);
         if (count <= 2) {
-          out_ += zeroPadded(time_.day, static_cast<int>(count));
+          appendZeroPadded(out_, time_.day, static_cast<int>(count));
         } else if (count == 3) {
           out_ += nameAt(names_.shortDayNames, weekdayOf(time_));
         } else if (count == 4) {
@@ -95,12 +98,12 @@ class PatternWriter {
           else if (hour > 12)
             hour -= 12;
         }
-        out_ += zeroPadded(hour, digits);
+        appendZeroPadded(out_, hour, digits);
         break;
       }
-      case L'N': out_ += zeroPadded(time_.minute, cappedRunLength(starter, 2)); break;
-      case L'S': out_ += zeroPadded(time_.second, cappedRunLength(starter, 2)); break;
-      case L'Z': out_ += zeroPadded(time_.millisecond, cappedRunLength(starter, 3)); break;
+      case L'N': appendZeroPadded(out_, time_.minute, cappedRunLength(starter, 2)); break;
+      case L'S': appendZeroPadded(out_, time_.second, cappedRunLength(starter, 2)); break;
+      case L'Z': appendZeroPadded(out_, time_.millisecond, cappedRunLength(starter, 3)); break;
       case L'T':
         runLength(starter);
         out_ += longTimeText(time_, names_);
@@ -169,7 +172,7 @@ class PatternWriter {
   std::wstring_view pattern_;
   const CivilTime& time_;
   const LocaleNames& names_;
-  std::wstring out_;
+  std::wstring& out_;
   std::size_t at_ = 0;
   wchar_t lastToken_ = L' ';
   bool use12Hour_ = false;
@@ -178,7 +181,13 @@ class PatternWriter {
 }  // namespace
 
 std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time, const LocaleNames& names) {
-  return PatternWriter(pattern, time, names).run();
+  std::wstring out;
+  formatDateTimeInto(out, pattern, time, names);
+  return out;
+}
+
+void formatDateTimeInto(std::wstring& out, std::wstring_view pattern, const CivilTime& time, const LocaleNames& names) {
+  PatternWriter(out, pattern, time, names).run();
 }
 
 std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time, const LocaleNames& names) {

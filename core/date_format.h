@@ -34,6 +34,8 @@ namespace tikora {
 
 std::wstring formatDateTime(std::wstring_view pattern, const CivilTime& time, const LocaleNames& names);
 std::wstring formatDateTime(std::wstring_view pattern, const DateTime& time, const LocaleNames& names);
+// The same into `out` (what it held goes): the texts formatted every second keep their buffer.
+void formatDateTimeInto(std::wstring& out, std::wstring_view pattern, const CivilTime& time, const LocaleNames& names);
 
 // Today's date in the five forms the clock shows: the date itself, which also marks the date
 // last shown, the two weekday names and the two month-and-day texts.

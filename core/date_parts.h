@@ -11,6 +11,8 @@ namespace tikora {
 
 // A number in decimal with at least `digits` digits, zeros in front ("%.*d").
 std::wstring zeroPadded(long long number, int digits);
+// The same appended to `out`.
+void appendZeroPadded(std::wstring& out, long long number, int digits);
 
 // A number in decimal with a leading "0" when it is 9 or less: 7 -> "07", 12 -> "12",
 // 123 -> "123". Negative numbers have no leading zero.

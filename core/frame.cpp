@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/bytes.h"
+
 namespace tikora {
 namespace {
 
@@ -29,7 +31,7 @@ void copyPicture(const FrameRows& frame, const Bitmap& picture, const Rect& boun
   const Span s = clipped(frame, picture, bounds);
   for (int y = 0; y < s.height; ++y) {
     const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
-    std::memcpy(frame.row(s.top + y) + std::size_t(s.left) * 3, from, std::size_t(s.width) * 3);
+    copyBytes(frame.row(s.top + y) + std::size_t(s.left) * 3, from, std::size_t(s.width) * 3);
   }
 }
 
@@ -72,7 +74,7 @@ Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int widt
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* a = before + std::size_t(y) * stride;
     const std::uint8_t* b = after + std::size_t(y) * stride;
-    if (std::memcmp(a, b, rowBytes) == 0) continue;
+    if (sameBytes(a, b, rowBytes)) continue;
     if (top < 0) top = y;
     bottom = y;
     // Only columns outside those already known can widen the rectangle.

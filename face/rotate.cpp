@@ -21,18 +21,24 @@
 #include <numbers>
 #include <vector>
 
+#include "core/bytes.h"
 #include "core/rounding.h"
 
 namespace tikora {
 namespace {
 
-std::vector<std::uint8_t> filledRow(int width, Colour fill) {
-  std::vector<std::uint8_t> row(std::size_t(width) * 3);
+void fillRow(std::vector<std::uint8_t>& row, int width, Colour fill) {
+  row.resize(std::size_t(width) * 3);
   for (int x = 0; x < width; ++x) {
     row[std::size_t(x) * 3] = blueOf(fill);
     row[std::size_t(x) * 3 + 1] = greenOf(fill);
     row[std::size_t(x) * 3 + 2] = redOf(fill);
   }
+}
+
+std::vector<std::uint8_t> filledRow(int width, Colour fill) {
+  std::vector<std::uint8_t> row;
+  fillRow(row, width, fill);
   return row;
 }
 
@@ -68,7 +74,7 @@ Rect boundsOfPixelsOtherThan(const Bitmap& picture, Colour colour) {
   int left = picture.width(), top = picture.height(), right = -1, bottom = -1;
   for (int y = 0; y < picture.height(); ++y) {
     const std::uint8_t* row = picture.row(y);
-    if (std::memcmp(row, plain.data(), picture.stride()) == 0) continue;
+    if (sameBytes(row, plain.data(), picture.stride())) continue;
     int first = 0;
     while (!differs(row, first)) ++first;
     int last = picture.width() - 1;
@@ -114,11 +120,13 @@ void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& desti
   }
   if (source.empty()) return;
 
-  const std::vector<std::uint8_t> fillPixels = filledRow(width, fill);
+  // The hands turn every ten seconds: their scratch rows are kept from one turn to the next.
+  thread_local std::vector<std::uint8_t> fillPixels;
+  fillRow(fillPixels, width, fill);
   const auto refill = [&](std::uint8_t* out, int first, int last) {
     if (first <= last)
-      std::memcpy(out + std::size_t(first) * 3, fillPixels.data() + std::size_t(first) * 3,
-                  std::size_t(last - first + 1) * 3);
+      copyBytes(out + std::size_t(first) * 3, fillPixels.data() + std::size_t(first) * 3,
+                std::size_t(last - first + 1) * 3);
   };
   const auto refillRow = [&](int y, std::uint8_t* out, const ColumnSpan& computed) {
     if (refillWholeRows) {
@@ -139,7 +147,9 @@ void rotatePicture(const Bitmap& source, const Rect& sourceBounds, Bitmap& desti
   const double cosT = std::cos(t);
 
   const std::size_t columns = std::size_t(width);
-  std::vector<double> columnCos(columns), columnSin(columns);
+  thread_local std::vector<double> columnCos, columnSin;
+  columnCos.resize(columns);
+  columnSin.resize(columns);
   for (int x = 0; x < width; ++x) {
     const double dx = 2.0 * (x - centreX) + 1.0;
     columnCos[std::size_t(x)] = dx * cosT;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/bytes.h"
 #include "face/hand_picture.h"
 #include "face/smooth.h"
 
@@ -12,8 +13,8 @@ namespace {
 // Copies `area` (which lies inside `from`) of `from` to the same size at `to`'s (left, top).
 void copyArea(const Bitmap& from, const Rect& area, Bitmap& to, int left, int top) {
   for (int y = 0; y < area.height; ++y)
-    std::memcpy(to.row(top + y) + std::size_t(left) * 3, from.row(area.top + y) + std::size_t(area.left) * 3,
-                std::size_t(area.width) * 3);
+    copyBytes(to.row(top + y) + std::size_t(left) * 3, from.row(area.top + y) + std::size_t(area.left) * 3,
+              std::size_t(area.width) * 3);
 }
 
 void fillArea(Bitmap& picture, const Rect& area, Colour colour) {
@@ -22,7 +23,7 @@ void fillArea(Bitmap& picture, const Rect& area, Colour colour) {
   std::uint8_t* first = picture.row(area.top) + std::size_t(area.left) * 3;
   for (int x = 0; x < area.width; ++x) std::memcpy(first + std::size_t(x) * 3, pixel, 3);
   for (int y = 1; y < area.height; ++y)
-    std::memcpy(picture.row(area.top + y) + std::size_t(area.left) * 3, first, std::size_t(area.width) * 3);
+    copyBytes(picture.row(area.top + y) + std::size_t(area.left) * 3, first, std::size_t(area.width) * 3);
 }
 
 bool within(const Rect& area, const Bitmap& picture) {

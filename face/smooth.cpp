@@ -83,10 +83,11 @@ inline std::uint32_t smoothPixel(std::uint8_t* row, const std::uint8_t* up, cons
   return result;
 }
 
-// A row of one colour to compare picture rows with, remade only when the colour changes.
+// A row of one colour to compare picture rows with, remade only when the colour changes. Its
+// bytes live in `storage`, kept from one smoothing to the next (the hands every ten seconds).
 class PlainRow {
  public:
-  explicit PlainRow(int width) : bytes_(std::size_t(width) * 3) {}
+  PlainRow(std::vector<std::uint8_t>& storage, int width) : bytes_(storage) { bytes_.resize(std::size_t(width) * 3); }
   const std::uint8_t* of(std::uint32_t colour) {
     if (colour != colour_) {
       for (std::size_t i = 0; i < bytes_.size(); i += 3) {
@@ -100,7 +101,7 @@ class PlainRow {
   }
 
  private:
-  std::vector<std::uint8_t> bytes_;
+  std::vector<std::uint8_t>& bytes_;
   std::uint32_t colour_ = 0xFFFFFFFF;  // no 24-bit colour: made on first use
 };
 
@@ -110,11 +111,9 @@ inline std::uint64_t load8(const std::uint8_t* p) {
   return value;
 }
 
-// How many pixels at the start of `row` equal those of `plain`. Whole rows are compared with
-// memcmp (the common case of a plain row); otherwise eight bytes at a time.
+// How many pixels at the start of `row` equal those of `plain`, compared eight bytes at a time.
 int leadingRun(const std::uint8_t* row, const std::uint8_t* plain, int width) {
   const std::size_t size = std::size_t(width) * 3;
-  if (std::memcmp(row, plain, size) == 0) return width;
   std::size_t i = 0;
   while (i + 8 <= size && load8(row + i) == load8(plain + i)) i += 8;
   while (i < size && row[i] == plain[i]) ++i;
@@ -133,7 +132,8 @@ template <class Weights>
 void smoothWith(Bitmap& picture, const Weights& weights) {
   const int width = picture.width();
   const int height = picture.height();
-  PlainRow leftPlain(width), rightPlain(width);
+  thread_local std::vector<std::uint8_t> leftBytes, rightBytes;
+  PlainRow leftPlain(leftBytes, width), rightPlain(rightBytes, width);
   for (int y = 0; y < height; ++y) {
     std::uint8_t* row = picture.row(y);
     const std::uint8_t* up = y > 0 ? picture.row(y - 1) : nullptr;

@@ -251,7 +251,7 @@ void PlannerWindowModel::selectItem(int index) {
 }
 
 void PlannerWindowModel::refreshRows() {
-  const LocaleNames names = s_.locale.names();
+  const LocaleNames& names = s_.locale.names();
   const DateTime at = now();
   std::vector<ListRow> rows;
   rows.reserve(static_cast<std::size_t>(items_.count()));

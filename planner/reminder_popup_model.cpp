@@ -148,7 +148,7 @@ void ReminderPopupModel::showReminder(int index) {
   // 3. The clock window no longer stays on top from the next tick on.
   if (hooks_.untickClockOnTop) hooks_.untickClockOnTop();
   // 4. The texts.
-  const LocaleNames names = s_.locale.names();
+  const LocaleNames& names = s_.locale.names();
   setLabel(kReminderNumberLabel, std::wstring(kItemNumberPrefix) + std::to_wstring(index + 1));
   setLabel(kReminderTimeLabel, longTimeText(record.time, names));
   setLabel(kReminderDateLabel, shortDateText(record.date, names));

@@ -89,7 +89,9 @@ SettingsLoadReport ProgramModel::createControlPanel(ClockStartPictures pictures)
                                                                        s_.messageBoxes, kControlPanelName});
   TimeServicesSetup setup;
   TextOverlays& overlays = *overlays_;
-  setup.duties.digitalTimeText = [&overlays](const CivilTime& now) { return overlays.digitalTimeText(now); };
+  setup.duties.digitalTimeText = [&overlays](const CivilTime& now, std::wstring& text) {
+    text = overlays.digitalTimeText(now);
+  };
   setup.duties.dateChanged = [this, &overlays](const DateTexts& today) {
     overlays.showDateTexts(today);
     if (todaysDate_) todaysDate_->dateChanged();

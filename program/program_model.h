@@ -55,7 +55,7 @@ struct ProgramServices {
   Shell& shell;
   const TextMetrics& metrics;
   const Clock& clock;
-  const Locale& locale;
+  Locale& locale;
   const Resources& resources;
   Sound& sound;
   Power& power;
@@ -130,6 +130,10 @@ class ProgramModel {
   ModelTimer& faceTimer() { return faceTimer_; }
   // Whether the face's pictures changed since the last call.
   bool takeFaceRepaint();
+
+  // The system said that its settings changed (WM_SETTINGCHANGE): the day and month names and
+  // the formats are read again at their next use.
+  void systemSettingsChanged() { s_.locale.forget(); }
 
  private:
   ProgramServices s_;

@@ -45,7 +45,7 @@ std::wstring countdownLine(const CivilTime& now, const DateTime& target, std::in
 
 void Countdown::capture() {
   const Settings& s = c_.settings;
-  const LocaleNames names = c_.locale.names();
+  const LocaleNames& names = c_.locale.names();
   // The target as the pickers show it, read back the way the user's regional settings read it.
   const std::wstring text = shortDateText(s.countdownDate, names) + L" " + longTimeText(s.countdownTime, names);
   const auto parsed = parseDateTime(text, names, c_.clock.now().year);

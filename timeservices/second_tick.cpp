@@ -9,14 +9,19 @@ namespace tikora {
 
 TickSample sampleTick(const CivilTime& now, const LocaleNames& names) {
   TickSample s;
+  sampleTickInto(s, now, names);
+  return s;
+}
+
+void sampleTickInto(TickSample& s, const CivilTime& now, const LocaleNames& names) {
   s.time = now;
-  s.hhmm = formatDateTime(L"hhmm", now, names);
+  formatDateTimeInto(s.hhmm, L"hhmm", now, names);
   s.minute = now.minute;
   s.hour = now.hour;
   s.second = now.second;
-  s.hhnn = readWholeNumber(formatDateTime(L"hhnn", now, names)).value_or(now.hour * 100 + now.minute);
-  s.day = formatDateTime(L"dd.mm.yyyy", now, names);
-  return s;
+  // "hhnn" is "hhmm" read as a number: the minutes follow the hour.
+  s.hhnn = readWholeNumber(s.hhmm).value_or(now.hour * 100 + now.minute);
+  formatDateTimeInto(s.day, L"dd.mm.yyyy", now, names);
 }
 
 SecondTick::SecondTick(const TimeServicesContext& context, TickTime& tickTime, FullHour& fullHour,
@@ -34,12 +39,11 @@ void SecondTick::onSecondTick() {
   const CivilTime now = c_.clock.now();
 
   // 1
-  std::wstring digitalTime;
-  if (duties_.digitalTimeText) digitalTime = duties_.digitalTimeText(now);
+  if (duties_.digitalTimeText) duties_.digitalTimeText(now, digitalTime_);
 
   // 2
-  const LocaleNames names = c_.locale.names();
-  sample_ = sampleTick(now, names);
+  const LocaleNames& names = c_.locale.names();
+  sampleTickInto(sample_, now, names);
   tickTime_.minute.store(static_cast<std::uint8_t>(sample_.minute));
   tickTime_.hour.store(static_cast<std::uint8_t>(sample_.hour));
   tickTime_.second.store(static_cast<std::uint8_t>(sample_.second));
@@ -54,7 +58,7 @@ void SecondTick::onSecondTick() {
   if (duties_.scheduledRssReading) duties_.scheduledRssReading();
 
   // 5
-  if (duties_.showDigitalTime) duties_.showDigitalTime(digitalTime);
+  if (duties_.showDigitalTime) duties_.showDigitalTime(digitalTime_);
 
   // 6
   fullHour_.chime(sample_.minute, sample_.second);

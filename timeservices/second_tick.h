@@ -44,10 +44,13 @@ struct TickSample {
 };
 
 TickSample sampleTick(const CivilTime& now, const LocaleNames& names);
+// The same into `sample`, whose texts keep their buffers from second to second.
+void sampleTickInto(TickSample& sample, const CivilTime& now, const LocaleNames& names);
 
 struct SecondTickDuties {
-  // 1: the digital time text for the sampled time.
-  std::function<std::wstring(const CivilTime& now)> digitalTimeText;
+  // 1: the digital time text for the sampled time, written over `text` (which keeps its buffer
+  // from second to second).
+  std::function<void(const CivilTime& now, std::wstring& text)> digitalTimeText;
   // 3: the weekday and date labels from the new date texts (only when the date changed).
   std::function<void(const DateTexts& today)> dateChanged;
   // 4: the scheduled reading of the selected RSS channel.
@@ -87,6 +90,7 @@ class SecondTick {
   ModelTimer secondTimer_{1000, true};
   DateTexts storedDates_;
   TickSample sample_;
+  std::wstring digitalTime_;  // the digital time of the last tick, its buffer kept
 };
 
 }  // namespace tikora

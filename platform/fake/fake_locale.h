@@ -11,12 +11,13 @@ class FakeLocale : public Locale {
   FakeLocale() : names_(englishLocaleNames()) {}
   explicit FakeLocale(LocaleNames names) : names_(std::move(names)) {}
 
-  LocaleNames names() const override {
+  const LocaleNames& names() const override {
     ++queries_;
     return names_;
   }
 
-  // Takes effect at the next names(), as a change in the regional settings would.
+  // Takes effect at the next names(), as a change in the regional settings that the system
+  // announced would.
   void setNames(LocaleNames names) { names_ = std::move(names); }
   int queries() const { return queries_; }
 

@@ -1,5 +1,5 @@
-// Day and month names, AM/PM markers and formats from GetLocaleInfoEx, read at every call so a
-// change in the regional settings shows at the next formatting.
+// Day and month names, AM/PM markers and formats from GetLocaleInfoEx, read at the first call
+// and again after the system announced a change in the regional settings.
 #include "platform/win32/win32_locale.h"
 
 #include <windows.h>
@@ -44,9 +44,12 @@ constexpr LCTYPE kShortMonthNames[12] = {
 
 }  // namespace
 
-LocaleNames Win32Locale::names() const {
+const LocaleNames& Win32Locale::names() const {
+  if (!stale_) return names_;
+  stale_ = false;
   const wchar_t* localeName = localeName_.empty() ? LOCALE_NAME_USER_DEFAULT : localeName_.c_str();
-  LocaleNames names = englishLocaleNames();
+  LocaleNames& names = names_;
+  names = englishLocaleNames();
   for (int day = 0; day < 7; ++day) {
     readInto(names.longDayNames[day], localeName, kLongDayNames[day]);
     readInto(names.shortDayNames[day], localeName, kShortDayNames[day]);
@@ -59,7 +62,7 @@ LocaleNames Win32Locale::names() const {
   readInto(names.pmMarker, localeName, LOCALE_S2359);
   readInto(names.shortDateFormat, localeName, LOCALE_SSHORTDATE);
   readInto(names.longTimeFormat, localeName, LOCALE_STIMEFORMAT);
-  return names;
+  return names_;
 }
 
 }  // namespace tikora

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "core/locale_names.h"
+
 #include "platform/locale.h"
 
 namespace tikora {
@@ -14,10 +16,13 @@ class Win32Locale : public Locale {
   // where it is also the user's locale.
   explicit Win32Locale(std::wstring localeName) : localeName_(std::move(localeName)) {}
 
-  LocaleNames names() const override;
+  const LocaleNames& names() const override;
+  void forget() override { stale_ = true; }
 
  private:
   std::wstring localeName_;  // empty: the user's default locale
+  mutable LocaleNames names_;
+  mutable bool stale_ = true;
 };
 
 }  // namespace tikora

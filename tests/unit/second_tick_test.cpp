@@ -46,9 +46,9 @@ class SecondTickTest : public testing::TimeServicesBench {
     setup.resetEffectPhase = [this] { ++phaseResets; };
     setup.launcher = std::move(recorder);
     setup.tickTime = &tickTime;
-    setup.duties.digitalTimeText = [this](const CivilTime& now) {
+    setup.duties.digitalTimeText = [this](const CivilTime& now, std::wstring& text) {
       note(L"digital text");
-      return keepLog ? stamp(now) : std::wstring();
+      text = keepLog ? stamp(now) : std::wstring();
     };
     setup.duties.dateChanged = [this](const DateTexts& today) {
       note(L"date " + today.day);

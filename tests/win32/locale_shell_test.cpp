@@ -52,6 +52,21 @@ TEST(Win32LocaleTest, TheUserLocaleGivesSevenDaysAndTwelveMonths) {
   EXPECT_EQ(names.longMonthNames, Win32Locale(userLocale).names().longMonthNames);
 }
 
+// The clock formats its time every second: the names are read once, and again only after the
+// system said that the regional settings changed (the clock window's WM_SETTINGCHANGE).
+TEST(Win32LocaleTest, NamesAreKeptUntilTheSystemSaysTheyChanged) {
+  Win32Locale locale;
+  const LocaleNames& names = locale.names();
+  const std::wstring before = names.amMarker;
+  const std::wstring changed = before == L"vorm." ? L"a.m." : L"vorm.";
+  ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_S1159, changed.c_str()));
+  EXPECT_EQ(locale.names().amMarker, before);
+  locale.forget();
+  EXPECT_EQ(&locale.names(), &names);
+  EXPECT_EQ(names.amMarker, changed);
+  EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_S1159, before.c_str()));
+}
+
 TEST(Win32ShellTest, SpecialFoldersAreExistingFoldersWithoutTrailingBackslash) {
   Win32Shell shell;
   for (const Result<std::wstring>& folder : {shell.appDataFolder(), shell.internetCacheFolder()}) {

@@ -81,7 +81,11 @@ void ClockWindow::sync() {
     ShowWindow(hwnd(), window.visible ? SW_SHOWNORMAL : SW_HIDE);
     if (window.visible) UpdateWindow(hwnd());
   }
-  shownWindow_ = std::make_unique<ComponentState>(window);
+  // Assigned over the copy already there: a quiet second allocates nothing.
+  if (shownWindow_)
+    *shownWindow_ = window;
+  else
+    shownWindow_ = std::make_unique<ComponentState>(window);
 
   toolTip_.setText(model().stripHint());
   // The layers as they stand against those last composed; the face's pictures by its own flag.
@@ -91,8 +95,8 @@ void ClockWindow::sync() {
   for (int i = 0; !changed && i < kClockComponentCount; ++i)
     changed = composedLayers_[std::size_t(i)] != all[std::size_t(i)].state;
   if (!changed) return;
-  composedLayers_.clear();
-  for (int i = 0; i < kClockComponentCount; ++i) composedLayers_.push_back(all[std::size_t(i)].state);
+  composedLayers_.resize(std::size_t(kClockComponentCount));
+  for (int i = 0; i < kClockComponentCount; ++i) composedLayers_[std::size_t(i)] = all[std::size_t(i)].state;
   composedOrder_ = model().layerOrder();
   // Composed at once, so that only the part that changed (mostly the second hand) is painted
   // and sent to the screen again.
@@ -183,6 +187,11 @@ LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(kExitCode);
       return 0;
     case WM_DESTROY: tray_.remove(); return 0;
+    case WM_SETTINGCHANGE:
+      // Sent to every top-level window, the clock's among them: the regional settings may have
+      // changed.
+      program_.systemSettingsChanged();
+      break;
   }
   if (message == kTrayCallbackMessage) {
     onTrayCallback(lParam);

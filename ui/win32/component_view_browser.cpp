@@ -10,13 +10,13 @@
 namespace tikora {
 
 void ComponentView::createBrowser(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   const std::wstring name = c.name;
   WebBrowserCallbacks callbacks;
   callbacks.documentComplete = [this, index, name] {
     // The page's body takes the model's style settings before the model hears of the page.
     if (const auto found = browsers_.find(index); found != browsers_.end())
-      found->second->setBodyStyle(table_.all()[index].state.items);
+      found->second->setBodyStyle(model_.all()[index].state.items);
     raise(name, ComponentEvent::DocumentComplete);
   };
   callbacks.navigateError = [this, name] { raise(name, ComponentEvent::NavigateError); };
@@ -37,7 +37,7 @@ void ComponentView::createBrowser(std::size_t index) {
 }
 
 void ComponentView::applyBrowser(std::size_t index, const ComponentState* before) {
-  const ComponentState& s = table_.all()[index].state;
+  const ComponentState& s = model_.all()[index].state;
   if (before && before->text == s.text && before->position == s.position) return;
   const auto found = browsers_.find(index);
   if (found == browsers_.end() || s.text.empty()) return;

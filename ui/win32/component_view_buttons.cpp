@@ -60,7 +60,7 @@ void makeButtonClass(ControlClass& made, const Component& c, const ComponentTabl
 }
 
 void ComponentView::applyButton(std::size_t index, const ComponentState* before) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   const ComponentState& s = c.state;
   HWND hwnd = controls_[index].hwnd;
   if (c.kind == ComponentKind::Display) return;
@@ -74,7 +74,7 @@ void ComponentView::applyButton(std::size_t index, const ComponentState* before)
 }
 
 void ComponentView::onButtonCommand(std::size_t index, UINT code) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   ComponentInput input;
   switch (c.kind) {
     case ComponentKind::Button:

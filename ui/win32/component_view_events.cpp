@@ -64,7 +64,7 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     }
     case WM_ERASEBKGND: {
       // The window in its own background colour, which may change while it lives.
-      const std::optional<Colour> background = table_.window().state.background;
+      const std::optional<Colour> background = model_.window().state.background;
       if (!background) return false;
       RECT area{};
       GetClientRect(window_, &area);
@@ -95,22 +95,22 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       // Enter (through IsDialogMessage) presses the focused button, else the default one.
       const auto pressable = [this](HWND hwnd) {
         const auto found = byHwnd_.find(hwnd);
-        return found != byHwnd_.end() && table_.all()[found->second].kind == ComponentKind::Button &&
+        return found != byHwnd_.end() && model_.all()[found->second].kind == ComponentKind::Button &&
                IsWindowEnabled(hwnd) && IsWindowVisible(hwnd);
       };
       HWND pressed = GetFocus();
       if (!pressable(pressed)) {
         pressed = nullptr;
         for (std::size_t i = 0; i < controls_.size() && !pressed; ++i)
-          if (table_.all()[i].state.isDefault && pressable(controls_[i].hwnd)) pressed = controls_[i].hwnd;
+          if (model_.all()[i].state.isDefault && pressable(controls_[i].hwnd)) pressed = controls_[i].hwnd;
       }
       if (!pressed) return false;
       result = MAKELRESULT(GetDlgCtrlID(pressed), DC_HASDEFID);
       return true;
     }
     case WM_CLOSE:
-      if (!table_.hasHandler(table_.window().name, ComponentEvent::Close)) return false;
-      raise(table_.window().name, ComponentEvent::Close);
+      if (!table_.hasHandler(model_.window().name, ComponentEvent::Close)) return false;
+      raise(model_.window().name, ComponentEvent::Close);
       result = 0;
       return true;
   }
@@ -119,7 +119,7 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 
 void ComponentView::onCommand(HWND from, UINT code) {
   const std::size_t index = byHwnd_.at(from);
-  switch (groupOf(table_.all()[index].kind)) {
+  switch (groupOf(model_.all()[index].kind)) {
     case ControlGroup::Buttons: onButtonCommand(index, code); break;
     case ControlGroup::Lists: onListCommand(index, code); break;
     default: break;
@@ -128,7 +128,7 @@ void ComponentView::onCommand(HWND from, UINT code) {
 
 void ComponentView::onScroll(HWND bar, WPARAM request) {
   const std::size_t index = byHwnd_.at(bar);
-  if (groupOf(table_.all()[index].kind) == ControlGroup::Pickers) onPickerScroll(index, request);
+  if (groupOf(model_.all()[index].kind) == ControlGroup::Pickers) onPickerScroll(index, request);
 }
 
 bool ComponentView::onNotify(const NMHDR& header, LRESULT& result) {
@@ -136,7 +136,7 @@ bool ComponentView::onNotify(const NMHDR& header, LRESULT& result) {
   if (found == byHwnd_.end()) return false;
   const std::size_t index = found->second;
   result = 0;
-  switch (groupOf(table_.all()[index].kind)) {
+  switch (groupOf(model_.all()[index].kind)) {
     case ControlGroup::Pickers: return onPickerNotify(index, header);
     case ControlGroup::ListView: return onListViewNotify(index, header, result);
     default: return false;
@@ -146,7 +146,7 @@ bool ComponentView::onNotify(const NMHDR& header, LRESULT& result) {
 bool ComponentView::onControlColour(HDC dc, HWND from, LRESULT& result) {
   const auto found = byHwnd_.find(from);
   if (found == byHwnd_.end()) return false;
-  const Component& c = table_.all()[found->second];
+  const Component& c = model_.all()[found->second];
   const ComponentState& s = c.state;
   if (!s.textColour && !s.background && !(c.options & kTransparent)) return false;
   if (s.textColour) SetTextColor(dc, *s.textColour & 0x00FFFFFF);
@@ -172,7 +172,7 @@ bool ComponentView::onSetCursor(HWND over) {
     ScreenToClient(window_, &pointer);
     if (const Component* picture = pictureAt(window_, pointer)) shape = picture->state.pointer;
   } else if (const auto found = byHwnd_.find(over); found != byHwnd_.end()) {
-    shape = table_.all()[found->second].state.pointer;
+    shape = model_.all()[found->second].state.pointer;
   }
   if (!shape || *shape == PointerShape::Arrow) return false;
   SetCursor(pointerCursor(*shape));
@@ -186,7 +186,7 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
   auto& view = *reinterpret_cast<ComponentView*>(self);
   const auto found = view.byHwnd_.find(hwnd);
   if (found != view.byHwnd_.end()) {
-    const std::wstring name = view.table_.all()[found->second].name;
+    const std::wstring name = view.model_.all()[found->second].name;
     switch (message) {
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
@@ -261,7 +261,7 @@ LRESULT CALLBACK ComponentView::sheetProcedure(HWND hwnd, UINT message, WPARAM w
       if (view) {
         const auto found = view->byHwnd_.find(hwnd);
         if (found != view->byHwnd_.end()) {
-          const ComponentState& state = view->table_.all()[found->second].state;
+          const ComponentState& state = view->model_.all()[found->second].state;
           if (state.background) {
             RECT area{};
             GetClientRect(hwnd, &area);

@@ -20,14 +20,14 @@ void makeListViewClass(ControlClass& made) {
 }
 
 void ComponentView::setUpListView(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   ListView_SetExtendedListViewStyle(
       controls_[index].hwnd,
       LVS_EX_DOUBLEBUFFER | ((c.options & kGridLines) ? LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT : 0));
 }
 
 void ComponentView::applyListView(std::size_t index, const ComponentState* before) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   HWND list = controls_[index].hwnd;
   const ComponentState& s = c.state;
   if (!before || before->columns != s.columns) {
@@ -109,7 +109,7 @@ HIMAGELIST ComponentView::imageListFor(const std::wstring& resource) {
 }
 
 bool ComponentView::onListViewNotify(std::size_t index, const NMHDR& header, LRESULT& result) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   ComponentInput input;
   if (header.code == NM_CUSTOMDRAW) {
     // Each row in its own text colour.
@@ -137,7 +137,7 @@ bool ComponentView::onListViewNotify(std::size_t index, const NMHDR& header, LRE
 }
 
 void ComponentView::placeListViewAtDpi(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   HWND hwnd = controls_[index].hwnd;
   for (std::size_t col = 0; col < c.state.columns.size(); ++col)
     ListView_SetColumnWidth(hwnd, static_cast<int>(col), scaleToDpi(c.state.columns[col].width, dpi_));

@@ -79,7 +79,7 @@ void selectColour(HWND box, Colour colour) {
 }
 
 void ComponentView::applyList(std::size_t index, const ComponentState* before) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   HWND hwnd = controls_[index].hwnd;
   const ComponentState& s = c.state;
   if (c.kind == ComponentKind::ColourBox) {
@@ -121,7 +121,7 @@ void ComponentView::applyList(std::size_t index, const ComponentState* before) {
 }
 
 void ComponentView::onListCommand(std::size_t index, UINT code) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   HWND from = controls_[index].hwnd;
   ComponentInput input;
   switch (c.kind) {
@@ -163,7 +163,7 @@ void ComponentView::onListCommand(std::size_t index, UINT code) {
 }
 
 void ComponentView::pickCustomColour(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   CHOOSECOLORW choice{};
   choice.lStructSize = sizeof choice;
   choice.hwndOwner = window_;
@@ -183,7 +183,7 @@ void ComponentView::pickCustomColour(std::size_t index) {
 }
 
 void ComponentView::placeListAtDpi(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   if (c.kind != ComponentKind::ColourBox && c.kind != ComponentKind::PictureList) return;
   HWND hwnd = controls_[index].hwnd;
   SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scaleToDpi(kListFieldHeight, dpi_));
@@ -193,8 +193,8 @@ void ComponentView::placeListAtDpi(std::size_t index) {
 bool ComponentView::onMeasureItem(MEASUREITEMSTRUCT& item) {
   if (item.CtlType != ODT_COMBOBOX || item.CtlID < kFirstControlId) return false;
   const std::size_t index = item.CtlID - kFirstControlId;
-  if (index >= table_.all().size()) return false;
-  const Component& c = table_.all()[index];
+  if (index >= model_.all().size()) return false;
+  const Component& c = model_.all()[index];
   // A list of tall pictures keeps the usual height in its selection field.
   const int height = item.itemID == static_cast<UINT>(-1) ? kListFieldHeight : listItemHeight(c);
   item.itemHeight = static_cast<UINT>(scaleToDpi(height, dpi_));
@@ -204,7 +204,7 @@ bool ComponentView::onMeasureItem(MEASUREITEMSTRUCT& item) {
 bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   const auto found = byHwnd_.find(item.hwndItem);
   if (found == byHwnd_.end()) return false;
-  const Component& c = table_.all()[found->second];
+  const Component& c = model_.all()[found->second];
   HDC dc = item.hDC;
   const RECT box = item.rcItem;
   const bool selected = item.itemState & ODS_SELECTED;

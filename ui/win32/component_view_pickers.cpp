@@ -60,7 +60,7 @@ void makePickerClass(ControlClass& made, const Component& c) {
 }
 
 void ComponentView::setUpPicker(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   HWND hwnd = controls_[index].hwnd;
   if (c.kind == ComponentKind::Tabs) {
     for (std::size_t i = 0; i < c.state.items.size(); ++i) {
@@ -76,7 +76,7 @@ void ComponentView::setUpPicker(std::size_t index) {
 }
 
 void ComponentView::applyPicker(std::size_t index, const ComponentState* before) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   const ComponentState& s = c.state;
   HWND hwnd = controls_[index].hwnd;
   switch (c.kind) {
@@ -114,7 +114,7 @@ void ComponentView::applyPicker(std::size_t index, const ComponentState* before)
 }
 
 void ComponentView::onPickerScroll(std::size_t index, WPARAM request) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   HWND bar = controls_[index].hwnd;
   ComponentInput input;
   if (c.kind == ComponentKind::UpDown) {
@@ -150,7 +150,7 @@ void ComponentView::onPickerScroll(std::size_t index, WPARAM request) {
 }
 
 bool ComponentView::onPickerNotify(std::size_t index, const NMHDR& header) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   ComponentInput input;
   switch (c.kind) {
     case ComponentKind::DatePicker:

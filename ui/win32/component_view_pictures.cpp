@@ -49,7 +49,7 @@ HBITMAP ComponentView::resourceBitmap(const std::wstring& name) {
 }
 
 void ComponentView::paintPictures(HWND surface, HDC dc) {
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   for (const Component& c : all) {
     if (c.kind != ComponentKind::Picture || !c.state.visible || parentOf(c) != surface) continue;
     const std::wstring name = pictureName(c.state.picture);
@@ -86,7 +86,7 @@ void ComponentView::paintPictures(HWND surface, HDC dc) {
 }
 
 const Component* ComponentView::pictureAt(HWND surface, POINT client) const {
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   for (auto it = all.rbegin(); it != all.rend(); ++it) {
     const Component& c = *it;
     if (c.kind != ComponentKind::Picture || !c.state.visible || parentOf(c) != surface) continue;
