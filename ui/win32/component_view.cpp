@@ -47,7 +47,7 @@ std::wstring fontKey(const FontSpec& font) {
 }  // namespace
 
 ComponentView::ComponentView(HINSTANCE instance, HWND window, ComponentTable& table, PictureSource pictures)
-    : instance_(instance), window_(window), table_(table), pictures_(std::move(pictures)) {}
+    : instance_(instance), window_(window), table_(table), model_(table), pictures_(std::move(pictures)) {}
 
 ComponentView::~ComponentView() {
   table_.showNow = nullptr;
@@ -390,7 +390,10 @@ void ComponentView::apply(std::size_t index, bool force) {
     // A new pointer shape shows at once under a pointer that keeps still.
     if (before && before->pointer != s.pointer && hovered_ == c.name) SetCursor(pointerCursor(s.pointer));
   }
-  applied_[index] = std::make_unique<ComponentState>(c.state);
+  if (applied_[index])
+    *applied_[index] = c.state;  // over the copy already there, whose buffers it keeps
+  else
+    applied_[index] = std::make_unique<ComponentState>(c.state);
 }
 
 void ComponentView::applyWindow(const Component& window, const ComponentState* before) {

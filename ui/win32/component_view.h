@@ -149,6 +149,7 @@ class ComponentView {
   HINSTANCE instance_;
   HWND window_;
   ComponentTable& table_;
+  const ComponentTable& model_;  // the same table, for reading
   PictureSource pictures_;
   int dpi_ = 96;
   std::vector<Control> controls_;  // one per component, in table order; null hwnd for none
