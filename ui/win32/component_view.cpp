@@ -257,7 +257,11 @@ HBRUSH ComponentView::brushFor(Colour colour) {
   return found->second;
 }
 
-void ComponentView::sync() {
+void ComponentView::sync() { syncMarked(false); }
+
+void ComponentView::settle() { syncMarked(true); }
+
+void ComponentView::syncMarked(bool takeMarks) {
   const auto& all = model_.all();
   if (applied_.size() != all.size()) return;
   applying_ = true;
@@ -266,21 +270,16 @@ void ComponentView::sync() {
     // The controls take their states before the window shows them.
     makeControls();
     for (std::size_t i = 0; i < all.size(); ++i)
-      if (all[i].kind != ComponentKind::Window) {
-        apply(i, true);
-        table_.takeChanged(i);
-      }
+      if (all[i].kind != ComponentKind::Window) apply(i, true);
   }
-  // Only what the model marked since the last sync is looked at. A hidden window follows only
-  // its own state: its controls keep their marks and catch up when it shows.
   if (table_.anyChanged()) {
     for (std::size_t i = 0; i < all.size(); ++i) {
       if (!table_.changed(i)) continue;
       if (all[i].kind != ComponentKind::Window && !(controlsMade_ && shown)) continue;
-      table_.takeChanged(i);
       apply(i, !applied_[i]);
+      if (takeMarks) table_.takeChanged(i);
     }
-    table_.settleChanged();
+    if (takeMarks) table_.settleChanged();
   }
   applying_ = false;
   followTimers();
