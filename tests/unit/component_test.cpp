@@ -97,7 +97,9 @@ TEST(ComponentTableTest, WritesMarkTheirComponentAndReadsDoNot) {
   EXPECT_EQ(marks(), (std::vector<bool>{false, false, false}));
   table[L"ComboBox7"].selected = 1;
   EXPECT_EQ(marks(), (std::vector<bool>{false, true, false}));
-  table.raise(L"CheckBox9", ComponentEvent::Click, ComponentInput{.checked = true});
+  ComponentInput click;
+  click.checked = true;
+  table.raise(L"CheckBox9", ComponentEvent::Click, click);
   EXPECT_EQ(marks(), (std::vector<bool>{true, true, false}));
   table.takeChanged(0);
   table.settleChanged();
