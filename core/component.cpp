@@ -66,6 +66,16 @@ const Component& ComponentTable::component(std::wstring_view name) const {
   return components_[found->second];
 }
 
+std::vector<Component>& ComponentTable::all() {
+  markAllChanged();
+  return components_;
+}
+
+void ComponentTable::markAllChanged() {
+  changed_.assign(components_.size(), true);
+  anyChanged_ = true;
+}
+
 Component& ComponentTable::window() {
   for (Component& c : components_)
     if (c.kind == ComponentKind::Window) {

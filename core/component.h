@@ -292,10 +292,7 @@ class ComponentTable {
   const Component& window() const;
 
   // In creation order. The writable list marks every component as changed.
-  std::vector<Component>& all() {
-    markAllChanged();
-    return components_;
-  }
+  std::vector<Component>& all();
   const std::vector<Component>& all() const { return components_; }
 
   // ---- What changed ----
@@ -311,10 +308,7 @@ class ComponentTable {
   // After the view took every mark it could: whether any are left (a hidden window's controls
   // keep theirs until it shows).
   void settleChanged() { anyChanged_ = std::find(changed_.begin(), changed_.end(), true) != changed_.end(); }
-  void markAllChanged() {
-    changed_.assign(components_.size(), true);
-    anyChanged_ = true;
-  }
+  void markAllChanged();
 
   // ---- Handlers ----
   // Runs `handler` for `event` on `component`, after the handlers registered before it.
