@@ -47,13 +47,17 @@ Component& ComponentTable::add(Component component) {
   if (contains(component.name)) throw std::invalid_argument("two components named " + narrow(component.name));
   index_.emplace(component.name, components_.size());
   components_.push_back(std::move(component));
+  changed_.push_back(true);
+  anyChanged_ = true;
   return components_.back();
 }
 
 Component& ComponentTable::component(std::wstring_view name) {
   const auto found = index_.find(name);
   if (found == index_.end()) throw UnknownComponent(name);
-  return components_[found->second];
+  Component& reached = components_[found->second];
+  markChanged(reached);
+  return reached;
 }
 
 const Component& ComponentTable::component(std::wstring_view name) const {
@@ -62,9 +66,22 @@ const Component& ComponentTable::component(std::wstring_view name) const {
   return components_[found->second];
 }
 
+std::vector<Component>& ComponentTable::all() {
+  markAllChanged();
+  return components_;
+}
+
+void ComponentTable::markAllChanged() {
+  changed_.assign(components_.size(), true);
+  anyChanged_ = true;
+}
+
 Component& ComponentTable::window() {
   for (Component& c : components_)
-    if (c.kind == ComponentKind::Window) return c;
+    if (c.kind == ComponentKind::Window) {
+      markChanged(c);
+      return c;
+    }
   throw UnknownComponent(L"(the window)");
 }
 

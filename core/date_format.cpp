@@ -42,7 +42,7 @@ bool amPmFollows(std::wstring_view pattern, std::size_t from) {
 class PatternWriter {
  public:
   PatternWriter(std::wstring& out, std::wstring_view pattern, const CivilTime& time, const LocaleNames& names)
-      : out_(out), pattern_(pattern), time_(time), names_(names) {}
+      : pattern_(pattern), time_(time), names_(names), out_(out) {}
 
   void run() {
     out_.clear();

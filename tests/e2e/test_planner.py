@@ -143,6 +143,8 @@ def test_an_item_added_for_this_or_the_next_minute_is_reminded_then_deleted_by_c
     close = driver.control(hwnd=popup["hwnd"], text="Close")["client_rect"]
     driver.mouse((close["left"] + 5, close["top"] + 5), hwnd=popup["hwnd"])
     wait_until(lambda: not tikora.window("TForm4")["visible"], 5, what="reminder closed")
+    # The planner stays hidden; its list shows the deletion when it is opened again.
+    assert tikora.open_from_tray_menu("Daily Planner", "TForm3")["hwnd"] == hwnd
     assert [row[3] for row in rows()] == ["Passed", "Tonight", "Tomorrow"]
     assert registry.read_key(DATA) == {"lista_n": ("REG_DWORD", 2),
                                        **{f"Lista{i}": ("REG_BINARY", r) for i, r in enumerate(earlier)}}

@@ -145,11 +145,11 @@ TEST(FakeSystemServicesTest, RecordAndAnswerAsScripted) {
 
   FakeMessageBox boxes;
   boxes.queueAnswer(MessageBoxAnswer::No);
-  const MessageBoxRequest ask{L"Control Panel - Settings", L"save?", MessageBoxButtons::YesNo,
-                              MessageBoxIcon::Information};
+  const MessageBoxRequest ask{
+      L"Control Panel - Settings", L"save?", MessageBoxButtons::YesNo, MessageBoxIcon::Information, {}};
   EXPECT_EQ(boxes.show(ask), MessageBoxAnswer::No);
   EXPECT_EQ(boxes.show(ask), MessageBoxAnswer::Yes) << "script used up: the first button";
-  EXPECT_EQ(boxes.show({L"Tikora", L"done"}), MessageBoxAnswer::Ok);
+  EXPECT_EQ(boxes.show({L"Tikora", L"done", MessageBoxButtons::Ok, MessageBoxIcon::None, {}}), MessageBoxAnswer::Ok);
   EXPECT_EQ(boxes.shown().front(), ask);
   EXPECT_EQ(boxes.texts(), (std::vector<std::wstring>{L"save?", L"save?", L"done"}));
 }

@@ -216,7 +216,7 @@ TEST_F(ControlPanelKeys, ArrowKeysMoveWithinOneRadioGroupAndThroughAllOfIt) {
     SetFocus(first);
     std::set<HWND> visited{first};
     for (std::size_t step = 0; step < members.size(); ++step) {
-      MSG key{GetFocus(), WM_KEYDOWN, VK_DOWN, 0};
+      MSG key{GetFocus(), WM_KEYDOWN, VK_DOWN, 0, 0, {}};
       IsDialogMessageW(panel, &key);
       HWND now = GetFocus();
       ASSERT_TRUE(members.count(now)) << "the arrow left group " << std::string(group.begin(), group.end());

@@ -76,6 +76,7 @@ TEST_F(ModelWindowKeysTest, EnterEscapeAndTheKeyboardLeavingADisabledButton) {
 
 // A window hidden at start follows only its own state until it is first shown; then its
 // controls are made once, in the states the model gave them meanwhile, before the window shows.
+// Hidden again, it costs nothing until it shows.
 TEST(ModelWindowMakingTest, AHiddenWindowMakesItsControlsWhenFirstShownInTheirLatestState) {
   std::vector<Component> parts;
   parts.push_back(makeComponent(L"TFormLate", ComponentKind::Window));
@@ -115,11 +116,49 @@ TEST(ModelWindowMakingTest, AHiddenWindowMakesItsControlsWhenFirstShownInTheirLa
   EXPECT_STREQ(text, L"typed while hidden");
   EXPECT_FALSE(IsWindowEnabled(window.view().control(L"Button1")));
 
+  // Hidden again, the window's controls wait: what changed meanwhile reaches them when it shows.
   table[L"TFormLate"].visible = false;
   window.view().sync();
+  table[L"Edit1"].text = L"changed while hidden";
+  window.view().sync();
+  GetWindowTextW(edit, text, 64);
+  EXPECT_STREQ(text, L"typed while hidden");
   table[L"TFormLate"].visible = true;
   window.view().sync();
   EXPECT_EQ(window.view().control(L"Edit1"), edit) << "made once";
+  GetWindowTextW(edit, text, 64);
+  EXPECT_STREQ(text, L"changed while hidden");
+}
+
+// A handler that shows its states before a blocking step and writes afterwards through the
+// reference it kept (a list disabled while it is rebuilt): the control follows the last write
+// once the message loop settles, though the sync in the middle already saw the component.
+TEST(ModelWindowMakingTest, AWriteThroughAReferenceKeptAcrossASyncReachesTheControl) {
+  std::vector<Component> parts;
+  parts.push_back(makeComponent(L"TFormHeld", ComponentKind::Window));
+  parts.back().state.bounds = {0, 0, 300, 120};
+  parts.push_back(makeComponent(L"Button1", ComponentKind::Button, L"TFormHeld"));
+  parts.back().state.bounds = {10, 10, 80, 24};
+  parts.push_back(makeComponent(L"ComboBox1", ComponentKind::ComboBox, L"TFormHeld"));
+  parts.back().state.bounds = {100, 10, 120, 24};
+  ComponentTable table(std::move(parts));
+  ModelWindow window(GetModuleHandleW(nullptr), table);
+  if (!window.create()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
+  window.view().settle();
+  std::vector<bool> seenEnabled;
+  table.on(L"Button1", ComponentEvent::Click, [&] {
+    ComponentState& list = table[L"ComboBox1"];
+    list.enabled = false;
+    table.showNow();
+    seenEnabled.push_back(IsWindowEnabled(window.view().control(L"ComboBox1")) != FALSE);
+    list.enabled = true;
+  });
+
+  SendMessageW(window.view().control(L"Button1"), BM_CLICK, 0, 0);
+  window.view().settle();
+  EXPECT_EQ(seenEnabled, std::vector<bool>{false});
+  EXPECT_TRUE(IsWindowEnabled(window.view().control(L"ComboBox1")));
+  EXPECT_FALSE(table.anyChanged()) << "settled";
 }
 
 }  // namespace

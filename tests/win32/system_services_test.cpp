@@ -223,7 +223,7 @@ TEST(Win32MessageBoxTest, ShowsTheTextAndReturnsTheButtonPressed) {
   {
     BoxAnswerer answerer(caption, IDNO);
     const auto answer = boxes.show(
-        {caption, L"   Do you want save settings ? \r", MessageBoxButtons::YesNo, MessageBoxIcon::Information});
+        {caption, L"   Do you want save settings ? \r", MessageBoxButtons::YesNo, MessageBoxIcon::Information, {}});
     answerer.join();
     ASSERT_TRUE(answerer.found());
     EXPECT_EQ(answer, MessageBoxAnswer::No);
@@ -231,7 +231,7 @@ TEST(Win32MessageBoxTest, ShowsTheTextAndReturnsTheButtonPressed) {
   }
   {
     BoxAnswerer answerer(caption, IDOK);
-    EXPECT_EQ(boxes.show({caption, L"done", MessageBoxButtons::Ok, MessageBoxIcon::Warning}), MessageBoxAnswer::Ok);
+    EXPECT_EQ(boxes.show({caption, L"done", MessageBoxButtons::Ok, MessageBoxIcon::Warning, {}}), MessageBoxAnswer::Ok);
   }
 }
 

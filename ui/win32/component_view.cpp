@@ -61,7 +61,7 @@ ComponentView::~ComponentView() {
 }
 
 HWND ComponentView::control(std::wstring_view component) const {
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   for (std::size_t i = 0; i < all.size() && i < controls_.size(); ++i)
     if (all[i].name == component) return controls_[i].hwnd;
   return nullptr;
@@ -70,7 +70,7 @@ HWND ComponentView::control(std::wstring_view component) const {
 std::wstring_view ComponentView::componentOf(HWND control) const {
   const auto found = byHwnd_.find(control);
   if (found == byHwnd_.end()) return {};
-  return table_.all()[found->second].name;
+  return model_.all()[found->second].name;
 }
 
 // Pages and scrolled areas are windows of their own; everything else lies on the window.
@@ -78,7 +78,7 @@ static bool isContainer(ComponentKind kind) { return kind == ComponentKind::Page
 
 HWND ComponentView::parentOf(const Component& component) const {
   if (component.parent.empty() || !table_.contains(component.parent)) return window_;
-  const Component& parent = table_.component(component.parent);
+  const Component& parent = model_.component(component.parent);
   if (isContainer(parent.kind)) return control(parent.name);
   return window_;
 }
@@ -86,7 +86,7 @@ HWND ComponentView::parentOf(const Component& component) const {
 Rect ComponentView::placeOnParent(const Component& component) const {
   Rect at = scaleToDpi(component.state.bounds, dpi_);
   if (!component.parent.empty() && table_.contains(component.parent)) {
-    const Component& parent = table_.component(component.parent);
+    const Component& parent = model_.component(component.parent);
     if (isContainer(parent.kind)) {
       const Rect origin = scaleToDpi(parent.state.bounds, dpi_);
       at.left -= origin.left;
@@ -104,7 +104,7 @@ Rect ComponentView::placeOnParent(const Component& component) const {
 // 16-bit reach of window coordinates.
 const Component* ComponentView::scrolledAreaOf(const Component& component) const {
   if (component.parent.empty() || !table_.contains(component.parent)) return nullptr;
-  const Component& parent = table_.component(component.parent);
+  const Component& parent = model_.component(component.parent);
   return parent.kind == ComponentKind::ScrollBox ? &parent : nullptr;
 }
 
@@ -124,7 +124,7 @@ void ComponentView::showControl(std::size_t index, bool shown) {
 // one batch; those that went out of sight are hidden, those that came into sight are brought up
 // to date, and the others are not touched.
 void ComponentView::placeScrolledComponents(const Component& area) {
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   HDWP batch = BeginDeferWindowPos(8);
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Component& c = all[i];
@@ -149,20 +149,20 @@ void ComponentView::create() {
   dpi_ = windowDpi(window_);
   table_.showNow = [this] { syncAfterChange(); };
   registerSheetClass(instance_, &ComponentView::sheetProcedure);
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   controls_.assign(all.size(), Control{});
   applied_.clear();
   applied_.resize(all.size());
   controlsMade_ = false;
   // A window that is hidden at start makes its controls when it is first shown.
-  if (table_.window().state.visible) makeControls();
+  if (model_.window().state.visible) makeControls();
   tellDpi();
   sync();
 }
 
 void ComponentView::makeControls() {
   controlsMade_ = true;
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   for (std::size_t i = 0; i < all.size(); ++i) createControl(i);
   // Group boxes lie under the controls they hold, so that those are never clipped by them, and
   // a page control under its pages; markers and labels that lie over another control go on top.
@@ -175,7 +175,7 @@ void ComponentView::makeControls() {
 }
 
 void ComponentView::tellDpi() {
-  const std::wstring& window = table_.window().name;
+  const std::wstring& window = model_.window().name;
   if (!table_.hasHandler(window, ComponentEvent::DpiChange)) return;
   ComponentInput input;
   input.dpi = dpi_;
@@ -190,7 +190,7 @@ static bool isOneLineLabel(const Component& c) {
 }
 
 Rect ComponentView::controlArea(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   Rect at = placeOnParent(c);
   // A list's window takes in its dropped-down part.
   if (controls_[index].dropsDown) at.height = std::max(at.height, scaleToDpi(kDropDownHeight, dpi_));
@@ -213,7 +213,7 @@ void ComponentView::placeControl(std::size_t index) {
 }
 
 void ComponentView::createControl(std::size_t index) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   const ControlGroup group = groupOf(c.kind);
   if (group == ControlGroup::None || group == ControlGroup::Pictures) return;
   if (group == ControlGroup::Browser) return createBrowser(index);
@@ -243,7 +243,7 @@ void ComponentView::createControl(std::size_t index) {
 }
 
 HFONT ComponentView::fontFor(const Component& component) {
-  FontSpec font = component.state.font.value_or(table_.window().state.font.value_or(FontSpec{L"Arial", 8}));
+  FontSpec font = component.state.font.value_or(model_.window().state.font.value_or(FontSpec{L"Arial", 8}));
   auto key = std::pair{fontKey(font), dpi_};
   auto found = fonts_.find(key);
   if (found == fonts_.end()) found = fonts_.emplace(key, createFont(font, dpi_)).first;
@@ -257,19 +257,30 @@ HBRUSH ComponentView::brushFor(Colour colour) {
   return found->second;
 }
 
-void ComponentView::sync() {
-  const auto& all = table_.all();
+void ComponentView::sync() { syncMarked(false); }
+
+void ComponentView::settle() { syncMarked(true); }
+
+void ComponentView::syncMarked(bool takeMarks) {
+  const auto& all = model_.all();
   if (applied_.size() != all.size()) return;
   applying_ = true;
-  if (!controlsMade_ && table_.window().state.visible) {
+  const bool shown = model_.window().state.visible;
+  if (!controlsMade_ && shown) {
     // The controls take their states before the window shows them.
     makeControls();
     for (std::size_t i = 0; i < all.size(); ++i)
       if (all[i].kind != ComponentKind::Window) apply(i, true);
   }
-  for (std::size_t i = 0; i < all.size(); ++i)
-    // Until its controls are made, a hidden window follows only its own state.
-    if (controlsMade_ || all[i].kind == ComponentKind::Window) apply(i, !applied_[i]);
+  if (table_.anyChanged()) {
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      if (!table_.changed(i)) continue;
+      if (all[i].kind != ComponentKind::Window && !(controlsMade_ && shown)) continue;
+      apply(i, !applied_[i]);
+      if (takeMarks) table_.takeChanged(i);
+    }
+    if (takeMarks) table_.settleChanged();
+  }
   applying_ = false;
   followTimers();
 }
@@ -278,7 +289,7 @@ void ComponentView::setDpi(int dpi) {
   if (dpi <= 0 || dpi == dpi_) return;
   dpi_ = dpi;
   applying_ = true;
-  const auto& all = table_.all();
+  const auto& all = model_.all();
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Component& c = all[i];
     HWND hwnd = controls_[i].hwnd;
@@ -304,7 +315,7 @@ void ComponentView::setDpi(int dpi) {
 }
 
 void ComponentView::apply(std::size_t index, bool force) {
-  const Component& c = table_.all()[index];
+  const Component& c = model_.all()[index];
   const ComponentState* before = force ? nullptr : applied_[index].get();
   if (before && *before == c.state) return;
   if (c.kind == ComponentKind::Window) {

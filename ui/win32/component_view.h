@@ -46,9 +46,16 @@ class ComponentView {
   // Makes every control in its first state; a window hidden at start makes them when it is
   // first shown, and until then keeps only its own state.
   void create();
-  // Copies every state that changed since the last sync onto its control, the window's own
-  // included, and starts, stops or re-times the window's timers.
+  // Copies onto its control every state the model marked as reached for writing, the window's
+  // own included, and starts, stops or re-times the window's timers. The marks stay: code under
+  // a sync made while a message is handled (a handler that shows its states before a message
+  // box, a nested message loop) may still write through a reference it holds. A window hidden
+  // after its controls were made follows only its own state; its controls keep their marks and
+  // catch up when it shows.
   void sync();
+  // The same, when no handler is left running (the message loop, between two messages): what
+  // the controls now show is what the model holds, and the marks are taken.
+  void settle();
 
   // The window's messages that concern its controls, its pictures and its timers; true (with
   // `result`) when the view handled the message. Pages pass theirs up to the window.
@@ -99,6 +106,7 @@ class ComponentView {
 
   // After an event or a tick: syncAfterEvent, or this view's own sync.
   void syncAfterChange();
+  void syncMarked(bool takeMarks);
   void raise(std::wstring_view component, ComponentEvent event, const ComponentInput& input = {});
   // The window's notifications, each handed to the group of its control's kind.
   void onCommand(HWND from, UINT code);
@@ -149,7 +157,8 @@ class ComponentView {
   HINSTANCE instance_;
   HWND window_;
   ComponentTable& table_;
-  const ComponentTable& model_;  // the same table, for reading
+  // The same table for reading: a component reached through table_ is marked as changed.
+  const ComponentTable& model_;
   PictureSource pictures_;
   int dpi_ = 96;
   std::vector<Control> controls_;  // one per component, in table order; null hwnd for none

@@ -68,9 +68,12 @@ int runMessageLoop(ProgramWindows& windows) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, arrow keys and mnemonics move between the controls of a window.
-    if (windows.isDialogMessage(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!windows.isDialogMessage(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    // Nothing of the program runs here, so no handler holds a state it has yet to write.
+    windows.settleAll();
   }
   return kExitCode;
 }

@@ -27,6 +27,12 @@ void ProgramWindows::syncAll() {
   if (clock) clock->sync();
 }
 
+void ProgramWindows::settleAll() {
+  for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get(), reminderPopup.get(), rssTicker.get(),
+                              rssPageView.get(), todaysDate.get()})
+    if (window) window->view().settle();
+}
+
 bool ProgramWindows::isDialogMessage(MSG& message) {
   // The page view's browser takes its own keys first.
   if (WebBrowserHost::translateAccelerator(message)) return true;

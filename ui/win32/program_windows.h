@@ -23,6 +23,9 @@ struct ProgramWindows {
 
   // Every window shows its model's state again.
   void syncAll();
+  // Between two messages, when no handler is left running: every window shows what its model
+  // marked since the last settle, and the marks are taken.
+  void settleAll();
   // Tab, arrow keys and mnemonics between the controls of the window `message` is for.
   bool isDialogMessage(MSG& message);
 
