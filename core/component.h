@@ -144,6 +144,9 @@ struct Component {
   std::uint32_t options = kNoOptions;
   std::wstring buddy;  // up-downs: the edit they step
   int itemHeight = 0;  // owner-drawn lists: the height of a dropped-down item; 0 for the usual
+  // What a screen reader calls a control that shows no caption of its own and has no label
+  // just before it (an edit, a list, a picker); empty where its text or label names it.
+  std::wstring spokenName;
   ComponentState state;
 };
 

@@ -55,6 +55,7 @@ constexpr std::array<ComponentRow, 10> kLayout{{
      .parent = kOn,
      .bounds = kClosePictureBounds,
      .options = kStretch,
+     .text = L"Close",  // what a screen reader calls it
      .picture = kDecorativeStripePicture,
      .pointer = PointerShape::Hand},
     {.name = kReminderCloseLabel,

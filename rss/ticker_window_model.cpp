@@ -38,6 +38,7 @@ constexpr std::array<ComponentRow, 5> kLayout{{
      .kind = K::Picture,
      .parent = kTickerWindowName,
      .options = kStretch,
+     .text = L"Close",  // what a screen reader calls it
      .picture = kBlackClosePicture},
     {.name = kHeadlineStripName, .kind = K::ScrollBox, .parent = kTickerWindowName},
 }};

@@ -102,8 +102,10 @@ class ControlPanelLayoutTest : public testing::Test {
     (*table_)[L"TForm2"].visible = true;  // active, as the panel is when the user works in it
     (*table_)[L"ComboBox5"].items = {L"Arial", L"Courier New"};
     (*table_)[L"Edit1"].text = L"3";
-    // What the user does comes back as events.
+    // What the user does comes back as events. The panel's pictures take no click: one that
+    // did would be made a button.
     for (const Component& c : table_->all()) {
+      if (c.kind == ComponentKind::Picture) continue;
       for (ComponentEvent event : {ComponentEvent::Click, ComponentEvent::Change, ComponentEvent::Typed}) {
         table_->on(c.name, event, [this, name = c.name, event](const EventContext& e) {
           events_.push_back(name +

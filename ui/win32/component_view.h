@@ -138,6 +138,10 @@ class ComponentView {
   const Component* pictureAt(HWND surface, POINT client) const;
   bool onMouse(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
   HBITMAP resourceBitmap(const std::wstring& name);
+  // Pictures that take a click are buttons too, drawn as what the window paints under them, so
+  // that the keyboard reaches them and a screen reader names them.
+  void applyPictureButton(std::size_t index, const ComponentState* before);
+  bool drawPictureButton(const DRAWITEMSTRUCT& item);
   // Web browsers: a host window with the system's control in it (component_view_browser.cpp).
   void createBrowser(std::size_t index);
   void applyBrowser(std::size_t index, const ComponentState* before);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ui/win32/component_view_parts.h"
+#include "ui/win32/spoken_name.h"
 
 namespace tikora {
 
@@ -95,8 +96,9 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       // Enter (through IsDialogMessage) presses the focused button, else the default one.
       const auto pressable = [this](HWND hwnd) {
         const auto found = byHwnd_.find(hwnd);
-        return found != byHwnd_.end() && model_.all()[found->second].kind == ComponentKind::Button &&
-               IsWindowEnabled(hwnd) && IsWindowVisible(hwnd);
+        const auto kind = found == byHwnd_.end() ? ComponentKind::Window : model_.all()[found->second].kind;
+        return (kind == ComponentKind::Button || kind == ComponentKind::Picture) && IsWindowEnabled(hwnd) &&
+               IsWindowVisible(hwnd);
       };
       HWND pressed = GetFocus();
       if (!pressable(pressed)) {
@@ -122,6 +124,9 @@ void ComponentView::onCommand(HWND from, UINT code) {
   switch (groupOf(model_.all()[index].kind)) {
     case ControlGroup::Buttons: onButtonCommand(index, code); break;
     case ControlGroup::Lists: onListCommand(index, code); break;
+    case ControlGroup::Pictures:
+      if (code == BN_CLICKED) raise(model_.all()[index].name, ComponentEvent::Click);
+      break;
     default: break;
   }
 }
@@ -186,8 +191,15 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
   auto& view = *reinterpret_cast<ComponentView*>(self);
   const auto found = view.byHwnd_.find(hwnd);
   if (found != view.byHwnd_.end()) {
-    const std::wstring name = view.model_.all()[found->second].name;
+    const Component& component = view.model_.all()[found->second];
+    const std::wstring name = component.name;
     switch (message) {
+      case WM_NCHITTEST:
+        if (component.kind == ComponentKind::Picture) return HTTRANSPARENT;
+        break;
+      case WM_GETOBJECT:
+        if (const LRESULT named = answerWithSpokenName(hwnd, wParam, lParam, component.spokenName)) return named;
+        break;
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:
