@@ -177,5 +177,31 @@ TEST_F(ProgramWindows, EveryControlAUserWorksHasANameAndEveryListItemAText) {
   CoUninitialize();
 }
 
+// The close crosses of the popups are in the tab order, and Enter on one closes its window as a
+// click does.
+TEST_F(ProgramWindows, EnterOnAFocusedCloseCrossClosesItsWindow) {
+  for (ComponentTable* table : {&program_->reminder()->components(), &program_->pageView()->components(),
+                                &program_->todaysDate()->components()}) {
+    ModelWindow& window = show(*table);
+    if (!window.hwnd()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
+    const std::wstring name = table->window().name;
+    HWND cross = nullptr;
+    for (const Component& c : table->all())
+      if (c.kind == ComponentKind::Picture && textOf(window.view().control(c.name)) == L"Close")
+        cross = window.view().control(c.name);
+    ASSERT_NE(cross, nullptr) << std::string(name.begin(), name.end());
+    HWND first = GetNextDlgTabItem(window.hwnd(), nullptr, FALSE), reached = first;
+    for (int i = 0; i < 50 && reached != cross; ++i) {
+      reached = GetNextDlgTabItem(window.hwnd(), reached, FALSE);
+      if (reached == first) break;
+    }
+    EXPECT_EQ(reached, cross) << std::string(name.begin(), name.end()) << ": Tab never reaches the cross";
+    SetFocus(cross);
+    MSG enter{cross, WM_KEYDOWN, VK_RETURN, 0};
+    EXPECT_TRUE(IsDialogMessageW(window.hwnd(), &enter));
+    EXPECT_FALSE(table->window().state.visible) << std::string(name.begin(), name.end());
+  }
+}
+
 }  // namespace
 }  // namespace tikora
