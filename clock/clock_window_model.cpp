@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "clock/program_identity.h"
+#include "core/date_format.h"
 
 namespace tikora {
 namespace {
@@ -234,6 +235,15 @@ ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
       return {ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer, ClockAction::PostNullMessage};
     default: return {};
   }
+}
+
+void ClockWindowModel::tellTimeInTrayTip(const CivilTime& now, std::wstring_view pattern, const LocaleNames& names) {
+  if (window().visible) {
+    if (tray_.tip != kProgramTip) tray_.tip = kProgramTip;
+    return;
+  }
+  formatDateTimeInto(tipTime_, pattern, now, names);
+  if (tray_.tip != tipTime_) tray_.tip = tipTime_;
 }
 
 std::vector<MenuItemState> ClockWindowModel::menuItems() const {

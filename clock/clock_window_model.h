@@ -19,7 +19,9 @@
 #include "clock/clock_window_names.h"
 #include "core/colour.h"
 #include "core/component.h"
+#include "core/datetime.h"
 #include "core/geometry.h"
+#include "core/locale_names.h"
 #include "face/strip.h"
 #include "platform/text_metrics.h"
 
@@ -92,12 +94,15 @@ inline constexpr std::uint32_t kTrayCallbackMessage = 0x0401;
 inline constexpr std::uint32_t kTrayLeftButtonDown = 0x0201;
 inline constexpr std::uint32_t kTrayRightButtonDown = 0x0204;
 
+// The notification-area icon's tip while the clock shows.
+inline constexpr std::wstring_view kProgramTip = L"Tikora";
+
 // The notification-area icon as it is registered and modified.
 struct TrayIconRecord {
   std::uint32_t id = 0;
   std::uint32_t flags = 7;  // message + icon + tip
   std::uint32_t callbackMessage = kTrayCallbackMessage;
-  std::wstring tip = L"Tikora";
+  std::wstring tip{kProgramTip};
   int image = 0;  // ImageList1: 0 while the clock shows, 1 while it is hidden
   friend bool operator==(const TrayIconRecord&, const TrayIconRecord&) = default;
 };
@@ -207,6 +212,9 @@ class ClockWindowModel {
 
   // ---- Tray icon and menu ----
   const TrayIconRecord& trayIcon() const { return tray_; }
+  // The tip says the time, in `pattern`, while the clock window is hidden, so that it can be
+  // heard from the icon; the program's name while the clock shows.
+  void tellTimeInTrayTip(const CivilTime& now, std::wstring_view pattern, const LocaleNames& names);
   // The tray callback with the mouse event from the message's second parameter.
   ClockActions trayMessage(std::uint32_t mouseEvent) const;
 
@@ -226,6 +234,7 @@ class ClockWindowModel {
   ComponentTable table_;
   std::vector<ClockComponent> order_;
   TrayIconRecord tray_;
+  std::wstring tipTime_;  // kept between seconds, so that a quiet second allocates nothing
   int alphaValue_ = 255;  // kept while alpha blending is off
   ClockWindowHooks hooks_;
 };

@@ -164,6 +164,26 @@ TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
   EXPECT_EQ(tray.image, 0);
 }
 
+// Whoever cannot see the face hears the time from the icon while the clock is hidden; the tip
+// follows the minutes and gives the program's name back when the clock shows again.
+TEST(ClockWindowModelTest, TheTrayTipSaysTheTimeWhileTheClockIsHidden) {
+  ClockWindowModel m;
+  const LocaleNames names = englishLocaleNames();
+  CivilTime now{.year = 2024, .month = 3, .day = 14, .hour = 14, .minute = 5, .second = 59};
+  m.setShowing(true);
+  m.tellTimeInTrayTip(now, L"h:nn AM/PM", names);
+  EXPECT_EQ(m.trayIcon().tip, L"Tikora");
+  m.hideClockChosen(true);
+  m.tellTimeInTrayTip(now, L"h:nn AM/PM", names);
+  EXPECT_EQ(m.trayIcon().tip, L"2:05 PM");
+  now.minute = 6, now.second = 0;
+  m.tellTimeInTrayTip(now, L"hh:nn", names);
+  EXPECT_EQ(m.trayIcon().tip, L"14:06");
+  m.hideClockChosen(false);
+  m.tellTimeInTrayTip(now, L"hh:nn", names);
+  EXPECT_EQ(m.trayIcon().tip, L"Tikora");
+}
+
 TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
   AskingClock clock;
   ClockWindowModel& m = clock.m;

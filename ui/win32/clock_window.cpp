@@ -88,6 +88,7 @@ void ClockWindow::sync() {
     shownWindow_ = std::make_unique<ComponentState>(window);
 
   toolTip_.setText(model().stripHint());
+  tray_.setTip(model().trayIcon().tip);
   // The layers as they stand against those last composed; the face's pictures by its own flag.
   const auto& all = model().components().all();
   bool changed = program_.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||

@@ -15,11 +15,21 @@ void TrayIcon::add(HWND owner, const TrayIconRecord& record, HICON icon) {
   data_.uFlags = record.flags;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
   data_.uCallbackMessage = record.callbackMessage;
   data_.hIcon = icon;
-  const std::size_t length = std::min(record.tip.size(), std::size(data_.szTip) - 1);
-  std::copy_n(record.tip.data(), length, data_.szTip);
-  data_.szTip[length] = L'\0';
+  copyTip(record.tip);
   Shell_NotifyIconW(NIM_ADD, &data_);
   added_ = true;
+}
+
+bool TrayIcon::copyTip(std::wstring_view tip) {
+  const std::size_t length = std::min(tip.size(), std::size(data_.szTip) - 1);
+  if (std::wstring_view(data_.szTip) == tip.substr(0, length)) return false;
+  std::copy_n(tip.data(), length, data_.szTip);
+  data_.szTip[length] = L'\0';
+  return true;
+}
+
+void TrayIcon::setTip(std::wstring_view tip) {
+  if (copyTip(tip) && added_) Shell_NotifyIconW(NIM_MODIFY, &data_);
 }
 
 void TrayIcon::modify(HICON icon) {
