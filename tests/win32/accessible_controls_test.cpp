@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -177,9 +178,22 @@ TEST_F(ProgramWindows, EveryControlAUserWorksHasANameAndEveryListItemAText) {
   CoUninitialize();
 }
 
-// The close crosses of the popups are in the tab order, and Enter on one closes its window as a
-// click does.
-TEST_F(ProgramWindows, EnterOnAFocusedCloseCrossClosesItsWindow) {
+// The pixels of the window where `control` lies, as the screen shows them.
+std::vector<COLORREF> pixelsOf(HWND control) {
+  HWND window = GetAncestor(control, GA_ROOT);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const RECT area = testing::placeIn(control, window);
+  HDC screen = GetDC(window);
+  std::vector<COLORREF> pixels;
+  for (LONG y = area.top; y < area.bottom; ++y)
+    for (LONG x = area.left; x < area.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+  ReleaseDC(window, screen);
+  return pixels;
+}
+
+// The close crosses of the popups look as they did when the window painted them, are in the tab
+// order, and Enter on one closes its window as a click does.
+TEST_F(ProgramWindows, CloseCrossesLookTheSameAndTheKeyboardPressesThem) {
   for (ComponentTable* table : {&program_->reminder()->components(), &program_->pageView()->components(),
                                 &program_->todaysDate()->components()}) {
     ModelWindow& window = show(*table);
@@ -196,6 +210,13 @@ TEST_F(ProgramWindows, EnterOnAFocusedCloseCrossClosesItsWindow) {
       if (reached == first) break;
     }
     EXPECT_EQ(reached, cross) << std::string(name.begin(), name.end()) << ": Tab never reaches the cross";
+    // The button shows exactly what the window paints under it.
+    const std::vector<COLORREF> drawn = pixelsOf(cross);
+    ShowWindow(cross, SW_HIDE);
+    const std::vector<COLORREF> painted = pixelsOf(cross);
+    ShowWindow(cross, SW_SHOWNA);
+    EXPECT_EQ(drawn, painted) << std::string(name.begin(), name.end());
+    EXPECT_GT(std::set<COLORREF>(drawn.begin(), drawn.end()).size(), 1u) << "a cross shows";
     SetFocus(cross);
     MSG enter{cross, WM_KEYDOWN, VK_RETURN, 0};
     EXPECT_TRUE(IsDialogMessageW(window.hwnd(), &enter));
