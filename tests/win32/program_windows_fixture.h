@@ -15,13 +15,19 @@
 
 namespace tikora::testing {
 
+// The common controls the windows use registered, and tikora.exe loaded as a data file, for its
+// pictures; null when it cannot be loaded.
+inline HMODULE loadControlsAndMedia() {
+  INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                 ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&common);
+  return LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+}
+
 class ProgramWindows : public ::testing::Test {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                   ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&common);
-    media_ = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    media_ = loadControlsAndMedia();
     ASSERT_NE(media_, nullptr);
     fakes_ = std::make_unique<ProgramOnFakes>(media_);
     fakes_->clock.setLocalTime(2024, 3, 14, 10, 0, 30);

@@ -239,15 +239,18 @@ void ComponentView::createControl(std::size_t index) {
   // Mouse events the model listens to come through a watcher on the control.
   // A picture button leaves the mouse to the window under it, which hit-tests its pictures; a
   // control with a spoken name gives it to screen readers there too.
-  if (table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
-      table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link ||
-      group == ControlGroup::Pictures || !c.spokenName.empty())
+  if (watchesMouse(c) || group == ControlGroup::Pictures || !c.spokenName.empty())
     SetWindowSubclass(hwnd, &ComponentView::controlWatcher, 1, reinterpret_cast<DWORD_PTR>(this));
   // A caption colour shows on check boxes and radio buttons only in the classic look.
   if (c.state.textColour && (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
     SetWindowTheme(hwnd, L"", L"");
     controls_[index].unthemed = true;
   }
+}
+
+bool ComponentView::watchesMouse(const Component& c) const {
+  return table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
+         table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link;
 }
 
 HFONT ComponentView::fontFor(const Component& component) {

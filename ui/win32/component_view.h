@@ -94,6 +94,8 @@ class ComponentView {
   void followTimers();
   // Tells the model the window's DPI (a DpiChange event on the window, if it listens).
   void tellDpi();
+  // Whether the model listens to the mouse over a control (a link always shows where it is).
+  bool watchesMouse(const Component& component) const;
   HFONT fontFor(const Component& component);
   HBRUSH brushFor(Colour colour);
 

@@ -193,6 +193,9 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
   if (found != view.byHwnd_.end()) {
     const Component& component = view.model_.all()[found->second];
     const std::wstring name = component.name;
+    // Watched for its name or its picture alone, a control keeps the mouse to itself.
+    if (!view.watchesMouse(component) && message != WM_NCHITTEST && message != WM_GETOBJECT && message != WM_NCDESTROY)
+      return DefSubclassProc(hwnd, message, wParam, lParam);
     switch (message) {
       case WM_NCHITTEST:
         if (component.kind == ComponentKind::Picture) return HTTRANSPARENT;
