@@ -334,16 +334,16 @@ std::vector<Component> controlPanelComponents(const TextMetrics& metrics) {
   // Each radio group's buttons follow its first one, wherever they lie: the keyboard's arrows go
   // through a run of sibling radio buttons (the Date group's month names have "Short Date"
   // between them in reading order).
-  for (const SettingSpec& spec : settingsSchema()) {
-    if (spec.radioGroup.empty()) continue;
+  for (const SettingSpec& described : settingsSchema()) {
+    if (described.radioGroup.empty()) continue;
     const auto named = [&](std::wstring_view name) {
       return std::find_if(out.begin(), out.end(), [&](const Component& c) { return c.name == name; });
     };
-    auto member = named(spec.component);
+    auto member = named(described.component);
     auto last = member;
     for (auto c = out.begin(); c != member; ++c) {
       const SettingSpec* other = settingOfComponent(c->name);
-      if (other && other->radioGroup == spec.radioGroup) last = c;
+      if (other && other->radioGroup == described.radioGroup) last = c;
     }
     if (last == member || last + 1 == member) continue;
     std::rotate(last + 1, member, member + 1);

@@ -47,17 +47,13 @@ Component& ComponentTable::add(Component component) {
   if (contains(component.name)) throw std::invalid_argument("two components named " + narrow(component.name));
   index_.emplace(component.name, components_.size());
   components_.push_back(std::move(component));
-  changed_.push_back(true);
-  anyChanged_ = true;
   return components_.back();
 }
 
 Component& ComponentTable::component(std::wstring_view name) {
   const auto found = index_.find(name);
   if (found == index_.end()) throw UnknownComponent(name);
-  Component& reached = components_[found->second];
-  markChanged(reached);
-  return reached;
+  return components_[found->second];
 }
 
 const Component& ComponentTable::component(std::wstring_view name) const {
@@ -68,10 +64,7 @@ const Component& ComponentTable::component(std::wstring_view name) const {
 
 Component& ComponentTable::window() {
   for (Component& c : components_)
-    if (c.kind == ComponentKind::Window) {
-      markChanged(c);
-      return c;
-    }
+    if (c.kind == ComponentKind::Window) return c;
   throw UnknownComponent(L"(the window)");
 }
 

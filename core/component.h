@@ -13,7 +13,6 @@
 // and so does registering a handler for one, so a misspelt name fails the first unit test that
 // builds the window, not a run of the program.
 #pragma once
-#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -281,8 +280,6 @@ class ComponentTable {
   Component& add(Component component);
 
   bool contains(std::wstring_view name) const { return index_.find(name) != index_.end(); }
-  // A component reached for writing is marked as changed (see changed() below); reading goes
-  // through the const forms.
   Component& component(std::wstring_view name);
   const Component& component(std::wstring_view name) const;
   // The state of a component: the form handlers and the view use.
@@ -294,30 +291,9 @@ class ComponentTable {
   Component& window();
   const Component& window() const;
 
-  // In creation order. The writable list marks every component as changed.
-  std::vector<Component>& all() {
-    markAllChanged();
-    return components_;
-  }
+  // In creation order.
+  std::vector<Component>& all() { return components_; }
   const std::vector<Component>& all() const { return components_; }
-
-  // ---- What changed ----
-  // Whether the component at `index` (in creation order) was reached for writing since the view
-  // last took it: the view brings only those up to date, so that a second in which a window's
-  // model changed nothing costs that window nothing. A mark says "may have changed": the view
-  // still compares the state with what it shows.
-  bool changed(std::size_t index) const { return index < changed_.size() && changed_[index]; }
-  bool anyChanged() const { return anyChanged_; }
-  void takeChanged(std::size_t index) {
-    if (index < changed_.size()) changed_[index] = false;
-  }
-  // After the view took every mark it could: whether any are left (a hidden window's controls
-  // keep theirs until it shows).
-  void settleChanged() { anyChanged_ = std::find(changed_.begin(), changed_.end(), true) != changed_.end(); }
-  void markAllChanged() {
-    changed_.assign(components_.size(), true);
-    anyChanged_ = true;
-  }
 
   // ---- Handlers ----
   // Runs `handler` for `event` on `component`, after the handlers registered before it.
@@ -360,14 +336,7 @@ class ComponentTable {
     using is_transparent = void;
     std::size_t operator()(std::wstring_view name) const noexcept { return std::hash<std::wstring_view>{}(name); }
   };
-  void markChanged(const Component& component) {
-    changed_[static_cast<std::size_t>(&component - components_.data())] = true;
-    anyChanged_ = true;
-  }
-
   std::vector<Component> components_;
-  std::vector<bool> changed_;  // by index, as components_
-  bool anyChanged_ = false;
   std::unordered_map<std::wstring, std::size_t, NameHash, std::equal_to<>> index_;
   std::map<std::pair<std::wstring, ComponentEvent>, std::vector<Handler>> handlers_;
   std::vector<TimerEntry> timers_;

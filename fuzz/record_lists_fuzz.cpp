@@ -77,7 +77,7 @@ void checkChannels(FakeRegistry& registry, int choice, int removed) {
   FakeMessageBox boxes;
   ComponentTable panel{testing::rssPageComponents()};
   int storedChoice = choice;
-  RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, nullptr, &storedChoice}};
+  RssChannelList channels{ChannelListServices{panel, registry, codePage, boxes, {}, &storedChoice}};
   channels.load();
   channels.restoreSelection(choice);
   const ComponentState& selector = panel[kRssChannelList];
@@ -94,7 +94,7 @@ void checkChannels(FakeRegistry& registry, int choice, int removed) {
     channels.onAddClicked();
   }
   ComponentTable panelAgain{testing::rssPageComponents()};
-  RssChannelList again{ChannelListServices{panelAgain, registry, codePage, boxes, nullptr, nullptr}};
+  RssChannelList again{ChannelListServices{panelAgain, registry, codePage, boxes, {}, nullptr}};
   again.load();
   if (rowsOf(panelAgain) != rowsOf(panel)) fuzz::breach("after a change the key holds the channel list");
 }

@@ -76,37 +76,6 @@ TEST(ComponentTableTest, InputGoesIntoTheStateByKind) {
   EXPECT_EQ(table[L"ComboBox3"].selected, -1);
 }
 
-// The view brings up to date only what the model reached for writing since it last looked.
-TEST(ComponentTableTest, WritesMarkTheirComponentAndReadsDoNot) {
-  ComponentTable table(sample());
-  const ComponentTable& reading = table;
-  const auto marks = [&] {
-    std::vector<bool> marked;
-    for (std::size_t i = 0; i < reading.all().size(); ++i) marked.push_back(table.changed(i));
-    return marked;
-  };
-  const auto takeAll = [&] {
-    for (std::size_t i = 0; i < reading.all().size(); ++i) table.takeChanged(i);
-    table.settleChanged();
-  };
-  EXPECT_EQ(marks(), (std::vector<bool>{true, true, true}));  // a new table shows everything once
-  takeAll();
-  EXPECT_FALSE(table.anyChanged());
-
-  EXPECT_TRUE(reading[L"ComboBox7"].items.size() == 3 && !reading.component(L"CheckBox9").state.checked);
-  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false}));
-  table[L"ComboBox7"].selected = 1;
-  EXPECT_EQ(marks(), (std::vector<bool>{false, true, false}));
-  table.raise(L"CheckBox9", ComponentEvent::Click, ComponentInput{.checked = true});
-  EXPECT_EQ(marks(), (std::vector<bool>{true, true, false}));
-  table.takeChanged(0);
-  table.settleChanged();
-  EXPECT_TRUE(table.anyChanged());  // the list's mark is still there
-  takeAll();
-  table.all();
-  EXPECT_EQ(marks(), (std::vector<bool>{true, true, true}));
-}
-
 TEST(ComponentTableTest, TimersTickThroughTheirHandlers) {
   ComponentTable table(sample());
   ModelTimer timer4{1000, false};

@@ -251,7 +251,8 @@ TEST_F(PageViewWindowTest, TheCloseButtonAndTheSystemsCloseHideTheWindow) {
 TEST(WebBrowserHostTest, WithoutTheControlTheHostIsAnEmptyChildWindowThatNavigatesNowhere) {
   // A thread without COM: the control cannot be made there.
   std::optional<bool> made, hasBrowser, navigated, isChild;
-  std::thread([&] {
+  std::atomic<bool> finished{false};
+  std::thread worker([&] {
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     {
@@ -263,7 +264,12 @@ TEST(WebBrowserHostTest, WithoutTheControlTheHostIsAnEmptyChildWindowThatNavigat
       isChild = host.hwnd() && GetParent(host.hwnd()) == parent;
     }
     DestroyWindow(parent);
-  }).join();
+    finished = true;
+  });
+  // The thread's first windows may send to this thread's windows (Wine's input method windows):
+  // this thread answers while it waits, or the two could wait for each other.
+  pumpUntil([&] { return finished.load(); });
+  worker.join();
   EXPECT_EQ(made, true);
   EXPECT_EQ(hasBrowser, false);
   EXPECT_EQ(navigated, false);

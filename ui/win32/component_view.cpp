@@ -61,7 +61,7 @@ ComponentView::~ComponentView() {
 }
 
 HWND ComponentView::control(std::wstring_view component) const {
-  const auto& all = model_.all();
+  const auto& all = table_.all();
   for (std::size_t i = 0; i < all.size() && i < controls_.size(); ++i)
     if (all[i].name == component) return controls_[i].hwnd;
   return nullptr;
@@ -70,7 +70,7 @@ HWND ComponentView::control(std::wstring_view component) const {
 std::wstring_view ComponentView::componentOf(HWND control) const {
   const auto found = byHwnd_.find(control);
   if (found == byHwnd_.end()) return {};
-  return model_.all()[found->second].name;
+  return table_.all()[found->second].name;
 }
 
 // Pages and scrolled areas are windows of their own; everything else lies on the window.
@@ -78,7 +78,7 @@ static bool isContainer(ComponentKind kind) { return kind == ComponentKind::Page
 
 HWND ComponentView::parentOf(const Component& component) const {
   if (component.parent.empty() || !table_.contains(component.parent)) return window_;
-  const Component& parent = model_.component(component.parent);
+  const Component& parent = table_.component(component.parent);
   if (isContainer(parent.kind)) return control(parent.name);
   return window_;
 }
@@ -86,7 +86,7 @@ HWND ComponentView::parentOf(const Component& component) const {
 Rect ComponentView::placeOnParent(const Component& component) const {
   Rect at = scaleToDpi(component.state.bounds, dpi_);
   if (!component.parent.empty() && table_.contains(component.parent)) {
-    const Component& parent = model_.component(component.parent);
+    const Component& parent = table_.component(component.parent);
     if (isContainer(parent.kind)) {
       const Rect origin = scaleToDpi(parent.state.bounds, dpi_);
       at.left -= origin.left;
@@ -104,7 +104,7 @@ Rect ComponentView::placeOnParent(const Component& component) const {
 // 16-bit reach of window coordinates.
 const Component* ComponentView::scrolledAreaOf(const Component& component) const {
   if (component.parent.empty() || !table_.contains(component.parent)) return nullptr;
-  const Component& parent = model_.component(component.parent);
+  const Component& parent = table_.component(component.parent);
   return parent.kind == ComponentKind::ScrollBox ? &parent : nullptr;
 }
 
@@ -124,7 +124,7 @@ void ComponentView::showControl(std::size_t index, bool shown) {
 // one batch; those that went out of sight are hidden, those that came into sight are brought up
 // to date, and the others are not touched.
 void ComponentView::placeScrolledComponents(const Component& area) {
-  const auto& all = model_.all();
+  const auto& all = table_.all();
   HDWP batch = BeginDeferWindowPos(8);
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Component& c = all[i];
@@ -149,20 +149,20 @@ void ComponentView::create() {
   dpi_ = windowDpi(window_);
   table_.showNow = [this] { syncAfterChange(); };
   registerSheetClass(instance_, &ComponentView::sheetProcedure);
-  const auto& all = model_.all();
+  const auto& all = table_.all();
   controls_.assign(all.size(), Control{});
   applied_.clear();
   applied_.resize(all.size());
   controlsMade_ = false;
   // A window that is hidden at start makes its controls when it is first shown.
-  if (model_.window().state.visible) makeControls();
+  if (table_.window().state.visible) makeControls();
   tellDpi();
   sync();
 }
 
 void ComponentView::makeControls() {
   controlsMade_ = true;
-  const auto& all = model_.all();
+  const auto& all = table_.all();
   for (std::size_t i = 0; i < all.size(); ++i) createControl(i);
   // Picture buttons lie under the other controls, as the pictures the window paints do (and so
   // are last in the tab order); group boxes lie under the controls they hold, so that those are
@@ -180,7 +180,7 @@ void ComponentView::makeControls() {
 }
 
 void ComponentView::tellDpi() {
-  const std::wstring& window = model_.window().name;
+  const std::wstring& window = table_.window().name;
   if (!table_.hasHandler(window, ComponentEvent::DpiChange)) return;
   ComponentInput input;
   input.dpi = dpi_;
@@ -195,7 +195,7 @@ static bool isOneLineLabel(const Component& c) {
 }
 
 Rect ComponentView::controlArea(std::size_t index) {
-  const Component& c = model_.all()[index];
+  const Component& c = table_.all()[index];
   Rect at = placeOnParent(c);
   // A list's window takes in its dropped-down part.
   if (controls_[index].dropsDown) at.height = std::max(at.height, scaleToDpi(kDropDownHeight, dpi_));
@@ -218,7 +218,7 @@ void ComponentView::placeControl(std::size_t index) {
 }
 
 void ComponentView::createControl(std::size_t index) {
-  const Component& c = model_.all()[index];
+  const Component& c = table_.all()[index];
   const ControlGroup group = groupOf(c.kind);
   if (group == ControlGroup::None || (group == ControlGroup::Pictures && !isPictureButton(c, table_))) return;
   if (group == ControlGroup::Browser) return createBrowser(index);
@@ -254,7 +254,7 @@ bool ComponentView::watchesMouse(const Component& c) const {
 }
 
 HFONT ComponentView::fontFor(const Component& component) {
-  FontSpec font = component.state.font.value_or(model_.window().state.font.value_or(FontSpec{L"Arial", 8}));
+  FontSpec font = component.state.font.value_or(table_.window().state.font.value_or(FontSpec{L"Arial", 8}));
   auto key = std::pair{fontKey(font), dpi_};
   auto found = fonts_.find(key);
   if (found == fonts_.end()) found = fonts_.emplace(key, createFont(font, dpi_)).first;
@@ -269,30 +269,18 @@ HBRUSH ComponentView::brushFor(Colour colour) {
 }
 
 void ComponentView::sync() {
-  const auto& all = model_.all();
+  const auto& all = table_.all();
   if (applied_.size() != all.size()) return;
   applying_ = true;
-  const bool shown = model_.window().state.visible;
-  if (!controlsMade_ && shown) {
+  if (!controlsMade_ && table_.window().state.visible) {
     // The controls take their states before the window shows them.
     makeControls();
     for (std::size_t i = 0; i < all.size(); ++i)
-      if (all[i].kind != ComponentKind::Window) {
-        apply(i, true);
-        table_.takeChanged(i);
-      }
+      if (all[i].kind != ComponentKind::Window) apply(i, true);
   }
-  // Only what the model marked since the last sync is looked at. A hidden window follows only
-  // its own state: its controls keep their marks and catch up when it shows.
-  if (table_.anyChanged()) {
-    for (std::size_t i = 0; i < all.size(); ++i) {
-      if (!table_.changed(i)) continue;
-      if (all[i].kind != ComponentKind::Window && !(controlsMade_ && shown)) continue;
-      table_.takeChanged(i);
-      apply(i, !applied_[i]);
-    }
-    table_.settleChanged();
-  }
+  for (std::size_t i = 0; i < all.size(); ++i)
+    // Until its controls are made, a hidden window follows only its own state.
+    if (controlsMade_ || all[i].kind == ComponentKind::Window) apply(i, !applied_[i]);
   applying_ = false;
   followTimers();
 }
@@ -301,7 +289,7 @@ void ComponentView::setDpi(int dpi) {
   if (dpi <= 0 || dpi == dpi_) return;
   dpi_ = dpi;
   applying_ = true;
-  const auto& all = model_.all();
+  const auto& all = table_.all();
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Component& c = all[i];
     HWND hwnd = controls_[i].hwnd;
@@ -327,7 +315,7 @@ void ComponentView::setDpi(int dpi) {
 }
 
 void ComponentView::apply(std::size_t index, bool force) {
-  const Component& c = model_.all()[index];
+  const Component& c = table_.all()[index];
   const ComponentState* before = force ? nullptr : applied_[index].get();
   if (before && *before == c.state) return;
   if (c.kind == ComponentKind::Window) {

@@ -155,8 +155,7 @@ class ComponentView {
   HINSTANCE instance_;
   HWND window_;
   ComponentTable& table_;
-  // The same table for reading: a component reached through table_ is marked as changed.
-  const ComponentTable& model_;
+  const ComponentTable& model_;  // the same table, for reading
   PictureSource pictures_;
   int dpi_ = 96;
   std::vector<Control> controls_;  // one per component, in table order; null hwnd for none
