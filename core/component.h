@@ -198,6 +198,8 @@ enum class ComponentEvent {
   MouseDown,  // any mouse button pressed on the component
   MouseMove,
   MouseLeave,
+  Focus,      // the keyboard's focus comes to a control that takes a click (a label, a headline)
+  FocusLost,  // and leaves it
   Close,      // the window's close box (the Window component)
   DpiChange,  // the window's resolution, on the Window component: at its making and whenever it
               // moves to a screen of another DPI (input.dpi)

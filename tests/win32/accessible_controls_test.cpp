@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "rss/ticker_window_names.h"
 #include "tests/win32/program_windows_fixture.h"
 
 namespace tikora {
@@ -178,6 +179,14 @@ TEST_F(ProgramWindows, EveryControlAUserWorksHasANameAndEveryListItemAText) {
   CoUninitialize();
 }
 
+MSG keyDown(HWND to, WPARAM key) {
+  MSG message{};
+  message.hwnd = to;
+  message.message = WM_KEYDOWN;
+  message.wParam = key;
+  return message;
+}
+
 // The pixels of the window where `control` lies, as the screen shows them.
 std::vector<COLORREF> pixelsOf(HWND control) {
   HWND window = GetAncestor(control, GA_ROOT);
@@ -218,10 +227,48 @@ TEST_F(ProgramWindows, CloseCrossesLookTheSameAndTheKeyboardPressesThem) {
     EXPECT_EQ(drawn, painted) << std::string(name.begin(), name.end());
     EXPECT_GT(std::set<COLORREF>(drawn.begin(), drawn.end()).size(), 1u) << "a cross shows";
     SetFocus(cross);
-    MSG enter{cross, WM_KEYDOWN, VK_RETURN, 0};
+    MSG enter = keyDown(cross, VK_RETURN);
     EXPECT_TRUE(IsDialogMessageW(window.hwnd(), &enter));
     EXPECT_FALSE(table->window().state.visible) << std::string(name.begin(), name.end());
   }
+}
+
+// Tab reaches the ticker's headlines; the one with the focus holds still and is underlined, as
+// under the pointer, and Enter opens its page.
+TEST_F(ProgramWindows, TheKeyboardReachesAHeadlineAndEnterOpensItsPage) {
+  TickerWindowModel& ticker = *program_->ticker();
+  ticker.clearHeadlines();
+  for (int i = 0; i < 3; ++i) ticker.addHeadline(i, L"A headline of the day, " + std::to_wstring(i));
+  ticker.finishHeadlines();
+  std::vector<int> opened;
+  ticker.setHooks({[&opened](int item) { opened.push_back(item); }, [] { return false; }});
+  ticker.start();
+  ModelWindow& window = show(ticker.components());
+  if (!window.hwnd()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
+  // The strip moved on until the headlines are in sight (only those have controls on screen).
+  ComponentState& strip = ticker.components()[kHeadlineStripName];
+  strip.position = strip.bounds.width;
+  window.view().sync();
+  ASSERT_TRUE(ticker.scrollTimer().enabled());
+  std::vector<std::wstring> reached;
+  HWND at = GetNextDlgTabItem(window.hwnd(), nullptr, FALSE), first = at;
+  do {
+    reached.push_back(textOf(at));
+    at = GetNextDlgTabItem(window.hwnd(), at, FALSE);
+  } while (at && at != first && reached.size() < 10);
+  EXPECT_EQ(reached, (std::vector<std::wstring>{headlineCaption(0, L"A headline of the day, 0"),
+                                                headlineCaption(1, L"A headline of the day, 1"),
+                                                headlineCaption(2, L"A headline of the day, 2"), L"Close"}));
+
+  HWND second = window.view().control(headlineName(1));
+  SetFocus(second);
+  EXPECT_FALSE(ticker.scrollTimer().enabled());
+  EXPECT_TRUE(ticker.components()[headlineName(1)].font->underline);
+  MSG enter = keyDown(second, VK_RETURN);
+  EXPECT_TRUE(IsDialogMessageW(window.hwnd(), &enter));
+  EXPECT_EQ(opened, std::vector<int>{1});
+  SetFocus(window.view().control(headlineName(0)));
+  EXPECT_FALSE(ticker.components()[headlineName(1)].font->underline);
 }
 
 }  // namespace

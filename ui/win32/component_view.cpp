@@ -239,7 +239,7 @@ void ComponentView::createControl(std::size_t index) {
   // Mouse events the model listens to come through a watcher on the control.
   // A picture button leaves the mouse to the window under it, which hit-tests its pictures; a
   // control with a spoken name gives it to screen readers there too.
-  if (watchesMouse(c) || group == ControlGroup::Pictures || !c.spokenName.empty())
+  if (watchesMouse(c) || group == ControlGroup::Pictures || !c.spokenName.empty() || isClickableLabel(c, table_))
     SetWindowSubclass(hwnd, &ComponentView::controlWatcher, 1, reinterpret_cast<DWORD_PTR>(this));
   // A caption colour shows on check boxes and radio buttons only in the classic look.
   if (c.state.textColour && (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {

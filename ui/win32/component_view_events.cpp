@@ -96,9 +96,10 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       // Enter (through IsDialogMessage) presses the focused button, else the default one.
       const auto pressable = [this](HWND hwnd) {
         const auto found = byHwnd_.find(hwnd);
-        const auto kind = found == byHwnd_.end() ? ComponentKind::Window : model_.all()[found->second].kind;
-        return (kind == ComponentKind::Button || kind == ComponentKind::Picture) && IsWindowEnabled(hwnd) &&
-               IsWindowVisible(hwnd);
+        if (found == byHwnd_.end()) return false;
+        const Component& c = model_.all()[found->second];
+        return (c.kind == ComponentKind::Button || c.kind == ComponentKind::Picture || isClickableLabel(c, model_)) &&
+               IsWindowEnabled(hwnd) && IsWindowVisible(hwnd);
       };
       HWND pressed = GetFocus();
       if (!pressable(pressed)) {
@@ -193,6 +194,29 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
   if (found != view.byHwnd_.end()) {
     const Component& component = view.model_.all()[found->second];
     const std::wstring name = component.name;
+    // A label the keyboard can reach tells the model of the focus and shows where it is.
+    if (isClickableLabel(component, view.model_)) {
+      switch (message) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+          InvalidateRect(hwnd, nullptr, TRUE);
+          const ComponentEvent event = message == WM_SETFOCUS ? ComponentEvent::Focus : ComponentEvent::FocusLost;
+          if (view.table_.hasHandler(name, event)) view.raise(name, event);
+          break;
+        }
+        case WM_PAINT: {
+          const LRESULT painted = DefSubclassProc(hwnd, message, wParam, lParam);
+          if (GetFocus() == hwnd && !(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+            RECT area{};
+            GetClientRect(hwnd, &area);
+            HDC dc = GetDC(hwnd);
+            DrawFocusRect(dc, &area);
+            ReleaseDC(hwnd, dc);
+          }
+          return painted;
+        }
+      }
+    }
     // Watched for its name or its picture alone, a control keeps the mouse to itself.
     if (!view.watchesMouse(component) && message != WM_NCHITTEST && message != WM_GETOBJECT && message != WM_NCDESTROY)
       return DefSubclassProc(hwnd, message, wParam, lParam);
