@@ -17,6 +17,7 @@
 
 #include "rss/ticker_window_names.h"
 #include "tests/win32/program_windows_fixture.h"
+#include "ui/win32/clock_window.h"
 
 namespace tikora {
 namespace {
@@ -233,6 +234,27 @@ TEST_F(ProgramWindows, CloseCrossesLookTheSameAndTheKeyboardPressesThem) {
   }
 }
 
+// A multi-line edit takes every key, and on Tab asks its window for the next control: the
+// keyboard leaves the planner's description forwards and backwards.
+TEST_F(ProgramWindows, TabLeavesThePlannersDescription) {
+  ModelWindow& window = show(program_->planner()->components());
+  if (!window.hwnd()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
+  HWND memo = window.view().control(L"Memo1");
+  for (const bool backwards : {false, true}) {
+    SetFocus(memo);
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = backwards ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG tab = keyDown(memo, VK_TAB);
+    if (!IsDialogMessageW(window.hwnd(), &tab)) DispatchMessageW(&tab);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(GetFocus(), window.view().control(backwards ? L"Edit1" : L"CheckBox1")) << backwards;
+  }
+  EXPECT_EQ(textOf(memo), L"") << "no tab typed into it";
+}
+
 // Tab reaches the ticker's headlines; the one with the focus holds still and is underlined, as
 // under the pointer, and Enter opens its page.
 TEST_F(ProgramWindows, TheKeyboardReachesAHeadlineAndEnterOpensItsPage) {
@@ -269,6 +291,28 @@ TEST_F(ProgramWindows, TheKeyboardReachesAHeadlineAndEnterOpensItsPage) {
   EXPECT_EQ(opened, std::vector<int>{1});
   SetFocus(window.view().control(headlineName(0)));
   EXPECT_FALSE(ticker.components()[headlineName(1)].font->underline);
+}
+
+// The clock's strip: its two parts are buttons named by their hints, in the tab order, and Enter
+// on "Panel" opens the control panel as a click does.
+TEST_F(ProgramWindows, TheClocksStripButtonsAreNamedAndTheKeyboardPressesThem) {
+  ClockWindow clock(GetModuleHandleW(nullptr), *program_, {});
+  ASSERT_TRUE(clock.create());
+  ShowWindow(clock.hwnd(), SW_SHOWNA);
+  std::vector<std::wstring> reached;
+  HWND at = GetNextDlgTabItem(clock.hwnd(), nullptr, FALSE), first = at;
+  do {
+    reached.push_back(accessibleName(at));
+    at = GetNextDlgTabItem(clock.hwnd(), at, FALSE);
+  } while (at && at != first && reached.size() < 5);
+  EXPECT_EQ(reached, (std::vector<std::wstring>{spoken(L"Clock Control Panel"), spoken(L"Close the Program")}));
+  ComponentState& panel = program_->controlPanel()->components().window().state;
+  panel.visible = false;
+  SetFocus(first);
+  EXPECT_TRUE(program_->clockWindow().layer(ClockComponent::Strip).visible) << "the strip shows where the keyboard is";
+  MSG enter = keyDown(first, VK_RETURN);
+  EXPECT_TRUE(IsDialogMessageW(clock.hwnd(), &enter));
+  EXPECT_TRUE(panel.visible);
 }
 
 }  // namespace

@@ -111,6 +111,18 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       result = MAKELRESULT(GetDlgCtrlID(pressed), DC_HASDEFID);
       return true;
     }
+    case WM_NEXTDLGCTL: {
+      // A multi-line edit asks its window for the next control on Tab (it takes every key of its
+      // own), as a dialog box does for it; without this the keyboard could not leave it.
+      HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(window_, GetFocus(), static_cast<BOOL>(wParam != 0));
+      if (next) {
+        SetFocus(next);
+        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+      }
+      result = 0;
+      return true;
+    }
     case WM_CLOSE:
       if (!table_.hasHandler(model_.window().name, ComponentEvent::Close)) return false;
       raise(model_.window().name, ComponentEvent::Close);
@@ -279,7 +291,8 @@ LRESULT CALLBACK ComponentView::sheetProcedure(HWND hwnd, UINT message, WPARAM w
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    case WM_CTLCOLORLISTBOX:
+    case WM_NEXTDLGCTL: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
     case WM_PAINT:
       if (view) {
         PAINTSTRUCT paint;

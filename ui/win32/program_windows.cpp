@@ -41,6 +41,9 @@ bool ProgramWindows::isDialogMessage(MSG& message) {
     if (message.hwnd != window->hwnd() && !IsChild(window->hwnd(), message.hwnd)) continue;
     return IsDialogMessageW(window->hwnd(), &message) != FALSE;
   }
+  // The clock's strip buttons take Tab, Enter and Space.
+  if (clock && clock->hwnd() && (message.hwnd == clock->hwnd() || IsChild(clock->hwnd(), message.hwnd)))
+    return IsDialogMessageW(clock->hwnd(), &message) != FALSE;
   return false;
 }
 

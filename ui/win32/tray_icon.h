@@ -32,6 +32,7 @@ class TrayIcon {
  private:
   // The tip into the record; false when it held it already.
   bool copyTip(std::wstring_view tip);
+  void addToShell();
 
   NOTIFYICONDATAW data_{};
   bool added_ = false;
