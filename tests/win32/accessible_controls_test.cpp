@@ -255,6 +255,38 @@ TEST_F(ProgramWindows, TabLeavesThePlannersDescription) {
   EXPECT_EQ(textOf(memo), L"") << "no tab typed into it";
 }
 
+// The text colour a window gives a label of its own.
+COLORREF labelColour(ModelWindow& window, const wchar_t* label) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  SendMessageW(window.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(window.view().control(label)));
+  const COLORREF colour = GetTextColor(dc);
+  DeleteDC(dc);
+  return colour;
+}
+
+// With high contrast on, the planner's captions take the system's colours; the reminder, a
+// picture of the face's colours, keeps its own; turned off, the planner's come back.
+TEST_F(ProgramWindows, HighContrastGivesThePlannerTheSystemsColoursAndThePopupsKeepTheirs) {
+  ModelWindow& planner = show(program_->planner()->components());
+  ModelWindow& reminder = show(program_->reminder()->components());
+  if (!planner.hwnd()) GTEST_SKIP() << "no display for windows: run the Win32 tests under xvfb-run";
+  const COLORREF later = labelColour(planner, L"Label7"), title = labelColour(reminder, L"Label5");
+  ASSERT_NE(later, GetSysColor(COLOR_WINDOWTEXT));
+  // The system's answer replaced: Wine keeps high contrast off whatever it is told.
+  const auto system = ComponentView::highContrastOn;
+  const auto turn = [&](bool on) {
+    ComponentView::highContrastOn = on ? +[] { return true; } : system;
+    for (ModelWindow* window : {&planner, &reminder})
+      SendMessageW(window->hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  };
+  turn(true);
+  EXPECT_EQ(labelColour(planner, L"Label7"), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(labelColour(reminder, L"Label5"), title);
+  turn(false);
+  EXPECT_EQ(labelColour(planner, L"Label7"), later);
+}
+
 // Tab reaches the ticker's headlines; the one with the focus holds still and is underlined, as
 // under the pointer, and Enter opens its page.
 TEST_F(ProgramWindows, TheKeyboardReachesAHeadlineAndEnterOpensItsPage) {

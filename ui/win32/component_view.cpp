@@ -162,6 +162,7 @@ void ComponentView::create() {
 
 void ComponentView::makeControls() {
   controlsMade_ = true;
+  readHighContrast();
   const auto& all = table_.all();
   for (std::size_t i = 0; i < all.size(); ++i) createControl(i);
   // Picture buttons lie under the other controls, as the pictures the window paints do (and so
@@ -252,6 +253,17 @@ bool ComponentView::watchesMouse(const Component& c) const {
   return table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
          table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link;
 }
+
+bool ComponentView::systemColours() const { return highContrast_ && !(model_.window().options & kBorderless); }
+
+bool (*ComponentView::highContrastOn)() = [] {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON);
+};
+
+void ComponentView::readHighContrast() { highContrast_ = highContrastOn(); }
 
 HFONT ComponentView::fontFor(const Component& component) {
   FontSpec font = component.state.font.value_or(table_.window().state.font.value_or(FontSpec{L"Arial", 8}));

@@ -53,6 +53,9 @@ class ComponentView {
   // The window's messages that concern its controls, its pictures and its timers; true (with
   // `result`) when the view handled the message. Pages pass theirs up to the window.
   bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Whether the system's high contrast is on: the system's answer, unless replaced (a test on a
+  // system that cannot turn it on).
+  static bool (*highContrastOn)();
 
   // The model's table; the control of a component; the component of a control.
   ComponentTable& table() { return table_; }
@@ -96,6 +99,10 @@ class ComponentView {
   void tellDpi();
   // Whether the model listens to the mouse over a control (a link always shows where it is).
   bool watchesMouse(const Component& component) const;
+  // With the system's high contrast on, a framed window (the control panel, the planner) shows
+  // its controls in the system's colours; the borderless ones, which are pictures, keep theirs.
+  bool systemColours() const;
+  void readHighContrast();
   HFONT fontFor(const Component& component);
   HBRUSH brushFor(Colour colour);
 
@@ -170,6 +177,7 @@ class ComponentView {
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;
   bool controlsMade_ = false;
+  bool highContrast_ = false;  // the system's high-contrast mode, as last read
   COLORREF customColours_[16]{};
 };
 

@@ -69,10 +69,18 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       if (!background) return false;
       RECT area{};
       GetClientRect(window_, &area);
-      FillRect(reinterpret_cast<HDC>(wParam), &area, brushFor(*background));
+      FillRect(reinterpret_cast<HDC>(wParam), &area,
+               systemColours() ? GetSysColorBrush(COLOR_BTNFACE) : brushFor(*background));
       result = 1;
       return true;
     }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // High contrast turned on or off: every control is painted again in its colours.
+      if (message == WM_SETTINGCHANGE && wParam != SPI_SETHIGHCONTRAST) return false;
+      readHighContrast();
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return false;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
@@ -167,6 +175,14 @@ bool ComponentView::onControlColour(HDC dc, HWND from, LRESULT& result) {
   const Component& c = model_.all()[found->second];
   const ComponentState& s = c.state;
   if (!s.textColour && !s.background && !(c.options & kTransparent)) return false;
+  if (systemColours()) {
+    // The system's colours; a label over a picture stays see-through.
+    if (!(c.options & kTransparent)) return false;
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    result = reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+    return true;
+  }
   if (s.textColour) SetTextColor(dc, *s.textColour & 0x00FFFFFF);
   if (c.options & kTransparent) {
     SetBkMode(dc, TRANSPARENT);
