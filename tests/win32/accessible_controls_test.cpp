@@ -180,6 +180,17 @@ TEST_F(ProgramWindows, EveryControlAUserWorksHasANameAndEveryListItemAText) {
   CoUninitialize();
 }
 
+// The controls Tab stops at in `window`, in order, from the first.
+std::vector<HWND> tabOrder(HWND window) {
+  std::vector<HWND> order;
+  HWND at = GetNextDlgTabItem(window, nullptr, FALSE);
+  while (at && order.size() < 100 && std::find(order.begin(), order.end(), at) == order.end()) {
+    order.push_back(at);
+    at = GetNextDlgTabItem(window, at, FALSE);
+  }
+  return order;
+}
+
 MSG keyDown(HWND to, WPARAM key) {
   MSG message{};
   message.hwnd = to;
@@ -214,12 +225,9 @@ TEST_F(ProgramWindows, CloseCrossesLookTheSameAndTheKeyboardPressesThem) {
       if (c.kind == ComponentKind::Picture && textOf(window.view().control(c.name)).starts_with(L"Close"))
         cross = window.view().control(c.name);
     ASSERT_NE(cross, nullptr) << std::string(name.begin(), name.end());
-    HWND first = GetNextDlgTabItem(window.hwnd(), nullptr, FALSE), reached = first;
-    for (int i = 0; i < 50 && reached != cross; ++i) {
-      reached = GetNextDlgTabItem(window.hwnd(), reached, FALSE);
-      if (reached == first) break;
-    }
-    EXPECT_EQ(reached, cross) << std::string(name.begin(), name.end()) << ": Tab never reaches the cross";
+    const std::vector<HWND> order = tabOrder(window.hwnd());
+    EXPECT_NE(std::find(order.begin(), order.end(), cross), order.end())
+        << std::string(name.begin(), name.end()) << ": Tab never reaches the cross";
     // The button shows exactly what the window paints under it.
     const std::vector<COLORREF> drawn = pixelsOf(cross);
     ShowWindow(cross, SW_HIDE);
@@ -305,11 +313,7 @@ TEST_F(ProgramWindows, TheKeyboardReachesAHeadlineAndEnterOpensItsPage) {
   window.view().sync();
   ASSERT_TRUE(ticker.scrollTimer().enabled());
   std::vector<std::wstring> reached;
-  HWND at = GetNextDlgTabItem(window.hwnd(), nullptr, FALSE), first = at;
-  do {
-    reached.push_back(textOf(at));
-    at = GetNextDlgTabItem(window.hwnd(), at, FALSE);
-  } while (at && at != first && reached.size() < 10);
+  for (HWND at : tabOrder(window.hwnd())) reached.push_back(textOf(at));
   EXPECT_EQ(reached, (std::vector<std::wstring>{headlineCaption(0, L"A headline of the day, 0"),
                                                 headlineCaption(1, L"A headline of the day, 1"),
                                                 headlineCaption(2, L"A headline of the day, 2"), L"Close"}));
@@ -332,14 +336,12 @@ TEST_F(ProgramWindows, TheClocksStripButtonsAreNamedAndTheKeyboardPressesThem) {
   ASSERT_TRUE(clock.create());
   ShowWindow(clock.hwnd(), SW_SHOWNA);
   std::vector<std::wstring> reached;
-  HWND at = GetNextDlgTabItem(clock.hwnd(), nullptr, FALSE), first = at;
-  do {
-    reached.push_back(accessibleName(at));
-    at = GetNextDlgTabItem(clock.hwnd(), at, FALSE);
-  } while (at && at != first && reached.size() < 5);
+  const std::vector<HWND> order = tabOrder(clock.hwnd());
+  for (HWND at : order) reached.push_back(accessibleName(at));
   EXPECT_EQ(reached, (std::vector<std::wstring>{spoken(L"Clock Control Panel"), spoken(L"Close the Program")}));
   ComponentState& panel = program_->controlPanel()->components().window().state;
   panel.visible = false;
+  HWND first = order.at(0);
   SetFocus(first);
   EXPECT_TRUE(program_->clockWindow().layer(ClockComponent::Strip).visible) << "the strip shows where the keyboard is";
   MSG enter = keyDown(first, VK_RETURN);

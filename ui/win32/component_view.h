@@ -102,6 +102,8 @@ class ComponentView {
   // With the system's high contrast on, a framed window (the control panel, the planner) shows
   // its controls in the system's colours; the borderless ones, which are pictures, keep theirs.
   bool systemColours() const;
+  // The keyboard's mark on a label that takes a click.
+  void drawFocusMark(HWND label, const Component& component);
   void readHighContrast();
   HFONT fontFor(const Component& component);
   HBRUSH brushFor(Colour colour);

@@ -213,6 +213,24 @@ bool ComponentView::onSetCursor(HWND over) {
   return true;
 }
 
+void ComponentView::drawFocusMark(HWND label, const Component& component) {
+  // A dotted frame in the label's own colour: unlike the system's inverting focus rectangle it
+  // looks the same however often it is drawn over a see-through label.
+  const COLORREF colour = component.state.textColour && !systemColours() ? *component.state.textColour & 0x00FFFFFF
+                                                                         : GetSysColor(COLOR_BTNTEXT);
+  const LOGBRUSH ink{BS_SOLID, colour, 0};
+  GdiObject<HPEN> pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &ink, 0, nullptr));
+  RECT area{};
+  GetClientRect(label, &area);
+  HDC dc = GetDC(label);
+  {
+    SelectedObject drawn(dc, pen);
+    SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, area.left, area.top, area.right, area.bottom);
+  }
+  ReleaseDC(label, dc);
+}
+
 // ---- Watchers ----
 
 LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -227,20 +245,21 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
       switch (message) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS: {
-          InvalidateRect(hwnd, nullptr, TRUE);
+          // The window's pictures under the label are painted again, then the label with or
+          // without its mark.
+          HWND surface = GetParent(hwnd);
+          RECT area{};
+          GetWindowRect(hwnd, &area);
+          MapWindowPoints(nullptr, surface, reinterpret_cast<POINT*>(&area), 2);
+          RedrawWindow(surface, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
           const ComponentEvent event = message == WM_SETFOCUS ? ComponentEvent::Focus : ComponentEvent::FocusLost;
           if (view.table_.hasHandler(name, event)) view.raise(name, event);
           break;
         }
         case WM_PAINT: {
           const LRESULT painted = DefSubclassProc(hwnd, message, wParam, lParam);
-          if (GetFocus() == hwnd && !(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
-            RECT area{};
-            GetClientRect(hwnd, &area);
-            HDC dc = GetDC(hwnd);
-            DrawFocusRect(dc, &area);
-            ReleaseDC(hwnd, dc);
-          }
+          if (GetFocus() == hwnd && !(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+            view.drawFocusMark(hwnd, component);
           return painted;
         }
       }
