@@ -83,6 +83,7 @@ constexpr std::array<ComponentRow, 3> kStripesAndClose{{
      .parent = kOn,
      .bounds = kCloseButtonBounds,
      .options = kStretch,
+     .text = L"Close",  // what a screen reader calls it
      .picture = kCloseButtonPicture},
 }};
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "clock/program_identity.h"
+#include "core/date_format.h"
 
 namespace tikora {
 namespace {
@@ -210,12 +211,21 @@ ClockActions ClockWindowModel::click(Point client, Point screenPointer) const {
 
 void ClockWindowModel::refreshStrip(Point screenPointer) {
   const StripUpdate update = updateStrip(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds);
-  setVisible(ClockComponent::Strip, update.visible);
+  setVisible(ClockComponent::Strip, update.visible || keyboardOnStrip_);
   if (update.hint) at(ClockComponent::Strip).hint = std::wstring(*update.hint);
 }
 
+void ClockWindowModel::setKeyboardOnStrip(Point screenPointer, bool onStrip) {
+  keyboardOnStrip_ = onStrip;
+  refreshStrip(screenPointer);
+}
+
 ClockActions ClockWindowModel::onStripClicked(Point screenPointer) const {
-  switch (stripClick(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds)) {
+  return pressStripButton(stripClick(screenPointer, windowRect(), layer(ClockComponent::Strip).bounds));
+}
+
+ClockActions ClockWindowModel::pressStripButton(StripClick button) const {
+  switch (button) {
     case StripClick::ShowControlPanel: ask(hooks_.showControlPanel); break;
     case StripClick::EndProgram: return {ClockAction::EndProgram};
     case StripClick::Nothing: break;
@@ -223,17 +233,33 @@ ClockActions ClockWindowModel::onStripClicked(Point screenPointer) const {
   return {};
 }
 
-ClockActions ClockWindowModel::trayMessage(std::uint32_t mouseEvent) const {
-  switch (mouseEvent) {
+ClockActions ClockWindowModel::trayMessage(std::uint32_t event) {
+  // The menu must belong to the foreground window, or it stays open when the user clicks
+  // elsewhere; the empty message afterwards lets it close properly.
+  const auto menuAt = [](ClockAction place) {
+    return ClockActions{ClockAction::BringClockToFront, place, ClockAction::PostNullMessage};
+  };
+  switch (event) {
     case kTrayLeftButtonDown:
+      menuByRightButton_ = false;
       if (hooks_.showTodaysDate) hooks_.showTodaysDate(false);
       return {};
-    case kTrayRightButtonDown:
-      // The menu must belong to the foreground window, or it stays open when the user clicks
-      // elsewhere; the empty message afterwards lets it close properly.
-      return {ClockAction::BringClockToFront, ClockAction::PopUpMenuAtPointer, ClockAction::PostNullMessage};
+    case kTrayRightButtonDown: menuByRightButton_ = true; return menuAt(ClockAction::PopUpMenuAtPointer);
+    case kTrayContextMenu:
+      if (std::exchange(menuByRightButton_, false)) return {};
+      return menuAt(ClockAction::PopUpMenuAtIcon);
+    case kTrayKeySelect: menuByRightButton_ = false; return menuAt(ClockAction::PopUpMenuAtIcon);
     default: return {};
   }
+}
+
+void ClockWindowModel::tellTimeInTrayTip(const CivilTime& now, std::wstring_view pattern, const LocaleNames& names) {
+  if (window().visible) {
+    if (tray_.tip != kProgramTip) tray_.tip = kProgramTip;
+    return;
+  }
+  formatDateTimeInto(tipTime_, pattern, now, names);
+  if (tray_.tip != tipTime_) tray_.tip = tipTime_;
 }
 
 std::vector<MenuItemState> ClockWindowModel::menuItems() const {

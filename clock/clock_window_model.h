@@ -19,7 +19,9 @@
 #include "clock/clock_window_names.h"
 #include "core/colour.h"
 #include "core/component.h"
+#include "core/datetime.h"
 #include "core/geometry.h"
+#include "core/locale_names.h"
 #include "face/strip.h"
 #include "platform/text_metrics.h"
 
@@ -81,6 +83,7 @@ enum class ClockAction {
   StartDrag,           // release the mouse capture, send WM_SYSCOMMAND 0xF012 (move by caption)
   BringClockToFront,   // the clock window to the foreground
   PopUpMenuAtPointer,  // the popup menu at the pointer's screen position
+  PopUpMenuAtIcon,     // the popup menu at the tray icon, where the shell says it is
   PostNullMessage,     // WM_NULL to the clock window, so the menu closes on a click elsewhere
   UpdateTrayIcon,      // tray modify with trayIcon()
   EndProgram,          // end request: the message loop finishes
@@ -91,13 +94,20 @@ using ClockActions = std::vector<ClockAction>;
 inline constexpr std::uint32_t kTrayCallbackMessage = 0x0401;
 inline constexpr std::uint32_t kTrayLeftButtonDown = 0x0201;
 inline constexpr std::uint32_t kTrayRightButtonDown = 0x0204;
+// The shell's keyboard path to the icon (its newer callbacks): Space or Enter on the icon, and
+// the context menu key or Shift+F10 (which the shell also sends after a right click).
+inline constexpr std::uint32_t kTrayKeySelect = 0x0401;
+inline constexpr std::uint32_t kTrayContextMenu = 0x007B;
+
+// The notification-area icon's tip while the clock shows.
+inline constexpr std::wstring_view kProgramTip = L"Tikora";
 
 // The notification-area icon as it is registered and modified.
 struct TrayIconRecord {
   std::uint32_t id = 0;
   std::uint32_t flags = 7;  // message + icon + tip
   std::uint32_t callbackMessage = kTrayCallbackMessage;
-  std::wstring tip = L"Tikora";
+  std::wstring tip{kProgramTip};
   int image = 0;  // ImageList1: 0 while the clock shows, 1 while it is hidden
   friend bool operator==(const TrayIconRecord&, const TrayIconRecord&) = default;
 };
@@ -204,11 +214,20 @@ class ClockWindowModel {
   void refreshStrip(Point screenPointer);
   const std::wstring& stripHint() const { return layer(ClockComponent::Strip).hint; }
   ClockActions onStripClicked(Point screenPointer) const;
+  // A strip button pressed by the keyboard (or a screen reader): what a click on it does.
+  ClockActions pressStripButton(StripClick button) const;
+  // While the keyboard is on a strip button the strip shows, wherever the pointer is.
+  void setKeyboardOnStrip(Point screenPointer, bool onStrip);
 
   // ---- Tray icon and menu ----
   const TrayIconRecord& trayIcon() const { return tray_; }
-  // The tray callback with the mouse event from the message's second parameter.
-  ClockActions trayMessage(std::uint32_t mouseEvent) const;
+  // The tip says the time, in `pattern`, while the clock window is hidden, so that it can be
+  // heard from the icon; the program's name while the clock shows.
+  void tellTimeInTrayTip(const CivilTime& now, std::wstring_view pattern, const LocaleNames& names);
+  // The tray callback with the mouse or keyboard event from the message's second parameter. A
+  // right click opens the menu as the button goes down; the context menu event the shell sends
+  // after it is then passed over.
+  ClockActions trayMessage(std::uint32_t event);
 
   // The popup menu's items in order, with the current caption and picture of "Hide Clock".
   std::vector<MenuItemState> menuItems() const;
@@ -226,7 +245,10 @@ class ClockWindowModel {
   ComponentTable table_;
   std::vector<ClockComponent> order_;
   TrayIconRecord tray_;
-  int alphaValue_ = 255;  // kept while alpha blending is off
+  bool keyboardOnStrip_ = false;
+  bool menuByRightButton_ = false;  // the menu opened by a right click; its context menu event to come
+  std::wstring tipTime_;            // kept between seconds, so that a quiet second allocates nothing
+  int alphaValue_ = 255;            // kept while alpha blending is off
   ClockWindowHooks hooks_;
 };
 

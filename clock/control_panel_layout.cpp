@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cwctype>
 #include <string>
 
 #include "clock/settings_schema.h"
@@ -179,10 +180,12 @@ class PageLayout {
         constexpr int kArrowsWidth = 17;
         made = &add(name, ComponentKind::Edit, {at.x, at.y, w - kArrowsWidth, 21});
         made->options = kNumbersOnly;
+        made->spokenName = spokenNameOf(*described);
         if (const SettingSpec* upDown = settingOfComponent(kPowerOffMinutesArrows)) {
           Component& arrows = add(std::wstring(upDown->component), ComponentKind::UpDown,
                                   {at.x + w - kArrowsWidth, at.y, kArrowsWidth, 21});
           arrows.buddy = name;
+          arrows.spokenName = spokenNameOf(*upDown);
           arrows.state.minimum = upDown->range.minimum;
           arrows.state.maximum = upDown->range.maximum;
         }
@@ -191,6 +194,14 @@ class PageLayout {
       case SettingControl::UpDown: return;  // made with its edit
     }
     if (made && !(made->options & kOverPrevious)) made->options |= over;
+    // A control without a caption is called by what it holds.
+    if (made && made->state.text.empty()) made->spokenName = spokenNameOf(*described);
+  }
+
+  static std::wstring spokenNameOf(const SettingSpec& described) {
+    std::wstring spoken(described.description);
+    if (!spoken.empty()) spoken[0] = std::towupper(spoken[0]);
+    return spoken;
   }
 
   void plainControl(const PanelControl& item, const std::wstring& name, const std::wstring& text, std::uint32_t over,

@@ -479,10 +479,17 @@ std::vector<std::wstring> listItems(const SettingSpec& described) {
   };
   const auto is = [&](auto... fields) { return ((described.field == SettingField{fields}) || ...); };
   const int count = described.range.maximum + 1;
+  const auto counted = [&](const wchar_t* what) {
+    for (int n = 1; n <= count; ++n) items.push_back(what + std::to_wstring(n));
+  };
   if (is(&S::frameStyle)) {
-    for (int n = 1; n <= count; ++n) items.push_back(L"Style " + std::to_wstring(n));
-  } else if (is(&S::frameColourRule, &S::handStyle)) {
-    items.resize(std::size_t(count));  // pictures, drawn from the sample strips
+    counted(L"Style ");
+  } else if (is(&S::frameColourRule)) {
+    // Lists of pictures: the items show cells of the sample strips; their texts are what a
+    // screen reader says.
+    counted(L"Frame colour ");
+  } else if (is(&S::handStyle)) {
+    counted(L"Hand style ");
   } else if (is(&S::powerOffHour, &S::powerOffMinute)) {
     for (int n = 0; n < count; ++n) items.push_back(n <= 9 ? L"0" + std::to_wstring(n) : std::to_wstring(n));
   } else if (is(&S::faceFontSize)) {

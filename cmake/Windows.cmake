@@ -4,7 +4,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 set(TIKORA_WIN32_LIBS user32 gdi32 msimg32 advapi32 shell32 shlwapi comctl32 comdlg32 ole32
-    oleaut32 uuid winmm powrprof wininet version uxtheme)
+    oleacc oleaut32 uuid winmm powrprof wininet version uxtheme)
 
 # The PNG decoder the pictures are read with: stb_image, one header (Debian's libstb-dev).
 find_path(TIKORA_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)

@@ -144,6 +144,9 @@ struct Component {
   std::uint32_t options = kNoOptions;
   std::wstring buddy;  // up-downs: the edit they step
   int itemHeight = 0;  // owner-drawn lists: the height of a dropped-down item; 0 for the usual
+  // What a screen reader calls a control that shows no caption of its own and has no label
+  // just before it (an edit, a list, a picker); empty where its text or label names it.
+  std::wstring spokenName;
   ComponentState state;
 };
 
@@ -196,6 +199,8 @@ enum class ComponentEvent {
   MouseDown,  // any mouse button pressed on the component
   MouseMove,
   MouseLeave,
+  Focus,      // the keyboard's focus comes to a control that takes a click (a label, a headline)
+  FocusLost,  // and leaves it
   Close,      // the window's close box (the Window component)
   DpiChange,  // the window's resolution, on the Window component: at its making and whenever it
               // moves to a screen of another DPI (input.dpi)

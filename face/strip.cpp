@@ -40,4 +40,15 @@ StripClick stripClick(Point pointer, const Rect& window, const Rect& strip) {
   return StripClick::Nothing;
 }
 
+Rect stripButtonBounds(StripClick button, const Rect& strip) {
+  switch (button) {
+    case StripClick::ShowControlPanel:
+      return {strip.left + kPanelFirstColumn, strip.top, kPanelLastColumn - kPanelFirstColumn + 1, strip.height};
+    case StripClick::EndProgram:
+      return {strip.left + kCloseFirstColumn, strip.top, kCloseLastColumn - kCloseFirstColumn + 1, strip.height};
+    case StripClick::Nothing: break;
+  }
+  return {};
+}
+
 }  // namespace tikora

@@ -28,4 +28,7 @@ enum class StripClick { Nothing, ShowControlPanel, EndProgram };
 // What a click on the strip does, from the pointer's screen position.
 StripClick stripClick(Point pointer, const Rect& window, const Rect& strip);
 
+// Where a button of the strip lies in the window (`strip` as above); empty for Nothing.
+Rect stripButtonBounds(StripClick button, const Rect& strip);
+
 }  // namespace tikora

@@ -170,6 +170,7 @@ PlannerWindowModel::PlannerWindowModel(PlannerWindowServices services)
   window.visible = false;
   window.font = kWindowFont;
   table_[kItemList].columns.assign(kColumns.begin(), kColumns.end());
+  table_.component(kItemList).spokenName = table_[kItemListGroup].text;
   table_[kDeleteItemButton].enabled = false;
   // Enter adds the item being typed (a focused button takes Enter itself).
   table_[kAddItemButton].isDefault = true;

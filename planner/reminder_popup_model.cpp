@@ -55,6 +55,7 @@ constexpr std::array<ComponentRow, 10> kLayout{{
      .parent = kOn,
      .bounds = kClosePictureBounds,
      .options = kStretch,
+     .text = L"Close the reminder",  // what a screen reader calls it; "Close" is its caption
      .picture = kDecorativeStripePicture,
      .pointer = PointerShape::Hand},
     {.name = kReminderCloseLabel,

@@ -238,7 +238,9 @@ void ProgramModel::stripeRecoloured() {
 void ProgramModel::onFaceTick() {
   if (!face_) return;
   const Point pointer = hooks_.pointerPosition ? hooks_.pointerPosition() : Point{-100000, -100000};
-  face_->faceTick(s_.clock.now(), pointer);
+  const CivilTime now = s_.clock.now();
+  face_->faceTick(now, pointer);
+  clockWindow_.tellTimeInTrayTip(now, settings_.twelveHourFormat ? L"h:nn AM/PM" : L"hh:nn", s_.locale.names());
 }
 
 bool ProgramModel::takeFaceRepaint() { return face_ && face_->takeRepaint(); }

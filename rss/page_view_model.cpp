@@ -58,6 +58,7 @@ constexpr std::array<ComponentRow, 5> kLayout{{
      .parent = kOn,
      .bounds = kCloseBounds,
      .options = kStretch,
+     .text = L"Close",  // what a screen reader calls it
      .picture = kBlackClosePicture},
 }};
 

@@ -38,6 +38,7 @@ constexpr std::array<ComponentRow, 5> kLayout{{
      .kind = K::Picture,
      .parent = kTickerWindowName,
      .options = kStretch,
+     .text = L"Close",  // what a screen reader calls it
      .picture = kBlackClosePicture},
     {.name = kHeadlineStripName, .kind = K::ScrollBox, .parent = kTickerWindowName},
 }};
@@ -81,6 +82,9 @@ void TickerWindowModel::registerHandlers() {
     table_.on(name, ComponentEvent::Click, [this, i] { onHeadlineClicked(i); });
     table_.on(name, ComponentEvent::MouseMove, [this, i] { pauseOnHover(i); });
     table_.on(name, ComponentEvent::MouseLeave, [this, i] { resumeOnLeave(i); });
+    // A headline the keyboard is on holds still and is marked, as under the pointer; Enter opens it.
+    table_.on(name, ComponentEvent::Focus, [this, i] { pauseOnHover(i); });
+    table_.on(name, ComponentEvent::FocusLost, [this, i] { resumeOnLeave(i); });
   }
   table_.on(kTickerCloseButton, ComponentEvent::Click, [this] { onCloseClicked(); });
   table_.on(kTickerCloseButton, ComponentEvent::MouseMove, [this] { onCloseHovered(); });

@@ -145,7 +145,7 @@ TEST_F(ClockPressTest, StripIsTopmostWhileShownAndNeverDrags) {
   EXPECT_EQ(m.componentAt({190, 225}), C::Weekday);
 }
 
-TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
+TEST(ClockWindowModelTest, TrayCallbackHandlesLeftAndRightButtonDownAndTheKeyboardsEvents) {
   AskingClock clock;
   ClockWindowModel& m = clock.m;
   EXPECT_TRUE(m.trayMessage(0x0201).empty());
@@ -155,6 +155,15 @@ TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
   for (const std::uint32_t other : {0x0200u, 0x0202u, 0x0203u, 0x0205u, 0x0206u, 0x0207u, 0x0400u})
     EXPECT_TRUE(m.trayMessage(other).empty()) << other;
   EXPECT_TRUE(clock.take().empty());
+  // The keyboard's select and context menu open the menu at the icon; the context menu the
+  // shell sends after a right click does not open it twice.
+  const ClockActions atIcon{ClockAction::BringClockToFront, ClockAction::PopUpMenuAtIcon, ClockAction::PostNullMessage};
+  EXPECT_TRUE(m.trayMessage(0x007B).empty()) << "after the right click above";
+  EXPECT_EQ(m.trayMessage(0x007B), atIcon);
+  EXPECT_EQ(m.trayMessage(0x0401), atIcon);
+  m.trayMessage(0x0204);
+  EXPECT_EQ(m.trayMessage(0x0401), atIcon);
+  EXPECT_EQ(m.trayMessage(0x007B), atIcon) << "a key in between: the context menu is the keyboard's";
 
   const TrayIconRecord& tray = m.trayIcon();
   EXPECT_EQ(tray.id, 0u);
@@ -162,6 +171,26 @@ TEST(ClockWindowModelTest, TrayCallbackHandlesOnlyLeftAndRightButtonDown) {
   EXPECT_EQ(tray.callbackMessage, 0x0401u);
   EXPECT_EQ(tray.tip, L"Tikora");
   EXPECT_EQ(tray.image, 0);
+}
+
+// Whoever cannot see the face hears the time from the icon while the clock is hidden; the tip
+// follows the minutes and gives the program's name back when the clock shows again.
+TEST(ClockWindowModelTest, TheTrayTipSaysTheTimeWhileTheClockIsHidden) {
+  ClockWindowModel m;
+  const LocaleNames names = englishLocaleNames();
+  CivilTime now{.year = 2024, .month = 3, .day = 14, .hour = 14, .minute = 5, .second = 59};
+  m.setShowing(true);
+  m.tellTimeInTrayTip(now, L"h:nn AM/PM", names);
+  EXPECT_EQ(m.trayIcon().tip, L"Tikora");
+  m.hideClockChosen(true);
+  m.tellTimeInTrayTip(now, L"h:nn AM/PM", names);
+  EXPECT_EQ(m.trayIcon().tip, L"2:05 PM");
+  now.minute = 6, now.second = 0;
+  m.tellTimeInTrayTip(now, L"hh:nn", names);
+  EXPECT_EQ(m.trayIcon().tip, L"14:06");
+  m.hideClockChosen(false);
+  m.tellTimeInTrayTip(now, L"hh:nn", names);
+  EXPECT_EQ(m.trayIcon().tip, L"Tikora");
 }
 
 TEST(ClockWindowModelTest, PopupMenuItemsInOrder) {
@@ -262,6 +291,34 @@ TEST(ClockWindowModelTest, StripClickByColumn) {
   m.setWindowPosition(0, 0);  // moved by a drag: the buttons go with it
   EXPECT_TRUE(m.click({188, 221}, {188, 221}).empty());
   EXPECT_EQ(clock.take(), Asked{L"control panel"});
+}
+
+// The keyboard's buttons over the strip cover exactly the columns a click takes, press as a
+// click does, and show the strip while the keyboard is on them.
+TEST(ClockWindowModelTest, StripButtonsForTheKeyboardActAsTheirColumns) {
+  AskingClock clock;
+  ClockWindowModel& m = clock.m;
+  const Rect strip = m.layer(C::Strip).bounds;
+  for (const StripClick button : {StripClick::ShowControlPanel, StripClick::EndProgram}) {
+    const Rect at = stripButtonBounds(button, strip);
+    EXPECT_EQ(at.top, strip.top);
+    EXPECT_EQ(at.height, strip.height);
+    for (int x = at.left - 1; x <= at.right(); ++x) {
+      const bool inside = x >= at.left && x < at.right();
+      EXPECT_EQ(stripClick({x, strip.top + 1}, m.windowRect(), strip) == button, inside) << x;
+    }
+  }
+  EXPECT_TRUE(m.pressStripButton(StripClick::ShowControlPanel).empty());
+  EXPECT_EQ(clock.take(), Asked{L"control panel"});
+  EXPECT_EQ(m.pressStripButton(StripClick::EndProgram), ClockActions{ClockAction::EndProgram});
+
+  const Point away{-500, -500};
+  m.setKeyboardOnStrip(away, true);
+  EXPECT_TRUE(m.layer(C::Strip).visible);
+  m.refreshStrip(away);
+  EXPECT_TRUE(m.layer(C::Strip).visible) << "the face tick keeps it";
+  m.setKeyboardOnStrip(away, false);
+  EXPECT_FALSE(m.layer(C::Strip).visible);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/unit/rss_fixture.h"
@@ -189,14 +190,18 @@ TEST_F(TickerTest, HoveringPausesAndUnderlinesLeavingGoesOnUnlessThePageViewIsOp
   show({L"Alpha", L"Be"});
   ComponentTable& window = tickerWindow.components();
 
-  window.raise(headlineName(1), ComponentEvent::MouseMove);
-  EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
-  EXPECT_EQ(headline(1).font, (FontSpec{L"Arial", 16, true, false, true}));
-  EXPECT_EQ(headline(1).pointer, PointerShape::Hand);
-  window.raise(headlineName(1), ComponentEvent::MouseLeave);
-  EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
-  EXPECT_EQ(headline(1).font, (FontSpec{L"Arial", 16, true, false, false}));
-  EXPECT_EQ(headline(1).pointer, PointerShape::Arrow);
+  // The keyboard's focus on a headline holds it as the pointer does.
+  for (const auto& [comes, goes] : {std::pair{ComponentEvent::MouseMove, ComponentEvent::MouseLeave},
+                                    std::pair{ComponentEvent::Focus, ComponentEvent::FocusLost}}) {
+    window.raise(headlineName(1), comes);
+    EXPECT_FALSE(tickerWindow.scrollTimer().enabled());
+    EXPECT_EQ(headline(1).font, (FontSpec{L"Arial", 16, true, false, true}));
+    EXPECT_EQ(headline(1).pointer, PointerShape::Hand);
+    window.raise(headlineName(1), goes);
+    EXPECT_TRUE(tickerWindow.scrollTimer().enabled());
+    EXPECT_EQ(headline(1).font, (FontSpec{L"Arial", 16, true, false, false}));
+    EXPECT_EQ(headline(1).pointer, PointerShape::Arrow);
+  }
 
   window.raise(headlineName(0), ComponentEvent::Click);
   EXPECT_EQ(opened, std::vector<int>{0});

@@ -20,6 +20,7 @@
 #include "clock/settings.h"
 #include "clock/settings_schema.h"
 #include "platform/win32/win32_text_metrics.h"
+#include "tests/win32/program_windows_fixture.h"
 #include "timeservices/panel_bindings.h"
 #include "ui/win32/model_window.h"
 
@@ -89,21 +90,20 @@ bool liesOverOnPurpose(const std::wstring& a, const std::wstring& b) {
   return false;
 }
 
-class ControlPanelLayoutTest : public testing::Test {
+class ControlPanelLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                   ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&common);
     // The pictures come from the program's own resources.
-    media_ = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    media_ = testing::loadControlsAndMedia();
     table_ = std::make_unique<ComponentTable>(controlPanelComponents(metrics_));
     setFirstTimeServiceStates(*table_);
     (*table_)[L"TForm2"].visible = true;  // active, as the panel is when the user works in it
     (*table_)[L"ComboBox5"].items = {L"Arial", L"Courier New"};
     (*table_)[L"Edit1"].text = L"3";
-    // What the user does comes back as events.
+    // What the user does comes back as events. The panel's pictures take no click: one that
+    // did would be made a button.
     for (const Component& c : table_->all()) {
+      if (c.kind == ComponentKind::Picture) continue;
       for (ComponentEvent event : {ComponentEvent::Click, ComponentEvent::Change, ComponentEvent::Typed}) {
         table_->on(c.name, event, [this, name = c.name, event](const EventContext& e) {
           events_.push_back(name +
@@ -394,7 +394,7 @@ TEST_F(ControlPanelLayoutTest, TheViewRaisesTheUsersActionsAndNeverItsOwn) {
   HWND sound = find(L"RadioButton16");
   SendMessageW(sound, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ReleaseCapture();
-  EXPECT_THAT(events_, testing::ElementsAre(L"CheckBox9 click", L"CheckBox9 click", L"RadioButton16 pressed"));
+  EXPECT_THAT(events_, ::testing::ElementsAre(L"CheckBox9 click", L"CheckBox9 click", L"RadioButton16 pressed"));
 
   // The program's own text is no change of the user's; the user's is.
   events_.clear();
@@ -404,7 +404,7 @@ TEST_F(ControlPanelLayoutTest, TheViewRaisesTheUsersActionsAndNeverItsOwn) {
   EXPECT_EQ(textOf(minutes), L"25");
   EXPECT_TRUE(events_.empty());
   SendMessageW(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"42"));
-  EXPECT_THAT(events_, testing::ElementsAre(L"Edit1 change 42"));
+  EXPECT_THAT(events_, ::testing::ElementsAre(L"Edit1 change 42"));
   EXPECT_EQ((*table_)[L"Edit1"].text, L"42");
 
   // Typing into the hour list reports each text as typed; picking reports the item.
@@ -413,7 +413,7 @@ TEST_F(ControlPanelLayoutTest, TheViewRaisesTheUsersActionsAndNeverItsOwn) {
   ASSERT_NE(hourEdit, nullptr);
   SendMessageW(hourEdit, EM_SETSEL, 0, -1);
   for (const wchar_t* c = L"07"; *c; ++c) SendMessageW(hourEdit, WM_CHAR, *c, 1);
-  EXPECT_THAT(events_, testing::ElementsAre(L"ComboBox3 typed 0", L"ComboBox3 typed 07"));
+  EXPECT_THAT(events_, ::testing::ElementsAre(L"ComboBox3 typed 0", L"ComboBox3 typed 07"));
 
   // A caption colour set by the model shows; the check boxes keep their classic look for it.
   (*table_)[L"RadioButton10"].textColour = 0x0000FF;

@@ -19,70 +19,14 @@
 
 #include "clock/settings_schema.h"
 #include "core/dpi.h"
-#include "tests/win32/program_on_fakes.h"
-#include "ui/win32/model_window.h"
+#include "tests/win32/program_windows_fixture.h"
 
 namespace tikora {
 namespace {
 
-// The whole program's models on fakes, with real text metrics and the program's own pictures.
-class ProgramWindows : public ::testing::Test {
- protected:
-  void SetUp() override {
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                   ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&common);
-    media_ = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(media_, nullptr);
-    fakes_ = std::make_unique<testing::ProgramOnFakes>(media_);
-    fakes_->clock.setLocalTime(2024, 3, 14, 10, 0, 30);
-    program_ = &fakes_->start();
-    program_->createDailyPlanner();
-    program_->createReminderPopup();
-    program_->createTicker();
-    program_->createPageView();
-  }
-  void TearDown() override {
-    windows_.clear();
-    fakes_.reset();
-    if (media_) FreeLibrary(media_);
-  }
-  // The window of `table`, made and shown as the program shows it.
-  ModelWindow& show(ComponentTable& table) {
-    windows_.push_back(std::make_unique<ModelWindow>(
-        media_, table, [this](std::wstring_view name) { return program_->picture(name); }));
-    ModelWindow& window = *windows_.back();
-    if (!window.create()) return window;
-    window.view().syncAfterEvent = [&window] { window.view().sync(); };
-    table.window().state.visible = true;
-    window.view().sync();
-    return window;
-  }
-
-  HMODULE media_ = nullptr;
-  std::unique_ptr<testing::ProgramOnFakes> fakes_;
-  ProgramModel* program_ = nullptr;
-  std::vector<std::unique_ptr<ModelWindow>> windows_;
-};
-
-RECT placeIn(HWND control, HWND window) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-std::vector<HWND> children(HWND window) {
-  std::vector<HWND> found;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+using testing::children;
+using testing::placeIn;
+using testing::ProgramWindows;
 
 TEST_F(ProgramWindows, ReminderTickerAndPageViewGrowWithTheScalingAndKeepEveryPartInside) {
   program_->ticker()->clearHeadlines();

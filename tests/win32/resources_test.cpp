@@ -163,10 +163,10 @@ std::vector<std::string> importedDlls(const char* path) {
 }
 
 TEST(ExecutableImports, OnlyDllsThatShipWithWindows) {
-  const std::set<std::string> system = {"kernel32.dll", "user32.dll",  "gdi32.dll",    "msimg32.dll",  "advapi32.dll",
-                                        "shell32.dll",  "shlwapi.dll", "comctl32.dll", "comdlg32.dll", "ole32.dll",
-                                        "oleaut32.dll", "winmm.dll",   "powrprof.dll", "wininet.dll",  "version.dll",
-                                        "msvcrt.dll",   "uxtheme.dll", "dwmapi.dll"};
+  const std::set<std::string> system = {"kernel32.dll", "user32.dll",   "gdi32.dll",    "msimg32.dll",  "advapi32.dll",
+                                        "shell32.dll",  "shlwapi.dll",  "comctl32.dll", "comdlg32.dll", "ole32.dll",
+                                        "oleacc.dll",   "oleaut32.dll", "winmm.dll",    "powrprof.dll", "wininet.dll",
+                                        "version.dll",  "msvcrt.dll",   "uxtheme.dll",  "dwmapi.dll"};
   const auto dlls = importedDlls("tikora.exe");
   ASSERT_FALSE(dlls.empty());
   for (const auto& dll : dlls) {

@@ -219,13 +219,19 @@ Json commandScreen(const Options&) {
   POINT cursor{};
   GetCursorPos(&cursor);
   HWND foreground = GetForegroundWindow();
+  // The control with the keyboard's focus, in the foreground window's thread.
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  HWND focus = nullptr;
+  if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &thread)) focus = thread.hwndFocus;
   return Json::object()
       .set("width", GetSystemMetrics(SM_CXSCREEN))
       .set("height", GetSystemMetrics(SM_CYSCREEN))
       .set("work_area", rectJson(work))
       .set("virtual", rectJson(virtualScreen))
       .set("cursor", Json::object().set("x", cursor.x).set("y", cursor.y))
-      .set("foreground", hwndNumber(foreground));
+      .set("foreground", hwndNumber(foreground))
+      .set("focus", hwndNumber(focus));
 }
 
 }  // namespace tikora::driver

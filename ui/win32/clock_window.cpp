@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <utility>
@@ -24,6 +25,22 @@ constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 
 Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+struct StripButton {
+  StripButtonId id;
+  StripClick press;
+  std::wstring_view name;
+};
+constexpr std::array<StripButton, 2> kStripButtons{{
+    {StripButtonId::ControlPanel, StripClick::ShowControlPanel, kStripPanelHint},
+    {StripButtonId::Close, StripClick::EndProgram, kStripCloseHint},
+}};
+
+Point pointerNow() {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  return {pointer.x, pointer.y};
+}
+
 }  // namespace
 
 // The face is pixel art placed by the pixel: its labels are drawn at 96 DPI at any scaling, as
@@ -44,6 +61,40 @@ bool ClockWindow::create() {
   images_.load(program_.resources());
   const Rect& strip = model().layer(ClockComponent::Strip).bounds;
   toolTip_.create(hwnd(), RECT{strip.left, strip.top, strip.left + strip.width, strip.top + strip.height});
+  createStripButtons();
+  return true;
+}
+
+void ClockWindow::createStripButtons() {
+  const Rect& strip = model().layer(ClockComponent::Strip).bounds;
+  for (std::size_t i = 0; i < kStripButtons.size(); ++i) {
+    const StripButton& button = kStripButtons[i];
+    const Rect at = stripButtonBounds(button.press, strip);
+    HWND made = CreateWindowExW(
+        0, L"BUTTON", std::wstring(button.name).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY,
+        at.left, at.top, at.width, at.height, hwnd(), reinterpret_cast<HMENU>(UINT_PTR(button.id)), instance_, nullptr);
+    if (made) SetWindowSubclass(made, &ClockWindow::stripButtonWatcher, 1, 0);
+    stripButtons_[i] = made;
+  }
+}
+
+LRESULT CALLBACK ClockWindow::stripButtonWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR) {
+  // The mouse goes through to the clock window, which handles the strip by the pointer.
+  if (message == WM_NCHITTEST) return HTTRANSPARENT;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &ClockWindow::stripButtonWatcher, 1);
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool ClockWindow::drawStripButton(const DRAWITEMSTRUCT& item) {
+  if (std::find(stripButtons_.begin(), stripButtons_.end(), item.hwndItem) == stripButtons_.end()) return false;
+  POINT origin{0, 0};
+  MapWindowPoints(item.hwndItem, hwnd(), &origin, 1);
+  POINT before{};
+  SetViewportOrgEx(item.hDC, -origin.x, -origin.y, &before);
+  compositor_.present(item.hDC);
+  SetViewportOrgEx(item.hDC, before.x, before.y, nullptr);
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &item.rcItem);
   return true;
 }
 
@@ -88,6 +139,7 @@ void ClockWindow::sync() {
     shownWindow_ = std::make_unique<ComponentState>(window);
 
   toolTip_.setText(model().stripHint());
+  tray_.setTip(model().trayIcon().tip);
   // The layers as they stand against those last composed; the face's pictures by its own flag.
   const auto& all = model().components().all();
   bool changed = program_.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||
@@ -105,7 +157,8 @@ void ClockWindow::sync() {
       model(), [clockFace](ClockComponent component) { return clockFace ? clockFace->picture(component) : nullptr; });
   if (repaint.empty()) return;
   const RECT area{repaint.left, repaint.top, repaint.right(), repaint.bottom()};
-  InvalidateRect(hwnd(), &area, FALSE);
+  // The strip's buttons show the same pixels again.
+  RedrawWindow(hwnd(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void ClockWindow::setTrayImage(int index) {
@@ -134,6 +187,7 @@ void ClockWindow::perform(const ClockActions& actions) {
         popUpClockMenu(hwnd(), pointer, model().menuItems(), images_);
         break;
       }
+      case ClockAction::PopUpMenuAtIcon: popUpClockMenu(hwnd(), trayAnchor_, model().menuItems(), images_); break;
       case ClockAction::PostNullMessage: PostMessageW(hwnd(), WM_NULL, 0, 0); break;
       case ClockAction::UpdateTrayIcon: setTrayImage(model().trayIcon().image); break;
       case ClockAction::EndProgram: PostQuitMessage(kExitCode); break;
@@ -167,9 +221,25 @@ void ClockWindow::onMove() {
   if (GetWindowRect(hwnd(), &frame)) model().setWindowPosition(frame.left, frame.top);
 }
 
-void ClockWindow::onTrayCallback(LPARAM lParam) { perform(model().trayMessage(static_cast<std::uint32_t>(lParam))); }
+void ClockWindow::onTrayCallback(WPARAM wParam, LPARAM lParam) {
+  // The shell's newer callbacks carry the event in the low word and the icon's place in the
+  // first parameter.
+  trayAnchor_ = POINT{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
+  perform(model().trayMessage(LOWORD(lParam)));
+}
 
-void ClockWindow::onCommand(WPARAM wParam) {
+void ClockWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+  if (lParam) {
+    for (const StripButton& button : kStripButtons) {
+      if (LOWORD(wParam) != UINT(button.id)) continue;
+      if (HIWORD(wParam) == BN_CLICKED) perform(model().pressStripButton(button.press));
+      if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS) {
+        model().setKeyboardOnStrip(pointerNow(), HIWORD(wParam) == BN_SETFOCUS);
+        perform({});
+      }
+    }
+    return;
+  }
   if (HIWORD(wParam) != 0) return;  // only menu commands
   if (const auto item = menuItemOf(LOWORD(wParam))) perform(model().menuItemClick(*item, showing()));
 }
@@ -181,7 +251,16 @@ LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: onLeftButtonDown(lParam); return 0;
     case WM_LBUTTONUP: onLeftButtonUp(lParam); return 0;
     case WM_MOVE: onMove(); return 0;
-    case WM_COMMAND: onCommand(wParam); return 0;
+    case WM_COMMAND: onCommand(wParam, lParam); return 0;
+    case WM_DRAWITEM:
+      if (drawStripButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case DM_GETDEFID: {
+      // Enter (through IsDialogMessage) presses the strip button the keyboard is on.
+      HWND focused = GetFocus();
+      if (std::find(stripButtons_.begin(), stripButtons_.end(), focused) == stripButtons_.end() || !focused) return 0;
+      return MAKELRESULT(GetDlgCtrlID(focused), DC_HASDEFID);
+    }
     case WM_CLOSE:
       // The clock is the main window: closing it ends the program.
       PostQuitMessage(kExitCode);
@@ -194,7 +273,7 @@ LRESULT ClockWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   if (message == kTrayCallbackMessage) {
-    onTrayCallback(lParam);
+    onTrayCallback(wParam, lParam);
     return 0;
   }
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {

@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -52,8 +53,16 @@ class ClockWindow : public WindowBase<ClockWindow> {
   void onLeftButtonDown(LPARAM lParam);
   void onLeftButtonUp(LPARAM lParam);
   void onMove();
-  void onTrayCallback(LPARAM lParam);
-  void onCommand(WPARAM wParam);
+  void onTrayCallback(WPARAM wParam, LPARAM lParam);
+  void onCommand(WPARAM wParam, LPARAM lParam);
+  // The strip's two parts as buttons over it, named by their hints: the keyboard reaches them
+  // (Tab, Enter, Space) and a screen reader names them; the mouse goes through them to the
+  // window, and each shows exactly the window's pixels under it, with the focus mark while the
+  // keyboard is on it.
+  void createStripButtons();
+  bool drawStripButton(const DRAWITEMSTRUCT& item);
+  static LRESULT CALLBACK stripButtonWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR);
 
   HINSTANCE instance_;
   ProgramModel& program_;
@@ -68,7 +77,9 @@ class ClockWindow : public WindowBase<ClockWindow> {
   std::vector<ComponentState> composedLayers_;
   std::vector<ClockComponent> composedOrder_;
   bool pressOnStrip_ = false;
-  UINT taskbarCreated_ = 0;  // the shell's message to every top-level window once it has restarted
+  POINT trayAnchor_{};                  // where the shell last said the tray icon is
+  std::array<HWND, 2> stripButtons_{};  // "Clock Control Panel", "Close the Program"
+  UINT taskbarCreated_ = 0;             // the shell's message to every top-level window once it has restarted
 };
 
 }  // namespace tikora

@@ -162,10 +162,16 @@ void ComponentView::create() {
 
 void ComponentView::makeControls() {
   controlsMade_ = true;
+  readHighContrast();
   const auto& all = model_.all();
   for (std::size_t i = 0; i < all.size(); ++i) createControl(i);
-  // Group boxes lie under the controls they hold, so that those are never clipped by them, and
-  // a page control under its pages; markers and labels that lie over another control go on top.
+  // Picture buttons lie under the other controls, as the pictures the window paints do (and so
+  // are last in the tab order); group boxes lie under the controls they hold, so that those are
+  // never clipped by them, and a page control under its pages; markers and labels that lie over
+  // another control go on top.
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i].kind == ComponentKind::Picture && controls_[i].hwnd)
+      SetWindowPos(controls_[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   for (std::size_t i = all.size(); i-- > 0;)
     if ((all[i].kind == ComponentKind::GroupBox || all[i].kind == ComponentKind::Tabs) && controls_[i].hwnd)
       SetWindowPos(controls_[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -215,7 +221,7 @@ void ComponentView::placeControl(std::size_t index) {
 void ComponentView::createControl(std::size_t index) {
   const Component& c = model_.all()[index];
   const ControlGroup group = groupOf(c.kind);
-  if (group == ControlGroup::None || group == ControlGroup::Pictures) return;
+  if (group == ControlGroup::None || (group == ControlGroup::Pictures && !isPictureButton(c, table_))) return;
   if (group == ControlGroup::Browser) return createBrowser(index);
   const ControlClass made = controlClassOf(c, table_, index);
   controls_[index].dropsDown = made.dropsDown;
@@ -232,8 +238,9 @@ void ComponentView::createControl(std::size_t index) {
   if (group == ControlGroup::ListView) setUpListView(index);
   if (group == ControlGroup::Pickers) setUpPicker(index);
   // Mouse events the model listens to come through a watcher on the control.
-  if (table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
-      table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link)
+  // A picture button leaves the mouse to the window under it, which hit-tests its pictures; a
+  // control with a spoken name gives it to screen readers there too.
+  if (watchesMouse(c) || group == ControlGroup::Pictures || !c.spokenName.empty() || isClickableLabel(c, table_))
     SetWindowSubclass(hwnd, &ComponentView::controlWatcher, 1, reinterpret_cast<DWORD_PTR>(this));
   // A caption colour shows on check boxes and radio buttons only in the classic look.
   if (c.state.textColour && (c.kind == ComponentKind::CheckBox || c.kind == ComponentKind::RadioButton)) {
@@ -241,6 +248,22 @@ void ComponentView::createControl(std::size_t index) {
     controls_[index].unthemed = true;
   }
 }
+
+bool ComponentView::watchesMouse(const Component& c) const {
+  return table_.hasHandler(c.name, ComponentEvent::MouseDown) || table_.hasHandler(c.name, ComponentEvent::MouseMove) ||
+         table_.hasHandler(c.name, ComponentEvent::MouseLeave) || c.kind == ComponentKind::Link;
+}
+
+bool ComponentView::systemColours() const { return highContrast_ && !(model_.window().options & kBorderless); }
+
+bool (*ComponentView::highContrastOn)() = [] {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON);
+};
+
+void ComponentView::readHighContrast() { highContrast_ = highContrastOn(); }
 
 HFONT ComponentView::fontFor(const Component& component) {
   FontSpec font = component.state.font.value_or(model_.window().state.font.value_or(FontSpec{L"Arial", 8}));
@@ -331,6 +354,7 @@ void ComponentView::apply(std::size_t index, bool force) {
       const RECT area{at.left, at.top, at.right(), at.bottom()};
       InvalidateRect(surface, &area, TRUE);
     }
+    if (controls_[index].hwnd) applyPictureButton(index, before);
   } else if (HWND hwnd = controls_[index].hwnd) {
     Control& control = controls_[index];
     const ComponentState& s = c.state;

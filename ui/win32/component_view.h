@@ -60,6 +60,9 @@ class ComponentView {
   // The window's messages that concern its controls, its pictures and its timers; true (with
   // `result`) when the view handled the message. Pages pass theirs up to the window.
   bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Whether the system's high contrast is on: the system's answer, unless replaced (a test on a
+  // system that cannot turn it on).
+  static bool (*highContrastOn)();
 
   // The model's table; the control of a component; the component of a control.
   ComponentTable& table() { return table_; }
@@ -101,6 +104,14 @@ class ComponentView {
   void followTimers();
   // Tells the model the window's DPI (a DpiChange event on the window, if it listens).
   void tellDpi();
+  // Whether the model listens to the mouse over a control (a link always shows where it is).
+  bool watchesMouse(const Component& component) const;
+  // With the system's high contrast on, a framed window (the control panel, the planner) shows
+  // its controls in the system's colours; the borderless ones, which are pictures, keep theirs.
+  bool systemColours() const;
+  // The keyboard's mark on a label that takes a click.
+  void drawFocusMark(HWND label, const Component& component);
+  void readHighContrast();
   HFONT fontFor(const Component& component);
   HBRUSH brushFor(Colour colour);
 
@@ -146,6 +157,10 @@ class ComponentView {
   const Component* pictureAt(HWND surface, POINT client) const;
   bool onMouse(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
   HBITMAP resourceBitmap(const std::wstring& name);
+  // Pictures that take a click are buttons too, drawn as what the window paints under them, so
+  // that the keyboard reaches them and a screen reader names them.
+  void applyPictureButton(std::size_t index, const ComponentState* before);
+  bool drawPictureButton(const DRAWITEMSTRUCT& item);
   // Web browsers: a host window with the system's control in it (component_view_browser.cpp).
   void createBrowser(std::size_t index);
   void applyBrowser(std::size_t index, const ComponentState* before);
@@ -173,6 +188,7 @@ class ComponentView {
   std::wstring hovered_;  // the picture or control the pointer is over, for MouseLeave
   bool applying_ = false;
   bool controlsMade_ = false;
+  bool highContrast_ = false;  // the system's high-contrast mode, as last read
   COLORREF customColours_[16]{};
 };
 

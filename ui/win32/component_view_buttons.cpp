@@ -57,6 +57,12 @@ void makeButtonClass(ControlClass& made, const Component& c, const ComponentTabl
       break;
     default: break;
   }
+  if (isClickableLabel(c, table)) made.style |= WS_TABSTOP;
+}
+
+bool isClickableLabel(const Component& c, const ComponentTable& table) {
+  return (c.kind == ComponentKind::Label || c.kind == ComponentKind::Link || c.kind == ComponentKind::Panel) &&
+         table.hasHandler(c.name, ComponentEvent::Click);
 }
 
 void ComponentView::applyButton(std::size_t index, const ComponentState* before) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ui/win32/component_view_parts.h"
+#include "ui/win32/spoken_name.h"
 
 namespace tikora {
 
@@ -68,10 +69,18 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       if (!background) return false;
       RECT area{};
       GetClientRect(window_, &area);
-      FillRect(reinterpret_cast<HDC>(wParam), &area, brushFor(*background));
+      FillRect(reinterpret_cast<HDC>(wParam), &area,
+               systemColours() ? GetSysColorBrush(COLOR_BTNFACE) : brushFor(*background));
       result = 1;
       return true;
     }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // High contrast turned on or off: every control is painted again in its colours.
+      if (message == WM_SETTINGCHANGE && wParam != SPI_SETHIGHCONTRAST) return false;
+      readHighContrast();
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return false;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
@@ -95,7 +104,9 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       // Enter (through IsDialogMessage) presses the focused button, else the default one.
       const auto pressable = [this](HWND hwnd) {
         const auto found = byHwnd_.find(hwnd);
-        return found != byHwnd_.end() && model_.all()[found->second].kind == ComponentKind::Button &&
+        if (found == byHwnd_.end()) return false;
+        const Component& c = model_.all()[found->second];
+        return (c.kind == ComponentKind::Button || c.kind == ComponentKind::Picture || isClickableLabel(c, model_)) &&
                IsWindowEnabled(hwnd) && IsWindowVisible(hwnd);
       };
       HWND pressed = GetFocus();
@@ -106,6 +117,18 @@ bool ComponentView::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       }
       if (!pressed) return false;
       result = MAKELRESULT(GetDlgCtrlID(pressed), DC_HASDEFID);
+      return true;
+    }
+    case WM_NEXTDLGCTL: {
+      // A multi-line edit asks its window for the next control on Tab (it takes every key of its
+      // own), as a dialog box does for it; without this the keyboard could not leave it.
+      HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(window_, GetFocus(), static_cast<BOOL>(wParam != 0));
+      if (next) {
+        SetFocus(next);
+        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+      }
+      result = 0;
       return true;
     }
     case WM_CLOSE:
@@ -122,6 +145,9 @@ void ComponentView::onCommand(HWND from, UINT code) {
   switch (groupOf(model_.all()[index].kind)) {
     case ControlGroup::Buttons: onButtonCommand(index, code); break;
     case ControlGroup::Lists: onListCommand(index, code); break;
+    case ControlGroup::Pictures:
+      if (code == BN_CLICKED) raise(model_.all()[index].name, ComponentEvent::Click);
+      break;
     default: break;
   }
 }
@@ -149,6 +175,14 @@ bool ComponentView::onControlColour(HDC dc, HWND from, LRESULT& result) {
   const Component& c = model_.all()[found->second];
   const ComponentState& s = c.state;
   if (!s.textColour && !s.background && !(c.options & kTransparent)) return false;
+  if (systemColours()) {
+    // The system's colours; a label over a picture stays see-through.
+    if (!(c.options & kTransparent)) return false;
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    result = reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+    return true;
+  }
   if (s.textColour) SetTextColor(dc, *s.textColour & 0x00FFFFFF);
   if (c.options & kTransparent) {
     SetBkMode(dc, TRANSPARENT);
@@ -179,6 +213,24 @@ bool ComponentView::onSetCursor(HWND over) {
   return true;
 }
 
+void ComponentView::drawFocusMark(HWND label, const Component& component) {
+  // A dotted frame in the label's own colour: unlike the system's inverting focus rectangle it
+  // looks the same however often it is drawn over a see-through label.
+  const COLORREF colour = component.state.textColour && !systemColours() ? *component.state.textColour & 0x00FFFFFF
+                                                                         : GetSysColor(COLOR_BTNTEXT);
+  const LOGBRUSH ink{BS_SOLID, colour, 0};
+  GdiObject<HPEN> pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &ink, 0, nullptr));
+  RECT area{};
+  GetClientRect(label, &area);
+  HDC dc = GetDC(label);
+  {
+    SelectedObject drawn(dc, pen);
+    SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, area.left, area.top, area.right, area.bottom);
+  }
+  ReleaseDC(label, dc);
+}
+
 // ---- Watchers ----
 
 LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -186,8 +238,42 @@ LRESULT CALLBACK ComponentView::controlWatcher(HWND hwnd, UINT message, WPARAM w
   auto& view = *reinterpret_cast<ComponentView*>(self);
   const auto found = view.byHwnd_.find(hwnd);
   if (found != view.byHwnd_.end()) {
-    const std::wstring name = view.model_.all()[found->second].name;
+    const Component& component = view.model_.all()[found->second];
+    const std::wstring name = component.name;
+    // A label the keyboard can reach tells the model of the focus and shows where it is.
+    if (isClickableLabel(component, view.model_)) {
+      switch (message) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+          // The window's pictures under the label are painted again, then the label with or
+          // without its mark.
+          HWND surface = GetParent(hwnd);
+          RECT area{};
+          GetWindowRect(hwnd, &area);
+          MapWindowPoints(nullptr, surface, reinterpret_cast<POINT*>(&area), 2);
+          RedrawWindow(surface, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+          const ComponentEvent event = message == WM_SETFOCUS ? ComponentEvent::Focus : ComponentEvent::FocusLost;
+          if (view.table_.hasHandler(name, event)) view.raise(name, event);
+          break;
+        }
+        case WM_PAINT: {
+          const LRESULT painted = DefSubclassProc(hwnd, message, wParam, lParam);
+          if (GetFocus() == hwnd && !(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+            view.drawFocusMark(hwnd, component);
+          return painted;
+        }
+      }
+    }
+    // Watched for its name or its picture alone, a control keeps the mouse to itself.
+    if (!view.watchesMouse(component) && message != WM_NCHITTEST && message != WM_GETOBJECT && message != WM_NCDESTROY)
+      return DefSubclassProc(hwnd, message, wParam, lParam);
     switch (message) {
+      case WM_NCHITTEST:
+        if (component.kind == ComponentKind::Picture) return HTTRANSPARENT;
+        break;
+      case WM_GETOBJECT:
+        if (const LRESULT named = answerWithSpokenName(hwnd, wParam, lParam, component.spokenName)) return named;
+        break;
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:
@@ -240,7 +326,8 @@ LRESULT CALLBACK ComponentView::sheetProcedure(HWND hwnd, UINT message, WPARAM w
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    case WM_CTLCOLORLISTBOX:
+    case WM_NEXTDLGCTL: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
     case WM_PAINT:
       if (view) {
         PAINTSTRUCT paint;

@@ -118,7 +118,7 @@ bool ComponentView::onListViewNotify(std::size_t index, const NMHDR& header, LRE
       result = CDRF_NOTIFYITEMDRAW;
     } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
       const std::size_t row = draw.nmcd.dwItemSpec;
-      if (row < c.state.rows.size() && c.state.rows[row].textColour)
+      if (row < c.state.rows.size() && c.state.rows[row].textColour && !systemColours())
         draw.clrText = *c.state.rows[row].textColour & 0x00FFFFFF;
       result = CDRF_DODEFAULT;
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "platform/win32/gdi.h"
 #include "ui/win32/component_view_parts.h"
@@ -55,26 +56,44 @@ void makeListClass(ControlClass& made, const Component& c) {
     case ComponentKind::FontList:
       made.style = CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_HASSTRINGS | WS_VSCROLL | kTabStop;
       break;
-    default:  // colour boxes and picture lists
-      made.style = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL | kTabStop;
+    default:
+      // Colour boxes and picture lists draw their items, and keep their texts for a screen
+      // reader; an item's colour is its item data.
+      made.style = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | kTabStop;
       break;
   }
 }
 
+// What a colour box's item says: the colour's name, or its parts for a colour of the user's own.
+static std::wstring colourItemText(LPARAM data) {
+  if (data == kCustomColourItem) return L"Custom...";
+  for (const NamedColour& colour : kStandardColours)
+    if (colour.colour == static_cast<COLORREF>(data)) return colour.name;
+  const auto part = [data](int shift) { return std::to_wstring((data >> shift) & 0xFF); };
+  return L"Custom colour: red " + part(0) + L", green " + part(8) + L", blue " + part(16);
+}
+
+static LRESULT insertColour(HWND box, WPARAM at, LPARAM data) {
+  const std::wstring text = colourItemText(data);
+  const LRESULT index = SendMessageW(box, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text.c_str()));
+  if (index >= 0) SendMessageW(box, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  return index;
+}
+
 void fillColourBox(HWND box) {
   for (const NamedColour& colour : kStandardColours)
-    SendMessageW(box, CB_ADDSTRING, 0, static_cast<LPARAM>(colour.colour));
-  SendMessageW(box, CB_ADDSTRING, 0, kCustomColourItem);
+    insertColour(box, static_cast<WPARAM>(-1), static_cast<LPARAM>(colour.colour));
+  insertColour(box, static_cast<WPARAM>(-1), kCustomColourItem);
 }
 
 void selectColour(HWND box, Colour colour) {
   const auto data = static_cast<LPARAM>(colour);
-  LRESULT index = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), data);
-  if (index == CB_ERR) {
-    // A colour of its own goes in just before the custom colour entry.
-    const LRESULT count = SendMessageW(box, CB_GETCOUNT, 0, 0);
-    index = SendMessageW(box, CB_INSERTSTRING, static_cast<WPARAM>(count - 1), data);
-  }
+  const LRESULT count = SendMessageW(box, CB_GETCOUNT, 0, 0);
+  LRESULT index = CB_ERR;
+  for (LRESULT i = 0; i < count && index == CB_ERR; ++i)
+    if (SendMessageW(box, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == data) index = i;
+  // A colour of its own goes in just before the custom colour entry.
+  if (index == CB_ERR) index = insertColour(box, static_cast<WPARAM>(count - 1), data);
   SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
@@ -89,12 +108,8 @@ void ComponentView::applyList(std::size_t index, const ComponentState* before) {
   }
   if (!before || before->items != s.items) {
     SendMessageW(hwnd, CB_RESETCONTENT, 0, 0);
-    for (std::size_t i = 0; i < s.items.size(); ++i) {
-      if (c.kind == ComponentKind::PictureList)
-        SendMessageW(hwnd, CB_ADDSTRING, 0, static_cast<LPARAM>(i));
-      else
-        SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.items[i].c_str()));
-    }
+    for (const std::wstring& item : s.items)
+      SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     before = nullptr;  // the selection and the text go back in
   }
   switch (c.kind) {
@@ -205,6 +220,7 @@ bool ComponentView::onDrawItem(const DRAWITEMSTRUCT& item) {
   const auto found = byHwnd_.find(item.hwndItem);
   if (found == byHwnd_.end()) return false;
   const Component& c = model_.all()[found->second];
+  if (c.kind == ComponentKind::Picture) return drawPictureButton(item);
   HDC dc = item.hDC;
   const RECT box = item.rcItem;
   const bool selected = item.itemState & ODS_SELECTED;

@@ -61,6 +61,7 @@ ControlClass controlClassOf(const Component& c, const ComponentTable& table, std
     case ControlGroup::ListView: makeListViewClass(made); break;
     case ControlGroup::Pickers: makePickerClass(made, c); break;
     case ControlGroup::Sheets: makeSheetClass(made, c); break;
+    case ControlGroup::Pictures: makePictureButtonClass(made); break;
     default: break;
   }
   return made;

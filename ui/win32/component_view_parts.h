@@ -66,6 +66,13 @@ void makeButtonClass(ControlClass& made, const Component& component, const Compo
 void makeListClass(ControlClass& made, const Component& component);
 void makeListViewClass(ControlClass& made);
 void makePickerClass(ControlClass& made, const Component& component);
+// A picture that takes a click: a button drawn as the picture, named by the component's text.
+void makePictureButtonClass(ControlClass& made);
+// Whether a component is a picture that acts as a button, and so is made as a real control.
+bool isPictureButton(const Component& component, const ComponentTable& table);
+// Whether a component is a label (or link or panel) that takes a click, and so the keyboard too:
+// it is a tab stop, marked while it has the focus, and Enter on it clicks it.
+bool isClickableLabel(const Component& component, const ComponentTable& table);
 
 // The page sheets: plain windows that pass their controls' notifications up to the window.
 void registerSheetClass(HINSTANCE instance, WNDPROC procedure);

@@ -37,6 +37,40 @@ void drawBitmap(HDC dc, const Bitmap& picture, const RECT& target, int sourceLef
 
 }  // namespace
 
+void makePictureButtonClass(ControlClass& made) {
+  made.className = L"BUTTON";
+  made.style = BS_OWNERDRAW | kTabStop;
+}
+
+bool isPictureButton(const Component& component, const ComponentTable& table) {
+  return component.kind == ComponentKind::Picture && table.hasHandler(component.name, ComponentEvent::Click);
+}
+
+void ComponentView::applyPictureButton(std::size_t index, const ComponentState* before) {
+  const ComponentState& s = model_.all()[index].state;
+  HWND hwnd = controls_[index].hwnd;
+  if (!before || before->bounds != s.bounds) placeControl(index);
+  if (!before || before->text != s.text) SetWindowTextW(hwnd, s.text.c_str());
+  if (!before || before->enabled != s.enabled) EnableWindow(hwnd, s.enabled);
+  showControl(index, s.visible);
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+bool ComponentView::drawPictureButton(const DRAWITEMSTRUCT& item) {
+  // The window's background and pictures, painted through the button at its place on them.
+  HWND surface = GetParent(item.hwndItem);
+  POINT origin{0, 0};
+  MapWindowPoints(item.hwndItem, surface, &origin, 1);
+  POINT before{};
+  SetViewportOrgEx(item.hDC, -origin.x, -origin.y, &before);
+  SendMessageW(surface, WM_ERASEBKGND, reinterpret_cast<WPARAM>(item.hDC), 0);
+  paintPictures(surface, item.hDC);
+  SetViewportOrgEx(item.hDC, before.x, before.y, nullptr);
+  // The keyboard's mark, only while the keyboard is in use.
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &item.rcItem);
+  return true;
+}
+
 HBITMAP ComponentView::resourceBitmap(const std::wstring& name) {
   auto found = bitmaps_.find(name);
   if (found == bitmaps_.end()) {

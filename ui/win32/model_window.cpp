@@ -35,6 +35,18 @@ bool ModelWindow::create() {
   return true;
 }
 
+HWND ModelWindow::firstWorkedControl() const {
+  HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+  for (HWND at = first; at;) {
+    wchar_t name[16]{};
+    GetClassNameW(at, name, 16);
+    if (lstrcmpiW(name, L"Static") != 0) return at;
+    at = GetNextDlgTabItem(hwnd(), at, FALSE);
+    if (at == first) break;
+  }
+  return first;
+}
+
 LRESULT ModelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (view_) {
     LRESULT result = 0;
@@ -57,7 +69,7 @@ LRESULT ModelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (!(table_.window().options & kBorderless)) {
         HWND target = focused_;
         if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-          target = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+          target = firstWorkedControl();
         if (target) {
           SetFocus(target);
           return 0;

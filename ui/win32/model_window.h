@@ -28,6 +28,9 @@ class ModelWindow : public WindowBase<ModelWindow> {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // The first control in the tab order that is not a label (a link is left to Tab).
+  HWND firstWorkedControl() const;
+
   HINSTANCE instance_;
   ComponentTable& table_;
   PictureSource pictures_;

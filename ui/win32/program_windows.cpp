@@ -20,9 +20,13 @@ ProgramWindows::~ProgramWindows() {
   clock.reset();
 }
 
+std::array<ModelWindow*, 6> ProgramWindows::modelWindows() const {
+  return {controlPanel.get(), dailyPlanner.get(), reminderPopup.get(),
+          rssTicker.get(),    rssPageView.get(),  todaysDate.get()};
+}
+
 void ProgramWindows::syncAll() {
-  for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get(), reminderPopup.get(), rssTicker.get(),
-                              rssPageView.get(), todaysDate.get()})
+  for (ModelWindow* window : modelWindows())
     if (window) window->view().sync();
   if (clock) clock->sync();
 }
@@ -36,11 +40,16 @@ void ProgramWindows::settleAll() {
 bool ProgramWindows::isDialogMessage(MSG& message) {
   // The page view's browser takes its own keys first.
   if (WebBrowserHost::translateAccelerator(message)) return true;
-  for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get()}) {
+  // Every window takes the dialog keys: Tab, Enter, and Escape, which closes a popup as its
+  // close cross does.
+  for (ModelWindow* window : modelWindows()) {
     if (!window || !window->hwnd()) continue;
     if (message.hwnd != window->hwnd() && !IsChild(window->hwnd(), message.hwnd)) continue;
     return IsDialogMessageW(window->hwnd(), &message) != FALSE;
   }
+  // The clock's strip buttons take Tab, Enter and Space.
+  if (clock && clock->hwnd() && (message.hwnd == clock->hwnd() || IsChild(clock->hwnd(), message.hwnd)))
+    return IsDialogMessageW(clock->hwnd(), &message) != FALSE;
   return false;
 }
 

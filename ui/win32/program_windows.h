@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "program/program_model.h"
@@ -28,6 +29,8 @@ struct ProgramWindows {
   void settleAll();
   // Tab, arrow keys and mnemonics between the controls of the window `message` is for.
   bool isDialogMessage(MSG& message);
+  // The windows made from models, in start-up's order; null where not made.
+  std::array<ModelWindow*, 6> modelWindows() const;
 
   ProgramModel& model;
   std::unique_ptr<ClockWindow> clock;          // TForm1

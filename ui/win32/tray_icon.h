@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string_view>
+
 #include "clock/clock_window_model.h"
 #include "ui/win32/user_handles.h"
 
@@ -21,11 +23,17 @@ class TrayIcon {
   // examined: without a notification area the clock works all the same.
   void add(HWND owner, const TrayIconRecord& record, HICON icon);
   void modify(HICON icon);
+  // A new tip; the shell is told only when it differs from the one it shows.
+  void setTip(std::wstring_view tip);
   // The shell has restarted and forgotten the icon: added again with the picture it showed.
   void addAgain();
   void remove();
 
  private:
+  // The tip into the record; false when it held it already.
+  bool copyTip(std::wstring_view tip);
+  void addToShell();
+
   NOTIFYICONDATAW data_{};
   bool added_ = false;
 };

@@ -15,6 +15,12 @@ enum class ClockCommand : UINT {
   Exit,
 };
 
+// The clock window's strip buttons, the keyboard's and screen readers' way to the strip.
+enum class StripButtonId : UINT {
+  ControlPanel = 200,
+  Close,
+};
+
 // The program's own window messages.
 enum class PrivateMessage : UINT {
   BrowserEvent = WM_APP + 1,  // a web browser's host hands on its control's events, after they came
