@@ -19,7 +19,7 @@ ModelWindow::~ModelWindow() {
 }
 
 bool ModelWindow::create() {
-  const Component& form = table_.window();
+  const Component& form = std::as_const(table_).window();
   const bool borderless = form.options & kBorderless;
   const std::wstring className = form.name;
   HBRUSH background =
@@ -66,7 +66,7 @@ LRESULT ModelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         focused_ = focus && IsChild(hwnd(), focus) ? focus : nullptr;
-      } else if (!(table_.window().options & kBorderless)) {
+      } else if (!(std::as_const(table_).window().options & kBorderless)) {
         HWND target = focused_;
         if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
           target = firstWorkedControl();
