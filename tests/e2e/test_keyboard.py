@@ -6,7 +6,7 @@ import pytest
 
 from tikora_harness import CAPTURES, SCREENSHOTS, DriverError, wait_until
 
-VK_TAB, VK_RETURN, VK_SPACE, VK_UP, VK_RIGHT, VK_DOWN = 0x09, 0x0D, 0x20, 0x26, 0x27, 0x28
+VK_TAB, VK_RETURN, VK_ESCAPE, VK_SPACE, VK_UP, VK_RIGHT, VK_DOWN = 0x09, 0x0D, 0x1B, 0x20, 0x26, 0x27, 0x28
 NIN_KEYSELECT = 0x0401  # Space or Enter on the icon, as the shell tells it
 DATA = r"HKCU\Tikora\Data"
 POWER_OFF = "Shutdown PC /Log off from Windows/Hibernation"
@@ -107,3 +107,18 @@ def test_the_tray_menu_power_off_and_the_planner_by_the_keyboard_alone(tikora, d
     tab_to(driver, hwnd, driver.control(hwnd=hwnd, text="OK"))
     driver.key(VK_RETURN)
     wait_until(lambda: not tikora.window("TForm3")["visible"], 5, what="planner closed")
+
+    # Enter on the icon comes as two key selects: one menu, and Escape leaves none behind.
+    def menu_shown(within):
+        try:
+            return bool(driver.menu(pid=tikora.pid, timeout=within))
+        except DriverError as error:
+            if error.kind != "timeout":
+                raise
+            return False
+    tikora.tray_event(NIN_KEYSELECT)
+    tikora.tray_event(NIN_KEYSELECT)
+    assert menu_shown(5)
+    driver.key(VK_ESCAPE)
+    wait_until(lambda: not menu_shown(0.2), 5, what="the menu closed")
+    assert not menu_shown(2), "the second key select opened the menu again"

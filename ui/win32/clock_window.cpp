@@ -187,7 +187,10 @@ void ClockWindow::perform(const ClockActions& actions) {
         popUpClockMenu(hwnd(), pointer, model().menuItems(), images_);
         break;
       }
-      case ClockAction::PopUpMenuAtIcon: popUpClockMenu(hwnd(), trayAnchor_, model().menuItems(), images_); break;
+      case ClockAction::PopUpMenuAtIcon:
+        popUpClockMenu(hwnd(), trayAnchor_, model().menuItems(), images_);
+        iconMenuClosedAt_ = GetTickCount();
+        break;
       case ClockAction::PostNullMessage: PostMessageW(hwnd(), WM_NULL, 0, 0); break;
       case ClockAction::UpdateTrayIcon: setTrayImage(model().trayIcon().image); break;
       case ClockAction::EndProgram: PostQuitMessage(kExitCode); break;
@@ -225,6 +228,11 @@ void ClockWindow::onTrayCallback(WPARAM wParam, LPARAM lParam) {
   // The shell's newer callbacks carry the event in the low word and the icon's place in the
   // first parameter.
   trayAnchor_ = POINT{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
+  // Enter on the icon comes as two key selects; the second, sent while the menu of the first
+  // was open, would open it again.
+  if (LOWORD(lParam) == kTrayKeySelect && iconMenuClosedAt_ != 0 &&
+      static_cast<LONG>(static_cast<DWORD>(GetMessageTime()) - iconMenuClosedAt_) < 0)
+    return;
   perform(model().trayMessage(LOWORD(lParam)));
 }
 

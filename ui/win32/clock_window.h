@@ -78,6 +78,7 @@ class ClockWindow : public WindowBase<ClockWindow> {
   std::vector<ClockComponent> composedOrder_;
   bool pressOnStrip_ = false;
   POINT trayAnchor_{};                  // where the shell last said the tray icon is
+  DWORD iconMenuClosedAt_ = 0;          // tick count when the menu opened at the icon last closed
   std::array<HWND, 2> stripButtons_{};  // "Clock Control Panel", "Close the Program"
   UINT taskbarCreated_ = 0;             // the shell's message to every top-level window once it has restarted
 };
