@@ -228,6 +228,9 @@ TEST_F(ProgramWindows, CloseCrossesLookTheSameAndTheKeyboardPressesThem) {
     const std::vector<HWND> order = tabOrder(window.hwnd());
     EXPECT_NE(std::find(order.begin(), order.end(), cross), order.end())
         << std::string(name.begin(), name.end()) << ": Tab never reaches the cross";
+    EXPECT_EQ(std::count_if(order.begin(), order.end(), [](HWND stop) { return textOf(stop).starts_with(L"Close"); }),
+              1)
+        << std::string(name.begin(), name.end()) << ": one stop closes the window";
     // The button shows exactly what the window paints under it.
     const std::vector<COLORREF> drawn = pixelsOf(cross);
     ShowWindow(cross, SW_HIDE);

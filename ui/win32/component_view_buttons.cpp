@@ -57,7 +57,9 @@ void makeButtonClass(ControlClass& made, const Component& c, const ComponentTabl
       break;
     default: break;
   }
-  if (isClickableLabel(c, table)) made.style |= WS_TABSTOP;
+  // A caption that lies over another control (the reminder's "Close" over its button) is reached
+  // through that control, not as a second stop that does the same.
+  if (isClickableLabel(c, table) && !(c.options & kOverPrevious)) made.style |= WS_TABSTOP;
 }
 
 bool isClickableLabel(const Component& c, const ComponentTable& table) {
