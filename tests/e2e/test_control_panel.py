@@ -246,10 +246,10 @@ def test_the_main_page(tikora, driver, registry):
     wait_until(lambda: tikora.window("TForm1")["topmost"], 5, what="clock window on top")
     before = registry.export_tree(r"HKCU\Tikora")
     close_and_answer(tikora, driver, panel, "No")
-    wait_until(lambda: all("unsaved" in b["text"] for b in driver.message_boxes(pid=tikora.pid)), 10,
-               what="question gone")
-    for _ in driver.message_boxes(pid=tikora.pid):
-        driver.dismiss_message_box("OK", pid=tikora.pid)
+    # The answer is followed by the box that says nothing was saved.
+    driver.wait_message_box(pid=tikora.pid, contains="unsaved")
+    driver.dismiss_message_box("OK", pid=tikora.pid, contains="unsaved")
+    wait_until(lambda: not driver.message_boxes(pid=tikora.pid), 10, what="no box left")
     assert registry.export_tree(r"HKCU\Tikora") == before
 
 
