@@ -282,7 +282,11 @@ HBRUSH ComponentView::brushFor(Colour colour) {
 
 void ComponentView::sync() { syncMarked(false); }
 
-void ComponentView::settle() { syncMarked(true); }
+void ComponentView::settle() {
+  // Runs after every message: a table with no marks left has nothing to settle (the sync after
+  // each event already followed its timers).
+  if (table_.anyChanged()) syncMarked(true);
+}
 
 void ComponentView::syncMarked(bool takeMarks) {
   const auto& all = model_.all();

@@ -32,8 +32,7 @@ void ProgramWindows::syncAll() {
 }
 
 void ProgramWindows::settleAll() {
-  for (ModelWindow* window : {controlPanel.get(), dailyPlanner.get(), reminderPopup.get(), rssTicker.get(),
-                              rssPageView.get(), todaysDate.get()})
+  for (ModelWindow* window : modelWindows())
     if (window) window->view().settle();
 }
 
