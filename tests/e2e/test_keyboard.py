@@ -83,8 +83,8 @@ def test_the_tray_menu_power_off_and_the_planner_by_the_keyboard_alone(tikora, d
     planner = driver.wait_shown("TForm3", tikora.pid)
     hwnd = planner["hwnd"]
     driver.settle(hwnd)
-    # The time half an hour on, so that no reminder comes up now: Right picks a field of the time
-    # picker, Up steps it.
+    # The time moved well away from now, so that no reminder comes up during the test: Right picks
+    # a field of the time picker (the hours under Wine), thirty presses of Up step it.
     picker = driver.controls(hwnd=hwnd, control_class="SysDateTimePick32")[1]
     tab_to(driver, hwnd, picker)
     driver.key(VK_RIGHT)
