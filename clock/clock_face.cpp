@@ -65,7 +65,7 @@ void ClockFace::rebuildSecondHandTable() {
     pump();
     if (!hands_.rebuildNextSecondHandEntry()) break;
   }
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 void ClockFace::composeAtStartUp(const ClockFaceSettings& settings) {
@@ -82,7 +82,7 @@ void ClockFace::composeAtStartUp(const ClockFaceSettings& settings) {
 
   rebuildSecondHandTable();
   hands_.setRedrawFlag();
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 void ClockFace::faceTick(const CivilTime& now, Point pointer) {
@@ -91,18 +91,20 @@ void ClockFace::faceTick(const CivilTime& now, Point pointer) {
 
   const bool stripShown = window_.layer(ClockComponent::Strip).visible;
   window_.refreshStrip(pointer);
-  if (window_.layer(ClockComponent::Strip).visible != stripShown) repaint_ = true;
+  if (window_.layer(ClockComponent::Strip).visible != stripShown) repaint_ |= layerBit(ClockComponent::Strip);
 
   if (hooks_.laserAvailability) hooks_.laserAvailability();
   const FaceSwitches laser = switches();
   if (!laser.laserOff && laserAvailable(settings_.secondsStyle, laser.secondsOff)) {
     drawLaserStep(layer_.face, faceSettings(), second);
-    repaint_ = true;
+    repaint_ |= layerBit(ClockComponent::Face);
   }
 
   try {
     const ClockHands::TickResult hands = hands_.faceTick(now.hour, now.minute, second);
-    if (hands.secondHandChanged || hands.hourAndMinuteRendered) repaint_ = true;
+    if (hands.secondHandChanged) repaint_ |= layerBit(ClockComponent::SecondHand);
+    if (hands.hourAndMinuteRendered)
+      repaint_ |= layerBit(ClockComponent::HourHand) | layerBit(ClockComponent::MinuteHand);
   } catch (const std::bad_alloc&) {
     // No memory for a hand picture this second: the previous picture stays, the clock goes on.
   }
@@ -113,7 +115,7 @@ bool ClockFace::changeFrameStyle(int index) {
   const auto frame = resources_.loadBitmap(L"frame" + std::to_wstring(index + 1));
   if (!frame) return false;
   rebuildFaceLayer(layer_, *frame, faceSettings(), layerHooks());
-  repaint_ = true;
+  repaint_ = kAllLayers;
   return true;
 }
 
@@ -121,14 +123,14 @@ void ClockFace::changeFrameColour(int rule) {
   if (rule < 0 || rule >= kFrameColourRuleCount) return;
   settings_.frameColourRule = rule;
   tikora::changeFrameColour(layer_, rule, layerHooks());
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 Colour ClockFace::changeBackground(Colour chosen) {
   settings_.background = avoidSeeThrough(chosen);
   hands_.setBackground(settings_.background);
   tikora::changeBackground(layer_, faceSettings(), layerHooks());
-  repaint_ = true;
+  repaint_ = kAllLayers;
   return settings_.background;
 }
 
@@ -156,7 +158,7 @@ void ClockFace::applyHandVisibility() {
   window_.setVisible(ClockComponent::HourHand, shown.hour);
   window_.setVisible(ClockComponent::MinuteHand, shown.minute);
   window_.setVisible(ClockComponent::SecondHand, shown.second);
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 void ClockFace::setSecondHandOff(bool off) {
@@ -172,13 +174,13 @@ void ClockFace::setAllHandsOff(bool off) {
 void ClockFace::selectSecondsStyle(SecondsStyle style) {
   settings_.secondsStyle = style;
   tikora::selectSecondsStyle(layer_.face, faceSettings());
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 Colour ClockFace::changeSecondsColour(Colour chosen) {
   settings_.seconds = avoidSeeThrough(chosen);
   redrawSecondsRing(layer_.face, faceSettings(), RingRedraw::FaceChange);
-  repaint_ = true;
+  repaint_ = kAllLayers;
   return settings_.seconds;
 }
 
@@ -188,12 +190,12 @@ void ClockFace::secondsSwitchClicked() {
     eraseSecondsRing(layer_.face, face.background);
   else
     redrawSecondsRing(layer_.face, face, RingRedraw::FaceChange);
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 void ClockFace::laserSwitchClicked() {
   tikora::laserSwitchClicked(layer_.face, faceSettings(), currentSecond_);
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 Colour ClockFace::changeLaserColour(Colour chosen) {
@@ -204,14 +206,14 @@ Colour ClockFace::changeLaserColour(Colour chosen) {
 Colour ClockFace::changeDigitColour(Colour chosen) {
   settings_.digits = avoidSeeThrough(chosen);
   for (int n = 1; n <= kDigitCount; ++n) window_.setColour(digitComponent(n), settings_.digits);
-  repaint_ = true;
+  repaint_ = kAllLayers;
   return settings_.digits;
 }
 
 void ClockFace::applyDigitVisibility() {
   const DigitSwitches switches{settings_.digitsOff, settings_.weekdayOff, settings_.dateOff};
   for (int n = 1; n <= kDigitCount; ++n) window_.setVisible(digitComponent(n), digitVisible(n, switches));
-  repaint_ = true;
+  repaint_ = kAllLayers;
 }
 
 void ClockFace::noteWeekdayAndDateOff(bool weekdayOff, bool dateOff) {
@@ -238,6 +240,6 @@ const Bitmap* ClockFace::picture(ClockComponent component) const {
   return picture->empty() ? nullptr : picture;
 }
 
-bool ClockFace::takeRepaint() { return std::exchange(repaint_, false); }
+LayerSet ClockFace::takeRepaint() { return std::exchange(repaint_, 0); }
 
 }  // namespace tikora

@@ -132,8 +132,9 @@ class ClockFace {
   // and for a picture not made yet.
   const Bitmap* picture(ClockComponent component) const;
 
-  // Whether anything the clock window shows has changed since the last call.
-  bool takeRepaint();
+  // The layers whose pictures changed since the last call (every layer after a change of the
+  // face's settings); none when nothing did.
+  LayerSet takeRepaint();
 
  private:
   FaceSwitches switches() const;
@@ -152,7 +153,7 @@ class ClockFace {
   FaceLayerState layer_;
   ClockHands hands_;
   int currentSecond_ = 0;
-  bool repaint_ = true;
+  LayerSet repaint_ = kAllLayers;
 };
 
 }  // namespace tikora

@@ -59,6 +59,11 @@ enum class ClockComponent {
 };
 inline constexpr int kClockComponentCount = 24;
 
+// Layers as a set, one bit for each component: the layers whose pictures changed.
+using LayerSet = std::uint32_t;
+inline constexpr LayerSet kAllLayers = (LayerSet(1) << kClockComponentCount) - 1;
+constexpr LayerSet layerBit(ClockComponent component) { return LayerSet(1) << static_cast<int>(component); }
+
 std::wstring_view componentName(ClockComponent component);
 // Digit1 to Digit12 for n = 1 to 12.
 ClockComponent digitComponent(int n);

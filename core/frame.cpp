@@ -64,6 +64,40 @@ void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const 
   }
 }
 
+Rect opaqueArea(const Bitmap& picture, Colour leftOut) {
+  const int width = picture.width(), height = picture.height();
+  const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
+  int left = width, top = -1, right = -1, bottom = -1;  // edges inclusive while scanning
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* row = picture.row(y);
+    const auto opaque = [&](int x) {
+      const std::uint8_t* p = row + std::size_t(x) * 3;
+      return p[0] != blue || p[1] != green || p[2] != red;
+    };
+    bool found = false;
+    // Columns outside those already known widen the rectangle; those inside only say that the
+    // row holds something.
+    for (int x = 0; x < left; ++x)
+      if (opaque(x)) {
+        left = x;
+        found = true;
+        break;
+      }
+    for (int x = width - 1; x > right; --x)
+      if (opaque(x)) {
+        right = x;
+        found = true;
+        break;
+      }
+    for (int x = left; !found && x <= right; ++x) found = opaque(x);
+    if (!found) continue;
+    if (top < 0) top = y;
+    bottom = y;
+  }
+  if (top < 0) return {};
+  return Rect::fromEdges(left, top, right + 1, bottom + 1);
+}
+
 Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int width, int height, std::size_t stride) {
   if (width <= 0 || height <= 0) return {};
   const std::size_t rowBytes = std::size_t(width) * 3;

@@ -23,6 +23,10 @@ void copyPicture(const FrameRows& frame, const Bitmap& picture, const Rect& boun
 // The same, leaving out every pixel of the colour `leftOut`.
 void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const Rect& bounds, Colour leftOut);
 
+// The smallest rectangle holding every pixel of `picture` not of the colour `leftOut`, in the
+// picture's coordinates; empty when there is none.
+Rect opaqueArea(const Bitmap& picture, Colour leftOut);
+
 // The smallest rectangle holding every pixel in which `before` and `after` differ; both are
 // `height` rows of `width` pixels (three bytes each), `stride` bytes apart. Empty when they are
 // the same.

@@ -31,4 +31,20 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The smallest rectangle holding both; an empty one adds nothing.
+inline Rect unite(const Rect& a, const Rect& b) {
+  if (a.empty()) return b.empty() ? Rect{} : b;
+  if (b.empty()) return a;
+  return Rect::fromEdges(a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+                         a.right() > b.right() ? a.right() : b.right(),
+                         a.bottom() > b.bottom() ? a.bottom() : b.bottom());
+}
+// The pixels the two share; empty when they share none.
+inline Rect intersect(const Rect& a, const Rect& b) {
+  if (!a.intersects(b)) return {};
+  return Rect::fromEdges(a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                         a.right() < b.right() ? a.right() : b.right(),
+                         a.bottom() < b.bottom() ? a.bottom() : b.bottom());
+}
+
 }  // namespace tikora

@@ -243,6 +243,6 @@ void ProgramModel::onFaceTick() {
   clockWindow_.tellTimeInTrayTip(now, settings_.twelveHourFormat ? L"h:nn AM/PM" : L"hh:nn", s_.locale.names());
 }
 
-bool ProgramModel::takeFaceRepaint() { return face_ && face_->takeRepaint(); }
+LayerSet ProgramModel::takeFaceRepaint() { return face_ ? face_->takeRepaint() : 0; }
 
 }  // namespace tikora

@@ -128,8 +128,8 @@ class ProgramModel {
   // The face tick (the panel's face timer): strip, laser step, second hand, hour and minute hands.
   void onFaceTick();
   ModelTimer& faceTimer() { return faceTimer_; }
-  // Whether the face's pictures changed since the last call.
-  bool takeFaceRepaint();
+  // The clock's layers whose pictures changed since the last call.
+  LayerSet takeFaceRepaint();
 
   // The system said that its settings changed (WM_SETTINGCHANGE): the day and month names and
   // the formats are read again at their next use.

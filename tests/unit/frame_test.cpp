@@ -44,6 +44,32 @@ TEST(ChangedAreaTest, HoldsEveryChangedPixelAndNoMore) {
   EXPECT_EQ(changedArea(nullptr, nullptr, 0, 0, 0), Rect{});
 }
 
+TEST(OpaqueAreaTest, HoldsEveryPixelNotOfTheLeftOutColourAndNoMore) {
+  constexpr Colour kKey = 0x00102030;
+  struct Pixel {
+    int x, y;
+    Colour colour;
+  };
+  const struct {
+    const char* what;
+    std::vector<Pixel> shown;
+    Rect expected;
+  } cases[] = {
+      {"nothing", {}, Rect{}},
+      {"one channel off the key", {{3, 2, 0x00102031}}, Rect{3, 2, 1, 1}},
+      {"the corners", {{0, 0, 0}, {7, 5, 0}}, Rect{0, 0, 8, 6}},
+      {"a gap of empty rows", {{2, 0, 0}, {2, 5, 0}}, Rect{2, 0, 1, 6}},
+      {"a later row inside the known columns", {{1, 1, 0}, {6, 1, 0}, {4, 4, 0}}, Rect{1, 1, 6, 4}},
+      {"a later row reaching further left and right", {{4, 1, 0}, {2, 3, 0}, {6, 3, 0}}, Rect{2, 1, 5, 3}},
+  };
+  for (const auto& c : cases) {
+    Bitmap picture(8, 6, kKey);
+    for (const Pixel& p : c.shown) picture.setPixel(p.x, p.y, p.colour);
+    EXPECT_EQ(opaqueArea(picture, kKey), c.expected) << c.what;
+  }
+  EXPECT_EQ(opaqueArea(Bitmap(), kKey), Rect{});
+}
+
 // A 6 x 4 frame of grey with rows padded to 20 bytes, and a 3 x 2 picture of three colours.
 class FrameCopyTest : public ::testing::Test {
  protected:

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "clock/clock_window_model.h"
 #include "platform/win32/gdi.h"
@@ -124,6 +126,73 @@ TEST(ClockCompositorTest, NearWhiteLabelsStayVisibleAndNoPicturesMeansAllSeeThro
   const Rect box = model.layer(ClockComponent::Weekday).bounds;
   EXPECT_GT(pixelsOf(buffer, box, 0x00FEFFFF), 10);
   EXPECT_EQ(pixelsOf(buffer, box, kPureWhite), 0);
+}
+
+// Composing only where layers changed must give, step by step, the very pixels of composing
+// everything afresh, and paint every pixel that changed.
+TEST(ClockCompositorTest, ComposingWhereLayersChangedGivesThePixelsOfComposingEverything) {
+  Pictures pictures;
+  ClockWindowModel model;
+  const auto moveSecondHand = [&](int x) {
+    pictures.second = Bitmap(240, 240, kBackground);
+    for (int y = 20; y < 120; ++y) pictures.second.setPixel(x, y, kSecond);
+  };
+  // An italic digit whose glyphs lean past its box, close to where the second hand passes.
+  showLabel(model, ClockComponent::Digit12, L"12", 0x000000FF, 112, 24);
+  model.setFont(ClockComponent::Digit12, FontSpec{L"Arial", 14, true, true, false});
+  showLabel(model, ClockComponent::DigitalTime, L"12:00:00", 0x0000FFFF, 80, 150);
+  const Rect digit = model.layer(ClockComponent::Digit12).bounds;
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    LayerSet changedPictures;
+  } steps[] = {
+      {"the first compose", [] {}, kAllLayers},
+      {"the second hand a step on", [&] { moveSecondHand(140); }, layerBit(ClockComponent::SecondHand)},
+      {"the second hand just right of the digit's box", [&] { moveSecondHand(digit.right()); },
+       layerBit(ClockComponent::SecondHand)},
+      {"the second hand away from there", [&] { moveSecondHand(150); }, layerBit(ClockComponent::SecondHand)},
+      {"the second hand under the leaning digit", [&] { moveSecondHand(digit.left + 2); },
+       layerBit(ClockComponent::SecondHand)},
+      {"the time's text", [&] { model.setText(ClockComponent::DigitalTime, L"12:00:01"); }, 0},
+      {"the time hidden", [&] { model.setVisible(ClockComponent::DigitalTime, false); }, 0},
+      {"the hour hand rendered again",
+       [&] {
+         for (int y = 60; y < 120; ++y) pictures.hour.setPixel(120, y, kBackground);
+         for (int x = 60; x < 120; ++x) pictures.hour.setPixel(x, 120, kHand);
+       },
+       layerBit(ClockComponent::HourHand) | layerBit(ClockComponent::MinuteHand)},
+      {"the strip shown", [&] { model.setVisible(ClockComponent::Strip, true); }, 0},
+      {"the digit in front of the hands", [&] { model.setInFrontOfHands(ClockComponent::Digit12, true); }, 0},
+      {"the digit upright and moved",
+       [&] {
+         model.setFont(ClockComponent::Digit12, FontSpec{L"Arial", 12, false, false, false});
+         model.setPosition(ClockComponent::Digit12, 126, 40);
+       },
+       0},
+  };
+  ClockCompositor buffer(kDpi);
+  std::vector<Colour> before(240 * 240, kPureWhite);
+  for (const auto& step : steps) {
+    step.change();
+    const Rect painted = buffer.compose(model, pictures.source(), step.changedPictures);
+    ClockCompositor afresh(kDpi);
+    afresh.compose(model, pictures.source());
+    int wrong = 0, unpainted = 0;
+    for (int y = 0; y < 240; ++y)
+      for (int x = 0; x < 240; ++x) {
+        const Colour now = buffer.pixel(x, y);
+        wrong += now != afresh.pixel(x, y);
+        unpainted += now != before[std::size_t(y) * 240 + std::size_t(x)] && !painted.contains({x, y});
+        before[std::size_t(y) * 240 + std::size_t(x)] = now;
+      }
+    EXPECT_EQ(wrong, 0) << step.what;
+    EXPECT_EQ(unpainted, 0) << step.what;
+  }
+  // A picture changed without being named is taken to be the one composed before.
+  pictures.face = Bitmap(240, 240, kFace);
+  EXPECT_EQ(buffer.compose(model, pictures.source(), 0), Rect{});
+  EXPECT_EQ(buffer.pixel(5, 5), kPureWhite);
 }
 
 // ---- Small pictures ----

@@ -12,6 +12,7 @@ namespace tikora {
 namespace {
 
 constexpr int kSize = kClockWindowSize;
+constexpr Rect kWindow{0, 0, kSize, kSize};
 // Labels are few and share one font; a handful of entries covers a font change in between.
 constexpr std::size_t kFontCacheSize = 4;
 
@@ -33,10 +34,18 @@ ClockCompositor::ClockCompositor(int dpi) : dpi_(dpi) {
   if (!selected_->valid()) return;
   bits_ = static_cast<std::uint8_t*>(bits);
   stride_ = (std::size_t(kSize) * 3 + 3) & ~std::size_t(3);
-  fillWhite();
+  before_.resize(stride_ * kSize);
+  fill(kWindow, 0xFF);
 }
 
-void ClockCompositor::fillWhite() { std::memset(bits_, 0xFF, stride_ * kSize); }
+FrameRows ClockCompositor::frame(const Rect& area) const {
+  return {rowAt(area.top) + std::size_t(area.left) * 3, area.width, area.height, stride_};
+}
+
+void ClockCompositor::fill(const Rect& area, std::uint8_t value) {
+  for (int y = area.top; y < area.bottom(); ++y)
+    std::memset(rowAt(y) + std::size_t(area.left) * 3, value, std::size_t(area.width) * 3);
+}
 
 HFONT ClockCompositor::fontFor(const FontSpec& font) {
   const auto found =
@@ -59,34 +68,99 @@ void ClockCompositor::drawLabel(const ClockLayer& label) {
   TextOutW(dc_, label.bounds.left, label.bounds.top, label.text.c_str(), static_cast<int>(label.text.size()));
 }
 
-Rect ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures& pictures) {
-  if (!valid()) return {};
-  // GDI may still be drawing text into the buffer; the pixel copies below must come after it.
-  GdiFlush();
-  before_.assign(bits_, bits_ + stride_ * kSize);
-  fillWhite();
+Rect ClockCompositor::coveredArea(const ClockWindowModel& model, ClockComponent component, const Bitmap* picture) {
+  const ClockLayer& layer = model.layer(component);
+  if (!layer.visible) return {};
+  const Rect& bounds = layer.bounds;
+  switch (model.layerKind(component)) {
+    case LayerKind::Text: {
+      if (layer.text.empty()) return {};
+      HFONT font = fontFor(layer.font.value_or(FontSpec{}));
+      if (!font) return {};
+      SelectedObject selected(dc_, font);
+      SIZE text{};
+      GetTextExtentPoint32W(dc_, layer.text.c_str(), static_cast<int>(layer.text.size()), &text);
+      // Italic and bold glyphs may reach past the text's advance on either side; half the line's
+      // height around it holds any overhang a font has.
+      const int room = text.cy / 2 + 2;
+      return intersect(kWindow, {bounds.left - room, bounds.top - room, std::max(bounds.width, int(text.cx)) + 2 * room,
+                                 std::max(bounds.height, int(text.cy)) + 2 * room});
+    }
+    case LayerKind::Picture:
+      if (!picture) return {};
+      return intersect(kWindow, {bounds.left, bounds.top, std::min(bounds.width, picture->width()),
+                                 std::min(bounds.height, picture->height())});
+    case LayerKind::TransparentPicture: {
+      if (!picture) return {};
+      const auto leftOut = handLayerTransparentColour(*picture);
+      if (!leftOut) return {};
+      const Rect hand = opaqueArea(*picture, *leftOut);
+      return intersect(intersect(kWindow, bounds),
+                       {bounds.left + hand.left, bounds.top + hand.top, hand.width, hand.height});
+    }
+  }
+  return {};
+}
+
+void ClockCompositor::composeArea(const ClockWindowModel& model, const LayerPictures& pictures, const Rect& area) {
+  fill(area, 0xFF);
+  const FrameRows part = frame(area);
+  // Labels draw through GDI, which keeps to the area; pictures are copied into it.
+  IntersectClipRect(dc_, area.left, area.top, area.right(), area.bottom());
   for (const ClockComponent component : model.layerOrder()) {
+    if (!composed_[std::size_t(component)].covered.intersects(area)) continue;
     const ClockLayer& layer = model.layer(component);
-    if (!layer.visible) continue;
+    const Rect at{layer.bounds.left - area.left, layer.bounds.top - area.top, layer.bounds.width, layer.bounds.height};
     switch (model.layerKind(component)) {
       case LayerKind::Text: drawLabel(layer); break;
       case LayerKind::Picture:
         if (const Bitmap* picture = pictures(component)) {
           GdiFlush();
-          copyPicture(frame(), *picture, layer.bounds);
+          copyPicture(part, *picture, at);
         }
         break;
       case LayerKind::TransparentPicture:
         if (const Bitmap* picture = pictures(component)) {
           GdiFlush();
           if (const auto leftOut = handLayerTransparentColour(*picture))
-            copyPictureLeavingOut(frame(), *picture, layer.bounds, *leftOut);
+            copyPictureLeavingOut(part, *picture, at, *leftOut);
         }
         break;
     }
   }
+  SelectClipRgn(dc_, nullptr);
   GdiFlush();
-  return changedArea(before_.data(), bits_, kSize, kSize, stride_);
+}
+
+Rect ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures& pictures, LayerSet changedPictures) {
+  if (!valid()) return {};
+  // GDI may still be drawing text into the buffer; the pixel copies below must come after it.
+  GdiFlush();
+  // A new layer order, or the first compose, composes everything.
+  const bool everything = composedOrder_.empty() || composedOrder_ != model.layerOrder();
+  if (everything) composedOrder_ = model.layerOrder();
+  Rect area = everything ? kWindow : Rect{};
+  for (int i = 0; i < kClockComponentCount; ++i) {
+    const auto component = static_cast<ClockComponent>(i);
+    const ClockLayer& layer = model.layer(component);
+    Composed& was = composed_[std::size_t(i)];
+    if (!everything && !(changedPictures & layerBit(component)) && was.state == layer) continue;
+    const Rect now = coveredArea(model, component, pictures(component));
+    area = unite(area, unite(was.covered, now));
+    was.state = layer;  // assigned over the copy already there: no allocation in a quiet second
+    was.covered = now;
+  }
+  area = intersect(area, kWindow);
+  if (area.empty()) return {};
+
+  const std::size_t offset = std::size_t(area.top) * stride_ + std::size_t(area.left) * 3;
+  for (int y = 0; y < area.height; ++y)
+    std::memcpy(before_.data() + offset + std::size_t(y) * stride_, bits_ + offset + std::size_t(y) * stride_,
+                std::size_t(area.width) * 3);
+  composeArea(model, pictures, area);
+  const Rect changed = changedArea(before_.data() + offset, bits_ + offset, area.width, area.height, stride_);
+  if (changed.empty()) return {};
+  return {changed.left + area.left, changed.top + area.top, changed.width, changed.height};
 }
 
 void ClockCompositor::present(HDC target) const {

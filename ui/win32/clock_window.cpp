@@ -140,21 +140,13 @@ void ClockWindow::sync() {
 
   toolTip_.setText(model().stripHint());
   tray_.setTip(model().trayIcon().tip);
-  // The layers as they stand against those last composed; the face's pictures by its own flag.
-  const auto& all = model().components().all();
-  bool changed = program_.takeFaceRepaint() || composedOrder_ != model().layerOrder() ||
-                 composedLayers_.size() != std::size_t(kClockComponentCount);
-  for (int i = 0; !changed && i < kClockComponentCount; ++i)
-    changed = composedLayers_[std::size_t(i)] != all[std::size_t(i)].state;
-  if (!changed) return;
-  composedLayers_.resize(std::size_t(kClockComponentCount));
-  for (int i = 0; i < kClockComponentCount; ++i) composedLayers_[std::size_t(i)] = all[std::size_t(i)].state;
-  composedOrder_ = model().layerOrder();
-  // Composed at once, so that only the part that changed (mostly the second hand) is painted
-  // and sent to the screen again.
+  // Composed at once, where layers or their pictures changed, so that only the part that changed
+  // (mostly the second hand) is painted and sent to the screen again.
   const ClockFace* clockFace = program_.face();
   const Rect repaint = compositor_.compose(
-      model(), [clockFace](ClockComponent component) { return clockFace ? clockFace->picture(component) : nullptr; });
+      std::as_const(model()),
+      [clockFace](ClockComponent component) { return clockFace ? clockFace->picture(component) : nullptr; },
+      program_.takeFaceRepaint());
   if (repaint.empty()) return;
   const RECT area{repaint.left, repaint.top, repaint.right(), repaint.bottom()};
   // The strip's buttons show the same pixels again.

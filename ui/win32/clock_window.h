@@ -72,10 +72,8 @@ class ClockWindow : public WindowBase<ClockWindow> {
   TrayIcon tray_;
   UniqueIcon trayImage_;  // the icon the tray shows now
   StripToolTip toolTip_;
-  // What the window shows now: the window's own state and the layers as last composed.
+  // What the window shows now: the window's own state (the compositor keeps the layers').
   std::unique_ptr<ComponentState> shownWindow_;
-  std::vector<ComponentState> composedLayers_;
-  std::vector<ClockComponent> composedOrder_;
   bool pressOnStrip_ = false;
   POINT trayAnchor_{};                  // where the shell last said the tray icon is
   DWORD iconMenuClosedAt_ = 0;          // tick count when the menu opened at the icon last closed
