@@ -59,7 +59,7 @@ void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const 
     std::uint8_t* to = frame.row(s.top + y) + std::size_t(s.left) * 3;
     int x = 0;
     for (; x + kRun <= s.width; x += kRun, from += sizeof plainRun, to += sizeof plainRun)
-      if (std::memcmp(from, plainRun, sizeof plainRun) != 0) copyPixels(from, to, kRun);
+      if (!sameBytes(from, plainRun, sizeof plainRun)) copyPixels(from, to, kRun);
     copyPixels(from, to, s.width - x);
   }
 }
@@ -67,6 +67,14 @@ void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const 
 Rect opaqueArea(const Bitmap& picture, Colour leftOut) {
   const int width = picture.width(), height = picture.height();
   const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
+  // Eight pixels of the left-out colour, to pass over runs of it a word at a time.
+  constexpr int kRun = 8;
+  std::uint8_t plainRun[kRun * 3];
+  for (int i = 0; i < kRun; ++i) {
+    plainRun[i * 3] = blue;
+    plainRun[i * 3 + 1] = green;
+    plainRun[i * 3 + 2] = red;
+  }
   int left = width, top = -1, right = -1, bottom = -1;  // edges inclusive while scanning
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* row = picture.row(y);
@@ -74,25 +82,21 @@ Rect opaqueArea(const Bitmap& picture, Colour leftOut) {
       const std::uint8_t* p = row + std::size_t(x) * 3;
       return p[0] != blue || p[1] != green || p[2] != red;
     };
-    bool found = false;
-    // Columns outside those already known widen the rectangle; those inside only say that the
-    // row holds something.
-    for (int x = 0; x < left; ++x)
-      if (opaque(x)) {
-        left = x;
-        found = true;
-        break;
-      }
-    for (int x = width - 1; x > right; --x)
-      if (opaque(x)) {
-        right = x;
-        found = true;
-        break;
-      }
-    for (int x = left; !found && x <= right; ++x) found = opaque(x);
-    if (!found) continue;
+    const auto plain = [&](int x) { return sameBytes(row + std::size_t(x) * 3, plainRun, sizeof plainRun); };
+    // A row all of one colour equals itself shifted by a pixel: one comparison passes over it.
+    if (width == 0 || (!opaque(0) && sameBytes(row, row + 3, std::size_t(width - 1) * 3))) continue;
+    // Any other row holds a pixel to show. Only columns outside those already known can widen
+    // the rectangle.
     if (top < 0) top = y;
     bottom = y;
+    int first = 0;
+    while (first + kRun <= left && plain(first)) first += kRun;
+    while (first < left && !opaque(first)) ++first;
+    left = std::min(left, first);
+    int last = width - 1;
+    while (last - kRun >= right && plain(last - kRun + 1)) last -= kRun;
+    while (last > right && !opaque(last)) --last;
+    right = std::max(right, last);
   }
   if (top < 0) return {};
   return Rect::fromEdges(left, top, right + 1, bottom + 1);
@@ -102,7 +106,7 @@ Rect changedArea(const std::uint8_t* before, const std::uint8_t* after, int widt
   if (width <= 0 || height <= 0) return {};
   const std::size_t rowBytes = std::size_t(width) * 3;
   const auto differs = [](const std::uint8_t* a, const std::uint8_t* b, int x) {
-    return std::memcmp(a + std::size_t(x) * 3, b + std::size_t(x) * 3, 3) != 0;
+    return !sameBytes(a + std::size_t(x) * 3, b + std::size_t(x) * 3, 3);
   };
   int left = width, top = -1, right = -1, bottom = -1;  // edges inclusive while scanning
   for (int y = 0; y < height; ++y) {

@@ -59,6 +59,9 @@ TEST(OpaqueAreaTest, HoldsEveryPixelNotOfTheLeftOutColourAndNoMore) {
       {"one channel off the key", {{3, 2, 0x00102031}}, Rect{3, 2, 1, 1}},
       {"the corners", {{0, 0, 0}, {7, 5, 0}}, Rect{0, 0, 8, 6}},
       {"a gap of empty rows", {{2, 0, 0}, {2, 5, 0}}, Rect{2, 0, 1, 6}},
+      {"a whole row of another colour",
+       {{0, 4, 0}, {1, 4, 0}, {2, 4, 0}, {3, 4, 0}, {4, 4, 0}, {5, 4, 0}, {6, 4, 0}, {7, 4, 0}},
+       Rect{0, 4, 8, 1}},
       {"a later row inside the known columns", {{1, 1, 0}, {6, 1, 0}, {4, 4, 0}}, Rect{1, 1, 6, 4}},
       {"a later row reaching further left and right", {{4, 1, 0}, {2, 3, 0}, {6, 3, 0}}, Rect{2, 1, 5, 3}},
   };
@@ -68,6 +71,12 @@ TEST(OpaqueAreaTest, HoldsEveryPixelNotOfTheLeftOutColourAndNoMore) {
     EXPECT_EQ(opaqueArea(picture, kKey), c.expected) << c.what;
   }
   EXPECT_EQ(opaqueArea(Bitmap(), kKey), Rect{});
+  // Rows wider than the runs of eight pixels it passes over at once.
+  Bitmap wide(43, 3, kKey);
+  wide.setPixel(21, 0, 0);
+  wide.setPixel(9, 2, 0);
+  wide.setPixel(37, 2, 0);
+  EXPECT_EQ(opaqueArea(wide, kKey), Rect::fromEdges(9, 0, 38, 3));
 }
 
 // A 6 x 4 frame of grey with rows padded to 20 bytes, and a 3 x 2 picture of three colours.

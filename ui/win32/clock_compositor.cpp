@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/bytes.h"
 #include "core/frame.h"
 #include "face/hands.h"
 #include "platform/win32/gdi_font.h"
@@ -44,7 +45,7 @@ FrameRows ClockCompositor::frame(const Rect& area) const {
 
 void ClockCompositor::fill(const Rect& area, std::uint8_t value) {
   for (int y = area.top; y < area.bottom(); ++y)
-    std::memset(rowAt(y) + std::size_t(area.left) * 3, value, std::size_t(area.width) * 3);
+    fillBytes(rowAt(y) + std::size_t(area.left) * 3, value, std::size_t(area.width) * 3);
 }
 
 HFONT ClockCompositor::fontFor(const FontSpec& font) {
@@ -155,8 +156,8 @@ Rect ClockCompositor::compose(const ClockWindowModel& model, const LayerPictures
 
   const std::size_t offset = std::size_t(area.top) * stride_ + std::size_t(area.left) * 3;
   for (int y = 0; y < area.height; ++y)
-    std::memcpy(before_.data() + offset + std::size_t(y) * stride_, bits_ + offset + std::size_t(y) * stride_,
-                std::size_t(area.width) * 3);
+    copyBytes(before_.data() + offset + std::size_t(y) * stride_, bits_ + offset + std::size_t(y) * stride_,
+              std::size_t(area.width) * 3);
   composeArea(model, pictures, area);
   const Rect changed = changedArea(before_.data() + offset, bits_ + offset, area.width, area.height, stride_);
   if (changed.empty()) return {};

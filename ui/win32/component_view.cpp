@@ -299,14 +299,24 @@ void ComponentView::syncMarked(bool takeMarks) {
     for (std::size_t i = 0; i < all.size(); ++i)
       if (all[i].kind != ComponentKind::Window) apply(i, true);
   }
-  if (table_.anyChanged()) {
+  if (table_.anyChanged() && controlsMade_ && shown) {
     for (std::size_t i = 0; i < all.size(); ++i) {
       if (!table_.changed(i)) continue;
-      if (all[i].kind != ComponentKind::Window && !(controlsMade_ && shown)) continue;
       apply(i, !applied_[i]);
       if (takeMarks) table_.takeChanged(i);
     }
     if (takeMarks) table_.settleChanged();
+  } else if (table_.anyChanged()) {
+    // Hidden, only the window itself is brought up to date. Its controls keep their marks until
+    // it shows, and cost no walk through them meanwhile.
+    const auto window = static_cast<std::size_t>(&model_.window() - all.data());
+    if (table_.changed(window)) {
+      apply(window, !applied_[window]);
+      if (takeMarks) {
+        table_.takeChanged(window);
+        table_.settleChanged();
+      }
+    }
   }
   applying_ = false;
   followTimers();
