@@ -113,16 +113,22 @@ const T& settingField(const Settings& settings, const SettingSpec& described) {
 }  // namespace
 
 void ControlPanelModel::bindSettings() {
-  for (const Component& c : table_.all())
-    if (const SettingSpec* described = settingOfComponent(c.name)) bound_.emplace_back(c.name, described);
+  const auto& all = std::as_const(table_).all();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (const SettingSpec* described = settingOfComponent(all[i].name)) bound_.emplace_back(i, described);
 }
 
 void ControlPanelModel::showSetting(const SettingSpec& described) {
+  const ComponentTable& table = table_;
+  showSetting(static_cast<std::size_t>(&table.component(described.component) - table.all().data()), described);
+}
+
+void ControlPanelModel::showSetting(std::size_t control, const SettingSpec& described) {
   // Runs after every event and tick for every bound control: a control is written only where
   // its setting differs from what it shows, so that an idle second changes (and marks) nothing.
-  const Component& list = std::as_const(table_).component(described.component);
+  const Component& list = std::as_const(table_).at(control);
   const ComponentState& shown = list.state;
-  const auto write = [&]() -> ComponentState& { return table_[described.component]; };
+  const auto write = [&]() -> ComponentState& { return table_.at(control).state; };
   switch (described.control) {
     case SettingControl::CheckBox:
     case SettingControl::RadioButton:
@@ -165,7 +171,7 @@ void ControlPanelModel::showSetting(const SettingSpec& described) {
 }
 
 void ControlPanelModel::showSettings() {
-  for (const auto& [name, described] : bound_) showSetting(*described);
+  for (const auto& [control, described] : bound_) showSetting(control, *described);
 }
 
 void ControlPanelModel::beforeHandlers(Component& c, ComponentEvent event) {

@@ -134,6 +134,7 @@ class ControlPanelModel {
   // After every event and after the settings load: the refresh steps, then every control shows its field.
   void refreshAfterEvent();
   void showSetting(const SettingSpec& setting);
+  void showSetting(std::size_t control, const SettingSpec& setting);
   void setPositionRanges();
   void placeClockWindow();
 
@@ -158,7 +159,8 @@ class ControlPanelModel {
   ComponentTable table_;
   std::vector<std::function<void()>> refreshSteps_;
   // The settings control of each component that shows a stored value.
-  std::vector<std::pair<std::wstring, const SettingSpec*>> bound_;
+  // The controls bound to a setting, by their place in the table.
+  std::vector<std::pair<std::size_t, const SettingSpec*>> bound_;
 };
 
 }  // namespace tikora

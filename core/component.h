@@ -296,6 +296,15 @@ class ComponentTable {
   Component& window();
   const Component& window() const;
 
+  // The component at `index` in creation order, for code that keeps places rather than names
+  // (no look-up by name); the writable form marks it.
+  Component& at(std::size_t index) {
+    Component& reached = components_.at(index);
+    markChanged(reached);
+    return reached;
+  }
+  const Component& at(std::size_t index) const { return components_.at(index); }
+
   // In creation order. The writable list marks every component as changed.
   std::vector<Component>& all();
   const std::vector<Component>& all() const { return components_; }
