@@ -154,14 +154,7 @@ TEST(ClockCompositorTest, ComposingWhereLayersChangedGivesThePixelsOfComposingEv
       {"the second hand away from there", [&] { moveSecondHand(150); }, layerBit(ClockComponent::SecondHand)},
       {"the second hand under the leaning digit", [&] { moveSecondHand(digit.left + 2); },
        layerBit(ClockComponent::SecondHand)},
-      {"the time's text", [&] { model.setText(ClockComponent::DigitalTime, L"12:00:01"); }, 0},
       {"the time hidden", [&] { model.setVisible(ClockComponent::DigitalTime, false); }, 0},
-      {"the hour hand rendered again",
-       [&] {
-         for (int y = 60; y < 120; ++y) pictures.hour.setPixel(120, y, kBackground);
-         for (int x = 60; x < 120; ++x) pictures.hour.setPixel(x, 120, kHand);
-       },
-       layerBit(ClockComponent::HourHand) | layerBit(ClockComponent::MinuteHand)},
       {"the strip shown", [&] { model.setVisible(ClockComponent::Strip, true); }, 0},
       {"the digit in front of the hands", [&] { model.setInFrontOfHands(ClockComponent::Digit12, true); }, 0},
       {"the digit upright and moved",
