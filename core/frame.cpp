@@ -25,6 +25,21 @@ Span clipped(const FrameRows& frame, const Bitmap& picture, const Rect& bounds) 
   return span;
 }
 
+// Eight pixels of one colour, to pass over runs of it a word at a time.
+struct PlainRun {
+  static constexpr int kPixels = 8;
+  std::uint8_t bytes[kPixels * 3];
+  explicit PlainRun(Colour colour) {
+    for (int i = 0; i < kPixels; ++i) {
+      bytes[i * 3] = blueOf(colour);
+      bytes[i * 3 + 1] = greenOf(colour);
+      bytes[i * 3 + 2] = redOf(colour);
+    }
+  }
+  // Whether the eight pixels from `pixels` on are all of the colour.
+  bool at(const std::uint8_t* pixels) const { return sameBytes(pixels, bytes, sizeof bytes); }
+};
+
 }  // namespace
 
 void copyPicture(const FrameRows& frame, const Bitmap& picture, const Rect& bounds) {
@@ -47,19 +62,14 @@ void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const 
     }
   };
   // A hand layer is mostly the colour left out: runs of it are passed over whole.
-  constexpr int kRun = 8;
-  std::uint8_t plainRun[kRun * 3];
-  for (int i = 0; i < kRun; ++i) {
-    plainRun[i * 3] = blue;
-    plainRun[i * 3 + 1] = green;
-    plainRun[i * 3 + 2] = red;
-  }
+  const PlainRun plain(leftOut);
   for (int y = 0; y < s.height; ++y) {
     const std::uint8_t* from = picture.row(s.pictureTop + y) + std::size_t(s.pictureLeft) * 3;
     std::uint8_t* to = frame.row(s.top + y) + std::size_t(s.left) * 3;
     int x = 0;
-    for (; x + kRun <= s.width; x += kRun, from += sizeof plainRun, to += sizeof plainRun)
-      if (!sameBytes(from, plainRun, sizeof plainRun)) copyPixels(from, to, kRun);
+    for (; x + PlainRun::kPixels <= s.width;
+         x += PlainRun::kPixels, from += sizeof plain.bytes, to += sizeof plain.bytes)
+      if (!plain.at(from)) copyPixels(from, to, PlainRun::kPixels);
     copyPixels(from, to, s.width - x);
   }
 }
@@ -67,14 +77,7 @@ void copyPictureLeavingOut(const FrameRows& frame, const Bitmap& picture, const 
 Rect opaqueArea(const Bitmap& picture, Colour leftOut) {
   const int width = picture.width(), height = picture.height();
   const std::uint8_t blue = blueOf(leftOut), green = greenOf(leftOut), red = redOf(leftOut);
-  // Eight pixels of the left-out colour, to pass over runs of it a word at a time.
-  constexpr int kRun = 8;
-  std::uint8_t plainRun[kRun * 3];
-  for (int i = 0; i < kRun; ++i) {
-    plainRun[i * 3] = blue;
-    plainRun[i * 3 + 1] = green;
-    plainRun[i * 3 + 2] = red;
-  }
+  const PlainRun plainRun(leftOut);
   int left = width, top = -1, right = -1, bottom = -1;  // edges inclusive while scanning
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* row = picture.row(y);
@@ -82,7 +85,7 @@ Rect opaqueArea(const Bitmap& picture, Colour leftOut) {
       const std::uint8_t* p = row + std::size_t(x) * 3;
       return p[0] != blue || p[1] != green || p[2] != red;
     };
-    const auto plain = [&](int x) { return sameBytes(row + std::size_t(x) * 3, plainRun, sizeof plainRun); };
+    const auto plain = [&](int x) { return plainRun.at(row + std::size_t(x) * 3); };
     // A row all of one colour equals itself shifted by a pixel: one comparison passes over it.
     if (width == 0 || (!opaque(0) && sameBytes(row, row + 3, std::size_t(width - 1) * 3))) continue;
     // Any other row holds a pixel to show. Only columns outside those already known can widen
@@ -90,11 +93,11 @@ Rect opaqueArea(const Bitmap& picture, Colour leftOut) {
     if (top < 0) top = y;
     bottom = y;
     int first = 0;
-    while (first + kRun <= left && plain(first)) first += kRun;
+    while (first + PlainRun::kPixels <= left && plain(first)) first += PlainRun::kPixels;
     while (first < left && !opaque(first)) ++first;
     left = std::min(left, first);
     int last = width - 1;
-    while (last - kRun >= right && plain(last - kRun + 1)) last -= kRun;
+    while (last - PlainRun::kPixels >= right && plain(last - PlainRun::kPixels + 1)) last -= PlainRun::kPixels;
     while (last > right && !opaque(last)) --last;
     right = std::max(right, last);
   }
