@@ -120,7 +120,7 @@ void ControlPanelModel::bindSettings() {
 
 void ControlPanelModel::showSetting(const SettingSpec& described) {
   const ComponentTable& table = table_;
-  showSetting(static_cast<std::size_t>(&table.component(described.component) - table.all().data()), described);
+  showSetting(table.indexOf(table.component(described.component)), described);
 }
 
 void ControlPanelModel::showSetting(std::size_t control, const SettingSpec& described) {

@@ -304,6 +304,10 @@ class ComponentTable {
     return reached;
   }
   const Component& at(std::size_t index) const { return components_.at(index); }
+  // The place in creation order of a component of this table.
+  std::size_t indexOf(const Component& component) const {
+    return static_cast<std::size_t>(&component - components_.data());
+  }
 
   // In creation order. The writable list marks every component as changed.
   std::vector<Component>& all();
@@ -366,7 +370,7 @@ class ComponentTable {
     std::size_t operator()(std::wstring_view name) const noexcept { return std::hash<std::wstring_view>{}(name); }
   };
   void markChanged(const Component& component) {
-    changed_[static_cast<std::size_t>(&component - components_.data())] = true;
+    changed_[indexOf(component)] = true;
     anyChanged_ = true;
   }
 

@@ -309,7 +309,7 @@ void ComponentView::syncMarked(bool takeMarks) {
   } else if (table_.anyChanged()) {
     // Hidden, only the window itself is brought up to date. Its controls keep their marks until
     // it shows, and cost no walk through them meanwhile.
-    const auto window = static_cast<std::size_t>(&model_.window() - all.data());
+    const std::size_t window = model_.indexOf(model_.window());
     if (table_.changed(window)) {
       apply(window, !applied_[window]);
       if (takeMarks) {
