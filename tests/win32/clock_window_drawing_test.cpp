@@ -13,6 +13,7 @@
 #include "platform/win32/gdi.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_text_metrics.h"
+#include "tests/win32/program_on_fakes.h"
 #include "ui/win32/clock_compositor.h"
 #include "ui/win32/clock_images.h"
 
@@ -190,12 +191,7 @@ TEST(ClockCompositorTest, ComposingWhereLayersChangedGivesThePixelsOfComposingEv
 
 // ---- Small pictures ----
 
-struct ProgramModule {
-  HMODULE handle = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ~ProgramModule() {
-    if (handle) FreeLibrary(handle);
-  }
-};
+using testing::ProgramModule;
 
 TEST(ClockImagesTest, EightImagesWithIconsAndMenuPictures) {
   ProgramModule program;

@@ -22,6 +22,17 @@
 
 namespace tikora::testing {
 
+// tikora.exe loaded as a data file, for its pictures, while this lives; null when it cannot be.
+struct ProgramModule {
+  HMODULE handle = LoadLibraryExW(TIKORA_EXE_NAME, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ProgramModule() = default;
+  ProgramModule(const ProgramModule&) = delete;
+  ProgramModule& operator=(const ProgramModule&) = delete;
+  ~ProgramModule() {
+    if (handle) FreeLibrary(handle);
+  }
+};
+
 struct ProgramOnFakes {
   // `media`: tikora.exe loaded as a data file, for its pictures.
   explicit ProgramOnFakes(HMODULE media) : resources(media) { shell.screen = {1280, 1024}; }
