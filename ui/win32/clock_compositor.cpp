@@ -36,16 +36,16 @@ ClockCompositor::ClockCompositor(int dpi) : dpi_(dpi) {
   bits_ = static_cast<std::uint8_t*>(bits);
   stride_ = (std::size_t(kSize) * 3 + 3) & ~std::size_t(3);
   before_.resize(stride_ * kSize);
-  fill(kWindow, 0xFF);
+  fillWhite(kWindow);
 }
 
 FrameRows ClockCompositor::frame(const Rect& area) const {
   return {rowAt(area.top) + std::size_t(area.left) * 3, area.width, area.height, stride_};
 }
 
-void ClockCompositor::fill(const Rect& area, std::uint8_t value) {
+void ClockCompositor::fillWhite(const Rect& area) {
   for (int y = area.top; y < area.bottom(); ++y)
-    fillBytes(rowAt(y) + std::size_t(area.left) * 3, value, std::size_t(area.width) * 3);
+    fillBytes(rowAt(y) + std::size_t(area.left) * 3, 0xFF, std::size_t(area.width) * 3);
 }
 
 HFONT ClockCompositor::fontFor(const FontSpec& font) {
@@ -104,7 +104,7 @@ Rect ClockCompositor::coveredArea(const ClockWindowModel& model, ClockComponent 
 }
 
 void ClockCompositor::composeArea(const ClockWindowModel& model, const LayerPictures& pictures, const Rect& area) {
-  fill(area, 0xFF);
+  fillWhite(area);
   const FrameRows part = frame(area);
   // Labels draw through GDI, which keeps to the area; pictures are copied into it.
   IntersectClipRect(dc_, area.left, area.top, area.right(), area.bottom());

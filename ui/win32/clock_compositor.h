@@ -64,7 +64,7 @@ class ClockCompositor {
     Rect covered;
   };
 
-  void fill(const Rect& area, std::uint8_t value);
+  void fillWhite(const Rect& area);
   // The buffer's pixels inside `area`, as a frame of its own.
   FrameRows frame(const Rect& area) const;
   // The area a shown layer covers in the window; empty for a hidden one or one with nothing to show.
